@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds everything with the sanitizers and runs every test, the format check included.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+build="$here/build/test"
+
+"$here/scripts/install-deps.sh"
+
+cd "$here"
+unformatted=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'fuzz/*.cpp' 'bench/*.cpp' \
+    | xargs -r clang-format --dry-run 2>&1 | grep -c 'warning:' || true)
+if [ "$unformatted" -ne 0 ]; then
+    echo "clang-format: $unformatted places need formatting (run clang-format -i on the files)" >&2
+    exit 1
+fi
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DMORVANE_SANITIZE=ON -DMORVANE_WERROR=ON -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$build" --output-on-failure -j2
+
+if [ -x "$here/fuzz/run-briefly.sh" ]; then
+    "$here/fuzz/run-briefly.sh"
+fi

@@ -1,0 +1,34 @@
+#include "catalog/Catalog.h"
+
+#include "catalog/KeyTable.h"
+
+namespace morvane::catalog {
+
+Support Support::all()
+{
+    Support support;
+    support.m_bits.set();
+    return support;
+}
+
+bool supports(const ProfileReader& profile, const QString& kind, const QString& markKey)
+{
+    return profile.read(kind, markKey, absentMarker()) != absentMarker();
+}
+
+Support supportOf(const ProfileReader& profile, const QString& kind)
+{
+    Support support;
+    for (const CommonParameterInfo& parameter : commonParameters()) {
+        support.set(parameter.id,
+                    parameter.alwaysSupported() || supports(profile, kind, parameter.mark()));
+    }
+    return support;
+}
+
+QString description(const ProfileReader& profile, const QString& kind)
+{
+    return profile.read(QStringLiteral("descriptions"), kind, QStringLiteral("none"));
+}
+
+} // namespace morvane::catalog

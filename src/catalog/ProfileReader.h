@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace morvane::catalog {
+
+// Read access to the settings file, as the catalog needs it. The settings layer provides it.
+class ProfileReader {
+public:
+    virtual ~ProfileReader() = default;
+    // The stored value, or `defaultValue` when the section or the key is missing.
+    virtual QString read(const QString& section, const QString& key,
+                         const QString& defaultValue) const = 0;
+};
+
+} // namespace morvane::catalog

@@ -1,0 +1,77 @@
+#include "catalog/SamplePaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace morvane::catalog {
+namespace {
+
+// The entry of `parent` named `name` without regard to case; an exact match wins.
+QString resolveFolder(const QString& parent, const QString& name)
+{
+    const QDir dir(parent);
+    if (dir.exists(name))
+        return dir.filePath(name);
+    const QStringList entries = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return dir.filePath(name);
+}
+
+} // namespace
+
+QString samplesFolder(const QString& appDir)
+{
+    return resolveFolder(appDir, QStringLiteral("samples"));
+}
+
+QString allAppletsPage(const QString& appDir)
+{
+    return QDir(samplesFolder(appDir)).filePath(QStringLiteral("index.htm"));
+}
+
+QString sampleFolder(const QString& appDir, const QString& kind)
+{
+    return resolveFolder(samplesFolder(appDir), kind);
+}
+
+QString samplePageName(const QString& kind)
+{
+    return kind.toLower() + QStringLiteral(".htm");
+}
+
+QString sampleHelpPageName(const QString& kind)
+{
+    return kind.toLower() + QStringLiteral("_help.htm");
+}
+
+QString samplePage(const QString& appDir, const QString& kind)
+{
+    return QDir(sampleFolder(appDir, kind)).filePath(samplePageName(kind));
+}
+
+QString sampleHelpPage(const QString& appDir, const QString& kind)
+{
+    return QDir(sampleFolder(appDir, kind)).filePath(sampleHelpPageName(kind));
+}
+
+QString classFileFolder(const QString& appDir, const QString& kind)
+{
+    return resolveFolder(samplesFolder(appDir), kind.toLower());
+}
+
+QStringList classFiles(const QString& appDir, const QString& kind)
+{
+    const QDir folder(classFileFolder(appDir, kind));
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files, QDir::Name);
+    QStringList files;
+    for (const QFileInfo& entry : entries) {
+        if (entry.fileName().endsWith(QStringLiteral(".class"), Qt::CaseSensitive))
+            files.append(entry.filePath());
+    }
+    return files;
+}
+
+} // namespace morvane::catalog

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace morvane {
+
+inline QString versionText()
+{
+    return QStringLiteral("1.5.4");
+}
+
+inline QString makerHomePage()
+{
+    return QStringLiteral("https://www.morvane.net/");
+}
+
+} // namespace morvane

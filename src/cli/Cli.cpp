@@ -1,0 +1,18 @@
+#include "cli/Cli.h"
+
+namespace morvane::cli {
+
+int run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const QString command = args.value(0);
+    const QStringList rest = args.mid(1);
+    if (command == QStringLiteral("html"))
+        return runHtml(rest, out, err);
+    if (command == QStringLiteral("wav2au"))
+        return runWav2Au(rest, out, err);
+    err << "usage: morvane-cli html KIND\n"
+           "       morvane-cli wav2au IN.wav OUT.au\n";
+    return UsageError;
+}
+
+} // namespace morvane::cli
