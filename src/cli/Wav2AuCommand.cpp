@@ -1,13 +1,22 @@
 #include "cli/Cli.h"
 
+#include "audio/WavToAu.h"
+
 namespace morvane::cli {
 
 int runWav2Au(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    Q_UNUSED(args);
-    Q_UNUSED(out);
-    err << "wav2au: not available yet\n";
-    return Failure;
+    if (args.size() != 2) {
+        err << "usage: morvane-cli wav2au IN.wav OUT.au\n";
+        return UsageError;
+    }
+    const audio::ConversionResult result = audio::convertWavToAu(args.at(0), args.at(1));
+    if (!result.ok()) {
+        err << result.message << '\n';
+        return Failure;
+    }
+    out << result.message << '\n';
+    return Success;
 }
 
 } // namespace morvane::cli

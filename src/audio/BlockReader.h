@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <span>
+#include <vector>
+
+class QIODevice;
+
+namespace morvane::audio {
+
+// Reads a random-access device through one buffer of fixed size: small header fields and large
+// sample blocks alike cost one device read per block, and skips past the buffer are seeks.
+class BlockReader {
+public:
+    static constexpr qint64 kDefaultBlockSize = qint64{1} << 20;
+    static constexpr qint64 kMinimumBlockSize = 16;
+
+    explicit BlockReader(QIODevice& device, qint64 blockSize = kDefaultBlockSize);
+
+    // Copies exactly `size` bytes, or returns false when the device ends first.
+    bool read(char* destination, qint64 size);
+    // Passes over `size` bytes; false when that goes past the end of the device.
+    bool skip(qint64 size);
+    // Bytes between the read position and the end of the device.
+    qint64 remaining() const;
+    // The next bytes, at most `maxSize` and a whole multiple of `unit` (at most kMinimumBlockSize);
+    // empty at the end of the device.
+    std::span<const char> take(qint64 maxSize, qint64 unit);
+
+private:
+    qint64 buffered() const { return m_end - m_begin; }
+    bool refill(qint64 atLeast);
+
+    QIODevice& m_device;
+    qint64 m_deviceSize;
+    qint64 m_devicePosition;
+    std::vector<char> m_buffer;
+    qint64 m_begin = 0;
+    qint64 m_end = 0;
+};
+
+} // namespace morvane::audio

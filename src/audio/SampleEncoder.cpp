@@ -1,0 +1,132 @@
+#include "audio/SampleEncoder.h"
+
+#include "audio/MuLaw.h"
+#include "audio/RateConverter.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+
+namespace morvane::audio {
+
+namespace {
+
+// Bytes of input handed to the inner loop at once, and so the grain of the progress reports.
+constexpr qint64 kChunkBytes = qint64{1} << 20;
+
+class Output {
+public:
+    explicit Output(qint64 capacity)
+    {
+        m_bytes.resize(std::max<qint64>(capacity, 16));
+        m_data = m_bytes.data();
+    }
+
+    void append(int sample)
+    {
+        if (m_size == m_bytes.size()) {
+            m_bytes.resize(m_size * 2);
+            m_data = m_bytes.data();
+        }
+        m_data[m_size++] = static_cast<char>(muLawEncode(sample));
+    }
+    QByteArray take()
+    {
+        m_bytes.resize(m_size);
+        return std::move(m_bytes);
+    }
+
+private:
+    QByteArray m_bytes;
+    char* m_data = nullptr;
+    qsizetype m_size = 0;
+};
+
+// A good estimate of the output size, so the output buffer is allocated once.
+qint64 expectedOutputSize(const WavFormat& format, qint64 frames)
+{
+    if (format.sampleRate <= static_cast<quint32>(kAuSampleRate))
+        return frames;
+    const double ratio = static_cast<double>(kAuSampleRate) / format.sampleRate;
+    return std::min(frames, static_cast<qint64>(std::ceil(frames * ratio)) + 16);
+}
+
+template <int Bits> int linearSample(const char* bytes)
+{
+    if constexpr (Bits == 8)
+        return static_cast<unsigned char>(*bytes) * 256 - 32768;
+    else
+        return qFromLittleEndian<qint16>(bytes);
+}
+
+template <int Bits, int Channels> int monoSample(const char* frame)
+{
+    if constexpr (Channels == 1)
+        return linearSample<Bits>(frame);
+    else
+        return (linearSample<Bits>(frame) + linearSample<Bits>(frame + Bits / 8)) / Channels;
+}
+
+template <int Bits, int Channels, bool Resample>
+void encodeFrames(std::span<const char> block, RateConverter& rate, Output& output)
+{
+    constexpr int frameSize = Channels * Bits / 8;
+    const char* const end = block.data() + block.size();
+    for (const char* frame = block.data(); frame != end; frame += frameSize) {
+        const int sample = monoSample<Bits, Channels>(frame);
+        if constexpr (Resample) {
+            int averaged;
+            if (rate.push(sample, averaged))
+                output.append(averaged);
+        } else {
+            output.append(sample);
+        }
+    }
+}
+
+using BlockEncoder = void (*)(std::span<const char>, RateConverter&, Output&);
+
+BlockEncoder blockEncoderFor(const WavFormat& format)
+{
+    const bool resample = format.sampleRate != static_cast<quint32>(kAuSampleRate);
+    const bool stereo = format.channels == 2;
+    const bool wide = format.bitsPerSample == 16;
+    static constexpr BlockEncoder table[2][2][2] = {
+        {{encodeFrames<8, 1, false>, encodeFrames<8, 2, false>},
+         {encodeFrames<16, 1, false>, encodeFrames<16, 2, false>}},
+        {{encodeFrames<8, 1, true>, encodeFrames<8, 2, true>},
+         {encodeFrames<16, 1, true>, encodeFrames<16, 2, true>}},
+    };
+    return table[resample][wide][stereo];
+}
+
+} // namespace
+
+EncodedSamples encodeSamples(BlockReader& reader, const WavHeader& header,
+                             const ProgressCallback& progress)
+{
+    const WavFormat& format = header.format;
+    const qint64 frameSize = format.bytesPerFrame();
+    const qint64 totalBytes = header.frameCount * frameSize;
+    const BlockEncoder encodeBlock = blockEncoderFor(format);
+    RateConverter rate(format.sampleRate);
+    Output output(expectedOutputSize(format, header.frameCount));
+
+    qint64 bytesLeft = totalBytes;
+    while (bytesLeft > 0) {
+        const std::span<const char> block =
+            reader.take(std::min(bytesLeft, kChunkBytes), frameSize);
+        if (block.empty())
+            return {};
+        encodeBlock(block, rate, output);
+        bytesLeft -= static_cast<qint64>(block.size());
+        if (progress)
+            progress(static_cast<double>(totalBytes - bytesLeft) / static_cast<double>(totalBytes));
+    }
+    if (progress)
+        progress(1.0);
+    return {true, output.take()};
+}
+
+} // namespace morvane::audio

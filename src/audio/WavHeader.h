@@ -1,0 +1,34 @@
+#pragma once
+
+#include "audio/ConversionError.h"
+
+#include <QtGlobal>
+
+namespace morvane::audio {
+
+class BlockReader;
+
+struct WavFormat {
+    quint16 formatTag = 0;
+    quint16 channels = 0;
+    quint32 sampleRate = 0;
+    quint16 bitsPerSample = 0;
+
+    int bytesPerFrame() const { return channels * (bitsPerSample / 8); }
+};
+
+struct WavHeader {
+    ConversionError error = ConversionError::None;
+    qint64 errorDetail = 0;
+    WavFormat format;
+    qint64 frameCount = 0;
+
+    bool ok() const { return error == ConversionError::None; }
+};
+
+// Walks the RIFF chunks up to the "data" chunk and leaves the reader at its first sample.
+// On success the format is one the sample encoder handles and frameCount whole frames are in
+// the file.
+WavHeader readWavHeader(BlockReader& reader);
+
+} // namespace morvane::audio

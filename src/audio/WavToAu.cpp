@@ -1,0 +1,74 @@
+#include "audio/WavToAu.h"
+
+#include "audio/AuHeader.h"
+#include "audio/WavHeader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace morvane::audio {
+
+namespace {
+
+ConversionResult failure(ConversionError error, const QString& path, qint64 detail = 0)
+{
+    return {error, errorMessage(error, path, detail)};
+}
+
+} // namespace
+
+EncodedWav encodeWav(QIODevice& device, const ProgressCallback& progress, qint64 blockSize)
+{
+    BlockReader reader(device, blockSize);
+    const WavHeader header = readWavHeader(reader);
+    if (!header.ok())
+        return {header.error, header.errorDetail, {}};
+    EncodedSamples samples = encodeSamples(reader, header, progress);
+    if (!samples.ok)
+        return {ConversionError::ReadError, 0, {}};
+    return {ConversionError::None, 0, std::move(samples.muLaw)};
+}
+
+EncodedFile encodeWavFile(const QString& sourcePath, const ProgressCallback& progress)
+{
+    const QFileInfo info(sourcePath);
+    if (!info.exists())
+        return {failure(ConversionError::SourceNotFound, sourcePath), {}};
+    QFile file(sourcePath);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {failure(ConversionError::SourceNotOpened, sourcePath), {}};
+    EncodedWav encoded = encodeWav(file, progress);
+    if (!encoded.ok())
+        return {failure(encoded.error, sourcePath, encoded.errorDetail), {}};
+    return {{}, std::move(encoded.muLaw)};
+}
+
+ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destinationPath)
+{
+    QSaveFile file(destinationPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(ConversionError::DestinationNotCreated, destinationPath);
+    const QByteArray header = auHeader(static_cast<quint32>(muLaw.size()));
+    if (file.write(header) != header.size() || file.write(muLaw) != muLaw.size() ||
+        !file.commit()) {
+        file.cancelWriting();
+        return failure(ConversionError::DestinationNotWritten, destinationPath);
+    }
+    return {};
+}
+
+ConversionResult convertWavToAu(const QString& sourcePath, const QString& destinationPath,
+                                const ProgressCallback& progress)
+{
+    const EncodedFile encoded = encodeWavFile(sourcePath, progress);
+    if (!encoded.result.ok())
+        return encoded.result;
+    const ConversionResult written = writeAuFile(encoded.muLaw, destinationPath);
+    if (!written.ok())
+        return written;
+    return {ConversionError::None,
+            u"Successfully converted " % sourcePath % u" to " % destinationPath};
+}
+
+} // namespace morvane::audio

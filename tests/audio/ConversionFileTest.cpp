@@ -1,0 +1,142 @@
+#include "WavBytes.h"
+
+#include "audio/AuHeader.h"
+#include "audio/DestinationName.h"
+#include "audio/WavToAu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace morvane::audio {
+namespace {
+
+using namespace test;
+using namespace Qt::StringLiterals;
+
+class ConversionFileTest : public testing::Test {
+protected:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path(name);
+    }
+    static QByteArray contents(const QString& filePath)
+    {
+        QFile file(filePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ConversionFileTest, WritesHeaderAndSamplesAndReportsSuccess)
+{
+    const QString source = write(u"tone.wav"_s, pcmWav(1, 8012, 8, QByteArray(1000, '\x80')));
+    const QString destination = path(u"tone.au"_s);
+    const ConversionResult result = convertWavToAu(source, destination);
+    ASSERT_TRUE(result.ok()) << result.message.toStdString();
+    EXPECT_EQ(result.message, u"Successfully converted "_s + source + u" to "_s + destination);
+    EXPECT_EQ(contents(destination), auHeader(1000) + QByteArray(1000, '\xFF'));
+}
+
+TEST_F(ConversionFileTest, EmptyDataGivesAHeaderOnlyFile)
+{
+    const QString source = write(u"empty.wav"_s, pcmWav(2, 44100, 16, {}));
+    const ConversionResult result = convertWavToAu(source, path(u"empty.au"_s));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(contents(path(u"empty.au"_s)), auHeader(0));
+}
+
+TEST_F(ConversionFileTest, ReplacesAnExistingDestination)
+{
+    const QString source = write(u"a.wav"_s, pcmWav(1, 8012, 16, samples16({0})));
+    const QString destination = write(u"a.au"_s, QByteArray(5000, 'x'));
+    ASSERT_TRUE(convertWavToAu(source, destination).ok());
+    EXPECT_EQ(contents(destination), auHeader(1) + QByteArray(1, '\xFF'));
+}
+
+TEST_F(ConversionFileTest, SourceMessagesNameTheSource)
+{
+    const QString missing = path(u"missing.wav"_s);
+    const QString riff = write(u"x.wav"_s, QByteArray("RIFX0000WAVE"));
+    const QString cut = write(u"cut.wav"_s, pcmWav(1, 8012, 16, samples16({1, 2})).chopped(1));
+    const QString fieldCut = write(u"field.wav"_s, QByteArray("RIFF\1"));
+    const QString stereo4 = write(u"four.wav"_s, pcmWav(4, 8012, 16, {}));
+    const struct {
+        QString source;
+        QString message;
+    } cases[] = {
+        {missing, u"Can't find the file: "_s + missing},
+        {m_dir.path(), u"Can't open the file: "_s + m_dir.path()},
+        {riff, u"Can't read "_s + riff + u": not a RIFF file !"_s},
+        {cut, u"Can't read "_s + cut + u": read error !"_s},
+        {fieldCut, u"Can't read "_s + fieldCut},
+        {stereo4, u"Can't read "_s + stereo4 + u": unsupported number of channels (4) !"_s},
+    };
+    for (const auto& c : cases) {
+        const ConversionResult result = convertWavToAu(c.source, path(u"out.au"_s));
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_FALSE(QFile::exists(path(u"out.au"_s))) << c.message.toStdString();
+    }
+}
+
+TEST_F(ConversionFileTest, FailedReadLeavesAnExistingDestinationWhole)
+{
+    const QString source = write(u"cut.wav"_s, pcmWav(1, 8012, 16, samples16({1, 2})).chopped(1));
+    const QString destination = write(u"keep.au"_s, QByteArray("old"));
+    EXPECT_FALSE(convertWavToAu(source, destination).ok());
+    EXPECT_EQ(contents(destination), QByteArray("old"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(ConversionFileTest, UncreatableDestinationIsReported)
+{
+    const QString source = write(u"a.wav"_s, pcmWav(1, 8012, 16, samples16({0})));
+    const QString destination = path(u"no/such/folder/a.au"_s);
+    const ConversionResult result = convertWavToAu(source, destination);
+    EXPECT_EQ(result.error, ConversionError::DestinationNotCreated);
+    EXPECT_EQ(result.message, u"Can't create "_s + destination);
+}
+
+TEST(DestinationName, ProposalReplacesTheLastFourCharacters)
+{
+    const struct {
+        QString source;
+        QString proposed;
+    } cases[] = {
+        {u"/music/song.wav"_s, u"/music/song.au"_s},
+        {u"C:\\Sounds\\Bell.WAV"_s, u"C:\\Sounds\\Bell.au"_s},
+        {u"/music/song.wave"_s, u"/music/song..au"_s},
+        {u"/music/a.b"_s, u"/music.au"_s},
+        {u"a.b"_s, u".au"_s},
+        {u"/music.d/song"_s, QString()},
+        {u"C:\\my.sounds\\song"_s, QString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(proposedDestinationName(c.source), c.proposed) << c.source.toStdString();
+}
+
+TEST(DestinationName, AuIsAppendedUnlessPresentAnywhere)
+{
+    const struct {
+        QString chosen;
+        QString destination;
+    } cases[] = {
+        {u"/out/bell"_s, u"/out/bell.au"_s},
+        {u"/out/bell.au"_s, u"/out/bell.au"_s},
+        {u"/out/bell.AU"_s, u"/out/bell.AU.au"_s},
+        {u"/my.audio/bell"_s, u"/my.audio/bell"_s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(destinationWithAuExtension(c.chosen), c.destination) << c.chosen.toStdString();
+}
+
+} // namespace
+} // namespace morvane::audio
