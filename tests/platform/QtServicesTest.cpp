@@ -1,0 +1,250 @@
+#include "platform/QtServices.h"
+#include "platform/FileFilters.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace morvane::platform {
+namespace {
+
+class QtApplicationEnvironment final : public ::testing::Environment {
+public:
+    void SetUp() override { m_app = new QApplication(m_argc, m_argv); }
+    void TearDown() override { delete m_app; }
+
+private:
+    int m_argc = 1;
+    char m_name[16] = "platform_tests";
+    char* m_argv[2] = {m_name, nullptr};
+    QApplication* m_app = nullptr;
+};
+
+[[maybe_unused]] const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+// Waits, without any time limit, for the next modal dialog and hands it to handle, which must
+// close it. Nothing here ever waits on a clock.
+void whenModalShown(std::function<void(QWidget*)> handle)
+{
+    QTimer::singleShot(0, [handle = std::move(handle)]() mutable {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            handle(modal);
+        else
+            whenModalShown(std::move(handle));
+    });
+}
+
+void touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+TEST(QtMessageBoxes, ShowsOneOkButtonUnderTheProgramName)
+{
+    struct Seen {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+    };
+    QtMessageBoxes boxes;
+    const auto answer = [](Seen& seen) {
+        return [&seen](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            seen = {box->windowTitle(), box->text(), box->icon(), box->buttons().size()};
+            box->button(QMessageBox::Ok)->click();
+        };
+    };
+
+    Seen error;
+    whenModalShown(answer(error));
+    boxes.showError(nullptr, u"You must specify a text"_s);
+    EXPECT_EQ(error.title, u"Morvane");
+    EXPECT_EQ(error.text, u"You must specify a text");
+    EXPECT_EQ(error.icon, QMessageBox::Critical);
+    EXPECT_EQ(error.buttons, 1);
+
+    Seen information;
+    whenModalShown(answer(information));
+    boxes.showInformation(nullptr, u"\"a.class\" was copied into /site"_s);
+    EXPECT_EQ(information.text, u"\"a.class\" was copied into /site");
+    EXPECT_EQ(information.icon, QMessageBox::Information);
+    EXPECT_EQ(information.buttons, 1);
+}
+
+TEST(QtFileDialogs, OpenDialogStartsInTheFolderWithTheConvertedFilter)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString picture = dir.filePath(u"river.JPG"_s);
+    touch(picture);
+
+    QString folderSeen;
+    QStringList filtersSeen;
+    whenModalShown([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        folderSeen = dialog->directory().absolutePath();
+        filtersSeen = dialog->nameFilters();
+        dialog->selectFile(picture);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QtFileDialogs files;
+    EXPECT_EQ(files.getOpenFileName(nullptr, u"Open"_s, dir.path(), imagesFilter), picture);
+    EXPECT_EQ(folderSeen, QDir(dir.path()).absolutePath());
+    ASSERT_EQ(filtersSeen.size(), 3);
+    EXPECT_EQ(filtersSeen.at(0), u"All images (*.gif *.GIF *.jpg *.JPG)");
+
+    whenModalShown([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(files.getOpenFileName(nullptr, u"Open"_s, dir.path(), imagesFilter), QString());
+}
+
+TEST(QtFileDialogs, SaveDialogProposesTheNameInTheInitialFolderAndReplacesWithoutAsking)
+{
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(dir.isValid() && elsewhere.isValid());
+    const QString existing = dir.filePath(u"bell.au"_s);
+    touch(existing);
+
+    QString proposedSeen;
+    whenModalShown([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        proposedSeen = dialog->selectedFiles().value(0);
+        // An overwrite question would be one more modal box that nothing answers.
+        if (dialog->testOption(QFileDialog::DontConfirmOverwrite))
+            static_cast<QDialog*>(dialog)->accept();
+        else
+            dialog->reject();
+    });
+    QtFileDialogs files;
+    const QString chosen = files.getSaveFileName(nullptr, u"Save"_s, dir.path(),
+                                                 elsewhere.filePath(u"bell.au"_s), auFilesFilter);
+    EXPECT_EQ(proposedSeen, existing);
+    EXPECT_EQ(chosen, existing);
+}
+
+TEST(QtFileDialogs, FolderChooserReturnsTheChosenFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"site"_s));
+    const QString site = dir.filePath(u"site"_s);
+
+    whenModalShown([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(site);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QtFileDialogs files;
+    EXPECT_EQ(files.chooseFolder(nullptr, u"Folder"_s, dir.path()), site);
+}
+
+TEST(QtColorDialog, ConfirmHandsBackTheColorAndAllSixteenCustomColors)
+{
+    CustomColors customs;
+    customs[0] = 0x0000FFu;
+    customs[15] = 0x123456u;
+
+    QColor initialSeen;
+    whenModalShown([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QColorDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        initialSeen = dialog->currentColor();
+        dialog->setCurrentColor(QColor(0x11, 0x22, 0x33));
+        dialog->accept();
+    });
+    QtColorDialog colors;
+    EXPECT_EQ(colors.chooseColor(nullptr, 0, customs), 0x332211u);
+    EXPECT_EQ(initialSeen, QColor(Qt::black));
+    EXPECT_EQ(customs[0], 0x0000FFu);
+    EXPECT_EQ(customs[15], 0x123456u);
+    EXPECT_EQ(customs[7], 0xFFFFFFu) << "an unset entry comes back as the dialog's white";
+
+    customs[3] = std::nullopt;
+    const CustomColors withUnset = customs;
+    whenModalShown([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(colors.chooseColor(nullptr, 0, customs), std::nullopt);
+    EXPECT_EQ(customs, withUnset);
+}
+
+class UrlRecorder final : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+TEST(QtShell, OpensTheFileInItsWorkingFolderAndAddressesAsGiven)
+{
+    UrlRecorder recorder;
+    const QStringList schemes{u"file"_s, u"https"_s};
+    for (const QString& scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QtShell shell;
+    shell.openFile(u"imagewhirl_help.htm"_s, dir.filePath(u"samples/ImageWhirl"_s));
+    shell.openFile(dir.filePath(u"test/test17.htm"_s), u"/elsewhere"_s);
+    shell.openUrl(u"https://example.org/applets"_s);
+
+    for (const QString& scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+    ASSERT_EQ(recorder.urls.size(), 3);
+    EXPECT_EQ(recorder.urls.at(0),
+              QUrl::fromLocalFile(dir.filePath(u"samples/ImageWhirl/imagewhirl_help.htm"_s)));
+    EXPECT_EQ(recorder.urls.at(1), QUrl::fromLocalFile(dir.filePath(u"test/test17.htm"_s)));
+    EXPECT_EQ(recorder.urls.at(2), QUrl(u"https://example.org/applets"_s));
+}
+
+TEST(QtClipboard, PutsPlainTextOnTheClipboard)
+{
+    QtClipboard clipboard;
+    clipboard.setText(u"<applet>\r\n</applet>"_s);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), u"<applet>\r\n</applet>");
+}
+
+TEST(QtPrinter, WithoutDefaultPrinterAsksAndACancelPrintsNothing)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer exists; nothing is sent to it from a test";
+    QString titleSeen;
+    whenModalShown([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        titleSeen = dialog->printer()->docName();
+        dialog->reject();
+    });
+    QTextDocument document(u"FAQ"_s);
+    QtPrinter().print(document, u"Morvane help"_s, nullptr);
+    EXPECT_EQ(titleSeen, u"Morvane help");
+}
+
+} // namespace
+} // namespace morvane::platform
+
+#include "QtServicesTest.moc"
