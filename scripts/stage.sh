@@ -9,5 +9,6 @@ build_dir="$2"
 
 mkdir -p "$install_dir"
 cp -R -n "$here/data/." "$install_dir/"
+mkdir -p "$install_dir/test"
 install -m 755 "$build_dir/src/app/morvane" "$install_dir/morvane"
 install -m 755 "$build_dir/src/cli/morvane-cli" "$install_dir/morvane-cli"

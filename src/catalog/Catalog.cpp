@@ -1,7 +1,5 @@
 #include "catalog/Catalog.h"
 
-#include "catalog/KeyTable.h"
-
 namespace morvane::catalog {
 
 Support Support::all()
@@ -13,7 +11,7 @@ Support Support::all()
 
 bool supports(const ProfileReader& profile, const QString& kind, const QString& markKey)
 {
-    return profile.read(kind, markKey, absentMarker()) != absentMarker();
+    return profile.isPresent(kind, markKey);
 }
 
 Support supportOf(const ProfileReader& profile, const QString& kind)

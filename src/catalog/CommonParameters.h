@@ -26,7 +26,7 @@ inline constexpr int kCommonParameterCount = 11;
 
 struct CommonParameterInfo {
     CommonParameter id;
-    const char16_t* markKey; // nullptr: always supported
+    const char16_t* markKey;             // nullptr: always supported
     std::array<const char16_t*, 4> keys; // the keys stored with it, mark first; unused are nullptr
     const char16_t* explorerNode;
     const char16_t* sectionTitle;

@@ -17,7 +17,7 @@ constexpr SettingKey kButtonLinkKeys[] = {
 constexpr SettingKey kCheckBoxLinkKeys[] = {
     {u"CheckBoxLinkTarget", ValueForm::Text, u"_blank", u"Target:", u""},
 };
-constexpr ListFileSpec kCheckBoxLinkLists[] = {{u"TextList2.txt", ListForm::Lines}, {u"LinkList2.txt", ListForm::Lines}, {u"CheckList2.txt", ListForm::Lines}};
+constexpr ListFileSpec kCheckBoxLinkLists[] = {{u"TextList2.txt", ListForm::Lines, true}, {u"LinkList2.txt", ListForm::Lines}, {u"CheckList2.txt", ListForm::Lines}};
 constexpr SettingKey kCropImagesKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5):", u""},
     {u"Pause2", ValueForm::Text, u"", u"Pause when image is 100% displayed :", u""},
@@ -153,7 +153,7 @@ constexpr SettingKey kImageViewerKeys[] = {
     {u"PrevLabel", ValueForm::Text, u"", u"Previous image button label (default is \"Prev\") :", u""},
     {u"Radio10Index", ValueForm::Choice, u"0", u"Slide on on applet load ?", u"yes|no"},
 };
-constexpr ListFileSpec kImageViewerLists[] = {{u"ImageViewerLocations.txt", ListForm::Lines}, {u"ImageViewerNames.txt", ListForm::Lines}};
+constexpr ListFileSpec kImageViewerLists[] = {{u"ImageViewerLocations.txt", ListForm::Lines}, {u"ImageViewerNames.txt", ListForm::Lines, true}};
 constexpr SettingKey kImageWhirlKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5):", u""},
     {u"AngleStep", ValueForm::Text, u"", u"Angle step :", u""},
@@ -170,7 +170,7 @@ constexpr SettingKey kLightOnKeys[] = {
 constexpr SettingKey kListLinkKeys[] = {
     {u"ListLinkTarget", ValueForm::Text, u"_blank", u"Target:", u""},
 };
-constexpr ListFileSpec kListLinkLists[] = {{u"TextList.txt", ListForm::Lines}, {u"LinkList.txt", ListForm::Lines}};
+constexpr ListFileSpec kListLinkLists[] = {{u"TextList.txt", ListForm::Lines, true}, {u"LinkList.txt", ListForm::Lines}};
 constexpr SettingKey kLoginBoxKeys[] = {
     {u"FrameWidth", ValueForm::Text, u"", u"Frame width :", u""},
     {u"FrameHeight", ValueForm::Text, u"", u"Frame height :", u""},
@@ -179,7 +179,7 @@ constexpr SettingKey kLoginBoxKeys[] = {
     {u"PasswordText", ValueForm::Text, u"", u"Password text :", u""},
     {u"LoginBoxTarget", ValueForm::Text, u"_self", u"Target link:", u""},
 };
-constexpr ListFileSpec kLoginBoxLists[] = {{u"LoginList4.txt", ListForm::Lines}, {u"PasswordList4.txt", ListForm::Lines}, {u"LinkList4.txt", ListForm::Lines}};
+constexpr ListFileSpec kLoginBoxLists[] = {{u"LoginList4.txt", ListForm::Lines, true}, {u"PasswordList4.txt", ListForm::Lines}, {u"LinkList4.txt", ListForm::Lines}};
 constexpr SettingKey kMemoryKeys[] = {
     {u"ColumnNumber", ValueForm::Text, u"", u"Columns number :", u""},
     {u"TurnedOffImage", ValueForm::Text, u"", u"Image to display when an image is turned off :", u""},
@@ -207,7 +207,7 @@ constexpr SettingKey kNavigationKeys[] = {
     {u"NavigationTarget", ValueForm::Text, u"_blank", u"Target:", u""},
     {u"Radio3Index", ValueForm::Choice, u"0", u"Buttons direction", u"Horizontal|Vertical"},
 };
-constexpr ListFileSpec kNavigationLists[] = {{u"ImageList3.txt", ListForm::Lines}, {u"FocusedImageList3.txt", ListForm::Lines}, {u"LinkList3.txt", ListForm::Lines}};
+constexpr ListFileSpec kNavigationLists[] = {{u"ImageList3.txt", ListForm::Lines, true}, {u"FocusedImageList3.txt", ListForm::Lines}, {u"LinkList3.txt", ListForm::Lines}};
 constexpr SettingKey kPolygonsKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5) :", u""},
     {u"Pause2", ValueForm::Text, u"", u"Pause between 2 drawings :", u""},
@@ -270,7 +270,7 @@ constexpr SettingKey kSoundPlayerKeys[] = {
     {u"Prefix", ValueForm::Text, u"", u"Title prefix and suffix :", u""},
     {u"Radio11Index", ValueForm::Choice, u"0", u"Play first clip on applet load ?", u"yes|no"},
 };
-constexpr ListFileSpec kSoundPlayerLists[] = {{u"SoundPlayerLocations.txt", ListForm::Lines}, {u"SoundPlayerNames.txt", ListForm::Lines}};
+constexpr ListFileSpec kSoundPlayerLists[] = {{u"SoundPlayerLocations.txt", ListForm::Lines}, {u"SoundPlayerNames.txt", ListForm::Lines, true}};
 constexpr SettingKey kStarsKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5) :", u""},
     {u"StarsNumber", ValueForm::Text, u"", u"Stars number :", u""},
@@ -315,7 +315,7 @@ constexpr SettingKey kTableKeys[] = {
     {u"ColumnsColor", ValueForm::Color, u"16777215", u"Default data color in all columns :", u""},
     {u"Alternated", ValueForm::Flag, u"no", u"Alternated rows background color :", u""},
 };
-constexpr ListFileSpec kTableLists[] = {{u"TextList3.txt", ListForm::Lines}, {u"ColorList3.txt", ListForm::Lines}};
+constexpr ListFileSpec kTableLists[] = {{u"TextList3.txt", ListForm::Lines, true}, {u"ColorList3.txt", ListForm::Lines}};
 constexpr SettingKey kTextStreamKeys[] = {
     {u"TextHeight", ValueForm::Text, u"", u"Text height :", u""},
     {u"TextHeightOffset", ValueForm::Text, u"", u"Text height offset : ", u""},

@@ -14,8 +14,8 @@ struct SettingKey {
     const char16_t* key;
     ValueForm form;
     const char16_t* defaultValue;
-    const char16_t* label;   // the field's label on the page
-    const char16_t* choices; // for a choice: the buttons' captions separated by '|'
+    const char16_t* label;                 // the field's label on the page
+    const char16_t* choices;               // for a choice: the buttons' captions separated by '|'
     const char16_t* fallbackKey = nullptr; // read instead when the key itself is missing
 
     QString name() const { return QString::fromUtf16(key); }
@@ -31,14 +31,17 @@ enum class ListForm { Lines, Tree };
 struct ListFileSpec {
     const char16_t* fileName; // "ListBox4.txt"
     ListForm form;
+    // The list whose length is the number of items of a record kind; the kind's other lists
+    // hold one field of each item at the same index.
+    bool countsItems = false;
 
     QString name() const { return QString::fromUtf16(fileName); }
 };
 
 struct KindKeys {
     const char16_t* kind;
-    std::span<const SettingKey> keys;      // in table order: the load and save order
-    std::span<const ListFileSpec> lists;   // in load and save order
+    std::span<const SettingKey> keys;    // in table order: the load and save order
+    std::span<const ListFileSpec> lists; // in load and save order
 };
 
 // The specific keys and list files of a kind; empty spans for an unknown kind and for HexColor.

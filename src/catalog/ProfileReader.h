@@ -11,6 +11,11 @@ public:
     // The stored value, or `defaultValue` when the section or the key is missing.
     virtual QString read(const QString& section, const QString& key,
                          const QString& defaultValue) const = 0;
+    // Whether a common key counts as present: it exists and does not hold the marker "n".
+    virtual bool isPresent(const QString& section, const QString& key) const
+    {
+        return read(section, key, QStringLiteral("n")) != QStringLiteral("n");
+    }
 };
 
 } // namespace morvane::catalog

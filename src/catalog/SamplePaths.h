@@ -10,10 +10,10 @@ namespace morvane::catalog {
 // same on case-sensitive file systems.
 
 QString samplesFolder(const QString& appDir);
-QString allAppletsPage(const QString& appDir);        // samples/index.htm
+QString allAppletsPage(const QString& appDir); // samples/index.htm
 QString sampleFolder(const QString& appDir, const QString& kind);
-QString samplePageName(const QString& kind);           // "<kind>.htm", lower-cased
-QString sampleHelpPageName(const QString& kind);       // "<kind>_help.htm", lower-cased
+QString samplePageName(const QString& kind);     // "<kind>.htm", lower-cased
+QString sampleHelpPageName(const QString& kind); // "<kind>_help.htm", lower-cased
 QString samplePage(const QString& appDir, const QString& kind);
 QString sampleHelpPage(const QString& appDir, const QString& kind);
 QString classFileFolder(const QString& appDir, const QString& kind);

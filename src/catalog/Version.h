@@ -9,6 +9,11 @@ inline QString versionText()
     return QStringLiteral("1.5.4");
 }
 
+inline QString releaseDateText()
+{
+    return QStringLiteral("November 30, 2026");
+}
+
 inline QString makerHomePage()
 {
     return QStringLiteral("https://www.morvane.net/");

@@ -1,0 +1,49 @@
+#include "catalog/Kinds.h"
+#include "catalog/SamplePaths.h"
+#include "cli/Cli.h"
+#include "generator/Generator.h"
+#include "generator/Html.h"
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace morvane::cli {
+
+int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1) {
+        err << "usage: morvane-cli html KIND\n";
+        return UsageError;
+    }
+    const QString kind = args.front();
+    if (!catalog::isKind(kind)) {
+        err << "Unknown applet kind: " << kind << "\n";
+        return UsageError;
+    }
+
+    const QString appDir = QDir::currentPath();
+    settings::WorkingCopy values;
+    const settings::KindLoad load = settings::loadKind(appDir, kind, values);
+    if (!load.result) {
+        err << load.result.message << "\n";
+        return Failure;
+    }
+
+    const generator::Generation generation =
+        generator::generateClosed({kind, values, load.support, appDir});
+    if (!generation.ok) {
+        err << generation.message << "\n";
+        return Failure;
+    }
+    for (const QString& line : generation.lines)
+        out << line << "\n";
+    out << "--- needed files\n";
+    for (const QString& classFile : catalog::classFiles(appDir, kind))
+        out << QFileInfo(classFile).fileName() << "\n";
+    for (const QString& media : generation.media)
+        out << generator::fileNamePart(media) << "\n";
+    return Success;
+}
+
+} // namespace morvane::cli

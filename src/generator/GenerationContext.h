@@ -1,0 +1,62 @@
+#pragma once
+
+#include "catalog/Catalog.h"
+#include "generator/FileProbe.h"
+#include "settings/WorkingCopy.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace morvane::generator {
+
+// The outcome of one generation. On failure `message` says why, and the lines and media
+// gathered before the failure must not be used.
+struct Generation {
+    bool ok = false;
+    QString message;
+    QStringList lines; // the HTML lines
+    QStringList media; // the media files' paths, as typed, in validation order
+};
+
+struct GenerationInput {
+    QString kind;
+    const settings::WorkingCopy& values;
+    catalog::Support support;
+    QString appDir; // relative paths are taken from here; cfg/pass.txt is written below it
+};
+
+// What a kind's block works with: the values to read, the lines and media to add to, and the
+// first failure.
+class GenerationContext {
+public:
+    explicit GenerationContext(const GenerationInput& input);
+
+    const QString& kind() const { return m_input.kind; }
+    const QString& appDir() const { return m_input.appDir; }
+    bool supports(catalog::CommonParameter parameter) const
+    {
+        return m_input.support.has(parameter);
+    }
+    const settings::ValueSet& common() const { return m_input.values.common(); }
+    const settings::ValueSet& specific() const { return m_input.values.specific(m_input.kind); }
+    QStringList list(const QString& fileName) const { return m_input.values.list(fileName); }
+    settings::MenuTree tree(const QString& fileName) const { return m_input.values.tree(fileName); }
+
+    FileState probe(const QString& path) const { return probeFile(path, m_input.appDir); }
+
+    void param(const QString& name, const QString& value);
+    void colorParam(const QString& name, settings::ColorRef color);
+    void addMedia(const QString& path) { m_result.media.append(path); }
+    QStringList& lines() { return m_result.lines; }
+
+    // Records the failure and returns false, so a step can `return ctx.fail(...)`.
+    bool fail(const QString& message);
+
+    Generation finish(bool ok);
+
+private:
+    const GenerationInput& m_input;
+    Generation m_result;
+};
+
+} // namespace morvane::generator

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "settings/ValueSet.h"
+
+#include <QString>
+
+namespace morvane::generator {
+
+// `<param name="NAME" value="VALUE">`; a double quote in the value is written as &quot; so it
+// cannot end the attribute early. Nothing else is escaped.
+QString paramLine(const QString& name, const QString& value);
+QString escapeQuotes(const QString& text);
+
+// "#RRGGBB" from a color with red in the low byte.
+QString htmlColor(settings::ColorRef color);
+
+// The text after the last '/' or '\' (and ':' on Windows).
+QString fileNamePart(const QString& path);
+
+} // namespace morvane::generator

@@ -1,0 +1,157 @@
+#include "settings/SettingsStore.h"
+
+#include "catalog/KeyTable.h"
+#include "settings/ListFiles.h"
+#include "settings/Profile.h"
+
+#include <QDir>
+
+#include <optional>
+
+namespace morvane::settings {
+namespace {
+
+using catalog::ValueForm;
+
+std::optional<int> toInt(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+ColorRef toColor(const QString& text, const QString& fallback)
+{
+    return static_cast<ColorRef>(toInt(text).value_or(toInt(fallback).value_or(0)));
+}
+
+std::optional<QString> presentCommonValue(const Profile& profile, const QString& kind,
+                                          const QString& key)
+{
+    if (!profile.isPresent(kind, key))
+        return std::nullopt;
+    return profile.read(kind, key, QString());
+}
+
+void loadCommonKeys(const Profile& profile, const QString& kind, ValueSet& values)
+{
+    for (const catalog::CommonKey& key : catalog::commonKeys()) {
+        const QString name = key.name();
+        const std::optional<QString> value = presentCommonValue(profile, kind, name);
+        const QString absent = QString::fromUtf16(key.absentValue);
+        switch (key.form) {
+        case ValueForm::Text:
+            values.setText(name, value.value_or(QString()));
+            break;
+        case ValueForm::Flag:
+            values.setFlag(name, value == QStringLiteral("yes"));
+            break;
+        case ValueForm::Color:
+            values.setColor(name, toColor(value.value_or(absent), absent));
+            break;
+        case ValueForm::Choice:
+            break;
+        }
+    }
+}
+
+int clampChoice(int index, int buttons)
+{
+    if (index < 0)
+        return kNoChoice;
+    return std::min(index, buttons - 1);
+}
+
+void loadSpecificKeys(const Profile& profile, const QString& kind, ValueSet& values)
+{
+    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
+        const QString name = key.name();
+        const QString fallback = key.defaultText();
+        QString stored = profile.read(kind, name, fallback);
+        if (key.fallbackKey && !profile.contains(kind, name))
+            stored = profile.read(kind, QString::fromUtf16(key.fallbackKey), fallback);
+        switch (key.form) {
+        case ValueForm::Text:
+            values.setText(name, stored);
+            break;
+        case ValueForm::Color:
+            values.setColor(name, toColor(stored, fallback));
+            break;
+        case ValueForm::Choice:
+            values.setChoice(name, clampChoice(toInt(stored).value_or(toInt(fallback).value_or(0)),
+                                               key.choiceCount()));
+            break;
+        case ValueForm::Flag:
+            values.setFlag(name, stored == QStringLiteral("yes"));
+            break;
+        }
+    }
+}
+
+QString storedText(ValueForm form, const ValueSet& values, const QString& key)
+{
+    switch (form) {
+    case ValueForm::Text:
+        return values.text(key);
+    case ValueForm::Color:
+        return QString::number(values.color(key));
+    case ValueForm::Choice:
+        return QString::number(values.choice(key));
+    case ValueForm::Flag:
+        return values.flag(key) ? QStringLiteral("yes") : QStringLiteral("no");
+    }
+    return {};
+}
+
+} // namespace
+
+QString profilePath(const QString& appDir)
+{
+    return QDir(appDir).filePath(QStringLiteral("morvane.ini"));
+}
+
+KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
+{
+    KindLoad load;
+    const Profile profile = Profile::load(profilePath(appDir), &load.result);
+    if (!load.result)
+        return load;
+
+    WorkingCopy staged = copy;
+    loadCommonKeys(profile, kind, staged.common());
+    loadSpecificKeys(profile, kind, staged.specific(kind));
+    load.result = loadListFiles(appDir, kind, staged);
+    if (!load.result)
+        return load;
+
+    load.support = catalog::supportOf(profile, kind);
+    copy = std::move(staged);
+    return load;
+}
+
+Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& copy)
+{
+    if (kind.isEmpty())
+        return Result::success();
+    Result read;
+    Profile profile = Profile::load(profilePath(appDir), &read);
+    if (!read)
+        return read;
+
+    const ValueSet& common = copy.common();
+    for (const catalog::CommonKey& key : catalog::commonKeys()) {
+        const QString name = key.name();
+        if (!key.alwaysWritten && !presentCommonValue(profile, kind, name))
+            continue;
+        profile.write(kind, name, storedText(key.form, common, name), catalog::absentMarker());
+    }
+    const ValueSet& specific = copy.specific(kind);
+    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys)
+        profile.write(kind, key.name(), storedText(key.form, specific, key.name()));
+
+    if (Result saved = profile.save(profilePath(appDir)); !saved)
+        return saved;
+    return saveListFiles(appDir, kind, copy);
+}
+
+} // namespace morvane::settings

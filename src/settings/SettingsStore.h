@@ -1,0 +1,27 @@
+#pragma once
+
+#include "catalog/Catalog.h"
+#include "catalog/Result.h"
+#include "settings/WorkingCopy.h"
+
+#include <QString>
+
+namespace morvane::settings {
+
+QString profilePath(const QString& appDir);
+
+struct KindLoad {
+    Result result;
+    catalog::Support support; // the kind's catalog marks, read in the same pass
+};
+
+// Fills the common values, the kind's own values and its lists from morvane.ini and cfg/.
+// All or nothing: on failure `copy` is left exactly as it was.
+KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy);
+
+// Writes the kind's values and lists back. Common keys other than Width, Height and
+// NoJavaMessage are written only when the section already holds them. An empty kind writes
+// nothing.
+Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& copy);
+
+} // namespace morvane::settings

@@ -1,0 +1,61 @@
+#include "CliRunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class HtmlCommand : public ::testing::Test {
+protected:
+    void write(const QString& relative, const QByteArray& bytes)
+    {
+        const QString path = QDir(app.path()).filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QTemporaryDir app;
+};
+
+TEST_F(HtmlCommand, PrintsTheCodeThenTheNeededFiles)
+{
+    write(u"morvane.ini"_s,
+          "[HexColor]\r\nWidth=120\r\nHeight=40\r\nNoJavaMessage=No Java\r\n"
+          "BackgroundImage=images&sounds/back.gif\r\nOnloadSound=\r\nLoop=yes\r\n");
+    write(u"images&sounds/back.gif"_s, "GIF89a");
+    write(u"samples/hexcolor/HexColor.class"_s, "\xca\xfe\xba\xbe");
+    write(u"samples/hexcolor/Other.CLASS"_s, "");
+
+    const CliRun run = runCli(app.path(), {u"html"_s, u"HexColor"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines.front(), u"<applet code=\"HexColor.class\" WIDTH=\"120\" HEIGHT=\"40\">");
+    EXPECT_EQ(lines.at(2), u"<param name=\"background_image\" value=\"back.gif\">");
+    EXPECT_EQ(lines.mid(3), (QStringList{u"No Java"_s, u"</applet>"_s, u"--- needed files"_s,
+                                         u"HexColor.class"_s, u"back.gif"_s}));
+}
+
+TEST_F(HtmlCommand, ValidationFailureGoesToStderr)
+{
+    write(u"morvane.ini"_s, "[Zoom]\r\nWidth=0\r\nHeight=40\r\n");
+    const CliRun run = runCli(app.path(), {u"html"_s, u"Zoom"_s});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, u"Invalid width\n");
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST_F(HtmlCommand, UnknownKindAndBadUsage)
+{
+    EXPECT_EQ(runCli(app.path(), {u"html"_s, u"zoom"_s}).exitCode, 2);
+    EXPECT_EQ(runCli(app.path(), {u"html"_s}).exitCode, 2);
+    EXPECT_EQ(runCli(app.path(), {u"frobnicate"_s}).exitCode, 2);
+}
+
+} // namespace
