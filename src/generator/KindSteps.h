@@ -1,0 +1,47 @@
+#pragma once
+
+#include "generator/GenerationContext.h"
+
+#include <span>
+
+namespace morvane::generator {
+
+// How one step of a kind's block takes its value and validates it.
+enum class Rule {
+    PositiveInt,   // integer writer, > 0
+    AnyInt,        // integer writer, negatives allowed
+    RequiredText,  // text writer; `message` is the description after "You must specify "
+    OptionalText,  // text writer
+    File,          // file writer; `message` is the description after "You must specify "
+    FileList,      // file-list writer over the list file `source`; `message` the description
+    TextList,      // text-list writer over the list file `source`; `message` the description
+    Color,         // "#RRGGBB"
+    AsTyped,       // the text without any test, also when empty
+    Choice,        // `firstValue` for the first button, `secondValue` (when set) for the
+                   // second, `otherValue` for any other state, no selection included
+    Index,         // the selected button's position, -1 when none
+    MenuTree,      // menu hierarchy writer over the tree file `source`
+    Custom,        // code: `custom` does the step
+};
+
+struct Step {
+    Rule rule;
+    const char16_t* param;   // parameter name, or base name of a numbered series
+    const char16_t* source;  // setting key, or list file name for lists and trees
+    const char16_t* message = nullptr; // failure message or description, per rule
+    const char16_t* count = nullptr;   // lists: count parameter name, u"-" for none
+    const char16_t* firstValue = nullptr;
+    const char16_t* otherValue = nullptr;
+    const char16_t* secondValue = nullptr;
+    bool (*custom)(GenerationContext&) = nullptr;
+};
+
+struct KindBlock {
+    const char16_t* kind;
+    std::span<const Step> steps;
+};
+
+// Runs the steps in order and stops at the first failure.
+bool runSteps(GenerationContext& ctx, std::span<const Step> steps);
+
+} // namespace morvane::generator

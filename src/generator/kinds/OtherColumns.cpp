@@ -1,0 +1,10 @@
+#include "generator/kinds/Blocks.h"
+
+namespace morvane::generator {
+
+std::span<const KindBlock> otherColumnsBlocks()
+{
+    return {};
+}
+
+} // namespace morvane::generator
