@@ -20,7 +20,8 @@ public:
     virtual QString getSaveFileName(QWidget* parent, const QString& caption,
                                     const QString& initialFolder, const QString& proposedName,
                                     const QString& filter) = 0;
-    // The user can create a new folder from the chooser.
+    // The user can create a folder from the chooser, also by typing a name that does not
+    // exist yet: the chooser asks before creating it.
     virtual QString chooseFolder(QWidget* parent, const QString& caption,
                                  const QString& initialFolder) = 0;
 

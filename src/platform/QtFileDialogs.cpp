@@ -1,12 +1,21 @@
 #include "platform/FileFilters.h"
 #include "platform/QtServices.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 namespace morvane::platform {
 
 namespace {
+
+// A folder that no longer exists is still handed over; a relative one is taken from the
+// current directory.
+QString absoluteFolder(const QString& folder)
+{
+    return folder.isEmpty() ? folder : QDir(folder).absolutePath();
+}
 
 QString runFileDialog(QFileDialog& dialog)
 {
@@ -16,12 +25,45 @@ QString runFileDialog(QFileDialog& dialog)
     return chosen.isEmpty() ? QString() : chosen.constFirst();
 }
 
+// Accepts a typed folder that does not exist yet once the user agrees to create it.
+class FolderChooser final : public QFileDialog {
+public:
+    FolderChooser(QWidget* parent, const QString& caption, const QString& folder)
+        : QFileDialog(parent, caption, folder)
+    {
+        setFileMode(QFileDialog::Directory);
+        setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    }
+
+protected:
+    void accept() override
+    {
+        const QString folder = selectedFiles().value(0);
+        if (!folder.isEmpty() && !QFileInfo::exists(folder)) {
+            const auto answer = QMessageBox::question(
+                this, windowTitle(),
+                QStringLiteral("The folder %1 does not exist.\nDo you want to create it?")
+                    .arg(QDir::toNativeSeparators(folder)));
+            if (answer != QMessageBox::Yes)
+                return;
+            if (!QDir().mkpath(folder)) {
+                QMessageBox::warning(this, windowTitle(),
+                                     QStringLiteral("The folder %1 could not be created.")
+                                         .arg(QDir::toNativeSeparators(folder)));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
 
 QString QtFileDialogs::getOpenFileName(QWidget* parent, const QString& caption,
                                        const QString& initialFolder, const QString& filter)
 {
-    QFileDialog dialog(parent, caption, initialFolder, qtFilterFromWindowsFilter(filter));
+    QFileDialog dialog(parent, caption, absoluteFolder(initialFolder),
+                       qtFilterFromWindowsFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runFileDialog(dialog);
@@ -31,7 +73,8 @@ QString QtFileDialogs::getSaveFileName(QWidget* parent, const QString& caption,
                                        const QString& initialFolder, const QString& proposedName,
                                        const QString& filter)
 {
-    QFileDialog dialog(parent, caption, initialFolder, qtFilterFromWindowsFilter(filter));
+    QFileDialog dialog(parent, caption, absoluteFolder(initialFolder),
+                       qtFilterFromWindowsFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -43,8 +86,8 @@ QString QtFileDialogs::getSaveFileName(QWidget* parent, const QString& caption,
 QString QtFileDialogs::chooseFolder(QWidget* parent, const QString& caption,
                                     const QString& initialFolder)
 {
-    return QFileDialog::getExistingDirectory(parent, caption, initialFolder,
-                                             QFileDialog::ShowDirsOnly);
+    FolderChooser chooser(parent, caption, absoluteFolder(initialFolder));
+    return runFileDialog(chooser);
 }
 
 } // namespace morvane::platform

@@ -9,6 +9,8 @@ namespace {
 void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {
     QMessageBox box(icon, messageBoxTitle, text, QMessageBox::Ok, parent);
+    // Messages quote paths and typed values, which must never be read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -41,15 +42,15 @@ private:
 [[maybe_unused]] const auto* const environment =
     ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
-// Waits, without any time limit, for the next modal dialog and hands it to handle, which must
-// close it. Nothing here ever waits on a clock.
-void whenModalShown(std::function<void(QWidget*)> handle)
+// Waits, without any time limit, for the next modal dialog of the given class and hands it to
+// handle, which must close it. Nothing here ever waits on a clock.
+template <typename Dialog> void whenShown(std::function<void(Dialog*)> handle)
 {
     QTimer::singleShot(0, [handle = std::move(handle)]() mutable {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            handle(modal);
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+            handle(dialog);
         else
-            whenModalShown(std::move(handle));
+            whenShown<Dialog>(std::move(handle));
     });
 }
 
@@ -59,37 +60,43 @@ void touch(const QString& path)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
-TEST(QtMessageBoxes, ShowsOneOkButtonUnderTheProgramName)
+TEST(QtMessageBoxes, ShowsOneOkButtonUnderTheProgramNameAndPlainText)
 {
     struct Seen {
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         qsizetype buttons = 0;
+        Qt::TextFormat format = Qt::AutoText;
+    };
+    const auto answer = [](Seen& seen) {
+        return std::function<void(QMessageBox*)>([&seen](QMessageBox* box) {
+            seen = {box->windowTitle(), box->text(), box->icon(), box->buttons().size(),
+                    box->textFormat()};
+            box->button(QMessageBox::Ok)->click();
+        });
     };
     QtMessageBoxes boxes;
-    const auto answer = [](Seen& seen) {
-        return [&seen](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            seen = {box->windowTitle(), box->text(), box->icon(), box->buttons().size()};
-            box->button(QMessageBox::Ok)->click();
-        };
-    };
 
     Seen error;
-    whenModalShown(answer(error));
-    boxes.showError(nullptr, u"You must specify a text"_s);
+    whenShown(answer(error));
+    boxes.showError(nullptr, u"Invalid value: <b>10</b>"_s);
     EXPECT_EQ(error.title, u"Morvane");
-    EXPECT_EQ(error.text, u"You must specify a text");
+    EXPECT_EQ(error.text, u"Invalid value: <b>10</b>");
+    EXPECT_EQ(error.format, Qt::PlainText);
     EXPECT_EQ(error.icon, QMessageBox::Critical);
     EXPECT_EQ(error.buttons, 1);
 
     Seen information;
-    whenModalShown(answer(information));
+    whenShown(answer(information));
     boxes.showInformation(nullptr, u"\"a.class\" was copied into /site"_s);
     EXPECT_EQ(information.text, u"\"a.class\" was copied into /site");
     EXPECT_EQ(information.icon, QMessageBox::Information);
     EXPECT_EQ(information.buttons, 1);
+}
+
+void rejectNextDialog()
+{
+    whenShown<QDialog>([](QDialog* dialog) { dialog->reject(); });
 }
 
 TEST(QtFileDialogs, OpenDialogStartsInTheFolderWithTheConvertedFilter)
@@ -101,9 +108,7 @@ TEST(QtFileDialogs, OpenDialogStartsInTheFolderWithTheConvertedFilter)
 
     QString folderSeen;
     QStringList filtersSeen;
-    whenModalShown([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
         folderSeen = dialog->directory().absolutePath();
         filtersSeen = dialog->nameFilters();
         dialog->selectFile(picture);
@@ -115,7 +120,7 @@ TEST(QtFileDialogs, OpenDialogStartsInTheFolderWithTheConvertedFilter)
     ASSERT_EQ(filtersSeen.size(), 3);
     EXPECT_EQ(filtersSeen.at(0), u"All images (*.gif *.GIF *.jpg *.JPG)");
 
-    whenModalShown([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    rejectNextDialog();
     EXPECT_EQ(files.getOpenFileName(nullptr, u"Open"_s, dir.path(), imagesFilter), QString());
 }
 
@@ -128,9 +133,7 @@ TEST(QtFileDialogs, SaveDialogProposesTheNameInTheInitialFolderAndReplacesWithou
     touch(existing);
 
     QString proposedSeen;
-    whenModalShown([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
         proposedSeen = dialog->selectedFiles().value(0);
         // An overwrite question would be one more modal box that nothing answers.
         if (dialog->testOption(QFileDialog::DontConfirmOverwrite))
@@ -145,20 +148,36 @@ TEST(QtFileDialogs, SaveDialogProposesTheNameInTheInitialFolderAndReplacesWithou
     EXPECT_EQ(chosen, existing);
 }
 
-TEST(QtFileDialogs, FolderChooserReturnsTheChosenFolder)
+TEST(QtFileDialogs, FolderChooserCreatesATypedFolderOnlyWhenTheUserAgrees)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"site"_s));
     const QString site = dir.filePath(u"site"_s);
-
-    whenModalShown([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        dialog->selectFile(site);
-        static_cast<QDialog*>(dialog)->accept();
-    });
+    const auto typeAndAnswer = [&](QMessageBox::StandardButton reply) {
+        whenShown<QFileDialog>([&site, reply](QFileDialog* chooser) {
+            chooser->selectFile(site);
+            whenShown<QMessageBox>(
+                [reply](QMessageBox* question) { question->button(reply)->click(); });
+            static_cast<QDialog*>(chooser)->accept();
+            // A refused creation leaves the chooser open for another choice.
+            if (chooser->isVisible())
+                chooser->reject();
+        });
+    };
     QtFileDialogs files;
+
+    typeAndAnswer(QMessageBox::No);
+    EXPECT_EQ(files.chooseFolder(nullptr, u"Folder"_s, dir.path()), QString());
+    EXPECT_FALSE(QFileInfo::exists(site));
+
+    typeAndAnswer(QMessageBox::Yes);
+    EXPECT_EQ(files.chooseFolder(nullptr, u"Folder"_s, dir.path()), site);
+    EXPECT_TRUE(QFileInfo(site).isDir());
+
+    whenShown<QFileDialog>([&site](QFileDialog* chooser) {
+        chooser->selectFile(site);
+        static_cast<QDialog*>(chooser)->accept();
+    });
     EXPECT_EQ(files.chooseFolder(nullptr, u"Folder"_s, dir.path()), site);
 }
 
@@ -169,9 +188,7 @@ TEST(QtColorDialog, ConfirmHandsBackTheColorAndAllSixteenCustomColors)
     customs[15] = 0x123456u;
 
     QColor initialSeen;
-    whenModalShown([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QColorDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
+    whenShown<QColorDialog>([&](QColorDialog* dialog) {
         initialSeen = dialog->currentColor();
         dialog->setCurrentColor(QColor(0x11, 0x22, 0x33));
         dialog->accept();
@@ -185,7 +202,7 @@ TEST(QtColorDialog, ConfirmHandsBackTheColorAndAllSixteenCustomColors)
 
     customs[3] = std::nullopt;
     const CustomColors withUnset = customs;
-    whenModalShown([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    rejectNextDialog();
     EXPECT_EQ(colors.chooseColor(nullptr, 0, customs), std::nullopt);
     EXPECT_EQ(customs, withUnset);
 }
@@ -233,9 +250,7 @@ TEST(QtPrinter, WithoutDefaultPrinterAsksAndACancelPrintsNothing)
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a default printer exists; nothing is sent to it from a test";
     QString titleSeen;
-    whenModalShown([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QPrintDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
+    whenShown<QPrintDialog>([&](QPrintDialog* dialog) {
         titleSeen = dialog->printer()->docName();
         dialog->reject();
     });
