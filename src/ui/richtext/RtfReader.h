@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace morvane::ui::richtext {
+
+// Refuse files larger than this: help pages are a few kilobytes.
+inline constexpr qint64 kMaxRtfFileSize = 16 * 1024 * 1024;
+
+// Replaces the document's content with the RTF text: paragraphs and their alignment, indents
+// and spacing; bold, italic, underline, strike-out, super- and subscript, fonts, sizes and
+// colors; \'hh and \u escapes, line breaks, tabs and the usual special characters. Pictures,
+// objects, style sheets and every other destination are passed over. Any input is safe: the work
+// is bounded by its length. Fails, and leaves the document untouched, only when the text does not
+// begin as RTF does.
+bool loadRtf(const QByteArray& rtf, QTextDocument* document, QString* error = nullptr);
+
+// The same for a file; fails, with the document untouched, when the file cannot be read.
+bool loadRtfFile(const QString& path, QTextDocument* document, QString* error = nullptr);
+
+} // namespace morvane::ui::richtext
