@@ -1,0 +1,32 @@
+#pragma once
+
+#include "catalog/Result.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace morvane::generator {
+
+// The needed files' names as the HTML window lists them: the kind's class files, then the
+// media files, each without its folder.
+QStringList neededFileNames(const QString& appDir, const QString& kind, const QStringList& media);
+
+// Copies `file` (relative paths taken from `appDir`) into `folder` under its own name,
+// replacing a file of that name. A file is never copied onto itself: that is refused with the
+// create-error message and the source stays intact.
+// Messages: "Impossible d'ouvrir le fichier " + path, "Impossible de créer le fichier " + path.
+Result copyFileIntoFolder(const QString& file, const QString& folder, const QString& appDir);
+
+struct CopiedFiles {
+    Result result;
+    QStringList names; // the names copied before any failure, in order
+};
+
+// Copies the kind's class files, then every media file, into `folder`.
+CopiedFiles copyNeededFiles(const QString& appDir, const QString& kind, const QStringList& media,
+                            const QString& folder);
+
+// "\"a.class\", \"b.gif\" were copied into " + folder (" was copied into " without a comma).
+QString copiedFilesMessage(const QStringList& names, const QString& folder);
+
+} // namespace morvane::generator

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "catalog/Result.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
+namespace morvane::settings {
+
+// One row of the sample media installed on the first start: the files of images&sounds/ that
+// the kind's shipped settings name, copied into samples/<kind>/.
+struct SampleMedia {
+    const char16_t* kind;
+    QStringList files;
+};
+
+std::span<const SampleMedia> sampleMediaTable();
+
+struct FirstRun {
+    bool wasFirstRun = false; // `first` read exactly "yes"
+    Result result;            // a failed copy: reported; `first` stays "yes"
+};
+
+// When `first` in `options` reads exactly "yes": copies the sample media in table order
+// (replacing existing files) and, when every copy succeeded, writes first=no.
+FirstRun runFirstRun(const QString& appDir);
+
+} // namespace morvane::settings
