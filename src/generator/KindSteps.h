@@ -6,34 +6,42 @@
 
 namespace morvane::generator {
 
-// How one step of a kind's block takes its value and validates it.
+// How one step of a kind's block takes its value and validates it. Values come from the kind's
+// own fields (`ctx.specific()`), lists and trees from the working copy by list file name.
 enum class Rule {
-    PositiveInt,   // integer writer, > 0
-    AnyInt,        // integer writer, negatives allowed
-    RequiredText,  // text writer; `message` is the description after "You must specify "
-    OptionalText,  // text writer
-    File,          // file writer; `message` is the description after "You must specify "
-    FileList,      // file-list writer over the list file `source`; `message` the description
-    TextList,      // text-list writer over the list file `source`; `message` the description
-    Color,         // "#RRGGBB"
-    AsTyped,       // the text without any test, also when empty
-    Choice,        // `firstValue` for the first button, `secondValue` (when set) for the
-                   // second, `otherValue` for any other state, no selection included
-    Index,         // the selected button's position, -1 when none
-    MenuTree,      // menu hierarchy writer over the tree file `source`
-    Custom,        // code: `custom` does the step
+    PositiveInt,  // integer writer, > 0
+    AnyInt,       // integer writer, negatives allowed
+    RequiredText, // text writer; `message` is the description after "You must specify "
+    OptionalText, // text writer
+    File,         // file writer; `message` is the description after "You must specify "
+    FileList,     // file-list writer over the list file `source`; `message` the description
+    TextList,     // text-list writer over the list file `source`; `message` the description
+    Color,        // "#RRGGBB"
+    AsTyped,      // the text without any test, also when empty
+    Choice,       // `firstValue` for the first button, `secondValue` (when set) for the
+                  // second, `otherValue` for any other state, no selection included
+    Index,        // the selected button's position, -1 when none
+    MenuTree,     // menu hierarchy writer over the tree file `source`
+    Custom,       // code: `custom` does the step
+    Flag,         // check box `source`: `firstValue` when ticked, `otherValue` otherwise
+    FileName,     // only when not empty: the file-name part, neither tested nor a media file
 };
 
 struct Step {
     Rule rule;
-    const char16_t* param;   // parameter name, or base name of a numbered series
-    const char16_t* source;  // setting key, or list file name for lists and trees
+    const char16_t* param;             // parameter name, or base name of a numbered series
+    const char16_t* source;            // setting key, or list file name for lists and trees
     const char16_t* message = nullptr; // failure message or description, per rule
-    const char16_t* count = nullptr;   // lists: count parameter name, u"-" for none
+    // Lists: the count parameter's name. nullptr or u"-": no count line. For a text list, u""
+    // only requires the list to be non-empty and writes nothing at all.
+    const char16_t* count = nullptr;
     const char16_t* firstValue = nullptr;
     const char16_t* otherValue = nullptr;
     const char16_t* secondValue = nullptr;
     bool (*custom)(GenerationContext&) = nullptr;
+    // When set, the step runs only if this field of the kind is a non-empty text or a ticked
+    // box; otherwise it is skipped, its value neither validated nor written.
+    const char16_t* when = nullptr;
 };
 
 struct KindBlock {

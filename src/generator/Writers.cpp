@@ -1,1 +1,155 @@
 #include "generator/Writers.h"
+
+#include "generator/Html.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace morvane::generator {
+namespace {
+
+const QString kNoCount = QStringLiteral("-");
+
+// Only an optional sign and ASCII digits: QString::toInt alone would let blanks through.
+bool parseStrictInt(const QString& text, qint64& value)
+{
+    qsizetype digitsStart = (text.startsWith(u'+') || text.startsWith(u'-')) ? 1 : 0;
+    if (digitsStart == text.size())
+        return false;
+    for (qsizetype i = digitsStart; i < text.size(); ++i) {
+        if (text.at(i) < u'0' || text.at(i) > u'9')
+            return false;
+    }
+    bool ok = false;
+    value = text.toLongLong(&ok, 10);
+    return ok && value >= std::numeric_limits<qint32>::min() &&
+           value <= std::numeric_limits<qint32>::max();
+}
+
+struct MenuEntry {
+    QString caption;
+    QString link;
+};
+
+// The editor writes "Caption # link". The cut drops the character on each side of the first
+// '#', whatever it is, so a text typed without those blanks loses a letter; menus already
+// published depend on that exact cut.
+MenuEntry splitMenuText(const QString& text)
+{
+    const qsizetype hash = text.indexOf(u'#');
+    if (hash < 0)
+        return {text, QString()};
+    return {text.left(std::max<qsizetype>(hash - 1, 0)), text.mid(hash + 2)};
+}
+
+} // namespace
+
+bool writeInteger(GenerationContext& ctx, const QString& name, const QString& text,
+                  const QString& message, Negatives negatives)
+{
+    if (text.isEmpty())
+        return true;
+    qint64 value = 0;
+    if (!parseStrictInt(text, value))
+        return ctx.fail(message);
+    if (negatives == Negatives::Refused && value <= 0)
+        return ctx.fail(message);
+    ctx.param(name, text);
+    return true;
+}
+
+bool writeText(GenerationContext& ctx, const QString& name, const QString& text,
+               const QString& description, Requirement requirement)
+{
+    if (text.isEmpty()) {
+        if (requirement == Requirement::Optional)
+            return true;
+        return ctx.fail(QStringLiteral("You must specify ") + description);
+    }
+    ctx.param(name, text);
+    return true;
+}
+
+bool writeFile(GenerationContext& ctx, const QString& name, const QString& path,
+               const QString& description)
+{
+    if (path.isEmpty())
+        return ctx.fail(QStringLiteral("You must specify ") + description);
+    switch (ctx.probe(path)) {
+    case FileState::Exists:
+        ctx.addMedia(path);
+        ctx.param(name, fileNamePart(path));
+        return true;
+    case FileState::Missing:
+        return ctx.fail(QStringLiteral("Can't find the file: ") + path);
+    case FileState::Invalid:
+        break;
+    }
+    return ctx.fail(QStringLiteral("Invalid file name: ") + path);
+}
+
+bool writeFileList(GenerationContext& ctx, const QString& baseName, const QStringList& paths,
+                   const QString& description, const QString& countName)
+{
+    if (paths.isEmpty())
+        return ctx.fail(QStringLiteral("You must add at least ") + description);
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString& path = paths.at(i);
+        // A path that cannot even be tested names no file either.
+        if (ctx.probe(path) != FileState::Exists)
+            return ctx.fail(QStringLiteral("Can't find the file: ") + path);
+        ctx.addMedia(path);
+        ctx.param(baseName + QString::number(i + 1), fileNamePart(path));
+    }
+    if (countName != kNoCount)
+        ctx.param(countName, QString::number(paths.size()));
+    return true;
+}
+
+bool writeTextList(GenerationContext& ctx, const QString& baseName, const QStringList& entries,
+                   const QString& description, const QString& countName)
+{
+    if (entries.isEmpty())
+        return ctx.fail(QStringLiteral("You must add at least ") + description);
+    if (countName.isEmpty())
+        return true;
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        ctx.param(baseName + QString::number(i + 1), entries.at(i));
+    if (countName != kNoCount)
+        ctx.param(countName, QString::number(entries.size()));
+    return true;
+}
+
+bool writeMenuHierarchy(GenerationContext& ctx, const settings::MenuTree& tree)
+{
+    const settings::TreeNode* root = tree.root();
+    if (!root || root->children.empty())
+        return ctx.fail(QStringLiteral("You must add at least an item in the menu hierarchy"));
+
+    // Depth first without recursion: a tree file can nest as deep as it has lines.
+    struct Level {
+        const settings::TreeNode* node;
+        QString prefix;
+        std::size_t next = 0;
+    };
+    std::vector<Level> levels{{root, QString()}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.node->children.size()) {
+            levels.pop_back();
+            continue;
+        }
+        const settings::TreeNode& child = level.node->children[level.next++];
+        const QString path = level.prefix + QString::number(level.next);
+        const MenuEntry entry = splitMenuText(child.text);
+        ctx.param(QStringLiteral("text") + path, entry.caption);
+        if (!entry.link.isEmpty())
+            ctx.param(QStringLiteral("link") + path, entry.link);
+        if (!child.children.empty())
+            levels.push_back({&child, path}); // invalidates `level`
+    }
+    return true;
+}
+
+} // namespace morvane::generator
