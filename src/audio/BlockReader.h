@@ -13,7 +13,7 @@ namespace morvane::audio {
 // sample blocks alike cost one device read per block, and skips past the buffer are seeks.
 class BlockReader {
 public:
-    static constexpr qint64 kDefaultBlockSize = qint64{1} << 20;
+    static constexpr qint64 kDefaultBlockSize = qint64{1} << 18;
     static constexpr qint64 kMinimumBlockSize = 16;
 
     explicit BlockReader(QIODevice& device, qint64 blockSize = kDefaultBlockSize);

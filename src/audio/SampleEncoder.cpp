@@ -13,7 +13,14 @@ namespace morvane::audio {
 namespace {
 
 // Bytes of input handed to the inner loop at once, and so the grain of the progress reports.
-constexpr qint64 kChunkBytes = qint64{1} << 20;
+constexpr qint64 kChunkBytes = qint64{1} << 18;
+
+// Where the next encoded byte goes; kept in locals by the inner loop, so that its writes through
+// a char pointer do not force the rate state out to memory on every sample.
+struct OutputCursor {
+    char* next;
+    char* end;
+};
 
 class Output {
 public:
@@ -23,13 +30,14 @@ public:
         m_data = m_bytes.data();
     }
 
-    void append(int sample)
+    OutputCursor cursor() { return {m_data + m_size, m_data + m_bytes.size()}; }
+    void commit(const OutputCursor& cursor) { m_size = cursor.next - m_data; }
+    OutputCursor grow(const OutputCursor& cursor)
     {
-        if (m_size == m_bytes.size()) {
-            m_bytes.resize(m_size * 2);
-            m_data = m_bytes.data();
-        }
-        m_data[m_size++] = static_cast<char>(muLawEncode(sample));
+        commit(cursor);
+        m_bytes.resize(m_size * 2);
+        m_data = m_bytes.data();
+        return this->cursor();
     }
     QByteArray take()
     {
@@ -72,17 +80,26 @@ template <int Bits, int Channels, bool Resample>
 void encodeFrames(std::span<const char> block, RateConverter& rate, Output& output)
 {
     constexpr int frameSize = Channels * Bits / 8;
+    RateConverter converter = rate;
+    OutputCursor cursor = output.cursor();
+    const auto put = [&](int sample) {
+        if (cursor.next == cursor.end)
+            cursor = output.grow(cursor);
+        *cursor.next++ = static_cast<char>(muLawEncode(sample));
+    };
     const char* const end = block.data() + block.size();
     for (const char* frame = block.data(); frame != end; frame += frameSize) {
         const int sample = monoSample<Bits, Channels>(frame);
         if constexpr (Resample) {
             int averaged;
-            if (rate.push(sample, averaged))
-                output.append(averaged);
+            if (converter.push(sample, averaged))
+                put(averaged);
         } else {
-            output.append(sample);
+            put(sample);
         }
     }
+    output.commit(cursor);
+    rate = converter;
 }
 
 using BlockEncoder = void (*)(std::span<const char>, RateConverter&, Output&);
