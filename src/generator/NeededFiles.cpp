@@ -1,0 +1,96 @@
+#include "generator/NeededFiles.h"
+
+#include "catalog/SamplePaths.h"
+#include "generator/FileProbe.h"
+#include "generator/Html.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace morvane::generator {
+namespace {
+
+constexpr qint64 kBlockSize = 64 * 1024;
+
+QString openFailure(const QString& path)
+{
+    return QStringLiteral("Impossible d'ouvrir le fichier ") + path;
+}
+
+QString createFailure(const QString& path)
+{
+    return QStringLiteral("Impossible de créer le fichier ") + path;
+}
+
+} // namespace
+
+QStringList neededFileNames(const QString& appDir, const QString& kind, const QStringList& media)
+{
+    QStringList names;
+    for (const QString& classFile : catalog::classFiles(appDir, kind))
+        names.append(QFileInfo(classFile).fileName());
+    for (const QString& path : media)
+        names.append(fileNamePart(path));
+    return names;
+}
+
+Result copyFileIntoFolder(const QString& file, const QString& folder, const QString& appDir)
+{
+    const QString source = resolvePath(file, appDir);
+    const QString target = QDir(resolvePath(folder, appDir)).filePath(fileNamePart(file));
+
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return Result::failure(openFailure(source));
+    // Replacing a file by itself would empty it on platforms that truncate before reading.
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+        return Result::failure(createFailure(target));
+
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return Result::failure(createFailure(target));
+    QByteArray block;
+    while (!(block = in.read(kBlockSize)).isEmpty()) {
+        if (out.write(block) != block.size()) {
+            out.cancelWriting();
+            return Result::failure(createFailure(target));
+        }
+    }
+    if (in.error() != QFileDevice::NoError) {
+        out.cancelWriting();
+        return Result::failure(openFailure(source));
+    }
+    if (!out.commit())
+        return Result::failure(createFailure(target));
+    return Result::success();
+}
+
+CopiedFiles copyNeededFiles(const QString& appDir, const QString& kind, const QStringList& media,
+                            const QString& folder)
+{
+    CopiedFiles copied;
+    QStringList files = catalog::classFiles(appDir, kind);
+    files.append(media);
+    for (const QString& file : files) {
+        copied.result = copyFileIntoFolder(file, folder, appDir);
+        if (!copied.result)
+            return copied;
+        copied.names.append(fileNamePart(file));
+    }
+    return copied;
+}
+
+QString copiedFilesMessage(const QStringList& names, const QString& folder)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
+    const QString list = quoted.join(QStringLiteral(", "));
+    const QString verb = list.contains(QLatin1Char(',')) ? QStringLiteral(" were copied into ")
+                                                         : QStringLiteral(" was copied into ");
+    return list + verb + folder;
+}
+
+} // namespace morvane::generator

@@ -1,0 +1,71 @@
+#include "settings/Options.h"
+
+#include "settings/AtomicFile.h"
+#include "settings/ListFiles.h"
+#include "settings/Profile.h"
+#include "settings/SettingsStore.h"
+#include "settings/TextCodec.h"
+
+#include <QDir>
+
+namespace morvane::settings {
+namespace {
+
+const QString kDirectories = QStringLiteral("directories");
+const QString kOptions = QStringLiteral("options");
+
+} // namespace
+
+QString defaultDestinationFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    return QDir::homePath();
+#endif
+}
+
+QString customColorsPath(const QString& appDir)
+{
+    return listFilePath(appDir, QStringLiteral("customcolors.txt"));
+}
+
+Options loadOptions(const QString& appDir, Result* result)
+{
+    Result read;
+    const Profile profile = Profile::load(profilePath(appDir), &read);
+    Options options;
+    options.lastFolder = profile.read(kDirectories, QStringLiteral("last"), options.lastFolder);
+    options.destinationFolder =
+        profile.read(kDirectories, QStringLiteral("destination"), defaultDestinationFolder());
+    options.hotTrack =
+        profile.read(kOptions, QStringLiteral("hottrack"), QStringLiteral("yes")) == u"yes";
+
+    const ReadText colors = readTextFile(customColorsPath(appDir));
+    options.customColors = splitLines(colors.text);
+    if (read.ok && !colors.ok)
+        read = Result::failure(colors.message);
+    if (result)
+        *result = read;
+    return options;
+}
+
+Result saveOptions(const QString& appDir, const Options& options)
+{
+    Result read;
+    Profile profile = Profile::load(profilePath(appDir), &read);
+    if (!read)
+        return read;
+    profile.write(kDirectories, QStringLiteral("last"), options.lastFolder);
+    profile.write(kDirectories, QStringLiteral("destination"), options.destinationFolder);
+    profile.write(kOptions, QStringLiteral("hottrack"),
+                  options.hotTrack ? QStringLiteral("yes") : QStringLiteral("no"));
+    return profile.save(profilePath(appDir));
+}
+
+Result saveCustomColors(const QString& appDir, const QStringList& lines)
+{
+    return writeTextLines(customColorsPath(appDir), lines, /*createFolder=*/true);
+}
+
+} // namespace morvane::settings

@@ -1,0 +1,121 @@
+#include "settings/Options.h"
+#include "settings/FirstRun.h"
+#include "settings/Profile.h"
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace morvane;
+using namespace morvane::settings;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class InstallationTest : public ::testing::Test {
+protected:
+    void write(const QString& relative, const QByteArray& bytes)
+    {
+        const QString path = QDir(app.path()).filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray read(const QString& relative) const
+    {
+        QFile file(QDir(app.path()).filePath(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QString first() const
+    {
+        return Profile::load(profilePath(app.path())).read(u"options"_s, u"first"_s, u"<none>"_s);
+    }
+    void shipAllMedia()
+    {
+        for (const SampleMedia& row : sampleMediaTable()) {
+            for (const QString& file : row.files)
+                write(u"images&sounds/"_s + file, file.toUtf8());
+        }
+    }
+
+    QTemporaryDir app;
+};
+
+TEST_F(InstallationTest, OptionsDefaultsAndExactYes)
+{
+    Result result;
+    Options options = loadOptions(app.path(), &result);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(options.lastFolder, u"images&sounds");
+    EXPECT_EQ(options.destinationFolder, defaultDestinationFolder());
+    EXPECT_TRUE(options.hotTrack);
+    EXPECT_TRUE(options.customColors.isEmpty());
+
+    write(u"morvane.ini"_s, "[options]\r\nhottrack=Yes\r\n[directories]\r\nlast=C:\\pics\r\n");
+    write(u"cfg/customcolors.txt"_s, "ColorA=0000FF\r\nColorB=00FF00");
+    options = loadOptions(app.path());
+    EXPECT_FALSE(options.hotTrack);
+    EXPECT_EQ(options.lastFolder, u"C:\\pics");
+    EXPECT_EQ(options.customColors, (QStringList{u"ColorA=0000FF"_s, u"ColorB=00FF00"_s}));
+}
+
+TEST_F(InstallationTest, ClosingWritesFoldersOptionAndColorsButNoKind)
+{
+    write(u"morvane.ini"_s, "[options]\r\nfirst=no\r\nhottrack=maybe\r\n");
+    Options options = loadOptions(app.path());
+    options.lastFolder = u"/home/me/pictures"_s;
+    ASSERT_TRUE(saveOptions(app.path(), options).ok);
+    ASSERT_TRUE(saveCustomColors(app.path(), {u"ColorA=FFFFFF"_s}).ok);
+
+    EXPECT_EQ(read(u"morvane.ini"_s), QByteArray("[options]\r\nfirst=no\r\nhottrack=no\r\n"
+                                                 "[directories]\r\nlast=/home/me/pictures\r\n"
+                                                 "destination=") +
+                                          defaultDestinationFolder().toUtf8() + "\r\n");
+    EXPECT_EQ(read(u"cfg/customcolors.txt"_s), QByteArray("ColorA=FFFFFF\r\n"));
+}
+
+TEST_F(InstallationTest, FirstRunCopiesEveryMediaOnceAndTurnsItselfOff)
+{
+    write(u"morvane.ini"_s, "[options]\r\nfirst=yes\r\n");
+    shipAllMedia();
+    write(u"samples/Puzzle/Cascade.jpg"_s, "old copy");
+
+    FirstRun run = runFirstRun(app.path());
+    EXPECT_TRUE(run.wasFirstRun);
+    ASSERT_TRUE(run.result.ok) << run.result.message.toStdString();
+    EXPECT_EQ(read(u"samples/Puzzle/Cascade.jpg"_s), QByteArray("Cascade.jpg"));
+    EXPECT_EQ(read(u"samples/SoundPlayer/glass.au"_s), QByteArray("glass.au"));
+    EXPECT_EQ(read(u"samples/Memory/river_small.jpg"_s), QByteArray("river_small.jpg"));
+    EXPECT_EQ(first(), u"no");
+
+    QFile::remove(QDir(app.path()).filePath(u"samples/Puzzle/Cascade.jpg"_s));
+    run = runFirstRun(app.path());
+    EXPECT_FALSE(run.wasFirstRun);
+    EXPECT_EQ(read(u"samples/Puzzle/Cascade.jpg"_s), QByteArray("<missing>"));
+}
+
+TEST_F(InstallationTest, FailedFirstRunIsReportedAndRunsAgainNextTime)
+{
+    write(u"morvane.ini"_s, "[options]\r\nfirst=yes\r\n");
+    shipAllMedia();
+    QFile::remove(QDir(app.path()).filePath(u"images&sounds/sphinx.gif"_s));
+
+    const FirstRun run = runFirstRun(app.path());
+    EXPECT_TRUE(run.wasFirstRun);
+    EXPECT_FALSE(run.result.ok);
+    EXPECT_TRUE(run.result.message.contains(u"sphinx.gif"_s));
+    EXPECT_EQ(read(u"samples/CropImages/river.jpg"_s), QByteArray("river.jpg")); // copied before
+    EXPECT_EQ(first(), u"yes");
+}
+
+TEST_F(InstallationTest, OtherCaseIsNotAFirstRun)
+{
+    write(u"morvane.ini"_s, "[options]\r\nfirst=Yes\r\n");
+    EXPECT_FALSE(runFirstRun(app.path()).wasFirstRun);
+}
+
+} // namespace
