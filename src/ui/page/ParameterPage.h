@@ -1,0 +1,62 @@
+#pragma once
+
+#include "catalog/Catalog.h"
+#include "catalog/CommonParameters.h"
+#include "platform/Services.h"
+#include "settings/Options.h"
+#include "settings/WorkingCopy.h"
+
+#include <QScrollArea>
+#include <QString>
+
+#include <memory>
+
+namespace morvane::ui {
+
+// What the page edits and the services its editors use. The referenced objects must outlive
+// the page. `services` is a bundle of references and is copied.
+struct PageContext {
+    settings::WorkingCopy& copy;
+    platform::Services services;
+    settings::Options& options; // last-used folder and custom colors
+    QString appDir;
+};
+
+// The one parameter page shared by every kind: the eleven common sections and the kinds'
+// specific sections, stacked under three step headings by assemble(). Every edit is written
+// to the working copy at once. The widgets are created when the page is first loaded,
+// assembled or scrolled, and a kind's specific section when that kind is first loaded.
+class ParameterPage final : public QScrollArea {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ParameterPage)
+
+public:
+    static constexpr int kWidth = 449;
+    static constexpr int kHeight = 369;
+    static constexpr int kArrowStep = 32;
+
+    explicit ParameterPage(const PageContext& context, QWidget* parent = nullptr);
+    ~ParameterPage() override;
+
+    // Fills the common fields and the kind's specific section from the working copy; call it
+    // after the settings store has loaded the kind.
+    void loadFromCopy(const QString& kind);
+    // Lays the page out for the kind: the sections it uses are stacked and enabled, the others
+    // put away and disabled. Field contents are never changed.
+    void assemble(const QString& kind, const catalog::Support& support);
+
+    void scrollToTop();
+    // Scrolls just enough to bring the section into view.
+    void scrollToCommonSection(catalog::CommonParameter parameter);
+    // The assembled kind's specific section; nothing for a kind without one.
+    void scrollToSpecificSection();
+
+    // The kind of the last assembly; empty before the first.
+    QString assembledKind() const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace morvane::ui
