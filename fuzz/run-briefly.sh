@@ -21,6 +21,7 @@ seconds=$(( total_seconds / ${#targets[@]} ))
 [ "$seconds" -lt 1 ] && seconds=1
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
+failed=()
 for target in "${targets[@]}"; do
     name="${target#fuzz_}"
     corpus="$scratch/$name"
@@ -28,13 +29,24 @@ for target in "${targets[@]}"; do
     if [ -d "$here/fuzz/corpus/$name" ]; then
         cp -r "$here/fuzz/corpus/$name/." "$corpus/"
     fi
+    # A target may ship leak suppressions for the system libraries it loads.
+    lsan_options="${LSAN_OPTIONS:-}"
+    if [ -f "$here/fuzz/$name/lsan.supp" ]; then
+        lsan_options="suppressions=$here/fuzz/$name/lsan.supp${lsan_options:+:$lsan_options}"
+    fi
     echo "fuzz: $target for ${seconds}s"
     binary="$(find "$build" -type f -name "$target" -perm -u+x | head -n 1)"
-    (cd "$scratch" && "$binary" -max_total_time="$seconds" -rss_limit_mb=2048 \
-        -print_final_stats=1 "$corpus" 2>"$scratch/$target.log") || {
+    if (cd "$scratch" && LSAN_OPTIONS="$lsan_options" "$binary" -max_total_time="$seconds" \
+        -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>"$scratch/$target.log"); then
+        grep -E '^Done [0-9]+ runs|stat::(number_of_executed_units|peak_rss_mb)' \
+            "$scratch/$target.log" || true
+    else
         tail -n 60 "$scratch/$target.log" >&2
         echo "fuzz: $target failed" >&2
-        exit 1
-    }
-    grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$scratch/$target.log" || true
+        failed+=("$target")
+    fi
 done
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "fuzz: failed: ${failed[*]}" >&2
+    exit 1
+fi
