@@ -1,0 +1,38 @@
+#include "generator/Html.h"
+#include "generator/kinds/OtherColumnsSteps.h"
+
+using namespace Qt::StringLiterals;
+
+namespace morvane::generator {
+
+// The applet tag is written by a script at page-load time, so that the visitor's referrer can
+// be passed to it; the common lines written before are discarded, the media stay.
+bool writeVisitorScript(GenerationContext& ctx)
+{
+    const QString recipient = ctx.specific().text(u"Recipient"_s);
+    if (recipient.isEmpty())
+        return ctx.fail(u"You must specify a recipient email"_s);
+    const QString sender = ctx.specific().text(u"Sender"_s);
+    if (sender.isEmpty())
+        return ctx.fail(u"You must specify a sender email"_s);
+
+    const QString width = escapeQuotes(ctx.common().text(u"Width"_s));
+    const QString height = escapeQuotes(ctx.common().text(u"Height"_s));
+    ctx.lines() = QStringList{
+        u"<script LANGUAGE=\"JavaScript\">"_s,
+        u"<!--"_s,
+        u"document.write(\"<APPLET CODE=WhoIsVisitor.class WIDTH="_s + width + u" HEIGHT="_s +
+            height + u">\");"_s,
+        u"document.write(\"<PARAM NAME=recipient VALUE=\\\""_s + escapeQuotes(recipient) +
+            u"\\\">\");"_s,
+        u"document.write(\"<PARAM NAME=sender VALUE=\\\""_s + escapeQuotes(sender) + u"\\\">\");"_s,
+        u"document.write(\"<PARAM NAME=lastvisited VALUE=\\\"\");"_s,
+        u"document.write(escape(document.referrer));"_s,
+        u"document.write(\"\\\"></APPLET>\");"_s,
+        u"// -->"_s,
+        u"</script>"_s,
+    };
+    return true;
+}
+
+} // namespace morvane::generator
