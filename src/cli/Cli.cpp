@@ -10,8 +10,14 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
         return runHtml(rest, out, err);
     if (command == QStringLiteral("wav2au"))
         return runWav2Au(rest, out, err);
+    if (command == QStringLiteral("first-run"))
+        return runFirstRun(rest, out, err);
+    if (command == QStringLiteral("samples"))
+        return runSamples(rest, out, err);
     err << "usage: morvane-cli html KIND\n"
-           "       morvane-cli wav2au IN.wav OUT.au\n";
+           "       morvane-cli wav2au IN.wav OUT.au\n"
+           "       morvane-cli first-run\n"
+           "       morvane-cli samples\n";
     return UsageError;
 }
 

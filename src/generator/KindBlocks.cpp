@@ -24,4 +24,10 @@ bool runKindBlock(GenerationContext& context)
     return !block || runSteps(context, block->steps);
 }
 
+std::span<const Step> kindSteps(const QString& kind)
+{
+    const KindBlock* block = findBlock(kind);
+    return block ? block->steps : std::span<const Step>();
+}
+
 } // namespace morvane::generator

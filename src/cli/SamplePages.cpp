@@ -1,0 +1,249 @@
+#include "cli/SamplePages.h"
+
+#include "catalog/Catalog.h"
+#include "catalog/KeyTable.h"
+#include "catalog/Kinds.h"
+#include "catalog/SamplePaths.h"
+#include "catalog/Version.h"
+#include "generator/Generator.h"
+#include "generator/KindBlocks.h"
+#include "generator/NeededFiles.h"
+#include "settings/AtomicFile.h"
+#include "settings/Profile.h"
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+
+namespace morvane::cli {
+namespace {
+
+using namespace Qt::StringLiterals;
+using catalog::CommonParameter;
+
+QString escapeHtml(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QStringList pageHead(const QString& title)
+{
+    return {
+        u"<!DOCTYPE html>"_s,
+        u"<html lang=\"en\">"_s,
+        u"<head>"_s,
+        u"<meta charset=\"utf-8\">"_s,
+        u"<title>"_s + escapeHtml(title) + u"</title>"_s,
+        u"<style>"_s,
+        u"body { font-family: sans-serif; margin: 2em auto; max-width: 60em; color: #222; }"_s,
+        u"h1 { color: #1d4f91; } pre { background: #f4f4f4; padding: 1em; overflow-x: auto; }"_s,
+        u"table { border-collapse: collapse; } td, th { border: 1px solid #bbb; "
+        u"padding: 0.3em 0.6em; vertical-align: top; text-align: left; }"_s,
+        u".applet { border: 1px dashed #888; padding: 1em; display: inline-block; }"_s,
+        u"</style>"_s,
+        u"</head>"_s,
+        u"<body>"_s};
+}
+
+QStringList pageFoot()
+{
+    return {u"<hr>"_s,
+            u"<p><small>Made with Morvane "_s + versionText() + u" &mdash; <a href=\""_s +
+                makerHomePage() + u"\">"_s + makerHomePage() + u"</a></small></p>"_s,
+            u"</body>"_s, u"</html>"_s};
+}
+
+struct CommonParameterHelp {
+    CommonParameter parameter;
+    const char16_t* names;
+    const char16_t* meaning;
+    const char16_t* field;
+};
+
+// clang-format off
+constexpr CommonParameterHelp kCommonHelp[] = {
+    {CommonParameter::Dimensions, u"WIDTH, HEIGHT", u"The size of the applet area on the page, in pixels.", u"Dimensions: Width, Height"},
+    {CommonParameter::BackgroundColor, u"background_color", u"The color of the applet area.", u"Background Color"},
+    {CommonParameter::BackgroundImage, u"background_image", u"A picture drawn behind the applet.", u"Background Image"},
+    {CommonParameter::NoJavaMessage, u"(text)", u"Shown instead of the applet by browsers without Java.", u"No Java Message"},
+    {CommonParameter::LoadSound, u"sound_name, loop_sound", u"A sound played when the applet starts, once or looped.", u"On load sound, Loop"},
+    {CommonParameter::StatusbarMessage, u"status_bar_text", u"Shown in the browser's status bar while the mouse is over the applet.", u"On mouse over status bar Message"},
+    {CommonParameter::MouseOverSound, u"enter_sound_name", u"A sound played when the mouse enters the applet.", u"On mouse over sound"},
+    {CommonParameter::MouseOverColor, u"enter_background_color", u"The background color while the mouse is over the applet.", u"On mouse over background Color"},
+    {CommonParameter::MouseOverMessage, u"enter_text, enter_text_color, enter_text_height", u"A message centered on the applet while the mouse is over it.", u"On mouse over message display"},
+    {CommonParameter::ClickSound, u"clic_sound_name", u"A sound played when the visitor clicks the applet.", u"On click sound"},
+    {CommonParameter::ClickLink, u"link, target", u"The page opened when the visitor clicks the applet, and the window it opens in.", u"On click link"},
+};
+// clang-format on
+
+QString meaningOf(generator::Rule rule)
+{
+    using generator::Rule;
+    switch (rule) {
+    case Rule::PositiveInt:
+        return u"A whole number greater than 0; left empty, the applet uses its own default."_s;
+    case Rule::AnyInt:
+        return u"A whole number, negative values allowed; left empty, the applet's default."_s;
+    case Rule::RequiredText:
+        return u"A text; required."_s;
+    case Rule::OptionalText:
+        return u"A text; left empty, nothing is written."_s;
+    case Rule::File:
+        return u"A file, copied beside the page; the parameter holds its name."_s;
+    case Rule::FileList:
+        return u"A list of files, numbered from 1, copied beside the page."_s;
+    case Rule::TextList:
+        return u"A list of texts, numbered from 1."_s;
+    case Rule::Color:
+        return u"A color, written #RRGGBB."_s;
+    case Rule::AsTyped:
+        return u"A text written as typed."_s;
+    case Rule::Choice:
+    case Rule::Index:
+        return u"One of the choices of the field."_s;
+    case Rule::Flag:
+        return u"Set by ticking the box."_s;
+    case Rule::FileName:
+        return u"The name of a file you place beside the page yourself; optional."_s;
+    case Rule::MenuTree:
+        return u"The menu items: text and link of every item and sub-item, numbered by their "
+               u"position (text1, text12, ...)."_s;
+    case Rule::Custom:
+        return u"Written from the field as described on the sample page."_s;
+    }
+    return {};
+}
+
+// The field's label and default for a step's source: a setting key or a list file.
+std::pair<QString, QString> fieldOf(const QString& kind, const QString& source)
+{
+    if (const catalog::SettingKey* key = catalog::findSpecificKey(kind, source)) {
+        QString shown = key->defaultText();
+        if (key->form == catalog::ValueForm::Choice) {
+            const QStringList captions = key->choiceCaptions();
+            shown = captions.value(shown.toInt(), shown);
+        }
+        return {key->labelText(), shown};
+    }
+    if (source.endsWith(u".txt"_s))
+        return {u"the list of the section (cfg/"_s + source + u")"_s, u"(empty list)"_s};
+    return {source, QString()};
+}
+
+QStringList helpPage(const QString& kind, const catalog::Support& support)
+{
+    QStringList page = pageHead(kind + u" parameters"_s);
+    page << u"<h1>"_s + kind + u" parameters</h1>"_s
+         << u"<p>Every parameter Morvane writes for this applet, with the field of the "
+            u"parameter page that sets it. <a href=\""_s +
+                catalog::samplePageName(kind) + u"\">Back to the sample</a>.</p>"_s;
+
+    page << u"<h2>Common parameters</h2>"_s << u"<table>"_s
+         << u"<tr><th>Parameter</th><th>Meaning</th><th>Field</th></tr>"_s;
+    for (const CommonParameterHelp& help : kCommonHelp) {
+        if (!support.has(help.parameter))
+            continue;
+        page << u"<tr><td><code>"_s + QString::fromUtf16(help.names) + u"</code></td><td>"_s +
+                    escapeHtml(QString::fromUtf16(help.meaning)) + u"</td><td>"_s +
+                    escapeHtml(QString::fromUtf16(help.field)) + u"</td></tr>"_s;
+    }
+    page << u"</table>"_s;
+
+    page << u"<h2>Specific parameters</h2>"_s;
+    const std::span<const generator::Step> steps = generator::kindSteps(kind);
+    if (steps.empty()) {
+        page << u"<p>This applet has no specific parameters.</p>"_s;
+    } else {
+        page << u"<table>"_s
+             << u"<tr><th>Parameter</th><th>Meaning</th><th>Default</th><th>Field</th></tr>"_s;
+        for (const generator::Step& step : steps) {
+            const auto [label, defaultValue] = fieldOf(kind, QString::fromUtf16(step.source));
+            QString name = QString::fromUtf16(step.param);
+            if (step.rule == generator::Rule::FileList || step.rule == generator::Rule::TextList)
+                name += u"1, "_s + name + u"2, ..."_s;
+            page << u"<tr><td><code>"_s + escapeHtml(name) + u"</code></td><td>"_s +
+                        escapeHtml(meaningOf(step.rule)) + u"</td><td>"_s +
+                        (defaultValue.isEmpty() ? u"&mdash;"_s : escapeHtml(defaultValue)) +
+                        u"</td><td>"_s + escapeHtml(label) + u"</td></tr>"_s;
+        }
+        page << u"</table>"_s;
+    }
+    page << pageFoot();
+    return page;
+}
+
+QStringList samplePage(const QString& kind, const QString& description,
+                       const generator::Generation& code, const QStringList& neededFiles)
+{
+    QStringList page = pageHead(kind + u" sample"_s);
+    page << u"<h1>"_s + kind + u"</h1>"_s << u"<p>"_s + escapeHtml(description) + u"</p>"_s;
+    page << u"<h2>The applet</h2>"_s << u"<div class=\"applet\">"_s;
+    page << code.lines;
+    page << u"</div>"_s;
+    page << u"<h2>Its code</h2>"_s
+         << u"<p>The code Morvane writes for the settings it ships with:</p>"_s;
+    page << u"<pre>"_s + escapeHtml(code.lines.join(u'\n')) + u"</pre>"_s;
+    page << u"<h2>Needed files</h2>"_s << u"<p>Copy these files into the folder of your page:</p>"_s
+         << u"<ul>"_s;
+    for (const QString& name : neededFiles)
+        page << u"<li><code>"_s + escapeHtml(name) + u"</code></li>"_s;
+    page << u"</ul>"_s
+         << u"<p><a href=\""_s + catalog::sampleHelpPageName(kind) +
+                u"\">Parameters help</a> &middot; <a href=\"../index.htm\">All applets</a></p>"_s;
+    page << pageFoot();
+    return page;
+}
+
+QStringList indexPage(const settings::Profile& profile)
+{
+    QStringList page = pageHead(u"Morvane applets"_s);
+    page << u"<h1>The Morvane applets</h1>"_s
+         << u"<p>All 50 applets of Morvane "_s + versionText() +
+                u", each with a sample page and its parameters help.</p>"_s
+         << u"<table>"_s << u"<tr><th>Applet</th><th>Description</th><th>Help</th></tr>"_s;
+    for (const QString& kind : catalog::kindNames()) {
+        const QString folder = kind + u'/';
+        page << u"<tr><td><a href=\""_s + folder + catalog::samplePageName(kind) + u"\">"_s + kind +
+                    u"</a></td><td>"_s + escapeHtml(catalog::description(profile, kind)) +
+                    u"</td><td><a href=\""_s + folder + catalog::sampleHelpPageName(kind) +
+                    u"\">parameters</a></td></tr>"_s;
+    }
+    page << u"</table>"_s << pageFoot();
+    return page;
+}
+
+} // namespace
+
+Result writeSamplePages(const QString& appDir)
+{
+    Result read;
+    const settings::Profile profile = settings::Profile::load(settings::profilePath(appDir), &read);
+    if (!read)
+        return read;
+
+    for (const QString& kind : catalog::kindNames()) {
+        settings::WorkingCopy values;
+        const settings::KindLoad load = settings::loadKind(appDir, kind, values);
+        if (!load.result)
+            return load.result;
+        const generator::Generation code =
+            generator::generateClosed({kind, values, load.support, appDir});
+        if (!code.ok)
+            return Result::failure(kind + u": "_s + code.message);
+
+        const QString folder = catalog::sampleFolder(appDir, kind);
+        const QStringList needed = generator::neededFileNames(appDir, kind, code.media);
+        const QStringList pages[] = {
+            samplePage(kind, catalog::description(profile, kind), code, needed),
+            helpPage(kind, load.support)};
+        const QString names[] = {catalog::samplePageName(kind), catalog::sampleHelpPageName(kind)};
+        for (int i = 0; i < 2; ++i) {
+            const Result written =
+                settings::writeTextLines(QDir(folder).filePath(names[i]), pages[i], true);
+            if (!written)
+                return written;
+        }
+    }
+    return settings::writeTextLines(catalog::allAppletsPage(appDir), indexPage(profile), true);
+}
+
+} // namespace morvane::cli
