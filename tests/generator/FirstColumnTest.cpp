@@ -147,15 +147,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{u"Deformation", u"Image", u"pic.gif",
                                 u"<param name=\"sprite\" value=\"pic.gif\">"}));
 
-TEST_F(FirstColumnTest, EmptyOptionalFieldsWriteNothing)
-{
-    fillRequired(u"Graph"_s);
-    const QStringList lines = kindLines(u"Graph"_s);
-    for (const char16_t* name : {u"xmin", u"ymin", u"border"})
-        EXPECT_TRUE(lines.filter(u"\""_s + QString::fromUtf16(name) + u"\""_s).isEmpty());
-    EXPECT_TRUE(lines.contains(line(u"linked"_s, u"no"_s))); // no button selected
-}
-
 TEST_F(FirstColumnTest, CheckBoxLinkNamesOnlyUncheckedItemsOfThoseShown)
 {
     list(u"TextList2.txt"_s) = {u"A"_s, u"B"_s, u"C"_s};
