@@ -1,0 +1,142 @@
+#include "ui/help/HelpWindow.h"
+
+#include "catalog/Kinds.h"
+#include "catalog/SamplePaths.h"
+#include "ui/richtext/RtfReader.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace morvane::ui {
+
+HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidget* parent)
+    : QDialog(parent)
+    , m_appDir(appDir)
+    , m_services(services)
+{
+    setWindowTitle(QStringLiteral("Help"));
+    resize(574, 420);
+
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setDrawBase(false);
+    m_tabs->setExpanding(false);
+    for (const HelpTabInfo& info : helpTabs())
+        m_tabs->addTab(QString::fromUtf16(info.caption));
+
+    auto* page = new QFrame(this);
+    page->setFrameShape(QFrame::StyledPanel);
+
+    m_text = new QTextEdit(page);
+    m_text->setObjectName(QStringLiteral("text"));
+    m_text->setReadOnly(true);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    m_kinds = new QComboBox(page);
+    m_kinds->setObjectName(QStringLiteral("kinds"));
+    m_kinds->setEditable(true);
+    m_kinds->setInsertPolicy(QComboBox::NoInsert);
+    m_kinds->addItems(catalog::kindNames());
+    m_kinds->setCurrentText(QStringLiteral("ButtonLink"));
+    m_kinds->setMinimumWidth(145);
+
+    auto* parametersHelp = new QPushButton(QStringLiteral("Show specific parameters help"), page);
+    parametersHelp->setObjectName(QStringLiteral("parametersHelpButton"));
+
+    auto* chooserRow = new QHBoxLayout;
+    chooserRow->addStretch(1);
+    chooserRow->addWidget(m_kinds);
+    chooserRow->addWidget(parametersHelp);
+    chooserRow->addStretch(1);
+
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addWidget(m_text, 1);
+    pageLayout->addLayout(chooserRow);
+
+    auto* print = new QPushButton(QStringLiteral("Print"), this);
+    print->setObjectName(QStringLiteral("printButton"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(print);
+    buttons->addWidget(ok);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(m_tabs);
+    layout->addWidget(page, 1);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    // A press on another tab selects it and so reads its page; a press on the selected tab
+    // reads the page again.
+    connect(m_tabs, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == m_tabs->currentIndex())
+            loadCurrentPage();
+    });
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] {
+        if (isVisible())
+            loadCurrentPage();
+    });
+    connect(parametersHelp, &QPushButton::clicked, this, &HelpWindow::showParametersHelp);
+    connect(print, &QPushButton::clicked, this, &HelpWindow::printPage);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void HelpWindow::selectTab(HelpTab tab)
+{
+    m_tabs->setCurrentIndex(helpTabIndex(tab));
+}
+
+HelpTab HelpWindow::currentTab() const
+{
+    return helpTabs()[static_cast<size_t>(qMax(0, m_tabs->currentIndex()))].tab;
+}
+
+bool HelpWindow::loadCurrentPage()
+{
+    auto document = std::make_unique<QTextDocument>(this);
+    QString error;
+    if (!richtext::loadRtfFile(helpTabFile(m_appDir, currentTab()), document.get(), &error)) {
+        m_services.messages.showError(this, error);
+        return false;
+    }
+    m_text->setDocument(document.get());
+    delete m_page;
+    m_page = document.release();
+    return true;
+}
+
+void HelpWindow::showParametersHelp()
+{
+    const QString kind = m_kinds->currentText();
+    m_services.shell.openFile(catalog::sampleHelpPageName(kind),
+                              catalog::sampleFolder(m_appDir, kind));
+}
+
+void HelpWindow::printPage()
+{
+    m_services.printer.print(*m_text->document(), kPrintJobTitle, this);
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    loadCurrentPage();
+}
+
+} // namespace morvane::ui
