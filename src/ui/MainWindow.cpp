@@ -1,14 +1,415 @@
 #include "ui/MainWindow.h"
 
+#include "catalog/Kinds.h"
+#include "catalog/SamplePaths.h"
 #include "catalog/Version.h"
+#include "generator/Generator.h"
+#include "generator/Preview.h"
+#include "settings/FirstRun.h"
+#include "settings/Profile.h"
+#include "settings/SettingsStore.h"
+#include "ui/Icons.h"
+#include "ui/html/HtmlWindow.h"
+#include "ui/main/AppletsList.h"
+#include "ui/main/ChooseAppletMenu.h"
+#include "ui/main/Explorer.h"
+#include "ui/options/OptionsDialog.h"
+#include "ui/page/ParameterPage.h"
+#include "ui/richtext/RtfReader.h"
+#include "ui/wav2au/Wav2AuCommand.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolButton>
 
 namespace morvane::ui {
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Client-area geometry. The right-hand area keeps the parameter page's size; the rest is a
+// little roomier than the original so that no caption is clipped at common desktop fonts.
+constexpr QRect kExplorerRect{0, 0, 209, 417};
+constexpr QRect kViewsRect{216, 0, 449, 369};
+constexpr QRect kPreviewButtonRect{288, 384, 105, 33};
+constexpr QRect kHtmlButtonRect{432, 384, 81, 33};
+constexpr QRect kMainHelpIconRect{613, 408, 12, 12};
+constexpr QSize kClientSize{674, 422};
+
+const QString kMainHelpText = QStringLiteral(
+    "This is the main screen of Morvane. Click 'Applets' on the explorer on the left to view the "
+    "applets list. Next, double click on the applet name you want and fill out the parameters. "
+    "Then click 'Show preview' to view a preview in the default browser. When the applet "
+    "configuration is ready, click on 'HTML' to get the HTML code and copy the needed files.");
+
+QAction* addItem(QMenu* menu, const QString& text, const QString& name)
 {
-    setWindowTitle(QStringLiteral("Morvane ") + versionText() + QStringLiteral(": Applets list"));
-    resize(680, 480);
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_appDir(appDir)
+    , m_services(services)
+    , m_state(appDir, m_copy)
+    , m_runDialog([](QDialog& dialog) { return dialog.exec(); })
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    m_options.destinationFolder = settings::defaultDestinationFolder();
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    {
+        const settings::Profile profile = settings::Profile::load(settings::profilePath(appDir));
+        m_explorer = new Explorer(profile, client);
+        m_appletsList = new AppletsList(profile, client);
+    }
+    m_explorer->setGeometry(kExplorerRect);
+    connect(m_explorer, &Explorer::nodePressed, this, &MainWindow::explorerPressed);
+    connect(m_appletsList, &AppletsList::kindActivated, this, &MainWindow::appletsListActivated);
+    connect(m_appletsList, &AppletsList::viewSampleRequested, this, &MainWindow::openSamplePage);
+
+    m_helpPane = new QTextEdit(client);
+    m_helpPane->setObjectName(QStringLiteral("helpPane"));
+    m_helpPane->setReadOnly(true);
+    m_helpPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    m_views = new QStackedWidget(client);
+    m_views->setObjectName(QStringLiteral("views"));
+    m_views->setGeometry(kViewsRect);
+    m_views->addWidget(m_appletsList);
+    m_views->addWidget(m_helpPane);
+
+    m_previewButton = new QPushButton(QStringLiteral("Show preview "), client);
+    m_previewButton->setObjectName(QStringLiteral("previewButton"));
+    m_previewButton->setGeometry(kPreviewButtonRect);
+    connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::showPreview);
+    m_htmlButton = new QPushButton(QStringLiteral("HTML..."), client);
+    m_htmlButton->setObjectName(QStringLiteral("htmlButton"));
+    m_htmlButton->setGeometry(kHtmlButtonRect);
+    connect(m_htmlButton, &QPushButton::clicked, this, &MainWindow::showHtml);
+
+    m_mainHelpIcon = new QToolButton(client);
+    m_mainHelpIcon->setObjectName(QStringLiteral("mainHelpIcon"));
+    m_mainHelpIcon->setIcon(QIcon(helpIconPixmap()));
+    m_mainHelpIcon->setIconSize(kMainHelpIconRect.size());
+    m_mainHelpIcon->setAutoRaise(true);
+    m_mainHelpIcon->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
+    m_mainHelpIcon->setCursor(Qt::PointingHandCursor);
+    m_mainHelpIcon->setGeometry(kMainHelpIconRect);
+    connect(m_mainHelpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
+
+    buildMenus();
+    showAppletsList();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    connect(addItem(file, QStringLiteral("&Quit"), u"quit"_s), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    connect(addItem(tools, QStringLiteral("&Wav2Au..."), u"wav2au"_s), &QAction::triggered, this,
+            &MainWindow::convertWav);
+    connect(addItem(tools, QStringLiteral("&Options..."), u"options"_s), &QAction::triggered, this,
+            &MainWindow::showOptions);
+
+    QMenu* samples = menuBar()->addMenu(QStringLiteral("Applets Samples"));
+    connect(addItem(samples, QStringLiteral("&All Applets page..."), u"allAppletsPage"_s),
+            &QAction::triggered, this, &MainWindow::openAllAppletsPage);
+    samples->addSeparator();
+    m_chooseApplet = new ChooseAppletMenu(samples);
+    samples->addMenu(m_chooseApplet);
+    connect(m_chooseApplet, &ChooseAppletMenu::kindChosen, this, &MainWindow::openSamplePage);
+
+    buildHelpMenu(menuBar()->addMenu(QStringLiteral("Help")));
+}
+
+void MainWindow::buildHelpMenu(QMenu* menu)
+{
+    QAction* mainHelp = addItem(menu, QStringLiteral("&Main Help"), u"mainHelp"_s);
+    mainHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(mainHelp, &QAction::triggered, this,
+            [this] { showHelpPage(HelpPage::GettingStarted); });
+    connect(addItem(menu, QStringLiteral("Live support..."), u"liveSupport"_s), &QAction::triggered,
+            this, [this] { showHelpPage(HelpPage::Support); });
+    connect(addItem(menu, QStringLiteral("&Tutorial"), u"tutorial"_s), &QAction::triggered, this,
+            [this] { showHelpPage(HelpPage::Tutorial); });
+    menu->addSeparator();
+    connect(addItem(menu, QStringLiteral("&About..."), u"about"_s), &QAction::triggered, this,
+            [this] { showHelpPage(HelpPage::About); });
+}
+
+ParameterPage* MainWindow::parameterPage()
+{
+    if (!m_page) {
+        m_page = new ParameterPage(PageContext{m_copy, m_services, m_options, m_appDir});
+        m_page->setObjectName(QStringLiteral("parameterPage"));
+        m_views->addWidget(m_page);
+    }
+    return m_page;
+}
+
+HtmlWindow* MainWindow::htmlWindow()
+{
+    if (!m_htmlWindow) {
+        m_htmlWindow = new HtmlWindow(m_services, m_options.destinationFolder, this);
+    }
+    return m_htmlWindow;
+}
+
+OptionsDialog* MainWindow::optionsDialog()
+{
+    if (!m_optionsDialog) {
+        m_optionsDialog = new OptionsDialog(m_options.hotTrack, this);
+        connect(m_optionsDialog, &OptionsDialog::confirmed, this, [this](bool hotTrack) {
+            m_options.hotTrack = hotTrack;
+            applyHotTracking(hotTrack);
+        });
+    }
+    return m_optionsDialog;
+}
+
+QWidget* MainWindow::currentView() const
+{
+    return m_views->currentWidget();
+}
+
+bool MainWindow::report(const Result& result)
+{
+    if (!result) {
+        m_services.messages.showError(this, result.message);
+    }
+    return result.ok;
+}
+
+void MainWindow::enterView(View view, QWidget* widget)
+{
+    setWindowTitle(captionFor(view, m_state.currentKind()));
+    m_previewButton->setEnabled(m_state.actionsEnabled());
+    m_htmlButton->setEnabled(m_state.actionsEnabled());
+    m_views->setCurrentWidget(widget);
+}
+
+void MainWindow::showAppletsList()
+{
+    if (report(m_state.show(View::AppletsList))) {
+        enterView(View::AppletsList, m_appletsList);
+    }
+}
+
+void MainWindow::showHelpPage(HelpPage page)
+{
+    if (!report(m_state.show(View::HelpPage))) {
+        return;
+    }
+    enterView(View::HelpPage, m_helpPane);
+    const QString path = helpPageFile(m_appDir, page);
+    QString error;
+    if (!richtext::loadRtfFile(path, m_helpPane->document(), &error)) {
+        m_services.messages.showError(this,
+                                      error.isEmpty() ? u"Can't read the file: " % path : error);
+    }
+}
+
+void MainWindow::openKindPage(const QString& kind)
+{
+    if (!report(m_state.openKind(kind))) {
+        return;
+    }
+    ParameterPage* page = parameterPage();
+    page->loadFromCopy(kind);
+    page->scrollToTop();
+    page->assemble(kind, m_state.support());
+    enterView(View::KindPage, page);
+}
+
+void MainWindow::explorerPressed(const QString& nodeText, const QString& parentText)
+{
+    const ExplorerAction action = explorerAction(nodeText, parentText);
+    using Type = ExplorerAction::Type;
+    switch (action.type) {
+    case Type::Nothing:
+        break;
+    case Type::ShowAppletsList:
+        showAppletsList();
+        break;
+    case Type::ShowHelpPage:
+        showHelpPage(action.helpPage);
+        break;
+    case Type::OpenKind:
+        openKindPage(action.kind);
+        break;
+    case Type::ScrollToSection:
+        scrollToSection(action);
+        break;
+    case Type::OpenHomePage:
+        m_services.shell.openUrl(makerHomePage());
+        m_explorer->clearSelection();
+        m_explorer->setCurrentItem(nullptr);
+        break;
+    }
+}
+
+void MainWindow::scrollToSection(const ExplorerAction& action)
+{
+    // A section of the current kind also brings its page back into view when another view is
+    // shown, so that the press never scrolls something the user cannot see.
+    if (action.kind != m_state.currentKind() || m_state.view() != View::KindPage) {
+        openKindPage(action.kind);
+        if (m_state.currentKind() != action.kind) {
+            return;
+        }
+    }
+    if (action.section) {
+        parameterPage()->scrollToCommonSection(*action.section);
+    } else {
+        parameterPage()->scrollToSpecificSection();
+    }
+}
+
+void MainWindow::appletsListActivated(const QString& kind)
+{
+    openKindPage(kind);
+    m_explorer->appletsNode()->setExpanded(true);
+    m_explorer->setFocus();
+    m_explorer->setCurrentItem(m_explorer->kindNode(kind));
+}
+
+void MainWindow::openSamplePage(const QString& kind)
+{
+    m_services.shell.openFile(catalog::samplePageName(kind), catalog::sampleFolder(m_appDir, kind));
+}
+
+void MainWindow::openAllAppletsPage()
+{
+    m_services.shell.openFile(QStringLiteral("index.htm"), catalog::samplesFolder(m_appDir));
+}
+
+bool MainWindow::generate(QStringList* lines, QStringList* media)
+{
+    const generator::Generation generation = generator::generateClosed(
+        generator::GenerationInput{m_state.currentKind(), m_copy, m_state.support(), m_appDir});
+    if (!generation.ok) {
+        m_services.messages.showError(this, generation.message);
+        return false;
+    }
+    *lines = generation.lines;
+    *media = generation.media;
+    return true;
+}
+
+void MainWindow::showHtml()
+{
+    if (m_state.view() != View::KindPage) {
+        return;
+    }
+    QStringList lines;
+    QStringList media;
+    if (!generate(&lines, &media)) {
+        return;
+    }
+    HtmlWindow* window = htmlWindow();
+    window->setContent(m_appDir, m_state.currentKind(), lines, media);
+    m_runDialog(*window);
+}
+
+void MainWindow::showPreview()
+{
+    if (m_state.view() != View::KindPage) {
+        return;
+    }
+    QStringList lines;
+    QStringList media;
+    if (!generate(&lines, &media)) {
+        return;
+    }
+    const generator::PreparedPreview preview =
+        generator::preparePreview(m_appDir, m_state.currentKind(), lines, media);
+    if (report(preview.result)) {
+        m_services.shell.openFile(preview.pageFileName, generator::testFolder(m_appDir));
+    }
+}
+
+void MainWindow::convertWav()
+{
+    Wav2AuCommand(m_services, m_options.lastFolder, this).run();
+}
+
+void MainWindow::showOptions()
+{
+    m_runDialog(*optionsDialog());
+}
+
+void MainWindow::showMainHelp()
+{
+    m_services.messages.showInformation(this, kMainHelpText);
+}
+
+void MainWindow::applyHotTracking(bool on)
+{
+    m_explorer->setHotTracking(on);
+    m_appletsList->setHotTracking(on);
+}
+
+void MainWindow::loadOptions()
+{
+    Result result;
+    m_options = settings::loadOptions(m_appDir, &result);
+    report(result);
+    if (m_optionsDialog) {
+        m_optionsDialog->hotTrackBox()->setChecked(m_options.hotTrack);
+    }
+    applyHotTracking(m_options.hotTrack);
+}
+
+void MainWindow::runFirstRunStep()
+{
+    const settings::FirstRun firstRun = settings::runFirstRun(m_appDir);
+    if (!report(firstRun.result) || !firstRun.wasFirstRun) {
+        return;
+    }
+    showHelpPage(HelpPage::GettingStarted);
+    m_explorer->selectNodesWithText(helpNodeText);
+}
+
+Result MainWindow::closingStep()
+{
+    Result result = settings::saveOptions(m_appDir, m_options);
+    if (result) {
+        result = m_state.saveCurrentKind();
+    }
+    if (result) {
+        result = settings::saveCustomColors(m_appDir, m_options.customColors);
+    }
+    report(result);
+    return result;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (closingStep()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 } // namespace morvane::ui

@@ -1,15 +1,110 @@
 #pragma once
 
+#include "catalog/Result.h"
+#include "platform/Services.h"
+#include "settings/Options.h"
+#include "settings/WorkingCopy.h"
+#include "ui/main/ExplorerActions.h"
+#include "ui/main/HelpPages.h"
+#include "ui/main/MainState.h"
+
 #include <QMainWindow>
+
+#include <functional>
+
+class QDialog;
+class QPushButton;
+class QStackedWidget;
+class QTextEdit;
+class QToolButton;
 
 namespace morvane::ui {
 
+class AppletsList;
+class ChooseAppletMenu;
+class Explorer;
+class HtmlWindow;
+class OptionsDialog;
+class ParameterPage;
+
+// The main window: the explorer, the three views of the right-hand area (applets list, help
+// page, parameter page), the two action buttons and the menus. Modal windows are shown through
+// the dialog runner, which tests replace so that nothing blocks.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    using DialogRunner = std::function<int(QDialog&)>;
+
+    MainWindow(const QString& appDir, platform::Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up steps, in this order, after the window is created.
+    void loadOptions();
+    void runFirstRunStep();
+    // Writes the options, the folders, the current kind and the custom colors. Stops at the
+    // first failure, which is reported.
+    Result closingStep();
+
+    void showAppletsList();
+    void showHelpPage(HelpPage page);
+    void openKindPage(const QString& kind);
+    void explorerPressed(const QString& nodeText, const QString& parentText);
+    void appletsListActivated(const QString& kind);
+    void openSamplePage(const QString& kind);
+    void openAllAppletsPage();
+    void showHtml();
+    void showPreview();
+    void convertWav();
+    void showOptions();
+    void showMainHelp();
+
+    const MainState& state() const { return m_state; }
+    settings::WorkingCopy& workingCopy() { return m_copy; }
+    settings::Options& options() { return m_options; }
+    Explorer* explorer() const { return m_explorer; }
+    AppletsList* appletsList() const { return m_appletsList; }
+    ChooseAppletMenu* chooseAppletMenu() const { return m_chooseApplet; }
+    // Created when first needed.
+    ParameterPage* parameterPage();
+    HtmlWindow* htmlWindow();
+    OptionsDialog* optionsDialog();
+    QWidget* currentView() const;
+    QTextEdit* helpPane() const { return m_helpPane; }
+
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildHelpMenu(QMenu* menu);
+    void enterView(View view, QWidget* widget);
+    bool report(const Result& result);
+    void applyHotTracking(bool on);
+    void scrollToSection(const ExplorerAction& action);
+    bool generate(QStringList* lines, QStringList* media);
+
+    QString m_appDir;
+    platform::Services m_services;
+    settings::WorkingCopy m_copy;
+    settings::Options m_options;
+    MainState m_state;
+    DialogRunner m_runDialog;
+
+    Explorer* m_explorer = nullptr;
+    AppletsList* m_appletsList = nullptr;
+    QTextEdit* m_helpPane = nullptr;
+    QStackedWidget* m_views = nullptr;
+    ParameterPage* m_page = nullptr;
+    QPushButton* m_previewButton = nullptr;
+    QPushButton* m_htmlButton = nullptr;
+    QToolButton* m_mainHelpIcon = nullptr;
+    ChooseAppletMenu* m_chooseApplet = nullptr;
+    HtmlWindow* m_htmlWindow = nullptr;
+    OptionsDialog* m_optionsDialog = nullptr;
 };
 
 } // namespace morvane::ui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "catalog/ProfileReader.h"
+
+#include <QTreeWidget>
+
+namespace morvane::ui {
+
+class HotTrackDelegate;
+
+// The tree on the left: "Applets" with a node per kind and its section nodes, "Help" with the
+// help pages, and the maker's home page.
+class Explorer final : public QTreeWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Explorer)
+
+public:
+    explicit Explorer(const catalog::ProfileReader& profile, QWidget* parent = nullptr);
+
+    QTreeWidgetItem* appletsNode() const { return topLevelItem(0); }
+    QTreeWidgetItem* helpNode() const { return topLevelItem(1); }
+    QTreeWidgetItem* homePageNode() const { return topLevelItem(2); }
+    QTreeWidgetItem* kindNode(const QString& kind) const;
+
+    // Selects every node whose text is `text`; the last one stays selected. No action runs.
+    void selectNodesWithText(const QString& text);
+    void setHotTracking(bool on);
+    bool hotTracking() const;
+
+Q_SIGNALS:
+    // A mouse press over a node; the node is selected already.
+    void nodePressed(const QString& text, const QString& parentText);
+
+private:
+    HotTrackDelegate* m_hotTrack;
+
+    void onItemPressed(QTreeWidgetItem* item);
+};
+
+} // namespace morvane::ui

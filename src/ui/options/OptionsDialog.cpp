@@ -1,0 +1,55 @@
+#include "ui/options/OptionsDialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace morvane::ui {
+
+OptionsDialog::OptionsDialog(bool hotTrackChecked, QWidget* parent)
+    : QDialog(parent)
+    , m_hotTrack(new QCheckBox(QStringLiteral("Hot track in explorers")))
+{
+    setObjectName(QStringLiteral("optionsDialog"));
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    m_hotTrack->setObjectName(QStringLiteral("hotTrack"));
+    m_hotTrack->setChecked(hotTrackChecked);
+
+    auto* display = new QGroupBox(QStringLiteral("Display"));
+    auto* displayLayout = new QVBoxLayout(display);
+    displayLayout->addWidget(m_hotTrack);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(display);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setFixedSize(QSize(310, 163).expandedTo(sizeHint()));
+
+    connect(ok, &QPushButton::clicked, this, [this] {
+        Q_EMIT confirmed(m_hotTrack->isChecked());
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool OptionsDialog::hotTrackChecked() const
+{
+    return m_hotTrack->isChecked();
+}
+
+} // namespace morvane::ui

@@ -1,0 +1,76 @@
+#include "ui/wav2au/Wav2AuCommand.h"
+
+#include "audio/DestinationName.h"
+#include "audio/WavToAu.h"
+#include "platform/FileFilters.h"
+#include "platform/PathRules.h"
+
+#include <QProgressDialog>
+
+#include <cmath>
+
+namespace morvane::ui {
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+audio::EncodedFile encodeWithProgress(const QString& source, QWidget* parent)
+{
+    QProgressDialog progress(QStringLiteral("Converting ") + source, QString(), 0, kProgressSteps,
+                             parent);
+    progress.setObjectName(QStringLiteral("wav2auProgress"));
+    progress.setWindowTitle(QStringLiteral("Wav2Au"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setValue(0);
+    audio::EncodedFile encoded = audio::encodeWavFile(source, [&progress](double fraction) {
+        progress.setValue(static_cast<int>(std::lround(fraction * (kProgressSteps - 1))));
+    });
+    progress.reset();
+    return encoded;
+}
+
+} // namespace
+
+Wav2AuCommand::Wav2AuCommand(platform::Services services, QString& lastFolder, QWidget* parent)
+    : m_services(services)
+    , m_lastFolder(lastFolder)
+    , m_parent(parent)
+{}
+
+void Wav2AuCommand::run()
+{
+    const QString source = m_services.files.getOpenFileName(
+        m_parent, QStringLiteral("Open"), m_lastFolder, platform::waveFilesFilter);
+    if (source.isEmpty()) {
+        return;
+    }
+    m_lastFolder = platform::folderOfChosenFile(source);
+
+    const audio::EncodedFile encoded = encodeWithProgress(source, m_parent);
+    if (!encoded.result.ok()) {
+        m_services.messages.showError(m_parent, encoded.result.message);
+        return;
+    }
+
+    const QString chosen = m_services.files.getSaveFileName(
+        m_parent, QStringLiteral("Save As"), m_lastFolder, audio::proposedDestinationName(source),
+        platform::auFilesFilter);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QString destination = audio::destinationWithAuExtension(chosen);
+    m_lastFolder = platform::folderOfChosenFile(chosen);
+
+    const audio::ConversionResult written = audio::writeAuFile(encoded.muLaw, destination);
+    if (!written.ok()) {
+        m_services.messages.showError(m_parent, written.message);
+        return;
+    }
+    m_services.messages.showInformation(m_parent, u"Successfully converted " % source % u" to " %
+                                                      destination);
+}
+
+} // namespace morvane::ui
