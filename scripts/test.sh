@@ -4,7 +4,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$here/build/test"
 
-"$here/scripts/install-deps.sh"
+"$here/scripts/install-deps.sh" --with-browser
 
 cd "$here"
 unformatted=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'fuzz/*.cpp' 'bench/*.cpp' \

@@ -30,6 +30,7 @@ struct GenerationInput {
 class GenerationContext {
 public:
     explicit GenerationContext(const GenerationInput& input);
+    GenerationContext(GenerationInput&&) = delete; // it keeps a reference to the input
 
     const QString& kind() const { return m_input.kind; }
     const QString& appDir() const { return m_input.appDir; }
