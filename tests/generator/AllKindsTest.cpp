@@ -1,1 +1,323 @@
+#include "catalog/KeyTable.h"
+#include "catalog/Kinds.h"
+#include "generator/FileProbe.h"
+#include "generator/Generator.h"
+#include "generator/Html.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+using namespace morvane;
+using namespace morvane::generator;
+using namespace Qt::StringLiterals;
+using catalog::ValueForm;
+using settings::MenuTree;
+using settings::TreeNode;
+
+namespace {
+
+// A valid value for every text setting of every kind, by key; the same key means the same
+// kind of value in every kind. Values under media/ are files the test creates.
+struct TextValue {
+    const char16_t* key;
+    const char16_t* value;
+};
+
+// clang-format off
+constexpr TextValue kValidTexts[] = {
+    // numbers
+    {u"Pause", u"31"}, {u"Pause2", u"1502"}, {u"Step", u"3"}, {u"StripsWidth", u"12"},
+    {u"FramesNumber", u"24"}, {u"TextHeight", u"18"}, {u"TextHeightOffset", u"4"},
+    {u"TextWidthOffset", u"5"}, {u"HeightOffset", u"6"}, {u"WidthOffset", u"7"},
+    {u"TextStep", u"2"}, {u"Amplitude", u"9"}, {u"Ondulation", u"8"}, {u"Border", u"1"},
+    {u"RadiusStep", u"13"}, {u"ConvexityStep", u"14"}, {u"Radius", u"40"},
+    {u"Convexity", u"15"}, {u"TopLeftCorner", u"10"}, {u"TopRightCorner", u"20"},
+    {u"BottomRightCorner", u"30"}, {u"BottomLeftCorner", u"40"}, {u"TopLeftStep", u"-3"},
+    {u"TopRightStep", u"0"}, {u"BottomRightStep", u"2"}, {u"BottomLeftStep", u"-1"},
+    {u"LightRadius", u"35"}, {u"LightRadiusStep", u"16"}, {u"AngleStep", u"17"},
+    {u"SquaresWidth", u"19"}, {u"FrameWidth", u"300"}, {u"FrameHeight", u"150"},
+    {u"ColumnNumber", u"4"}, {u"FrameX", u"21"}, {u"FrameY", u"22"}, {u"Order", u"5"},
+    {u"OrderMax", u"9"}, {u"TrianglesNumber", u"6"}, {u"NumberMax", u"11"},
+    {u"Coefficient", u"23"}, {u"ReplicaNumber", u"25"}, {u"LinearSquares", u"26"},
+    {u"AreaStepLimit", u"27"}, {u"AreaStep", u"28"}, {u"WidthShift", u"29"},
+    {u"HeightSpace", u"32"}, {u"StarsNumber", u"100"}, {u"StarsMeanStep", u"33"},
+    {u"ZoomInStep", u"34"}, {u"ZoomOutStep", u"36"}, {u"LettersZoomStep", u"37"},
+    {u"TextZoomStep", u"38"}, {u"LettersInitialHeight", u"39"}, {u"EndLinePause", u"41"},
+    {u"WaveAmplitude", u"42"}, {u"PhaseStep", u"43"}, {u"ButtonWidth", u"80"},
+    {u"ButtonHeight", u"24"},
+    // texts
+    {u"ButtonText", u"Go there"}, {u"ButtonLink", u"there.html"}, {u"Text", u"Hello, world"},
+    {u"LettersMap", u"ABCDEFGHIJ"}, {u"GraphTitle", u"Sales"}, {u"XAxisLabel", u"Month"},
+    {u"YAxisLabel", u"Units"}, {u"XMin", u"-10"}, {u"YMin", u"low"},
+    {u"Email", u"book@example.com"}, {u"NameLabel", u"Name"}, {u"EmailLabel", u"Mail"},
+    {u"MessageBoxLabel", u"Your words"}, {u"MessageBoxSentLabel", u"Thanks"},
+    {u"SendButtonLabel", u"Send"}, {u"NoMessageLabel", u"Nothing yet"},
+    {u"PlayLabel", u"Play"}, {u"StopLabel", u"Stop"}, {u"NextLabel", u"Next"},
+    {u"PrevLabel", u"Prev"}, {u"Prefix", u"***"}, {u"Label", u"You come from"},
+    {u"FrameTitle", u"Members"}, {u"LoginText", u"Login"}, {u"PasswordText", u"Password"},
+    {u"WinningLink", u"won.html"}, {u"CustomTitleRow", u"A,B,C"},
+    {u"Recipient", u"me@example.com"}, {u"Sender", u"site@example.com"},
+    // targets
+    {u"ButtonTarget", u"_self"}, {u"CheckBoxLinkTarget", u"_blank"},
+    {u"ListLinkTarget", u"_parent"}, {u"LoginBoxTarget", u"_top"},
+    {u"MenuFrameTarget", u"menu"}, {u"MenuPopupTarget", u"_self"},
+    {u"NavigationTarget", u"_blank"}, {u"PuzzleTarget", u"_top"},
+    {u"RandomImageTarget", u"_parent"},
+    // files
+    {u"Image", u"media/picture.gif"}, {u"DataFile", u"media/data.txt"},
+    {u"TurnedOffImage", u"media/back.gif"}, {u"PlayerImage", u"media/cross.gif"},
+    {u"ComputerImage", u"media/circle.gif"}, {u"PlayerSound", u"media/player.au"},
+    {u"ComputerSound", u"media/computer.au"}, {u"DrawSound", u"media/draw.au"},
+    {u"ClickSound", u"media/click.au"},
+};
+
+struct ListValue {
+    const char16_t* fileName;
+    std::initializer_list<const char16_t*> lines;
+};
+
+const ListValue kValidLists[] = {
+    {u"TextList2.txt", {u"One", u"Two", u"Three"}},
+    {u"LinkList2.txt", {u"one.html", u"two.html", u"three.html"}},
+    {u"CheckList2.txt", {u"yes", u"no", u"yes"}},
+    {u"ListBox4.txt", {u"media/a.gif", u"media/b.gif"}},
+    {u"ListBox11.txt", {u"media/a.gif", u"media/b.gif"}},
+    {u"ListBox1.txt", {u"media/a.gif", u"media/b.gif"}},
+    {u"ListBox2.txt", {u"media/a.gif", u"media/b.gif"}},
+    {u"ImageViewerLocations.txt", {u"media/a.gif", u"media/b.gif"}},
+    {u"ImageViewerNames.txt", {u"Sea", u"Hills"}},
+    {u"TextList.txt", {u"Home", u"News"}},
+    {u"LinkList.txt", {u"index.html", u"news.html"}},
+    {u"LoginList4.txt", {u"ann", u"bob"}},
+    {u"PasswordList4.txt", {u"secret", u"hidden"}},
+    {u"LinkList4.txt", {u"ann.html", u"bob.html"}},
+    {u"ListBox16.txt", {u"media/a.gif", u"media/b.gif", u"media/c.gif"}},
+    {u"ImageList3.txt", {u"media/a.gif", u"media/b.gif"}},
+    {u"FocusedImageList3.txt", {u"media/a2.gif", u"media/b2.gif"}},
+    {u"LinkList3.txt", {u"a.html", u"b.html"}},
+    {u"ListBox6.txt", {u"media/a.gif"}},
+    {u"ListBox5.txt", {u"media/a.gif", u"media/c.gif"}},
+    {u"ListBox7.txt", {u"first.html", u"second.html"}},
+    {u"SoundPlayerLocations.txt", {u"media/one.au", u"media/two.au"}},
+    {u"SoundPlayerNames.txt", {u"First", u"Second"}},
+    {u"TextList3.txt", {u"2", u"5"}},
+    {u"ColorList3.txt", {u"255", u"16711680"}},
+    {u"ListBox3.txt", {u"media/a.gif", u"media/b.gif"}},
+};
+
+// Choices away from a kind's defaults, so the optional parts are written too.
+struct ChoiceValue {
+    const char16_t* kind;
+    const char16_t* key;
+    int index;
+};
+constexpr ChoiceValue kChoices[] = {
+    {u"Polygons", u"Radio6Index", 2},
+    {u"Polygons", u"Radio8Index", 1},
+};
+
+// Text settings that the kind is right not to write with the values above.
+struct Unwritten {
+    const char16_t* kind;
+    const char16_t* key;
+};
+constexpr Unwritten kUnwritten[] = {
+    {u"Polygons", u"OrderMax"},        // the order group is on "Order :"
+    {u"Polygons", u"TrianglesNumber"}, // the triangles group is on "Random, from 4 to :"
+};
+// clang-format on
+
+const TextValue* findText(const QString& key)
+{
+    for (const TextValue& text : kValidTexts)
+        if (QString::fromUtf16(text.key) == key)
+            return &text;
+    return nullptr;
+}
+
+MenuTree validMenu()
+{
+    return MenuTree{{TreeNode{u"Root"_s,
+                              {TreeNode{u"Home # index.html"_s, {}},
+                               TreeNode{u"Products"_s, {TreeNode{u"Tools # tools.html"_s, {}}}}}}}};
+}
+
+QString shown(const QString& value)
+{
+    return value.startsWith(u"media/"_s) ? fileNamePart(value) : value;
+}
+
+class AllKinds : public ::testing::TestWithParam<QString> {
+protected:
+    AllKinds()
+    {
+        settings::ValueSet& common = values.common();
+        common.setText(u"Width"_s, u"400"_s);
+        common.setText(u"Height"_s, u"150"_s);
+        common.setText(u"NoJavaMessage"_s, u"Please activate Java..."_s);
+        common.setColor(u"BackgroundColor"_s, 0x400000);
+        common.setText(u"BackgroundImage"_s, media(u"media/back.gif"_s));
+        common.setText(u"StatusbarMessage"_s, u"Welcome"_s);
+        common.setText(u"OnloadSound"_s, media(u"media/load.au"_s));
+        common.setFlag(u"Loop"_s, true);
+        common.setText(u"OnmouseoverSound"_s, media(u"media/enter.au"_s));
+        common.setFlag(u"OnmouseoverBackgroundColorEnabled"_s, true);
+        common.setColor(u"OnmouseoverBackgroundColor"_s, 0x00FF00);
+        common.setFlag(u"OnmouseoverTextEnabled"_s, true);
+        common.setText(u"OnmouseoverText"_s, u"Click me"_s);
+        common.setText(u"OnmouseoverTextHeight"_s, u"12"_s);
+        common.setColor(u"OnmouseoverTextColor"_s, 0xFFFFFF);
+        common.setText(u"OnclicSound"_s, media(u"media/clic.au"_s));
+        common.setText(u"Link"_s, u"index.html"_s);
+        common.setText(u"Target"_s, u"_blank"_s);
+        media(u"samples/GuestBook/guestbook.txt"_s);
+
+        for (const QString& kind : catalog::kindNames())
+            fillKind(kind);
+        for (const ListValue& list : kValidLists) {
+            QStringList& lines = values.list(QString::fromUtf16(list.fileName));
+            for (const char16_t* line : list.lines)
+                lines.append(media(QString::fromUtf16(line)));
+        }
+        values.tree(u"TreeView1.txt"_s) = validMenu();
+        values.tree(u"TreeView2.txt"_s) = validMenu();
+    }
+
+    void fillKind(const QString& kind)
+    {
+        settings::ValueSet& fields = values.specific(kind);
+        for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
+            switch (key.form) {
+            case ValueForm::Text:
+                if (const TextValue* text = findText(key.name()))
+                    fields.setText(key.name(), media(QString::fromUtf16(text->value)));
+                break;
+            case ValueForm::Color:
+                fields.setColor(key.name(), 0x336699);
+                break;
+            case ValueForm::Choice:
+                fields.setChoice(key.name(), key.defaultText().toInt());
+                break;
+            case ValueForm::Flag:
+                fields.setFlag(key.name(), true);
+                break;
+            }
+        }
+        for (const ChoiceValue& choice : kChoices)
+            if (QString::fromUtf16(choice.kind) == kind)
+                fields.setChoice(QString::fromUtf16(choice.key), choice.index);
+    }
+
+    // Creates the file a media/ value names; other values are returned as they are.
+    QString media(const QString& value)
+    {
+        if (value.startsWith(u"media/"_s) || value.startsWith(u"samples/"_s)) {
+            const QString path = QDir(app.path()).filePath(value);
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QFile file(path);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        }
+        return value;
+    }
+
+    Generation run(const QString& kind)
+    {
+        return generateClosed({kind, values, catalog::Support::all(), app.path()});
+    }
+
+    QTemporaryDir app;
+    settings::WorkingCopy values;
+};
+
+TEST(AllKindsValues, CoverEveryTextSettingAndListFile)
+{
+    for (const QString& kind : catalog::kindNames()) {
+        for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
+            if (key.form == ValueForm::Text) {
+                EXPECT_NE(findText(key.name()), nullptr)
+                    << kind.toStdString() << " " << key.name().toStdString();
+            }
+        }
+    }
+    QSet<QString> listed;
+    for (const ListValue& list : kValidLists)
+        listed.insert(QString::fromUtf16(list.fileName));
+    for (const catalog::ListFileSpec& spec : catalog::allListFiles()) {
+        if (spec.form == catalog::ListForm::Lines) {
+            EXPECT_TRUE(listed.contains(spec.name())) << spec.name().toStdString();
+        }
+    }
+}
+
+TEST_P(AllKinds, GenerateWellFormedCode)
+{
+    const QString kind = GetParam();
+    const Generation result = run(kind);
+    ASSERT_TRUE(result.ok) << kind.toStdString() << ": " << result.message.toStdString();
+
+    for (const QString& path : result.media)
+        EXPECT_EQ(probeFile(path, app.path()), FileState::Exists) << path.toStdString();
+
+    if (kind == u"WhoIsVisitor") {
+        ASSERT_EQ(result.lines.size(), 10);
+        EXPECT_EQ(result.lines.first(), uR"(<script LANGUAGE="JavaScript">)");
+        EXPECT_TRUE(result.lines.at(2).contains(u"WIDTH=400 HEIGHT=150"_s));
+        EXPECT_EQ(result.lines.last(), u"</script>");
+        return;
+    }
+
+    // The common part is the one a kind without parameters of its own gets.
+    Generation common = run(u"HexColor"_s);
+    ASSERT_TRUE(common.ok);
+    const QStringList commonLines = common.lines.mid(1, common.lines.size() - 3);
+    ASSERT_GE(result.lines.size(), commonLines.size() + 3);
+    EXPECT_EQ(result.lines.first(),
+              u"<applet code=\""_s + kind + u".class\" WIDTH=\"400\" HEIGHT=\"150\">"_s);
+    EXPECT_EQ(result.lines.mid(1, commonLines.size()), commonLines);
+    EXPECT_EQ(result.lines.mid(result.lines.size() - 2),
+              (QStringList{u"Please activate Java..."_s, u"</applet>"_s}));
+
+    static const QRegularExpression paramLine(
+        u"^<param name=\"([A-Za-z][A-Za-z0-9_]*)\" value=\"([^\"]*)\">$"_s);
+    const QStringList own =
+        result.lines.mid(1 + commonLines.size(), result.lines.size() - 3 - commonLines.size());
+    EXPECT_EQ(own.isEmpty(), kind == u"HexColor") << kind.toStdString();
+    QSet<QString> names;
+    QSet<QString> written;
+    for (const QString& line : result.lines.mid(1, result.lines.size() - 3)) {
+        const QRegularExpressionMatch match = paramLine.match(line);
+        ASSERT_TRUE(match.hasMatch()) << line.toStdString();
+    }
+    for (const QString& line : own) {
+        const QRegularExpressionMatch match = paramLine.match(line);
+        EXPECT_FALSE(names.contains(match.captured(1)))
+            << kind.toStdString() << " repeats " << match.captured(1).toStdString();
+        names.insert(match.captured(1));
+        written.insert(match.captured(2));
+    }
+
+    // Every value of the kind reaches its code, bar the ones its choices leave out.
+    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
+        if (key.form != ValueForm::Text)
+            continue;
+        bool expectedUnwritten = false;
+        for (const Unwritten& skip : kUnwritten)
+            expectedUnwritten |=
+                QString::fromUtf16(skip.kind) == kind && QString::fromUtf16(skip.key) == key.name();
+        const QString value = shown(values.specific(kind).text(key.name()));
+        EXPECT_EQ(written.contains(value), !expectedUnwritten)
+            << kind.toStdString() << " " << key.name().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalog, AllKinds, ::testing::ValuesIn(catalog::kindNames()),
+                         [](const ::testing::TestParamInfo<QString>& kind) {
+                             return kind.param.toStdString();
+                         });
+
+} // namespace
