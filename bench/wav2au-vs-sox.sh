@@ -35,8 +35,8 @@ if [ "${BENCH_SKIP_LONG:-0}" != 1 ]; then
         synth 3600 sine 220 sine 330 pinknoise vol 0.6
 fi
 
-# Runs one command under /usr/bin/time -v; sets elapsed_ms (wall clock, microsecond clock) and
-# peak_kb (maximum resident set size).
+# Runs one command under /usr/bin/time -v; sets elapsed_ms (wall clock), cpu_ms (user + system
+# time, steadier than the wall clock on a busy machine) and peak_kb (maximum resident set size).
 measure() {
     local start end
     start=$(date +%s%N)
@@ -47,6 +47,8 @@ measure() {
     end=$(date +%s%N)
     elapsed_ms=$(awk -v ns="$((end - start))" 'BEGIN { printf "%.1f", ns / 1e6 }')
     peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+    cpu_ms=$(awk -F': ' '/User time|System time/ { s += $2 } END { printf "%.0f", s * 1000 }' \
+        "$work/time.txt")
 }
 
 median() {
@@ -60,28 +62,36 @@ bench() {
     local source="$1" count="$2" name
     name="$(basename "$source" .wav)"
     cat "$source" >/dev/null
-    : >"$work/morvane.ms"
-    : >"$work/sox.ms"
-    : >"$work/soxq.ms"
+    local tool
+    for tool in morvane sox soxq; do
+        : >"$work/$tool.ms"
+        : >"$work/$tool.cpu"
+    done
     local morvane_peak=0 sox_peak=0 soxq_peak=0 digest="" digests=""
     for ((i = 1; i <= count; i++)); do
         rm -f "$work/morvane.au" "$work/sox.au" "$work/soxq.au"
         measure "$cli" wav2au "$source" "$work/morvane.au"
         echo "$elapsed_ms" >>"$work/morvane.ms"
+        echo "$cpu_ms" >>"$work/morvane.cpu"
         [ "$peak_kb" -gt "$morvane_peak" ] && morvane_peak=$peak_kb
         digest=$(md5sum <"$work/morvane.au" | cut -d' ' -f1)
         digests+="$digest"$'\n'
         measure sox "$source" -r 8012 -c 1 -e mu-law -b 8 "$work/sox.au"
         echo "$elapsed_ms" >>"$work/sox.ms"
+        echo "$cpu_ms" >>"$work/sox.cpu"
         [ "$peak_kb" -gt "$sox_peak" ] && sox_peak=$peak_kb
         measure sox "$source" -r 8012 -c 1 -e mu-law -b 8 "$work/soxq.au" rate -q
         echo "$elapsed_ms" >>"$work/soxq.ms"
+        echo "$cpu_ms" >>"$work/soxq.cpu"
         [ "$peak_kb" -gt "$soxq_peak" ] && soxq_peak=$peak_kb
     done
-    local m s q identical output_bytes
+    local m s q mc sc qc identical output_bytes
     m=$(median <"$work/morvane.ms")
     s=$(median <"$work/sox.ms")
     q=$(median <"$work/soxq.ms")
+    mc=$(median <"$work/morvane.cpu")
+    sc=$(median <"$work/sox.cpu")
+    qc=$(median <"$work/soxq.cpu")
     identical="yes"
     [ "$(printf '%s' "$digests" | sort -u | wc -l)" -eq 1 ] || identical="NO"
     output_bytes=$(stat -c %s "$work/morvane.au")
@@ -89,13 +99,13 @@ bench() {
     output_of[$name]=$output_bytes
     echo
     echo "== $name ($(stat -c %s "$source") bytes in, $output_bytes bytes out, $count runs each)"
-    printf '%-24s %12s %14s\n' converter "median ms" "peak RSS KiB"
-    printf '%-24s %12s %14s\n' "morvane-cli wav2au" "$m" "$morvane_peak"
-    printf '%-24s %12s %14s\n' "sox (default rate)" "$s" "$sox_peak"
-    printf '%-24s %12s %14s\n' "sox rate -q" "$q" "$soxq_peak"
-    awk -v m="$m" -v s="$s" -v q="$q" 'BEGIN {
-        printf "ratio morvane/sox default: %.3f (target <= 0.15)\n", m / s
-        printf "ratio morvane/sox rate -q: %.3f (target <= 0.45)\n", m / q }'
+    printf '%-24s %14s %14s %14s\n' converter "median wall ms" "median CPU ms" "peak RSS KiB"
+    printf '%-24s %14s %14s %14s\n' "morvane-cli wav2au" "$m" "$mc" "$morvane_peak"
+    printf '%-24s %14s %14s %14s\n' "sox (default rate)" "$s" "$sc" "$sox_peak"
+    printf '%-24s %14s %14s %14s\n' "sox rate -q" "$q" "$qc" "$soxq_peak"
+    awk -v m="$m" -v s="$s" -v q="$q" -v mc="$mc" -v sc="$sc" -v qc="$qc" 'BEGIN {
+        printf "ratio morvane/sox default: wall %.3f, CPU %.3f (target <= 0.15)\n", m / s, mc / sc
+        printf "ratio morvane/sox rate -q: wall %.3f, CPU %.3f (target <= 0.45)\n", m / q, mc / qc }'
     echo "morvane output identical across runs: $identical"
 }
 
