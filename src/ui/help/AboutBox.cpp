@@ -21,7 +21,8 @@ AboutBox::AboutBox(QWidget* parent)
 
     m_version = new QLabel(morvane::versionText(), this);
     m_version->setObjectName(QStringLiteral("versionLabel"));
-    QFont versionFont(QStringLiteral("Comic Sans MS"));
+    QFont versionFont;
+    versionFont.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
     versionFont.setPixelSize(29);
     versionFont.setBold(true);
     m_version->setFont(versionFont);

@@ -30,6 +30,7 @@ HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidg
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
+    m_tabs->setUsesScrollButtons(false); // all seven tabs stay in view
     for (const HelpTabInfo& info : helpTabs())
         m_tabs->addTab(QString::fromUtf16(info.caption));
 
