@@ -1,34 +1,263 @@
 #include "ui/page/ParameterPage.h"
 
+#include "ui/page/CommonSections.h"
+#include "ui/page/EditorServices.h"
+#include "ui/page/FieldBinder.h"
+#include "ui/page/PageLayout.h"
+#include "ui/page/SectionBuilder.h"
+#include "ui/page/SectionPanel.h"
+#include "ui/page/SpecificSections.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <array>
+#include <memory>
+#include <vector>
+
 namespace morvane::ui {
 
+using namespace page;
+using catalog::CommonParameter;
+
+namespace {
+
+QLabel* newLabel(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->adjustSize();
+    return label;
+}
+
+LabelSize sizeOf(const QWidget* widget)
+{
+    return {widget->width(), widget->height()};
+}
+
+void place(QWidget* widget, QPoint at)
+{
+    widget->move(at);
+}
+
+void placeSection(QWidget* section, const SectionPlacement& placement)
+{
+    section->move(placement.left, placement.top.value_or(section->y()));
+    section->setEnabled(placement.shown);
+}
+
+QString step3HeadingText(const QString& kind)
+{
+    return QStringLiteral("-- Step3 : ") + kind +
+           QStringLiteral(" specific parameters (required) --");
+}
+
+} // namespace
+
 struct ParameterPage::Private {
-    explicit Private(const PageContext& pageContext)
-        : context(pageContext)
+    struct SpecificSection {
+        QString kind;
+        SectionPanel* panel;
+        std::unique_ptr<FieldBinder> binder;
+    };
+
+    explicit Private(const PageContext& context)
+        : copy(context.copy)
+        , editors{context.services, context.options, context.appDir}
+        , commonBinder([this]() -> settings::ValueSet& { return copy.common(); })
     {}
-    PageContext context;
+
+    settings::WorkingCopy& copy;
+    EditorServices editors;
+    FieldBinder commonBinder;
+
+    QWidget* content = nullptr;
+    QLabel* title = nullptr;
+    QLabel* step1Heading = nullptr;
+    QLabel* step2Heading = nullptr;
+    QLabel* step3Heading = nullptr;
+    QLabel* step2None = nullptr;
+    QLabel* step3None = nullptr;
+    std::array<SectionPanel*, catalog::kCommonParameterCount> common{};
+    std::vector<SpecificSection> specific; // in the order they were built
     QString kind;
 };
 
 ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
     : QScrollArea(parent)
     , d(std::make_unique<Private>(context))
-{}
-
-ParameterPage::~ParameterPage() = default;
-
-void ParameterPage::loadFromCopy(const QString&) {}
-
-void ParameterPage::assemble(const QString& kind, const catalog::Support&)
 {
-    d->kind = kind;
+    setObjectName(QStringLiteral("parameterPage"));
+    resize(kWidth, kHeight);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setWidgetResizable(false);
+    verticalScrollBar()->setSingleStep(kArrowStep);
+    verticalScrollBar()->setTracking(true);
 }
 
-void ParameterPage::scrollToTop() {}
+ParameterPage::~ParameterPage()
+{
+    // The widgets go first: their connections refer to the binders.
+    delete takeWidget();
+}
 
-void ParameterPage::scrollToCommonSection(catalog::CommonParameter) {}
+void ParameterPage::ensureBuilt()
+{
+    if (d->content)
+        return;
+    d->content = new QWidget;
+    d->content->setObjectName(QStringLiteral("pageContent"));
+    QWidget* content = d->content;
 
-void ParameterPage::scrollToSpecificSection() {}
+    d->title = newLabel(QString(), QStringLiteral("pageTitle"), content);
+    QFont titleFont = d->title->font();
+    titleFont.setFamilies({QStringLiteral("Comic Sans MS"), QApplication::font().family()});
+    titleFont.setPointSize(12);
+    d->title->setFont(titleFont);
+    d->title->setAttribute(Qt::WA_TranslucentBackground);
+
+    d->step1Heading = newLabel(QStringLiteral("-- Step 1 : General properties --"),
+                               QStringLiteral("step1Heading"), content);
+    d->step2Heading = newLabel(QStringLiteral("-- Step 2 : Mouse events --"),
+                               QStringLiteral("step2Heading"), content);
+    d->step3Heading = newLabel(QStringLiteral("-- Specific parameters --"),
+                               QStringLiteral("step3Heading"), content);
+    for (QLabel* heading : {d->step1Heading, d->step2Heading, d->step3Heading}) {
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        heading->adjustSize();
+    }
+    d->step2None = newLabel(QStringLiteral("none"), QStringLiteral("step2None"), content);
+    d->step3None = newLabel(QStringLiteral("none"), QStringLiteral("step3None"), content);
+    d->step2None->hide();
+    d->step3None->hide();
+
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
+        const auto index = static_cast<size_t>(info.id);
+        d->common[index] =
+            buildSection(commonSection(info.id), QString::fromUtf16(info.sectionTitle), QString(),
+                         d->editors, d->commonBinder, content);
+    }
+    content->resize(clientWidth(), kHeight);
+    setWidget(content);
+}
+
+SectionPanel* ParameterPage::ensureSpecificSection(const QString& kind)
+{
+    for (const Private::SpecificSection& section : d->specific) {
+        if (section.kind == kind)
+            return section.panel;
+    }
+    const SectionSpec* spec = SpecificSectionRegistry::find(kind);
+    if (!spec)
+        return nullptr;
+    auto binder = std::make_unique<FieldBinder>(
+        [copy = &d->copy, kind]() -> settings::ValueSet& { return copy->specific(kind); });
+    SectionPanel* panel = buildSection(*spec, QString(), kind, d->editors, *binder, d->content);
+    panel->move(kPutAwayLeft, 0);
+    panel->setEnabled(false);
+    panel->show();
+    d->specific.push_back({kind, panel, std::move(binder)});
+    return panel;
+}
+
+int ParameterPage::clientWidth() const
+{
+    return width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+}
+
+void ParameterPage::loadFromCopy(const QString& kind)
+{
+    ensureBuilt();
+    d->commonBinder.load();
+    if (ensureSpecificSection(kind)) {
+        for (const Private::SpecificSection& section : d->specific) {
+            if (section.kind == kind)
+                section.binder->load();
+        }
+    }
+}
+
+void ParameterPage::assemble(const QString& kind, const catalog::Support& support)
+{
+    ensureBuilt();
+    ensureSpecificSection(kind);
+    d->kind = kind;
+    d->title->setText(QStringLiteral("- ") + kind + QStringLiteral(" configuration -"));
+    d->title->adjustSize();
+    d->step3Heading->setText(step3HeadingText(kind));
+    d->step3Heading->adjustSize();
+
+    PageLayoutInput input;
+    input.kind = kind;
+    input.support = support;
+    input.clientWidth = clientWidth();
+    input.title = sizeOf(d->title);
+    input.step1Heading = sizeOf(d->step1Heading);
+    input.step2Heading = sizeOf(d->step2Heading);
+    input.step3Heading = sizeOf(d->step3Heading);
+    input.step2None = sizeOf(d->step2None);
+    input.step3None = sizeOf(d->step3None);
+    for (size_t index = 0; index < d->common.size(); ++index)
+        input.commonHeights[index] = d->common[index]->height();
+    for (const Private::SpecificSection& section : d->specific)
+        input.specificSections.append({section.kind, section.panel->height()});
+
+    const PageLayout layout = computePageLayout(input);
+    place(d->title, layout.title);
+    place(d->step1Heading, layout.step1Heading);
+    place(d->step2Heading, layout.step2Heading);
+    place(d->step3Heading, layout.step3Heading);
+    for (size_t index = 0; index < d->common.size(); ++index)
+        placeSection(d->common[index], layout.common[index]);
+    for (size_t index = 0; index < d->specific.size(); ++index)
+        placeSection(d->specific[index].panel, layout.specific[qsizetype(index)]);
+    d->step2None->setVisible(layout.step2None.has_value());
+    if (layout.step2None)
+        place(d->step2None, *layout.step2None);
+    d->step3None->setVisible(layout.step3None.has_value());
+    if (layout.step3None)
+        place(d->step3None, *layout.step3None);
+    d->content->resize(input.clientWidth, layout.scrollRange);
+}
+
+void ParameterPage::scrollToTop()
+{
+    ensureBuilt();
+    verticalScrollBar()->setValue(0);
+}
+
+void ParameterPage::scrollIntoView(const QWidget* section)
+{
+    QScrollBar* bar = verticalScrollBar();
+    const int visibleHeight = viewport()->height();
+    const int top = section->y();
+    const int bottom = top + section->height();
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + visibleHeight)
+        bar->setValue(bottom - visibleHeight);
+}
+
+void ParameterPage::scrollToCommonSection(CommonParameter parameter)
+{
+    ensureBuilt();
+    scrollIntoView(d->common[static_cast<size_t>(parameter)]);
+}
+
+void ParameterPage::scrollToSpecificSection()
+{
+    ensureBuilt();
+    for (const Private::SpecificSection& section : d->specific) {
+        if (section.kind == d->kind) {
+            scrollIntoView(section.panel);
+            return;
+        }
+    }
+}
 
 QString ParameterPage::assembledKind() const
 {

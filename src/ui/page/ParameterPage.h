@@ -13,6 +13,10 @@
 
 namespace morvane::ui {
 
+namespace page {
+class SectionPanel;
+}
+
 // What the page edits and the services its editors use. The referenced objects must outlive
 // the page. `services` is a bundle of references and is copied.
 struct PageContext {
@@ -55,6 +59,11 @@ public:
     QString assembledKind() const;
 
 private:
+    void ensureBuilt();
+    page::SectionPanel* ensureSpecificSection(const QString& kind);
+    int clientWidth() const;
+    void scrollIntoView(const QWidget* section);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

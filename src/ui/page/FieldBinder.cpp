@@ -1,0 +1,145 @@
+#include "ui/page/FieldBinder.h"
+
+#include "ui/page/ColorSwatch.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <limits>
+
+namespace morvane::ui::page {
+namespace {
+
+bool hasLineBreak(const QString& text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+// Replaces the text of a one-line field that holds line breaks; the change comes back through
+// the field's change signal with the clean text.
+bool cleanLineBreaks(QLineEdit* edit, const QString& text)
+{
+    if (!hasLineBreak(text))
+        return false;
+    const int cursor = edit->cursorPosition();
+    const QString clean = withLineBreaksAsBlanks(text);
+    edit->setText(clean);
+    edit->setCursorPosition(std::min<int>(cursor, int(clean.size())));
+    return true;
+}
+
+// A one-line edit cuts longer texts silently; a stored value must come back whole.
+void allowAnyLength(QLineEdit* edit)
+{
+    edit->setMaxLength(std::numeric_limits<int>::max());
+}
+
+} // namespace
+
+QString withLineBreaksAsBlanks(const QString& text)
+{
+    if (!hasLineBreak(text))
+        return text;
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QString clean = text;
+    clean.replace(lineBreak, QStringLiteral(" "));
+    return clean;
+}
+
+FieldBinder::FieldBinder(Values values)
+    : m_values(std::move(values))
+{}
+
+void FieldBinder::add(QObject* control, const QString& key,
+                      std::function<void(const settings::ValueSet&)> show)
+{
+    m_bindings.append(Binding{control, key, std::move(show)});
+}
+
+void FieldBinder::bindText(QLineEdit* edit, const QString& key)
+{
+    allowAnyLength(edit);
+    add(edit, key, [edit, key](const settings::ValueSet& values) {
+        edit->setText(withLineBreaksAsBlanks(values.text(key)));
+    });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit, key](const QString& text) {
+        if (m_loading || cleanLineBreaks(edit, text))
+            return;
+        m_values().setText(key, text);
+    });
+}
+
+void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
+{
+    if (QLineEdit* edit = comboBox->lineEdit())
+        allowAnyLength(edit);
+    add(comboBox, key, [comboBox, key](const settings::ValueSet& values) {
+        comboBox->setEditText(withLineBreaksAsBlanks(values.text(key)));
+    });
+    QObject::connect(comboBox, &QComboBox::editTextChanged, comboBox,
+                     [this, comboBox, key](const QString& text) {
+                         if (m_loading)
+                             return;
+                         QLineEdit* edit = comboBox->lineEdit();
+                         if (edit && cleanLineBreaks(edit, text))
+                             return;
+                         m_values().setText(key, text);
+                     });
+}
+
+void FieldBinder::bindFlag(QCheckBox* checkBox, const QString& key)
+{
+    add(checkBox, key, [checkBox, key](const settings::ValueSet& values) {
+        checkBox->setChecked(values.flag(key));
+    });
+    QObject::connect(checkBox, &QCheckBox::toggled, checkBox, [this, key](bool checked) {
+        if (!m_loading)
+            m_values().setFlag(key, checked);
+    });
+}
+
+void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
+{
+    add(swatch, key,
+        [swatch, key](const settings::ValueSet& values) { swatch->setColor(values.color(key)); });
+    QObject::connect(swatch, &ColorSwatch::colorPicked, swatch,
+                     [this, key](settings::ColorRef color) {
+                         if (!m_loading)
+                             m_values().setColor(key, color);
+                     });
+}
+
+void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)
+{
+    add(group, key, [group, key](const settings::ValueSet& values) {
+        const int index = values.choice(key);
+        QAbstractButton* chosen = group->button(index);
+        if (chosen) {
+            chosen->setChecked(true);
+            return;
+        }
+        group->setExclusive(false);
+        for (QAbstractButton* button : group->buttons())
+            button->setChecked(false);
+        group->setExclusive(true);
+    });
+    QObject::connect(group, &QButtonGroup::idToggled, group, [this, key](int id, bool checked) {
+        if (!m_loading && checked)
+            m_values().setChoice(key, id);
+    });
+}
+
+void FieldBinder::load()
+{
+    m_loading = true;
+    const settings::ValueSet& values = m_values();
+    for (const Binding& binding : std::as_const(m_bindings))
+        binding.show(values);
+    m_loading = false;
+}
+
+} // namespace morvane::ui::page

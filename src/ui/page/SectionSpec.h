@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+namespace morvane::ui::page {
+
+// The controls a section table can name; each is bound to its setting by form: edits and
+// drop-downs hold text, check boxes a flag, swatches a color, radio groups a choice.
+enum class Control {
+    Edit,
+    PathEdit,       // edit + "Browse..."
+    ColorSwatch,    // 33 x 25, click to choose
+    CheckBox,       // its label is the box's caption
+    TargetDropDown, // editable: "_self", "_blank", "_parent", "_top", "frame name"
+    RadioGroup,     // its label is the group's caption; buttons from the key table's choices
+    Note,           // a plain label, bound to nothing
+};
+
+enum class Placement {
+    NewRow,     // label at the left, control after it
+    SameRow,    // continues the row before it
+    LabelAbove, // label on a line of its own, control below at full width
+};
+
+enum class FileKind { Images, Sounds, AllFiles };
+
+struct FieldSpec {
+    Control control = Control::Edit;
+    const char16_t* key = nullptr; // setting key; none for a note
+    // nullptr: a specific key's label from the key table; u"": no label.
+    const char16_t* label = nullptr;
+    const char16_t* hint = nullptr; // note at the right of the control
+    Placement placement = Placement::NewRow;
+    int width = 0; // of the control; 0: its usual width, or the rest of the row for edits
+    FileKind files = FileKind::Images;
+};
+
+struct HelpSpec {
+    const char16_t* text;
+    int top = -1; // -1: near the bottom-right corner; otherwise beside the field at this top
+};
+
+struct SectionSpec {
+    const char16_t* objectName;
+    int height;
+    std::span<const FieldSpec> fields;
+    std::span<const HelpSpec> help;
+
+    QString name() const { return QString::fromUtf16(objectName); }
+};
+
+} // namespace morvane::ui::page

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/page/SectionSpec.h"
+
+#include <QString>
+
+#include <span>
+
+namespace morvane::ui::page {
+
+struct SpecificSectionEntry {
+    const char16_t* kind;
+    SectionSpec section;
+};
+
+// The kinds' specific sections, as layout tables keyed by kind. A kind that has no entry
+// (HexColor, and every kind not yet described) shows the Step 3 "none" label.
+class SpecificSectionRegistry {
+public:
+    static const SectionSpec* find(const QString& kind);
+    static std::span<const SpecificSectionEntry> entries();
+};
+
+// "ZPanel" + kind: the page finds a kind's specific section by this name alone.
+QString specificSectionName(const QString& kind);
+
+} // namespace morvane::ui::page
