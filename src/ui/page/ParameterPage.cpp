@@ -9,6 +9,7 @@
 #include "ui/page/SpecificSections.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -45,6 +46,32 @@ void placeSection(QWidget* section, const SectionPlacement& placement)
 {
     section->move(placement.left, placement.top.value_or(section->y()));
     section->setEnabled(placement.shown);
+}
+
+// Where the title's font is missing, a look-alike chosen by the font system can be a script
+// face; the program's own font reads better.
+QFont titleFont()
+{
+    const QString family = QStringLiteral("Comic Sans MS");
+    QFont font(family, 12);
+    if (QFontInfo(font).family() != family)
+        font.setFamily(QApplication::font().family());
+    return font;
+}
+
+// Headings are bold unless that makes them wider than the page, as the longest kind names can
+// at a large font.
+void fitHeading(QLabel* heading, int clientWidth)
+{
+    QFont font = heading->font();
+    font.setBold(true);
+    heading->setFont(font);
+    heading->adjustSize();
+    if (heading->width() > clientWidth) {
+        font.setBold(false);
+        heading->setFont(font);
+        heading->adjustSize();
+    }
 }
 
 QString step3HeadingText(const QString& kind)
@@ -112,10 +139,7 @@ void ParameterPage::ensureBuilt()
     QWidget* content = d->content;
 
     d->title = newLabel(QString(), QStringLiteral("pageTitle"), content);
-    QFont titleFont = d->title->font();
-    titleFont.setFamilies({QStringLiteral("Comic Sans MS"), QApplication::font().family()});
-    titleFont.setPointSize(12);
-    d->title->setFont(titleFont);
+    d->title->setFont(titleFont());
     d->title->setAttribute(Qt::WA_TranslucentBackground);
 
     d->step1Heading = newLabel(QStringLiteral("-- Step 1 : General properties --"),
@@ -124,12 +148,8 @@ void ParameterPage::ensureBuilt()
                                QStringLiteral("step2Heading"), content);
     d->step3Heading = newLabel(QStringLiteral("-- Specific parameters --"),
                                QStringLiteral("step3Heading"), content);
-    for (QLabel* heading : {d->step1Heading, d->step2Heading, d->step3Heading}) {
-        QFont bold = heading->font();
-        bold.setBold(true);
-        heading->setFont(bold);
-        heading->adjustSize();
-    }
+    for (QLabel* heading : {d->step1Heading, d->step2Heading, d->step3Heading})
+        fitHeading(heading, clientWidth());
     d->step2None = newLabel(QStringLiteral("none"), QStringLiteral("step2None"), content);
     d->step3None = newLabel(QStringLiteral("none"), QStringLiteral("step3None"), content);
     d->step2None->hide();
@@ -189,7 +209,7 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
     d->title->setText(QStringLiteral("- ") + kind + QStringLiteral(" configuration -"));
     d->title->adjustSize();
     d->step3Heading->setText(step3HeadingText(kind));
-    d->step3Heading->adjustSize();
+    fitHeading(d->step3Heading, clientWidth());
 
     PageLayoutInput input;
     input.kind = kind;

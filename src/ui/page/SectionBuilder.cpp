@@ -21,13 +21,13 @@ namespace morvane::ui::page {
 namespace {
 
 constexpr int kLeft = 10;
-constexpr int kTop = 6;
+constexpr int kTop = 4;
 constexpr int kRight = SectionPanel::kWidth - 22; // the help icons' column stays clear
 constexpr int kIconLeft = SectionPanel::kWidth - 8 - HelpIcon::kSize;
-constexpr int kBottomMargin = 6;
+constexpr int kBottomMargin = 5;
 constexpr int kLabelSpace = 4;
 constexpr int kFieldSpace = 10;
-constexpr int kRowSpace = 4;
+constexpr int kRowSpace = 3;
 constexpr int kLabelColumnLimit = 230;
 
 QStringList targetChoices()
@@ -204,22 +204,36 @@ private:
         placed.append({control, x});
         x += control->width();
         if (field.hint) {
-            auto* hint = new QLabel(QString::fromUtf16(field.hint), m_panel);
-            hint->adjustSize();
+            QLabel* hint = addHint(QString::fromUtf16(field.hint), x + kLabelSpace);
             placed.append({hint, x + kLabelSpace});
             x += kLabelSpace + hint->width();
         }
         return x;
     }
 
+    // A hint too long for the rest of the row wraps onto a second line.
+    QLabel* addHint(const QString& text, int x)
+    {
+        auto* hint = new QLabel(text, m_panel);
+        hint->adjustSize();
+        const int room = std::max(60, kRight - x);
+        if (hint->width() > room) {
+            hint->setWordWrap(true);
+            hint->setFixedWidth(room);
+            hint->setFixedHeight(hint->heightForWidth(room));
+        }
+        return hint;
+    }
+
+    // The rest of the row, less the room of the hint, unless the table gives a narrower one.
     int editWidth(const FieldSpec& field, int x) const
     {
-        if (field.width > 0)
-            return field.width;
         int hint = 0;
-        if (field.hint)
-            hint = m_panel->fontMetrics().horizontalAdvance(QString::fromUtf16(field.hint)) + 12;
-        return std::max(40, kRight - x - hint);
+        if (field.hint && field.width <= 0)
+            hint = m_panel->fontMetrics().horizontalAdvance(QString::fromUtf16(field.hint)) +
+                   kLabelSpace;
+        const int rest = std::max(40, kRight - x - hint);
+        return field.width > 0 ? std::min(field.width, rest) : rest;
     }
 
     int addPathEdit(const FieldSpec& field, const QString& key, int x, QList<Placed>& placed)
