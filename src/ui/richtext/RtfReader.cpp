@@ -259,6 +259,7 @@ public:
     void read(QByteArrayView rtf)
     {
         RtfTokenizer tokens(rtf);
+        m_cursor.beginEditBlock();
         while (!m_finished) {
             const RtfToken token = tokens.next();
             if (token.type == RtfTokenType::End)
@@ -266,6 +267,7 @@ public:
             handle(token);
         }
         finish();
+        m_cursor.endEditBlock();
     }
 
 private:
