@@ -16,7 +16,7 @@ cp -R "$here/data/." "$staging/"
 install -m 755 "$build/src/cli/morvane-cli" "$staging/morvane-cli"
 (cd "$staging" && ./morvane-cli first-run >/dev/null && ./morvane-cli samples >/dev/null)
 
-cp "$staging/samples/index.htm" "$here/data/samples/index.htm"
+cp "$staging/samples/index.htm" "$staging/samples/samples.css" "$here/data/samples/"
 for folder in "$staging"/samples/*/; do
     kind="$(basename "$folder")"
     cp "$folder"/*.htm "$here/data/samples/$kind/"

@@ -25,24 +25,27 @@ QString escapeHtml(const QString& text)
     return text.toHtmlEscaped();
 }
 
-QStringList pageHead(const QString& title)
+// Every page links the one stylesheet at the top of the samples folder.
+QStringList pageHead(const QString& title, const QString& stylesheet)
 {
-    return {
-        u"<!DOCTYPE html>"_s,
-        u"<html lang=\"en\">"_s,
-        u"<head>"_s,
-        u"<meta charset=\"utf-8\">"_s,
-        u"<title>"_s + escapeHtml(title) + u"</title>"_s,
-        u"<style>"_s,
-        u"body { font-family: sans-serif; margin: 2em auto; max-width: 60em; color: #222; }"_s,
-        u"h1 { color: #1d4f91; } pre { background: #f4f4f4; padding: 1em; overflow-x: auto; }"_s,
-        u"table { border-collapse: collapse; } td, th { border: 1px solid #bbb; "
-        u"padding: 0.3em 0.6em; vertical-align: top; text-align: left; }"_s,
-        u".applet { border: 1px dashed #888; padding: 1em; display: inline-block; }"_s,
-        u"</style>"_s,
-        u"</head>"_s,
-        u"<body>"_s};
+    return {u"<!DOCTYPE html>"_s,
+            u"<html lang=\"en\">"_s,
+            u"<head>"_s,
+            u"<meta charset=\"utf-8\">"_s,
+            u"<title>"_s + escapeHtml(title) + u"</title>"_s,
+            u"<link rel=\"stylesheet\" href=\""_s + stylesheet + u"\">"_s,
+            u"</head>"_s,
+            u"<body>"_s};
 }
+
+const QStringList kStylesheet{
+    u"body { font-family: sans-serif; margin: 2em auto; max-width: 60em; color: #222; }"_s,
+    u"h1 { color: #1d4f91; }"_s,
+    u"pre { background: #f4f4f4; padding: 1em; overflow-x: auto; }"_s,
+    u"table { border-collapse: collapse; }"_s,
+    u"td, th { border: 1px solid #bbb; padding: 0.3em 0.6em; vertical-align: top; text-align: left; }"_s,
+    u".applet { border: 1px dashed #888; padding: 1em; display: inline-block; }"_s,
+};
 
 QStringList pageFoot()
 {
@@ -74,6 +77,39 @@ constexpr CommonParameterHelp kCommonHelp[] = {
     {CommonParameter::ClickLink, u"link, target", u"The page opened when the visitor clicks the applet, and the window it opens in.", u"On click link"},
 };
 // clang-format on
+
+struct KindNote {
+    const char16_t* kind;
+    const char16_t* html;
+};
+
+// What a kind's users need to know beyond its parameters.
+constexpr KindNote kKindNotes[] = {
+    {u"GuestBook",
+     u"<p>The messages live in <code>guestbook.txt</code>, beside the applet. Add each message "
+     u"you receive at the top of the file, as a block of lines: <code>Name: </code> and the "
+     u"name, <code>E-mail: </code> and the address (may stay empty), <code>Date: </code> and "
+     u"the date as YYYY-MM-DD, one or more lines of text, then a line holding only "
+     u"<code>%%</code>.</p>"},
+    {u"LoginBox",
+     u"<p>The logins and passwords are written to <code>pass.txt</code>, which must stand "
+     u"beside the applet on your site. Anyone who asks for that file by name can read it: use "
+     u"this applet to keep casual visitors out, never to protect anything that matters.</p>"},
+    {u"FontImageScrolling",
+     u"<p>The shipped <code>letters.gif</code> holds 42 letters of 20 &times; 30 pixels, in "
+     u"this order: <code>ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 !?.,-</code> (the cell after 9 "
+     u"is a blank). The letters map must list the letters of your image in the same "
+     u"order.</p>"},
+};
+
+QString noteOf(const QString& kind)
+{
+    for (const KindNote& note : kKindNotes) {
+        if (kind == QStringView(note.kind))
+            return QString::fromUtf16(note.html);
+    }
+    return {};
+}
 
 QString meaningOf(generator::Rule rule)
 {
@@ -131,7 +167,7 @@ std::pair<QString, QString> fieldOf(const QString& kind, const QString& source)
 
 QStringList helpPage(const QString& kind, const catalog::Support& support)
 {
-    QStringList page = pageHead(kind + u" parameters"_s);
+    QStringList page = pageHead(kind + u" parameters"_s, u"../samples.css"_s);
     page << u"<h1>"_s + kind + u" parameters</h1>"_s
          << u"<p>Every parameter Morvane writes for this applet, with the field of the "
             u"parameter page that sets it. <a href=\""_s +
@@ -149,6 +185,8 @@ QStringList helpPage(const QString& kind, const catalog::Support& support)
     page << u"</table>"_s;
 
     page << u"<h2>Specific parameters</h2>"_s;
+    if (const QString note = noteOf(kind); !note.isEmpty())
+        page << note;
     const std::span<const generator::Step> steps = generator::kindSteps(kind);
     if (steps.empty()) {
         page << u"<p>This applet has no specific parameters.</p>"_s;
@@ -174,7 +212,7 @@ QStringList helpPage(const QString& kind, const catalog::Support& support)
 QStringList samplePage(const QString& kind, const QString& description,
                        const generator::Generation& code, const QStringList& neededFiles)
 {
-    QStringList page = pageHead(kind + u" sample"_s);
+    QStringList page = pageHead(kind + u" sample"_s, u"../samples.css"_s);
     page << u"<h1>"_s + kind + u"</h1>"_s << u"<p>"_s + escapeHtml(description) + u"</p>"_s;
     page << u"<h2>The applet</h2>"_s << u"<div class=\"applet\">"_s;
     page << code.lines;
@@ -195,7 +233,7 @@ QStringList samplePage(const QString& kind, const QString& description,
 
 QStringList indexPage(const settings::Profile& profile)
 {
-    QStringList page = pageHead(u"Morvane applets"_s);
+    QStringList page = pageHead(u"Morvane applets"_s, u"samples.css"_s);
     page << u"<h1>The Morvane applets</h1>"_s
          << u"<p>All 50 applets of Morvane "_s + versionText() +
                 u", each with a sample page and its parameters help.</p>"_s
@@ -243,7 +281,12 @@ Result writeSamplePages(const QString& appDir)
                 return written;
         }
     }
-    return settings::writeTextLines(catalog::allAppletsPage(appDir), indexPage(profile), true);
+    const Result index =
+        settings::writeTextLines(catalog::allAppletsPage(appDir), indexPage(profile), true);
+    if (!index)
+        return index;
+    return settings::writeTextLines(QDir(catalog::samplesFolder(appDir)).filePath(u"samples.css"_s),
+                                    kStylesheet, true);
 }
 
 } // namespace morvane::cli
