@@ -54,16 +54,10 @@ FieldBinder::FieldBinder(Values values)
     : m_values(std::move(values))
 {}
 
-void FieldBinder::add(QObject* control, const QString& key,
-                      std::function<void(const settings::ValueSet&)> show)
-{
-    m_bindings.append(Binding{control, key, std::move(show)});
-}
-
 void FieldBinder::bindText(QLineEdit* edit, const QString& key)
 {
     allowAnyLength(edit);
-    add(edit, key, [edit, key](const settings::ValueSet& values) {
+    m_shows.append([edit, key](const settings::ValueSet& values) {
         edit->setText(withLineBreaksAsBlanks(values.text(key)));
     });
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit, key](const QString& text) {
@@ -77,7 +71,7 @@ void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
 {
     if (QLineEdit* edit = comboBox->lineEdit())
         allowAnyLength(edit);
-    add(comboBox, key, [comboBox, key](const settings::ValueSet& values) {
+    m_shows.append([comboBox, key](const settings::ValueSet& values) {
         comboBox->setEditText(withLineBreaksAsBlanks(values.text(key)));
     });
     QObject::connect(comboBox, &QComboBox::editTextChanged, comboBox,
@@ -93,7 +87,7 @@ void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
 
 void FieldBinder::bindFlag(QCheckBox* checkBox, const QString& key)
 {
-    add(checkBox, key, [checkBox, key](const settings::ValueSet& values) {
+    m_shows.append([checkBox, key](const settings::ValueSet& values) {
         checkBox->setChecked(values.flag(key));
     });
     QObject::connect(checkBox, &QCheckBox::toggled, checkBox, [this, key](bool checked) {
@@ -104,7 +98,7 @@ void FieldBinder::bindFlag(QCheckBox* checkBox, const QString& key)
 
 void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
 {
-    add(swatch, key,
+    m_shows.append(
         [swatch, key](const settings::ValueSet& values) { swatch->setColor(values.color(key)); });
     QObject::connect(swatch, &ColorSwatch::colorPicked, swatch,
                      [this, key](settings::ColorRef color) {
@@ -115,7 +109,7 @@ void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
 
 void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)
 {
-    add(group, key, [group, key](const settings::ValueSet& values) {
+    m_shows.append([group, key](const settings::ValueSet& values) {
         const int index = values.choice(key);
         QAbstractButton* chosen = group->button(index);
         if (chosen) {
@@ -137,8 +131,8 @@ void FieldBinder::load()
 {
     m_loading = true;
     const settings::ValueSet& values = m_values();
-    for (const Binding& binding : std::as_const(m_bindings))
-        binding.show(values);
+    for (const Show& show : std::as_const(m_shows))
+        show(values);
     m_loading = false;
 }
 

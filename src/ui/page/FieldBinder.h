@@ -11,7 +11,6 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QObject;
 
 namespace morvane::ui::page {
 
@@ -39,16 +38,10 @@ public:
     void load();
 
 private:
-    struct Binding {
-        QObject* control;
-        QString key;
-        std::function<void(const settings::ValueSet&)> show;
-    };
-    void add(QObject* control, const QString& key,
-             std::function<void(const settings::ValueSet&)> show);
+    using Show = std::function<void(const settings::ValueSet&)>;
 
     Values m_values;
-    QList<Binding> m_bindings;
+    QList<Show> m_shows;
     bool m_loading = false;
 };
 

@@ -1,29 +1,26 @@
 #include "ui/page/HelpIcon.h"
 
+#include "ui/Icons.h"
+
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace morvane::ui::page {
 
-QPixmap helpIconPicture()
+namespace {
+
+QPixmap picture()
 {
-    static const QPixmap picture = [] {
-        QPixmap pixmap(HelpIcon::kSize, HelpIcon::kSize);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QColor(0, 0, 128));
-        painter.setBrush(QColor(255, 255, 200));
-        painter.drawEllipse(QRectF(0.5, 0.5, HelpIcon::kSize - 1, HelpIcon::kSize - 1));
-        QFont font = painter.font();
-        font.setPixelSize(10);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.drawText(QRect(0, 0, HelpIcon::kSize, HelpIcon::kSize), Qt::AlignCenter,
-                         QStringLiteral("?"));
-        return pixmap;
-    }();
-    return picture;
+    const QString key = QStringLiteral("morvane-help-icon");
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = helpIconPixmap();
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
 }
+
+} // namespace
 
 HelpIcon::HelpIcon(const QString& text, QWidget* parent)
     : QAbstractButton(parent)
@@ -38,7 +35,7 @@ HelpIcon::HelpIcon(const QString& text, QWidget* parent)
 void HelpIcon::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, helpIconPicture());
+    painter.drawPixmap(0, 0, picture());
 }
 
 } // namespace morvane::ui::page

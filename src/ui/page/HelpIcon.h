@@ -1,12 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QPixmap>
 
 namespace morvane::ui::page {
-
-// The 12 x 12 "?" drawn on every section.
-QPixmap helpIconPicture();
 
 // A help icon: a click shows its text in an information box (wired by the section builder).
 class HelpIcon final : public QAbstractButton {

@@ -140,7 +140,6 @@ void ParameterPage::ensureBuilt()
 
     d->title = newLabel(QString(), QStringLiteral("pageTitle"), content);
     d->title->setFont(titleFont());
-    d->title->setAttribute(Qt::WA_TranslucentBackground);
 
     d->step1Heading = newLabel(QStringLiteral("-- Step 1 : General properties --"),
                                QStringLiteral("step1Heading"), content);
