@@ -32,8 +32,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Client-area geometry. The right-hand area keeps the parameter page's size; the rest is a
-// little roomier than the original so that no caption is clipped at common desktop fonts.
+// Client-area geometry for an explorer 209 pixels wide. When the desktop font needs a wider
+// explorer to show its texts whole, everything to its right moves over by the difference.
 constexpr QRect kExplorerRect{0, 0, 209, 417};
 constexpr QRect kViewsRect{216, 0, 449, 369};
 constexpr QRect kPreviewButtonRect{288, 384, 105, 33};
@@ -70,7 +70,6 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_options.destinationFolder = settings::defaultDestinationFolder();
 
     auto* client = new QWidget(this);
-    client->setFixedSize(kClientSize);
     setCentralWidget(client);
 
     {
@@ -78,7 +77,10 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
         m_explorer = new Explorer(profile, client);
         m_appletsList = new AppletsList(profile, client);
     }
-    m_explorer->setGeometry(kExplorerRect);
+    const int shift = qMax(0, m_explorer->widthForAllTexts() - kExplorerRect.width());
+    const QPoint right(shift, 0);
+    client->setFixedSize(kClientSize + QSize(shift, 0));
+    m_explorer->setGeometry(kExplorerRect.adjusted(0, 0, shift, 0));
     connect(m_explorer, &Explorer::nodePressed, this, &MainWindow::explorerPressed);
     connect(m_appletsList, &AppletsList::kindActivated, this, &MainWindow::appletsListActivated);
     connect(m_appletsList, &AppletsList::viewSampleRequested, this, &MainWindow::openSamplePage);
@@ -90,17 +92,17 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
 
     m_views = new QStackedWidget(client);
     m_views->setObjectName(QStringLiteral("views"));
-    m_views->setGeometry(kViewsRect);
+    m_views->setGeometry(kViewsRect.translated(right));
     m_views->addWidget(m_appletsList);
     m_views->addWidget(m_helpPane);
 
     m_previewButton = new QPushButton(QStringLiteral("Show preview "), client);
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
-    m_previewButton->setGeometry(kPreviewButtonRect);
+    m_previewButton->setGeometry(kPreviewButtonRect.translated(right));
     connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::showPreview);
     m_htmlButton = new QPushButton(QStringLiteral("HTML..."), client);
     m_htmlButton->setObjectName(QStringLiteral("htmlButton"));
-    m_htmlButton->setGeometry(kHtmlButtonRect);
+    m_htmlButton->setGeometry(kHtmlButtonRect.translated(right));
     connect(m_htmlButton, &QPushButton::clicked, this, &MainWindow::showHtml);
 
     m_mainHelpIcon = new QToolButton(client);
@@ -110,7 +112,7 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_mainHelpIcon->setAutoRaise(true);
     m_mainHelpIcon->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
     m_mainHelpIcon->setCursor(Qt::PointingHandCursor);
-    m_mainHelpIcon->setGeometry(kMainHelpIconRect);
+    m_mainHelpIcon->setGeometry(kMainHelpIconRect.translated(right));
     connect(m_mainHelpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
 
     buildMenus();
@@ -185,6 +187,11 @@ OptionsDialog* MainWindow::optionsDialog()
         });
     }
     return m_optionsDialog;
+}
+
+QWidget* MainWindow::helpPane() const
+{
+    return m_helpPane;
 }
 
 QWidget* MainWindow::currentView() const

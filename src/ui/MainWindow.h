@@ -71,7 +71,8 @@ public:
     HtmlWindow* htmlWindow();
     OptionsDialog* optionsDialog();
     QWidget* currentView() const;
-    QTextEdit* helpPane() const { return m_helpPane; }
+    QWidget* helpPane() const;
+    QTextEdit* helpText() const { return m_helpPane; }
 
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
 

@@ -88,6 +88,22 @@ void Explorer::selectNodesWithText(const QString& text)
     }
 }
 
+int Explorer::widthForAllTexts() const
+{
+    const QFontMetrics metrics(font());
+    constexpr int kIconAndGaps = 16 + 12;
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(const_cast<Explorer*>(this)); *it; ++it) {
+        int depth = 1;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) {
+            ++depth;
+        }
+        widest = qMax(widest, depth * indentation() + kIconAndGaps +
+                                  metrics.horizontalAdvance((*it)->text(0)));
+    }
+    return widest + 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
 void Explorer::setHotTracking(bool on)
 {
     m_hotTrack->setEnabled(on);

@@ -24,6 +24,8 @@ public:
 
     // Selects every node whose text is `text`; the last one stays selected. No action runs.
     void selectNodesWithText(const QString& text);
+    // The width that shows every node's text whole, with the tree fully expanded.
+    int widthForAllTexts() const;
     void setHotTracking(bool on);
     bool hotTracking() const;
 

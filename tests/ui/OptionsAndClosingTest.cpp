@@ -1,0 +1,122 @@
+#include "UiTestSupport.h"
+
+#include "ui/main/AppletsList.h"
+#include "ui/main/Explorer.h"
+#include "ui/options/OptionsDialog.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace morvane::ui::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Presses a button of the options dialog instead of waiting for the user.
+std::function<int(QDialog&)> press(const QString& button, bool hotTrack)
+{
+    return [button, hotTrack](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>(u"hotTrack"_s)->setChecked(hotTrack);
+        dialog.findChild<QPushButton*>(button)->click();
+        return dialog.result();
+    };
+}
+
+TEST_F(MainWindowTest, OptionsCancelKeepsTheBoxButAppliesNothing)
+{
+    window().loadOptions();
+    onDialog = press(u"cancel"_s, false);
+    window().showOptions();
+    EXPECT_TRUE(window().explorer()->hotTracking());
+    EXPECT_TRUE(window().appletsList()->hotTracking());
+    EXPECT_FALSE(window().optionsDialog()->hotTrackChecked());
+    ASSERT_TRUE(window().closingStep());
+    EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"yes");
+
+    onDialog = [](QDialog& dialog) {
+        EXPECT_FALSE(dialog.findChild<QCheckBox*>(u"hotTrack"_s)->isChecked());
+        dialog.findChild<QPushButton*>(u"ok"_s)->click();
+        return dialog.result();
+    };
+    window().showOptions();
+    EXPECT_FALSE(window().explorer()->hotTracking());
+    EXPECT_FALSE(window().appletsList()->hotTracking());
+    ASSERT_TRUE(window().closingStep());
+    EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"no");
+}
+
+TEST_F(MainWindowTest, HotTrackOtherThanExactlyYesIsOff)
+{
+    QString ini = install.read(u"morvane.ini"_s);
+    ini.replace(u"hottrack=yes"_s, u"hottrack=Yes"_s);
+    install.write(u"morvane.ini"_s, ini.toUtf8());
+    window().loadOptions();
+    EXPECT_FALSE(window().explorer()->hotTracking());
+    ASSERT_TRUE(window().closingStep());
+    EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"no");
+}
+
+TEST_F(MainWindowTest, ClosingWithNoKindWritesNoKindSection)
+{
+    const QString before = install.read(u"morvane.ini"_s);
+    window().loadOptions();
+    window().options().lastFolder = u"/pictures"_s;
+    window().options().customColors = {u"ColorA=0000FF"_s};
+    EXPECT_TRUE(window().close());
+    EXPECT_TRUE(fakes.messages.errors().isEmpty());
+    EXPECT_EQ(install.setting(u"directories"_s, u"last"_s), u"/pictures");
+    EXPECT_EQ(install.read(u"cfg/customcolors.txt"_s), u"ColorA=0000FF\r\n");
+    const QString after = install.read(u"morvane.ini"_s);
+    const auto kinds = [](const QString& text) { return text.left(text.indexOf(u"[options]"_s)); };
+    EXPECT_EQ(kinds(after), kinds(before));
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheCurrentKind)
+{
+    openKind(u"Zoom"_s);
+    window().workingCopy().common().setText(u"Height"_s, u"77"_s);
+    EXPECT_TRUE(window().close());
+    EXPECT_EQ(install.setting(u"Zoom"_s, u"Height"_s), u"77");
+}
+
+TEST_F(MainWindowTest, AFailedClosingStepIsReportedAndTheWindowStays)
+{
+    window().show();
+    QFile::remove(install.file(u"cfg/customcolors.txt"_s));
+    QDir().mkpath(install.file(u"cfg/customcolors.txt/blocked"_s));
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(fakes.messages.errors().size(), 1);
+    // What came before the failure stays written.
+    EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"yes");
+}
+
+TEST_F(MainWindowTest, TheFirstRunInstallsTheMediaAndShowsGettingStarted)
+{
+    window().runFirstRunStep();
+    EXPECT_TRUE(QFile::exists(install.file(u"samples/Zoom/river.jpg"_s)));
+    EXPECT_EQ(window().currentView(), window().helpPane());
+    EXPECT_EQ(window().windowTitle(), u"Morvane 1.5.4: Help");
+    ASSERT_NE(window().explorer()->currentItem(), nullptr);
+    EXPECT_EQ(window().explorer()->currentItem(), window().explorer()->helpNode());
+    EXPECT_EQ(install.setting(u"options"_s, u"first"_s), u"no");
+
+    QFile::remove(install.file(u"samples/Zoom/river.jpg"_s));
+    MainWindow again(install.path(), fakes.services());
+    again.runFirstRunStep();
+    EXPECT_FALSE(QFile::exists(install.file(u"samples/Zoom/river.jpg"_s)));
+    EXPECT_EQ(again.currentView(), again.appletsList());
+}
+
+TEST_F(MainWindowTest, FirstInAnotherCaseIsNoFirstRun)
+{
+    QString ini = install.read(u"morvane.ini"_s);
+    ini.replace(u"first=yes"_s, u"first=Yes"_s);
+    install.write(u"morvane.ini"_s, ini.toUtf8());
+    window().runFirstRunStep();
+    EXPECT_FALSE(QFile::exists(install.file(u"samples/Zoom/river.jpg"_s)));
+    EXPECT_EQ(window().currentView(), window().appletsList());
+}
+
+} // namespace
+} // namespace morvane::ui::test

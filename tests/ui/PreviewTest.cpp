@@ -1,0 +1,81 @@
+#include "UiTestSupport.h"
+
+#include <QRegularExpression>
+
+namespace morvane::ui::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class PreviewTest : public MainWindowTest {
+protected:
+    PreviewTest()
+    {
+        install.write(u"samples/Stars/Stars.class"_s, "stars");
+        install.write(u"samples/DateText/DateText.class"_s, "date");
+        install.write(u"samples/DateText/sphinx.gif"_s, "GIF");
+        install.write(u"test/mine.txt"_s, "the user's");
+        QDir().mkpath(install.file(u"test/keep"_s));
+    }
+
+    QString pageIn(const QStringList& files)
+    {
+        const QRegularExpression pageName(u"^test(0|[1-9][0-9]{0,3})\\.htm$"_s);
+        QString found;
+        for (const QString& file : files) {
+            if (pageName.match(file).hasMatch()) {
+                EXPECT_TRUE(found.isEmpty()) << "two preview pages";
+                found = file;
+            }
+        }
+        return found;
+    }
+};
+
+TEST_F(PreviewTest, TwoPreviewsLeaveOnlyTheSecond)
+{
+    openKind(u"Stars"_s);
+    window().workingCopy().common().setText(u"NoJavaMessage"_s, QString());
+    window().showPreview();
+    ASSERT_TRUE(fakes.messages.errors().isEmpty())
+        << fakes.messages.errors().join(u'\n').toStdString();
+    QStringList files = install.filesIn(u"test"_s);
+    const QString first = pageIn(files);
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_TRUE(files.contains(u"Stars.class"_s));
+    EXPECT_FALSE(files.contains(u"mine.txt"_s));
+    const QStringList page = install.read(u"test/"_s + first).split(u"\r\n"_s);
+    const qsizetype close = page.indexOf(u"</applet>"_s);
+    ASSERT_GT(close, 0);
+    EXPECT_TRUE(page[close - 1].startsWith(u"<param"_s));
+
+    openKind(u"DateText"_s);
+    window().workingCopy().common().setText(u"BackgroundImage"_s,
+                                            install.file(u"samples/DateText/sphinx.gif"_s));
+    window().showPreview();
+    ASSERT_TRUE(fakes.messages.errors().isEmpty())
+        << fakes.messages.errors().join(u'\n').toStdString();
+    files = install.filesIn(u"test"_s);
+    const QString second = pageIn(files);
+    files.removeOne(second);
+    EXPECT_EQ(files, (QStringList{u"DateText.class"_s, u"sphinx.gif"_s}));
+    EXPECT_TRUE(QDir(install.file(u"test/keep"_s)).exists());
+    EXPECT_TRUE(install.read(u"test/"_s + second).contains(u"DateText preview"_s));
+
+    ASSERT_EQ(fakes.shell.openedFiles().size(), 2);
+    EXPECT_EQ(fakes.shell.openedFiles().constLast().fileName, second);
+    EXPECT_EQ(QDir(fakes.shell.openedFiles().constLast().workingFolder).canonicalPath(),
+              QDir(install.file(u"test"_s)).canonicalPath());
+}
+
+TEST_F(PreviewTest, AMissingTestFolderStopsBeforeAnything)
+{
+    QDir(install.file(u"test"_s)).removeRecursively();
+    openKind(u"Stars"_s);
+    window().showPreview();
+    EXPECT_EQ(fakes.messages.errors().size(), 1);
+    EXPECT_TRUE(fakes.shell.openedFiles().isEmpty());
+}
+
+} // namespace
+} // namespace morvane::ui::test

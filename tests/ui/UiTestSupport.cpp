@@ -1,0 +1,113 @@
+#include "UiTestSupport.h"
+
+#include "settings/Profile.h"
+#include "settings/SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+namespace morvane::ui::test {
+
+namespace {
+
+class QtApplicationEnvironment final : public ::testing::Environment {
+public:
+    void SetUp() override { m_app = new QApplication(m_argc, m_argv); }
+    void TearDown() override { delete m_app; }
+
+private:
+    int m_argc = 1;
+    char m_name[24] = "morvane_ui_tests";
+    char* m_argv[2] = {m_name, nullptr};
+    QApplication* m_app = nullptr;
+};
+
+[[maybe_unused]] const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+void copyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else {
+            QFile::copy(source, target);
+        }
+    }
+}
+
+} // namespace
+
+InstallDir::InstallDir()
+{
+    copyTree(QStringLiteral(MORVANE_DATA_DIR), m_dir.path());
+    QDir(m_dir.path()).mkpath(QStringLiteral("test"));
+}
+
+void InstallDir::write(const QString& relative, const QByteArray& bytes) const
+{
+    const QString path = file(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+}
+
+QString InstallDir::read(const QString& relative) const
+{
+    QFile in(file(relative));
+    if (!in.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(in.readAll());
+}
+
+QString InstallDir::setting(const QString& section, const QString& key) const
+{
+    return settings::Profile::load(settings::profilePath(path()))
+        .read(section, key, QStringLiteral("<missing>"));
+}
+
+QStringList InstallDir::filesIn(const QString& relative) const
+{
+    return QDir(file(relative)).entryList(QDir::Files, QDir::Name);
+}
+
+MainWindowTest::MainWindowTest()
+    : onDialog([](QDialog&) { return int(QDialog::Accepted); })
+{}
+
+MainWindowTest::~MainWindowTest() = default;
+
+void MainWindowTest::makeWindow()
+{
+    m_window = std::make_unique<MainWindow>(install.path(), fakes.services());
+    m_window->setDialogRunner([this](QDialog& dialog) {
+        shownDialogs.append(&dialog);
+        return onDialog(dialog);
+    });
+}
+
+MainWindow& MainWindowTest::window()
+{
+    if (!m_window) {
+        makeWindow();
+    }
+    return *m_window;
+}
+
+void MainWindowTest::openKind(const QString& kind)
+{
+    window().openKindPage(kind);
+    ASSERT_EQ(window().state().currentKind(), kind);
+    ASSERT_EQ(window().state().view(), View::KindPage);
+}
+
+} // namespace morvane::ui::test
