@@ -109,6 +109,7 @@ struct ParameterPage::Private {
     std::array<SectionPanel*, catalog::kCommonParameterCount> common{};
     std::vector<SpecificSection> specific; // in the order they were built
     QString kind;
+    catalog::Support support;
 };
 
 ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
@@ -205,6 +206,7 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
     ensureBuilt();
     ensureSpecificSection(kind);
     d->kind = kind;
+    d->support = support;
     d->title->setText(QStringLiteral("- ") + kind + QStringLiteral(" configuration -"));
     d->title->adjustSize();
     d->step3Heading->setText(step3HeadingText(kind));
@@ -241,6 +243,14 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
     if (layout.step3None)
         place(d->step3None, *layout.step3None);
     d->content->resize(input.clientWidth, layout.scrollRange);
+}
+
+// Labels are centred in the width the page has; a new width lays the page out again.
+void ParameterPage::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    if (d->content && !d->kind.isEmpty() && d->content->width() != clientWidth())
+        assemble(d->kind, d->support);
 }
 
 void ParameterPage::scrollToTop()

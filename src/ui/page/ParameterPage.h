@@ -58,6 +58,9 @@ public:
     // The kind of the last assembly; empty before the first.
     QString assembledKind() const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void ensureBuilt();
     page::SectionPanel* ensureSpecificSection(const QString& kind);

@@ -157,6 +157,16 @@ TEST_F(ParameterPageTest, ReopeningAKindLaysItOutIdentically)
     EXPECT_EQ(again, first);
 }
 
+TEST_F(ParameterPageTest, ANewWidthCentresTheLabelsAgain)
+{
+    open(u"Stars"_s, Support::all());
+    auto* heading = find<QLabel>(u"step2Heading"_s);
+    const int before = heading->x();
+    page.resize(ParameterPage::kWidth + 40, ParameterPage::kHeight);
+    EXPECT_EQ(heading->x(), before + 20);
+    EXPECT_EQ(content()->width(), page.viewport()->width());
+}
+
 TEST_F(ParameterPageTest, AssemblyNeverChangesFieldContents)
 {
     copy.common().setText(u"Width"_s, u"300"_s);
