@@ -50,24 +50,6 @@ TEST_F(FieldBinderTest, LoadShowsValuesWithoutWritingThemBack)
     EXPECT_EQ(values, before);
 }
 
-TEST_F(FieldBinderTest, EditsWriteThroughAtOnce)
-{
-    auto* edit = new QLineEdit(&parent);
-    auto* check = new QCheckBox(&parent);
-    auto* swatch = new ColorSwatch(&parent);
-    binder.bindText(edit, u"Width"_s);
-    binder.bindFlag(check, u"Loop"_s);
-    binder.bindColor(swatch, u"BackgroundColor"_s);
-
-    edit->setText(u"640"_s);
-    check->setChecked(true);
-    swatch->pick(0x123456);
-
-    EXPECT_EQ(values.text(u"Width"_s), u"640"_s);
-    EXPECT_TRUE(values.flag(u"Loop"_s));
-    EXPECT_EQ(values.color(u"BackgroundColor"_s), 0x123456u);
-}
-
 TEST_F(FieldBinderTest, PastedLineBreaksAreStoredAsBlanks)
 {
     auto* edit = new QLineEdit(&parent);

@@ -145,17 +145,5 @@ TEST(PageLayout, MarksOfTheAlwaysPresentSectionsAreIgnored)
     EXPECT_TRUE(layout.common[size_t(CommonParameter::NoJavaMessage)].shown);
 }
 
-TEST(PageLayout, AStepOneSectionPushesEverythingBelowIt)
-{
-    Support support;
-    support.set(CommonParameter::BackgroundColor);
-    const PageLayout without = computePageLayout(input(u"Fade"_s, Support{}));
-    const PageLayout with = computePageLayout(input(u"Fade"_s, support));
-    EXPECT_EQ(topOf(with, CommonParameter::BackgroundColor), 75 + 61 + 13);
-    EXPECT_EQ(topOf(with, CommonParameter::NoJavaMessage),
-              topOf(without, CommonParameter::NoJavaMessage) + 49 + 13);
-    EXPECT_EQ(with.scrollRange, without.scrollRange + 49 + 13);
-}
-
 } // namespace
 } // namespace morvane::ui::page

@@ -317,6 +317,10 @@ TEST_F(ParameterPageTest, EveryHelpIconShowsItsTextInAnInformationBox)
                   QString::fromUtf16(page::commonSection(info.id).help[0].text));
         EXPECT_TRUE(fakes.messages.errors().isEmpty());
     }
+    EXPECT_TRUE(section(CommonParameter::ClickLink)
+                    ->findChild<page::HelpIcon*>(u"help"_s)
+                    ->helpText()
+                    .contains(u"https://www.morvane.net/"_s));
     EXPECT_EQ(fakes.messages.shown()[0].parent, page.window());
 }
 

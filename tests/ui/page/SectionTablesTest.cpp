@@ -64,16 +64,6 @@ TEST(CommonSectionTables, ControlsMatchTheFormsOfTheirKeys)
     }
 }
 
-TEST(CommonSectionTables, EverySectionHasOneHelpText)
-{
-    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
-        ASSERT_EQ(commonSection(info.id).help.size(), 1u);
-        EXPECT_FALSE(QString::fromUtf16(commonSection(info.id).help[0].text).isEmpty());
-    }
-    EXPECT_TRUE(QString::fromUtf16(commonSection(catalog::CommonParameter::ClickLink).help[0].text)
-                    .contains(u"https://www.morvane.net/"_s));
-}
-
 TEST(SpecificSectionRegistry, EntriesAreKindsNamedAfterTheirPanelsWithKeysOfTheirKeyTable)
 {
     ASSERT_FALSE(SpecificSectionRegistry::entries().empty());
