@@ -1,5 +1,5 @@
 #include "platform/QtServices.h"
-#include "ui/MainWindow.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,10 +12,6 @@ int main(int argc, char* argv[])
     // Every data path is taken from the folder the program was started in, once and for all.
     const QString appDir = QDir::currentPath();
     morvane::platform::QtServices services;
-
-    morvane::ui::MainWindow window(appDir, services.services());
-    window.show();
-    window.loadOptions();
-    window.runFirstRunStep();
+    const auto window = morvane::ui::startMorvane(appDir, services.services());
     return QApplication::exec();
 }
