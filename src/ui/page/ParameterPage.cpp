@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -259,10 +260,12 @@ void ParameterPage::scrollToTop()
     verticalScrollBar()->setValue(0);
 }
 
+// The range is set here too: a page that is not shown yet has no up-to-date scroll bar.
 void ParameterPage::scrollIntoView(const QWidget* section)
 {
     QScrollBar* bar = verticalScrollBar();
-    const int visibleHeight = viewport()->height();
+    const int visibleHeight = height() - 2 * frameWidth();
+    bar->setMaximum(std::max(0, d->content->height() - visibleHeight));
     const int top = section->y();
     const int bottom = top + section->height();
     if (top < bar->value())

@@ -347,6 +347,19 @@ TEST_F(ParameterPageTest, ScrollingBringsASectionJustIntoView)
     EXPECT_EQ(bar->value(), before);
 }
 
+TEST_F(ParameterPageTest, AHiddenPageScrollsTooAndShowsTheSectionWhenShown)
+{
+    page.hide();
+    open(u"Stars"_s, Support::all());
+    page.scrollToCommonSection(CommonParameter::ClickLink);
+    page.show();
+    const QRect link = section(CommonParameter::ClickLink)->geometry();
+    const int value = page.verticalScrollBar()->value();
+    EXPECT_GE(link.top(), value);
+    EXPECT_LE(link.bottom() + 1, value + page.viewport()->height());
+    EXPECT_GT(value, 0);
+}
+
 TEST_F(ParameterPageTest, KindWithoutSpecificSectionScrollsNothing)
 {
     open(u"HexColor"_s, Support::all());
