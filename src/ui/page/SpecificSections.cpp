@@ -28,10 +28,24 @@ constexpr FieldSpec kStatusBarScroller[] = {
 };
 constexpr HelpSpec kStatusBarScrollerHelp[] = {{u"'Text to scroll in the status bar' is the text which will be scrolled in the browser status bar. 'Scrolling animation pause' is the delay between two scrolling frames. "}};
 
+constexpr FieldSpec kTicTacToe[] = {
+    {.control = C::RadioGroup, .key = u"Radio1Index", .width = 220},
+    {.control = C::RadioGroup, .key = u"Radio2Index", .placement = Placement::SameRow},
+    {.control = C::ColorSwatch, .key = u"Color"},
+    {.control = C::PathEdit, .key = u"PlayerImage", .files = FileKind::Images},
+    {.control = C::PathEdit, .key = u"ComputerImage", .files = FileKind::Images},
+    {.control = C::PathEdit, .key = u"PlayerSound", .files = FileKind::Sounds},
+    {.control = C::PathEdit, .key = u"ComputerSound", .files = FileKind::Sounds},
+    {.control = C::PathEdit, .key = u"DrawSound", .files = FileKind::Sounds},
+    {.control = C::PathEdit, .key = u"ClickSound", .files = FileKind::Sounds},
+};
+constexpr HelpSpec kTicTacToeHelp[] = {{u"'First player' tells who plays first: the visitor ('Player'), the applet ('Computer'), or 'Ask' to let the visitor choose when the game starts. 'Game difficulty' sets how well the applet plays. Choose the images drawn for the two players and, if you want, the sounds played when the player or the computer plays, when the game is a draw and when the visitor clicks."}};
+
 constexpr SpecificSectionEntry kEntries[] = {
     {u"IPViewer", {u"ZPanelIPViewer", 37, kIPViewer, kIPViewerHelp}},
     {u"Stars", {u"ZPanelStars", 129, kStars, kStarsHelp}},
     {u"StatusBarScroller", {u"ZPanelStatusBarScroller", 75, kStatusBarScroller, kStatusBarScrollerHelp}},
+    {u"TicTacToe", {u"ZPanelTicTacToe", 288, kTicTacToe, kTicTacToeHelp}},
 };
 // clang-format on
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,6 +211,38 @@ TEST_F(ParameterPageTest, LoadShowsTheCopyAndEditsWriteThroughToIt)
     EXPECT_EQ(copy.specific(u"Stars"_s).text(u"StarsNumber"_s), u"99"_s);
     EXPECT_EQ(copy.specific(u"StarsText"_s).text(u"StarsNumber"_s), u"7"_s);
     EXPECT_EQ(copy.common().text(u"Target"_s), u"_blank"_s);
+}
+
+TEST_F(ParameterPageTest, RadioGroupsStoreThePositionOfTheChosenButton)
+{
+    copy.specific(u"TicTacToe"_s).setChoice(u"Radio2Index"_s, 1);
+    open(u"TicTacToe"_s, Support{});
+    QWidget* tictactoe = find(u"ZPanelTicTacToe"_s);
+    ASSERT_NE(tictactoe, nullptr);
+    QWidget* difficulty = tictactoe->findChild<QWidget*>(u"Radio2Index"_s);
+    const auto difficultyButtons = difficulty->findChildren<QRadioButton*>();
+    ASSERT_EQ(difficultyButtons.size(), 2);
+    EXPECT_TRUE(difficultyButtons[1]->isChecked());
+    EXPECT_EQ(difficultyButtons[1]->text(), u"Hard"_s);
+
+    const auto firstPlayer =
+        tictactoe->findChild<QWidget*>(u"Radio1Index"_s)->findChildren<QRadioButton*>();
+    ASSERT_EQ(firstPlayer.size(), 3);
+    EXPECT_EQ(firstPlayer[2]->text(), u"Computer"_s);
+    QTest::mouseClick(firstPlayer[2], Qt::LeftButton);
+    EXPECT_EQ(copy.specific(u"TicTacToe"_s).choice(u"Radio1Index"_s), 2);
+}
+
+TEST_F(ParameterPageTest, SpecificPathFieldsBrowseWithTheirOwnFilter)
+{
+    open(u"TicTacToe"_s, Support{});
+    QWidget* tictactoe = find(u"ZPanelTicTacToe"_s);
+    fakes.files.setNextFileName(u"/games/click.au"_s);
+    QTest::mouseClick(tictactoe->findChild<QPushButton*>(u"ClickSoundBrowse"_s), Qt::LeftButton);
+    ASSERT_EQ(fakes.files.calls().size(), 1);
+    EXPECT_EQ(fakes.files.calls()[0].filter, QString(platform::soundsFilter));
+    EXPECT_EQ(copy.specific(u"TicTacToe"_s).text(u"ClickSound"_s), u"/games/click.au"_s);
+    EXPECT_EQ(copy.common().text(u"ClickSound"_s), QString());
 }
 
 TEST_F(ParameterPageTest, TargetDropDownOffersTheFiveChoices)
