@@ -7,7 +7,9 @@
 namespace morvane::ui::page {
 
 // The controls a section table can name; each is bound to its setting by form: edits and
-// drop-downs hold text, check boxes a flag, swatches a color, radio groups a choice.
+// drop-downs hold text, check boxes a flag, swatches a color, radio groups a choice. An editor
+// with behaviour of its own (image list, record list, menu tree, framed group) is one more value
+// here and one more case in the section builder.
 enum class Control {
     Edit,
     PathEdit,       // edit + "Browse..."
