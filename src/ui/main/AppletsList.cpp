@@ -20,8 +20,6 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     setHeaderLabels({QStringLiteral("Applet name"), QStringLiteral("Description")});
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(false);
-    setColumnWidth(0, 100);
-    setColumnWidth(1, 325);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
@@ -39,6 +37,18 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
         rows.append(new QTreeWidgetItem(QStringList{kind, catalog::description(profile, kind)}));
     }
     addTopLevelItems(rows);
+
+    // At least the classic widths, and wide enough that no name or description is cut short.
+    const QFontMetrics metrics(font());
+    int widest[2] = {100, 325};
+    for (const QTreeWidgetItem* row : std::as_const(rows)) {
+        for (int column = 0; column < 2; ++column) {
+            widest[column] =
+                qMax(widest[column], metrics.horizontalAdvance(row->text(column)) + 16);
+        }
+    }
+    setColumnWidth(0, widest[0]);
+    setColumnWidth(1, widest[1]);
 
     m_viewSample->setObjectName(QStringLiteral("viewSample"));
     setContextMenuPolicy(Qt::CustomContextMenu);

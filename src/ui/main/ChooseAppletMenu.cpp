@@ -4,7 +4,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QToolButton>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
@@ -12,14 +12,19 @@ namespace morvane::ui {
 
 namespace {
 
-QToolButton* menuItemButton(QAction* action, QWidget* parent)
+// Looks and behaves like a menu item: left-aligned text, highlighted under the mouse.
+const QString kItemStyle =
+    QStringLiteral("QPushButton { text-align: left; border: none; padding: 3px 14px 3px 10px; }"
+                   "QPushButton:hover, QPushButton:focus { background: palette(highlight);"
+                   " color: palette(highlighted-text); }");
+
+QPushButton* menuItemButton(QAction* action, QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
-    button->setDefaultAction(action);
-    button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* button = new QPushButton(action->text(), parent);
+    button->setFlat(true);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setFocusPolicy(Qt::TabFocus);
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return button;
 }
 
@@ -46,6 +51,7 @@ void ChooseAppletMenu::ensureBuilt()
         return;
     }
     auto* panel = new QWidget(this);
+    panel->setStyleSheet(kItemStyle);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
@@ -65,7 +71,7 @@ void ChooseAppletMenu::ensureBuilt()
         auto* action = new QAction(kind, this);
         action->setObjectName(u"chooseApplet_" % kind);
         connect(action, &QAction::triggered, this, [this, action] {
-            close();
+            closeMenuChain();
             Q_EMIT kindChosen(action->text());
         });
         column->addWidget(menuItemButton(action, panel));
@@ -76,6 +82,15 @@ void ChooseAppletMenu::ensureBuilt()
     auto* holder = new QWidgetAction(this);
     holder->setDefaultWidget(panel);
     addAction(holder);
+}
+
+void ChooseAppletMenu::closeMenuChain()
+{
+    // The items are widgets, so choosing one does not close the menus above, as an item would.
+    for (QWidget* widget = this; auto* menu = qobject_cast<QMenu*>(widget);
+         widget = widget->parentWidget()) {
+        menu->close();
+    }
 }
 
 QList<QList<QAction*>> ChooseAppletMenu::columns()

@@ -21,6 +21,8 @@ Q_SIGNALS:
     void kindChosen(const QString& caption);
 
 private:
+    void closeMenuChain();
+
     QList<QList<QAction*>> m_columns;
 };
 
