@@ -40,9 +40,29 @@ bool BlockReader::refill(qint64 atLeast)
     return m_end >= atLeast;
 }
 
+bool BlockReader::readFromDevice(char* destination, qint64 size)
+{
+    if (size > m_deviceSize - m_devicePosition)
+        return false;
+    while (size > 0) {
+        const qint64 got = m_device.read(destination, size);
+        if (got <= 0) {
+            m_deviceSize = m_devicePosition;
+            return false;
+        }
+        destination += got;
+        size -= got;
+        m_devicePosition += got;
+    }
+    return true;
+}
+
 bool BlockReader::read(char* destination, qint64 size)
 {
     while (size > 0) {
+        // Large reads bypass the buffer: one copy, not two.
+        if (buffered() == 0 && size >= blockSize())
+            return readFromDevice(destination, size);
         if (buffered() == 0 && !refill(1))
             return false;
         const qint64 part = std::min(size, buffered());
@@ -68,16 +88,6 @@ bool BlockReader::skip(qint64 size)
         return false;
     m_devicePosition = target;
     return true;
-}
-
-std::span<const char> BlockReader::take(qint64 maxSize, qint64 unit)
-{
-    if (buffered() < unit && !refill(unit))
-        return {};
-    const qint64 size = std::min(maxSize, buffered()) / unit * unit;
-    const std::span<const char> block(m_buffer.data() + m_begin, static_cast<size_t>(size));
-    m_begin += size;
-    return block;
 }
 
 } // namespace morvane::audio

@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-#include <span>
 #include <vector>
 
 class QIODevice;
@@ -24,13 +23,12 @@ public:
     bool skip(qint64 size);
     // Bytes between the read position and the end of the device.
     qint64 remaining() const;
-    // The next bytes, at most `maxSize` and a whole multiple of `unit` (at most kMinimumBlockSize);
-    // empty at the end of the device.
-    std::span<const char> take(qint64 maxSize, qint64 unit);
+    qint64 blockSize() const { return static_cast<qint64>(m_buffer.size()); }
 
 private:
     qint64 buffered() const { return m_end - m_begin; }
     bool refill(qint64 atLeast);
+    bool readFromDevice(char* destination, qint64 size);
 
     QIODevice& m_device;
     qint64 m_deviceSize;

@@ -7,13 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <vector>
 
 namespace morvane::audio {
 
 namespace {
-
-// Bytes of input handed to the inner loop at once, and so the grain of the progress reports.
-constexpr qint64 kChunkBytes = qint64{1} << 18;
 
 // Where the next encoded byte goes; kept in locals by the inner loop, so that its writes through
 // a char pointer do not force the rate state out to memory on every sample.
@@ -82,10 +81,11 @@ void encodeFrames(std::span<const char> block, RateConverter& rate, Output& outp
     constexpr int frameSize = Channels * Bits / 8;
     RateConverter converter = rate;
     OutputCursor cursor = output.cursor();
+    const quint8* const codes = muLawTable().data() + 32768;
     const auto put = [&](int sample) {
         if (cursor.next == cursor.end)
             cursor = output.grow(cursor);
-        *cursor.next++ = static_cast<char>(muLawEncode(sample));
+        *cursor.next++ = static_cast<char>(codes[sample]);
     };
     const char* const end = block.data() + block.size();
     for (const char* frame = block.data(); frame != end; frame += frameSize) {
@@ -130,12 +130,14 @@ EncodedSamples encodeSamples(BlockReader& reader, const WavHeader& header,
     RateConverter rate(format.sampleRate);
     Output output(expectedOutputSize(format, header.frameCount));
 
+    // Blocks of whole frames for every frame size (1, 2 or 4 bytes).
+    std::vector<char> buffer(static_cast<size_t>(std::min(totalBytes, reader.blockSize() / 4 * 4)));
     qint64 bytesLeft = totalBytes;
     while (bytesLeft > 0) {
-        const std::span<const char> block =
-            reader.take(std::min(bytesLeft, kChunkBytes), frameSize);
-        if (block.empty())
+        const qint64 size = std::min(bytesLeft, static_cast<qint64>(buffer.size()));
+        if (!reader.read(buffer.data(), size))
             return {};
+        const std::span<const char> block(buffer.data(), static_cast<size_t>(size));
         encodeBlock(block, rate, output);
         bytesLeft -= static_cast<qint64>(block.size());
         if (progress)
