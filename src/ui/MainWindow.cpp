@@ -9,6 +9,9 @@
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
 #include "ui/Icons.h"
+#include "ui/help/AboutBox.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/LiveSupportWindow.h"
 #include "ui/html/HtmlWindow.h"
 #include "ui/main/AppletsList.h"
 #include "ui/main/ChooseAppletMenu.h"
@@ -149,14 +152,45 @@ void MainWindow::buildHelpMenu(QMenu* menu)
     QAction* mainHelp = addItem(menu, QStringLiteral("&Main Help"), u"mainHelp"_s);
     mainHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(mainHelp, &QAction::triggered, this,
-            [this] { showHelpPage(HelpPage::GettingStarted); });
+            [this] { showHelpWindow(HelpTab::GettingStarted); });
     connect(addItem(menu, QStringLiteral("Live support..."), u"liveSupport"_s), &QAction::triggered,
-            this, [this] { showHelpPage(HelpPage::Support); });
+            this, [this] { m_runDialog(*liveSupportWindow()); });
     connect(addItem(menu, QStringLiteral("&Tutorial"), u"tutorial"_s), &QAction::triggered, this,
-            [this] { showHelpPage(HelpPage::Tutorial); });
+            [this] { showHelpWindow(HelpTab::Tutorial); });
     menu->addSeparator();
     connect(addItem(menu, QStringLiteral("&About..."), u"about"_s), &QAction::triggered, this,
-            [this] { showHelpPage(HelpPage::About); });
+            [this] { m_runDialog(*aboutBox()); });
+}
+
+void MainWindow::showHelpWindow(HelpTab tab)
+{
+    HelpWindow* window = helpWindow();
+    window->selectTab(tab);
+    m_runDialog(*window);
+}
+
+HelpWindow* MainWindow::helpWindow()
+{
+    if (!m_helpWindow) {
+        m_helpWindow = new HelpWindow(m_appDir, m_services, this);
+    }
+    return m_helpWindow;
+}
+
+AboutBox* MainWindow::aboutBox()
+{
+    if (!m_aboutBox) {
+        m_aboutBox = new AboutBox(this);
+    }
+    return m_aboutBox;
+}
+
+LiveSupportWindow* MainWindow::liveSupportWindow()
+{
+    if (!m_liveSupport) {
+        m_liveSupport = new LiveSupportWindow(this);
+    }
+    return m_liveSupport;
 }
 
 ParameterPage* MainWindow::parameterPage()

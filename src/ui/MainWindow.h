@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "settings/Options.h"
 #include "settings/WorkingCopy.h"
+#include "ui/help/HelpTabs.h"
 #include "ui/main/ExplorerActions.h"
 #include "ui/main/HelpPages.h"
 #include "ui/main/MainState.h"
@@ -20,10 +21,13 @@ class QToolButton;
 
 namespace morvane::ui {
 
+class AboutBox;
 class AppletsList;
 class ChooseAppletMenu;
 class Explorer;
+class HelpWindow;
 class HtmlWindow;
+class LiveSupportWindow;
 class OptionsDialog;
 class ParameterPage;
 
@@ -69,6 +73,9 @@ public:
     // Created when first needed.
     ParameterPage* parameterPage();
     HtmlWindow* htmlWindow();
+    HelpWindow* helpWindow();
+    AboutBox* aboutBox();
+    LiveSupportWindow* liveSupportWindow();
     OptionsDialog* optionsDialog();
     QWidget* currentView() const;
     QWidget* helpPane() const;
@@ -82,6 +89,7 @@ protected:
 private:
     void buildMenus();
     void buildHelpMenu(QMenu* menu);
+    void showHelpWindow(HelpTab tab);
     void enterView(View view, QWidget* widget);
     bool report(const Result& result);
     void applyHotTracking(bool on);
@@ -106,6 +114,9 @@ private:
     ChooseAppletMenu* m_chooseApplet = nullptr;
     HtmlWindow* m_htmlWindow = nullptr;
     OptionsDialog* m_optionsDialog = nullptr;
+    HelpWindow* m_helpWindow = nullptr;
+    AboutBox* m_aboutBox = nullptr;
+    LiveSupportWindow* m_liveSupport = nullptr;
 };
 
 } // namespace morvane::ui

@@ -1,5 +1,8 @@
 #include "UiTestSupport.h"
 
+#include "ui/help/AboutBox.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/LiveSupportWindow.h"
 #include "ui/html/HtmlWindow.h"
 #include "ui/main/AppletsList.h"
 #include "ui/main/ChooseAppletMenu.h"
@@ -188,6 +191,23 @@ TEST_F(MainWindowTest, AppletsListCommands)
     window().openAllAppletsPage();
     EXPECT_EQ(fakes.shell.openedFiles().constLast().fileName, u"index.htm");
     EXPECT_EQ(QDir(fakes.shell.openedFiles().constLast().workingFolder).dirName(), u"samples");
+}
+
+TEST_F(MainWindowTest, HelpMenuOpensTheHelpWindowsAndKeepsTheView)
+{
+    openKind(u"Stars"_s);
+    const auto trigger = [&](const QString& name) {
+        window().findChild<QAction*>(name)->trigger();
+        return shownDialogs.isEmpty() ? nullptr : shownDialogs.takeLast();
+    };
+    EXPECT_EQ(trigger(u"mainHelp"_s), window().helpWindow());
+    EXPECT_EQ(window().helpWindow()->currentTab(), HelpTab::GettingStarted);
+    EXPECT_EQ(trigger(u"tutorial"_s), window().helpWindow());
+    EXPECT_EQ(window().helpWindow()->currentTab(), HelpTab::Tutorial);
+    EXPECT_EQ(trigger(u"about"_s), window().aboutBox());
+    EXPECT_EQ(trigger(u"liveSupport"_s), window().liveSupportWindow());
+    EXPECT_EQ(window().currentView(), window().parameterPage());
+    EXPECT_EQ(window().windowTitle(), u"Morvane 1.5.4: Stars configuration");
 }
 
 TEST_F(MainWindowTest, MainHelpIconExplainsTheScreen)
