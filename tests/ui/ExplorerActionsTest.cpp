@@ -26,6 +26,11 @@ struct ActionCase {
     const char16_t* kind = u"";
 };
 
+void PrintTo(const ActionCase& c, std::ostream* out)
+{
+    *out << QString::fromUtf16(c.node).toStdString();
+}
+
 class ExplorerActionTest : public ::testing::TestWithParam<ActionCase> {};
 
 TEST_P(ExplorerActionTest, FollowsTheNodeAndItsParent)

@@ -56,7 +56,8 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
     files->addSeparator();
     QAction* close = addMenuItem(files, QStringLiteral("&Close"), QStringLiteral("close"));
     QMenu* html = menuBar->addMenu(QStringLiteral("HTML"));
-    QAction* copy = addMenuItem(html, QStringLiteral("&Copy into clipboard"), u"copyIntoClipboard"_s);
+    QAction* copy =
+        addMenuItem(html, QStringLiteral("&Copy into clipboard"), u"copyIntoClipboard"_s);
     QAction* saveText = addMenuItem(html, QStringLiteral("Save as &text..."), u"saveAsText"_s);
     html->addSeparator();
     QAction* savePreview =
