@@ -23,6 +23,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -119,6 +120,7 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     connect(m_mainHelpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
 
     buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     showAppletsList();
 }
 

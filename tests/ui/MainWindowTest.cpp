@@ -75,6 +75,20 @@ TEST_F(MainWindowTest, EveryViewChangeSavesTheCurrentKind)
     EXPECT_EQ(install.setting(u"Zoom"_s, u"Width"_s), u"333");
 }
 
+TEST_F(MainWindowTest, AFailedSaveKeepsThePageInView)
+{
+    openKind(u"Zoom"_s);
+    QFile::remove(install.file(u"morvane.ini"_s));
+    QDir().mkpath(install.file(u"morvane.ini/blocked"_s));
+    window().showAppletsList();
+    window().openKindPage(u"Stars"_s);
+    EXPECT_EQ(fakes.messages.errors().size(), 2);
+    EXPECT_EQ(window().state().currentKind(), u"Zoom");
+    EXPECT_EQ(window().currentView(), window().parameterPage());
+    EXPECT_EQ(window().windowTitle(), u"Morvane 1.5.4: Zoom configuration");
+    EXPECT_TRUE(buttonsEnabled(window()));
+}
+
 TEST_F(MainWindowTest, AMissingHelpFileIsReportedAfterTheViewChanged)
 {
     QFile::remove(install.file(u"help/faq.rtf"_s));
