@@ -25,7 +25,9 @@ class Output {
 public:
     explicit Output(qint64 capacity)
     {
-        m_bytes.resize(std::max<qint64>(capacity, 16));
+        // reserve() allocates just this much; resize() alone would round up to a power of two.
+        m_bytes.reserve(std::max<qint64>(capacity, 16));
+        m_bytes.resize(m_bytes.capacity());
         m_data = m_bytes.data();
     }
 
