@@ -19,25 +19,20 @@ qint64 BlockReader::remaining() const
     return buffered() + std::max<qint64>(0, m_deviceSize - m_devicePosition);
 }
 
-bool BlockReader::refill(qint64 atLeast)
+bool BlockReader::refill()
 {
-    const qint64 kept = buffered();
-    if (kept > 0 && m_begin > 0)
-        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, static_cast<size_t>(kept));
-    m_begin = 0;
-    m_end = kept;
-    const auto capacity = static_cast<qint64>(m_buffer.size());
-    while (m_end < atLeast && m_devicePosition < m_deviceSize) {
-        const qint64 wanted = std::min(capacity - m_end, m_deviceSize - m_devicePosition);
-        const qint64 got = m_device.read(m_buffer.data() + m_end, wanted);
-        if (got <= 0) {
-            m_deviceSize = m_devicePosition;
-            break;
-        }
-        m_end += got;
-        m_devicePosition += got;
+    m_begin = m_end = 0;
+    const qint64 wanted = std::min(blockSize(), m_deviceSize - m_devicePosition);
+    if (wanted <= 0)
+        return false;
+    const qint64 got = m_device.read(m_buffer.data(), wanted);
+    if (got <= 0) {
+        m_deviceSize = m_devicePosition;
+        return false;
     }
-    return m_end >= atLeast;
+    m_end = got;
+    m_devicePosition += got;
+    return true;
 }
 
 bool BlockReader::readFromDevice(char* destination, qint64 size)
@@ -63,7 +58,7 @@ bool BlockReader::read(char* destination, qint64 size)
         // Large reads bypass the buffer: one copy, not two.
         if (buffered() == 0 && size >= blockSize())
             return readFromDevice(destination, size);
-        if (buffered() == 0 && !refill(1))
+        if (buffered() == 0 && !refill())
             return false;
         const qint64 part = std::min(size, buffered());
         std::memcpy(destination, m_buffer.data() + m_begin, static_cast<size_t>(part));

@@ -8,11 +8,13 @@ class QIODevice;
 
 namespace morvane::audio {
 
-// Reads a random-access device through one buffer of fixed size: small header fields and large
-// sample blocks alike cost one device read per block, and skips past the buffer are seeks.
+// Reads a random-access device through one buffer of fixed size: small header fields cost one
+// device read per block, reads of a block or more go straight to the caller's memory, and skips
+// past the buffer are seeks. Nothing is allocated per the sizes a file claims.
 class BlockReader {
 public:
     static constexpr qint64 kDefaultBlockSize = qint64{1} << 18;
+    // Room for a whole frame of every supported format, and for the largest header field.
     static constexpr qint64 kMinimumBlockSize = 16;
 
     explicit BlockReader(QIODevice& device, qint64 blockSize = kDefaultBlockSize);
@@ -27,7 +29,7 @@ public:
 
 private:
     qint64 buffered() const { return m_end - m_begin; }
-    bool refill(qint64 atLeast);
+    bool refill();
     bool readFromDevice(char* destination, qint64 size);
 
     QIODevice& m_device;
