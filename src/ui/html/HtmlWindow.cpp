@@ -47,7 +47,6 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
 {
     setObjectName(QStringLiteral("htmlWindow"));
     setWindowTitle(QStringLiteral("HTML and needed files"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* menuBar = new QMenuBar(this);
     QMenu* files = menuBar->addMenu(QStringLiteral("Files"));
@@ -100,7 +99,7 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
     layout->addWidget(neededGroup, 1);
     layout->addWidget(htmlGroup, 3);
     layout->addWidget(closeButton, 0, Qt::AlignHCenter);
-    resize(520, 480);
+    setFixedSize(QSize(520, 480).expandedTo(sizeHint()));
 
     connect(saveFiles, &QAction::triggered, this, &HtmlWindow::saveNeededFilesInto);
     connect(toolSaveFiles, &QAction::triggered, this, &HtmlWindow::saveNeededFilesInto);

@@ -93,13 +93,15 @@ int Explorer::widthForAllTexts() const
     const QFontMetrics metrics(font());
     constexpr int kIconAndGaps = 16 + 12;
     int widest = 0;
-    for (QTreeWidgetItemIterator it(const_cast<Explorer*>(this)); *it; ++it) {
-        int depth = 1;
-        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) {
-            ++depth;
-        }
+    const auto measure = [&](const auto& self, const QTreeWidgetItem* item, int depth) -> void {
         widest = qMax(widest, depth * indentation() + kIconAndGaps +
-                                  metrics.horizontalAdvance((*it)->text(0)));
+                                  metrics.horizontalAdvance(item->text(0)));
+        for (int i = 0; i < item->childCount(); ++i) {
+            self(self, item->child(i), depth + 1);
+        }
+    };
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        measure(measure, topLevelItem(i), 1);
     }
     return widest + 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }

@@ -14,8 +14,6 @@ OptionsDialog::OptionsDialog(bool hotTrackChecked, QWidget* parent)
 {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("Options"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
     m_hotTrack->setObjectName(QStringLiteral("hotTrack"));
     m_hotTrack->setChecked(hotTrackChecked);
 
