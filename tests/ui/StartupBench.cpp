@@ -23,6 +23,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -99,40 +100,73 @@ double median(QList<double> values)
     return values.at(values.size() / 2);
 }
 
-void measurePages(const QString& appDir, QTextStream& out)
+// One process's figures: for each kind, in catalog order, the first opening and a second one,
+// each as the open call alone (save, load, assemble) and with the page painted after it.
+int runPages(int argc, char* argv[], const QString& appDir)
 {
+    QApplication app(argc, argv);
     morvane::platform::FakeServices fakes;
     const auto window = morvane::ui::startMorvane(appDir, fakes.services());
     waitUntilExposed(*window);
 
+    QTextStream out(stdout);
     const QStringList kinds = morvane::catalog::kindNames();
-    QList<double> first;
-    QList<double> again;
+    QList<QStringList> rows(kinds.size());
     for (int round = 0; round < 2; ++round) {
-        for (const QString& kind : kinds) {
+        for (qsizetype i = 0; i < kinds.size(); ++i) {
             QElapsedTimer timer;
             timer.start();
-            window->openKindPage(kind);
+            window->openKindPage(kinds.at(i));
+            const qint64 opened = timer.nsecsElapsed();
             QCoreApplication::processEvents();
-            const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-            (round == 0 ? first : again).append(ms);
+            const qint64 painted = timer.nsecsElapsed();
+            rows[i] << QString::number(static_cast<double>(opened) / 1e6, 'f', 3)
+                    << QString::number(static_cast<double>(painted) / 1e6, 'f', 3);
         }
     }
-    const auto slowest = [&](const QList<double>& values) {
-        const auto it = std::max_element(values.begin(), values.end());
-        return u"%1 ms (%2)"_s.arg(*it, 0, 'f', 2).arg(kinds.at(it - values.begin()));
-    };
-    out << "page open, first time:  median " << median(first) << " ms, slowest " << slowest(first)
-        << "\n";
-    out << "page open, again:       median " << median(again) << " ms, slowest " << slowest(again)
-        << "\n";
-    out << "pages over 16 ms: "
-        << std::count_if(first.begin(), first.end(), [](double ms) { return ms >= 16.0; }) +
-               std::count_if(again.begin(), again.end(), [](double ms) { return ms >= 16.0; })
-        << "\n";
     for (qsizetype i = 0; i < kinds.size(); ++i) {
-        out << "  " << kinds.at(i) << ": " << QString::number(first.at(i), 'f', 2) << " / "
-            << QString::number(again.at(i), 'f', 2) << " ms\n";
+        out << kinds.at(i) << ' ' << rows.at(i).join(u' ') << '\n';
+    }
+    out.flush();
+    std::_Exit(0);
+}
+
+void measurePages(const QString& appDir, int processes, QTextStream& out)
+{
+    const QStringList kinds = morvane::catalog::kindNames();
+    // Per kind, per column (first open, first painted, again open, again painted): one figure
+    // from each process.
+    QList<std::array<QList<double>, 4>> figures(kinds.size());
+    for (int p = 0; p < processes; ++p) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {u"--pages"_s, appDir});
+        child.waitForFinished(-1);
+        const QStringList lines =
+            QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& line : lines) {
+            const QStringList parts = line.split(u' ');
+            const int kind = morvane::catalog::kindIndex(parts.value(0));
+            if (kind < 0 || parts.size() != 5) {
+                continue;
+            }
+            for (int column = 0; column < 4; ++column) {
+                figures[kind][column].append(parts.at(column + 1).toDouble());
+            }
+        }
+    }
+
+    const char* names[4] = {"first open", "first open + paint", "again open", "again open + paint"};
+    out << "page opening, median over " << processes << " processes (ms):\n";
+    for (int column = 0; column < 4; ++column) {
+        QList<double> medians;
+        for (const auto& kind : figures) {
+            medians.append(kind[column].isEmpty() ? 0.0 : median(kind[column]));
+        }
+        const auto slowest = std::max_element(medians.begin(), medians.end());
+        out << "  " << names[column] << ": median of kinds " << median(medians) << ", slowest "
+            << *slowest << " (" << kinds.at(slowest - medians.begin()) << "), kinds at 16 or more: "
+            << std::count_if(medians.begin(), medians.end(), [](double ms) { return ms >= 16.0; })
+            << "\n";
     }
 }
 
@@ -145,6 +179,9 @@ int main(int argc, char* argv[])
     }
     if (argc >= 3 && qstrcmp(argv[1], "--morvane") == 0) {
         return runMorvane(argc, argv, QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc >= 3 && qstrcmp(argv[1], "--pages") == 0) {
+        return runPages(argc, argv, QString::fromLocal8Bit(argv[2]));
     }
     if (argc < 2) {
         std::fputs("usage: morvane_ui_bench INSTALL_DIR [RUNS]\n", stderr);
@@ -178,6 +215,6 @@ int main(int argc, char* argv[])
     out << "start-up to shown window, bare window: median " << bareMs << " ms\n";
     out << "start-up to shown window, Morvane:     median " << morvaneMs << " ms\n";
     out << "ratio: " << QString::number(morvaneMs / bareMs, 'f', 2) << "\n";
-    measurePages(install.path(), out);
+    measurePages(install.path(), 5, out);
     return 0;
 }
