@@ -36,13 +36,15 @@ for target in "${targets[@]}"; do
     fi
     echo "fuzz: $target for ${seconds}s"
     binary="$(find "$build" -type f -name "$target" -perm -u+x | head -n 1)"
+    mkdir -p "$build/artifacts"
     if (cd "$scratch" && LSAN_OPTIONS="$lsan_options" "$binary" -max_total_time="$seconds" \
-        -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>"$scratch/$target.log"); then
+        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" \
+        "$corpus" 2>"$scratch/$target.log"); then
         grep -E '^Done [0-9]+ runs|stat::(number_of_executed_units|peak_rss_mb)' \
             "$scratch/$target.log" || true
     else
         tail -n 60 "$scratch/$target.log" >&2
-        echo "fuzz: $target failed" >&2
+        echo "fuzz: $target failed; the failing input is kept in $build/artifacts/" >&2
         failed+=("$target")
     fi
 done
