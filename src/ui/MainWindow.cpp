@@ -258,7 +258,7 @@ void MainWindow::showAppletsList()
     }
 }
 
-void MainWindow::showHelpPage(HelpPage page)
+void MainWindow::showHelpPage(HelpTab page)
 {
     if (!report(m_state.show(View::HelpPage))) {
         return;
@@ -429,7 +429,7 @@ void MainWindow::runFirstRunStep()
     if (!report(firstRun.result) || !firstRun.wasFirstRun) {
         return;
     }
-    showHelpPage(HelpPage::GettingStarted);
+    showHelpPage(HelpTab::GettingStarted);
     m_explorer->selectNodesWithText(helpNodeText);
 }
 

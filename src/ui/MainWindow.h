@@ -52,7 +52,7 @@ public:
     Result closingStep();
 
     void showAppletsList();
-    void showHelpPage(HelpPage page);
+    void showHelpPage(HelpTab page);
     void openKindPage(const QString& kind);
     void explorerPressed(const QString& nodeText, const QString& parentText);
     void appletsListActivated(const QString& kind);

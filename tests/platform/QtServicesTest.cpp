@@ -27,21 +27,6 @@ using namespace Qt::StringLiterals;
 namespace morvane::platform {
 namespace {
 
-class QtApplicationEnvironment final : public ::testing::Environment {
-public:
-    void SetUp() override { m_app = new QApplication(m_argc, m_argv); }
-    void TearDown() override { delete m_app; }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "platform_tests";
-    char* m_argv[2] = {m_name, nullptr};
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] const auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
-
 // Waits, without any time limit, for the next modal dialog of the given class and hands it to
 // handle, which must close it. Nothing here ever waits on a clock.
 template <typename Dialog> void whenShown(std::function<void(Dialog*)> handle)

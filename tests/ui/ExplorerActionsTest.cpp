@@ -56,21 +56,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ExplorerAction, HelpChildrenShowTheirPages)
 {
-    const std::pair<const char16_t*, HelpPage> cases[] = {
-        {u"Guetting Started", HelpPage::GettingStarted},
-        {u"Tutorial", HelpPage::Tutorial},
-        {u"Parameters description", HelpPage::StepByStep},
-        {u"FAQ", HelpPage::Faq},
-        {u"Support", HelpPage::Support},
-        {u"Versions History", HelpPage::VersionsHistory},
-        {u"About", HelpPage::About},
+    const std::pair<const char16_t*, HelpTab> cases[] = {
+        {u"Guetting Started", HelpTab::GettingStarted},
+        {u"Tutorial", HelpTab::Tutorial},
+        {u"Parameters description", HelpTab::StepByStep},
+        {u"FAQ", HelpTab::Faq},
+        {u"Support", HelpTab::Support},
+        {u"Versions History", HelpTab::VersionsHistory},
+        {u"About", HelpTab::About},
     };
     for (const auto& [node, page] : cases) {
         const ExplorerAction action = explorerAction(QString::fromUtf16(node), u"Help"_s);
         EXPECT_EQ(action.type, Type::ShowHelpPage) << QString::fromUtf16(node).toStdString();
         EXPECT_EQ(action.helpPage, page) << QString::fromUtf16(node).toStdString();
     }
-    EXPECT_EQ(helpPageFile(u"/app"_s, HelpPage::StepByStep), u"/app/help/step.rtf");
+    EXPECT_EQ(helpPageFile(u"/app"_s, HelpTab::StepByStep), u"/app/help/step.rtf");
 }
 
 TEST(ExplorerAction, SectionNodesNameTheirSection)

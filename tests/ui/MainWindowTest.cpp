@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, EveryViewChangeSavesTheCurrentKind)
 
     // The kind stays current while another view is shown, so the next change saves it again.
     window().workingCopy().common().setText(u"Width"_s, u"222"_s);
-    window().showHelpPage(HelpPage::Faq);
+    window().showHelpPage(HelpTab::Faq);
     EXPECT_EQ(window().windowTitle(), u"Morvane 1.5.4: Help");
     EXPECT_EQ(window().currentView(), window().helpPane());
     EXPECT_FALSE(window().helpText()->toPlainText().isEmpty());
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsThePageInView)
 TEST_F(MainWindowTest, AMissingHelpFileIsReportedAfterTheViewChanged)
 {
     QFile::remove(install.file(u"help/faq.rtf"_s));
-    window().showHelpPage(HelpPage::Faq);
+    window().showHelpPage(HelpTab::Faq);
     EXPECT_EQ(window().windowTitle(), u"Morvane 1.5.4: Help");
     ASSERT_EQ(fakes.messages.errors().size(), 1);
     EXPECT_TRUE(fakes.messages.errors().constFirst().contains(u"faq.rtf"_s));

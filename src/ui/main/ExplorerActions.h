@@ -24,7 +24,7 @@ struct ExplorerAction {
         OpenHomePage,
     };
     Type type = Type::Nothing;
-    HelpPage helpPage = HelpPage::GettingStarted;
+    HelpTab helpPage = HelpTab::GettingStarted;
     QString kind;
     // Set for a common section; unset with ScrollToSection means the specific section.
     std::optional<catalog::CommonParameter> section;

@@ -1,22 +1,19 @@
 #include "ui/main/HelpPages.h"
 
-#include <QDir>
-
 #include <array>
 
 namespace morvane::ui {
-
 namespace {
 
 // "Guetting Started" is spelled as users of earlier versions know it.
 constexpr std::array<HelpPageInfo, 7> kPages{{
-    {HelpPage::GettingStarted, u"Guetting Started", u"help/getting_started.rtf"},
-    {HelpPage::Tutorial, u"Tutorial", u"help/tutorial.rtf"},
-    {HelpPage::StepByStep, u"Parameters description", u"help/step.rtf"},
-    {HelpPage::Faq, u"FAQ", u"help/faq.rtf"},
-    {HelpPage::Support, u"Support", u"help/support.rtf"},
-    {HelpPage::VersionsHistory, u"Versions History", u"help/versions_history.rtf"},
-    {HelpPage::About, u"About", u"help/about.rtf"},
+    {HelpTab::GettingStarted, u"Guetting Started"},
+    {HelpTab::Tutorial, u"Tutorial"},
+    {HelpTab::StepByStep, u"Parameters description"},
+    {HelpTab::Faq, u"FAQ"},
+    {HelpTab::Support, u"Support"},
+    {HelpTab::VersionsHistory, u"Versions History"},
+    {HelpTab::About, u"About"},
 }};
 
 } // namespace
@@ -26,27 +23,16 @@ std::span<const HelpPageInfo> helpPages()
     return kPages;
 }
 
-const HelpPageInfo& helpPageInfo(HelpPage page)
+QString helpPageFile(const QString& appDir, HelpTab page)
 {
-    for (const HelpPageInfo& info : kPages) {
-        if (info.page == page) {
-            return info;
-        }
-    }
-    return kPages.front();
+    return helpTabFile(appDir, page);
 }
 
-QString helpPageFile(const QString& appDir, HelpPage page)
-{
-    return QDir(appDir).filePath(QString::fromUtf16(helpPageInfo(page).file));
-}
-
-std::optional<HelpPage> helpPageForNode(const QString& nodeText)
+std::optional<HelpTab> helpPageForNode(const QString& nodeText)
 {
     for (const HelpPageInfo& info : kPages) {
-        if (nodeText == QString::fromUtf16(info.explorerNode)) {
+        if (nodeText == QStringView(info.explorerNode))
             return info.page;
-        }
     }
     return std::nullopt;
 }

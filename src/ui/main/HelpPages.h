@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/help/HelpTabs.h"
+
 #include <QString>
 
 #include <optional>
@@ -7,18 +9,14 @@
 
 namespace morvane::ui {
 
-enum class HelpPage { GettingStarted, StepByStep, VersionsHistory, Support, Faq, Tutorial, About };
-
 struct HelpPageInfo {
-    HelpPage page;
+    HelpTab page;
     const char16_t* explorerNode; // the node under "Help" that shows it
-    const char16_t* file;         // below the application directory
 };
 
 // In the order of the explorer's "Help" node.
 std::span<const HelpPageInfo> helpPages();
-const HelpPageInfo& helpPageInfo(HelpPage page);
-QString helpPageFile(const QString& appDir, HelpPage page);
-std::optional<HelpPage> helpPageForNode(const QString& nodeText);
+QString helpPageFile(const QString& appDir, HelpTab page);
+std::optional<HelpTab> helpPageForNode(const QString& nodeText);
 
 } // namespace morvane::ui
