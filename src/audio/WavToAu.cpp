@@ -58,6 +58,11 @@ ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destination
     return {};
 }
 
+QString successMessage(const QString& sourcePath, const QString& destinationPath)
+{
+    return u"Successfully converted " % sourcePath % u" to " % destinationPath;
+}
+
 ConversionResult convertWavToAu(const QString& sourcePath, const QString& destinationPath,
                                 const ProgressCallback& progress)
 {
@@ -67,8 +72,7 @@ ConversionResult convertWavToAu(const QString& sourcePath, const QString& destin
     const ConversionResult written = writeAuFile(encoded.muLaw, destinationPath);
     if (!written.ok())
         return written;
-    return {ConversionError::None,
-            u"Successfully converted " % sourcePath % u" to " % destinationPath};
+    return {ConversionError::None, successMessage(sourcePath, destinationPath)};
 }
 
 } // namespace morvane::audio

@@ -34,14 +34,18 @@ struct EncodedFile {
     QByteArray muLaw;
 };
 
-// Opens and encodes the WAV file; on failure result.message names the source.
+// Opens and encodes the WAV file; on failure result.message names the source. The menu command
+// runs this, then asks for the destination, then calls writeAuFile.
 EncodedFile encodeWavFile(const QString& sourcePath, const ProgressCallback& progress = {});
 
 // Writes the header and the samples to the destination in one replace: a failure leaves no new
 // file and an existing destination unchanged.
 ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destinationPath);
 
-// Both steps; on success the message is "Successfully converted SOURCE to DESTINATION".
+// "Successfully converted SOURCE to DESTINATION".
+QString successMessage(const QString& sourcePath, const QString& destinationPath);
+
+// Both steps; on success the message is the success message.
 ConversionResult convertWavToAu(const QString& sourcePath, const QString& destinationPath,
                                 const ProgressCallback& progress = {});
 
