@@ -21,24 +21,24 @@ Result loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& co
 {
     const catalog::KindKeys& keys = catalog::kindKeys(kind);
     qsizetype itemCount = -1;
-    for (const catalog::ListFileSpec& spec : keys.lists) {
-        const ReadText read = readTextFile(listFilePath(appDir, spec.name()));
+    for (const catalog::ListFileSpec& listFile : keys.lists) {
+        const ReadText read = readTextFile(listFilePath(appDir, listFile.name()));
         if (!read.ok)
             return Result::failure(read.message);
         const QStringList lines = splitLines(read.text);
-        if (spec.form == catalog::ListForm::Tree) {
+        if (listFile.form == catalog::ListForm::Tree) {
             MenuTree tree = parseTree(lines);
-            copy.tree(spec.name()) = tree.topLevel.empty() ? MenuTree::withRoot() : tree;
+            copy.tree(listFile.name()) = tree.topLevel.empty() ? MenuTree::withRoot() : tree;
             continue;
         }
-        copy.list(spec.name()) = lines;
-        if (spec.countsItems)
+        copy.list(listFile.name()) = lines;
+        if (listFile.countsItems)
             itemCount = lines.size();
     }
     if (itemCount < 0)
         return Result::success();
-    for (const catalog::ListFileSpec& spec : keys.lists) {
-        QStringList& list = copy.list(spec.name());
+    for (const catalog::ListFileSpec& listFile : keys.lists) {
+        QStringList& list = copy.list(listFile.name());
         while (list.size() < itemCount)
             list.append(QString());
     }
@@ -47,12 +47,12 @@ Result loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& co
 
 Result saveListFiles(const QString& appDir, const QString& kind, const WorkingCopy& copy)
 {
-    for (const catalog::ListFileSpec& spec : catalog::kindKeys(kind).lists) {
-        const QStringList lines = spec.form == catalog::ListForm::Tree
-                                      ? treeLines(copy.tree(spec.name()))
-                                      : copy.list(spec.name());
+    for (const catalog::ListFileSpec& listFile : catalog::kindKeys(kind).lists) {
+        const QStringList lines = listFile.form == catalog::ListForm::Tree
+                                      ? treeLines(copy.tree(listFile.name()))
+                                      : copy.list(listFile.name());
         const Result written =
-            writeTextLines(listFilePath(appDir, spec.name()), lines, /*createFolder=*/true);
+            writeTextLines(listFilePath(appDir, listFile.name()), lines, /*createFolder=*/true);
         if (!written)
             return written;
     }

@@ -129,8 +129,8 @@ TEST(KeyTable, ListFilesInLoadOrderWithTheirCountingList)
     EXPECT_EQ(kindKeys(u"MenuPopUp"_s).lists[0].form, ListForm::Tree);
 
     QStringList names;
-    for (const ListFileSpec& spec : allListFiles())
-        names.append(spec.name());
+    for (const ListFileSpec& listFile : allListFiles())
+        names.append(listFile.name());
     EXPECT_EQ(names.size(), 28);
     EXPECT_EQ(names.removeDuplicates(), 0);
 }

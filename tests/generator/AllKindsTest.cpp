@@ -247,9 +247,9 @@ TEST(AllKindsValues, CoverEveryTextSettingAndListFile)
     QSet<QString> listed;
     for (const ListValue& list : kValidLists)
         listed.insert(QString::fromUtf16(list.fileName));
-    for (const catalog::ListFileSpec& spec : catalog::allListFiles()) {
-        if (spec.form == catalog::ListForm::Lines) {
-            EXPECT_TRUE(listed.contains(spec.name())) << spec.name().toStdString();
+    for (const catalog::ListFileSpec& listFile : catalog::allListFiles()) {
+        if (listFile.form == catalog::ListForm::Lines) {
+            EXPECT_TRUE(listed.contains(listFile.name())) << listFile.name().toStdString();
         }
     }
 }

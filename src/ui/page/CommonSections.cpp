@@ -65,7 +65,7 @@ constexpr HelpSpec kMouseOverMessageHelp[] = {{u"Here you can active an on mouse
 constexpr HelpSpec kClickSoundHelp[] = {{u"Click to browse and choose an on click sound. This sound will be played when the visitor clicks on the applet area."}};
 constexpr HelpSpec kClickLinkHelp[] = {{u"Enter here the page to open when the visitor clicks on the applet area: either an absolute web address such as 'https://www.morvane.net/', or the name of a page relative to the page of the applet, such as 'home.html'. 'Target' tells where the page opens: '_self' in the same window, '_blank' in a new window, '_top' in the whole window and '_parent' in the parent frame. If your site uses frames, select 'frame name' and type the name of the destination frame in its place."}};
 
-constexpr std::array<SectionSpec, catalog::kCommonParameterCount> kSections{{
+constexpr std::array<SectionLayout, catalog::kCommonParameterCount> kSections{{
     {u"sectionDimensions", 61, kDimensions, kDimensionsHelp},
     {u"sectionBackgroundColor", 49, kBackgroundColor, kBackgroundColorHelp},
     {u"sectionBackgroundImage", 57, kBackgroundImage, kBackgroundImageHelp},
@@ -82,7 +82,7 @@ constexpr std::array<SectionSpec, catalog::kCommonParameterCount> kSections{{
 
 } // namespace
 
-const SectionSpec& commonSection(catalog::CommonParameter parameter)
+const SectionLayout& commonSection(catalog::CommonParameter parameter)
 {
     return kSections[static_cast<size_t>(parameter)];
 }

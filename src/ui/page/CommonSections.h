@@ -1,11 +1,11 @@
 #pragma once
 
 #include "catalog/CommonParameters.h"
-#include "ui/page/SectionSpec.h"
+#include "ui/page/SectionLayout.h"
 
 namespace morvane::ui::page {
 
 // The layout, fields and help text of a common section.
-const SectionSpec& commonSection(catalog::CommonParameter parameter);
+const SectionLayout& commonSection(catalog::CommonParameter parameter);
 
 } // namespace morvane::ui::page

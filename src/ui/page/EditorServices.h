@@ -3,7 +3,7 @@
 #include "platform/Services.h"
 #include "settings/Options.h"
 #include "settings/ValueSet.h"
-#include "ui/page/SectionSpec.h"
+#include "ui/page/SectionLayout.h"
 
 #include <QString>
 

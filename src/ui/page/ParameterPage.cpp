@@ -3,10 +3,10 @@
 #include "ui/page/CommonSections.h"
 #include "ui/page/EditorServices.h"
 #include "ui/page/FieldBinder.h"
+#include "ui/page/KindSections.h"
 #include "ui/page/PageLayout.h"
 #include "ui/page/SectionBuilder.h"
 #include "ui/page/SectionPanel.h"
-#include "ui/page/SpecificSections.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -172,12 +172,12 @@ SectionPanel* ParameterPage::ensureSpecificSection(const QString& kind)
         if (section.kind == kind)
             return section.panel;
     }
-    const SectionSpec* spec = SpecificSectionRegistry::find(kind);
-    if (!spec)
+    const SectionLayout* layout = SpecificSectionRegistry::find(kind);
+    if (!layout)
         return nullptr;
     auto binder = std::make_unique<FieldBinder>(
         [copy = &d->copy, kind]() -> settings::ValueSet& { return copy->specific(kind); });
-    SectionPanel* panel = buildSection(*spec, QString(), kind, d->editors, *binder, d->content);
+    SectionPanel* panel = buildSection(*layout, QString(), kind, d->editors, *binder, d->content);
     panel->move(kPutAwayLeft, 0);
     panel->setEnabled(false);
     panel->show();

@@ -38,9 +38,9 @@ QStringList targetChoices()
 
 class Builder {
 public:
-    Builder(const SectionSpec& spec, const QString& kind, const EditorServices& editors,
+    Builder(const SectionLayout& layout, const QString& kind, const EditorServices& editors,
             FieldBinder& binder, SectionPanel* panel)
-        : m_spec(spec)
+        : m_layout(layout)
         , m_kind(kind)
         , m_editors(editors)
         , m_binder(binder)
@@ -56,7 +56,7 @@ public:
             m_y += label->height() + kRowSpace;
         }
         m_labelColumn = labelColumn();
-        const auto& fields = m_spec.fields;
+        const auto& fields = m_layout.fields;
         for (size_t first = 0; first < fields.size();) {
             size_t end = first + 1;
             while (end < fields.size() && fields[end].placement == Placement::SameRow)
@@ -64,7 +64,7 @@ public:
             buildRow(fields.subspan(first, end - first));
             first = end;
         }
-        return std::max(m_spec.height, m_y - kRowSpace + kBottomMargin);
+        return std::max(m_layout.height, m_y - kRowSpace + kBottomMargin);
     }
 
 private:
@@ -91,7 +91,7 @@ private:
     int labelColumn() const
     {
         int widest = 0;
-        for (const FieldSpec& field : m_spec.fields) {
+        for (const FieldSpec& field : m_layout.fields) {
             if (field.placement != Placement::NewRow || labelIsCaption(field))
                 continue;
             const QString text = labelOf(field);
@@ -279,7 +279,7 @@ private:
         return box;
     }
 
-    const SectionSpec& m_spec;
+    const SectionLayout& m_layout;
     const QString& m_kind;
     const EditorServices& m_editors;
     FieldBinder& m_binder;
@@ -288,10 +288,10 @@ private:
     int m_labelColumn = kLeft;
 };
 
-void addHelpIcons(const SectionSpec& spec, const EditorServices& editors, SectionPanel* panel)
+void addHelpIcons(const SectionLayout& layout, const EditorServices& editors, SectionPanel* panel)
 {
     int number = 0;
-    for (const HelpSpec& help : spec.help) {
+    for (const HelpSpec& help : layout.help) {
         auto* icon = new HelpIcon(QString::fromUtf16(help.text), panel);
         icon->setObjectName(number == 0 ? QStringLiteral("help")
                                         : QStringLiteral("help%1").arg(number + 1));
@@ -307,14 +307,14 @@ void addHelpIcons(const SectionSpec& spec, const EditorServices& editors, Sectio
 
 } // namespace
 
-SectionPanel* buildSection(const SectionSpec& spec, const QString& title, const QString& kind,
+SectionPanel* buildSection(const SectionLayout& layout, const QString& title, const QString& kind,
                            const EditorServices& editors, FieldBinder& binder, QWidget* parent)
 {
     auto* panel = new SectionPanel(parent);
-    panel->setObjectName(spec.name());
-    Builder builder(spec, kind, editors, binder, panel);
+    panel->setObjectName(layout.name());
+    Builder builder(layout, kind, editors, binder, panel);
     panel->resize(SectionPanel::kWidth, builder.build(title));
-    addHelpIcons(spec, editors, panel);
+    addHelpIcons(layout, editors, panel);
     return panel;
 }
 

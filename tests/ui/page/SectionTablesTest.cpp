@@ -2,7 +2,7 @@
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
 #include "ui/page/CommonSections.h"
-#include "ui/page/SpecificSections.h"
+#include "ui/page/KindSections.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +34,10 @@ std::optional<ValueForm> formOf(Control control)
     return std::nullopt;
 }
 
-QSet<QString> keysOf(const SectionSpec& spec)
+QSet<QString> keysOf(const SectionLayout& layout)
 {
     QSet<QString> keys;
-    for (const FieldSpec& field : spec.fields) {
+    for (const FieldSpec& field : layout.fields) {
         if (field.key)
             keys.insert(QString::fromUtf16(field.key));
     }

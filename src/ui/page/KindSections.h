@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/page/SectionSpec.h"
+#include "ui/page/SectionLayout.h"
 
 #include <QString>
 
@@ -10,14 +10,14 @@ namespace morvane::ui::page {
 
 struct SpecificSectionEntry {
     const char16_t* kind;
-    SectionSpec section;
+    SectionLayout section;
 };
 
 // The kinds' specific sections, as layout tables keyed by kind. A kind that has no entry
 // (HexColor, and every kind not yet described) shows the Step 3 "none" label.
 class SpecificSectionRegistry {
 public:
-    static const SectionSpec* find(const QString& kind);
+    static const SectionLayout* find(const QString& kind);
     static std::span<const SpecificSectionEntry> entries();
 };
 

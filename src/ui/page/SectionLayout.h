@@ -44,7 +44,7 @@ struct HelpSpec {
     int top = -1; // -1: near the bottom-right corner; otherwise beside the field at this top
 };
 
-struct SectionSpec {
+struct SectionLayout {
     const char16_t* objectName;
     int height;
     std::span<const FieldSpec> fields;

@@ -1,4 +1,4 @@
-#include "ui/page/SpecificSections.h"
+#include "ui/page/KindSections.h"
 
 #include <algorithm>
 
@@ -51,7 +51,7 @@ constexpr SpecificSectionEntry kEntries[] = {
 
 } // namespace
 
-const SectionSpec* SpecificSectionRegistry::find(const QString& kind)
+const SectionLayout* SpecificSectionRegistry::find(const QString& kind)
 {
     const auto it = std::find_if(std::begin(kEntries), std::end(kEntries), [&](const auto& entry) {
         return kind == QStringView(entry.kind);
