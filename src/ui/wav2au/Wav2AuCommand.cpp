@@ -69,8 +69,7 @@ void Wav2AuCommand::run()
         m_services.messages.showError(m_parent, written.message);
         return;
     }
-    m_services.messages.showInformation(m_parent, u"Successfully converted " % source % u" to " %
-                                                      destination);
+    m_services.messages.showInformation(m_parent, audio::successMessage(source, destination));
 }
 
 } // namespace morvane::ui
