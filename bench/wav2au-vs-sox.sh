@@ -3,10 +3,11 @@
 # median wall time, the ratio to sox and the peak memory of each converter.
 #   BENCH_RUNS (default 5) runs per converter on the 10-minute files, BENCH_LONG_RUNS (default 3)
 #   on the 60-minute file; BENCH_SKIP_LONG=1 leaves the 60-minute file out; BENCH_DIR is the
-#   scratch folder (about 1 GB is needed), removed at the end.
+#   scratch folder (about 1 GB is needed), removed at the end. BENCH_BUILD is the Release build
+#   folder to use (default build/bench); BENCH_CLI times a morvane-cli already built instead.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="$here/build/bench"
+build="${BENCH_BUILD:-$here/build/bench}"
 runs="${BENCH_RUNS:-5}"
 long_runs="${BENCH_LONG_RUNS:-3}"
 
@@ -17,9 +18,13 @@ if ! command -v sox >/dev/null; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends sox
 fi
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --target morvane-cli >/dev/null
-cli="$(find "$build" -type f -name morvane-cli -perm -u+x | head -n 1)"
+if [ -n "${BENCH_CLI:-}" ]; then
+    cli="$BENCH_CLI"
+else
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$build" --target morvane-cli >/dev/null
+    cli="$(find "$build" -type f -name morvane-cli -perm -u+x | head -n 1)"
+fi
 
 work="${BENCH_DIR:-$(mktemp -d)}"
 mkdir -p "$work"
