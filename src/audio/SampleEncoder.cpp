@@ -1,6 +1,6 @@
 #include "audio/SampleEncoder.h"
 
-#include "audio/MonoBlockQueue.h"
+#include "audio/BlockQueue.h"
 #include "audio/MuLaw.h"
 #include "audio/RateConverter.h"
 
@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <span>
 #include <system_error>
 #include <thread>
@@ -18,8 +19,8 @@ namespace morvane::audio {
 
 namespace {
 
-// Where the next encoded byte goes; kept in locals by the inner loops, so that their writes
-// through a char pointer do not force the rate state out to memory on every sample.
+// Where the next encoded byte goes; kept in locals by the inner loop, so that its writes through
+// a char pointer do not force the rate state out to memory on every sample.
 struct OutputCursor {
     char* next;
     char* end;
@@ -81,101 +82,84 @@ template <int Bits, int Channels> int monoSample(const char* frame)
         return (linearSample<Bits>(frame) + linearSample<Bits>(frame + Bits / 8)) / Channels;
 }
 
-// Up to the AU rate every input is an output of its own (below it the averaging groups are all
-// single samples), so the samples are encoded as they are mixed.
-template <int Bits, int Channels> void encodeFrames(std::span<const char> frames, Output& output)
+template <int Bits, int Channels, bool Resample>
+void encodeFrames(std::span<const char> block, RateConverter& rate, Output& output)
 {
     constexpr int frameSize = Channels * Bits / 8;
+    RateConverter converter = rate;
     OutputCursor cursor = output.cursor();
     const quint8* const codes = muLawTable().data() + 32768;
-    const char* const end = frames.data() + frames.size();
-    for (const char* frame = frames.data(); frame != end; frame += frameSize) {
+    const auto put = [&](int sample) {
         if (cursor.next == cursor.end)
             cursor = output.grow(cursor);
-        *cursor.next++ = static_cast<char>(codes[monoSample<Bits, Channels>(frame)]);
+        *cursor.next++ = static_cast<char>(codes[sample]);
+    };
+    const char* const end = block.data() + block.size();
+    for (const char* frame = block.data(); frame != end; frame += frameSize) {
+        const int sample = monoSample<Bits, Channels>(frame);
+        if constexpr (Resample) {
+            int averaged;
+            if (converter.push(sample, averaged))
+                put(averaged);
+        } else {
+            put(sample);
+        }
     }
     output.commit(cursor);
+    rate = converter;
 }
 
-// Indexed, and with the destination declared unaliased, so that the loop vectorises.
-template <int Bits, int Channels>
-void mixFrames(std::span<const char> frames, qint16* __restrict mono)
+using BlockEncoder = void (*)(std::span<const char>, RateConverter&, Output&);
+
+BlockEncoder blockEncoderFor(const WavFormat& format)
 {
-    constexpr qsizetype frameSize = Channels * Bits / 8;
-    const char* const source = frames.data();
-    const qsizetype count = static_cast<qsizetype>(frames.size()) / frameSize;
-    for (qsizetype i = 0; i < count; ++i)
-        mono[i] = static_cast<qint16>(monoSample<Bits, Channels>(source + i * frameSize));
+    const bool resample = format.sampleRate != static_cast<quint32>(kAuSampleRate);
+    const bool stereo = format.channels == 2;
+    const bool wide = format.bitsPerSample == 16;
+    static constexpr BlockEncoder table[2][2][2] = {
+        {{encodeFrames<8, 1, false>, encodeFrames<8, 2, false>},
+         {encodeFrames<16, 1, false>, encodeFrames<16, 2, false>}},
+        {{encodeFrames<8, 1, true>, encodeFrames<8, 2, true>},
+         {encodeFrames<16, 1, true>, encodeFrames<16, 2, true>}},
+    };
+    return table[resample][wide][stereo];
 }
 
-// The rate conversion and encoding of the mixed stream, fed one block at a time.
-class RateStage {
+// Encodes the blocks as the caller reads them. On a long source the encoding runs on a worker
+// thread while the caller reads the blocks that follow: the rate clock is a chain of dependent
+// floating-point additions, one per input, that no reordering can shorten, and copying the file
+// in costs two thirds as much again. The worker encodes the same blocks in the same order with
+// the same converter state, so the output is the same to the byte.
+class BlockPipeline {
 public:
-    RateStage(double sourceRate, Output& output)
-        : m_converter(sourceRate)
+    BlockPipeline(BlockEncoder encode, RateConverter& rate, Output& output, qint64 totalBytes,
+                  qint64 blockSize)
+        : m_encode(encode)
+        , m_rate(rate)
         , m_output(output)
-    {}
-
-    // Kept out of line: inlined into a larger caller, the clock was spilled to memory.
-    Q_NEVER_INLINE void convert(std::span<const qint16> samples)
     {
-        RateConverter converter = m_converter;
-        OutputCursor cursor = m_output.cursor();
-        const quint8* const codes = muLawTable().data() + 32768;
-        for (const qint16 sample : samples) {
-            int averaged;
-            if (!converter.push(sample, averaged))
-                continue;
-            if (cursor.next == cursor.end)
-                cursor = m_output.grow(cursor);
-            *cursor.next++ = static_cast<char>(codes[averaged]);
-        }
-        m_output.commit(cursor);
-        m_converter = converter;
-    }
-
-private:
-    RateConverter m_converter;
-    Output& m_output;
-};
-
-// Takes the mixed blocks to the rate stage. The stage's clock is a chain of dependent
-// floating-point additions, one per input, that no reordering can shorten; on a long source it
-// runs on a worker thread while this thread reads and mixes the blocks that follow (reading and
-// mixing cost about as much again). The worker runs the same serial conversion over the same
-// samples in the same order, so the output is the same to the byte.
-class RateFeed {
-public:
-    RateFeed(double sourceRate, Output& output, qint64 frameCount)
-        : m_stage(sourceRate, output)
-    {
-        if (frameCount > MonoBlockQueue::kBlockSamples)
-            startWorker();
+        if (totalBytes > blockSize)
+            startWorker(blockSize);
         if (!m_worker.joinable())
-            m_inline.resize(MonoBlockQueue::kBlockSamples);
+            m_inline.resize(static_cast<size_t>(blockSize));
     }
-    ~RateFeed() { finish(); }
-    RateFeed(const RateFeed&) = delete;
-    RateFeed& operator=(const RateFeed&) = delete;
+    ~BlockPipeline() { finish(); }
+    BlockPipeline(const BlockPipeline&) = delete;
+    BlockPipeline& operator=(const BlockPipeline&) = delete;
 
-    // Room for the next MonoBlockQueue::kBlockSamples samples at most; then submit() them.
-    qint16* nextBlock()
+    // Room for the next block; then submit() what was read into it.
+    char* nextBlock()
     {
-        if (!m_worker.joinable())
-            return m_inline.data();
-        m_block = &m_queue->emptyBlock();
-        return m_block->samples.data();
+        return m_worker.joinable() ? m_queue->emptyBlock().data() : m_inline.data();
     }
-    void submit(qsizetype size)
+    void submit(qint64 size)
     {
-        if (!m_worker.joinable()) {
-            m_stage.convert({m_inline.data(), static_cast<size_t>(size)});
-            return;
-        }
-        m_block->size = size;
-        m_queue->push();
+        if (m_worker.joinable())
+            m_queue->push(size);
+        else
+            m_encode({m_inline.data(), static_cast<size_t>(size)}, m_rate, m_output);
     }
-    // Returns once every submitted sample is converted.
+    // Returns once every submitted block is encoded.
     void finish()
     {
         if (!m_worker.joinable())
@@ -185,72 +169,28 @@ public:
     }
 
 private:
-    void startWorker()
+    void startWorker(qint64 blockSize)
     {
-        m_queue = std::make_unique<MonoBlockQueue>();
+        m_queue = std::make_unique<BlockQueue>(blockSize);
         try {
             m_worker = std::thread([this] {
-                while (const MonoBlockQueue::Block* block = m_queue->fullBlock()) {
-                    m_stage.convert(block->filled());
+                while (const std::optional<std::span<const char>> block = m_queue->fullBlock()) {
+                    m_encode(*block, m_rate, m_output);
                     m_queue->pop();
                 }
             });
         } catch (const std::system_error&) {
-            // No thread to be had: convert on this one.
+            // No thread to be had: encode on this one.
         }
     }
 
-    RateStage m_stage;
-    std::unique_ptr<MonoBlockQueue> m_queue;
-    MonoBlockQueue::Block* m_block = nullptr;
-    std::vector<qint16> m_inline;
+    BlockEncoder m_encode;
+    RateConverter& m_rate;
+    Output& m_output;
+    std::unique_ptr<BlockQueue> m_queue;
+    std::vector<char> m_inline;
     std::thread m_worker;
 };
-
-using BlockEncoder = void (*)(std::span<const char>, Output&);
-using BlockMixer = void (*)(std::span<const char>, qint16*);
-
-bool convertsRate(const WavFormat& format)
-{
-    return format.sampleRate > static_cast<quint32>(kAuSampleRate);
-}
-
-BlockEncoder blockEncoderFor(const WavFormat& format)
-{
-    static constexpr BlockEncoder table[2][2] = {{encodeFrames<8, 1>, encodeFrames<8, 2>},
-                                                 {encodeFrames<16, 1>, encodeFrames<16, 2>}};
-    return table[format.bitsPerSample == 16][format.channels == 2];
-}
-
-BlockMixer blockMixerFor(const WavFormat& format)
-{
-    static constexpr BlockMixer table[2][2] = {{mixFrames<8, 1>, mixFrames<8, 2>},
-                                               {mixFrames<16, 1>, mixFrames<16, 2>}};
-    return table[format.bitsPerSample == 16][format.channels == 2];
-}
-
-// Reads the samples in blocks of whole frames and hands each block to `consume`.
-template <typename Consume>
-bool readFrames(BlockReader& reader, const WavHeader& header, const ProgressCallback& progress,
-                Consume consume)
-{
-    const qint64 totalBytes = header.frameCount * header.format.bytesPerFrame();
-    // Blocks of whole frames for every frame size (1, 2 or 4 bytes).
-    std::vector<char> buffer(static_cast<size_t>(std::min(totalBytes, reader.blockSize() / 4 * 4)));
-    qint64 bytesLeft = totalBytes;
-    while (bytesLeft > 0) {
-        const qint64 size = std::min(bytesLeft, static_cast<qint64>(buffer.size()));
-        if (!reader.read(buffer.data(), size))
-            return false;
-        consume(std::span<const char>(buffer.data(), static_cast<size_t>(size)));
-        bytesLeft -= size;
-        if (progress)
-            progress(static_cast<double>(totalBytes - bytesLeft) / static_cast<double>(totalBytes));
-    }
-    if (progress)
-        progress(1.0);
-    return true;
-}
 
 } // namespace
 
@@ -258,32 +198,27 @@ EncodedSamples encodeSamples(BlockReader& reader, const WavHeader& header,
                              const ProgressCallback& progress)
 {
     const WavFormat& format = header.format;
+    const qint64 frameSize = format.bytesPerFrame();
+    const qint64 totalBytes = header.frameCount * frameSize;
+    RateConverter rate(format.sampleRate);
     Output output(expectedOutputSize(format, header.frameCount));
-    if (!convertsRate(format)) {
-        const BlockEncoder encode = blockEncoderFor(format);
-        if (!readFrames(reader, header, progress,
-                        [&](std::span<const char> frames) { encode(frames, output); }))
-            return {};
-        return {true, output.take()};
-    }
 
-    const BlockMixer mix = blockMixerFor(format);
-    const qsizetype frameSize = format.bytesPerFrame();
-    const qsizetype chunkBytes = MonoBlockQueue::kBlockSamples * frameSize;
-    RateFeed feed(format.sampleRate, output, header.frameCount);
-    const bool read = readFrames(reader, header, progress, [&](std::span<const char> frames) {
-        for (qsizetype offset = 0; offset < static_cast<qsizetype>(frames.size());
-             offset += chunkBytes) {
-            const std::span<const char> chunk = frames.subspan(
-                static_cast<size_t>(offset),
-                static_cast<size_t>(std::min<qsizetype>(chunkBytes, frames.size() - offset)));
-            mix(chunk, feed.nextBlock());
-            feed.submit(static_cast<qsizetype>(chunk.size()) / frameSize);
-        }
-    });
-    feed.finish();
-    if (!read)
-        return {};
+    // Blocks of whole frames for every frame size (1, 2 or 4 bytes).
+    const qint64 blockSize = std::min(totalBytes, reader.blockSize() / 4 * 4);
+    BlockPipeline pipeline(blockEncoderFor(format), rate, output, totalBytes, blockSize);
+    qint64 bytesLeft = totalBytes;
+    while (bytesLeft > 0) {
+        const qint64 size = std::min(bytesLeft, blockSize);
+        if (!reader.read(pipeline.nextBlock(), size))
+            return {};
+        pipeline.submit(size);
+        bytesLeft -= size;
+        if (progress)
+            progress(static_cast<double>(totalBytes - bytesLeft) / static_cast<double>(totalBytes));
+    }
+    pipeline.finish();
+    if (progress)
+        progress(1.0);
     return {true, output.take()};
 }
 

@@ -15,8 +15,7 @@ namespace {
 
 using namespace test;
 
-// Long enough to be converted on the worker thread and to wrap its ring of blocks more than
-// once, ending inside a block.
+// Long enough to be encoded on the worker thread, and not a whole number of blocks.
 constexpr qint64 kLongFrames = 9 * 65536 + 1234;
 
 // Every byte of a seeded pseudo-random stream, so that both channels vary.
@@ -86,7 +85,7 @@ TEST_P(LongSourceTest, MatchesTheSampleBySampleConversion)
     const QByteArray data = noise(kLongFrames * source.channels * source.bits / 8, source.rate);
     QByteArray wav = pcmWav(source.channels, source.rate, source.bits, data);
     const QByteArray expected = referenceMuLaw(data, source.channels, source.rate, source.bits);
-    // The smallest read block hands the worker a great many small blocks.
+    // Small read blocks take the worker round its ring of blocks many times.
     for (const qint64 blockSize : {BlockReader::kDefaultBlockSize, qint64{4099}}) {
         QBuffer buffer(&wav);
         buffer.open(QIODevice::ReadOnly);
