@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "settings/Options.h"
 #include "settings/ValueSet.h"
+#include "settings/WorkingCopy.h"
 #include "ui/page/SectionLayout.h"
 
 #include <QString>
@@ -14,11 +15,12 @@ class QWidget;
 namespace morvane::ui::page {
 
 // What the editors of the page share: the desktop services, the last-used folder and the
-// custom colors.
+// custom colors, and the working copy whose item lists and menu trees the list editors edit.
 struct EditorServices {
     platform::Services services;
     settings::Options& options;
     QString appDir; // a relative last-used folder is taken from here
+    settings::WorkingCopy& copy;
 };
 
 QString filterFor(FileKind files);

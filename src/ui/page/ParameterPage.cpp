@@ -92,7 +92,7 @@ struct ParameterPage::Private {
 
     explicit Private(const PageContext& context)
         : copy(context.copy)
-        , editors{context.services, context.options, context.appDir}
+        , editors{context.services, context.options, context.appDir, context.copy}
         , commonBinder([this]() -> settings::ValueSet& { return copy.common(); })
     {}
 

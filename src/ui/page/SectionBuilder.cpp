@@ -3,6 +3,7 @@
 #include "catalog/KeyTable.h"
 #include "ui/page/ColorSwatch.h"
 #include "ui/page/HelpIcon.h"
+#include "ui/page/ListEditors.h"
 #include "ui/page/SectionPanel.h"
 
 #include <QButtonGroup>
@@ -84,7 +85,8 @@ private:
     static bool labelIsCaption(const FieldSpec& field)
     {
         return field.control == Control::CheckBox || field.control == Control::RadioGroup ||
-               field.control == Control::Note;
+               field.control == Control::Note || field.control == Control::Group ||
+               isListEditor(field.control);
     }
 
     // Controls after a left label line up, unless their label is too long for the column.
@@ -193,12 +195,20 @@ private:
         case Control::RadioGroup:
             control = addRadioGroup(field, label, key, x);
             break;
-        case Control::Note: {
+        case Control::Note:
+        case Control::Group: {
             auto* note = new QLabel(label, m_panel);
             note->adjustSize();
             control = note;
             break;
         }
+        case Control::ImageList:
+        case Control::RecordList:
+        case Control::LinkList:
+        case Control::MenuTree:
+            control = buildListEditor(field, m_kind, m_editors, m_binder, m_panel,
+                                      field.width > 0 ? field.width : kRight - x);
+            break;
         }
         control->setObjectName(key);
         placed.append({control, x});

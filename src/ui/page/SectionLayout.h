@@ -7,9 +7,9 @@
 namespace morvane::ui::page {
 
 // The controls a section table can name; each is bound to its setting by form: edits and
-// drop-downs hold text, check boxes a flag, swatches a color, radio groups a choice. An editor
-// with behaviour of its own (image list, record list, menu tree, framed group) is one more value
-// here and one more case in the section builder.
+// drop-downs hold text, check boxes a flag, swatches a color, radio groups a choice. The list
+// editors are keyed by one of the kind's list files (for a record list, the file that counts
+// the items) and are built by buildListEditor(); their entry fields are part of the editor.
 enum class Control {
     Edit,
     PathEdit,       // edit + "Browse..."
@@ -18,7 +18,18 @@ enum class Control {
     TargetDropDown, // editable: "_self", "_blank", "_parent", "_top", "frame name"
     RadioGroup,     // its label is the group's caption; buttons from the key table's choices
     Note,           // a plain label, bound to nothing
+    Group,          // starts a framed group captioned by its label; bound to nothing
+    ImageList,      // rows of image paths, "Add..." and "Remove"
+    RecordList,     // rows of two or three values held in parallel lists, with entry fields
+    LinkList,       // rows of links, "Enter a link :", "Add" and "Remove"
+    MenuTree,       // "Root" and the menu under it, with "Text :" and "Link :"
 };
+
+constexpr bool isListEditor(Control control)
+{
+    return control == Control::ImageList || control == Control::RecordList ||
+           control == Control::LinkList || control == Control::MenuTree;
+}
 
 enum class Placement {
     NewRow,     // label at the left, control after it

@@ -29,6 +29,11 @@ std::optional<ValueForm> formOf(Control control)
     case Control::RadioGroup:
         return ValueForm::Choice;
     case Control::Note:
+    case Control::Group:
+    case Control::ImageList:
+    case Control::RecordList:
+    case Control::LinkList:
+    case Control::MenuTree:
         break;
     }
     return std::nullopt;
