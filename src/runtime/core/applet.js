@@ -1,0 +1,209 @@
+// The kinds registry and one running applet: its canvas in place of the element, its typed
+// parameters, the common parameters around the kind's drawing, and its pointer events.
+
+import { parseInteger, readRawParams, resolveParams } from './params.js';
+import { COMMON_PARAMS, Common, openLink } from './common.js';
+import { imagePixels, loadImage } from './images.js';
+import { Sound } from './sound.js';
+import { addToLoop, removeFromLoop, stepsDue, wake } from './loop.js';
+
+const kinds = new Map();
+const MAX_SIDE = 4096;
+
+export function log(message) {
+  console.warn(`morvane-applets: ${message}`);
+}
+
+// definition: { params: {name: P.int(...), ...}, common: true, create(ctx) -> kind object }
+export function registerKind(name, definition) {
+  if (typeof definition?.create !== 'function') throw new Error(`kind ${name} has no create()`);
+  kinds.set(name, { params: {}, common: true, ...definition });
+}
+
+export function findKind(name) {
+  return kinds.get(name) ?? null;
+}
+
+export function kindNames() {
+  return [...kinds.keys()];
+}
+
+const POINTER_EVENTS = ['pointerenter', 'pointerleave', 'pointermove', 'pointerdown', 'pointerup', 'click'];
+
+export class Applet {
+  constructor(element, kind, name) {
+    const width = parseInteger(element.getAttribute('width') ?? '', 1, MAX_SIDE);
+    const height = parseInteger(element.getAttribute('height') ?? '', 1, MAX_SIDE);
+    if (!width || !height) throw new Error(`${name}: WIDTH and HEIGHT must be whole numbers from 1 to ${MAX_SIDE}`);
+    this.element = element;
+    this.name = name;
+    this.width = width;
+    this.height = height;
+    this.visible = false;
+    this.hovered = false;
+    this.dirty = true;
+    this.last = null;
+    this.instance = null;
+    this.disposed = false;
+
+    const canvas = document.createElement('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    canvas.className = 'morvane-applet';
+    canvas.dataset.kind = name;
+    canvas.morvaneApplet = this;
+    this.canvas = canvas;
+    this.g = canvas.getContext('2d');
+
+    const raw = readRawParams(element);
+    const size = { width, height };
+    this.params = resolveParams(kind.params, raw, size);
+    this.savedDisplay = element.style.display;
+    element.before(canvas);
+    element.style.display = 'none';
+    element.morvaneApplet = this;
+
+    this.common = kind.common ? new Common(this, resolveParams(COMMON_PARAMS, raw, size), kind.params) : null;
+    for (const type of POINTER_EVENTS) canvas.addEventListener(type, (event) => this.pointer(type, event));
+    canvas.addEventListener('keydown', (event) => {
+      if (event.key === 'Enter') this.common?.click();
+    });
+    this.render();
+
+    this.ready = Promise.resolve()
+      .then(() => kind.create(this.context()))
+      .then((instance) => {
+        if (this.disposed) return;
+        if (!instance || typeof instance.draw !== 'function') throw new Error('create() returned no draw()');
+        this.instance = instance;
+        this.dirty = true;
+        addToLoop(this);
+      })
+      .catch((error) => this.fail(error));
+  }
+
+  // What a kind sees of its applet (documented in the runtime's README).
+  context() {
+    const applet = this;
+    return {
+      width: this.width,
+      height: this.height,
+      canvas: this.canvas,
+      g: this.g,
+      params: this.params,
+      get hovered() {
+        return applet.hovered;
+      },
+      loadImage: (name) => this.loadImage(name),
+      loadImages: (names) => Promise.all(names.map((n) => this.loadImage(n))).then((list) => list.filter(Boolean)),
+      loadSound: (name) => this.loadSound(name),
+      imagePixels,
+      openLink: (link, target) => openLink(link, target, document.baseURI),
+      invalidate: () => this.invalidate(),
+      paintBackground: (g = this.g) => this.paintBackground(g),
+      log: (message) => this.log(message),
+    };
+  }
+
+  get animated() {
+    return this.instance?.pause > 0;
+  }
+
+  log(message) {
+    log(`${this.name}: ${message}`);
+  }
+
+  loadImage(name) {
+    return loadImage(name, document.baseURI, (m) => this.log(m));
+  }
+
+  loadSound(name) {
+    return new Sound(name, document.baseURI, (m) => this.log(m));
+  }
+
+  invalidate() {
+    this.dirty = true;
+    wake();
+  }
+
+  setVisible(visible) {
+    this.visible = visible;
+    this.last = null;
+    if (visible) this.dirty = true;
+  }
+
+  tick(now) {
+    const pause = this.instance.pause;
+    if (pause > 0) {
+      if (this.last === null) this.last = now;
+      const [steps, last] = stepsDue(now, this.last, pause);
+      this.last = last;
+      if (steps > 0) {
+        this.guard(() => this.instance.step?.(steps));
+        this.dirty = true;
+      }
+    }
+    if (this.dirty) this.render();
+  }
+
+  paintBackground(g) {
+    if (this.common) this.common.paintBackground(g, this.width, this.height);
+  }
+
+  render() {
+    if (this.disposed) return;
+    this.dirty = false;
+    this.guard(() => {
+      const g = this.g;
+      if (!this.instance?.paintsBackground) this.paintBackground(g);
+      this.instance?.draw(g);
+      this.common?.paintOverlay(g, this.width, this.height);
+    });
+  }
+
+  pointer(type, event) {
+    if (this.disposed) return;
+    const box = this.canvas.getBoundingClientRect();
+    const x = ((event.clientX - box.left) * this.width) / (box.width || 1);
+    const y = ((event.clientY - box.top) * this.height) / (box.height || 1);
+    if (type === 'pointerenter') {
+      this.hovered = true;
+      this.common?.enter();
+    } else if (type === 'pointerleave') {
+      this.hovered = false;
+      this.common?.leave();
+    } else if (type === 'click') {
+      this.common?.click();
+    }
+    if (this.instance?.pointer) this.guard(() => this.instance.pointer(type.replace('pointer', ''), x, y, event));
+  }
+
+  guard(action) {
+    try {
+      action();
+    } catch (error) {
+      this.fail(error);
+    }
+  }
+
+  // A failing applet gives the page back its element, so the no-Java text shows again.
+  fail(error) {
+    if (this.disposed) return;
+    this.log(`stopped: ${error?.message ?? error}`);
+    this.dispose();
+    this.canvas.remove();
+    this.element.style.display = this.savedDisplay;
+  }
+
+  dispose() {
+    if (this.disposed) return;
+    this.disposed = true;
+    removeFromLoop(this);
+    this.common?.dispose();
+    try {
+      this.instance?.dispose?.();
+    } catch {
+      // the applet is going away anyway
+    }
+  }
+}

@@ -1,0 +1,110 @@
+// The parameters every kind shares: background, sounds, tooltip, mouse-over effects, click link.
+
+import { P } from './params.js';
+import { loadImage } from './images.js';
+import { safeLink, windowTarget } from './links.js';
+import { Sound } from './sound.js';
+
+export const COMMON_PARAMS = {
+  background_color: P.color('#000000'),
+  background_image: P.text(),
+  status_bar_text: P.text(),
+  sound_name: P.text(),
+  loop_sound: P.choice(['yes', 'no'], 'no'),
+  enter_sound_name: P.text(),
+  enter_background_color: P.color(null),
+  enter_text: P.text(),
+  enter_text_color: P.color('#000000'),
+  enter_text_height: P.int(10, { max: 2000 }),
+  clic_sound_name: P.text(),
+  link: P.text(),
+  target: P.text('_self'),
+};
+
+// Opens a link the way a click on the applet does; false when the link is refused.
+export function openLink(link, target, base) {
+  const url = safeLink(link, base);
+  if (!url) return false;
+  const name = windowTarget(target);
+  if (name === '_self') window.location.assign(url);
+  else window.open(url, name, name === '_blank' ? 'noopener' : '');
+  return true;
+}
+
+// `kindParams` names the parameters the kind declares itself: a kind whose own "link" is a
+// button's link keeps it from acting as the click link.
+export class Common {
+  constructor(applet, values, kindParams) {
+    this.applet = applet;
+    const own = (name) => Object.hasOwn(kindParams, name);
+    const v = (name) => (own(name) ? COMMON_PARAMS[name].def : values[name]);
+    this.background = v('background_color');
+    this.hoverBackground = v('enter_background_color');
+    this.message = v('enter_text');
+    this.messageColor = v('enter_text_color');
+    this.messageHeight = v('enter_text_height');
+    this.link = v('link');
+    this.target = v('target');
+    this.pattern = null;
+
+    const canvas = applet.canvas;
+    if (v('status_bar_text')) canvas.title = v('status_bar_text');
+    if (this.link) {
+      canvas.style.cursor = 'pointer';
+      canvas.tabIndex = 0;
+      canvas.setAttribute('role', 'link');
+    }
+    const sound = (name) => (v(name) ? applet.loadSound(v(name)) : null);
+    this.loadSound = sound('sound_name');
+    this.enterSound = sound('enter_sound_name');
+    this.clickSound = sound('clic_sound_name');
+    this.loadSound?.play({ loop: v('loop_sound') === 'yes', waitForGesture: true });
+
+    if (v('background_image')) {
+      this.imageReady = applet.loadImage(v('background_image')).then((image) => {
+        if (image) this.pattern = applet.g.createPattern(image, 'repeat');
+        applet.invalidate();
+      });
+    }
+  }
+
+  enter() {
+    this.enterSound?.play();
+    if (this.hoverBackground || this.message) this.applet.invalidate();
+  }
+
+  leave() {
+    if (this.hoverBackground || this.message) this.applet.invalidate();
+  }
+
+  click() {
+    this.clickSound?.play();
+    if (this.link && !openLink(this.link, this.target, document.baseURI)) {
+      this.applet.log(`link ${JSON.stringify(this.link)} not followed`);
+    }
+  }
+
+  paintBackground(g, width, height) {
+    g.fillStyle = (this.applet.hovered && this.hoverBackground) || this.background;
+    g.fillRect(0, 0, width, height);
+    if (this.pattern) {
+      g.fillStyle = this.pattern;
+      g.fillRect(0, 0, width, height);
+    }
+  }
+
+  paintOverlay(g, width, height) {
+    if (!this.applet.hovered || !this.message) return;
+    g.save();
+    g.font = `${this.messageHeight}px sans-serif`;
+    g.textAlign = 'center';
+    g.textBaseline = 'middle';
+    g.fillStyle = this.messageColor;
+    g.fillText(this.message, width / 2, height / 2);
+    g.restore();
+  }
+
+  dispose() {
+    for (const sound of [this.loadSound, this.enterSound, this.clickSound]) sound?.stop();
+  }
+}

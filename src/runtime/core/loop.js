@@ -1,0 +1,66 @@
+// One animation loop for every applet of the page: each applet steps at its own pause, and
+// nothing steps or draws while the applet is out of view or the tab is hidden.
+
+// After a long stall (a slow machine, a debugger) the animation resumes instead of catching up.
+const MAX_STEPS = 8;
+
+const applets = new Set();
+let frame = 0;
+let observer = null;
+
+function tick(now) {
+  frame = 0;
+  if (document.hidden) return;
+  let again = false;
+  for (const applet of applets) {
+    if (!applet.canvas.isConnected) {
+      applets.delete(applet);
+      observer?.unobserve(applet.canvas);
+      applet.dispose();
+      continue;
+    }
+    if (!applet.visible) continue;
+    applet.tick(now);
+    if (applet.animated || applet.dirty) again = true;
+  }
+  if (again) wake();
+}
+
+export function wake() {
+  if (!frame && !document.hidden) frame = requestAnimationFrame(tick);
+}
+
+function visibilityObserver() {
+  if (!observer && typeof IntersectionObserver === 'function') {
+    observer = new IntersectionObserver((entries) => {
+      for (const entry of entries) {
+        const applet = entry.target.morvaneApplet;
+        if (applet) applet.setVisible(entry.isIntersecting);
+      }
+      wake();
+    });
+    document.addEventListener('visibilitychange', wake);
+  }
+  return observer;
+}
+
+export function addToLoop(applet) {
+  applets.add(applet);
+  const io = visibilityObserver();
+  if (io) io.observe(applet.canvas);
+  else applet.setVisible(true);
+  wake();
+}
+
+export function removeFromLoop(applet) {
+  applets.delete(applet);
+  observer?.unobserve(applet.canvas);
+}
+
+// Steps owed to an applet whose last step was at `last`: [steps, new last].
+export function stepsDue(now, last, pause) {
+  const steps = Math.floor((now - last) / pause);
+  if (steps <= 0) return [0, last];
+  if (steps > MAX_STEPS) return [1, now];
+  return [steps, last + steps * pause];
+}

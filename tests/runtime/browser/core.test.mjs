@@ -1,0 +1,156 @@
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
+
+const dark = '#000040';
+
+describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
+  let server;
+  let browser;
+  before(async () => {
+    server = await startServer();
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  test('an applet becomes a canvas of its size; its no-Java text is hidden; names ignore case', async () => {
+    const url = server.page('/core/basic.htm', appletPage('Stars', {
+      width: 240, height: 120, params: { BACKGROUND_COLOR: '#102030', Star_Color: '#FF0000', number: '300' },
+    }));
+    const { page, problems, runtimeLines } = await openPage(browser, url);
+    await canvases(page);
+    await waitFrames(page, 10);
+    const shape = await page.evaluate(() => {
+      const canvas = document.querySelector('canvas.morvane-applet');
+      const applet = document.querySelector('applet');
+      return { w: canvas.width, h: canvas.height, next: canvas.nextElementSibling === applet, shown: applet.checkVisibility() };
+    });
+    assert.deepEqual(shape, { w: 240, h: 120, next: true, shown: false });
+    const p = await pixels(page);
+    assert.deepEqual(p.at(0, 0).slice(0, 3), [0x10, 0x20, 0x30]);
+    assert.ok(p.count((r, g, b) => r > 200 && g < 50 && b < 50) > 50, 'red stars drawn');
+    assert.deepEqual([problems, runtimeLines], [[], []]);
+    await page.close();
+  });
+
+  test('unknown kinds and applets without a usable size stay as they are, with one console line each', async () => {
+    const url = server.page('/core/refused.htm', appletPage('NoSuchKind') + appletPage('Stars', { width: 'wide' }));
+    const { page, runtimeLines } = await openPage(browser, url);
+    await waitFrames(page, 3);
+    const state = await page.evaluate(() => ({
+      canvases: document.querySelectorAll('canvas').length,
+      shown: [...document.querySelectorAll('applet')].map((a) => a.checkVisibility()),
+    }));
+    assert.deepEqual(state, { canvases: 0, shown: [true, true] });
+    assert.equal(runtimeLines.length, 2);
+    assert.match(runtimeLines[0], /unknown applet "NoSuchKind.class"/);
+    assert.match(runtimeLines[1], /WIDTH and HEIGHT/);
+    await page.close();
+  });
+
+  test('applets inserted later start, removed ones stop; a second copy of the script changes nothing', async () => {
+    const url = server.page('/core/dynamic.htm', appletPage('Stars', { after: '<script src="/runtime/morvane-applets.js"></script><div id="later"></div>' }));
+    const { page, problems } = await openPage(browser, url);
+    await canvases(page);
+    await page.evaluate(() => {
+      document.getElementById('later').innerHTML =
+        '<applet code="Stars.class" width="50" height="40"><param name="number" value="5">No Java</applet>';
+    });
+    await canvases(page, 2);
+    const sizes = await page.evaluate(() => [...document.querySelectorAll('canvas')].map((c) => [c.width, c.height]));
+    assert.deepEqual(sizes, [[200, 100], [50, 40]]);
+    await page.evaluate(() => document.getElementById('later').replaceChildren());
+    await page.waitForFunction(() => document.querySelectorAll('canvas').length === 1);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('animation runs only while the applet is in view', async () => {
+    const url = server.page('/core/scrolled.htm', appletPage('Stars', { before: '<div style="height:3000px"></div>', params: { pause: '10' } }));
+    const { page } = await openPage(browser, url, { width: 400, height: 300 });
+    await canvases(page);
+    await waitFrames(page, 5);
+    const hiddenA = await pixels(page);
+    await waitFrames(page, 10);
+    assert.ok(!differs(hiddenA, await pixels(page)), 'nothing drawn out of view');
+    await page.evaluate(() => document.querySelector('canvas').scrollIntoView());
+    await waitFrames(page, 5);
+    const shownA = await pixels(page);
+    await waitFrames(page, 10);
+    assert.ok(differs(shownA, await pixels(page)), 'animates in view');
+    await page.close();
+  });
+
+  test('mouse-over color and message, tooltip, and the click link with its target', async () => {
+    const url = server.page('/core/mouse.htm', appletPage('Stars', {
+      width: 200, height: 100,
+      params: {
+        background_color: dark, status_bar_text: 'Hello <b>there</b>', enter_background_color: '#00FF00',
+        enter_text: 'MMMMM', enter_text_color: '#FF00FF', enter_text_height: '40', number: '1',
+        link: 'https://example.test/next.htm', target: '_blank',
+      },
+    }));
+    const { page, problems } = await openPage(browser, url);
+    await page.evaluate(() => {
+      window.opened = [];
+      window.open = (...args) => window.opened.push(args);
+    });
+    await canvases(page);
+    await waitFrames(page, 3);
+    const title = await page.evaluate(() => document.querySelector('canvas').title);
+    assert.equal(title, 'Hello <b>there</b>');
+    const magenta = (r, g, b) => r > 200 && g < 60 && b > 200;
+    const green = (r, g, b) => r < 60 && g > 200 && b < 60;
+    const out = await pixels(page);
+    assert.equal(out.count(magenta), 0);
+    assert.equal(out.count(green), 0);
+
+    await page.mouse.move(20, 20);
+    await waitFrames(page, 3);
+    const over = await pixels(page);
+    assert.ok(over.count(magenta) > 100, 'message drawn');
+    assert.ok(over.count(green) > 5000, 'mouse-over background');
+    assert.ok(over.count(magenta) < 200 * 40, 'message is about its height');
+
+    await page.mouse.click(20, 20);
+    const opened = await page.evaluate(() => window.opened);
+    assert.deepEqual(opened, [['https://example.test/next.htm', '_blank', 'noopener']]);
+
+    await page.mouse.move(500, 500);
+    await waitFrames(page, 3);
+    assert.equal((await pixels(page)).count(green), 0);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('a link in the same window navigates; hostile links are never followed', async () => {
+    server.page('/core/landed.htm', '<!DOCTYPE html><p>landed</p>');
+    const url = server.page('/core/selflink.htm', appletPage('Stars', { params: { link: 'landed.htm' } }));
+    const { page } = await openPage(browser, url);
+    await canvases(page);
+    await Promise.all([page.waitForNavigation(), page.mouse.click(10, 10)]);
+    assert.equal(new URL(page.url()).pathname, '/core/landed.htm');
+    await page.close();
+
+    for (const link of ['javascript:window.hit=1', 'JavaScript:window.hit=1', 'java&#9;script:window.hit=1', ' javascript:window.hit=1', 'data:text/html,hit', 'vbscript:hit']) {
+      const hostile = server.page('/core/hostile.htm', appletPage('Stars', { params: { link, target: '_self' } }));
+      const { page: p, runtimeLines } = await openPage(browser, hostile);
+      await p.evaluate(() => {
+        window.opened = [];
+        window.open = (...args) => window.opened.push(args);
+      });
+      await canvases(p);
+      await p.mouse.click(10, 10);
+      await waitFrames(p, 2);
+      const state = await p.evaluate(() => ({ hit: window.hit ?? null, opened: window.opened.length, path: location.pathname }));
+      assert.deepEqual(state, { hit: null, opened: 0, path: '/core/hostile.htm' }, link);
+      assert.equal(runtimeLines.length, 1, link);
+      assert.match(runtimeLines[0], /not followed/);
+      await p.close();
+    }
+  });
+});
