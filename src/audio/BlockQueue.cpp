@@ -5,14 +5,13 @@
 
 namespace morvane::audio {
 
-namespace {
-
 // Waits until `ready` holds for the counter's value, and returns that value. A side that has to
 // wait first gives up the processor for a while without sleeping: a sleep ended by the other
 // thread's wake-up lets the scheduler put both threads on one core, where they only take turns
 // (seen on a two-core machine in most runs). Waits are short, a block's worth of work, unless
 // the machine is busy; past a couple of milliseconds the side sleeps.
-template <typename Ready> qint64 waitFor(const std::atomic<qint64>& counter, Ready ready)
+template <typename Ready>
+qint64 BlockQueue::waitFor(const std::atomic<qint64>& counter, Ready ready)
 {
     using Clock = std::chrono::steady_clock;
     constexpr auto kYieldingTime = std::chrono::milliseconds(2);
@@ -20,17 +19,28 @@ template <typename Ready> qint64 waitFor(const std::atomic<qint64>& counter, Rea
     if (ready(value))
         return value;
     const Clock::time_point sleepAfter = Clock::now() + kYieldingTime;
-    while (!ready(value)) {
-        if (Clock::now() < sleepAfter)
-            std::this_thread::yield();
-        else
-            counter.wait(value, std::memory_order_acquire);
+    while (Clock::now() < sleepAfter) {
+        std::this_thread::yield();
         value = counter.load(std::memory_order_acquire);
+        if (ready(value))
+            return value;
     }
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] {
+        value = counter.load(std::memory_order_acquire);
+        return ready(value);
+    });
     return value;
 }
 
-} // namespace
+void BlockQueue::wakeOtherSide()
+{
+    // Taking the mutex orders the counter's change before a waiter's check or after its sleep.
+    {
+        const std::lock_guard lock(m_mutex);
+    }
+    m_changed.notify_all();
+}
 
 BlockQueue::BlockQueue(qsizetype blockSize)
     : m_blocks(kBlockCount)
@@ -50,13 +60,13 @@ void BlockQueue::push(qsizetype size)
 {
     blockAt(m_pushedTwice.load(std::memory_order_relaxed) / 2).size = size;
     m_pushedTwice.fetch_add(2, std::memory_order_release);
-    m_pushedTwice.notify_one();
+    wakeOtherSide();
 }
 
 void BlockQueue::close()
 {
     m_pushedTwice.fetch_or(1, std::memory_order_release);
-    m_pushedTwice.notify_one();
+    wakeOtherSide();
 }
 
 std::optional<std::span<const char>> BlockQueue::fullBlock()
@@ -73,7 +83,7 @@ std::optional<std::span<const char>> BlockQueue::fullBlock()
 void BlockQueue::pop()
 {
     m_popped.fetch_add(1, std::memory_order_release);
-    m_popped.notify_one();
+    wakeOtherSide();
 }
 
 } // namespace morvane::audio

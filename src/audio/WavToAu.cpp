@@ -50,11 +50,17 @@ ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destination
     if (!file.open(QIODevice::WriteOnly))
         return failure(ConversionError::DestinationNotCreated, destinationPath);
     const QByteArray header = auHeader(static_cast<quint32>(muLaw.size()));
-    if (file.write(header) != header.size() || file.write(muLaw) != muLaw.size() ||
-        !file.commit()) {
+    // A save file flushes small writes only inside commit(), which then renames even when that
+    // flush failed: the flush is checked first.
+    const bool whole = file.write(header) == header.size() && file.write(muLaw) == muLaw.size() &&
+                       file.flush() && file.error() == QFileDevice::NoError;
+    if (!whole) {
         file.cancelWriting();
+        file.commit();
         return failure(ConversionError::DestinationNotWritten, destinationPath);
     }
+    if (!file.commit())
+        return failure(ConversionError::DestinationNotWritten, destinationPath);
     return {};
 }
 

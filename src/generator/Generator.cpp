@@ -13,7 +13,7 @@ bool isPositiveInteger(const QString& text, int minimum)
 {
     bool ok = false;
     const int value = text.toInt(&ok, 10);
-    return ok && value >= minimum;
+    return ok && value >= minimum && !text.contains(QChar(0));
 }
 
 struct CommonMediaCheck {

@@ -1,5 +1,7 @@
 #include "generator/NeededFiles.h"
 
+#include "settings/AtomicFile.h"
+
 #include "catalog/SamplePaths.h"
 #include "generator/FileProbe.h"
 #include "generator/Html.h"
@@ -62,7 +64,7 @@ Result copyFileIntoFolder(const QString& file, const QString& folder, const QStr
         out.cancelWriting();
         return Result::failure(openFailure(source));
     }
-    if (!out.commit())
+    if (!settings::commitWhole(out))
         return Result::failure(createFailure(target));
     return Result::success();
 }

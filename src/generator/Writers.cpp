@@ -11,6 +11,18 @@ namespace {
 
 const QString kNoCount = QStringLiteral("-");
 
+// A NUL cuts the value short wherever it is read next (the browser, a C string), so it is
+// refused like any other invalid value.
+bool hasNul(const QString& text)
+{
+    return text.contains(QChar(0));
+}
+
+bool anyHasNul(const QStringList& entries)
+{
+    return std::any_of(entries.begin(), entries.end(), hasNul);
+}
+
 // Only an optional sign and ASCII digits: QString::toInt alone would let blanks through.
 bool parseStrictInt(const QString& text, qint64& value)
 {
@@ -62,11 +74,10 @@ bool writeInteger(GenerationContext& ctx, const QString& name, const QString& te
 bool writeText(GenerationContext& ctx, const QString& name, const QString& text,
                const QString& description, Requirement requirement)
 {
-    if (text.isEmpty()) {
-        if (requirement == Requirement::Optional)
-            return true;
+    if (text.isEmpty() && requirement == Requirement::Optional)
+        return true;
+    if (text.isEmpty() || hasNul(text))
         return ctx.fail(QStringLiteral("You must specify ") + description);
-    }
     ctx.param(name, text);
     return true;
 }
@@ -110,7 +121,7 @@ bool writeFileList(GenerationContext& ctx, const QString& baseName, const QStrin
 bool writeTextList(GenerationContext& ctx, const QString& baseName, const QStringList& entries,
                    const QString& description, const QString& countName)
 {
-    if (entries.isEmpty())
+    if (entries.isEmpty() || anyHasNul(entries))
         return ctx.fail(QStringLiteral("You must add at least ") + description);
     if (countName.isEmpty())
         return true;
@@ -124,8 +135,10 @@ bool writeTextList(GenerationContext& ctx, const QString& baseName, const QStrin
 bool writeMenuHierarchy(GenerationContext& ctx, const settings::MenuTree& tree)
 {
     const settings::TreeNode* root = tree.root();
+    const QString emptyMessage =
+        QStringLiteral("You must add at least an item in the menu hierarchy");
     if (!root || root->children.empty())
-        return ctx.fail(QStringLiteral("You must add at least an item in the menu hierarchy"));
+        return ctx.fail(emptyMessage);
 
     // Depth first without recursion: a tree file can nest as deep as it has lines.
     struct Level {
@@ -142,6 +155,8 @@ bool writeMenuHierarchy(GenerationContext& ctx, const settings::MenuTree& tree)
         }
         const settings::TreeNode& child = level.node->children[level.next++];
         const QString path = level.prefix + QString::number(level.next);
+        if (hasNul(child.text))
+            return ctx.fail(emptyMessage);
         const MenuEntry entry = splitMenuText(child.text);
         ctx.param(QStringLiteral("text") + path, entry.caption);
         if (!entry.link.isEmpty())

@@ -8,6 +8,29 @@
 #include <QSaveFile>
 
 namespace morvane::settings {
+namespace {
+
+ReadText readFailure(const QString& path, const QString& reason)
+{
+    ReadText result;
+    result.ok = false;
+    result.message = QStringLiteral("Can't read the file: ") + path + u" (" + reason + u')';
+    return result;
+}
+
+} // namespace
+
+bool commitWhole(QSaveFile& file)
+{
+    // A save file buffers small writes and flushes them only inside commit(), which then
+    // replaces the destination even when that last flush failed.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
 
 Result writeFileAtomically(const QString& path, const QByteArray& bytes, bool createFolder)
 {
@@ -17,12 +40,10 @@ Result writeFileAtomically(const QString& path, const QByteArray& bytes, bool cr
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Result::failure(failure);
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !commitWhole(file)) {
         file.cancelWriting();
         return Result::failure(QStringLiteral("Can't write the file: ") + path);
     }
-    if (!file.commit())
-        return Result::failure(QStringLiteral("Can't write the file: ") + path);
     return Result::success();
 }
 
@@ -33,23 +54,33 @@ Result writeTextLines(const QString& path, const QStringList& lines, bool create
 
 ReadText readTextFile(const QString& path)
 {
-    ReadText result;
-    QFile file(path);
-    if (!file.exists()) {
-        result.exists = false;
-        return result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        ReadText missing;
+        missing.exists = false;
+        return missing;
     }
+    // A device or a pipe would never end or never answer.
+    if (!info.isFile())
+        return readFailure(path, QStringLiteral("not a regular file"));
+    if (info.size() > kMaxTextFileSize)
+        return readFailure(path, QStringLiteral("larger than %1 MB").arg(kMaxTextFileSize >> 20));
+
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        ReadText result;
         result.ok = false;
         result.message = QStringLiteral("Can't open the file: ") + path;
         return result;
     }
-    result.text = decodeText(file.readAll());
-    if (file.error() != QFileDevice::NoError) {
-        result.ok = false;
-        result.message = QStringLiteral("Can't read the file: ") + path;
-        result.text.clear();
-    }
+    // The file may grow between the check and the read.
+    const QByteArray bytes = file.read(kMaxTextFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return readFailure(path, file.errorString());
+    if (bytes.size() > kMaxTextFileSize)
+        return readFailure(path, QStringLiteral("larger than %1 MB").arg(kMaxTextFileSize >> 20));
+    ReadText result;
+    result.text = decodeText(bytes);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "catalog/SamplePaths.h"
 #include "settings/AtomicFile.h"
 #include "settings/Profile.h"
+#include "settings/SaveJournal.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -78,6 +79,9 @@ FirstRun runFirstRun(const QString& appDir)
 {
     FirstRun run;
     const QString ini = profilePath(appDir);
+    run.result = finishInterruptedSave(appDir);
+    if (!run.result)
+        return run;
     Profile profile = Profile::load(ini, &run.result);
     if (!run.result)
         return run;

@@ -17,46 +17,82 @@ QString listFilePath(const QString& appDir, const QString& fileName)
     return QDir(cfgFolder(appDir)).filePath(fileName);
 }
 
-Result loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& copy)
+namespace {
+
+QString lengthsNotice(const QString& kind, const std::vector<catalog::ListFileSpec>& lists,
+                      const WorkingCopy& copy)
 {
+    QStringList lengths;
+    for (const catalog::ListFileSpec& listFile : lists)
+        lengths.append(listFile.name() + QStringLiteral(": ") +
+                       QString::number(copy.list(listFile.name()).size()));
+    return QStringLiteral("The item lists of ") + kind +
+           QStringLiteral(" do not have the same length (") + lengths.join(QStringLiteral(", ")) +
+           QStringLiteral("). The missing entries are shown empty; check the items before "
+                          "generating the HTML code.");
+}
+
+QString flattenedNotice(const QString& fileName)
+{
+    return QStringLiteral("The menu tree in ") + fileName +
+           QStringLiteral(" is nested deeper than %1 levels; its deepest items were kept at "
+                          "level %1.")
+               .arg(kMaxTreeDepth);
+}
+
+} // namespace
+
+ListLoad loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& copy)
+{
+    ListLoad load;
     const catalog::KindKeys& keys = catalog::kindKeys(kind);
+    std::vector<catalog::ListFileSpec> parallel;
     qsizetype itemCount = -1;
     for (const catalog::ListFileSpec& listFile : keys.lists) {
         const ReadText read = readTextFile(listFilePath(appDir, listFile.name()));
-        if (!read.ok)
-            return Result::failure(read.message);
+        if (!read.ok) {
+            load.result = Result::failure(read.message);
+            return load;
+        }
         const QStringList lines = splitLines(read.text);
         if (listFile.form == catalog::ListForm::Tree) {
-            MenuTree tree = parseTree(lines);
+            bool flattened = false;
+            MenuTree tree = parseTree(lines, &flattened);
             copy.tree(listFile.name()) = tree.topLevel.empty() ? MenuTree::withRoot() : tree;
+            if (flattened)
+                load.notices.append(flattenedNotice(listFile.name()));
             continue;
         }
         copy.list(listFile.name()) = lines;
+        parallel.push_back(listFile);
         if (listFile.countsItems)
             itemCount = lines.size();
     }
     if (itemCount < 0)
-        return Result::success();
-    for (const catalog::ListFileSpec& listFile : keys.lists) {
+        return load;
+    bool padded = false;
+    for (const catalog::ListFileSpec& listFile : parallel)
+        padded = padded || copy.list(listFile.name()).size() != itemCount;
+    if (padded)
+        load.notices.append(lengthsNotice(kind, parallel, copy));
+    for (const catalog::ListFileSpec& listFile : parallel) {
         QStringList& list = copy.list(listFile.name());
         while (list.size() < itemCount)
             list.append(QString());
     }
-    return Result::success();
+    return load;
 }
 
-Result saveListFiles(const QString& appDir, const QString& kind, const WorkingCopy& copy)
+std::vector<PendingFile> listFileContents(const QString& kind, const WorkingCopy& copy)
 {
+    std::vector<PendingFile> files;
     for (const catalog::ListFileSpec& listFile : catalog::kindKeys(kind).lists) {
         const QStringList lines = listFile.form == catalog::ListForm::Tree
                                       ? treeLines(copy.tree(listFile.name()))
                                       : copy.list(listFile.name());
-        const Result written =
-            writeTextLines(listFilePath(appDir, listFile.name()), lines, /*createFolder=*/true);
-        if (!written)
-            return written;
+        files.push_back({QStringLiteral("cfg/") + listFile.name(), encodeText(joinLines(lines))});
     }
-    return Result::success();
+    return files;
 }
 
 } // namespace morvane::settings

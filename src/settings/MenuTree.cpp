@@ -1,16 +1,6 @@
 #include "settings/MenuTree.h"
 
 namespace morvane::settings {
-namespace {
-
-void appendLines(const TreeNode& node, int depth, QStringList& lines)
-{
-    lines.append(QString(depth, u'\t') + node.text);
-    for (const TreeNode& child : node.children)
-        appendLines(child, depth + 1, lines);
-}
-
-} // namespace
 
 MenuTree MenuTree::withRoot()
 {
@@ -19,7 +9,14 @@ MenuTree MenuTree::withRoot()
 
 MenuTree parseTree(const QStringList& lines)
 {
+    return parseTree(lines, nullptr);
+}
+
+MenuTree parseTree(const QStringList& lines, bool* flattened)
+{
     MenuTree tree;
+    if (flattened)
+        *flattened = false;
     // The path from the top level to the node added last.
     std::vector<std::vector<TreeNode>*> levels;
     for (const QString& line : lines) {
@@ -31,6 +28,11 @@ MenuTree parseTree(const QStringList& lines)
         const QString text = line.mid(indent);
 
         qsizetype level = levels.empty() ? 0 : std::min<qsizetype>(indent, levels.size());
+        if (level > kMaxTreeDepth) {
+            level = kMaxTreeDepth;
+            if (flattened)
+                *flattened = true;
+        }
         std::vector<TreeNode>* siblings = nullptr;
         if (level == 0) {
             siblings = &tree.topLevel;
@@ -48,8 +50,27 @@ MenuTree parseTree(const QStringList& lines)
 QStringList treeLines(const MenuTree& tree)
 {
     QStringList lines;
-    for (const TreeNode& node : tree.topLevel)
-        appendLines(node, 0, lines);
+    // Depth first without recursion, as deep as the tree goes.
+    struct Level {
+        const std::vector<TreeNode>* nodes;
+        size_t next = 0;
+    };
+    std::vector<Level> levels{{&tree.topLevel}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.nodes->size()) {
+            levels.pop_back();
+            continue;
+        }
+        const TreeNode& node = (*level.nodes)[level.next++];
+        const auto depth = static_cast<qsizetype>(levels.size() - 1);
+        // An empty line would be skipped on reading: the first node keeps its place as the
+        // root with a blank, the only indentation the first line may have.
+        const bool blankRoot = lines.isEmpty() && node.text.isEmpty();
+        lines.append(blankRoot ? QStringLiteral(" ") : QString(depth, u'\t') + node.text);
+        if (!node.children.empty())
+            levels.push_back({&node.children}); // invalidates `level`
+    }
     return lines;
 }
 

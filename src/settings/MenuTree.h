@@ -24,10 +24,16 @@ struct MenuTree {
     friend bool operator==(const MenuTree&, const MenuTree&) = default;
 };
 
+// Far deeper than any menu; nodes are copied and destroyed recursively, so deeper lines are
+// kept at this depth rather than risk the stack.
+inline constexpr qsizetype kMaxTreeDepth = 1000;
+
 // One node per line, depth-first, the depth written as leading TABs. Reading counts leading TABs
 // and blanks as levels; the first line is top level whatever its indentation, and a line more
-// than one level deeper than the line before it is placed one level deeper.
+// than one level deeper than the line before it is placed one level deeper. A line deeper than
+// kMaxTreeDepth is placed at that depth and sets `*flattened`.
 MenuTree parseTree(const QStringList& lines);
+MenuTree parseTree(const QStringList& lines, bool* flattened);
 QStringList treeLines(const MenuTree& tree);
 
 } // namespace morvane::settings

@@ -2,12 +2,14 @@
 
 #include "catalog/ProfileReader.h"
 #include "catalog/Result.h"
+#include "settings/FoldedIndex.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 namespace morvane::settings {
 
@@ -42,18 +44,35 @@ public:
     Result save(const QString& path) const;
 
 private:
+    // The text is kept as read, one piece per line; a written line gets a text of its own and
+    // lines are chained so that inserting one moves nothing.
+    struct Line {
+        qint32 start; // in m_text, or (length < 0) the index in m_written
+        qint32 length;
+        qint32 next = -1;
+    };
     struct Section {
-        qsizetype headerLine;
-        qsizetype lastLine;             // the last key line of the section, or the header
-        QHash<QString, qsizetype> keys; // lower-cased key -> line
+        qint32 header;
+        qint32 last; // the last key line of the section, or the header
     };
 
-    void reindex();
-    const Section* findSection(const QString& section) const;
-    std::optional<qsizetype> findKeyLine(const QString& section, const QString& key) const;
+    QStringView lineText(qint32 line) const;
+    void setLine(qint32 line, const QString& text);
+    qint32 insertLine(const QString& text, qint32 after);
+    void indexSections();
+    qint32 findSection(QStringView section) const;
+    const FoldedIndex& keyIndex(qint32 section) const;
+    qint32 findKeyLine(const QString& section, const QString& key) const;
 
-    QStringList m_lines;
-    QHash<QString, Section> m_sections; // lower-cased section name -> first section of that name
+    QString m_text;
+    QStringList m_written;
+    std::vector<Line> m_lines;
+    qint32 m_first = -1;
+    qint32 m_last = -1;
+    std::vector<Section> m_sections; // the first section of each name
+    FoldedIndex m_sectionIndex;
+    // Built for a section when it is first looked into: a load reads only a few sections.
+    mutable std::unordered_map<qint32, FoldedIndex> m_keyIndexes;
 };
 
 // Removes the blanks around `raw` and one pair of enclosing quotes, as a read does.

@@ -3,6 +3,8 @@
 #include "catalog/KeyTable.h"
 #include "settings/ListFiles.h"
 #include "settings/Profile.h"
+#include "settings/SaveJournal.h"
+#include "settings/TextCodec.h"
 
 #include <QDir>
 
@@ -15,6 +17,9 @@ using catalog::ValueForm;
 
 std::optional<int> toInt(const QString& text)
 {
+    // The number conversion stops at a NUL and would read another number.
+    if (text.contains(QChar(0)))
+        return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
@@ -113,6 +118,9 @@ QString profilePath(const QString& appDir)
 KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
 {
     KindLoad load;
+    load.result = finishInterruptedSave(appDir);
+    if (!load.result)
+        return load;
     const Profile profile = Profile::load(profilePath(appDir), &load.result);
     if (!load.result)
         return load;
@@ -120,9 +128,11 @@ KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
     WorkingCopy staged = copy;
     loadCommonKeys(profile, kind, staged.common());
     loadSpecificKeys(profile, kind, staged.specific(kind));
-    load.result = loadListFiles(appDir, kind, staged);
+    const ListLoad lists = loadListFiles(appDir, kind, staged);
+    load.result = lists.result;
     if (!load.result)
         return load;
+    load.notice = lists.notices.join(u'\n');
 
     load.support = catalog::supportOf(profile, kind);
     copy = std::move(staged);
@@ -133,6 +143,8 @@ Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& c
 {
     if (kind.isEmpty())
         return Result::success();
+    if (Result finished = finishInterruptedSave(appDir); !finished)
+        return finished;
     Result read;
     Profile profile = Profile::load(profilePath(appDir), &read);
     if (!read)
@@ -149,9 +161,10 @@ Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& c
     for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys)
         profile.write(kind, key.name(), storedText(key.form, specific, key.name()));
 
-    if (Result saved = profile.save(profilePath(appDir)); !saved)
-        return saved;
-    return saveListFiles(appDir, kind, copy);
+    std::vector<PendingFile> files{{QStringLiteral("morvane.ini"), encodeText(profile.toText())}};
+    for (PendingFile& list : listFileContents(kind, copy))
+        files.push_back(std::move(list));
+    return writeFilesTogether(appDir, files);
 }
 
 } // namespace morvane::settings

@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-QString decodeCp1252(const QByteArray& bytes)
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());
@@ -29,6 +29,33 @@ QString decodeCp1252(const QByteArray& bytes)
     return text;
 }
 
+bool isLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Line breaks are the same bytes in both encodings, so each line can be judged on its own: a
+// file edited by hand in two editors loses at most the lines that are not UTF-8.
+QString decodeLineByLine(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && !isLineBreak(bytes.at(end)))
+            ++end;
+        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? decodeCp1252(line) : decoded;
+        while (end < bytes.size() && isLineBreak(bytes.at(end)))
+            text += QLatin1Char(bytes.at(end++));
+        start = end;
+    }
+    return text;
+}
+
 } // namespace
 
 QString decodeText(const QByteArray& bytes)
@@ -36,7 +63,7 @@ QString decodeText(const QByteArray& bytes)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        return decodeCp1252(bytes);
+        text = decodeLineByLine(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;

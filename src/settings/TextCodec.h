@@ -6,7 +6,7 @@
 
 namespace morvane::settings {
 
-// Text files are written as UTF-8 without a byte-order mark. A file that is not valid UTF-8 was
+// Text files are written as UTF-8 without a byte-order mark. A line that is not valid UTF-8 was
 // written by an older, single-byte program and is read as Windows-1252.
 QString decodeText(const QByteArray& bytes);
 QByteArray encodeText(const QString& text);
