@@ -772,6 +772,856 @@ function watchPage() {
   });
   observer.observe(document.documentElement, { childList: true, subtree: true });
 }
+// --- kinds/images.js
+{
+// Image effects: slide shows whose images arrive one over the other, and effects on the pixels
+// of one picture (lens, light, turning, stretching, waving, scanning) or a sprite.
+
+
+// An image at its own size, centred, made smaller (never larger) when it exceeds the applet.
+function placeImage(image, width, height) {
+  const scale = Math.min(1, width / image.naturalWidth, height / image.naturalHeight);
+  const w = Math.max(1, Math.round(image.naturalWidth * scale));
+  const h = Math.max(1, Math.round(image.naturalHeight * scale));
+  return { image, x: Math.round((width - w) / 2), y: Math.round((height - h) / 2), w, h };
+}
+
+// Part of a placed image: the applet rectangle (x, y, w, h) clipped to the picture.
+function drawPart(g, p, x, y, w, h) {
+  const x0 = Math.max(x, p.x);
+  const y0 = Math.max(y, p.y);
+  const x1 = Math.min(x + w, p.x + p.w);
+  const y1 = Math.min(y + h, p.y + p.h);
+  if (x1 <= x0 || y1 <= y0) return;
+  const sx = p.image.naturalWidth / p.w;
+  const sy = p.image.naturalHeight / p.h;
+  g.drawImage(p.image, (x0 - p.x) * sx, (y0 - p.y) * sy, (x1 - x0) * sx, (y1 - y0) * sy, x0, y0, x1 - x0, y1 - y0);
+}
+
+function drawWhole(g, p) {
+  g.drawImage(p.image, p.x, p.y, p.w, p.h);
+}
+
+// Each transition: how many pixels of progress it takes on an applet of this size, and how the
+// arriving image `next` is drawn over the leaving one (already drawn) at `done` pixels.
+const TRANSITIONS = {
+  // Vertical strips that all widen from their left edge until they meet.
+  strips: {
+    length: (size, p) => p.strip,
+    draw(g, next, done, size, p) {
+      const open = Math.min(done, p.strip);
+      for (let x = 0; x < size.width; x += p.strip) drawPart(g, next, x, 0, open, size.height);
+    },
+  },
+  // A window on the arriving image that grows from the centre.
+  centre: {
+    length: (size) => Math.ceil(Math.max(size.width, size.height) / 2),
+    draw(g, next, done, size) {
+      const fx = Math.min(1, done / (size.width / 2));
+      const fy = Math.min(1, done / (size.height / 2));
+      const w = size.width * fx;
+      const h = size.height * fy;
+      drawPart(g, next, (size.width - w) / 2, (size.height - h) / 2, w, h);
+    },
+  },
+  // The arriving image slides in from the right and covers the other one.
+  slide: {
+    length: (size) => size.width,
+    draw(g, next, done, size) {
+      const shift = size.width - Math.min(done, size.width);
+      g.drawImage(next.image, next.x + shift, next.y, next.w, next.h);
+    },
+  },
+  // The arriving image grows from a point in the centre to its full size.
+  zoom: {
+    length: (size) => Math.ceil(size.width / 2),
+    draw(g, next, done, size) {
+      const f = Math.min(1, done / (size.width / 2));
+      const w = next.w * f;
+      const h = next.h * f;
+      if (w >= 1 && h >= 1) g.drawImage(next.image, next.x + (next.w - w) / 2, next.y + (next.h - h) / 2, w, h);
+    },
+  },
+};
+
+// --- Slide shows: each image arrives over the one before it, stays in full view for the second
+// pause, then the next one comes.
+
+// The state of a show, apart from drawing: which image leaves, which arrives, how far it is.
+function createShow(count, length) {
+  return {
+    from: -1, // nothing before the first image: it arrives over the background
+    to: 0,
+    done: 0,
+    holding: false,
+    // Advances n steps of `step` pixels; true while the arriving image has reached full view.
+    step(n, step) {
+      if (count === 0) return;
+      if (this.holding) {
+        this.holding = false;
+        this.from = this.to;
+        this.to = (this.to + 1) % count;
+        this.done = 0;
+        n -= 1;
+      }
+      this.done = Math.min(length, this.done + n * step);
+      if (this.done >= length) this.holding = true;
+    },
+  };
+}
+
+const SHOWS = { CropImages: 'strips', CropImages2: 'centre', ImageStream: 'slide', Zoom: 'zoom' };
+
+for (const [kind, transitionName] of Object.entries(SHOWS)) {
+  const transition = TRANSITIONS[transitionName];
+  const params = {
+    pause: P.int(50),
+    pause2: P.int(1000),
+    step: P.int(2),
+    image: P.list('image_number'),
+  };
+  if (kind === 'CropImages') params.strip_width = P.int(10);
+
+  registerKind(kind, {
+    params,
+    async create(ctx) {
+      const size = { width: ctx.width, height: ctx.height };
+      const { pause, pause2, step, image: names } = ctx.params;
+      const placed = (await ctx.loadImages(names)).map((image) => placeImage(image, size.width, size.height));
+      const options = { strip: ctx.params.strip_width ?? 10 };
+      const show = createShow(placed.length, Math.max(1, transition.length(size, options)));
+      if (placed.length === 0) return { draw() {} };
+      return {
+        // Nothing moves while an image is held in full view: step again only after the long pause.
+        get pause() {
+          return show.holding ? pause2 : pause;
+        },
+        step: (n) => show.step(n, step),
+        draw(g) {
+          if (show.from >= 0) drawWhole(g, placed[show.from]);
+          if (show.holding) drawWhole(g, placed[show.to]);
+          else transition.draw(g, placed[show.to], show.done, size, options);
+        },
+      };
+    },
+  });
+}
+
+// --- Effects on the pixels of one picture.
+
+// How dark the unlit parts of a picture are, and how bright the centre of a light makes it.
+const AMBIENT = 0.2;
+const LIFT = 1.3;
+const TURN_PER_STEP = Math.PI / 60;
+const WAVE_PER_STEP = 0.3;
+const CONVEXITY_MAX = 200;
+
+// A value that moves by `speed` each step and turns back at `lo` and `hi`.
+class Bouncer {
+  constructor(value, speed, lo, hi) {
+    this.lo = lo;
+    this.hi = Math.max(lo, hi);
+    this.value = Math.min(this.hi, Math.max(lo, value));
+    this.speed = speed;
+  }
+
+  step(n = 1) {
+    for (let i = 0; i < n; i++) {
+      this.value += this.speed;
+      if (this.value > this.hi || this.value < this.lo) {
+        this.speed = -this.speed;
+        this.value = Math.min(this.hi, Math.max(this.lo, this.value > this.hi ? 2 * this.hi - this.value : 2 * this.lo - this.value));
+      }
+    }
+    return this.value;
+  }
+}
+
+// Where a light or a lens goes while the pointer is away: a slow loop over the picture.
+function wander(t, width, height, out) {
+  out.x = width / 2 + width * 0.32 * Math.sin(t * 0.031);
+  out.y = height / 2 + height * 0.3 * Math.sin(t * 0.047 + 1);
+}
+
+// Moves `pos` towards `target` by `share` of the distance per step.
+function follow(pos, target, share, n) {
+  const k = 1 - (1 - share) ** n;
+  pos.x += (target.x - pos.x) * k;
+  pos.y += (target.y - pos.y) * k;
+}
+
+// An applet-sized buffer of pixels drawn over the background through a canvas of its own, so
+// that transparent pixels let the background (and its mouse-over color) show.
+class Surface {
+  constructor(width, height) {
+    this.canvas = document.createElement('canvas');
+    this.canvas.width = width;
+    this.canvas.height = height;
+    this.g = this.canvas.getContext('2d');
+    this.image = this.g.createImageData(width, height);
+    this.data = this.image.data;
+  }
+
+  present(g, x = 0, y = 0) {
+    this.g.putImageData(this.image, 0, 0);
+    g.drawImage(this.canvas, x, y);
+  }
+}
+
+// The picture placed on the applet, with its pixels at the applet's size (transparent around
+// it), or without pixels when the browser forbids reading them.
+async function loadPicture(ctx, name) {
+  const image = name ? await ctx.loadImage(name) : null;
+  if (!image) return null;
+  const place = placeImage(image, ctx.width, ctx.height);
+  const part = ctx.imagePixels(image, place.w, place.h);
+  if (!part) return { place, pixels: null };
+  const pixels = new Uint8ClampedArray(ctx.width * ctx.height * 4);
+  for (let y = 0; y < place.h; y++) {
+    pixels.set(part.data.subarray(y * place.w * 4, (y + 1) * place.w * 4), ((place.y + y) * ctx.width + place.x) * 4);
+  }
+  return { place, pixels };
+}
+
+// A sprite keeps its own size; only Deformation reads its pixels.
+async function loadSprite(ctx, name) {
+  const image = name ? await ctx.loadImage(name) : null;
+  return image ? { image, w: image.naturalWidth, h: image.naturalHeight } : null;
+}
+
+function copyPixel(out, o, src, s) {
+  out[o] = src[s];
+  out[o + 1] = src[s + 1];
+  out[o + 2] = src[s + 2];
+  out[o + 3] = src[s + 3];
+}
+
+// A magnifying lens of radius r at (cx, cy): strength 0 changes nothing, towards 1 the centre
+// grows without bound; the rim always meets the picture around it.
+function lens(out, src, width, height, cx, cy, r, strength) {
+  out.set(src);
+  if (r < 1) return;
+  const r2 = r * r;
+  const y0 = Math.max(0, Math.floor(cy - r));
+  const y1 = Math.min(height - 1, Math.ceil(cy + r));
+  const x0 = Math.max(0, Math.floor(cx - r));
+  const x1 = Math.min(width - 1, Math.ceil(cx + r));
+  for (let y = y0; y <= y1; y++) {
+    const dy = y + 0.5 - cy;
+    for (let x = x0; x <= x1; x++) {
+      const dx = x + 0.5 - cx;
+      const d2 = dx * dx + dy * dy;
+      if (d2 >= r2) continue;
+      const f = 1 - strength * (1 - d2 / r2);
+      const sx = Math.min(width - 1, Math.max(0, Math.floor(cx + dx * f)));
+      const sy = Math.min(height - 1, Math.max(0, Math.floor(cy + dy * f)));
+      copyPixel(out, (y * width + x) * 4, src, (sy * width + sx) * 4);
+    }
+  }
+}
+
+// A light of radius r at (cx, cy) over the darkened picture already in `out`: full light inside
+// r - edge, fading to the dark picture at r; `tint` is the light's color as three shares of 1.
+function light(out, src, width, height, cx, cy, r, edge, tint) {
+  if (r < 1) return;
+  const y0 = Math.max(0, Math.floor(cy - r));
+  const y1 = Math.min(height - 1, Math.ceil(cy + r));
+  const x0 = Math.max(0, Math.floor(cx - r));
+  const x1 = Math.min(width - 1, Math.ceil(cx + r));
+  const [tr, tg, tb] = tint;
+  for (let y = y0; y <= y1; y++) {
+    const dy = y + 0.5 - cy;
+    for (let x = x0; x <= x1; x++) {
+      const dx = x + 0.5 - cx;
+      const d = Math.sqrt(dx * dx + dy * dy);
+      if (d >= r) continue;
+      const k = (LIFT - AMBIENT) * Math.min(1, (r - d) / edge);
+      const i = (y * width + x) * 4;
+      out[i] = src[i] * (AMBIENT + k * tr);
+      out[i + 1] = src[i + 1] * (AMBIENT + k * tg);
+      out[i + 2] = src[i + 2] * (AMBIENT + k * tb);
+    }
+  }
+}
+
+function darkened(src) {
+  const dark = new Uint8ClampedArray(src.length);
+  for (let i = 0; i < src.length; i += 4) {
+    dark[i] = src[i] * AMBIENT;
+    dark[i + 1] = src[i + 1] * AMBIENT;
+    dark[i + 2] = src[i + 2] * AMBIENT;
+    dark[i + 3] = src[i + 3];
+  }
+  return dark;
+}
+
+function tintOf(color) {
+  return rgbOf(color).map((c) => c / 255);
+}
+
+// Where the lights and lenses are: under the pointer (eased by `share`), else wandering.
+function tracker(ctx, mouse, share) {
+  const pos = { x: ctx.width / 2, y: ctx.height / 2 };
+  const target = { x: pos.x, y: pos.y };
+  let t = 0;
+  return {
+    pos,
+    step(n) {
+      t += n;
+      if (mouse.inside) follow(pos, mouse, share, n);
+      else {
+        wander(t, ctx.width, ctx.height, target);
+        follow(pos, target, share, n);
+      }
+    },
+  };
+}
+
+// Inverse of the bilinear map of the unit square onto the quad a b c d (clockwise from the top
+// left): the (u, v) of point (px, py), or false when the point is outside.
+function unmapQuad(q, px, py, uv) {
+  const ex = q[2] - q[0], ey = q[3] - q[1];
+  const fx = q[6] - q[0], fy = q[7] - q[1];
+  const gx = q[0] - q[2] + q[4] - q[6], gy = q[1] - q[3] + q[5] - q[7];
+  const hx = px - q[0], hy = py - q[1];
+  const k2 = gx * fy - gy * fx;
+  const k1 = ex * fy - ey * fx + hx * gy - hy * gx;
+  const k0 = hx * ey - hy * ex;
+  const uOf = (v) => {
+    const dx = ex + gx * v;
+    const dy = ey + gy * v;
+    return Math.abs(dx) > Math.abs(dy) ? (hx - fx * v) / dx : (hy - fy * v) / dy;
+  };
+  const inside = (u, v) => u >= 0 && u <= 1 && v >= 0 && v <= 1;
+  if (Math.abs(k2) < 1e-9) {
+    if (Math.abs(k1) < 1e-9) return false;
+    uv.v = -k0 / k1;
+    uv.u = uOf(uv.v);
+    return inside(uv.u, uv.v);
+  }
+  const w = k1 * k1 - 4 * k0 * k2;
+  if (w < 0) return false;
+  const root = Math.sqrt(w);
+  for (const v of [(-k1 - root) / (2 * k2), (-k1 + root) / (2 * k2)]) {
+    const u = uOf(v);
+    if (inside(u, v)) {
+      uv.u = u;
+      uv.v = v;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Each effect: its parameters, the parameter naming its picture, and
+// `start(ctx, picture, mouse, out)` returning { step(n), render(out, src), overlay?(g) } over
+// applet-sized pixels (`out` is the buffer drawn each frame, kept between frames).
+const EFFECTS = {
+  // The picture turns around its vertical axis, in perspective; its back shows mirrored.
+  ImageAxisRotation: {
+    params: { pause: P.int(20), image_name: P.text() },
+    image: 'image_name',
+    start(ctx) {
+      const { width, height } = ctx;
+      const cx = width / 2;
+      const cy = height / 2;
+      const eye = 2 * Math.max(width, height);
+      let angle = 0;
+      return {
+        step(n) {
+          angle = (angle + n * TURN_PER_STEP) % (2 * Math.PI);
+        },
+        render(out, src) {
+          out.fill(0);
+          const cos = Math.cos(angle);
+          const sin = Math.sin(angle);
+          const shade = 0.55 + 0.45 * Math.abs(cos);
+          for (let x = 0; x < width; x++) {
+            const xr = x + 0.5 - cx;
+            const den = eye * cos - xr * sin;
+            if (Math.abs(den) < 1e-6) continue;
+            const u = (xr * eye) / den;
+            if (Math.abs(u) >= cx) continue;
+            const depth = eye + u * sin;
+            if (depth <= 0) continue;
+            const scale = eye / depth;
+            const sx = Math.floor(u + cx);
+            const top = Math.max(0, Math.ceil(cy - cy * scale));
+            const bottom = Math.min(height, Math.floor(cy + cy * scale));
+            for (let y = top; y < bottom; y++) {
+              const sy = Math.floor((y + 0.5 - cy) / scale + cy);
+              if (sy < 0 || sy >= height) continue;
+              const o = (y * width + x) * 4;
+              const s = (sy * width + sx) * 4;
+              out[o] = src[s] * shade;
+              out[o + 1] = src[s + 1] * shade;
+              out[o + 2] = src[s + 2] * shade;
+              out[o + 3] = src[s + 3];
+            }
+          }
+        },
+      };
+    },
+  },
+
+  // A lens in the middle whose radius and convexity grow and shrink, each at its own step.
+  ImageConvex: {
+    params: { pause: P.int(20), radiusstep: P.int(5), convexstep: P.int(50), image_name: P.text() },
+    image: 'image_name',
+    start(ctx) {
+      const { width, height } = ctx;
+      const p = ctx.params;
+      const reach = Math.min(width, height) / 2;
+      const radius = new Bouncer(0, Math.min(p.radiusstep, reach), 0, reach);
+      const convexity = new Bouncer(0, Math.min(p.convexstep, CONVEXITY_MAX), 0, CONVEXITY_MAX);
+      return {
+        step(n) {
+          radius.step(n);
+          convexity.step(n);
+        },
+        render(out, src) {
+          const c = convexity.value;
+          lens(out, src, width, height, width / 2, height / 2, radius.value, c / (c + 50));
+        },
+      };
+    },
+  },
+
+  // A lens of fixed radius and convexity that follows the pointer and wanders while it is away.
+  ImageConvex2: {
+    params: { pause: P.int(20), radius: P.int(30), convexity: P.int(40), image_name: P.text() },
+    image: 'image_name',
+    start(ctx, picture, mouse) {
+      const { width, height } = ctx;
+      const r = Math.min(ctx.params.radius, Math.hypot(width, height));
+      const strength = ctx.params.convexity / (ctx.params.convexity + 10);
+      const where = tracker(ctx, mouse, 0.5);
+      return {
+        step: (n) => where.step(n),
+        render(out, src) {
+          lens(out, src, width, height, where.pos.x, where.pos.y, r, strength);
+        },
+      };
+    },
+  },
+
+  // The four corners move along the diagonals, each between the centre (1) and the applet's
+  // corner (100), turning back at the ends; the picture is stretched over the four of them.
+  ImageExtend: {
+    params: {
+      pause: P.int(20),
+      topleftcorner: P.int(1, { max: 100 }),
+      toprightcorner: P.int(100, { max: 100 }),
+      bottomrightcorner: P.int(1, { max: 100 }),
+      bottomleftcorner: P.int(100, { max: 100 }),
+      topleftstep: P.int(5, { min: -50, max: 50 }),
+      toprightstep: P.int(-10, { min: -50, max: 50 }),
+      bottomrightstep: P.int(5, { min: -50, max: 50 }),
+      bottomleftstep: P.int(-10, { min: -50, max: 50 }),
+      image_name: P.text(),
+    },
+    image: 'image_name',
+    start(ctx) {
+      const { width, height } = ctx;
+      const p = ctx.params;
+      const names = ['topleft', 'topright', 'bottomright', 'bottomleft'];
+      const ends = [[0, 0], [width, 0], [width, height], [0, height]];
+      const corners = names.map((n) => new Bouncer(p[`${n}corner`], p[`${n}step`], 1, 100));
+      const quad = new Float64Array(8);
+      const uv = { u: 0, v: 0 };
+      return {
+        step(n) {
+          for (const corner of corners) corner.step(n);
+        },
+        render(out, src) {
+          out.fill(0);
+          corners.forEach((corner, i) => {
+            const t = corner.value / 100;
+            quad[2 * i] = width / 2 + (ends[i][0] - width / 2) * t;
+            quad[2 * i + 1] = height / 2 + (ends[i][1] - height / 2) * t;
+          });
+          const x0 = Math.max(0, Math.floor(Math.min(quad[0], quad[2], quad[4], quad[6])));
+          const x1 = Math.min(width, Math.ceil(Math.max(quad[0], quad[2], quad[4], quad[6])));
+          const y0 = Math.max(0, Math.floor(Math.min(quad[1], quad[3], quad[5], quad[7])));
+          const y1 = Math.min(height, Math.ceil(Math.max(quad[1], quad[3], quad[5], quad[7])));
+          for (let y = y0; y < y1; y++) {
+            for (let x = x0; x < x1; x++) {
+              if (!unmapQuad(quad, x + 0.5, y + 0.5, uv)) continue;
+              const sx = Math.min(width - 1, Math.floor(uv.u * width));
+              const sy = Math.min(height - 1, Math.floor(uv.v * height));
+              copyPixel(out, (y * width + x) * 4, src, (sy * width + sx) * 4);
+            }
+          }
+        },
+      };
+    },
+  },
+
+  // A soft spot of light that glides after the pointer; its radius breathes between half and
+  // all of the light radius, by the radius step.
+  ImageLight: {
+    params: { pause: P.int(50), light_rad: P.int(50), light_step: P.int(10), image_name: P.text(), color: P.color('#FFFFFF') },
+    image: 'image_name',
+    start(ctx, picture, mouse) {
+      const { width, height } = ctx;
+      const full = Math.min(ctx.params.light_rad, Math.hypot(width, height));
+      const radius = new Bouncer(full, -ctx.params.light_step, full / 2, full);
+      const tint = tintOf(ctx.params.color);
+      const dark = darkened(picture.pixels);
+      const where = tracker(ctx, mouse, 0.3);
+      return {
+        step(n) {
+          radius.step(n);
+          where.step(n);
+        },
+        render(out, src) {
+          out.set(dark);
+          light(out, src, width, height, where.pos.x, where.pos.y, radius.value, radius.value, tint);
+        },
+      };
+    },
+  },
+
+  // A round, sharp-edged light right under the pointer; away from it, the light bounces around.
+  ImageLight2: {
+    params: { pause: P.int(50), radius: P.int(50), image_name: P.text(), color: P.color('#FFFFFF') },
+    image: 'image_name',
+    start(ctx, picture, mouse) {
+      const { width, height } = ctx;
+      const r = Math.min(ctx.params.radius, Math.hypot(width, height));
+      const tint = tintOf(ctx.params.color);
+      const dark = darkened(picture.pixels);
+      const bx = new Bouncer(width / 3, Math.max(1, width / 90), 0, width);
+      const by = new Bouncer(height / 4, Math.max(1, height / 70), 0, height);
+      return {
+        step(n) {
+          if (mouse.inside) {
+            bx.value = mouse.x;
+            by.value = mouse.y;
+          } else {
+            bx.step(n);
+            by.step(n);
+          }
+        },
+        render(out, src) {
+          out.set(dark);
+          const x = mouse.inside ? mouse.x : bx.value;
+          const y = mouse.inside ? mouse.y : by.value;
+          light(out, src, width, height, x, y, r, 2, tint);
+        },
+      };
+    },
+  },
+
+  // A light scans the picture row after row and leaves it uncovered; the next pass covers it
+  // again, and so on.
+  ScanImage: {
+    params: { pause: P.int(50), r_lim: P.int(100), r_step: P.int(10), image: P.text() },
+    image: 'image',
+    start(ctx, picture, mouse, out) {
+      const { width, height } = ctx;
+      const r = Math.max(2, Math.min(ctx.params.r_lim, Math.max(width, height)));
+      const speed = Math.min(ctx.params.r_step, width + r);
+      const gap = 1.5 * r;
+      const rows = Math.max(1, Math.ceil((height + r / 2) / gap));
+      const rowLength = width + r;
+      const glow = glowSprite(r);
+      const pos = { x: -r / 2, y: r / 2 };
+      let travelled = 0;
+      let uncovering = true;
+      const place = (d) => {
+        const row = Math.floor(d / rowLength);
+        const along = d - row * rowLength;
+        pos.y = r / 2 + row * gap;
+        pos.x = row % 2 === 0 ? along - r / 2 : width + r / 2 - along;
+      };
+      return {
+        step(n) {
+          for (let i = 0; i < n; i++) {
+            travelled += speed;
+            if (travelled >= rows * rowLength) {
+              travelled = 0;
+              uncovering = !uncovering;
+            }
+            place(travelled);
+            disc(out, uncovering ? picture.pixels : null, width, height, pos.x, pos.y, r);
+          }
+        },
+        render() {},
+        overlay(g) {
+          g.save();
+          g.globalCompositeOperation = 'lighter';
+          g.drawImage(glow, Math.round(pos.x - r), Math.round(pos.y - r));
+          g.restore();
+        },
+      };
+    },
+  },
+};
+
+// Copies the disc of radius r at (cx, cy) from src, or clears it when src is null.
+function disc(out, src, width, height, cx, cy, r) {
+  const r2 = r * r;
+  const y0 = Math.max(0, Math.floor(cy - r));
+  const y1 = Math.min(height - 1, Math.ceil(cy + r));
+  for (let y = y0; y <= y1; y++) {
+    const dy = y + 0.5 - cy;
+    const half = Math.sqrt(Math.max(0, r2 - dy * dy));
+    const x0 = Math.max(0, Math.ceil(cx - half - 0.5));
+    const x1 = Math.min(width, Math.floor(cx + half + 0.5));
+    if (x1 <= x0) continue;
+    const a = (y * width + x0) * 4;
+    const b = (y * width + x1) * 4;
+    if (src) out.set(src.subarray(a, b), a);
+    else out.fill(0, a, b);
+  }
+}
+
+function glowSprite(r) {
+  const canvas = document.createElement('canvas');
+  canvas.width = canvas.height = Math.ceil(2 * r);
+  const g = canvas.getContext('2d');
+  const gradient = g.createRadialGradient(r, r, 0, r, r, r);
+  gradient.addColorStop(0, 'rgba(255,255,255,0.55)');
+  gradient.addColorStop(1, 'rgba(255,255,255,0)');
+  g.fillStyle = gradient;
+  g.fillRect(0, 0, canvas.width, canvas.height);
+  return canvas;
+}
+
+for (const [kind, effect] of Object.entries(EFFECTS)) {
+  registerKind(kind, {
+    params: effect.params,
+    async create(ctx) {
+      const picture = await loadPicture(ctx, ctx.params[effect.image]);
+      if (!picture) return { draw() {} };
+      const { image, x, y, w, h } = picture.place;
+      // A page opened from the disk cannot read its own pictures: show the picture as it is.
+      if (!picture.pixels) return { draw: (g) => g.drawImage(image, x, y, w, h) };
+      const mouse = { inside: false, x: 0, y: 0 };
+      const surface = new Surface(ctx.width, ctx.height);
+      const run = effect.start(ctx, picture, mouse, surface.data);
+      return {
+        pause: ctx.params.pause,
+        step: (n) => run.step(n),
+        draw(g) {
+          run.render(surface.data, picture.pixels);
+          surface.present(g);
+          run.overlay?.(g);
+        },
+        pointer: (type, px, py) => track(mouse, type, px, py),
+      };
+    },
+  });
+}
+
+function track(mouse, type, x, y) {
+  if (type === 'leave') mouse.inside = false;
+  else if (type === 'enter' || type === 'move' || type === 'down') {
+    mouse.inside = true;
+    mouse.x = x;
+    mouse.y = y;
+  }
+}
+
+// --- Sprites: a picture at its own size over the background.
+
+// The sprite waves in both directions; "ondulation" is the number of waves across it.
+registerKind('Deformation', {
+  params: { pause: P.int(20), amplitude: P.int(3, { max: 100 }), ondulation: P.int(2, { max: 100 }), sprite: P.text() },
+  async create(ctx) {
+    const sprite = await loadSprite(ctx, ctx.params.sprite);
+    if (!sprite) return { draw() {} };
+    const { image, w, h } = sprite;
+    const x = Math.round((ctx.width - w) / 2);
+    const y = Math.round((ctx.height - h) / 2);
+    const src = ctx.imagePixels(image)?.data;
+    if (!src) return { draw: (g) => g.drawImage(image, x, y) };
+    const a = Math.min(ctx.params.amplitude, Math.max(w, h));
+    const waves = 2 * Math.PI * ctx.params.ondulation;
+    const surface = new Surface(w + 2 * a, h + 2 * a);
+    const shiftX = new Int32Array(h + 2 * a);
+    const shiftY = new Int32Array(w + 2 * a);
+    let phase = 0;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        phase = (phase + n * WAVE_PER_STEP) % (2 * Math.PI);
+      },
+      draw(g) {
+        const W = w + 2 * a;
+        const H = h + 2 * a;
+        for (let j = 0; j < H; j++) shiftX[j] = Math.round(a * Math.sin((waves * j) / h + phase));
+        for (let i = 0; i < W; i++) shiftY[i] = Math.round(a * Math.sin((waves * i) / w + 1.3 * phase));
+        const out = surface.data;
+        for (let j = 0; j < H; j++) {
+          for (let i = 0; i < W; i++) {
+            const sx = i - a - shiftX[j];
+            const sy = j - a - shiftY[i];
+            const o = (j * W + i) * 4;
+            if (sx < 0 || sy < 0 || sx >= w || sy >= h) out[o + 3] = 0;
+            else copyPixel(out, o, src, (sy * w + sx) * 4);
+          }
+        }
+        surface.present(g, x - a, y - a);
+      },
+    };
+  },
+});
+
+// The sprite glides after the pointer; away from the applet it stays where it is, or hides.
+registerKind('ImagePointer', {
+  params: { pause: P.int(50), image: P.text(), out_visible: P.choice(['yes', 'no'], 'yes') },
+  async create(ctx) {
+    const sprite = await loadSprite(ctx, ctx.params.image);
+    if (!sprite) return { draw() {} };
+    const mouse = { inside: false, x: 0, y: 0 };
+    const pos = { x: ctx.width / 2, y: ctx.height / 2 };
+    const outVisible = ctx.params.out_visible === 'yes';
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        if (mouse.inside) follow(pos, mouse, 0.2, n);
+      },
+      draw(g) {
+        if (mouse.inside || outVisible) g.drawImage(sprite.image, Math.round(pos.x - sprite.w / 2), Math.round(pos.y - sprite.h / 2));
+      },
+      pointer(type, px, py) {
+        track(mouse, type, px, py);
+        if (type === 'leave') ctx.invalidate();
+      },
+    };
+  },
+});
+}
+// --- kinds/polygons.js
+{
+// Line drawings built up frame by frame: a polygon turning and shrinking into a spiral, or a fan
+// of triangles each filled with smaller and smaller turned copies of itself. A finished drawing
+// stays for the pause between drawings, then the next one starts on a clean area.
+
+
+const POLYGONS = '0';
+const TRIANGLES = '1';
+// A polygon's last outline is this fraction of its first.
+const SPIRAL_END = 0.15;
+
+const between = (low, high) => low + Math.floor(Math.random() * (high - low + 1));
+
+// Frames of one drawing: each call of next() strokes one more outline on g; false when done.
+function polygonDrawing(width, height, order, angleStep) {
+  const sides = order;
+  const frames = Math.min(360, Math.ceil(360 / angleStep));
+  const shrink = SPIRAL_END ** (1 / frames);
+  const cx = width * (0.35 + Math.random() * 0.3);
+  const cy = height * (0.35 + Math.random() * 0.3);
+  let radius = Math.min(width, height) * (0.3 + Math.random() * 0.15);
+  let angle = Math.random() * 2 * Math.PI;
+  let drawn = 0;
+  return (g) => {
+    g.beginPath();
+    for (let k = 0; k <= sides; k++) {
+      const a = angle + (k * 2 * Math.PI) / sides;
+      const x = cx + radius * Math.cos(a);
+      const y = cy + radius * Math.sin(a);
+      if (k === 0) g.moveTo(x, y);
+      else g.lineTo(x, y);
+    }
+    g.stroke();
+    angle += (angleStep * Math.PI) / 180;
+    radius *= shrink;
+    return ++drawn < frames;
+  };
+}
+
+// Triangles share the centre and fan out to a circle; each copy moves every corner 1/coefficient
+// of the way along its side, neighbours turning opposite ways.
+function triangleDrawing(width, height, count, coefficient, repetitions) {
+  const cx = width / 2;
+  const cy = height / 2;
+  const radius = Math.min(width, height) * 0.47;
+  const start = Math.random() * 2 * Math.PI;
+  const corners = new Float64Array(count * 6);
+  const moved = new Float64Array(6);
+  for (let t = 0; t < count; t++) {
+    const a = start + (t * 2 * Math.PI) / count;
+    const b = start + ((t + 1) * 2 * Math.PI) / count;
+    corners.set([cx, cy, cx + radius * Math.cos(a), cy + radius * Math.sin(a), cx + radius * Math.cos(b), cy + radius * Math.sin(b)], t * 6);
+  }
+  let drawn = 0;
+  return (g) => {
+    g.beginPath();
+    for (let t = 0; t < count; t++) {
+      const o = t * 6;
+      g.moveTo(corners[o], corners[o + 1]);
+      g.lineTo(corners[o + 2], corners[o + 3]);
+      g.lineTo(corners[o + 4], corners[o + 5]);
+      g.closePath();
+      const turn = t % 2 === 0 ? 1 : 2;
+      for (let k = 0; k < 3; k++) {
+        const next = o + ((k + turn) % 3) * 2;
+        moved[k * 2] = corners[o + k * 2] + (corners[next] - corners[o + k * 2]) / coefficient;
+        moved[k * 2 + 1] = corners[o + k * 2 + 1] + (corners[next + 1] - corners[o + k * 2 + 1]) / coefficient;
+      }
+      corners.set(moved, o);
+    }
+    g.stroke();
+    return ++drawn <= repetitions;
+  };
+}
+
+registerKind('Polygons', {
+  params: {
+    pause: P.int(10),
+    pause2: P.int(1000),
+    mode: P.choice(['0', '1', '2'], POLYGONS),
+    // 0 (or nothing) picks the order, or the number of triangles, at random for each drawing.
+    order: P.int(0, { min: 0, max: 1000 }),
+    order_max: P.int(10, { min: 2, max: 1000 }),
+    step: P.int(4, { max: 360 }),
+    triangles_number: P.int(0, { min: 0, max: 1000 }),
+    triangles_number_max: P.int(10, { min: 4, max: 1000 }),
+    coefficient: P.int(15, { max: 1000 }),
+    repetitions_number: P.int(15, { max: 10000 }),
+    color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    const layer = document.createElement('canvas');
+    layer.width = ctx.width;
+    layer.height = ctx.height;
+    const lg = layer.getContext('2d');
+    lg.strokeStyle = p.color;
+    lg.lineWidth = 1;
+    let next = null;
+    let wait = 0;
+    function newDrawing() {
+      lg.clearRect(0, 0, ctx.width, ctx.height);
+      const effect = p.mode === '2' ? (Math.random() < 0.5 ? POLYGONS : TRIANGLES) : p.mode;
+      if (effect === POLYGONS) {
+        const order = p.order >= 2 ? p.order : between(2, p.order_max);
+        next = polygonDrawing(ctx.width, ctx.height, order, p.step);
+      } else {
+        const count = p.triangles_number >= 1 ? p.triangles_number : between(4, p.triangles_number_max);
+        next = triangleDrawing(ctx.width, ctx.height, count, p.coefficient, p.repetitions_number);
+      }
+    }
+    newDrawing();
+    return {
+      pause: p.pause,
+      step(n) {
+        for (let i = 0; i < n; i++) {
+          if (next && !next(lg)) [next, wait] = [null, p.pause2];
+          else if (!next && (wait -= p.pause) <= 0) newDrawing();
+        }
+      },
+      draw(g) {
+        g.drawImage(layer, 0, 0);
+      },
+    };
+  },
+});
+}
 // --- kinds/stars.js
 {
 // A flight through a field of stars: stars leave the centre and speed up towards the edges.
@@ -831,6 +1681,686 @@ registerKind('Stars', {
       pause,
       step: (n) => field.step(n),
       draw: (g) => field.draw(g, color),
+    };
+  },
+});
+}
+// --- kinds/starstext.js
+{
+// A flight through stars with a text in front: the text zooms in and out (StarsText), or its
+// letters land one by one before the whole text goes away (StarsText2). Both may show a bar at
+// the bottom that sets the animation speed.
+
+
+const HOLD_MS = 1500;
+const REST_MS = 400;
+const BAR_HEIGHT = 10;
+// The bar sets the speed from a quarter of the page's speed to four times it.
+const SPEED_RANGE = 4;
+
+// Stars leave the centre of the area and speed up towards its edges.
+function starField(width, height, count, meanStep) {
+  const reach = Math.hypot(width, height) / 2;
+  const dx = new Float32Array(count);
+  const dy = new Float32Array(count);
+  const r = new Float32Array(count);
+  const speed = new Float32Array(count);
+  const launch = (i, anywhere) => {
+    const angle = Math.random() * 2 * Math.PI;
+    dx[i] = Math.cos(angle);
+    dy[i] = Math.sin(angle);
+    r[i] = reach * (anywhere ? Math.random() : 0.05 + Math.random() * 0.1);
+    speed[i] = (0.5 + Math.random()) * meanStep;
+  };
+  for (let i = 0; i < count; i++) launch(i, true);
+  return {
+    step(n) {
+      for (let k = 0; k < n; k++) {
+        for (let i = 0; i < count; i++) {
+          r[i] += speed[i] * (0.25 + (1.5 * r[i]) / reach);
+          if (r[i] > reach) launch(i, false);
+        }
+      }
+    },
+    draw(g) {
+      const cx = width / 2;
+      const cy = height / 2;
+      for (let i = 0; i < count; i++) {
+        const near = r[i] / reach;
+        const size = near < 0.3 ? 1 : near < 0.7 ? 2 : 3;
+        g.fillRect(Math.round(cx + dx[i] * r[i]), Math.round(cy + dy[i] * r[i]), size, size);
+      }
+    },
+  };
+}
+
+// The speed bar: pressing or dragging on it changes the pause; a click there is not a click on
+// the applet's link.
+function speedBar(ctx, basePause, enabled) {
+  const top = ctx.height - BAR_HEIGHT;
+  let position = 0.5;
+  let dragging = false;
+  const inside = (y) => enabled && y >= top;
+  const yOf = (event) => {
+    const box = ctx.canvas.getBoundingClientRect();
+    return ((event.clientY - box.top) * ctx.height) / (box.height || 1);
+  };
+  if (enabled) {
+    ctx.canvas.addEventListener('click', (event) => {
+      if (inside(yOf(event))) event.stopImmediatePropagation();
+    }, { capture: true });
+  }
+  const bar = {
+    areaHeight: enabled ? top : ctx.height,
+    get pause() {
+      return Math.max(1, Math.round(basePause / SPEED_RANGE ** (2 * position - 1)));
+    },
+    pointer(type, x, y, event) {
+      if (!enabled) return;
+      if (type === 'down' && inside(y)) {
+        dragging = true;
+        ctx.canvas.setPointerCapture?.(event.pointerId);
+      } else if (type === 'up' || type === 'leave') {
+        dragging = false;
+        return;
+      }
+      if (dragging && (type === 'down' || type === 'move')) {
+        position = Math.min(1, Math.max(0, x / ctx.width));
+        ctx.invalidate();
+      }
+    },
+    draw(g) {
+      if (!enabled) return;
+      g.fillStyle = '#404040';
+      g.fillRect(0, top, ctx.width, BAR_HEIGHT);
+      const knob = Math.max(6, Math.round(ctx.width / 12));
+      g.fillStyle = '#C0C0C0';
+      g.fillRect(Math.round(position * (ctx.width - knob)), top + 1, knob, BAR_HEIGHT - 2);
+    },
+  };
+  return bar;
+}
+
+// Where each letter of the text lands: lines centred one under the other in the area.
+function lettersLayout(g, lines, height, width, areaHeight) {
+  const pitch = Math.round(height * 1.2);
+  const top = (areaHeight - (lines.length - 1) * pitch) / 2;
+  const letters = [];
+  lines.forEach((line, row) => {
+    const lineLeft = (width - g.measureText(line).width) / 2;
+    let prefix = '';
+    for (const ch of line) {
+      const x = lineLeft + g.measureText(prefix).width;
+      prefix += ch;
+      letters.push({ ch, x, y: top + row * pitch, w: g.measureText(ch).width, blank: ch.trim() === '' });
+    }
+  });
+  return letters;
+}
+
+// What is drawn next comes out scaled by `scale` about (cx, cy), until g.resetTransform().
+function scaleAbout(g, scale, cx, cy) {
+  g.setTransform(scale, 0, 0, scale, cx * (1 - scale), cy * (1 - scale));
+}
+
+const STAR_PARAMS = {
+  pause: P.int(50),
+  number: P.int(100, { max: 20000 }),
+  step_mean: P.int(({ width }) => Math.max(1, Math.round(width / 10))),
+  text_height: P.int(10, { max: 2000 }),
+  height_step: P.int(2, { max: 4096 }),
+  height_step2: P.int(2, { max: 4096 }),
+  star_color: P.color('#FFFFFF'),
+  scrollbar: P.choice(['true', 'false'], 'false'),
+};
+
+// What both kinds share: the stars, the speed bar, the font and the colour.
+function starsStage(ctx) {
+  const p = ctx.params;
+  const bar = speedBar(ctx, p.pause, p.scrollbar === 'true');
+  const stars = starField(ctx.width, bar.areaHeight, p.number, p.step_mean);
+  const font = `bold ${p.text_height}px sans-serif`;
+  ctx.g.font = font;
+  const letters = lettersLayout(ctx.g, p.text.split('#'), p.text_height, ctx.width, bar.areaHeight);
+  return {
+    bar,
+    stars,
+    letters,
+    centre: [ctx.width / 2, bar.areaHeight / 2],
+    begin(g) {
+      g.fillStyle = p.star_color;
+      stars.draw(g);
+      g.font = font;
+      g.textBaseline = 'middle';
+    },
+  };
+}
+
+registerKind('StarsText', {
+  params: { ...STAR_PARAMS, text: P.text('StarsText') },
+  create(ctx) {
+    const { text_height: height, height_step: inStep, height_step2: outStep } = ctx.params;
+    const stage = starsStage(ctx);
+    const [cx, cy] = stage.centre;
+    let phase = 'in';
+    let size = 0;
+    let wait = 0;
+    function advance(pause) {
+      if (phase === 'in') {
+        size = Math.min(height, size + inStep);
+        if (size === height) [phase, wait] = ['hold', HOLD_MS];
+      } else if (phase === 'out') {
+        size = Math.max(0, size - outStep);
+        if (size === 0) [phase, wait] = ['rest', REST_MS];
+      } else {
+        wait -= pause;
+        if (wait <= 0) phase = phase === 'hold' ? 'out' : 'in';
+      }
+    }
+    return {
+      get pause() {
+        return stage.bar.pause;
+      },
+      step(n) {
+        stage.stars.step(n);
+        for (let i = 0; i < n; i++) advance(stage.bar.pause);
+      },
+      draw(g) {
+        stage.begin(g);
+        if (size > 0) {
+          scaleAbout(g, size / height, cx, cy);
+          for (const letter of stage.letters) g.fillText(letter.ch, letter.x, letter.y);
+          g.resetTransform();
+        }
+        stage.bar.draw(g);
+      },
+      pointer: stage.bar.pointer,
+    };
+  },
+});
+
+registerKind('StarsText2', {
+  params: {
+    ...STAR_PARAMS,
+    letters_height: P.int(({ height }) => height, { max: 4096 }),
+    text: P.text('StarsText2'),
+  },
+  create(ctx) {
+    const { text_height: height, height_step: landStep, height_step2: awayStep, letters_height: startHeight } = ctx.params;
+    const stage = starsStage(ctx);
+    const letters = stage.letters;
+    const [cx, cy] = stage.centre;
+    // Letters before `landed` are in place; the next one falls from its initial height.
+    let phase = 'land';
+    let landed = 0;
+    let size = Math.max(height, startHeight);
+    let wait = 0;
+    const skipBlanks = () => {
+      while (landed < letters.length && letters[landed].blank) landed++;
+    };
+    skipBlanks();
+    function advance(pause) {
+      if (phase === 'land') {
+        if (landed === letters.length) {
+          [phase, wait] = ['hold', HOLD_MS];
+          return;
+        }
+        size = Math.max(height, size - landStep);
+        if (size > height) return;
+        landed++;
+        skipBlanks();
+        size = Math.max(height, startHeight);
+      } else if (phase === 'away') {
+        size = Math.max(0, size - awayStep);
+        if (size === 0) [phase, wait] = ['rest', REST_MS];
+      } else {
+        wait -= pause;
+        if (wait > 0) return;
+        if (phase === 'hold') [phase, size] = ['away', height];
+        else [phase, landed, size] = ['land', 0, Math.max(height, startHeight)];
+        skipBlanks();
+      }
+    }
+    const paintLanded = (g) => {
+      for (let i = 0; i < landed; i++) g.fillText(letters[i].ch, letters[i].x, letters[i].y);
+    };
+    return {
+      get pause() {
+        return stage.bar.pause;
+      },
+      step(n) {
+        stage.stars.step(n);
+        for (let i = 0; i < n; i++) advance(stage.bar.pause);
+      },
+      draw(g) {
+        stage.begin(g);
+        if (phase === 'away') scaleAbout(g, size / height, cx, cy);
+        if (phase !== 'rest') paintLanded(g);
+        const falling = letters[landed];
+        if (phase === 'land' && falling) {
+          scaleAbout(g, size / height, falling.x + falling.w / 2, falling.y);
+          g.fillText(falling.ch, falling.x, falling.y);
+        }
+        g.resetTransform();
+        stage.bar.draw(g);
+      },
+      pointer: stage.bar.pointer,
+    };
+  },
+});
+}
+// --- kinds/text.js
+{
+// Text effects: colors running through a text, the date, a flickering text, lines scrolling up or
+// down, a text typed line by line, a waving text, a text of letters cut from an image, and a
+// message scrolling in the tab's title.
+
+
+// A text's box: its left and top from the offsets, centred where an offset is left out.
+function textBox(ctx, boxWidth, boxHeight, left, top) {
+  return {
+    x: left ?? Math.round((ctx.width - boxWidth) / 2),
+    y: top ?? Math.round((ctx.height - boxHeight) / 2),
+  };
+}
+
+function fontOf(height, bold = true) {
+  return `${bold ? 'bold ' : ''}${height}px sans-serif`;
+}
+
+// A centred text too wide for the applet is made smaller until it fits; one placed by its
+// offset keeps its height. Leaves the chosen font set on g and returns its height.
+function fittedHeight(ctx, texts, height, placed) {
+  const g = ctx.g;
+  g.font = fontOf(height);
+  if (placed) return height;
+  const widest = Math.max(...texts.map((text) => g.measureText(text).width));
+  const room = ctx.width - 4;
+  if (widest <= room) return height;
+  const smaller = Math.max(1, Math.floor((height * room) / widest));
+  g.font = fontOf(smaller);
+  return smaller;
+}
+
+// Left edge of every letter and the whole width, measured once with the font set on g.
+function letterLayout(g, text) {
+  const letters = Array.from(text);
+  const lefts = new Float32Array(letters.length);
+  let prefix = '';
+  for (let i = 0; i < letters.length; i++) {
+    lefts[i] = g.measureText(prefix).width;
+    prefix += letters[i];
+  }
+  return { letters, lefts, width: g.measureText(text).width };
+}
+
+// Split at "#", the new-line mark of the text fields.
+function linesOf(text) {
+  return text.split('#');
+}
+
+// Hue wheel as ready color strings, so no color string is built per frame.
+const HUES = Array.from({ length: 120 }, (_, i) => `hsl(${i * 3} 100% 55%)`);
+
+registerKind('CyclingColorsText', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    width_shift: P.int(null, { min: 0, max: 4096 }),
+    pause: P.int(100),
+    text: P.text('CyclingColorsText'),
+  },
+  create(ctx) {
+    const { text } = ctx.params;
+    const height = fittedHeight(ctx, [text], ctx.params.text_height, ctx.params.width_shift !== null);
+    const font = fontOf(height);
+    const layout = letterLayout(ctx.g, text);
+    const box = textBox(ctx, layout.width, height, ctx.params.width_shift, ctx.params.height_shift);
+    let phase = 0;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        phase = (phase + n * 2) % HUES.length;
+      },
+      draw(g) {
+        g.font = font;
+        g.textBaseline = 'middle';
+        const y = box.y + height / 2;
+        for (let i = 0; i < layout.letters.length; i++) {
+          g.fillStyle = HUES[(phase + i * 6) % HUES.length];
+          g.fillText(layout.letters[i], box.x + layout.lefts[i], y);
+        }
+      },
+    };
+  },
+});
+
+registerKind('DateText', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    width_shift: P.int(null, { min: 0, max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const { text_height: wanted, text_color: color } = ctx.params;
+    const dateFormat = new Intl.DateTimeFormat(undefined, { dateStyle: 'full' });
+    const timeFormat = new Intl.DateTimeFormat(undefined, { timeStyle: 'medium' });
+    let date = '';
+    let time = '';
+    let stamp = -1;
+    const read = () => {
+      const now = Date.now();
+      const second = Math.floor(now / 1000);
+      if (second === stamp) return false;
+      stamp = second;
+      date = dateFormat.format(now);
+      time = timeFormat.format(now);
+      return true;
+    };
+    read();
+    // Measured on a long date so that the size does not change from day to day.
+    const sample = new Date(2000, 8, 27, 22, 58, 58);
+    const height = fittedHeight(ctx, [dateFormat.format(sample), timeFormat.format(sample)], wanted, ctx.params.width_shift !== null);
+    const font = fontOf(height);
+    const lineHeight = Math.round(height * 1.25);
+    return {
+      // The clock is read a few times a second so that seconds are not skipped.
+      pause: 250,
+      step: read,
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        const width = Math.max(g.measureText(date).width, g.measureText(time).width);
+        const box = textBox(ctx, width, height + lineHeight, ctx.params.width_shift, ctx.params.height_shift);
+        const centred = ctx.params.width_shift === null;
+        g.textAlign = centred ? 'center' : 'left';
+        const x = centred ? box.x + width / 2 : box.x;
+        g.fillText(date, x, box.y + height / 2);
+        g.fillText(time, x, box.y + lineHeight + height / 2);
+        g.textAlign = 'left';
+      },
+    };
+  },
+});
+
+registerKind('Flickering', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    width_shift: P.int(null, { min: 0, max: 4096 }),
+    pause: P.int(500),
+    text: P.text('Flickering'),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const random = Math.random;
+    const { text, text_color: color } = ctx.params;
+    const height = fittedHeight(ctx, [text], ctx.params.text_height, ctx.params.width_shift !== null);
+    const font = fontOf(height);
+    const width = ctx.g.measureText(text).width;
+    const box = textBox(ctx, width, height, ctx.params.width_shift, ctx.params.height_shift);
+    let light = 1;
+    let sway = 0;
+    return {
+      pause: ctx.params.pause,
+      step() {
+        // A flame mostly burns bright, wavers a little and now and then nearly goes out.
+        light = random() < 0.12 ? 0.15 + random() * 0.25 : 0.6 + random() * 0.4;
+        sway = Math.round((random() - 0.5) * 2);
+      },
+      draw(g) {
+        g.save();
+        g.font = font;
+        g.textBaseline = 'middle';
+        g.fillStyle = color;
+        g.shadowColor = color;
+        g.shadowBlur = Math.max(2, height / 3) * light;
+        g.globalAlpha = light;
+        g.fillText(text, box.x + sway, box.y + height / 2);
+        g.restore();
+      },
+    };
+  },
+});
+
+registerKind('ScrollUpDown', {
+  params: {
+    text_height: P.int(20, { max: 2000 }),
+    width_shift: P.int(10, { min: 0, max: 4096 }),
+    pause: P.int(100),
+    text: P.text('ScrollUpDown'),
+    height_space: P.int(15, { min: 0, max: 4096 }),
+    text_step: P.int(2, { max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+    direction: P.choice(['up', 'down'], 'up'),
+  },
+  create(ctx) {
+    const { text_height: height, height_space: space, text_step: step, text_color: color } = ctx.params;
+    const lines = linesOf(ctx.params.text);
+    const pitch = height + space;
+    const block = lines.length * pitch - space;
+    const up = ctx.params.direction === 'up';
+    const font = fontOf(height, false);
+    // Top of the block: it comes in at one edge and leaves by the other, then comes in again.
+    let top = up ? ctx.height : -block;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        top += up ? -n * step : n * step;
+        if (up && top + block < 0) top = ctx.height;
+        if (!up && top > ctx.height) top = -block;
+      },
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        for (let i = 0; i < lines.length; i++) {
+          const y = top + i * pitch;
+          if (y + height >= 0 && y <= ctx.height) g.fillText(lines[i], ctx.params.width_shift, y + height / 2);
+        }
+      },
+    };
+  },
+});
+
+registerKind('TextStream', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(0, { min: 0, max: 4096 }),
+    pause: P.int(100),
+    text: P.text('TextStream'),
+    pause2: P.int(500),
+    width_shift: P.int(0, { min: 0, max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const { text_height: height, height_shift: top, width_shift: left, pause, pause2, text_color: color } = ctx.params;
+    const lines = linesOf(ctx.params.text).map((line) => Array.from(line));
+    const pitch = Math.round(height * 1.25);
+    const font = fontOf(height, false);
+    let line = 0;
+    let typed = 0;
+    let waited = 0;
+    const shown = lines.map(() => '');
+    function advance() {
+      const letters = lines[line];
+      if (typed < letters.length) {
+        typed++;
+        shown[line] += letters[typed - 1];
+        return;
+      }
+      // A finished line stays for the end-line pause; after the last one the page starts over.
+      waited += pause;
+      if (waited < pause2) return;
+      waited = 0;
+      typed = 0;
+      line++;
+      if (line === lines.length) {
+        line = 0;
+        shown.fill('');
+      }
+    }
+    return {
+      pause,
+      step(n) {
+        for (let i = 0; i < n; i++) advance();
+      },
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        // Lines below the applet's bottom push the whole text up so the typed line shows.
+        const scroll = Math.min(0, ctx.height - (top + line * pitch + height));
+        for (let i = 0; i <= line; i++) {
+          const y = top + scroll + i * pitch;
+          if (y + height < 0) continue;
+          const typing = i === line && typed < lines[line].length;
+          g.fillText(typing ? `${shown[i]}_` : shown[i], left, y + height / 2);
+        }
+      },
+    };
+  },
+});
+
+registerKind('WaveText', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    pause: P.int(5),
+    text: P.text('WaveText'),
+    amplitude: P.int(40, { min: 0, max: 4096 }),
+    angle_step: P.int(95, { min: 0, max: 3600 }),
+    // The phase step's default depends on the text: about one turn of the wave over the text.
+    phir_step: P.int(null, { min: 0, max: 3600 }),
+    step: P.int(3, { max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const { text_height: height, text, amplitude, step, text_color: color } = ctx.params;
+    const font = fontOf(height);
+    ctx.g.font = font;
+    const layout = letterLayout(ctx.g, text);
+    const count = layout.letters.length;
+    const letterAngle = (ctx.params.angle_step * Math.PI) / 180;
+    const phaseDegrees = ctx.params.phir_step ?? Math.max(5, Math.min(30, Math.round(360 / Math.max(1, count))));
+    const phaseStep = (phaseDegrees * Math.PI) / 180;
+    const middle = (ctx.params.height_shift ?? Math.round((ctx.height - height) / 2)) + height / 2;
+    let left = ctx.width;
+    let phase = 0;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        phase = (phase + n * phaseStep) % (2 * Math.PI);
+        left -= n * step;
+        if (left + layout.width < 0) left = ctx.width;
+      },
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        for (let i = 0; i < count; i++) {
+          const x = left + layout.lefts[i];
+          if (x > ctx.width || x + height * 2 < 0) continue;
+          g.fillText(layout.letters[i], x, middle + amplitude * Math.sin(phase + i * letterAngle));
+        }
+      },
+    };
+  },
+});
+
+// The letters of the text as cells of the letters image: the letters stand side by side in
+// the image, all of one width, in the order of the letters map.
+function letterCells(text, map) {
+  const index = new Map();
+  Array.from(map).forEach((letter, i) => {
+    if (!index.has(letter)) index.set(letter, i);
+  });
+  const find = (letter) => index.get(letter) ?? index.get(letter.toUpperCase()) ?? index.get(letter.toLowerCase()) ?? index.get(' ') ?? -1;
+  return Int16Array.from(Array.from(text), find);
+}
+
+registerKind('FontImageScrolling', {
+  params: {
+    text_height: P.int(null, { max: 2000 }),
+    text_step: P.int(2, { max: 4096 }),
+    pause: P.int(100),
+    text: P.text('FontImageScrolling'),
+    letters_map: P.text('ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 !?.,-'),
+    letters_image: P.text('letters.gif'),
+    direction: P.choice(['left', 'right'], 'left'),
+  },
+  async create(ctx) {
+    const { text, letters_map: map, text_step: step } = ctx.params;
+    const image = await ctx.loadImage(ctx.params.letters_image);
+    const mapLength = Array.from(map).length;
+    const cellWidth = image ? Math.floor(image.naturalWidth / mapLength) : 0;
+    const cellHeight = image ? image.naturalHeight : 0;
+    // Without a usable image the text is still shown, in a plain font.
+    const usable = cellWidth > 0 && cellHeight > 0;
+    const height = ctx.params.text_height ?? (usable ? cellHeight : 20);
+    const cells = letterCells(text, map);
+    const font = fontOf(height);
+    ctx.g.font = font;
+    const letterWidth = usable ? Math.max(1, Math.round((cellWidth * height) / cellHeight)) : 0;
+    const total = usable ? cells.length * letterWidth : ctx.g.measureText(text).width;
+    const top = Math.round((ctx.height - height) / 2);
+    const leftward = ctx.params.direction === 'left';
+    let left = leftward ? ctx.width : -total;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        left += leftward ? -n * step : n * step;
+        if (leftward && left + total < 0) left = ctx.width;
+        if (!leftward && left > ctx.width) left = -total;
+      },
+      draw(g) {
+        if (!usable) {
+          g.font = font;
+          g.fillStyle = '#FFFFFF';
+          g.textBaseline = 'middle';
+          g.fillText(text, left, top + height / 2);
+          return;
+        }
+        const first = Math.max(0, Math.floor(-left / letterWidth));
+        const last = Math.min(cells.length, Math.ceil((ctx.width - left) / letterWidth));
+        for (let i = first; i < last; i++) {
+          if (cells[i] < 0) continue;
+          g.drawImage(image, cells[i] * cellWidth, 0, cellWidth, cellHeight, left + i * letterWidth, top, letterWidth, height);
+        }
+      },
+    };
+  },
+});
+
+// The tab's title is the status bar of today's browsers. Several scrollers on one page share
+// it; the title the page had comes back when the last of them leaves.
+const title = { original: '', users: 0 };
+
+registerKind('StatusBarScroller', {
+  params: {
+    text: P.text('text to scroll'),
+    pause: P.int(50),
+  },
+  create(ctx) {
+    if (title.users++ === 0) title.original = document.title;
+    const loop = `${ctx.params.text}     `;
+    let offset = 0;
+    // The title shows whether or not the applet is in view, so it runs on a timer of its own.
+    const timer = setInterval(() => {
+      document.title = loop.slice(offset) + loop.slice(0, offset);
+      offset = (offset + 1) % loop.length;
+    }, Math.max(10, ctx.params.pause));
+    let left = false;
+    return {
+      draw() {},
+      dispose() {
+        if (left) return;
+        left = true;
+        clearInterval(timer);
+        if (--title.users === 0) document.title = title.original;
+      },
     };
   },
 });

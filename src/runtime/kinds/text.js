@@ -1,0 +1,415 @@
+// Text effects: colors running through a text, the date, a flickering text, lines scrolling up or
+// down, a text typed line by line, a waving text, a text of letters cut from an image, and a
+// message scrolling in the tab's title.
+
+import { P } from '../core/params.js';
+import { registerKind } from '../core/applet.js';
+
+// A text's box: its left and top from the offsets, centred where an offset is left out.
+function textBox(ctx, boxWidth, boxHeight, left, top) {
+  return {
+    x: left ?? Math.round((ctx.width - boxWidth) / 2),
+    y: top ?? Math.round((ctx.height - boxHeight) / 2),
+  };
+}
+
+function fontOf(height, bold = true) {
+  return `${bold ? 'bold ' : ''}${height}px sans-serif`;
+}
+
+// A centred text too wide for the applet is made smaller until it fits; one placed by its
+// offset keeps its height. Leaves the chosen font set on g and returns its height.
+function fittedHeight(ctx, texts, height, placed) {
+  const g = ctx.g;
+  g.font = fontOf(height);
+  if (placed) return height;
+  const widest = Math.max(...texts.map((text) => g.measureText(text).width));
+  const room = ctx.width - 4;
+  if (widest <= room) return height;
+  const smaller = Math.max(1, Math.floor((height * room) / widest));
+  g.font = fontOf(smaller);
+  return smaller;
+}
+
+// Left edge of every letter and the whole width, measured once with the font set on g.
+function letterLayout(g, text) {
+  const letters = Array.from(text);
+  const lefts = new Float32Array(letters.length);
+  let prefix = '';
+  for (let i = 0; i < letters.length; i++) {
+    lefts[i] = g.measureText(prefix).width;
+    prefix += letters[i];
+  }
+  return { letters, lefts, width: g.measureText(text).width };
+}
+
+// Split at "#", the new-line mark of the text fields.
+function linesOf(text) {
+  return text.split('#');
+}
+
+// Hue wheel as ready color strings, so no color string is built per frame.
+const HUES = Array.from({ length: 120 }, (_, i) => `hsl(${i * 3} 100% 55%)`);
+
+registerKind('CyclingColorsText', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    width_shift: P.int(null, { min: 0, max: 4096 }),
+    pause: P.int(100),
+    text: P.text('CyclingColorsText'),
+  },
+  create(ctx) {
+    const { text } = ctx.params;
+    const height = fittedHeight(ctx, [text], ctx.params.text_height, ctx.params.width_shift !== null);
+    const font = fontOf(height);
+    const layout = letterLayout(ctx.g, text);
+    const box = textBox(ctx, layout.width, height, ctx.params.width_shift, ctx.params.height_shift);
+    let phase = 0;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        phase = (phase + n * 2) % HUES.length;
+      },
+      draw(g) {
+        g.font = font;
+        g.textBaseline = 'middle';
+        const y = box.y + height / 2;
+        for (let i = 0; i < layout.letters.length; i++) {
+          g.fillStyle = HUES[(phase + i * 6) % HUES.length];
+          g.fillText(layout.letters[i], box.x + layout.lefts[i], y);
+        }
+      },
+    };
+  },
+});
+
+registerKind('DateText', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    width_shift: P.int(null, { min: 0, max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const { text_height: wanted, text_color: color } = ctx.params;
+    const dateFormat = new Intl.DateTimeFormat(undefined, { dateStyle: 'full' });
+    const timeFormat = new Intl.DateTimeFormat(undefined, { timeStyle: 'medium' });
+    let date = '';
+    let time = '';
+    let stamp = -1;
+    const read = () => {
+      const now = Date.now();
+      const second = Math.floor(now / 1000);
+      if (second === stamp) return false;
+      stamp = second;
+      date = dateFormat.format(now);
+      time = timeFormat.format(now);
+      return true;
+    };
+    read();
+    // Measured on a long date so that the size does not change from day to day.
+    const sample = new Date(2000, 8, 27, 22, 58, 58);
+    const height = fittedHeight(ctx, [dateFormat.format(sample), timeFormat.format(sample)], wanted, ctx.params.width_shift !== null);
+    const font = fontOf(height);
+    const lineHeight = Math.round(height * 1.25);
+    return {
+      // The clock is read a few times a second so that seconds are not skipped.
+      pause: 250,
+      step: read,
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        const width = Math.max(g.measureText(date).width, g.measureText(time).width);
+        const box = textBox(ctx, width, height + lineHeight, ctx.params.width_shift, ctx.params.height_shift);
+        const centred = ctx.params.width_shift === null;
+        g.textAlign = centred ? 'center' : 'left';
+        const x = centred ? box.x + width / 2 : box.x;
+        g.fillText(date, x, box.y + height / 2);
+        g.fillText(time, x, box.y + lineHeight + height / 2);
+        g.textAlign = 'left';
+      },
+    };
+  },
+});
+
+registerKind('Flickering', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    width_shift: P.int(null, { min: 0, max: 4096 }),
+    pause: P.int(500),
+    text: P.text('Flickering'),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const random = Math.random;
+    const { text, text_color: color } = ctx.params;
+    const height = fittedHeight(ctx, [text], ctx.params.text_height, ctx.params.width_shift !== null);
+    const font = fontOf(height);
+    const width = ctx.g.measureText(text).width;
+    const box = textBox(ctx, width, height, ctx.params.width_shift, ctx.params.height_shift);
+    let light = 1;
+    let sway = 0;
+    return {
+      pause: ctx.params.pause,
+      step() {
+        // A flame mostly burns bright, wavers a little and now and then nearly goes out.
+        light = random() < 0.12 ? 0.15 + random() * 0.25 : 0.6 + random() * 0.4;
+        sway = Math.round((random() - 0.5) * 2);
+      },
+      draw(g) {
+        g.save();
+        g.font = font;
+        g.textBaseline = 'middle';
+        g.fillStyle = color;
+        g.shadowColor = color;
+        g.shadowBlur = Math.max(2, height / 3) * light;
+        g.globalAlpha = light;
+        g.fillText(text, box.x + sway, box.y + height / 2);
+        g.restore();
+      },
+    };
+  },
+});
+
+registerKind('ScrollUpDown', {
+  params: {
+    text_height: P.int(20, { max: 2000 }),
+    width_shift: P.int(10, { min: 0, max: 4096 }),
+    pause: P.int(100),
+    text: P.text('ScrollUpDown'),
+    height_space: P.int(15, { min: 0, max: 4096 }),
+    text_step: P.int(2, { max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+    direction: P.choice(['up', 'down'], 'up'),
+  },
+  create(ctx) {
+    const { text_height: height, height_space: space, text_step: step, text_color: color } = ctx.params;
+    const lines = linesOf(ctx.params.text);
+    const pitch = height + space;
+    const block = lines.length * pitch - space;
+    const up = ctx.params.direction === 'up';
+    const font = fontOf(height, false);
+    // Top of the block: it comes in at one edge and leaves by the other, then comes in again.
+    let top = up ? ctx.height : -block;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        top += up ? -n * step : n * step;
+        if (up && top + block < 0) top = ctx.height;
+        if (!up && top > ctx.height) top = -block;
+      },
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        for (let i = 0; i < lines.length; i++) {
+          const y = top + i * pitch;
+          if (y + height >= 0 && y <= ctx.height) g.fillText(lines[i], ctx.params.width_shift, y + height / 2);
+        }
+      },
+    };
+  },
+});
+
+registerKind('TextStream', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(0, { min: 0, max: 4096 }),
+    pause: P.int(100),
+    text: P.text('TextStream'),
+    pause2: P.int(500),
+    width_shift: P.int(0, { min: 0, max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const { text_height: height, height_shift: top, width_shift: left, pause, pause2, text_color: color } = ctx.params;
+    const lines = linesOf(ctx.params.text).map((line) => Array.from(line));
+    const pitch = Math.round(height * 1.25);
+    const font = fontOf(height, false);
+    let line = 0;
+    let typed = 0;
+    let waited = 0;
+    const shown = lines.map(() => '');
+    function advance() {
+      const letters = lines[line];
+      if (typed < letters.length) {
+        typed++;
+        shown[line] += letters[typed - 1];
+        return;
+      }
+      // A finished line stays for the end-line pause; after the last one the page starts over.
+      waited += pause;
+      if (waited < pause2) return;
+      waited = 0;
+      typed = 0;
+      line++;
+      if (line === lines.length) {
+        line = 0;
+        shown.fill('');
+      }
+    }
+    return {
+      pause,
+      step(n) {
+        for (let i = 0; i < n; i++) advance();
+      },
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        // Lines below the applet's bottom push the whole text up so the typed line shows.
+        const scroll = Math.min(0, ctx.height - (top + line * pitch + height));
+        for (let i = 0; i <= line; i++) {
+          const y = top + scroll + i * pitch;
+          if (y + height < 0) continue;
+          const typing = i === line && typed < lines[line].length;
+          g.fillText(typing ? `${shown[i]}_` : shown[i], left, y + height / 2);
+        }
+      },
+    };
+  },
+});
+
+registerKind('WaveText', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: 0, max: 4096 }),
+    pause: P.int(5),
+    text: P.text('WaveText'),
+    amplitude: P.int(40, { min: 0, max: 4096 }),
+    angle_step: P.int(95, { min: 0, max: 3600 }),
+    // The phase step's default depends on the text: about one turn of the wave over the text.
+    phir_step: P.int(null, { min: 0, max: 3600 }),
+    step: P.int(3, { max: 4096 }),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const { text_height: height, text, amplitude, step, text_color: color } = ctx.params;
+    const font = fontOf(height);
+    ctx.g.font = font;
+    const layout = letterLayout(ctx.g, text);
+    const count = layout.letters.length;
+    const letterAngle = (ctx.params.angle_step * Math.PI) / 180;
+    const phaseDegrees = ctx.params.phir_step ?? Math.max(5, Math.min(30, Math.round(360 / Math.max(1, count))));
+    const phaseStep = (phaseDegrees * Math.PI) / 180;
+    const middle = (ctx.params.height_shift ?? Math.round((ctx.height - height) / 2)) + height / 2;
+    let left = ctx.width;
+    let phase = 0;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        phase = (phase + n * phaseStep) % (2 * Math.PI);
+        left -= n * step;
+        if (left + layout.width < 0) left = ctx.width;
+      },
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.textBaseline = 'middle';
+        for (let i = 0; i < count; i++) {
+          const x = left + layout.lefts[i];
+          if (x > ctx.width || x + height * 2 < 0) continue;
+          g.fillText(layout.letters[i], x, middle + amplitude * Math.sin(phase + i * letterAngle));
+        }
+      },
+    };
+  },
+});
+
+// The letters of the text as cells of the letters image: the letters stand side by side in
+// the image, all of one width, in the order of the letters map.
+export function letterCells(text, map) {
+  const index = new Map();
+  Array.from(map).forEach((letter, i) => {
+    if (!index.has(letter)) index.set(letter, i);
+  });
+  const find = (letter) => index.get(letter) ?? index.get(letter.toUpperCase()) ?? index.get(letter.toLowerCase()) ?? index.get(' ') ?? -1;
+  return Int16Array.from(Array.from(text), find);
+}
+
+registerKind('FontImageScrolling', {
+  params: {
+    text_height: P.int(null, { max: 2000 }),
+    text_step: P.int(2, { max: 4096 }),
+    pause: P.int(100),
+    text: P.text('FontImageScrolling'),
+    letters_map: P.text('ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 !?.,-'),
+    letters_image: P.text('letters.gif'),
+    direction: P.choice(['left', 'right'], 'left'),
+  },
+  async create(ctx) {
+    const { text, letters_map: map, text_step: step } = ctx.params;
+    const image = await ctx.loadImage(ctx.params.letters_image);
+    const mapLength = Array.from(map).length;
+    const cellWidth = image ? Math.floor(image.naturalWidth / mapLength) : 0;
+    const cellHeight = image ? image.naturalHeight : 0;
+    // Without a usable image the text is still shown, in a plain font.
+    const usable = cellWidth > 0 && cellHeight > 0;
+    const height = ctx.params.text_height ?? (usable ? cellHeight : 20);
+    const cells = letterCells(text, map);
+    const font = fontOf(height);
+    ctx.g.font = font;
+    const letterWidth = usable ? Math.max(1, Math.round((cellWidth * height) / cellHeight)) : 0;
+    const total = usable ? cells.length * letterWidth : ctx.g.measureText(text).width;
+    const top = Math.round((ctx.height - height) / 2);
+    const leftward = ctx.params.direction === 'left';
+    let left = leftward ? ctx.width : -total;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        left += leftward ? -n * step : n * step;
+        if (leftward && left + total < 0) left = ctx.width;
+        if (!leftward && left > ctx.width) left = -total;
+      },
+      draw(g) {
+        if (!usable) {
+          g.font = font;
+          g.fillStyle = '#FFFFFF';
+          g.textBaseline = 'middle';
+          g.fillText(text, left, top + height / 2);
+          return;
+        }
+        const first = Math.max(0, Math.floor(-left / letterWidth));
+        const last = Math.min(cells.length, Math.ceil((ctx.width - left) / letterWidth));
+        for (let i = first; i < last; i++) {
+          if (cells[i] < 0) continue;
+          g.drawImage(image, cells[i] * cellWidth, 0, cellWidth, cellHeight, left + i * letterWidth, top, letterWidth, height);
+        }
+      },
+    };
+  },
+});
+
+// The tab's title is the status bar of today's browsers. Several scrollers on one page share
+// it; the title the page had comes back when the last of them leaves.
+const title = { original: '', users: 0 };
+
+registerKind('StatusBarScroller', {
+  params: {
+    text: P.text('text to scroll'),
+    pause: P.int(50),
+  },
+  create(ctx) {
+    if (title.users++ === 0) title.original = document.title;
+    const loop = `${ctx.params.text}     `;
+    let offset = 0;
+    // The title shows whether or not the applet is in view, so it runs on a timer of its own.
+    const timer = setInterval(() => {
+      document.title = loop.slice(offset) + loop.slice(0, offset);
+      offset = (offset + 1) % loop.length;
+    }, Math.max(10, ctx.params.pause));
+    let left = false;
+    return {
+      draw() {},
+      dispose() {
+        if (left) return;
+        left = true;
+        clearInterval(timer);
+        if (--title.users === 0) document.title = title.original;
+      },
+    };
+  },
+});
