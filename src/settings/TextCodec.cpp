@@ -71,6 +71,9 @@ QString decodeText(const QByteArray& bytes)
 
 QByteArray encodeText(const QString& text)
 {
+    // Reading drops one byte-order mark: a text that begins with that character gets one more.
+    if (text.startsWith(QChar(0xFEFF)))
+        return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
     return text.toUtf8();
 }
 
