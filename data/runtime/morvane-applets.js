@@ -1125,7 +1125,9 @@ const EFFECTS = {
       const { width, height } = ctx;
       const cx = width / 2;
       const cy = height / 2;
-      const eye = 2 * Math.max(width, height);
+      const eye = 3 * Math.max(width, height);
+      // The near edge grows in perspective: the whole view is made smaller so that it still fits.
+      const fit = (eye - cx) / eye;
       let angle = 0;
       return {
         step(n) {
@@ -1137,14 +1139,14 @@ const EFFECTS = {
           const sin = Math.sin(angle);
           const shade = 0.55 + 0.45 * Math.abs(cos);
           for (let x = 0; x < width; x++) {
-            const xr = x + 0.5 - cx;
+            const xr = (x + 0.5 - cx) / fit;
             const den = eye * cos - xr * sin;
             if (Math.abs(den) < 1e-6) continue;
             const u = (xr * eye) / den;
             if (Math.abs(u) >= cx) continue;
             const depth = eye + u * sin;
             if (depth <= 0) continue;
-            const scale = eye / depth;
+            const scale = (fit * eye) / depth;
             const sx = Math.floor(u + cx);
             const top = Math.max(0, Math.ceil(cy - cy * scale));
             const bottom = Math.min(height, Math.floor(cy + cy * scale));
@@ -1276,7 +1278,7 @@ const EFFECTS = {
         },
         render(out, src) {
           out.set(dark);
-          light(out, src, width, height, where.pos.x, where.pos.y, radius.value, radius.value, tint);
+          light(out, src, width, height, where.pos.x, where.pos.y, radius.value, 0.6 * radius.value, tint);
         },
       };
     },
@@ -1382,7 +1384,7 @@ function glowSprite(r) {
   canvas.width = canvas.height = Math.ceil(2 * r);
   const g = canvas.getContext('2d');
   const gradient = g.createRadialGradient(r, r, 0, r, r, r);
-  gradient.addColorStop(0, 'rgba(255,255,255,0.55)');
+  gradient.addColorStop(0, 'rgba(255,255,255,0.4)');
   gradient.addColorStop(1, 'rgba(255,255,255,0)');
   g.fillStyle = gradient;
   g.fillRect(0, 0, canvas.width, canvas.height);
@@ -2334,9 +2336,10 @@ registerKind('FontImageScrolling', {
   },
 });
 
-// The tab's title is the status bar of today's browsers. Several scrollers on one page share
-// it; the title the page had comes back when the last of them leaves.
-const title = { original: '', users: 0 };
+// The tab's title is the status bar of today's browsers. Of several scrollers on one page the
+// oldest one drives it; the title the page had comes back when the last of them leaves.
+const scrollers = [];
+let originalTitle = '';
 
 registerKind('StatusBarScroller', {
   params: {
@@ -2344,22 +2347,24 @@ registerKind('StatusBarScroller', {
     pause: P.int(50),
   },
   create(ctx) {
-    if (title.users++ === 0) title.original = document.title;
+    const self = {};
+    if (scrollers.length === 0) originalTitle = document.title;
+    scrollers.push(self);
     const loop = `${ctx.params.text}     `;
     let offset = 0;
     // The title shows whether or not the applet is in view, so it runs on a timer of its own.
     const timer = setInterval(() => {
-      document.title = loop.slice(offset) + loop.slice(0, offset);
       offset = (offset + 1) % loop.length;
+      if (scrollers[0] === self) document.title = loop.slice(offset) + loop.slice(0, offset);
     }, Math.max(10, ctx.params.pause));
-    let left = false;
     return {
       draw() {},
       dispose() {
-        if (left) return;
-        left = true;
+        const index = scrollers.indexOf(self);
+        if (index < 0) return;
+        scrollers.splice(index, 1);
         clearInterval(timer);
-        if (--title.users === 0) document.title = title.original;
+        if (scrollers.length === 0) document.title = originalTitle;
       },
     };
   },
