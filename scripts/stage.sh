@@ -9,6 +9,8 @@ build_dir="$2"
 
 mkdir -p "$install_dir"
 cp -R -n "$here/data/." "$install_dir/"
+# The applet runtime is program code, not the user's data: always the current one.
+cp -R "$here/data/runtime/." "$install_dir/runtime/"
 mkdir -p "$install_dir/test"
 install -m 755 "$build_dir/src/app/morvane" "$install_dir/morvane"
 install -m 755 "$build_dir/src/cli/morvane-cli" "$install_dir/morvane-cli"

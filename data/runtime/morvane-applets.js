@@ -772,6 +772,52 @@ function watchPage() {
   });
   observer.observe(document.documentElement, { childList: true, subtree: true });
 }
+// --- kinds/fade.js
+{
+// Images that fade into one another, each held a while at full strength.
+
+
+// Position in the cycle: which image shows, and how far the next one has faded in (0..1).
+function fadeState(stepIndex, imageCount, frames, holdSteps) {
+  const period = holdSteps + frames;
+  const image = Math.floor(stepIndex / period) % imageCount;
+  const inPeriod = stepIndex % period;
+  return { image, next: (image + 1) % imageCount, amount: inPeriod < holdSteps ? 0 : (inPeriod - holdSteps + 1) / frames };
+}
+
+function drawCentred(g, image, width, height, alpha) {
+  g.globalAlpha = alpha;
+  g.drawImage(image, Math.round((width - image.naturalWidth) / 2), Math.round((height - image.naturalHeight) / 2));
+  g.globalAlpha = 1;
+}
+
+registerKind('Fade', {
+  params: {
+    pause: P.int(20),
+    pause2: P.int(300),
+    frame_number: P.int(50, { max: 10000 }),
+    image: P.list('image_number'),
+  },
+  async create(ctx) {
+    const { pause, pause2, frame_number: frames, image: names } = ctx.params;
+    const images = await ctx.loadImages(names);
+    const holdSteps = Math.max(1, Math.round(pause2 / pause));
+    let index = 0;
+    return {
+      pause: images.length > 1 ? pause : 0,
+      step(n) {
+        index += n;
+      },
+      draw(g) {
+        if (images.length === 0) return;
+        const { image, next, amount } = fadeState(index, images.length, frames, holdSteps);
+        drawCentred(g, images[image], ctx.width, ctx.height, 1);
+        if (amount > 0) drawCentred(g, images[next], ctx.width, ctx.height, amount);
+      },
+    };
+  },
+});
+}
 // --- kinds/images.js
 {
 // Image effects: slide shows whose images arrive one over the other, and effects on the pixels
@@ -1624,6 +1670,47 @@ registerKind('Polygons', {
   },
 });
 }
+// --- kinds/scrolling.js
+{
+// Texts that travel across the applet.
+
+
+// Baseline that centres a line of the given height (the caps sit about 0.7 of it high).
+function centredBaseline(height, textHeight) {
+  return Math.round((height + textHeight * 0.7) / 2);
+}
+
+registerKind('Scrolling', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    height_shift: P.int(null, { min: -10000, max: 10000 }),
+    pause: P.int(5),
+    text: P.text(''),
+    step: P.int(3, { max: 10000 }),
+    text_color: P.color('#FFFFFF'),
+  },
+  create(ctx) {
+    const { text_height: size, height_shift: shift, pause, text, step, text_color: color } = ctx.params;
+    const font = `${size}px sans-serif`;
+    ctx.g.font = font;
+    const width = ctx.g.measureText(text).width;
+    const y = shift ?? centredBaseline(ctx.height, size);
+    let x = ctx.width;
+    return {
+      pause,
+      step(n) {
+        x -= n * step;
+        if (x + width < 0) x = ctx.width;
+      },
+      draw(g) {
+        g.font = font;
+        g.fillStyle = color;
+        g.fillText(text, x, y);
+      },
+    };
+  },
+});
+}
 // --- kinds/stars.js
 {
 // A flight through a field of stars: stars leave the centre and speed up towards the edges.
@@ -2365,6 +2452,103 @@ registerKind('StatusBarScroller', {
         scrollers.splice(index, 1);
         clearInterval(timer);
         if (scrollers.length === 0) document.title = originalTitle;
+      },
+    };
+  },
+});
+}
+// --- kinds/whirl.js
+{
+// An image that spins into a whirl and back: pixels turn about the centre, more near it.
+
+
+const MAX_TWIST = 540; // degrees at the centre at the height of the whirl
+
+// The twist (degrees) after `stepIndex` steps of `angleStep`: up to MAX_TWIST and back to 0.
+function twistAt(stepIndex, angleStep) {
+  const steps = Math.max(1, Math.round(MAX_TWIST / angleStep));
+  const phase = stepIndex % (2 * steps);
+  return (phase <= steps ? phase : 2 * steps - phase) * (MAX_TWIST / steps);
+}
+
+// Writes into `out` the source pixels turned by `twist` degrees, fading out towards the edge.
+function whirl(source, out, twist) {
+  const { width, height } = source;
+  const cx = (width - 1) / 2;
+  const cy = (height - 1) / 2;
+  const radius = Math.hypot(cx, cy) || 1;
+  const src = source.data;
+  const dst = out.data;
+  const rings = Math.ceil(radius) + 1;
+  const cos = new Float32Array(rings);
+  const sin = new Float32Array(rings);
+  for (let r = 0; r < rings; r++) {
+    const fall = Math.max(0, 1 - r / radius);
+    const angle = (twist * Math.PI * fall * fall) / 180;
+    cos[r] = Math.cos(angle);
+    sin[r] = Math.sin(angle);
+  }
+  let at = 0;
+  for (let y = 0; y < height; y++) {
+    const dy = y - cy;
+    for (let x = 0; x < width; x++, at += 4) {
+      const dx = x - cx;
+      const ring = Math.round(Math.hypot(dx, dy));
+      const sx = Math.round(cx + dx * cos[ring] - dy * sin[ring]);
+      const sy = Math.round(cy + dx * sin[ring] + dy * cos[ring]);
+      if (sx < 0 || sy < 0 || sx >= width || sy >= height) {
+        dst[at + 3] = 0;
+        continue;
+      }
+      const from = (sy * width + sx) * 4;
+      dst[at] = src[from];
+      dst[at + 1] = src[from + 1];
+      dst[at + 2] = src[from + 2];
+      dst[at + 3] = src[from + 3];
+    }
+  }
+}
+
+registerKind('ImageWhirl', {
+  params: {
+    pause: P.int(10),
+    angle_step: P.int(20, { max: 360 }),
+    image_name: P.text(''),
+  },
+  async create(ctx) {
+    const { pause, angle_step: angleStep, image_name: name } = ctx.params;
+    const image = name ? await ctx.loadImage(name) : null;
+    if (!image) return { draw() {} };
+    const w = Math.min(image.naturalWidth, ctx.width);
+    const h = Math.min(image.naturalHeight, ctx.height);
+    const left = Math.round((ctx.width - w) / 2);
+    const top = Math.round((ctx.height - h) / 2);
+    const source = ctx.imagePixels(image, w, h);
+    const buffer = document.createElement('canvas');
+    buffer.width = w;
+    buffer.height = h;
+    const bg = buffer.getContext('2d');
+    const out = source ? bg.createImageData(w, h) : null;
+    let index = 0;
+    return {
+      pause,
+      step(n) {
+        index += n;
+      },
+      draw(g) {
+        const twist = twistAt(index, angleStep);
+        if (source) {
+          whirl(source, out, twist);
+          bg.putImageData(out, 0, 0);
+          g.drawImage(buffer, left, top);
+        } else {
+          // Pixels unreadable (a page opened from the disk): turn the whole image instead.
+          g.save();
+          g.translate(left + w / 2, top + h / 2);
+          g.rotate((twist * Math.PI) / 180);
+          g.drawImage(image, -w / 2, -h / 2, w, h);
+          g.restore();
+        }
       },
     };
   },

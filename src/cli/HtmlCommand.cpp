@@ -12,11 +12,13 @@ namespace morvane::cli {
 
 int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    if (args.size() != 1) {
-        err << "usage: morvane-cli html KIND\n";
+    QStringList rest = args;
+    const bool runtime = rest.removeAll(QStringLiteral("--runtime")) > 0;
+    if (rest.size() != 1) {
+        err << "usage: morvane-cli html [--runtime] KIND\n";
         return UsageError;
     }
-    const QString kind = args.front();
+    const QString kind = rest.front();
     if (!catalog::isKind(kind)) {
         err << "Unknown applet kind: " << kind << "\n";
         return UsageError;
@@ -31,7 +33,7 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     const generator::Generation generation =
-        generator::generateClosed({kind, values, load.support, appDir});
+        generator::generateClosed({kind, values, load.support, appDir, runtime});
     if (!generation.ok) {
         err << generation.message << "\n";
         return Failure;

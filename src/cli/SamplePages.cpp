@@ -215,7 +215,11 @@ QStringList samplePage(const QString& kind, const QString& description,
     QStringList page = pageHead(kind + u" sample"_s, u"../samples.css"_s);
     page << u"<h1>"_s + kind + u"</h1>"_s << u"<p>"_s + escapeHtml(description) + u"</p>"_s;
     page << u"<h2>The applet</h2>"_s << u"<div class=\"applet\">"_s;
-    page << code.lines;
+    // The page runs the applet with the installation's runtime, two folders up.
+    QStringList live = code.lines;
+    live.replaceInStrings(generator::runtimeScriptLine(),
+                          u"<script src=\"../../runtime/morvane-applets.js\"></script>"_s);
+    page << live;
     page << u"</div>"_s;
     page << u"<h2>Its code</h2>"_s
          << u"<p>The code Morvane writes for the settings it ships with:</p>"_s;
@@ -264,7 +268,7 @@ Result writeSamplePages(const QString& appDir)
         if (!load.result)
             return load.result;
         const generator::Generation code =
-            generator::generateClosed({kind, values, load.support, appDir});
+            generator::generateClosed({kind, values, load.support, appDir, /*runtime=*/true});
         if (!code.ok)
             return Result::failure(kind + u": "_s + code.message);
 

@@ -22,7 +22,8 @@ struct GenerationInput {
     QString kind;
     const settings::WorkingCopy& values;
     catalog::Support support;
-    QString appDir; // relative paths are taken from here; cfg/pass.txt is written below it
+    QString appDir;       // relative paths are taken from here; cfg/pass.txt is written below it
+    bool runtime = false; // generateClosed() adds the applet runtime's script line and file
 };
 
 // What a kind's block works with: the values to read, the lines and media to add to, and the

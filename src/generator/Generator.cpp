@@ -4,6 +4,8 @@
 #include "generator/Html.h"
 #include "generator/KindBlocks.h"
 
+#include <QDir>
+
 namespace morvane::generator {
 namespace {
 
@@ -147,7 +149,25 @@ Generation generateClosed(const GenerationInput& input)
     if (generation.ok)
         closeApplet(generation, input.kind,
                     input.values.common().text(QStringLiteral("NoJavaMessage")));
+    if (generation.ok && input.runtime)
+        addRuntime(generation, input.appDir);
     return generation;
+}
+
+QString runtimeScriptLine()
+{
+    return QStringLiteral("<script src=\"morvane-applets.js\"></script>");
+}
+
+QString runtimeFilePath(const QString& appDir)
+{
+    return QDir(appDir).filePath(QStringLiteral("runtime/morvane-applets.js"));
+}
+
+void addRuntime(Generation& generation, const QString& appDir)
+{
+    generation.lines.append(runtimeScriptLine());
+    generation.media.append(runtimeFilePath(appDir));
 }
 
 } // namespace morvane::generator

@@ -13,8 +13,16 @@ Generation generate(const GenerationInput& input);
 // WhoIsVisitor's script is complete already and gets nothing.
 void closeApplet(Generation& generation, const QString& kind, const QString& noJavaMessage);
 
-// generate() and, on success, closeApplet() with the working copy's no-Java text.
+// generate() and, on success, closeApplet() with the working copy's no-Java text, then, when
+// the input asks for it, addRuntime().
 Generation generateClosed(const GenerationInput& input);
+
+// The script that runs the applets in today's browsers: one line after the applet element,
+// `<script src="morvane-applets.js"></script>`, and its file appended to the media, so it
+// becomes one more needed file (copied, previewed and listed like the others).
+QString runtimeScriptLine();
+QString runtimeFilePath(const QString& appDir); // runtime/morvane-applets.js in the installation
+void addRuntime(Generation& generation, const QString& appDir);
 
 QString generatorValue(); // "Morvane 1.5.4 - " + the home page
 

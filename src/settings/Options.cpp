@@ -3,7 +3,6 @@
 #include "settings/AtomicFile.h"
 #include "settings/ListFiles.h"
 #include "settings/Profile.h"
-#include "settings/SaveJournal.h"
 #include "settings/SettingsStore.h"
 #include "settings/TextCodec.h"
 
@@ -14,6 +13,17 @@ namespace {
 
 const QString kDirectories = QStringLiteral("directories");
 const QString kOptions = QStringLiteral("options");
+
+struct FlagOption {
+    const char16_t* key;
+    bool Options::*flag;
+};
+
+// The yes/no keys of the `options` section: missing means "yes"; only exactly "yes" is on.
+constexpr FlagOption kFlagOptions[] = {
+    {u"hottrack", &Options::hotTrack},
+    {u"runtime", &Options::runtime},
+};
 
 } // namespace
 
@@ -33,14 +43,16 @@ QString customColorsPath(const QString& appDir)
 
 Options loadOptions(const QString& appDir, Result* result)
 {
-    Result read = finishInterruptedSave(appDir);
-    const Profile profile = Profile::load(profilePath(appDir), read ? &read : nullptr);
+    Result read;
+    const Profile profile = Profile::load(profilePath(appDir), &read);
     Options options;
     options.lastFolder = profile.read(kDirectories, QStringLiteral("last"), options.lastFolder);
     options.destinationFolder =
         profile.read(kDirectories, QStringLiteral("destination"), defaultDestinationFolder());
-    options.hotTrack =
-        profile.read(kOptions, QStringLiteral("hottrack"), QStringLiteral("yes")) == u"yes";
+    for (const FlagOption& row : kFlagOptions) {
+        options.*row.flag =
+            profile.read(kOptions, QString::fromUtf16(row.key), QStringLiteral("yes")) == u"yes";
+    }
 
     const ReadText colors = readTextFile(customColorsPath(appDir));
     options.customColors = splitLines(colors.text);
@@ -53,16 +65,16 @@ Options loadOptions(const QString& appDir, Result* result)
 
 Result saveOptions(const QString& appDir, const Options& options)
 {
-    if (Result finished = finishInterruptedSave(appDir); !finished)
-        return finished;
     Result read;
     Profile profile = Profile::load(profilePath(appDir), &read);
     if (!read)
         return read;
     profile.write(kDirectories, QStringLiteral("last"), options.lastFolder);
     profile.write(kDirectories, QStringLiteral("destination"), options.destinationFolder);
-    profile.write(kOptions, QStringLiteral("hottrack"),
-                  options.hotTrack ? QStringLiteral("yes") : QStringLiteral("no"));
+    for (const FlagOption& row : kFlagOptions) {
+        profile.write(kOptions, QString::fromUtf16(row.key),
+                      options.*row.flag ? QStringLiteral("yes") : QStringLiteral("no"));
+    }
     return profile.save(profilePath(appDir));
 }
 

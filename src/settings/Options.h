@@ -12,6 +12,7 @@ struct Options {
     QString lastFolder = QStringLiteral("images&sounds"); // initial folder of media dialogs
     QString destinationFolder;                            // initial folder of the HTML window
     bool hotTrack = true;
+    bool runtime = true;      // the HTML code loads the script that runs the applets in browsers
     QStringList customColors; // the lines of cfg/customcolors.txt
 };
 
@@ -19,10 +20,10 @@ struct Options {
 QString defaultDestinationFolder();
 
 // Reads `directories`, `options` and cfg/customcolors.txt (a missing file is an empty list).
-// `hottrack` is on only when it reads exactly "yes".
+// `hottrack` and `runtime` are on only when they read exactly "yes" (missing: on).
 Options loadOptions(const QString& appDir, Result* result = nullptr);
 
-// The closing step's writes, before the current kind is saved: the two folders and the option.
+// The closing step's writes, before the current kind is saved: the two folders and the options.
 Result saveOptions(const QString& appDir, const Options& options);
 // The closing step's last write.
 Result saveCustomColors(const QString& appDir, const QStringList& lines);

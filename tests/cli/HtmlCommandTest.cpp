@@ -42,6 +42,22 @@ TEST_F(HtmlCommand, PrintsTheCodeThenTheNeededFiles)
                                          u"HexColor.class"_s, u"back.gif"_s}));
 }
 
+TEST_F(HtmlCommand, RuntimeSwitchAddsTheScriptLineAndItsFile)
+{
+    write(u"morvane.ini"_s, "[HexColor]\r\nWidth=120\r\nHeight=40\r\nNoJavaMessage=No Java\r\n"
+                            "[options]\r\nruntime=yes\r\n");
+    const CliRun plain = runCli(app.path(), {u"html"_s, u"HexColor"_s});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_FALSE(plain.out.contains(u"morvane-applets.js"_s));
+
+    const CliRun run = runCli(app.path(), {u"html"_s, u"--runtime"_s, u"HexColor"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.mid(2), (QStringList{u"No Java"_s, u"</applet>"_s,
+                                         u"<script src=\"morvane-applets.js\"></script>"_s,
+                                         u"--- needed files"_s, u"morvane-applets.js"_s}));
+}
+
 TEST_F(HtmlCommand, ValidationFailureGoesToStderr)
 {
     write(u"morvane.ini"_s, "[Zoom]\r\nWidth=0\r\nHeight=40\r\n");

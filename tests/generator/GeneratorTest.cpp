@@ -1,6 +1,7 @@
 #include "generator/Generator.h"
 #include "catalog/Version.h"
 #include "generator/Html.h"
+#include "generator/Preview.h"
 
 #include <QDir>
 #include <QFile>
@@ -162,6 +163,35 @@ TEST_F(GeneratorTest, MouseOverColorOnlyWhenEnabled)
     common().setFlag(u"OnmouseoverBackgroundColorEnabled"_s, true);
     EXPECT_TRUE(
         run().lines.contains(u"<param name=\"enter_background_color\" value=\"#00FF00\">"_s));
+}
+
+TEST_F(GeneratorTest, RuntimeLineAndFileFollowTheClosedElementWhenAsked)
+{
+    support.set(CommonParameter::BackgroundImage);
+    common().setText(u"BackgroundImage"_s, touch(u"back.gif"_s));
+    const Generation plain = run();
+    const Generation withRuntime =
+        generateClosed({u"HexColor"_s, values, support, app.path(), true});
+    ASSERT_TRUE(withRuntime.ok);
+    EXPECT_EQ(withRuntime.lines,
+              plain.lines + QStringList{u"<script src=\"morvane-applets.js\"></script>"_s});
+    EXPECT_EQ(withRuntime.media, plain.media + QStringList{runtimeFilePath(app.path())});
+    EXPECT_EQ(fileNamePart(withRuntime.media.last()), u"morvane-applets.js");
+
+    // The preview copies the runtime beside its page like any needed file.
+    QDir(app.path()).mkpath(u"runtime"_s);
+    touch(u"runtime/morvane-applets.js"_s);
+    QDir(app.path()).mkpath(u"test"_s);
+    const PreparedPreview preview =
+        preparePreview(app.path(), u"HexColor"_s, withRuntime.lines, withRuntime.media);
+    ASSERT_TRUE(preview.result.ok) << preview.result.message.toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(app.path()).filePath(u"test/morvane-applets.js"_s)));
+
+    common().setText(u"Width"_s, u"0"_s);
+    const Generation failed = generateClosed({u"HexColor"_s, values, support, app.path(), true});
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.lines.contains(u"<script src=\"morvane-applets.js\"></script>"_s));
+    EXPECT_FALSE(failed.media.contains(runtimeFilePath(app.path())));
 }
 
 TEST(CloseApplet, WhoIsVisitorGetsNothing)

@@ -71,11 +71,28 @@ TEST_F(InstallationTest, ClosingWritesFoldersOptionAndColorsButNoKind)
     ASSERT_TRUE(saveOptions(app.path(), options).ok);
     ASSERT_TRUE(saveCustomColors(app.path(), {u"ColorA=FFFFFF"_s}).ok);
 
-    EXPECT_EQ(read(u"morvane.ini"_s), QByteArray("[options]\r\nfirst=no\r\nhottrack=no\r\n"
-                                                 "[directories]\r\nlast=/home/me/pictures\r\n"
-                                                 "destination=") +
-                                          defaultDestinationFolder().toUtf8() + "\r\n");
+    EXPECT_EQ(read(u"morvane.ini"_s),
+              QByteArray("[options]\r\nfirst=no\r\nhottrack=no\r\n"
+                         "runtime=yes\r\n[directories]\r\nlast=/home/me/pictures\r\n"
+                         "destination=") +
+                  defaultDestinationFolder().toUtf8() + "\r\n");
     EXPECT_EQ(read(u"cfg/customcolors.txt"_s), QByteArray("ColorA=FFFFFF\r\n"));
+}
+
+TEST_F(InstallationTest, RuntimeOptionIsOnUnlessItReadsOtherThanYes)
+{
+    EXPECT_TRUE(loadOptions(app.path()).runtime);
+    for (const char* value : {"no", "Yes", "", "1"}) {
+        write(u"morvane.ini"_s, QByteArray("[options]\r\nruntime=") + value + "\r\n");
+        EXPECT_FALSE(loadOptions(app.path()).runtime) << value;
+    }
+    write(u"morvane.ini"_s, "[options]\r\nruntime=yes\r\n");
+    Options options = loadOptions(app.path());
+    EXPECT_TRUE(options.runtime);
+    options.runtime = false;
+    ASSERT_TRUE(saveOptions(app.path(), options).ok);
+    EXPECT_FALSE(loadOptions(app.path()).runtime);
+    EXPECT_TRUE(loadOptions(app.path()).hotTrack);
 }
 
 TEST_F(InstallationTest, FirstRunCopiesEveryMediaOnceAndTurnsItselfOff)

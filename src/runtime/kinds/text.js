@@ -383,9 +383,10 @@ registerKind('FontImageScrolling', {
   },
 });
 
-// The tab's title is the status bar of today's browsers. Several scrollers on one page share
-// it; the title the page had comes back when the last of them leaves.
-const title = { original: '', users: 0 };
+// The tab's title is the status bar of today's browsers. Of several scrollers on one page the
+// oldest one drives it; the title the page had comes back when the last of them leaves.
+const scrollers = [];
+let originalTitle = '';
 
 registerKind('StatusBarScroller', {
   params: {
@@ -393,22 +394,24 @@ registerKind('StatusBarScroller', {
     pause: P.int(50),
   },
   create(ctx) {
-    if (title.users++ === 0) title.original = document.title;
+    const self = {};
+    if (scrollers.length === 0) originalTitle = document.title;
+    scrollers.push(self);
     const loop = `${ctx.params.text}     `;
     let offset = 0;
     // The title shows whether or not the applet is in view, so it runs on a timer of its own.
     const timer = setInterval(() => {
-      document.title = loop.slice(offset) + loop.slice(0, offset);
       offset = (offset + 1) % loop.length;
+      if (scrollers[0] === self) document.title = loop.slice(offset) + loop.slice(0, offset);
     }, Math.max(10, ctx.params.pause));
-    let left = false;
     return {
       draw() {},
       dispose() {
-        if (left) return;
-        left = true;
+        const index = scrollers.indexOf(self);
+        if (index < 0) return;
+        scrollers.splice(index, 1);
         clearInterval(timer);
-        if (--title.users === 0) document.title = title.original;
+        if (scrollers.length === 0) document.title = originalTitle;
       },
     };
   },

@@ -1,0 +1,96 @@
+// An image that spins into a whirl and back: pixels turn about the centre, more near it.
+
+import { P } from '../core/params.js';
+import { registerKind } from '../core/applet.js';
+
+const MAX_TWIST = 540; // degrees at the centre at the height of the whirl
+
+// The twist (degrees) after `stepIndex` steps of `angleStep`: up to MAX_TWIST and back to 0.
+export function twistAt(stepIndex, angleStep) {
+  const steps = Math.max(1, Math.round(MAX_TWIST / angleStep));
+  const phase = stepIndex % (2 * steps);
+  return (phase <= steps ? phase : 2 * steps - phase) * (MAX_TWIST / steps);
+}
+
+// Writes into `out` the source pixels turned by `twist` degrees, fading out towards the edge.
+export function whirl(source, out, twist) {
+  const { width, height } = source;
+  const cx = (width - 1) / 2;
+  const cy = (height - 1) / 2;
+  const radius = Math.hypot(cx, cy) || 1;
+  const src = source.data;
+  const dst = out.data;
+  const rings = Math.ceil(radius) + 1;
+  const cos = new Float32Array(rings);
+  const sin = new Float32Array(rings);
+  for (let r = 0; r < rings; r++) {
+    const fall = Math.max(0, 1 - r / radius);
+    const angle = (twist * Math.PI * fall * fall) / 180;
+    cos[r] = Math.cos(angle);
+    sin[r] = Math.sin(angle);
+  }
+  let at = 0;
+  for (let y = 0; y < height; y++) {
+    const dy = y - cy;
+    for (let x = 0; x < width; x++, at += 4) {
+      const dx = x - cx;
+      const ring = Math.round(Math.hypot(dx, dy));
+      const sx = Math.round(cx + dx * cos[ring] - dy * sin[ring]);
+      const sy = Math.round(cy + dx * sin[ring] + dy * cos[ring]);
+      if (sx < 0 || sy < 0 || sx >= width || sy >= height) {
+        dst[at + 3] = 0;
+        continue;
+      }
+      const from = (sy * width + sx) * 4;
+      dst[at] = src[from];
+      dst[at + 1] = src[from + 1];
+      dst[at + 2] = src[from + 2];
+      dst[at + 3] = src[from + 3];
+    }
+  }
+}
+
+registerKind('ImageWhirl', {
+  params: {
+    pause: P.int(10),
+    angle_step: P.int(20, { max: 360 }),
+    image_name: P.text(''),
+  },
+  async create(ctx) {
+    const { pause, angle_step: angleStep, image_name: name } = ctx.params;
+    const image = name ? await ctx.loadImage(name) : null;
+    if (!image) return { draw() {} };
+    const w = Math.min(image.naturalWidth, ctx.width);
+    const h = Math.min(image.naturalHeight, ctx.height);
+    const left = Math.round((ctx.width - w) / 2);
+    const top = Math.round((ctx.height - h) / 2);
+    const source = ctx.imagePixels(image, w, h);
+    const buffer = document.createElement('canvas');
+    buffer.width = w;
+    buffer.height = h;
+    const bg = buffer.getContext('2d');
+    const out = source ? bg.createImageData(w, h) : null;
+    let index = 0;
+    return {
+      pause,
+      step(n) {
+        index += n;
+      },
+      draw(g) {
+        const twist = twistAt(index, angleStep);
+        if (source) {
+          whirl(source, out, twist);
+          bg.putImageData(out, 0, 0);
+          g.drawImage(buffer, left, top);
+        } else {
+          // Pixels unreadable (a page opened from the disk): turn the whole image instead.
+          g.save();
+          g.translate(left + w / 2, top + h / 2);
+          g.rotate((twist * Math.PI) / 180);
+          g.drawImage(image, -w / 2, -h / 2, w, h);
+          g.restore();
+        }
+      },
+    };
+  },
+});
