@@ -908,7 +908,6 @@ function createShow(count, length) {
         this.from = this.to;
         this.to = (this.to + 1) % count;
         this.done = 0;
-        n -= 1;
       }
       this.done = Math.min(length, this.done + n * step);
       if (this.done >= length) this.holding = true;
