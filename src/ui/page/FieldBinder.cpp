@@ -127,6 +127,11 @@ void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)
     });
 }
 
+void FieldBinder::bindShow(std::function<void()> show)
+{
+    m_shows.append([show = std::move(show)](const settings::ValueSet&) { show(); });
+}
+
 void FieldBinder::load()
 {
     m_loading = true;

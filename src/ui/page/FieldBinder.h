@@ -34,6 +34,8 @@ public:
     void bindFlag(QCheckBox* checkBox, const QString& key);
     void bindColor(ColorSwatch* swatch, const QString& key);
     void bindChoice(QButtonGroup* group, const QString& key); // button ids are the positions
+    // For what lives outside the value set, such as the list editors' lists and trees.
+    void bindShow(std::function<void()> show);
 
     void load();
 

@@ -1,0 +1,103 @@
+#include "ui/page/editors/EditorParts.h"
+
+#include "catalog/KeyTable.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <limits>
+
+namespace morvane::ui::page {
+
+QString captionOf(const FieldSpec& field, const QString& fallback)
+{
+    const QString label = field.label ? QString::fromUtf16(field.label) : QString();
+    return label.isEmpty() ? fallback : label;
+}
+
+void addCaption(const FieldSpec& field, QBoxLayout* layout, QWidget* parent)
+{
+    const QString caption = captionOf(field, QString());
+    if (caption.isEmpty())
+        return;
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("caption"));
+    layout->addWidget(label);
+}
+
+QPushButton* newButton(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(text);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* newEntry(const QString& accessibleName, const QString& name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
+    // A one-line edit cuts longer texts silently; a row copied back must come back whole.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
+}
+
+QLabel* newLabelFor(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QListWidget* newListBox(const QString& accessibleName, int height, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("list"));
+    list->setAccessibleName(accessibleName);
+    list->setFixedHeight(height);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QBoxLayout* listWithButtons(QListWidget* list, QPushButton* add, QPushButton* remove)
+{
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(list, 1);
+    row->addLayout(buttons);
+    return row;
+}
+
+void showRows(QListWidget* list, const QStringList& rows)
+{
+    list->clear();
+    list->addItems(rows);
+    list->setCurrentRow(-1);
+}
+
+int selectedRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+void showError(const EditorServices& editors, QWidget* widget, const QString& message)
+{
+    editors.services.messages.showError(widget->window(), message);
+}
+
+void fitEditor(QWidget* editor, int width)
+{
+    editor->resize(width, editor->sizeHint().height());
+}
+
+} // namespace morvane::ui::page

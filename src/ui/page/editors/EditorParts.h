@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ui/page/EditorServices.h"
+#include "ui/page/FieldBinder.h"
+#include "ui/page/SectionLayout.h"
+
+#include <QString>
+#include <QStringList>
+
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace morvane::ui::page {
+
+// What every list editor is built from: the kind whose lists it edits, the page's services,
+// the binder whose load() shows the lists again, and the room the section gives it.
+struct EditorContext {
+    QString kind;
+    const EditorServices& editors;
+    FieldBinder& binder;
+    QWidget* parent;
+    int width;
+};
+
+// The caption the section table gives the editor, or `fallback` when it gives none. The
+// caption is shown above the editor only when the table gives it.
+QString captionOf(const FieldSpec& field, const QString& fallback);
+void addCaption(const FieldSpec& field, QBoxLayout* layout, QWidget* parent);
+
+QPushButton* newButton(const QString& text, const QString& name, QWidget* parent);
+QLineEdit* newEntry(const QString& accessibleName, const QString& name, QWidget* parent);
+QLabel* newLabelFor(const QString& text, QWidget* buddy, QWidget* parent);
+QListWidget* newListBox(const QString& accessibleName, int height, QWidget* parent);
+
+// A list box beside its "Add" and "Remove" buttons, the buttons on top of each other.
+QBoxLayout* listWithButtons(QListWidget* list, QPushButton* add, QPushButton* remove);
+
+// Shows the rows anew; nothing stays selected.
+void showRows(QListWidget* list, const QStringList& rows);
+int selectedRow(const QListWidget* list); // -1 when none
+
+void showError(const EditorServices& editors, QWidget* widget, const QString& message);
+
+// Sizes the editor to its width and the height its layout needs.
+void fitEditor(QWidget* editor, int width);
+
+} // namespace morvane::ui::page

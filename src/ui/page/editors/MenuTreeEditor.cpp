@@ -1,0 +1,184 @@
+#include "ui/page/editors/MenuTreeEditor.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace morvane::ui::page {
+namespace {
+
+constexpr int kTreeHeight = 120;
+constexpr int kTreeShare = 45; // percent of the editor's width
+
+// Which trees let the user retype a node's text in place.
+struct TreeKind {
+    const char16_t* fileName;
+    bool inPlaceEditing;
+};
+constexpr TreeKind kTreeKinds[] = {{u"TreeView1.txt", false}, {u"TreeView2.txt", true}};
+
+bool editsInPlace(const QString& fileName)
+{
+    return std::any_of(std::begin(kTreeKinds), std::end(kTreeKinds), [&](const TreeKind& kind) {
+        return kind.inPlaceEditing && fileName == QStringView(kind.fileName);
+    });
+}
+
+void addItems(const settings::TreeNode& node, QTreeWidgetItem* item, bool editable)
+{
+    for (const settings::TreeNode& child : node.children) {
+        auto* childItem = new QTreeWidgetItem(item, {child.text});
+        if (editable)
+            childItem->setFlags(childItem->flags() | Qt::ItemIsEditable);
+        addItems(child, childItem, editable);
+    }
+}
+
+} // namespace
+
+MenuTreeEditor* MenuTreeEditor::create(const FieldSpec& field, const EditorContext& context)
+{
+    auto* editor = new MenuTreeEditor(field, context);
+    context.binder.bindShow([editor] { editor->showTree(); });
+    editor->showTree();
+    fitEditor(editor, context.width);
+    return editor;
+}
+
+MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& context)
+    : QWidget(context.parent)
+    , m_editors(context.editors)
+    , m_model(context.editors.copy, QString::fromUtf16(field.key))
+    , m_inPlaceEditing(editsInPlace(QString::fromUtf16(field.key)))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    addCaption(field, layout, this);
+
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("tree"));
+    m_tree->setAccessibleName(captionOf(field, QStringLiteral("Menu hierarchy")));
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    m_tree->setFixedSize(context.width * kTreeShare / 100, kTreeHeight);
+    m_tree->setEditTriggers(m_inPlaceEditing ? QAbstractItemView::SelectedClicked |
+                                                   QAbstractItemView::EditKeyPressed
+                                             : QAbstractItemView::NoEditTriggers);
+
+    m_link = newEntry(QStringLiteral("Link"), QStringLiteral("menuLink"), this);
+    m_text = newEntry(QStringLiteral("Text"), QStringLiteral("menuText"), this);
+    auto* hint = new QLabel(QStringLiteral("Put a '-' to add a separator"), this);
+    hint->setObjectName(QStringLiteral("separatorHint"));
+    hint->setWordWrap(true);
+    auto* addButton = newButton(QStringLiteral("Add"), QStringLiteral("add"), this);
+    auto* removeButton = newButton(QStringLiteral("Remove"), QStringLiteral("remove"), this);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(newLabelFor(QStringLiteral("Link :"), m_link, this), 0, 0);
+    fields->addWidget(m_link, 0, 1);
+    fields->addWidget(newLabelFor(QStringLiteral("Text :"), m_text, this), 1, 0);
+    fields->addWidget(m_text, 1, 1);
+    fields->addWidget(hint, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton);
+    buttons->addWidget(removeButton);
+    buttons->addStretch();
+    auto* side = new QVBoxLayout;
+    side->addLayout(fields);
+    side->addLayout(buttons);
+    side->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_tree);
+    row->addLayout(side, 1);
+    layout->addLayout(row);
+
+    connect(addButton, &QPushButton::clicked, this, &MenuTreeEditor::add);
+    connect(removeButton, &QPushButton::clicked, this, &MenuTreeEditor::remove);
+    connect(m_tree, &QTreeWidget::itemPressed, this, &MenuTreeEditor::fillFields);
+    connect(m_tree, &QTreeWidget::itemActivated, this, &MenuTreeEditor::fillFields);
+    connect(m_tree, &QTreeWidget::itemChanged, this, &MenuTreeEditor::renamed);
+}
+
+void MenuTreeEditor::showTree()
+{
+    const QSignalBlocker blocker(m_tree);
+    m_tree->clear();
+    for (const settings::TreeNode& node : m_model.tree().topLevel) {
+        auto* item = new QTreeWidgetItem(m_tree, {node.text});
+        addItems(node, item, m_inPlaceEditing);
+    }
+    m_tree->expandAll();
+}
+
+NodePath MenuTreeEditor::pathOf(QTreeWidgetItem* item) const
+{
+    NodePath path;
+    for (; item; item = item->parent()) {
+        QTreeWidgetItem* parent = item->parent();
+        path.prepend(parent ? parent->indexOfChild(item) : m_tree->indexOfTopLevelItem(item));
+    }
+    return path;
+}
+
+QTreeWidgetItem* MenuTreeEditor::itemAt(const NodePath& path) const
+{
+    QTreeWidgetItem* item = nullptr;
+    for (int index : path) {
+        item = item ? item->child(index) : m_tree->topLevelItem(index);
+        if (!item)
+            return nullptr;
+    }
+    return item;
+}
+
+NodePath MenuTreeEditor::selectedPath() const
+{
+    const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
+    return selected.isEmpty() ? NodePath() : pathOf(selected.front());
+}
+
+void MenuTreeEditor::add()
+{
+    const MenuTreeModel::Added added = m_model.add(selectedPath(), m_text->text(), m_link->text());
+    if (added.error) {
+        showError(m_editors, this, *added.error);
+        return;
+    }
+    showTree();
+    // The new item's parent stays selected, so further items join it.
+    if (QTreeWidgetItem* parent = itemAt(added.path.first(added.path.size() - 1)))
+        m_tree->setCurrentItem(parent);
+    m_tree->setFocus();
+}
+
+void MenuTreeEditor::remove()
+{
+    if (m_model.remove(selectedPath()))
+        showTree();
+}
+
+void MenuTreeEditor::fillFields(QTreeWidgetItem* item)
+{
+    if (const std::optional<MenuEntry> entry = m_model.entryOf(pathOf(item))) {
+        m_text->setText(entry->text);
+        m_link->setText(entry->link);
+    }
+}
+
+void MenuTreeEditor::renamed(QTreeWidgetItem* item)
+{
+    const NodePath path = pathOf(item);
+    m_model.rename(path, item->text(0));
+    // A refused or cleaned text shows what the tree holds.
+    if (const settings::TreeNode* node = m_model.node(path); node && node->text != item->text(0)) {
+        const QSignalBlocker blocker(m_tree);
+        item->setText(0, node->text);
+    }
+}
+
+} // namespace morvane::ui::page

@@ -1,0 +1,186 @@
+#include "ui/page/editors/RecordListEditor.h"
+
+#include "ui/page/ColorSwatch.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace morvane::ui::page {
+namespace {
+
+constexpr int kListHeight = 84;
+
+const QString kYes = QStringLiteral("yes");
+const QString kNo = QStringLiteral("no");
+
+// The entry fields are named after the list they fill, without its extension.
+QString entryName(const RecordColumn& column)
+{
+    QString name = column.name();
+    name.chop(4);
+    return name;
+}
+
+// A label without the trailing " :" or ":" reads better to a screen reader.
+QString spokenLabel(const RecordColumn& column)
+{
+    QString label = QString::fromUtf16(column.label);
+    while (label.endsWith(u':') || label.endsWith(u' '))
+        label.chop(1);
+    return label;
+}
+
+} // namespace
+
+RecordListEditor* RecordListEditor::create(const FieldSpec& field, const EditorContext& context)
+{
+    const RecordKind* columns = findRecordKind(context.kind);
+    if (!columns)
+        return nullptr;
+    auto* editor = new RecordListEditor(*columns, field, context);
+    context.binder.bindShow([editor] { editor->showList(); });
+    editor->showList();
+    fitEditor(editor, context.width);
+    return editor;
+}
+
+RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& field,
+                                   const EditorContext& context)
+    : QWidget(context.parent)
+    , m_editors(context.editors)
+    , m_model(context.editors.copy, context.kind, columns)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    addCaption(field, layout, this);
+    m_list = newListBox(captionOf(field, QStringLiteral("Records")), kListHeight, this);
+    auto* addButton = newButton(QStringLiteral("Add"), QStringLiteral("add"), this);
+    auto* removeButton = newButton(QStringLiteral("Remove"), QStringLiteral("remove"), this);
+    layout->addLayout(listWithButtons(m_list, addButton, removeButton));
+
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    for (const RecordColumn& column : columns.columns)
+        addEntry(column, grid);
+    layout->addLayout(grid);
+
+    connect(addButton, &QPushButton::clicked, this, &RecordListEditor::add);
+    connect(removeButton, &QPushButton::clicked, this, &RecordListEditor::remove);
+    if (columns.rowClickFillsEntries) {
+        const auto clicked = [this](QListWidgetItem* item) { copyBack(m_list->row(item)); };
+        connect(m_list, &QListWidget::itemClicked, this, clicked);
+        connect(m_list, &QListWidget::itemActivated, this, clicked);
+    }
+}
+
+void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
+{
+    const int row = grid->rowCount();
+    const QString label = QString::fromUtf16(column.label);
+    QWidget* entry = nullptr;
+    switch (column.entry) {
+    case Entry::Edit:
+    case Entry::PathEdit: {
+        auto* edit = newEntry(spokenLabel(column), entryName(column), this);
+        grid->addWidget(newLabelFor(label, edit, this), row, 0);
+        grid->addWidget(edit, row, 1);
+        if (column.entry == Entry::PathEdit) {
+            auto* browse = newButton(QStringLiteral("Browse..."),
+                                     entryName(column) + QStringLiteral("Browse"), this);
+            browse->setAccessibleName(QStringLiteral("Browse ") + spokenLabel(column));
+            grid->addWidget(browse, row, 2);
+            connect(browse, &QPushButton::clicked, this, [this, edit, files = column.files] {
+                const QString chosen = browseForFile(m_editors, this, files);
+                if (!chosen.isEmpty())
+                    edit->setText(chosen);
+            });
+        }
+        entry = edit;
+        break;
+    }
+    case Entry::CheckBox: {
+        auto* box = new QCheckBox(label, this);
+        box->setObjectName(entryName(column));
+        box->setAccessibleName(label);
+        grid->addWidget(box, row, 0, 1, 3);
+        entry = box;
+        break;
+    }
+    case Entry::Swatch: {
+        auto* swatch = new ColorSwatch(this);
+        swatch->setObjectName(entryName(column));
+        swatch->setAccessibleName(spokenLabel(column));
+        grid->addWidget(newLabelFor(label, swatch, this), row, 0);
+        grid->addWidget(swatch, row, 1, Qt::AlignLeft);
+        connect(swatch, &ColorSwatch::clicked, this, [this, swatch] {
+            if (const auto color = chooseColor(m_editors, this))
+                swatch->pick(*color);
+        });
+        entry = swatch;
+        break;
+    }
+    }
+    m_entries.append(entry);
+}
+
+QStringList RecordListEditor::entries() const
+{
+    QStringList values;
+    for (QWidget* entry : m_entries) {
+        if (auto* edit = qobject_cast<QLineEdit*>(entry))
+            values.append(edit->text());
+        else if (auto* box = qobject_cast<QCheckBox*>(entry))
+            values.append(box->isChecked() ? kYes : kNo);
+        else if (auto* swatch = qobject_cast<ColorSwatch*>(entry))
+            values.append(QString::number(swatch->color()));
+    }
+    return values;
+}
+
+void RecordListEditor::showEntries(const QStringList& values)
+{
+    for (int column = 0; column < m_entries.size(); ++column) {
+        QWidget* entry = m_entries[column];
+        const QString value = values.value(column);
+        if (auto* edit = qobject_cast<QLineEdit*>(entry))
+            edit->setText(value);
+        else if (auto* box = qobject_cast<QCheckBox*>(entry))
+            box->setChecked(value == kYes);
+        else if (auto* swatch = qobject_cast<ColorSwatch*>(entry))
+            swatch->setColor(value.toUInt());
+    }
+}
+
+void RecordListEditor::showList()
+{
+    showRows(m_list, m_model.displayLines());
+}
+
+void RecordListEditor::add()
+{
+    if (const std::optional<QString> error = m_model.add(entries())) {
+        showError(m_editors, this, *error);
+        return;
+    }
+    showList();
+}
+
+void RecordListEditor::remove()
+{
+    if (m_model.remove(selectedRow(m_list)))
+        showList();
+}
+
+void RecordListEditor::copyBack(int row)
+{
+    const QStringList values = m_model.row(row);
+    if (!values.isEmpty())
+        showEntries(values);
+}
+
+} // namespace morvane::ui::page

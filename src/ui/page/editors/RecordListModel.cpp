@@ -1,0 +1,103 @@
+#include "ui/page/editors/RecordListModel.h"
+
+#include "catalog/KeyTable.h"
+#include "generator/Html.h"
+#include "ui/page/FieldBinder.h"
+
+namespace morvane::ui::page {
+namespace {
+
+QString countingFile(const QString& kind, const RecordKind& columns)
+{
+    for (const catalog::ListFileSpec& spec : catalog::kindKeys(kind).lists) {
+        if (spec.countsItems)
+            return spec.name();
+    }
+    return columns.columns.front().name();
+}
+
+QString shown(const RecordColumn& column, const QString& value)
+{
+    if (column.entry != Entry::Swatch)
+        return value;
+    return generator::htmlColor(value.toUInt());
+}
+
+} // namespace
+
+RecordListModel::RecordListModel(settings::WorkingCopy& copy, const QString& kind,
+                                 const RecordKind& columns)
+    : m_copy(copy)
+    , m_columns(columns)
+    , m_countingFile(countingFile(kind, columns))
+{}
+
+QStringList& RecordListModel::list(int column) const
+{
+    return m_copy.list(m_columns.columns[size_t(column)].name());
+}
+
+int RecordListModel::rowCount() const
+{
+    return int(m_copy.list(m_countingFile).size());
+}
+
+QString RecordListModel::displayLine(const RecordKind& columns, const QStringList& values)
+{
+    QStringList parts;
+    for (int column : columns.display)
+        parts.append(shown(columns.columns[size_t(column)], values.value(column)));
+    return parts.join(QStringLiteral(" - "));
+}
+
+QStringList RecordListModel::displayLines() const
+{
+    QStringList lines;
+    const int rows = rowCount();
+    lines.reserve(rows);
+    for (int index = 0; index < rows; ++index)
+        lines.append(displayLine(m_columns, row(index)));
+    return lines;
+}
+
+QStringList RecordListModel::row(int index) const
+{
+    if (index < 0 || index >= rowCount())
+        return {};
+    QStringList values;
+    for (int column = 0; column < int(m_columns.columns.size()); ++column)
+        values.append(list(column).value(index));
+    return values;
+}
+
+std::optional<QString> RecordListModel::add(const QStringList& values)
+{
+    for (int column = 0; column < int(m_columns.columns.size()); ++column) {
+        const RecordColumn& spec = m_columns.columns[size_t(column)];
+        if (spec.emptyMessage && values.value(column).isEmpty())
+            return QString::fromUtf16(spec.emptyMessage);
+    }
+    // A list longer than the counting one holds lines that belong to no row; they go, so the
+    // new record lands at the same index in every list.
+    const int rows = rowCount();
+    for (int column = 0; column < int(m_columns.columns.size()); ++column) {
+        QStringList& items = list(column);
+        items.resize(rows);
+        items.append(withLineBreaksAsBlanks(values.value(column)));
+    }
+    return std::nullopt;
+}
+
+bool RecordListModel::remove(int index)
+{
+    if (index < 0 || index >= rowCount())
+        return false;
+    for (int column = 0; column < int(m_columns.columns.size()); ++column) {
+        QStringList& items = list(column);
+        if (index < items.size())
+            items.removeAt(index);
+    }
+    return true;
+}
+
+} // namespace morvane::ui::page

@@ -1,0 +1,255 @@
+#include "catalog/KeyTable.h"
+#include "catalog/Kinds.h"
+#include "ui/page/editors/LineListModel.h"
+#include "ui/page/editors/MenuTreeModel.h"
+#include "ui/page/editors/RecordListModel.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace morvane::ui::page {
+namespace {
+
+using settings::TreeNode;
+
+TEST(RecordKinds, EveryRecordKindEditsExactlyItsListFiles)
+{
+    for (const QString& kind : catalog::kindNames()) {
+        QSet<QString> lineFiles;
+        bool counted = false;
+        for (const catalog::ListFileSpec& spec : catalog::kindKeys(kind).lists) {
+            counted = counted || spec.countsItems;
+            if (spec.form == catalog::ListForm::Lines)
+                lineFiles.insert(spec.name());
+        }
+        const RecordKind* record = findRecordKind(kind);
+        ASSERT_EQ(record != nullptr, counted) << kind.toStdString();
+        if (!record)
+            continue;
+        QSet<QString> columns;
+        for (const RecordColumn& column : record->columns) {
+            columns.insert(column.name());
+            const bool typed = column.entry == Entry::Edit || column.entry == Entry::PathEdit;
+            EXPECT_EQ(column.emptyMessage != nullptr, typed) << column.name().toStdString();
+        }
+        EXPECT_EQ(columns, lineFiles) << kind.toStdString();
+        for (int shown : record->display)
+            EXPECT_LT(size_t(shown), record->columns.size()) << kind.toStdString();
+    }
+}
+
+class RecordListModelTest : public ::testing::Test {
+protected:
+    RecordListModel model(const QString& kind)
+    {
+        return RecordListModel(copy, kind, *findRecordKind(kind));
+    }
+    settings::WorkingCopy copy;
+};
+
+// Filling the fields one by one, in screen order, gives each message in turn; nothing is added
+// until every field is filled.
+TEST_F(RecordListModelTest, AddStopsAtTheFirstEmptyFieldWithItsMessage)
+{
+    struct Case {
+        QString kind;
+        QStringList messages;
+    };
+    const QList<Case> cases = {
+        {u"CheckBoxLink"_s,
+         {u"You must specify an associated text"_s, u"You must specify an associated link"_s}},
+        {u"ListLink"_s,
+         {u"You must specify an associated text"_s, u"You must specify an associated link"_s}},
+        {u"LoginBox"_s,
+         {u"You must specify an associated login"_s, u"You must specify an associated password"_s,
+          u"You must specify an associated link"_s}},
+        {u"Navigation"_s,
+         {u"You must specify an associated link"_s, u"You must specify an associated image"_s,
+          u"You must specify an associated mouse over image"_s}},
+        {u"ImageViewer"_s,
+         {u"You must specify an associated image"_s,
+          u"You must specify an associated image name"_s}},
+        {u"SoundPlayer"_s,
+         {u"You must specify an associated clip"_s, u"You must specify an associated clip name"_s}},
+        {u"Table"_s, {u"You must specify a column number"_s}},
+    };
+    for (const Case& test : cases) {
+        RecordListModel records = model(test.kind);
+        const auto& columns = records.columns().columns;
+        QStringList values;
+        for (const RecordColumn& column : columns)
+            values.append(column.emptyMessage ? QString() : u"0"_s);
+        QStringList shown;
+        for (size_t column = 0; column < columns.size(); ++column) {
+            if (!columns[column].emptyMessage)
+                continue;
+            if (const std::optional<QString> error = records.add(values))
+                shown.append(*error);
+            values[qsizetype(column)] = u"v"_s;
+        }
+        EXPECT_FALSE(records.add(values));
+        EXPECT_EQ(shown, test.messages) << test.kind.toStdString();
+        EXPECT_EQ(records.rowCount(), 1) << test.kind.toStdString();
+    }
+}
+
+TEST_F(RecordListModelTest, CheckStateAndColorAreStoredAndShownAsTheirKindSays)
+{
+    RecordListModel checks = model(u"CheckBoxLink"_s);
+    EXPECT_FALSE(checks.add({u"Search"_s, u"no"_s, u"find.html"_s}));
+    EXPECT_EQ(copy.list(u"TextList2.txt"_s), QStringList{u"Search"_s});
+    EXPECT_EQ(copy.list(u"CheckList2.txt"_s), QStringList{u"no"_s});
+    EXPECT_EQ(copy.list(u"LinkList2.txt"_s), QStringList{u"find.html"_s});
+    EXPECT_EQ(checks.displayLines(), QStringList{u"Search - find.html"_s});
+
+    RecordListModel table = model(u"Table"_s);
+    EXPECT_FALSE(table.add({u"3"_s, u"255"_s}));
+    EXPECT_EQ(copy.list(u"ColorList3.txt"_s), QStringList{u"255"_s});
+    EXPECT_EQ(table.displayLines(), QStringList{u"3 - #FF0000"_s});
+
+    RecordListModel viewer = model(u"ImageViewer"_s);
+    EXPECT_FALSE(viewer.add({u"C:\\img\\a.gif"_s, u"Beach"_s}));
+    EXPECT_EQ(viewer.displayLines(), QStringList{u"Beach - C:\\img\\a.gif"_s});
+}
+
+TEST_F(RecordListModelTest, RemoveKeepsEveryColumnAligned)
+{
+    RecordListModel records = model(u"Navigation"_s);
+    for (const QString& n : {u"1"_s, u"2"_s, u"3"_s, u"4"_s})
+        ASSERT_FALSE(records.add({u"link"_s + n, u"image"_s + n, u"over"_s + n}));
+
+    EXPECT_TRUE(records.remove(1));
+    EXPECT_FALSE(records.remove(3));
+    EXPECT_FALSE(records.remove(-1));
+
+    EXPECT_EQ(copy.list(u"LinkList3.txt"_s), (QStringList{u"link1"_s, u"link3"_s, u"link4"_s}));
+    EXPECT_EQ(copy.list(u"ImageList3.txt"_s), (QStringList{u"image1"_s, u"image3"_s, u"image4"_s}));
+    EXPECT_EQ(copy.list(u"FocusedImageList3.txt"_s),
+              (QStringList{u"over1"_s, u"over3"_s, u"over4"_s}));
+    EXPECT_EQ(records.displayLines().at(1), u"link3 - image3 - over3"_s);
+    EXPECT_EQ(records.row(1), (QStringList{u"link3"_s, u"image3"_s, u"over3"_s}));
+}
+
+TEST_F(RecordListModelTest, AddedRecordLinesUpWhateverTheFilesHeld)
+{
+    // A hand-edited file: a link without text and a text broken over two lines.
+    copy.list(u"TextList.txt"_s) = {u"Home"_s};
+    copy.list(u"LinkList.txt"_s) = {u"index.html"_s, u"orphan.html"_s};
+    RecordListModel records = model(u"ListLink"_s);
+
+    EXPECT_FALSE(records.add({u"News\r\nof the day"_s, u"news.html"_s}));
+
+    EXPECT_EQ(copy.list(u"TextList.txt"_s), (QStringList{u"Home"_s, u"News of the day"_s}));
+    EXPECT_EQ(copy.list(u"LinkList.txt"_s), (QStringList{u"index.html"_s, u"news.html"_s}));
+}
+
+TEST(LineListModel, ImagePathsAreAddedOnceComparedExactly)
+{
+    settings::WorkingCopy copy;
+    LineListModel images(copy, u"ListBox4.txt"_s, LineListModel::Rule::DistinctPaths);
+    EXPECT_TRUE(images.add(u"C:\\img\\a.gif"_s));
+    EXPECT_FALSE(images.add(u"C:\\img\\a.gif"_s));
+    EXPECT_TRUE(images.add(u"C:\\IMG\\a.gif"_s));
+    EXPECT_FALSE(images.add(QString()));
+    EXPECT_EQ(images.rows(), (QStringList{u"C:\\img\\a.gif"_s, u"C:\\IMG\\a.gif"_s}));
+
+    EXPECT_FALSE(images.remove(2));
+    EXPECT_TRUE(images.remove(0));
+    EXPECT_EQ(copy.list(u"ListBox4.txt"_s), QStringList{u"C:\\IMG\\a.gif"_s});
+}
+
+TEST(LineListModel, LinksMayRepeatButNotBeEmpty)
+{
+    settings::WorkingCopy copy;
+    LineListModel links(copy, u"ListBox7.txt"_s, LineListModel::Rule::NonEmptyTexts);
+    EXPECT_FALSE(links.add(QString()));
+    EXPECT_TRUE(links.add(u"a.html"_s));
+    EXPECT_TRUE(links.add(u"a.html"_s));
+    EXPECT_EQ(links.rows().size(), 2);
+}
+
+class MenuTreeModelTest : public ::testing::Test {
+protected:
+    settings::WorkingCopy copy;
+    MenuTreeModel menu{copy, u"TreeView1.txt"_s};
+};
+
+TEST_F(MenuTreeModelTest, ItemTextJoinsTextAndLinkAndSplitsBack)
+{
+    const MenuTreeModel::Added home = menu.add({}, u"Home"_s, u"index.html"_s);
+    ASSERT_FALSE(home.error);
+    EXPECT_EQ(home.path, (NodePath{0, 0}));
+    const MenuTreeModel::Added news = menu.add({}, u"News"_s, QString());
+    EXPECT_EQ(copy.tree(u"TreeView1.txt"_s).topLevel.front().children,
+              (std::vector<TreeNode>{{u"Home # index.html"_s, {}}, {u"News"_s, {}}}));
+
+    const std::optional<MenuEntry> back = menu.entryOf(home.path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->text, u"Home"_s);
+    EXPECT_EQ(back->link, u"index.html"_s);
+    EXPECT_EQ(menu.entryOf(news.path)->link, QString());
+}
+
+TEST_F(MenuTreeModelTest, SplitIsAtTheFirstHashDroppingOneCharacterEachSide)
+{
+    const auto split = [](const QString& text) {
+        const MenuEntry entry = MenuTreeModel::splitNodeText(text);
+        return QStringList{entry.text, entry.link};
+    };
+    EXPECT_EQ(split(u"Home #index.html"_s), (QStringList{u"Home"_s, u"ndex.html"_s}));
+    EXPECT_EQ(split(u"Home# index.html"_s), (QStringList{u"Hom"_s, u"index.html"_s}));
+    EXPECT_EQ(split(u"C# # page.html"_s), (QStringList{QString(), u"# page.html"_s}));
+    EXPECT_EQ(split(u"#"_s), (QStringList{QString(), QString()}));
+}
+
+TEST_F(MenuTreeModelTest, RootIsNeitherRemovedNorSplit)
+{
+    EXPECT_FALSE(menu.remove({0}));
+    EXPECT_FALSE(menu.remove({}));
+    EXPECT_FALSE(menu.entryOf({0}));
+    EXPECT_FALSE(menu.entryOf({}));
+    EXPECT_EQ(copy.tree(u"TreeView1.txt"_s), settings::MenuTree::withRoot());
+}
+
+TEST_F(MenuTreeModelTest, ItemsGoUnderTheSelectedNodeAndLeaveWithTheirDescendants)
+{
+    menu.add({}, u"Products"_s, QString());
+    const NodePath tools = menu.add({0, 0}, u"Tools"_s, u"tools.html"_s).path;
+    EXPECT_EQ(tools, (NodePath{0, 0, 0}));
+    menu.add(tools, u"Saws"_s, QString());
+    menu.add({}, u"Contact"_s, QString());
+    // A selection that no longer exists falls back to the root.
+    EXPECT_EQ(menu.add({0, 7}, u"-"_s, QString()).path, (NodePath{0, 2}));
+
+    EXPECT_TRUE(menu.remove({0, 0}));
+    EXPECT_EQ(settings::treeLines(copy.tree(u"TreeView1.txt"_s)),
+              (QStringList{u"Root"_s, u"\tContact"_s, u"\t-"_s}));
+}
+
+TEST_F(MenuTreeModelTest, TextsThatWouldNotReadBackAreRefusedOrCleaned)
+{
+    EXPECT_EQ(menu.add({}, QString(), u"a.html"_s).error, u"You must specify a text"_s);
+    EXPECT_EQ(menu.add({}, u" \t "_s, QString()).error, u"You must specify a text"_s);
+    const NodePath item = menu.add({}, u"  Home\nPage"_s, u"home\r\n.html"_s).path;
+    EXPECT_EQ(menu.node(item)->text, u"Home Page # home .html"_s);
+
+    EXPECT_FALSE(menu.rename(item, u"   "_s));
+    EXPECT_TRUE(menu.rename(item, u"\tStart"_s));
+    EXPECT_EQ(menu.node(item)->text, u"Start"_s);
+    const settings::MenuTree tree = copy.tree(u"TreeView1.txt"_s);
+    EXPECT_EQ(settings::parseTree(settings::treeLines(tree)), tree);
+}
+
+TEST_F(MenuTreeModelTest, AddToAnEmptyTreeStartsItsRoot)
+{
+    copy.tree(u"TreeView1.txt"_s).topLevel.clear();
+    EXPECT_EQ(menu.add({}, u"Home"_s, QString()).path, (NodePath{0, 0}));
+    EXPECT_EQ(settings::treeLines(copy.tree(u"TreeView1.txt"_s)),
+              (QStringList{u"Root"_s, u"\tHome"_s}));
+}
+
+} // namespace
+} // namespace morvane::ui::page
