@@ -216,11 +216,13 @@ HtmlWindow* MainWindow::htmlWindow()
 OptionsDialog* MainWindow::optionsDialog()
 {
     if (!m_optionsDialog) {
-        m_optionsDialog = new OptionsDialog(m_options.hotTrack, this);
-        connect(m_optionsDialog, &OptionsDialog::confirmed, this, [this](bool hotTrack) {
-            m_options.hotTrack = hotTrack;
-            applyHotTracking(hotTrack);
-        });
+        m_optionsDialog = new OptionsDialog(m_options.hotTrack, m_options.runtime, this);
+        connect(m_optionsDialog, &OptionsDialog::confirmed, this,
+                [this](bool hotTrack, bool runtime) {
+                    m_options.hotTrack = hotTrack;
+                    m_options.runtime = runtime;
+                    applyHotTracking(hotTrack);
+                });
     }
     return m_optionsDialog;
 }
@@ -348,8 +350,8 @@ void MainWindow::openAllAppletsPage()
 
 bool MainWindow::generate(QStringList* lines, QStringList* media)
 {
-    const generator::Generation generation = generator::generateClosed(
-        generator::GenerationInput{m_state.currentKind(), m_copy, m_state.support(), m_appDir});
+    const generator::Generation generation = generator::generateClosed(generator::GenerationInput{
+        m_state.currentKind(), m_copy, m_state.support(), m_appDir, m_options.runtime});
     if (!generation.ok) {
         m_services.messages.showError(this, generation.message);
         return false;
@@ -419,6 +421,7 @@ void MainWindow::loadOptions()
     report(result);
     if (m_optionsDialog) {
         m_optionsDialog->hotTrackBox()->setChecked(m_options.hotTrack);
+        m_optionsDialog->runtimeBox()->setChecked(m_options.runtime);
     }
     applyHotTracking(m_options.hotTrack);
 }

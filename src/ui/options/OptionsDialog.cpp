@@ -8,18 +8,26 @@
 
 namespace morvane::ui {
 
-OptionsDialog::OptionsDialog(bool hotTrackChecked, QWidget* parent)
+OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget* parent)
     : QDialog(parent)
     , m_hotTrack(new QCheckBox(QStringLiteral("Hot track in explorers")))
+    , m_runtime(
+          new QCheckBox(QStringLiteral("Add the script that runs the applets in today's browsers")))
 {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("Options"));
     m_hotTrack->setObjectName(QStringLiteral("hotTrack"));
     m_hotTrack->setChecked(hotTrackChecked);
 
+    m_runtime->setObjectName(QStringLiteral("runtime"));
+    m_runtime->setChecked(runtimeChecked);
+
     auto* display = new QGroupBox(QStringLiteral("Display"));
     auto* displayLayout = new QVBoxLayout(display);
     displayLayout->addWidget(m_hotTrack);
+    auto* code = new QGroupBox(QStringLiteral("HTML code"));
+    auto* codeLayout = new QVBoxLayout(code);
+    codeLayout->addWidget(m_runtime);
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("ok"));
@@ -34,12 +42,13 @@ OptionsDialog::OptionsDialog(bool hotTrackChecked, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(display);
+    layout->addWidget(code);
     layout->addStretch();
     layout->addLayout(buttons);
     setFixedSize(QSize(310, 163).expandedTo(sizeHint()));
 
     connect(ok, &QPushButton::clicked, this, [this] {
-        Q_EMIT confirmed(m_hotTrack->isChecked());
+        Q_EMIT confirmed(m_hotTrack->isChecked(), m_runtime->isChecked());
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -6,23 +6,26 @@ class QCheckBox;
 
 namespace morvane::ui {
 
-// "Options": the one option, hot tracking in the explorers. "OK" reports the box's state
-// through `confirmed`; "Cancel" only closes, and the box keeps what the user left in it.
+// "Options": hot tracking in the explorers and the script that runs the applets in today's
+// browsers. "OK" reports the boxes' states through `confirmed`; "Cancel" only closes, and the
+// boxes keep what the user left in them.
 class OptionsDialog final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OptionsDialog)
 
 public:
-    explicit OptionsDialog(bool hotTrackChecked, QWidget* parent = nullptr);
+    OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget* parent = nullptr);
 
     bool hotTrackChecked() const;
     QCheckBox* hotTrackBox() const { return m_hotTrack; }
+    QCheckBox* runtimeBox() const { return m_runtime; }
 
 Q_SIGNALS:
-    void confirmed(bool hotTrack);
+    void confirmed(bool hotTrack, bool runtime);
 
 private:
     QCheckBox* m_hotTrack;
+    QCheckBox* m_runtime;
 };
 
 } // namespace morvane::ui
