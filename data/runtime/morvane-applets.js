@@ -2436,7 +2436,8 @@ registerKind('StatusBarScroller', {
     const self = {};
     if (scrollers.length === 0) originalTitle = document.title;
     scrollers.push(self);
-    const loop = `${ctx.params.text}     `;
+    // The title collapses runs of blanks: no-break spaces keep the gaps as they scroll past.
+    const loop = `${ctx.params.text}     `.replaceAll(' ', '\u00A0');
     let offset = 0;
     // The title shows whether or not the applet is in view, so it runs on a timer of its own.
     const timer = setInterval(() => {
