@@ -1,0 +1,71 @@
+#!/usr/bin/env node
+// Every registered kind's sample applet running at once on one page in headless Chromium:
+// frames per second of the page and the JS heap, sampled over the run (default 120 s).
+// Usage: node bench/runtime-bench.mjs [SECONDS]   (after npm ci)
+import { readdirSync, readFileSync } from 'node:fs';
+
+import { launchBrowser, startServer } from '../tests/runtime/browser/harness.mjs';
+
+const seconds = Number(process.argv[2] ?? 120);
+const kindsFolder = new URL('../src/runtime/kinds/', import.meta.url);
+const kinds = readdirSync(kindsFolder)
+  .filter((name) => name.endsWith('.js'))
+  .flatMap((name) => [...readFileSync(new URL(name, kindsFolder), 'utf8').matchAll(/registerKind\('(\w+)'/g)].map((m) => m[1]))
+  .sort();
+
+const applets = kinds.map((kind) => {
+  const page = readFileSync(new URL(`../data/samples/${kind}/${kind.toLowerCase()}.htm`, import.meta.url), 'utf8');
+  const element = page.slice(page.indexOf('<applet'), page.indexOf('</applet>') + '</applet>'.length);
+  return `<div style="margin:4px">${element}</div>`;
+});
+const html = `<!DOCTYPE html><html><head><meta charset="utf-8"><title>all applets</title></head>
+<body style="margin:0;display:flex;flex-wrap:wrap;background:#333">${applets.join('\n')}
+<script src="/runtime/morvane-applets.js"></script></body></html>`;
+
+const server = await startServer();
+const browser = await launchBrowser();
+try {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 2400, height: 1600 });
+  const problems = [];
+  page.on('console', (m) => m.type() === 'error' && problems.push(m.text()));
+  page.on('pageerror', (e) => problems.push(String(e)));
+  await page.goto(server.page('/samples/all-running.htm', html), { waitUntil: 'load' });
+  await page.waitForFunction((n) => document.querySelectorAll('canvas.morvane-applet').length >= n, {}, kinds.length);
+  const visible = await page.evaluate(() => [...document.querySelectorAll('canvas.morvane-applet')].filter((c) => {
+    const r = c.getBoundingClientRect();
+    return r.bottom > 0 && r.top < innerHeight;
+  }).length);
+  await page.evaluate(() => {
+    window.frames_ = 0;
+    const count = () => {
+      window.frames_++;
+      requestAnimationFrame(count);
+    };
+    requestAnimationFrame(count);
+  });
+
+  console.log(`${kinds.length} kinds running on one page, ${visible} in view, ${seconds} s`);
+  console.log('  t(s)    fps   JS heap used (MB)');
+  const samples = [];
+  const step = Math.max(1, Math.min(10, seconds / 6));
+  let before = await page.evaluate(() => window.frames_);
+  for (let t = step; t <= seconds + 1e-9; t += step) {
+    await new Promise((resolve) => setTimeout(resolve, step * 1000));
+    const frames = await page.evaluate(() => window.frames_);
+    await page.evaluate(() => globalThis.gc?.());
+    const { JSHeapUsedSize } = await page.metrics();
+    const fps = (frames - before) / step;
+    before = frames;
+    samples.push({ fps, heap: JSHeapUsedSize / 1048576 });
+    console.log(`${t.toFixed(0).padStart(6)} ${fps.toFixed(1).padStart(6)} ${(JSHeapUsedSize / 1048576).toFixed(2).padStart(10)}`);
+  }
+  const fpsValues = samples.map((s) => s.fps).sort((a, b) => a - b);
+  const heaps = samples.map((s) => s.heap);
+  console.log(`median fps ${fpsValues[Math.floor(fpsValues.length / 2)].toFixed(1)} (target >= 50); ` +
+    `heap first ${heaps[0].toFixed(2)} MB, last ${heaps.at(-1).toFixed(2)} MB, max ${Math.max(...heaps).toFixed(2)} MB`);
+  if (problems.length) console.log(`console errors: ${problems.join(' | ')}`);
+} finally {
+  await browser.close();
+  await server.close();
+}
