@@ -66,7 +66,9 @@ function readList(raw, base, countName) {
   return items;
 }
 
-function readOne(raw, name, decl, size) {
+// Declared names may carry capitals as the generator writes them ("topLeftCorner").
+function readOne(raw, declared, decl, size) {
+  const name = declared.toLowerCase();
   const text = raw.get(name);
   switch (decl.type) {
     case 'int':
@@ -80,7 +82,7 @@ function readOne(raw, name, decl, size) {
       return decl.values.find((v) => String(v).toLowerCase() === wanted) ?? defaultOf(decl, size);
     }
     case 'list':
-      return readList(raw, name, decl.count);
+      return readList(raw, name, decl.count?.toLowerCase());
     default:
       throw new Error(`unknown parameter type ${decl.type}`);
   }
@@ -1360,8 +1362,8 @@ const EFFECTS = {
     },
   },
 
-  // A light scans the picture row after row and leaves it uncovered; the next pass covers it
-  // again, and so on.
+  // A light scans the picture row after row and leaves it uncovered; the picture rests in full
+  // view for as long as a row takes, then the next pass covers it again, and so on.
   ScanImage: {
     params: { pause: P.int(50), r_lim: P.int(100), r_step: P.int(10), image: P.text() },
     image: 'image',
@@ -1372,27 +1374,31 @@ const EFFECTS = {
       const gap = 1.5 * r;
       const rows = Math.max(1, Math.ceil((height + r / 2) / gap));
       const rowLength = width + r;
+      const pass = rows * rowLength;
       const glow = glowSprite(r);
       const pos = { x: -r / 2, y: r / 2 };
       let travelled = 0;
       let uncovering = true;
-      const place = (d) => {
-        const row = Math.floor(d / rowLength);
-        const along = d - row * rowLength;
+      const advance = (d) => {
+        travelled += d;
+        if (travelled >= pass + (uncovering ? rowLength : 0)) {
+          travelled = 0;
+          uncovering = !uncovering;
+        }
+        if (travelled >= pass) {
+          pos.x = -2 * r;
+          return;
+        }
+        const row = Math.floor(travelled / rowLength);
+        const along = travelled - row * rowLength;
         pos.y = r / 2 + row * gap;
         pos.x = row % 2 === 0 ? along - r / 2 : width + r / 2 - along;
+        disc(out, uncovering ? picture.pixels : null, width, height, pos.x, pos.y, r);
       };
       return {
+        // Steps longer than the light's radius would leave gaps: the light goes in shorter hops.
         step(n) {
-          for (let i = 0; i < n; i++) {
-            travelled += speed;
-            if (travelled >= rows * rowLength) {
-              travelled = 0;
-              uncovering = !uncovering;
-            }
-            place(travelled);
-            disc(out, uncovering ? picture.pixels : null, width, height, pos.x, pos.y, r);
-          }
+          for (let left = n * speed; left > 0; left -= r) advance(Math.min(left, r));
         },
         render() {},
         overlay(g) {

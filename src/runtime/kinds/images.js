@@ -540,8 +540,8 @@ const EFFECTS = {
     },
   },
 
-  // A light scans the picture row after row and leaves it uncovered; the next pass covers it
-  // again, and so on.
+  // A light scans the picture row after row and leaves it uncovered; the picture rests in full
+  // view for as long as a row takes, then the next pass covers it again, and so on.
   ScanImage: {
     params: { pause: P.int(50), r_lim: P.int(100), r_step: P.int(10), image: P.text() },
     image: 'image',
@@ -552,27 +552,31 @@ const EFFECTS = {
       const gap = 1.5 * r;
       const rows = Math.max(1, Math.ceil((height + r / 2) / gap));
       const rowLength = width + r;
+      const pass = rows * rowLength;
       const glow = glowSprite(r);
       const pos = { x: -r / 2, y: r / 2 };
       let travelled = 0;
       let uncovering = true;
-      const place = (d) => {
-        const row = Math.floor(d / rowLength);
-        const along = d - row * rowLength;
+      const advance = (d) => {
+        travelled += d;
+        if (travelled >= pass + (uncovering ? rowLength : 0)) {
+          travelled = 0;
+          uncovering = !uncovering;
+        }
+        if (travelled >= pass) {
+          pos.x = -2 * r;
+          return;
+        }
+        const row = Math.floor(travelled / rowLength);
+        const along = travelled - row * rowLength;
         pos.y = r / 2 + row * gap;
         pos.x = row % 2 === 0 ? along - r / 2 : width + r / 2 - along;
+        disc(out, uncovering ? picture.pixels : null, width, height, pos.x, pos.y, r);
       };
       return {
+        // Steps longer than the light's radius would leave gaps: the light goes in shorter hops.
         step(n) {
-          for (let i = 0; i < n; i++) {
-            travelled += speed;
-            if (travelled >= rows * rowLength) {
-              travelled = 0;
-              uncovering = !uncovering;
-            }
-            place(travelled);
-            disc(out, uncovering ? picture.pixels : null, width, height, pos.x, pos.y, r);
-          }
+          for (let left = n * speed; left > 0; left -= r) advance(Math.min(left, r));
         },
         render() {},
         overlay(g) {

@@ -1,12 +1,16 @@
 // The image effect kinds in the browser: sample pages, invalid and missing values, and what
 // each effect does to the picture's pixels.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before, describe, test } from 'node:test';
 
 import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
 
 const SAMPLES = new URL('../../../data/samples/', import.meta.url);
+const DATA = new URL('../../../data/', import.meta.url);
 const GREEN = '#00FF00';
 const STILL = '1000000';
 const green = (r, g, b) => r < 40 && g > 215 && b < 40;
@@ -286,6 +290,38 @@ describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chrom
     await shown.page.close();
   });
 
+  test('a page opened from the disk cannot read its pictures: the pixel effects draw them as they are', async () => {
+    const folder = mkdtempSync(join(tmpdir(), 'morvane-effects-'));
+    try {
+      for (const name of ['chrismas2.jpg', 'Fish3.gif']) copyFileSync(fileURLToPath(new URL(`images&sounds/${name}`, DATA)), join(folder, name));
+      const kinds = Object.keys(KINDS).filter((kind) => !/Crop|Stream|Zoom|Pointer/.test(kind));
+      const applets = kinds.map((kind) => {
+        const picture = kind === 'Deformation' ? { sprite: 'Fish3.gif' } : { image_name: 'chrismas2.jpg', image: 'chrismas2.jpg' };
+        const page = appletPage(kind, { width: 240, height: 180, params: { background_color: GREEN, ...picture } });
+        return page.slice(page.indexOf('<applet'), page.indexOf('<script'));
+      });
+      const script = pathToFileURL(fileURLToPath(new URL('runtime/morvane-applets.js', DATA))).href;
+      writeFileSync(join(folder, 'page.htm'), `<!DOCTYPE html><body>${applets.join('\n')}<script src="${script}"></script></body>`);
+      const { page, problems, runtimeLines } = await openPage(browser, pathToFileURL(join(folder, 'page.htm')).href, { width: 1000, height: 2400 });
+      await canvases(page, kinds.length);
+      await waitFrames(page, 10);
+      // Only the picture itself can taint an applet's canvas: a tainted canvas shows it was drawn.
+      const tainted = await page.evaluate(() => [...document.querySelectorAll('canvas.morvane-applet')].map((canvas) => {
+        try {
+          canvas.toDataURL();
+          return false;
+        } catch {
+          return true;
+        }
+      }));
+      assert.deepEqual(tainted, kinds.map(() => true));
+      assert.deepEqual([problems, runtimeLines], [[], []]);
+      await page.close();
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+    }
+  });
+
   test('ImageAxisRotation turns edge-on; Deformation waves its sprite in the middle; ScanImage uncovers row by row', async () => {
     const turn = await plainRun('ImageAxisRotation', { image_name: 'chrismas2.jpg', pause: '30' });
     const narrow = (q) => {
@@ -313,5 +349,11 @@ describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chrom
     assert.equal(firstRow(p), 0, 'the first row is uncovered');
     assert.ok(p.count(green) > 240 * 80, 'the rows below are still covered');
     await scan.page.close();
+
+    // A step far longer than the light still uncovers all of the way it went.
+    const leap = await plainRun('ScanImage', { image: 'chrismas2.jpg', r_lim: '10', r_step: '500', pause: '1000' });
+    const band = (q) => differing(q, picture, (x, y) => y < 10 && x < 220);
+    assert.equal(band(await until(leap.page, (q) => band(q) === 0, 200)), 0, 'no gaps along the first row');
+    await leap.page.close();
   });
 });
