@@ -150,6 +150,20 @@ registerKind('Flickering', {
     const font = fontOf(height);
     const width = ctx.g.measureText(text).width;
     const box = textBox(ctx, width, height, ctx.params.width_shift, ctx.params.height_shift);
+    // The glowing text is drawn once, as much of it as the applet shows; the frames only change
+    // how bright it is.
+    const blur = Math.max(2, Math.round(height / 3));
+    const pad = blur * 2;
+    const flame = document.createElement('canvas');
+    flame.width = ctx.width + 2 * pad;
+    flame.height = ctx.height + 2 * pad;
+    const fg = flame.getContext('2d');
+    fg.font = font;
+    fg.textBaseline = 'middle';
+    fg.fillStyle = color;
+    fg.shadowColor = color;
+    fg.shadowBlur = blur;
+    fg.fillText(text, box.x + pad, box.y + pad + height / 2);
     let light = 1;
     let sway = 0;
     return {
@@ -160,15 +174,9 @@ registerKind('Flickering', {
         sway = Math.round((random() - 0.5) * 2);
       },
       draw(g) {
-        g.save();
-        g.font = font;
-        g.textBaseline = 'middle';
-        g.fillStyle = color;
-        g.shadowColor = color;
-        g.shadowBlur = Math.max(2, height / 3) * light;
         g.globalAlpha = light;
-        g.fillText(text, box.x + sway, box.y + height / 2);
-        g.restore();
+        g.drawImage(flame, sway - pad, -pad);
+        g.globalAlpha = 1;
       },
     };
   },
@@ -321,7 +329,7 @@ registerKind('WaveText', {
 
 // The letters of the text as cells of the letters image: the letters stand side by side in
 // the image, all of one width, in the order of the letters map.
-export function letterCells(text, map) {
+function letterCells(text, map) {
   const index = new Map();
   Array.from(map).forEach((letter, i) => {
     if (!index.has(letter)) index.set(letter, i);
