@@ -1,16 +1,13 @@
-// The text and drawing kinds in the browser: sample pages, colors and texts, directions,
-// pauses, the speed bar and the title scroller.
+// The text and drawing kinds in the browser (their sample pages run in kinds.test.mjs): defaults,
+// colors and texts, directions, pauses, the speed bar and the title scroller.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
 
 import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
 
-const SAMPLES = new URL('../../../data/samples/', import.meta.url);
 const STILL = '1000000';
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
-const green = (r, g, b) => r < 60 && g > 200 && b < 60;
 const white = (r, g, b) => r > 200 && g > 200 && b > 200;
 const lit = (r, g, b) => r + g + b > 150;
 
@@ -28,13 +25,6 @@ const KINDS = {
   WaveText: { numbers: ['text_height', 'height_shift', 'pause', 'amplitude', 'angle_step', 'phir_step', 'step'], colors: ['text_color'] },
   Polygons: { numbers: ['pause', 'pause2', 'order', 'order_max', 'step', 'triangles_number', 'triangles_number_max', 'coefficient', 'repetitions_number'], colors: ['color'], choices: ['mode'] },
 };
-
-// The applet element of the kind's sample page, on a page that loads the runtime.
-function samplePage(kind) {
-  const html = readFileSync(new URL(`${kind}/${kind.toLowerCase()}.htm`, SAMPLES), 'utf8');
-  const applet = html.match(/<applet[\s\S]*?<\/applet>/)[0];
-  return `<!DOCTYPE html><html><head><title>Sample</title></head><body style="margin:0">${applet}<script src="/runtime/morvane-applets.js"></script></body></html>`;
-}
 
 // Resolves when the first canvas shows something other than it shows now (false after 8 s).
 function changes(page) {
@@ -116,20 +106,6 @@ describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no C
   }
 
   for (const kind of Object.keys(KINDS)) {
-    test(`${kind}: the sample page runs and animates`, async () => {
-      const { page, problems, runtimeLines } = await open(`/samples/${kind}/sample-test.htm`, samplePage(kind));
-      if (kind === 'StatusBarScroller') {
-        await page.waitForFunction(() => document.title !== 'Sample' && document.title.includes('Welcome'));
-        const first = await page.title();
-        await page.waitForFunction((t) => document.title !== t, {}, first);
-      } else {
-        await waitFrames(page, 3);
-        assert.ok(await changes(page), 'two pictures differ');
-      }
-      assert.deepEqual([problems, runtimeLines], [[], []]);
-      await page.close();
-    });
-
     test(`${kind}: missing and invalid values run with the defaults`, async () => {
       const { numbers = [], colors = [], choices = [] } = KINDS[kind];
       const invalid = {};
