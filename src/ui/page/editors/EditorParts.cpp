@@ -18,16 +18,6 @@ QString captionOf(const FieldSpec& field, const QString& fallback)
     return label.isEmpty() ? fallback : label;
 }
 
-void addCaption(const FieldSpec& field, QBoxLayout* layout, QWidget* parent)
-{
-    const QString caption = captionOf(field, QString());
-    if (caption.isEmpty())
-        return;
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QStringLiteral("caption"));
-    layout->addWidget(label);
-}
-
 QPushButton* newButton(const QString& text, const QString& name, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);

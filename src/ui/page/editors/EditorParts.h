@@ -26,10 +26,9 @@ struct EditorContext {
     int width;
 };
 
-// The caption the section table gives the editor, or `fallback` when it gives none. The
-// caption is shown above the editor only when the table gives it.
+// The caption the section table gives the editor (the section shows it above the editor), or
+// `fallback` when it gives none: the accessible name of the editor's list or tree.
 QString captionOf(const FieldSpec& field, const QString& fallback);
-void addCaption(const FieldSpec& field, QBoxLayout* layout, QWidget* parent);
 
 QPushButton* newButton(const QString& text, const QString& name, QWidget* parent);
 QLineEdit* newEntry(const QString& accessibleName, const QString& name, QWidget* parent);

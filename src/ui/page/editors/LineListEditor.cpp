@@ -9,7 +9,7 @@
 namespace morvane::ui::page {
 namespace {
 
-constexpr int kListHeight = 96;
+constexpr int kListHeight = 90;
 
 bool isLinkList(const FieldSpec& field)
 {
@@ -37,7 +37,7 @@ LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& cont
     const bool links = isLinkList(field);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    addCaption(field, layout, this);
+    layout->setSpacing(4);
     m_list =
         newListBox(captionOf(field, links ? QStringLiteral("Links") : QStringLiteral("Images")),
                    kListHeight, this);

@@ -12,8 +12,8 @@
 namespace morvane::ui::page {
 namespace {
 
-constexpr int kTreeHeight = 120;
-constexpr int kTreeShare = 45; // percent of the editor's width
+constexpr int kTreeHeight = 112;
+constexpr int kTreeShare = 55; // percent of the editor's width
 
 // Which trees let the user retype a node's text in place.
 struct TreeKind {
@@ -58,7 +58,6 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    addCaption(field, layout, this);
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("tree"));
@@ -79,6 +78,7 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
     auto* removeButton = newButton(QStringLiteral("Remove"), QStringLiteral("remove"), this);
 
     auto* fields = new QGridLayout;
+    fields->setVerticalSpacing(2);
     fields->addWidget(newLabelFor(QStringLiteral("Link :"), m_link, this), 0, 0);
     fields->addWidget(m_link, 0, 1);
     fields->addWidget(newLabelFor(QStringLiteral("Text :"), m_text, this), 1, 0);

@@ -52,13 +52,13 @@ constexpr RecordColumn kTable[] = {
 constexpr int kTableDisplay[] = {0, 1};
 
 constexpr RecordKind kKinds[] = {
-    {u"CheckBoxLink", kCheckBoxLink, kCheckBoxLinkDisplay},
-    {u"ImageViewer", kImageViewer, kNameThenLocation, false},
-    {u"ListLink", kListLink, kListLinkDisplay},
-    {u"LoginBox", kLoginBox, kLoginBoxDisplay},
-    {u"Navigation", kNavigation, kNavigationDisplay},
-    {u"SoundPlayer", kSoundPlayer, kNameThenLocation},
-    {u"Table", kTable, kTableDisplay},
+    {u"CheckBoxLink", u"Texts and links", kCheckBoxLink, kCheckBoxLinkDisplay},
+    {u"ImageViewer", u"Images locations and images names", kImageViewer, kNameThenLocation, false},
+    {u"ListLink", u"Texts and links", kListLink, kListLinkDisplay},
+    {u"LoginBox", u"Texts and links", kLoginBox, kLoginBoxDisplay},
+    {u"Navigation", u"Images and links :", kNavigation, kNavigationDisplay},
+    {u"SoundPlayer", u"Clips locations and clips names", kSoundPlayer, kNameThenLocation},
+    {u"Table", u"Custom data color in columns :", kTable, kTableDisplay},
 };
 // clang-format on
 

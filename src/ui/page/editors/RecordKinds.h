@@ -27,6 +27,7 @@ struct RecordColumn {
 // their entry fields on screen, which is also the order "Add" checks them in.
 struct RecordKind {
     const char16_t* kind;
+    const char16_t* caption; // what the list is called when the section gives it no caption
     std::span<const RecordColumn> columns;
     std::span<const int> display; // the columns the row shows, joined by " - "
     bool rowClickFillsEntries = true;

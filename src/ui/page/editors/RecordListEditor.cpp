@@ -13,7 +13,7 @@
 namespace morvane::ui::page {
 namespace {
 
-constexpr int kListHeight = 84;
+constexpr int kListHeight = 72;
 
 const QString kYes = QStringLiteral("yes");
 const QString kNo = QStringLiteral("no");
@@ -57,13 +57,14 @@ RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& f
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    addCaption(field, layout, this);
-    m_list = newListBox(captionOf(field, QStringLiteral("Records")), kListHeight, this);
+    layout->setSpacing(4);
+    m_list = newListBox(captionOf(field, QString::fromUtf16(columns.caption)), kListHeight, this);
     auto* addButton = newButton(QStringLiteral("Add"), QStringLiteral("add"), this);
     auto* removeButton = newButton(QStringLiteral("Remove"), QStringLiteral("remove"), this);
     layout->addLayout(listWithButtons(m_list, addButton, removeButton));
 
     auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     for (const RecordColumn& column : columns.columns)
         addEntry(column, grid);
