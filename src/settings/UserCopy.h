@@ -1,0 +1,48 @@
+#pragma once
+
+#include "catalog/Result.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace morvane::settings {
+
+// What decides which installation folder a program works in.
+struct Surroundings {
+    QString currentDir;
+    QString shippedDataDir;     // read-only data of an installed program; empty when not installed
+    QString installDirVariable; // MORVANE_INSTALL_DIR
+    QString dataHome;           // XDG_DATA_HOME
+    QString homeDir;
+};
+
+// The surroundings of a program whose executable lies in `programDir`, read from the process's
+// current directory and environment.
+Surroundings surroundingsOf(const QString& programDir);
+
+struct CopyUpdate {
+    Result result;
+    bool created = false; // the folder held no installation before
+    QStringList added;    // paths relative to the folder, in copy order
+};
+
+// Copies into `userDir` every shipped file it lacks, never replacing one that is there, so the
+// user's settings and lists survive and a newer version's new files appear. The profile is
+// copied last: a folder whose creation failed half-way is not yet an installation and is
+// completed on the next start.
+CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir);
+
+struct AppDirChoice {
+    Result result;
+    QString appDir;
+    bool userCopy = false; // false: the current folder is the installation
+    CopyUpdate update;
+};
+
+// The current folder when it holds an installation (other than the shipped data itself);
+// otherwise the folder named by MORVANE_INSTALL_DIR or, for an installed program, the user's
+// copy in the data home, brought up to date from the shipped data. A program that is neither
+// installed nor pointed elsewhere keeps working in the current folder.
+AppDirChoice chooseAppDir(const Surroundings& where);
+
+} // namespace morvane::settings
