@@ -1,17 +1,32 @@
 #include "platform/QtServices.h"
+#include "settings/UserCopy.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane"));
-
-    // Every data path is taken from the folder the program was started in, once and for all.
-    const QString appDir = QDir::currentPath();
+    QApplication::setDesktopFileName(QStringLiteral("net.morvane.Morvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("net.morvane.Morvane")));
     morvane::platform::QtServices services;
-    const auto window = morvane::ui::startMorvane(appDir, services.services());
+
+    const morvane::settings::AppDirChoice choice = morvane::settings::chooseAppDir(
+        morvane::settings::surroundingsOf(QCoreApplication::applicationDirPath()));
+    if (!choice.result) {
+        services.services().messages.showError(nullptr, choice.result.message);
+        return 1;
+    }
+    // Every data path is taken from the installation folder, once and for all; relative paths
+    // in settings are taken from the current directory, as in the folder the program started in.
+    if (!QDir::setCurrent(choice.appDir)) {
+        services.services().messages.showError(nullptr, QStringLiteral("Can't open the folder: ") +
+                                                            choice.appDir);
+        return 1;
+    }
+    const auto window = morvane::ui::startMorvane(choice.appDir, services.services());
     return QApplication::exec();
 }

@@ -1,24 +1,156 @@
 #include "cli/Cli.h"
 
-namespace morvane::cli {
+#include "catalog/Version.h"
 
-int run(const QStringList& args, QTextStream& out, QTextStream& err)
+#include <QDir>
+
+namespace morvane::cli {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct Command {
+    const char16_t* name;
+    const char* arguments;
+    const char* summary;
+    bool inInstallation;
+    int (*run)(const QStringList&, QTextStream&, QTextStream&);
+};
+
+// clang-format off
+const Command kCommands[] = {
+    {u"html", "KIND", "print KIND's code and needed files from its saved settings",
+     true, runHtml},
+    {u"wav2au", "IN.wav OUT.au", "convert a WAV sound to an 8012 Hz mu-law AU sound", false,
+     runWav2Au},
+    {u"first-run", "", "install the sample media when the installation has not run yet", true,
+     runFirstRun},
+    {u"samples", "", "rewrite the sample, parameters help and all-applets pages", true,
+     runSamples},
+};
+// clang-format on
+
+enum class Option { Help, Version, Verbose };
+
+struct OptionRow {
+    Option option;
+    const char16_t* shortName;
+    const char16_t* longName;
+    const char* summary;
+};
+
+const OptionRow kOptions[] = {
+    {Option::Help, u"-h", u"--help", "show this help and exit"},
+    {Option::Version, u"-V", u"--version", "show the version and exit"},
+    {Option::Verbose, u"-v", u"--verbose", "say which installation folder is used"},
+};
+
+constexpr qsizetype kColumn = 24;
+
+const OptionRow* findOption(const QString& arg)
 {
-    const QString command = args.value(0);
-    const QStringList rest = args.mid(1);
-    if (command == QStringLiteral("html"))
-        return runHtml(rest, out, err);
-    if (command == QStringLiteral("wav2au"))
-        return runWav2Au(rest, out, err);
-    if (command == QStringLiteral("first-run"))
-        return runFirstRun(rest, out, err);
-    if (command == QStringLiteral("samples"))
-        return runSamples(rest, out, err);
-    err << "usage: morvane-cli html KIND\n"
-           "       morvane-cli wav2au IN.wav OUT.au\n"
-           "       morvane-cli first-run\n"
-           "       morvane-cli samples\n";
+    for (const OptionRow& row : kOptions) {
+        if (arg == QStringView(row.shortName) || arg == QStringView(row.longName))
+            return &row;
+    }
+    return nullptr;
+}
+
+const Command* findCommand(const QString& name)
+{
+    for (const Command& command : kCommands) {
+        if (name == QStringView(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+void printHelp(QTextStream& out)
+{
+    out << "Usage: morvane-cli [OPTION]... COMMAND [ARGUMENT]...\n"
+           "Generates web applet code and converts sounds as Morvane does.\n\nCommands:\n";
+    for (const Command& command : kCommands) {
+        QString synopsis = QString::fromUtf16(command.name);
+        if (*command.arguments != '\0')
+            synopsis += u' ' + QLatin1StringView(command.arguments);
+        out << "  " << synopsis.leftJustified(kColumn - 3) << ' ' << command.summary << "\n";
+    }
+    out << "\nOptions:\n";
+    for (const OptionRow& row : kOptions) {
+        const QString names =
+            QString::fromUtf16(row.shortName) + u", "_s + QString::fromUtf16(row.longName);
+        out << "  " << names.leftJustified(kColumn - 3) << ' ' << row.summary << "\n";
+    }
+    out << "\nhtml, first-run and samples work in the current folder when it holds morvane.ini;\n"
+           "otherwise in $MORVANE_INSTALL_DIR or in the user's copy of the shipped data,\n"
+           "$XDG_DATA_HOME/morvane (~/.local/share/morvane), created on first use.\n";
+}
+
+int usageError(QTextStream& err, const QString& problem)
+{
+    err << "morvane-cli: " << problem << "\nTry 'morvane-cli --help' for more information.\n";
     return UsageError;
+}
+
+// Moves into the installation folder, so relative paths in settings and list files are taken
+// from there, as in the program.
+int enterInstallation(const FolderChooser& chooseFolder, bool verbose, QTextStream& err)
+{
+    const settings::AppDirChoice choice = chooseFolder();
+    if (verbose) {
+        if (choice.update.created) {
+            if (choice.result)
+                err << "Copied the shipped data into a new installation folder\n";
+        } else {
+            for (const QString& file : choice.update.added)
+                err << "Added the new shipped file " << file << "\n";
+        }
+        err << "Installation folder: " << QDir::toNativeSeparators(choice.appDir) << "\n";
+    }
+    if (!choice.result) {
+        err << choice.result.message << "\n";
+        return Failure;
+    }
+    if (!QDir::setCurrent(choice.appDir)) {
+        err << "Can't open the folder: " << choice.appDir << "\n";
+        return Failure;
+    }
+    return Success;
+}
+
+} // namespace
+
+int run(const QStringList& args, QTextStream& out, QTextStream& err,
+        const FolderChooser& chooseFolder)
+{
+    bool verbose = false;
+    qsizetype next = 0;
+    for (; next < args.size() && args[next].startsWith(u'-'); ++next) {
+        const OptionRow* option = findOption(args[next]);
+        if (!option)
+            return usageError(err, u"unknown option: "_s + args[next]);
+        switch (option->option) {
+        case Option::Help:
+            printHelp(out);
+            return Success;
+        case Option::Version:
+            out << "morvane-cli " << versionText() << "\n";
+            return Success;
+        case Option::Verbose:
+            verbose = true;
+            break;
+        }
+    }
+    if (next == args.size())
+        return usageError(err, u"no command given"_s);
+    const Command* command = findCommand(args[next]);
+    if (!command)
+        return usageError(err, u"unknown command: "_s + args[next]);
+    if (command->inInstallation) {
+        if (const int entered = enterInstallation(chooseFolder, verbose, err); entered != Success)
+            return entered;
+    }
+    return command->run(args.mid(next + 1), out, err);
 }
 
 } // namespace morvane::cli

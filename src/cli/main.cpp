@@ -7,9 +7,10 @@
 
 namespace {
 
-// No command needs the application object, and it costs a quarter of a millisecond of a
-// conversion that must stay within a few tens: on Unix the arguments are decoded from argv as
-// the application object would. Windows hands them over in UTF-16, which only it reads.
+// Only the commands that look for their installation folder need the application object (for
+// the program's own folder), and it costs a quarter of a millisecond of a conversion that must
+// stay within a few tens: on Unix the arguments are decoded from argv as the application object
+// would. Windows hands them over in UTF-16, which only it reads.
 QStringList commandArguments(int& argc, char* argv[], std::optional<QCoreApplication>& app)
 {
 #ifdef Q_OS_WIN
@@ -30,9 +31,15 @@ int main(int argc, char* argv[])
 {
     std::optional<QCoreApplication> app;
     const QStringList args = commandArguments(argc, argv, app);
+    const auto chooseFolder = [&] {
+        if (!app)
+            app.emplace(argc, argv);
+        return morvane::settings::chooseAppDir(
+            morvane::settings::surroundingsOf(QCoreApplication::applicationDirPath()));
+    };
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = morvane::cli::run(args, out, err);
+    const int code = morvane::cli::run(args, out, err, chooseFolder);
     out.flush();
     err.flush();
     return code;
