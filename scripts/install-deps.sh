@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format
     xvfb xauth sox
+    desktop-file-utils appstream lintian dpkg-dev file gzip groff-base
 )
 if [ "${1:-}" = "--with-browser" ]; then
     packages+=(chromium)
