@@ -17,6 +17,12 @@ test('integers: a missing, empty, malformed or out-of-range value takes the defa
   assert.equal(resolveParams(decls, raw({ step: '51' }), size).step, 3);
 });
 
+test('declared names match the page without regard to case', () => {
+  const decls = { topLeftCorner: P.int(1), image: P.list('Image_Number') };
+  const values = resolveParams(decls, raw({ topleftcorner: '7', image1: 'a', image2: 'b', image_number: '1' }), size);
+  assert.deepEqual(values, { topLeftCorner: 7, image: ['a'] });
+});
+
 test('defaults may depend on the applet size', () => {
   const decls = { step_mean: P.int(({ width }) => width / 10) };
   assert.equal(resolveParams(decls, raw({}), size).step_mean, 40);

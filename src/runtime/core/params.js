@@ -61,7 +61,9 @@ function readList(raw, base, countName) {
   return items;
 }
 
-function readOne(raw, name, decl, size) {
+// Declared names may carry capitals as the generator writes them ("topLeftCorner").
+function readOne(raw, declared, decl, size) {
+  const name = declared.toLowerCase();
   const text = raw.get(name);
   switch (decl.type) {
     case 'int':
@@ -75,7 +77,7 @@ function readOne(raw, name, decl, size) {
       return decl.values.find((v) => String(v).toLowerCase() === wanted) ?? defaultOf(decl, size);
     }
     case 'list':
-      return readList(raw, name, decl.count);
+      return readList(raw, name, decl.count?.toLowerCase());
     default:
       throw new Error(`unknown parameter type ${decl.type}`);
   }
