@@ -284,6 +284,9 @@ void MainWindow::openKindPage(const QString& kind)
     page->scrollToTop();
     page->assemble(kind, m_state.support());
     enterView(View::KindPage, page);
+    if (!m_state.loadNotice().isEmpty()) {
+        m_services.messages.showInformation(this, m_state.loadNotice());
+    }
 }
 
 void MainWindow::explorerPressed(const QString& nodeText, const QString& parentText)

@@ -49,6 +49,7 @@ Result MainState::openKind(const QString& kind)
     }
     m_currentKind = kind;
     m_support = load.support;
+    m_loadNotice = load.notice;
     m_view = View::KindPage;
     return Result::success();
 }

@@ -24,6 +24,8 @@ public:
     const QString& currentKind() const { return m_currentKind; }
     View view() const { return m_view; }
     const catalog::Support& support() const { return m_support; }
+    // What the last load had to mend and the user should know; empty when nothing.
+    const QString& loadNotice() const { return m_loadNotice; }
     settings::WorkingCopy& workingCopy() { return m_copy; }
     QString caption() const { return captionFor(m_view, m_currentKind); }
     bool actionsEnabled() const { return m_view == View::KindPage; }
@@ -41,6 +43,7 @@ private:
     settings::WorkingCopy& m_copy;
     QString m_currentKind;
     catalog::Support m_support;
+    QString m_loadNotice;
     View m_view = View::AppletsList;
 };
 
