@@ -127,6 +127,60 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     await page.close();
   });
 
+  test('AU sounds play through Web Audio: on load (looped), on mouse over and on click', async () => {
+    const url = server.page('/samples/Stars/sounds.htm', appletPage('Stars', {
+      params: { sound_name: 'spacemusic.au', loop_sound: 'yes', enter_sound_name: 'glass.au', clic_sound_name: 'explosion.au' },
+    }));
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+      window.played = [];
+      const start = AudioBufferSourceNode.prototype.start;
+      AudioBufferSourceNode.prototype.start = function (...args) {
+        window.played.push({ loop: this.loop, rate: this.buffer.sampleRate, seconds: Math.round(this.buffer.duration) });
+        return start.apply(this, args);
+      };
+    });
+    const lines = [];
+    page.on('console', (m) => lines.push(m.text()));
+    await page.goto(url);
+    await canvases(page);
+    await page.waitForFunction(() => window.played.length === 1, { timeout: 10000 });
+    await page.mouse.move(10, 10);
+    await page.waitForFunction(() => window.played.length === 2, { timeout: 10000 });
+    await page.mouse.click(10, 10);
+    await page.waitForFunction(() => window.played.length === 3, { timeout: 10000 });
+    const played = await page.evaluate(() => window.played);
+    assert.deepEqual(played.map((p) => [p.loop, p.rate]), [[true, 8012], [false, 8012], [false, 8012]]);
+    assert.ok(played.every((p) => p.seconds >= 0));
+    assert.deepEqual(lines.filter((l) => l.startsWith('morvane-applets:')), []);
+    await page.close();
+  });
+
+  test('a browser that waits for a gesture starts the on-load sound at the first one', async () => {
+    const strict = await launchBrowser({ autoplay: false });
+    try {
+      const page = await strict.newPage();
+      await page.evaluateOnNewDocument(() => {
+        window.played = 0;
+        const start = AudioBufferSourceNode.prototype.start;
+        AudioBufferSourceNode.prototype.start = function (...args) {
+          window.played++;
+          return start.apply(this, args);
+        };
+      });
+      await page.goto(server.page('/samples/Stars/gesture.htm', appletPage('Stars', { params: { sound_name: 'glass.au' } })));
+      await canvases(page);
+      // The sound has loaded by the time the decoded file would have played.
+      await page.waitForFunction(() => performance.getEntriesByType('resource').some((e) => e.name.endsWith('glass.au')));
+      await waitFrames(page, 30);
+      assert.equal(await page.evaluate(() => window.played), 0);
+      await page.mouse.click(5, 5);
+      await page.waitForFunction(() => window.played === 1, { timeout: 10000 });
+    } finally {
+      await strict.close();
+    }
+  });
+
   test('a link in the same window navigates; hostile links are never followed', async () => {
     server.page('/core/landed.htm', '<!DOCTYPE html><p>landed</p>');
     const url = server.page('/core/selflink.htm', appletPage('Stars', { params: { link: 'landed.htm' } }));

@@ -58,7 +58,8 @@ export async function startServer() {
   };
 }
 
-export async function launchBrowser() {
+// `autoplay: false` keeps the browser's rule that audio starts only after a user gesture.
+export async function launchBrowser({ autoplay = true } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'morvane-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
@@ -67,7 +68,7 @@ export async function launchBrowser() {
     args: [
       '--no-sandbox', '--headless', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--autoplay-policy=no-user-gesture-required',
+      ...(autoplay ? ['--autoplay-policy=no-user-gesture-required'] : []),
     ],
   });
   const close = browser.close.bind(browser);
