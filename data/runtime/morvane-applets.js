@@ -850,11 +850,14 @@ function drawWhole(g, p) {
   g.drawImage(p.image, p.x, p.y, p.w, p.h);
 }
 
-// Each transition: how many pixels of progress it takes on an applet of this size, and how the
-// arriving image `next` is drawn over the leaving one (already drawn) at `done` pixels.
+// --- Slide shows: each image arrives over the one before it, stays in full view for the second
+// pause, then the next one comes.
+
+// Each show's transition: how many pixels of progress it takes on an applet of this size, and
+// how the arriving image `next` is drawn over the leaving one (already drawn) at `done` pixels.
 const TRANSITIONS = {
   // Vertical strips that all widen from their left edge until they meet.
-  strips: {
+  CropImages: {
     length: (size, p) => p.strip,
     draw(g, next, done, size, p) {
       const open = Math.min(done, p.strip);
@@ -862,7 +865,7 @@ const TRANSITIONS = {
     },
   },
   // A window on the arriving image that grows from the centre.
-  centre: {
+  CropImages2: {
     length: (size) => Math.ceil(Math.max(size.width, size.height) / 2),
     draw(g, next, done, size) {
       const fx = Math.min(1, done / (size.width / 2));
@@ -873,7 +876,7 @@ const TRANSITIONS = {
     },
   },
   // The arriving image slides in from the right and covers the other one.
-  slide: {
+  ImageStream: {
     length: (size) => size.width,
     draw(g, next, done, size) {
       const shift = size.width - Math.min(done, size.width);
@@ -881,7 +884,7 @@ const TRANSITIONS = {
     },
   },
   // The arriving image grows from a point in the centre to its full size.
-  zoom: {
+  Zoom: {
     length: (size) => Math.ceil(size.width / 2),
     draw(g, next, done, size) {
       const f = Math.min(1, done / (size.width / 2));
@@ -892,9 +895,6 @@ const TRANSITIONS = {
   },
 };
 
-// --- Slide shows: each image arrives over the one before it, stays in full view for the second
-// pause, then the next one comes.
-
 // The state of a show, apart from drawing: which image leaves, which arrives, how far it is.
 function createShow(count, length) {
   return {
@@ -902,7 +902,7 @@ function createShow(count, length) {
     to: 0,
     done: 0,
     holding: false,
-    // Advances n steps of `step` pixels; true while the arriving image has reached full view.
+    // Advances n steps of `step` pixels; `holding` once the arriving image is in full view.
     step(n, step) {
       if (count === 0) return;
       if (this.holding) {
@@ -917,10 +917,7 @@ function createShow(count, length) {
   };
 }
 
-const SHOWS = { CropImages: 'strips', CropImages2: 'centre', ImageStream: 'slide', Zoom: 'zoom' };
-
-for (const [kind, transitionName] of Object.entries(SHOWS)) {
-  const transition = TRANSITIONS[transitionName];
+for (const [kind, transition] of Object.entries(TRANSITIONS)) {
   const params = {
     pause: P.int(50),
     pause2: P.int(1000),
@@ -997,8 +994,8 @@ function follow(pos, target, share, n) {
   pos.y += (target.y - pos.y) * k;
 }
 
-// An applet-sized buffer of pixels drawn over the background through a canvas of its own, so
-// that transparent pixels let the background (and its mouse-over color) show.
+// A buffer of pixels drawn over the background through a canvas of its own, so that transparent
+// pixels let the background (and its mouse-over color) show.
 class Surface {
   constructor(width, height) {
     this.canvas = document.createElement('canvas');
@@ -1921,11 +1918,27 @@ function starsStage(ctx) {
     stars,
     letters,
     centre: [ctx.width / 2, bar.areaHeight / 2],
-    begin(g) {
-      g.fillStyle = p.star_color;
-      stars.draw(g);
-      g.font = font;
-      g.textBaseline = 'middle';
+    // The kind's applet: advance(pause) moves the text one step, paintText(g) draws it.
+    applet(advance, paintText) {
+      return {
+        get pause() {
+          return bar.pause;
+        },
+        step(n) {
+          stars.step(n);
+          for (let i = 0; i < n; i++) advance(bar.pause);
+        },
+        draw(g) {
+          g.fillStyle = p.star_color;
+          stars.draw(g);
+          g.font = font;
+          g.textBaseline = 'middle';
+          paintText(g);
+          g.resetTransform();
+          bar.draw(g);
+        },
+        pointer: bar.pointer,
+      };
     },
   };
 }
@@ -1951,25 +1964,11 @@ registerKind('StarsText', {
         if (wait <= 0) phase = phase === 'hold' ? 'out' : 'in';
       }
     }
-    return {
-      get pause() {
-        return stage.bar.pause;
-      },
-      step(n) {
-        stage.stars.step(n);
-        for (let i = 0; i < n; i++) advance(stage.bar.pause);
-      },
-      draw(g) {
-        stage.begin(g);
-        if (size > 0) {
-          scaleAbout(g, size / height, cx, cy);
-          for (const letter of stage.letters) g.fillText(letter.ch, letter.x, letter.y);
-          g.resetTransform();
-        }
-        stage.bar.draw(g);
-      },
-      pointer: stage.bar.pointer,
-    };
+    return stage.applet(advance, (g) => {
+      if (size === 0) return;
+      scaleAbout(g, size / height, cx, cy);
+      for (const letter of stage.letters) g.fillText(letter.ch, letter.x, letter.y);
+    });
   },
 });
 
@@ -2015,31 +2014,16 @@ registerKind('StarsText2', {
         skipBlanks();
       }
     }
-    const paintLanded = (g) => {
+    return stage.applet(advance, (g) => {
+      if (phase === 'rest') return;
+      if (phase === 'away') scaleAbout(g, size / height, cx, cy);
       for (let i = 0; i < landed; i++) g.fillText(letters[i].ch, letters[i].x, letters[i].y);
-    };
-    return {
-      get pause() {
-        return stage.bar.pause;
-      },
-      step(n) {
-        stage.stars.step(n);
-        for (let i = 0; i < n; i++) advance(stage.bar.pause);
-      },
-      draw(g) {
-        stage.begin(g);
-        if (phase === 'away') scaleAbout(g, size / height, cx, cy);
-        if (phase !== 'rest') paintLanded(g);
-        const falling = letters[landed];
-        if (phase === 'land' && falling) {
-          scaleAbout(g, size / height, falling.x + falling.w / 2, falling.y);
-          g.fillText(falling.ch, falling.x, falling.y);
-        }
-        g.resetTransform();
-        stage.bar.draw(g);
-      },
-      pointer: stage.bar.pointer,
-    };
+      const falling = letters[landed];
+      if (phase === 'land' && falling) {
+        scaleAbout(g, size / height, falling.x + falling.w / 2, falling.y);
+        g.fillText(falling.ch, falling.x, falling.y);
+      }
+    });
   },
 });
 }
@@ -2086,6 +2070,15 @@ function letterLayout(g, text) {
     prefix += letters[i];
   }
   return { letters, lefts, width: g.measureText(text).width };
+}
+
+// One step of a text moving across the applet: a text of `length` that has left the `span` by one
+// side comes in again by the other.
+function travel(position, delta, length, span) {
+  const next = position + delta;
+  if (delta < 0 && next + length < 0) return span;
+  if (delta > 0 && next > span) return -length;
+  return next;
 }
 
 // Split at "#", the new-line mark of the text fields.
@@ -2250,9 +2243,7 @@ registerKind('ScrollUpDown', {
     return {
       pause: ctx.params.pause,
       step(n) {
-        top += up ? -n * step : n * step;
-        if (up && top + block < 0) top = ctx.height;
-        if (!up && top > ctx.height) top = -block;
+        top = travel(top, up ? -n * step : n * step, block, ctx.height);
       },
       draw(g) {
         g.font = font;
@@ -2355,8 +2346,7 @@ registerKind('WaveText', {
       pause: ctx.params.pause,
       step(n) {
         phase = (phase + n * phaseStep) % (2 * Math.PI);
-        left -= n * step;
-        if (left + layout.width < 0) left = ctx.width;
+        left = travel(left, -n * step, layout.width, ctx.width);
       },
       draw(g) {
         g.font = font;
@@ -2413,9 +2403,7 @@ registerKind('FontImageScrolling', {
     return {
       pause: ctx.params.pause,
       step(n) {
-        left += leftward ? -n * step : n * step;
-        if (leftward && left + total < 0) left = ctx.width;
-        if (!leftward && left > ctx.width) left = -total;
+        left = travel(left, leftward ? -n * step : n * step, total, ctx.width);
       },
       draw(g) {
         if (!usable) {

@@ -140,11 +140,27 @@ function starsStage(ctx) {
     stars,
     letters,
     centre: [ctx.width / 2, bar.areaHeight / 2],
-    begin(g) {
-      g.fillStyle = p.star_color;
-      stars.draw(g);
-      g.font = font;
-      g.textBaseline = 'middle';
+    // The kind's applet: advance(pause) moves the text one step, paintText(g) draws it.
+    applet(advance, paintText) {
+      return {
+        get pause() {
+          return bar.pause;
+        },
+        step(n) {
+          stars.step(n);
+          for (let i = 0; i < n; i++) advance(bar.pause);
+        },
+        draw(g) {
+          g.fillStyle = p.star_color;
+          stars.draw(g);
+          g.font = font;
+          g.textBaseline = 'middle';
+          paintText(g);
+          g.resetTransform();
+          bar.draw(g);
+        },
+        pointer: bar.pointer,
+      };
     },
   };
 }
@@ -170,25 +186,11 @@ registerKind('StarsText', {
         if (wait <= 0) phase = phase === 'hold' ? 'out' : 'in';
       }
     }
-    return {
-      get pause() {
-        return stage.bar.pause;
-      },
-      step(n) {
-        stage.stars.step(n);
-        for (let i = 0; i < n; i++) advance(stage.bar.pause);
-      },
-      draw(g) {
-        stage.begin(g);
-        if (size > 0) {
-          scaleAbout(g, size / height, cx, cy);
-          for (const letter of stage.letters) g.fillText(letter.ch, letter.x, letter.y);
-          g.resetTransform();
-        }
-        stage.bar.draw(g);
-      },
-      pointer: stage.bar.pointer,
-    };
+    return stage.applet(advance, (g) => {
+      if (size === 0) return;
+      scaleAbout(g, size / height, cx, cy);
+      for (const letter of stage.letters) g.fillText(letter.ch, letter.x, letter.y);
+    });
   },
 });
 
@@ -234,30 +236,15 @@ registerKind('StarsText2', {
         skipBlanks();
       }
     }
-    const paintLanded = (g) => {
+    return stage.applet(advance, (g) => {
+      if (phase === 'rest') return;
+      if (phase === 'away') scaleAbout(g, size / height, cx, cy);
       for (let i = 0; i < landed; i++) g.fillText(letters[i].ch, letters[i].x, letters[i].y);
-    };
-    return {
-      get pause() {
-        return stage.bar.pause;
-      },
-      step(n) {
-        stage.stars.step(n);
-        for (let i = 0; i < n; i++) advance(stage.bar.pause);
-      },
-      draw(g) {
-        stage.begin(g);
-        if (phase === 'away') scaleAbout(g, size / height, cx, cy);
-        if (phase !== 'rest') paintLanded(g);
-        const falling = letters[landed];
-        if (phase === 'land' && falling) {
-          scaleAbout(g, size / height, falling.x + falling.w / 2, falling.y);
-          g.fillText(falling.ch, falling.x, falling.y);
-        }
-        g.resetTransform();
-        stage.bar.draw(g);
-      },
-      pointer: stage.bar.pointer,
-    };
+      const falling = letters[landed];
+      if (phase === 'land' && falling) {
+        scaleAbout(g, size / height, falling.x + falling.w / 2, falling.y);
+        g.fillText(falling.ch, falling.x, falling.y);
+      }
+    });
   },
 });

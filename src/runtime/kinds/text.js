@@ -43,6 +43,15 @@ function letterLayout(g, text) {
   return { letters, lefts, width: g.measureText(text).width };
 }
 
+// One step of a text moving across the applet: a text of `length` that has left the `span` by one
+// side comes in again by the other.
+function travel(position, delta, length, span) {
+  const next = position + delta;
+  if (delta < 0 && next + length < 0) return span;
+  if (delta > 0 && next > span) return -length;
+  return next;
+}
+
 // Split at "#", the new-line mark of the text fields.
 function linesOf(text) {
   return text.split('#');
@@ -205,9 +214,7 @@ registerKind('ScrollUpDown', {
     return {
       pause: ctx.params.pause,
       step(n) {
-        top += up ? -n * step : n * step;
-        if (up && top + block < 0) top = ctx.height;
-        if (!up && top > ctx.height) top = -block;
+        top = travel(top, up ? -n * step : n * step, block, ctx.height);
       },
       draw(g) {
         g.font = font;
@@ -310,8 +317,7 @@ registerKind('WaveText', {
       pause: ctx.params.pause,
       step(n) {
         phase = (phase + n * phaseStep) % (2 * Math.PI);
-        left -= n * step;
-        if (left + layout.width < 0) left = ctx.width;
+        left = travel(left, -n * step, layout.width, ctx.width);
       },
       draw(g) {
         g.font = font;
@@ -368,9 +374,7 @@ registerKind('FontImageScrolling', {
     return {
       pause: ctx.params.pause,
       step(n) {
-        left += leftward ? -n * step : n * step;
-        if (leftward && left + total < 0) left = ctx.width;
-        if (!leftward && left > ctx.width) left = -total;
+        left = travel(left, leftward ? -n * step : n * step, total, ctx.width);
       },
       draw(g) {
         if (!usable) {

@@ -54,16 +54,16 @@ async function until(page, predicate, tries = 60) {
   return p;
 }
 
-// Rows [first, last] that hold pixels matching `predicate`.
-function rowsOf(p, predicate) {
+// [first, last] rows (or columns) that hold a pixel matching `predicate`; [-1, -1] when none.
+function extent(p, predicate, columns = false) {
+  const [outer, inner] = columns ? [p.width, p.height] : [p.height, p.width];
   let first = -1;
   let last = -1;
-  for (let y = 0; y < p.height; y++) {
-    for (let x = 0; x < p.width; x++) {
-      const [r, g, b] = p.at(x, y);
-      if (predicate(r, g, b)) {
-        if (first < 0) first = y;
-        last = y;
+  for (let i = 0; i < outer; i++) {
+    for (let j = 0; j < inner; j++) {
+      if (predicate(...(columns ? p.at(i, j) : p.at(j, i)))) {
+        if (first < 0) first = i;
+        last = i;
         break;
       }
     }
@@ -71,21 +71,8 @@ function rowsOf(p, predicate) {
   return [first, last];
 }
 
-function columnsOf(p, predicate) {
-  let first = -1;
-  let last = -1;
-  for (let x = 0; x < p.width; x++) {
-    for (let y = 0; y < p.height; y++) {
-      const [r, g, b] = p.at(x, y);
-      if (predicate(r, g, b)) {
-        if (first < 0) first = x;
-        last = x;
-        break;
-      }
-    }
-  }
-  return [first, last];
-}
+const rowsOf = (p, predicate) => extent(p, predicate);
+const columnsOf = (p, predicate) => extent(p, predicate, true);
 
 describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
   let server;
