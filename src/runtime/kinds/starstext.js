@@ -47,8 +47,8 @@ function starField(width, height, count, meanStep) {
   };
 }
 
-// The speed bar: pressing or dragging on it changes the pause; a click there is not a click on
-// the applet's link.
+// The speed bar: pressing or dragging on it, or the left and right arrow keys, change the
+// pause; a click on the bar is not a click on the applet's link.
 function speedBar(ctx, basePause, enabled) {
   const top = ctx.height - BAR_HEIGHT;
   let position = 0.5;
@@ -58,10 +58,22 @@ function speedBar(ctx, basePause, enabled) {
     const box = ctx.canvas.getBoundingClientRect();
     return ((event.clientY - box.top) * ctx.height) / (box.height || 1);
   };
+  const moveTo = (value) => {
+    position = Math.min(1, Math.max(0, value));
+    ctx.invalidate();
+  };
   if (enabled) {
-    ctx.canvas.addEventListener('click', (event) => {
+    const canvas = ctx.canvas;
+    canvas.addEventListener('click', (event) => {
       if (inside(yOf(event))) event.stopImmediatePropagation();
     }, { capture: true });
+    if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+    canvas.addEventListener('keydown', (event) => {
+      const delta = { ArrowLeft: -0.1, ArrowRight: 0.1 }[event.key];
+      if (delta === undefined) return;
+      event.preventDefault();
+      moveTo(position + delta);
+    });
   }
   const bar = {
     areaHeight: enabled ? top : ctx.height,
@@ -77,10 +89,7 @@ function speedBar(ctx, basePause, enabled) {
         dragging = false;
         return;
       }
-      if (dragging && (type === 'down' || type === 'move')) {
-        position = Math.min(1, Math.max(0, x / ctx.width));
-        ctx.invalidate();
-      }
+      if (dragging && (type === 'down' || type === 'move')) moveTo(x / ctx.width);
     },
     draw(g) {
       if (!enabled) return;

@@ -229,7 +229,7 @@ describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no C
     assert.ok(spans[0] < 22 && spans[1] > 40, `spans ${spans}`);
   });
 
-  test('the speed bar sets the pace; a click on it does not follow the link', async () => {
+  test('the speed bar sets the pace by mouse or keys; a click on it does not follow the link', async () => {
     const params = { scrollbar: 'true', pause: '100', link: 'https://example.test/', target: '_blank', background_color: '#000000', number: '1' };
     const { page, problems } = await open('/kinds-text/speed.htm', appletPage('StarsText', { width: 200, height: 100, params }));
     await page.evaluate(() => {
@@ -245,6 +245,9 @@ describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no C
     assert.ok((await pause()) < 40, 'right end is faster');
     await page.mouse.click(2, 95);
     assert.ok((await pause()) > 250, 'left end is slower');
+    await page.focus('canvas');
+    for (let i = 0; i < 5; i++) await page.keyboard.press('ArrowRight');
+    assert.ok(Math.abs((await pause()) - 100) < 20, 'five steps right come back to about the speed of the page');
     assert.deepEqual(await page.evaluate(() => window.opened.length), 0);
     await page.mouse.click(100, 20);
     assert.deepEqual(await page.evaluate(() => window.opened.length), 1);
