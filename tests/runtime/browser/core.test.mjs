@@ -52,6 +52,25 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     await page.close();
   });
 
+  test('an applet that fails gives the page its element back and logs one line', async () => {
+    const url = server.page('/core/failing.htm', appletPage('Scrolling', { params: { text: 'Hello' } }) + appletPage('Stars'));
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+      CanvasRenderingContext2D.prototype.fillText = () => {
+        throw new Error('no text today');
+      };
+    });
+    const lines = [];
+    page.on('console', (m) => lines.push(m.text()));
+    await page.goto(url);
+    await page.waitForFunction(() => document.querySelector('applet[code="Scrolling.class"]').checkVisibility());
+    await waitFrames(page, 5);
+    const state = await page.evaluate(() => [...document.querySelectorAll('canvas')].map((c) => c.dataset.kind));
+    assert.deepEqual(state, ['Stars'], 'the other applet keeps running');
+    assert.deepEqual(lines, ['morvane-applets: Scrolling: stopped: no text today']);
+    await page.close();
+  });
+
   test('applets inserted later start, removed ones stop; a second copy of the script changes nothing', async () => {
     const url = server.page('/core/dynamic.htm', appletPage('Stars', { after: '<script src="/runtime/morvane-applets.js"></script><div id="later"></div>' }));
     const { page, problems } = await openPage(browser, url);
