@@ -3,6 +3,7 @@
 #include "ui/Icons.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QPixmapCache>
 
 namespace morvane::ui::page {
@@ -26,7 +27,8 @@ HelpIcon::HelpIcon(const QString& text, QWidget* parent)
     : QAbstractButton(parent)
     , m_text(text)
 {
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and opened with Space, like any button.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setFixedSize(kSize, kSize);
     setToolTip(QStringLiteral("Help"));
@@ -36,6 +38,10 @@ void HelpIcon::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture());
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace morvane::ui::page

@@ -4,7 +4,8 @@
 
 namespace morvane::ui::page {
 
-// A help icon: a click shows its text in an information box (wired by the section builder).
+// A help icon: a click, or Space when it has the focus, shows its text in an information box
+// (wired by the section builder).
 class HelpIcon final : public QAbstractButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpIcon)

@@ -13,8 +13,8 @@ struct SpecificSectionEntry {
     SectionLayout section;
 };
 
-// The kinds' specific sections, as layout tables keyed by kind. A kind that has no entry
-// (HexColor, and every kind not yet described) shows the Step 3 "none" label.
+// The kinds' specific sections, as layout tables keyed by kind, in catalog order. HexColor has
+// no entry and shows the Step 3 "none" label.
 class SpecificSectionRegistry {
 public:
     static const SectionLayout* find(const QString& kind);

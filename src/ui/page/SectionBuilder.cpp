@@ -3,18 +3,24 @@
 #include "catalog/KeyTable.h"
 #include "ui/page/ColorSwatch.h"
 #include "ui/page/HelpIcon.h"
+#include "ui/page/KindSections.h"
 #include "ui/page/ListEditors.h"
 #include "ui/page/SectionPanel.h"
+#include "ui/page/TextWrap.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -30,6 +36,11 @@ constexpr int kLabelSpace = 4;
 constexpr int kFieldSpace = 10;
 constexpr int kRowSpace = 3;
 constexpr int kLabelColumnLimit = 230;
+constexpr int kGroupInset = 8;
+constexpr int kGroupSpace = 6;
+constexpr int kDropDownWidth = 100;
+// Narrower than this, a free-width edit takes the row below its label.
+constexpr int kMinimumEditWidth = 120;
 
 QStringList targetChoices()
 {
@@ -37,11 +48,59 @@ QStringList targetChoices()
             QStringLiteral("_top"), QStringLiteral("frame name")};
 }
 
+// "Image location :" reads "Image location" to a screen reader.
+QString spokenName(QString text)
+{
+    while (!text.isEmpty() && (text.back() == u':' || text.back().isSpace()))
+        text.chop(1);
+    return text;
+}
+
+bool labelIsCaption(const FieldSpec& field)
+{
+    return field.control == Control::CheckBox || field.control == Control::RadioGroup ||
+           field.control == Control::Note || field.control == Control::Group ||
+           isListEditor(field.control);
+}
+
+// Swatches take the keyboard like buttons: Space or Enter opens the color dialog, and a
+// focused swatch shows a thicker frame.
+class SwatchKeys final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* swatch = static_cast<ColorSwatch*>(watched);
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                Q_EMIT swatch->clicked();
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+            swatch->setLineWidth(2);
+            break;
+        case QEvent::FocusOut:
+            swatch->setLineWidth(1);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
 class Builder {
 public:
-    Builder(const SectionLayout& layout, const QString& kind, const EditorServices& editors,
-            FieldBinder& binder, SectionPanel* panel)
+    Builder(const SectionLayout& layout, const QString& caption, const QString& kind,
+            const EditorServices& editors, FieldBinder& binder, SectionPanel* panel)
         : m_layout(layout)
+        , m_caption(caption)
         , m_kind(kind)
         , m_editors(editors)
         , m_binder(binder)
@@ -52,20 +111,41 @@ public:
     {
         m_y = kTop;
         if (!title.isEmpty()) {
-            QLabel* label = addLabel(title, kLeft);
+            auto* label = new QLabel(title, m_panel);
+            label->adjustSize();
+            label->move(kLeft, m_y);
             label->setObjectName(QStringLiteral("title"));
             m_y += label->height() + kRowSpace;
         }
-        m_labelColumn = labelColumn();
+        m_labelColumnWidth = labelColumnWidth();
         const auto& fields = m_layout.fields;
         for (size_t first = 0; first < fields.size();) {
+            if (fields[first].control == Control::Group) {
+                openGroup(fields[first]);
+                ++first;
+                continue;
+            }
             size_t end = first + 1;
-            while (end < fields.size() && fields[end].placement == Placement::SameRow)
+            while (end < fields.size() && (fields[end].placement == Placement::SameRow ||
+                                           fields[end].placement == Placement::BesideItem))
                 ++end;
             buildRow(fields.subspan(first, end - first));
             first = end;
         }
+        closeGroup();
         return std::max(m_layout.height, m_y - kRowSpace + kBottomMargin);
+    }
+
+    // The first icon without a place of its own stands near the bottom-right corner.
+    void addHelpIcons(int panelHeight)
+    {
+        int number = 0;
+        for (const HelpSpec& help : m_layout.help) {
+            ++number;
+            if (help.beside)
+                continue; // placed with its field or group
+            addHelpIcon(help, number, panelHeight - 8 - HelpIcon::kSize);
+        }
     }
 
 private:
@@ -74,41 +154,118 @@ private:
         return field.key ? QString::fromUtf16(field.key) : QString();
     }
 
-    QString labelOf(const FieldSpec& field) const
+    QString keyLabel(const FieldSpec& field) const
     {
-        if (field.label)
-            return QString::fromUtf16(field.label);
         const catalog::SettingKey* key = catalog::findSpecificKey(m_kind, keyOf(field));
         return key ? key->labelText() : QString();
     }
 
-    static bool labelIsCaption(const FieldSpec& field)
+    QString labelOf(const FieldSpec& field) const
     {
-        return field.control == Control::CheckBox || field.control == Control::RadioGroup ||
-               field.control == Control::Note || field.control == Control::Group ||
-               isListEditor(field.control);
+        return field.label ? QString::fromUtf16(field.label) : keyLabel(field);
+    }
+
+    // An unlabelled control is named by its key's label, else by its section.
+    QString accessibleNameOf(const FieldSpec& field, const QString& label) const
+    {
+        if (!label.isEmpty())
+            return spokenName(label);
+        const QString fromKey = keyLabel(field);
+        if (!fromKey.isEmpty())
+            return spokenName(fromKey);
+        return spokenName(m_groupCaption.isEmpty() ? m_caption : m_groupCaption);
+    }
+
+    int textWidth(const QString& text) const
+    {
+        return m_panel->fontMetrics().horizontalAdvance(text);
     }
 
     // Controls after a left label line up, unless their label is too long for the column.
-    int labelColumn() const
+    int labelColumnWidth() const
     {
         int widest = 0;
         for (const FieldSpec& field : m_layout.fields) {
             if (field.placement != Placement::NewRow || labelIsCaption(field))
                 continue;
             const QString text = labelOf(field);
-            if (text.isEmpty())
+            if (text.isEmpty() || labelGoesAbove(field, text))
                 continue;
-            const int width = m_panel->fontMetrics().horizontalAdvance(text);
+            const int width = textWidth(text);
             if (width <= kLabelColumnLimit)
                 widest = std::max(widest, width);
         }
-        return widest == 0 ? kLeft : kLeft + widest + kLabelSpace;
+        return widest == 0 ? 0 : widest + kLabelSpace;
     }
 
-    QLabel* addLabel(const QString& text, int x)
+    int minimumControlWidth(const FieldSpec& field) const
     {
-        auto* label = new QLabel(text, m_panel);
+        int width = 0;
+        switch (field.control) {
+        case Control::Edit:
+            width = field.width > 0 ? field.width : kMinimumEditWidth;
+            break;
+        case Control::ColorSwatch:
+            width = ColorSwatch::kWidth;
+            break;
+        case Control::TargetDropDown:
+            width = field.width > 0 ? field.width : kDropDownWidth;
+            break;
+        default:
+            break;
+        }
+        if (field.hint)
+            width +=
+                kLabelSpace + widestWord(QString::fromUtf16(field.hint), m_panel->fontMetrics());
+        return width;
+    }
+
+    // A labelled path field keeps the row for its edit, so that a whole path shows; any other
+    // label too long to leave its control room at this font goes above it.
+    bool labelGoesAbove(const FieldSpec& field, const QString& label) const
+    {
+        if (field.placement == Placement::LabelAbove)
+            return true;
+        if (field.placement != Placement::NewRow || label.isEmpty() || labelIsCaption(field))
+            return false;
+        if (field.control == Control::PathEdit)
+            return true;
+        const int left = kLeft + kGroupInset; // the narrower case, inside a group
+        const int right = kRight - kGroupInset;
+        return left + textWidth(label) + kLabelSpace + minimumControlWidth(field) > right;
+    }
+
+    void openGroup(const FieldSpec& field)
+    {
+        closeGroup();
+        m_groupCaption = labelOf(field);
+        m_group = new QGroupBox(m_groupCaption, m_panel);
+        m_group->setObjectName(QStringLiteral("group"));
+        m_group->setAccessibleName(spokenName(m_groupCaption));
+        m_group->setFocusPolicy(Qt::NoFocus);
+        m_groupTop = m_y;
+        m_left = kLeft + kGroupInset;
+        m_right = kRight - kGroupInset;
+        placeBesideIcons(m_groupCaption, m_y);
+        m_y += m_panel->fontMetrics().height() + kRowSpace + 2;
+    }
+
+    void closeGroup()
+    {
+        if (!m_group)
+            return;
+        m_group->setGeometry(kLeft - 3, m_groupTop, kRight - kLeft + 3, m_y - m_groupTop + 2);
+        m_group->lower();
+        m_y += kGroupSpace;
+        m_group = nullptr;
+        m_groupCaption.clear();
+        m_left = kLeft;
+        m_right = kRight;
+    }
+
+    QLabel* addWrappedLabel(const QString& text, int x, int width)
+    {
+        auto* label = new QLabel(wrapAtBlanks(text, m_panel->fontMetrics(), width), m_panel);
         label->adjustSize();
         label->move(x, m_y);
         return label;
@@ -122,25 +279,36 @@ private:
     void buildRow(std::span<const FieldSpec> row)
     {
         QList<Placed> placed;
-        int x = kLeft;
-        for (const FieldSpec& field : row) {
+        int x = m_left;
+        const int rowTop = m_y;
+        for (size_t index = 0; index < row.size(); ++index) {
+            const FieldSpec& field = row[index];
             const QString label = labelOf(field);
-            if (field.placement == Placement::LabelAbove) {
-                auto* above = new QLabel(label, m_panel);
-                above->setWordWrap(true);
-                above->setFixedWidth(kRight - kLeft);
-                above->setFixedHeight(above->heightForWidth(kRight - kLeft));
-                above->move(kLeft, m_y);
+            QLabel* left = nullptr;
+            if (labelGoesAbove(field, label) || (isListEditor(field.control) && !label.isEmpty())) {
+                QLabel* above = addWrappedLabel(label, m_left, m_right - m_left);
                 m_y += above->height() + 2;
+                left = above;
             } else if (!label.isEmpty() && !labelIsCaption(field)) {
-                auto* left = new QLabel(label, m_panel);
+                left = new QLabel(label, m_panel);
                 left->adjustSize();
                 placed.append({left, x});
                 x += left->width() + kLabelSpace;
-                if (&field == &row.front())
-                    x = std::max(x, m_labelColumn);
+                if (index == 0 && left->width() <= kLabelColumnLimit)
+                    x = std::max(x, m_left + m_labelColumnWidth);
             }
-            x = addControl(field, label, x, placed) + kFieldSpace;
+            size_t items = 0;
+            if (field.control == Control::RadioGroup) {
+                while (index + 1 + items < row.size() &&
+                       row[index + 1 + items].placement == Placement::BesideItem)
+                    ++items;
+            }
+            QWidget* control = addControl(field, label, x, placed, row.subspan(index + 1, items));
+            index += items;
+            if (!placed.isEmpty())
+                x = placed.back().x + placed.back().widget->width() + kFieldSpace;
+            if (left && control && !labelIsCaption(field))
+                left->setBuddy(control);
         }
         int height = 0;
         for (const Placed& item : placed)
@@ -148,10 +316,14 @@ private:
         for (const Placed& item : placed)
             item.widget->move(item.x, m_y + (height - item.widget->height()) / 2);
         m_y += height + kRowSpace;
+        for (const FieldSpec& field : row) {
+            if (field.key)
+                placeBesideIcons(keyOf(field), rowTop);
+        }
     }
 
-    // Returns the right edge of what it placed.
-    int addControl(const FieldSpec& field, const QString& label, int x, QList<Placed>& placed)
+    QWidget* addControl(const FieldSpec& field, const QString& label, int x, QList<Placed>& placed,
+                        std::span<const FieldSpec> besideItems)
     {
         const QString key = keyOf(field);
         QWidget* control = nullptr;
@@ -164,17 +336,11 @@ private:
             break;
         }
         case Control::PathEdit:
-            return addPathEdit(field, key, x, placed);
-        case Control::ColorSwatch: {
-            auto* swatch = new ColorSwatch(m_panel);
-            m_binder.bindColor(swatch, key);
-            QObject::connect(swatch, &ColorSwatch::clicked, swatch, [editors = m_editors, swatch] {
-                if (const auto color = chooseColor(editors, swatch->window()))
-                    swatch->pick(*color);
-            });
-            control = swatch;
+            control = addPathEdit(field, key, x, placed);
             break;
-        }
+        case Control::ColorSwatch:
+            control = addSwatch(key);
+            break;
         case Control::CheckBox: {
             auto* box = new QCheckBox(label, m_panel);
             m_binder.bindFlag(box, key);
@@ -188,50 +354,54 @@ private:
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->addItems(targetChoices());
             m_binder.bindText(combo, key);
-            combo->resize(field.width > 0 ? field.width : 100, combo->sizeHint().height());
+            combo->resize(std::min(field.width > 0 ? field.width : kDropDownWidth, m_right - x),
+                          combo->sizeHint().height());
             control = combo;
             break;
         }
         case Control::RadioGroup:
-            control = addRadioGroup(field, label, key, x);
+            control = addRadioGroup(field, label, key, x, besideItems);
             break;
-        case Control::Note:
-        case Control::Group: {
-            auto* note = new QLabel(label, m_panel);
+        case Control::Note: {
+            auto* note =
+                new QLabel(wrapAtBlanks(label, m_panel->fontMetrics(), m_right - x), m_panel);
             note->adjustSize();
             control = note;
             break;
         }
+        case Control::Group:
+            break; // opened by build()
         case Control::ImageList:
         case Control::RecordList:
         case Control::LinkList:
         case Control::MenuTree:
             control = buildListEditor(field, m_kind, m_editors, m_binder, m_panel,
-                                      field.width > 0 ? field.width : kRight - x);
+                                      field.width > 0 ? field.width : m_right - x);
             break;
         }
-        control->setObjectName(key);
-        placed.append({control, x});
-        x += control->width();
-        if (field.hint) {
-            QLabel* hint = addHint(QString::fromUtf16(field.hint), x + kLabelSpace);
-            placed.append({hint, x + kLabelSpace});
-            x += kLabelSpace + hint->width();
+        if (!control)
+            return nullptr;
+        if (field.control != Control::PathEdit) {
+            control->setObjectName(key);
+            placed.append({control, x});
         }
-        return x;
+        if (field.control != Control::Note && field.control != Control::CheckBox &&
+            control->accessibleName().isEmpty())
+            control->setAccessibleName(accessibleNameOf(field, label));
+        if (field.hint) {
+            const int hintLeft = placed.back().x + placed.back().widget->width() + kLabelSpace;
+            placed.append({addHint(QString::fromUtf16(field.hint), hintLeft), hintLeft});
+        }
+        return control;
     }
 
-    // A hint too long for the rest of the row wraps onto a second line.
+    // A hint too long for the rest of the row wraps at its blanks, never inside a word.
     QLabel* addHint(const QString& text, int x)
     {
-        auto* hint = new QLabel(text, m_panel);
+        const QFontMetrics metrics = m_panel->fontMetrics();
+        const int room = std::max(widestWord(text, metrics), m_right - x);
+        auto* hint = new QLabel(wrapAtBlanks(text, metrics, room), m_panel);
         hint->adjustSize();
-        const int room = std::max(60, kRight - x);
-        if (hint->width() > room) {
-            hint->setWordWrap(true);
-            hint->setFixedWidth(room);
-            hint->setFixedHeight(hint->heightForWidth(room));
-        }
         return hint;
     }
 
@@ -240,23 +410,36 @@ private:
     {
         int hint = 0;
         if (field.hint && field.width <= 0)
-            hint = m_panel->fontMetrics().horizontalAdvance(QString::fromUtf16(field.hint)) +
-                   kLabelSpace;
-        const int rest = std::max(40, kRight - x - hint);
+            hint = textWidth(QString::fromUtf16(field.hint)) + kLabelSpace;
+        const int rest = std::max(40, m_right - x - hint);
         return field.width > 0 ? std::min(field.width, rest) : rest;
     }
 
-    int addPathEdit(const FieldSpec& field, const QString& key, int x, QList<Placed>& placed)
+    ColorSwatch* addSwatch(const QString& key)
     {
-        auto* browse = new QPushButton(QStringLiteral("Browse..."), m_panel);
-        browse->setObjectName(key + QStringLiteral("Browse"));
-        browse->resize(browse->sizeHint());
+        auto* swatch = new ColorSwatch(m_panel);
+        m_binder.bindColor(swatch, key);
+        swatch->setFocusPolicy(Qt::StrongFocus);
+        swatch->installEventFilter(new SwatchKeys(swatch));
+        QObject::connect(swatch, &ColorSwatch::clicked, swatch, [editors = m_editors, swatch] {
+            if (const auto color = chooseColor(editors, swatch->window()))
+                swatch->pick(*color);
+        });
+        return swatch;
+    }
+
+    // The edit first, so that Tab reaches it before its button.
+    QWidget* addPathEdit(const FieldSpec& field, const QString& key, int x, QList<Placed>& placed)
+    {
         auto* edit = new QLineEdit(m_panel);
         edit->setObjectName(key);
         m_binder.bindText(edit, key);
+        auto* browse = new QPushButton(QStringLiteral("Browse..."), m_panel);
+        browse->setObjectName(key + QStringLiteral("Browse"));
+        browse->resize(browse->sizeHint());
         const int width = field.width > 0
-                              ? field.width
-                              : std::max(60, kRight - x - kLabelSpace - browse->width());
+                              ? std::min(field.width, m_right - x - kLabelSpace - browse->width())
+                              : std::max(60, m_right - x - kLabelSpace - browse->width());
         edit->resize(width, edit->sizeHint().height());
         QObject::connect(browse, &QPushButton::clicked, edit,
                          [editors = m_editors, edit, files = field.files] {
@@ -266,65 +449,145 @@ private:
                          });
         placed.append({edit, x});
         placed.append({browse, x + width + kLabelSpace});
-        return x + width + kLabelSpace + browse->width();
+        return edit;
     }
 
     QWidget* addRadioGroup(const FieldSpec& field, const QString& caption, const QString& key,
-                           int x)
+                           int x, std::span<const FieldSpec> besideItems)
     {
-        auto* box = new QGroupBox(caption, m_panel);
-        auto* layout = new QHBoxLayout(box);
-        layout->setContentsMargins(6, 2, 6, 2);
+        const int width = field.width > 0 ? std::min(field.width, m_right - x) : m_right - x;
+        auto* box = new QGroupBox(m_panel);
+        box->setAccessibleName(spokenName(caption));
+        auto* column = new QVBoxLayout(box);
+        column->setContentsMargins(6, 2, 6, 2);
+        column->setSpacing(2);
+        // A caption wider than the frame is written inside it, wrapped.
+        if (textWidth(caption) + 24 <= width) {
+            box->setTitle(caption);
+        } else {
+            column->addWidget(
+                new QLabel(wrapAtBlanks(caption, m_panel->fontMetrics(), width - 14), box));
+        }
         auto* group = new QButtonGroup(box);
         const catalog::SettingKey* setting = catalog::findSpecificKey(m_kind, key);
         const QStringList captions = setting ? setting->choiceCaptions() : QStringList();
+        QList<QRadioButton*> buttons;
+        QList<QWidget*> itemEdits;
+        int buttonsWidth = 0;
+        // Each item's edit right after the item, so that Tab goes from one to the other.
         for (int index = 0; index < captions.size(); ++index) {
             auto* button = new QRadioButton(captions[index], box);
             group->addButton(button, index);
-            layout->addWidget(button);
+            buttons.append(button);
+            buttonsWidth += button->sizeHint().width() + 12;
+            if (size_t(index) < besideItems.size())
+                itemEdits.append(addItemEdit(besideItems[size_t(index)], button->text(), box));
         }
-        layout->addStretch();
+        if (!itemEdits.isEmpty()) {
+            auto* grid = new QGridLayout;
+            grid->setHorizontalSpacing(kLabelSpace);
+            grid->setVerticalSpacing(2);
+            for (int index = 0; index < buttons.size(); ++index) {
+                grid->addWidget(buttons[index], index, 0, Qt::AlignLeft);
+                if (index >= itemEdits.size())
+                    continue;
+                grid->addWidget(itemEdits[index], index, 1);
+                const char16_t* hint = besideItems[size_t(index)].hint;
+                if (hint)
+                    grid->addWidget(new QLabel(QString::fromUtf16(hint), box), index, 2);
+            }
+            grid->setColumnStretch(3, 1);
+            column->addLayout(grid);
+        } else if (buttonsWidth + 12 <= width) {
+            auto* line = new QHBoxLayout;
+            for (QRadioButton* button : buttons)
+                line->addWidget(button);
+            line->addStretch();
+            column->addLayout(line);
+        } else {
+            for (QRadioButton* button : buttons)
+                column->addWidget(button, 0, Qt::AlignLeft);
+        }
         m_binder.bindChoice(group, key);
-        box->resize(field.width > 0 ? field.width : kRight - x, box->sizeHint().height());
+        box->resize(width, box->sizeHint().height());
         return box;
     }
 
+    // An edit beside a radio item is named by the item, whose caption is its label.
+    QLineEdit* addItemEdit(const FieldSpec& field, const QString& item, QGroupBox* box)
+    {
+        auto* edit = new QLineEdit(box);
+        const QString key = keyOf(field);
+        edit->setObjectName(key);
+        m_binder.bindText(edit, key);
+        edit->setFixedWidth(field.width > 0 ? field.width : 50);
+        edit->setAccessibleName(spokenName(item));
+        return edit;
+    }
+
+    void placeBesideIcons(const QString& anchor, int top)
+    {
+        int number = 0;
+        for (const HelpSpec& help : m_layout.help) {
+            ++number;
+            if (help.beside && anchor == QStringView(help.beside))
+                addHelpIcon(help, number, top);
+        }
+    }
+
+    void addHelpIcon(const HelpSpec& help, int number, int top)
+    {
+        auto* icon = new HelpIcon(QString::fromUtf16(help.text), m_panel);
+        icon->setObjectName(number == 1 ? QStringLiteral("help")
+                                        : QStringLiteral("help%1").arg(number));
+        QString name = QStringLiteral("Help: ") + spokenName(m_caption);
+        if (help.beside) {
+            const catalog::SettingKey* key =
+                catalog::findSpecificKey(m_kind, QString::fromUtf16(help.beside));
+            name += QStringLiteral(", ") +
+                    spokenName(key ? key->labelText() : QString::fromUtf16(help.beside));
+        }
+        icon->setAccessibleName(name);
+        icon->move(kIconLeft, top);
+        QObject::connect(icon, &HelpIcon::clicked, icon,
+                         [messages = &m_editors.services.messages, icon] {
+                             messages->showInformation(icon->window(), icon->helpText());
+                         });
+    }
+
     const SectionLayout& m_layout;
+    QString m_caption; // the section's title, or its kind's caption
     const QString& m_kind;
     const EditorServices& m_editors;
     FieldBinder& m_binder;
     SectionPanel* m_panel;
     int m_y = 0;
-    int m_labelColumn = kLeft;
+    int m_left = kLeft;
+    int m_right = kRight;
+    int m_labelColumnWidth = 0;
+    QGroupBox* m_group = nullptr;
+    QString m_groupCaption;
+    int m_groupTop = 0;
 };
 
-void addHelpIcons(const SectionLayout& layout, const EditorServices& editors, SectionPanel* panel)
-{
-    int number = 0;
-    for (const HelpSpec& help : layout.help) {
-        auto* icon = new HelpIcon(QString::fromUtf16(help.text), panel);
-        icon->setObjectName(number == 0 ? QStringLiteral("help")
-                                        : QStringLiteral("help%1").arg(number + 1));
-        const int top = help.top >= 0 ? help.top : panel->height() - 8 - HelpIcon::kSize;
-        icon->move(kIconLeft, top);
-        QObject::connect(icon, &HelpIcon::clicked, icon,
-                         [messages = &editors.services.messages, icon] {
-                             messages->showInformation(icon->window(), icon->helpText());
-                         });
-        ++number;
-    }
-}
-
 } // namespace
+
+QString specificSectionCaption(const QString& kind)
+{
+    return kind + QStringLiteral(" specific parameters");
+}
 
 SectionPanel* buildSection(const SectionLayout& layout, const QString& title, const QString& kind,
                            const EditorServices& editors, FieldBinder& binder, QWidget* parent)
 {
     auto* panel = new SectionPanel(parent);
-    panel->setObjectName(layout.name());
-    Builder builder(layout, kind, editors, binder, panel);
+    const bool specific = layout.objectName == nullptr;
+    panel->setObjectName(specific ? specificSectionName(kind) : layout.name());
+    const QString caption = specific ? specificSectionCaption(kind) : title;
+    panel->setAccessibleName(spokenName(caption));
+    Builder builder(layout, caption, kind, editors, binder, panel);
     panel->resize(SectionPanel::kWidth, builder.build(title));
-    addHelpIcons(layout, editors, panel);
+    builder.addHelpIcons(panel->height());
     return panel;
 }
 

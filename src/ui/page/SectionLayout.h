@@ -35,6 +35,7 @@ enum class Placement {
     NewRow,     // label at the left, control after it
     SameRow,    // continues the row before it
     LabelAbove, // label on a line of its own, control below at full width
+    BesideItem, // an edit beside the next item of the radio group before it
 };
 
 enum class FileKind { Images, Sounds, AllFiles };
@@ -52,16 +53,18 @@ struct FieldSpec {
 
 struct HelpSpec {
     const char16_t* text;
-    int top = -1; // -1: near the bottom-right corner; otherwise beside the field at this top
+    // nullptr: near the bottom-right corner; otherwise beside the field with this key or the
+    // group with this caption.
+    const char16_t* beside = nullptr;
 };
 
 struct SectionLayout {
-    const char16_t* objectName;
+    const char16_t* objectName; // nullptr for a specific section: named after its kind
     int height;
     std::span<const FieldSpec> fields;
     std::span<const HelpSpec> help;
 
-    QString name() const { return QString::fromUtf16(objectName); }
+    QString name() const { return objectName ? QString::fromUtf16(objectName) : QString(); }
 };
 
 } // namespace morvane::ui::page

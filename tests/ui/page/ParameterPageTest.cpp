@@ -353,7 +353,7 @@ TEST_F(ParameterPageTest, EveryHelpIconShowsItsTextInAnInformationBox)
     EXPECT_TRUE(section(CommonParameter::ClickLink)
                     ->findChild<page::HelpIcon*>(u"help"_s)
                     ->helpText()
-                    .contains(u"https://www.morvane.net/"_s));
+                    .contains(u"https://www.example.com/"_s));
     EXPECT_EQ(fakes.messages.shown()[0].parent, page.window());
 }
 

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QMap>
 #include <QSet>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -69,29 +72,214 @@ TEST(CommonSectionTables, ControlsMatchTheFormsOfTheirKeys)
     }
 }
 
-TEST(SpecificSectionRegistry, EntriesAreKindsNamedAfterTheirPanelsWithKeysOfTheirKeyTable)
+// The list files a list editor stands for: a record list edits every column of its kind.
+QStringList listFilesEditedBy(const FieldSpec& field, const QString& kind)
 {
-    ASSERT_FALSE(SpecificSectionRegistry::entries().empty());
+    if (field.control != Control::RecordList)
+        return {QString::fromUtf16(field.key)};
+    QStringList files;
+    for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists)
+        files.append(list.name());
+    return files;
+}
+
+const catalog::ListFileSpec* findListFile(const QString& kind, const QString& name)
+{
+    for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
+        if (list.name() == name)
+            return &list;
+    }
+    return nullptr;
+}
+
+TEST(SpecificSectionRegistry, EveryKindButHexColorHasASectionInCatalogOrder)
+{
+    QStringList kinds;
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries())
+        kinds.append(QString::fromUtf16(entry.kind));
+    QStringList expected = catalog::kindNames();
+    expected.removeOne(u"HexColor"_s);
+    EXPECT_EQ(kinds, expected);
+}
+
+TEST(SpecificSectionRegistry, EveryKeyAndListFileOfAKindIsShownByExactlyOneControl)
+{
     for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries()) {
         const QString kind = QString::fromUtf16(entry.kind);
         SCOPED_TRACE(kind.toStdString());
-        EXPECT_TRUE(catalog::isKind(kind));
-        EXPECT_NE(kind, u"HexColor"_s);
-        EXPECT_EQ(entry.section.name(), specificSectionName(kind));
         EXPECT_EQ(SpecificSectionRegistry::find(kind), &entry.section);
-        EXPECT_GE(entry.section.help.size(), 1u);
+        QMap<QString, int> shown;
         for (const FieldSpec& field : entry.section.fields) {
-            if (!field.key)
+            if (!field.key) {
+                EXPECT_TRUE(field.control == Control::Note || field.control == Control::Group);
+                EXPECT_NE(field.label, nullptr);
                 continue;
-            const catalog::SettingKey* key =
-                catalog::findSpecificKey(kind, QString::fromUtf16(field.key));
-            ASSERT_NE(key, nullptr) << QString::fromUtf16(field.key).toStdString();
-            EXPECT_EQ(formOf(field.control), key->form);
-            if (!field.label) {
-                EXPECT_FALSE(key->labelText().isEmpty());
             }
+            const QString key = QString::fromUtf16(field.key);
+            if (isListEditor(field.control)) {
+                const catalog::ListFileSpec* list = findListFile(kind, key);
+                ASSERT_NE(list, nullptr) << key.toStdString();
+                EXPECT_EQ(list->form == catalog::ListForm::Tree,
+                          field.control == Control::MenuTree);
+                // A record list is keyed by the column that counts its rows.
+                EXPECT_EQ(list->countsItems, field.control == Control::RecordList);
+                for (const QString& file : listFilesEditedBy(field, kind))
+                    ++shown[file];
+                continue;
+            }
+            const catalog::SettingKey* setting = catalog::findSpecificKey(kind, key);
+            ASSERT_NE(setting, nullptr) << key.toStdString();
+            EXPECT_EQ(formOf(field.control), setting->form) << key.toStdString();
+            if (!field.label) {
+                EXPECT_FALSE(setting->labelText().isEmpty());
+            }
+            if (field.placement == Placement::BesideItem) {
+                EXPECT_EQ(field.control, Control::Edit);
+            }
+            ++shown[key];
+        }
+        QMap<QString, int> expected;
+        for (const catalog::SettingKey& setting : catalog::kindKeys(kind).keys)
+            expected[setting.name()] = 1;
+        for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists)
+            expected[list.name()] = 1;
+        EXPECT_EQ(shown, expected);
+    }
+}
+
+// A path field browses with the filter its label calls for.
+TEST(SpecificSectionRegistry, PathFieldsAreTheFieldsNamingAFileWithTheirFilter)
+{
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries()) {
+        const QString kind = QString::fromUtf16(entry.kind);
+        for (const FieldSpec& field : entry.section.fields) {
+            if (!field.key || isListEditor(field.control))
+                continue;
+            const QString label =
+                catalog::findSpecificKey(kind, QString::fromUtf16(field.key))->labelText();
+            const bool path = label.endsWith(u"location :"_s) || label.endsWith(u"image :"_s) ||
+                              label.endsWith(u"sound (optional) :"_s) ||
+                              label == u"Data file :"_s ||
+                              label == u"Image containing the letters :"_s ||
+                              label == u"Image to display when an image is turned off :"_s;
+            EXPECT_EQ(field.control == Control::PathEdit, path)
+                << kind.toStdString() << " " << label.toStdString();
+            if (!path)
+                continue;
+            const FileKind files = label == u"Data file :"_s    ? FileKind::AllFiles
+                                   : label.contains(u"sound"_s) ? FileKind::Sounds
+                                                                : FileKind::Images;
+            EXPECT_EQ(field.files, files) << kind.toStdString() << " " << label.toStdString();
         }
     }
+}
+
+TEST(SpecificSectionRegistry, SectionHeights)
+{
+    const QMap<QString, int> heights = {
+        {u"ButtonLink"_s, 217},
+        {u"CheckBoxLink"_s, 274},
+        {u"CropImages"_s, 279},
+        {u"CropImages2"_s, 266},
+        {u"CyclingColorsText"_s, 159},
+        {u"DateText"_s, 119},
+        {u"Deformation"_s, 141},
+        {u"Fade"_s, 229},
+        {u"Flickering"_s, 181},
+        {u"FontImageScrolling"_s, 279},
+        {u"Graph"_s, 243},
+        {u"GuestBook"_s, 313},
+        {u"ImageAxisRotation"_s, 87},
+        {u"ImageConvex"_s, 137},
+        {u"ImageConvex2"_s, 135},
+        {u"ImageExtend"_s, 296},
+        {u"ImageLight"_s, 179},
+        {u"ImageLight2"_s, 146},
+        {u"ImagePointer"_s, 154},
+        {u"ImageStream"_s, 226},
+        {u"ImageViewer"_s, 354},
+        {u"ImageWhirl"_s, 118},
+        {u"IPViewer"_s, 37},
+        {u"LightOn"_s, 109},
+        {u"ListLink"_s, 279},
+        {u"LoginBox"_s, 295},
+        {u"Memory"_s, 337},
+        {u"MenuFrame"_s, 274},
+        {u"MenuPopUp"_s, 351},
+        {u"Navigation"_s, 295},
+        {u"Polygons"_s, 423},
+        {u"Protect"_s, 193},
+        {u"Puzzle"_s, 203},
+        {u"RandomImage"_s, 193},
+        {u"RandomLink"_s, 288},
+        {u"ScanImage"_s, 135},
+        {u"Scrolling"_s, 185},
+        {u"ScrollUpDown"_s, 273},
+        {u"SoundPlayer"_s, 393},
+        {u"Stars"_s, 129},
+        {u"StarsText"_s, 240},
+        {u"StarsText2"_s, 279},
+        {u"StatusBarScroller"_s, 75},
+        {u"Table"_s, 447},
+        {u"TextStream"_s, 219},
+        {u"TicTacToe"_s, 288},
+        {u"WaveText"_s, 267},
+        {u"WhoIsVisitor"_s, 81},
+        {u"Zoom"_s, 270},
+    };
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries()) {
+        const QString kind = QString::fromUtf16(entry.kind);
+        EXPECT_EQ(entry.section.height, heights.value(kind)) << kind.toStdString();
+        // The page finds a section by its derived name; a table never spells one.
+        EXPECT_EQ(entry.section.objectName, nullptr) << kind.toStdString();
+    }
+}
+
+TEST(SectionHelp, SeventyNineIconsEachBesideAFieldOrGroupOfItsSection)
+{
+    qsizetype icons = 0;
+    auto check = [&icons](const SectionLayout& layout, const QString& what) {
+        SCOPED_TRACE(what.toStdString());
+        EXPECT_GE(layout.help.size(), 1u);
+        int bottom = 0;
+        for (const HelpSpec& help : layout.help) {
+            ++icons;
+            EXPECT_FALSE(QString::fromUtf16(help.text).trimmed().isEmpty());
+            if (!help.beside) {
+                ++bottom;
+                continue;
+            }
+            const bool found = std::any_of(
+                layout.fields.begin(), layout.fields.end(), [&](const FieldSpec& field) {
+                    const char16_t* anchor =
+                        field.control == Control::Group ? field.label : field.key;
+                    return anchor && QStringView(anchor) == QStringView(help.beside);
+                });
+            EXPECT_TRUE(found) << QString::fromUtf16(help.beside).toStdString();
+        }
+        EXPECT_EQ(bottom, 1); // one icon near the bottom-right corner
+    };
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters())
+        check(commonSection(info.id), QString::fromUtf16(info.explorerNode));
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries())
+        check(entry.section, QString::fromUtf16(entry.kind));
+    EXPECT_EQ(icons, 79);
+}
+
+TEST(SectionHelp, WordingsThatHoldAWebAddressUseTheExampleDomain)
+{
+    auto check = [](const SectionLayout& layout) {
+        for (const HelpSpec& help : layout.help) {
+            const QString text = QString::fromUtf16(help.text);
+            if (text.contains(u"://"_s)) {
+                EXPECT_TRUE(text.contains(u"https://www.example.com/"_s)) << text.toStdString();
+            }
+        }
+    };
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters())
+        check(commonSection(info.id));
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries())
+        check(entry.section);
 }
 
 TEST(SpecificSectionRegistry, KindsWithoutAnEntryHaveNoSection)

@@ -1,0 +1,35 @@
+#include "ui/page/TextWrap.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace morvane::ui::page {
+
+QString wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width)
+{
+    const QStringList words = text.split(u' ');
+    QStringList lines;
+    QString line;
+    for (const QString& word : words) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines.append(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines.append(line);
+    return lines.join(u'\n');
+}
+
+int widestWord(const QString& text, const QFontMetrics& metrics)
+{
+    int widest = 0;
+    for (const QString& word : text.split(u' '))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
+} // namespace morvane::ui::page

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFontMetrics>
+#include <QString>
+
+namespace morvane::ui::page {
+
+// Breaks `text` into lines no wider than `width` at its blanks only; a word wider than the
+// width stands alone on its line, whole.
+QString wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width);
+
+int widestWord(const QString& text, const QFontMetrics& metrics);
+
+} // namespace morvane::ui::page
