@@ -28,11 +28,14 @@ function drawWhole(g, p) {
   g.drawImage(p.image, p.x, p.y, p.w, p.h);
 }
 
-// Each transition: how many pixels of progress it takes on an applet of this size, and how the
-// arriving image `next` is drawn over the leaving one (already drawn) at `done` pixels.
+// --- Slide shows: each image arrives over the one before it, stays in full view for the second
+// pause, then the next one comes.
+
+// Each show's transition: how many pixels of progress it takes on an applet of this size, and
+// how the arriving image `next` is drawn over the leaving one (already drawn) at `done` pixels.
 const TRANSITIONS = {
   // Vertical strips that all widen from their left edge until they meet.
-  strips: {
+  CropImages: {
     length: (size, p) => p.strip,
     draw(g, next, done, size, p) {
       const open = Math.min(done, p.strip);
@@ -40,7 +43,7 @@ const TRANSITIONS = {
     },
   },
   // A window on the arriving image that grows from the centre.
-  centre: {
+  CropImages2: {
     length: (size) => Math.ceil(Math.max(size.width, size.height) / 2),
     draw(g, next, done, size) {
       const fx = Math.min(1, done / (size.width / 2));
@@ -51,7 +54,7 @@ const TRANSITIONS = {
     },
   },
   // The arriving image slides in from the right and covers the other one.
-  slide: {
+  ImageStream: {
     length: (size) => size.width,
     draw(g, next, done, size) {
       const shift = size.width - Math.min(done, size.width);
@@ -59,7 +62,7 @@ const TRANSITIONS = {
     },
   },
   // The arriving image grows from a point in the centre to its full size.
-  zoom: {
+  Zoom: {
     length: (size) => Math.ceil(size.width / 2),
     draw(g, next, done, size) {
       const f = Math.min(1, done / (size.width / 2));
@@ -70,9 +73,6 @@ const TRANSITIONS = {
   },
 };
 
-// --- Slide shows: each image arrives over the one before it, stays in full view for the second
-// pause, then the next one comes.
-
 // The state of a show, apart from drawing: which image leaves, which arrives, how far it is.
 export function createShow(count, length) {
   return {
@@ -80,7 +80,7 @@ export function createShow(count, length) {
     to: 0,
     done: 0,
     holding: false,
-    // Advances n steps of `step` pixels; true while the arriving image has reached full view.
+    // Advances n steps of `step` pixels; `holding` once the arriving image is in full view.
     step(n, step) {
       if (count === 0) return;
       if (this.holding) {
@@ -95,10 +95,7 @@ export function createShow(count, length) {
   };
 }
 
-const SHOWS = { CropImages: 'strips', CropImages2: 'centre', ImageStream: 'slide', Zoom: 'zoom' };
-
-for (const [kind, transitionName] of Object.entries(SHOWS)) {
-  const transition = TRANSITIONS[transitionName];
+for (const [kind, transition] of Object.entries(TRANSITIONS)) {
   const params = {
     pause: P.int(50),
     pause2: P.int(1000),
@@ -175,8 +172,8 @@ function follow(pos, target, share, n) {
   pos.y += (target.y - pos.y) * k;
 }
 
-// An applet-sized buffer of pixels drawn over the background through a canvas of its own, so
-// that transparent pixels let the background (and its mouse-over color) show.
+// A buffer of pixels drawn over the background through a canvas of its own, so that transparent
+// pixels let the background (and its mouse-over color) show.
 class Surface {
   constructor(width, height) {
     this.canvas = document.createElement('canvas');
