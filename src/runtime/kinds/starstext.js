@@ -103,18 +103,27 @@ function speedBar(ctx, basePause, enabled) {
   return bar;
 }
 
-// Where each letter of the text lands: lines centred one under the other in the area.
+// Where each letter of the text lands: lines centred one under the other in the area. Letters
+// that would land outside the area are left out, so a very long text costs no more than a full
+// area.
 function lettersLayout(g, lines, height, width, areaHeight) {
   const pitch = Math.round(height * 1.2);
   const top = (areaHeight - (lines.length - 1) * pitch) / 2;
+  const widths = new Map();
+  const widthOf = (ch) => {
+    if (!widths.has(ch)) widths.set(ch, g.measureText(ch).width);
+    return widths.get(ch);
+  };
   const letters = [];
   lines.forEach((line, row) => {
-    const lineLeft = (width - g.measureText(line).width) / 2;
-    let prefix = '';
-    for (const ch of line) {
-      const x = lineLeft + g.measureText(prefix).width;
-      prefix += ch;
-      letters.push({ ch, x, y: top + row * pitch, w: g.measureText(ch).width, blank: ch.trim() === '' });
+    const y = top + row * pitch;
+    if (y + height < 0 || y - height > areaHeight) return;
+    const chars = Array.from(line);
+    let x = (width - chars.reduce((sum, ch) => sum + widthOf(ch), 0)) / 2;
+    for (const ch of chars) {
+      const w = widthOf(ch);
+      if (x + w >= 0 && x <= width) letters.push({ ch, x, y, w, blank: ch.trim() === '' });
+      x += w;
     }
   });
   return letters;

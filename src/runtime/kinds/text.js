@@ -13,12 +13,15 @@ function textBox(ctx, boxWidth, boxHeight, left, top) {
   };
 }
 
+const MIN_FITTED_HEIGHT = 8;
+
 function fontOf(height, bold = true) {
   return `${bold ? 'bold ' : ''}${height}px sans-serif`;
 }
 
-// A centred text too wide for the applet is made smaller until it fits; one placed by its
-// offset keeps its height. Leaves the chosen font set on g and returns its height.
+// A centred text too wide for the applet is made smaller until it fits, down to a height that
+// is still legible; one placed by its offset keeps its height. Leaves the chosen font set on g
+// and returns its height.
 function fittedHeight(ctx, texts, height, placed) {
   const g = ctx.g;
   g.font = fontOf(height);
@@ -26,21 +29,24 @@ function fittedHeight(ctx, texts, height, placed) {
   const widest = Math.max(...texts.map((text) => g.measureText(text).width));
   const room = ctx.width - 4;
   if (widest <= room) return height;
-  const smaller = Math.max(1, Math.floor((height * room) / widest));
+  const smaller = Math.max(Math.min(height, MIN_FITTED_HEIGHT), Math.floor((height * room) / widest));
   g.font = fontOf(smaller);
   return smaller;
 }
 
-// Left edge of every letter and the whole width, measured once with the font set on g.
+// Left edge of every letter and the whole width, with the font set on g. Each letter is measured
+// once, so a very long text costs no more than its distinct letters.
 function letterLayout(g, text) {
   const letters = Array.from(text);
   const lefts = new Float32Array(letters.length);
-  let prefix = '';
+  const widths = new Map();
+  let x = 0;
   for (let i = 0; i < letters.length; i++) {
-    lefts[i] = g.measureText(prefix).width;
-    prefix += letters[i];
+    lefts[i] = x;
+    if (!widths.has(letters[i])) widths.set(letters[i], g.measureText(letters[i]).width);
+    x += widths.get(letters[i]);
   }
-  return { letters, lefts, width: g.measureText(text).width };
+  return { letters, lefts, width: x };
 }
 
 // One step of a text moving across the applet: a text of `length` that has left the `span` by one
@@ -50,6 +56,13 @@ function travel(position, delta, length, span) {
   if (delta < 0 && next + length < 0) return span;
   if (delta > 0 && next > span) return -length;
   return next;
+}
+
+// The start of a line that is enough to fill `width`: no letter is narrower than a sixth of the
+// text height, so the rest would be drawn outside the applet.
+function visiblePart(line, width, height) {
+  const most = Math.ceil((width * 6) / Math.max(1, height)) + 2;
+  return line.length > most ? line.slice(0, most) : line;
 }
 
 // Split at "#", the new-line mark of the text fields.
@@ -74,6 +87,11 @@ registerKind('CyclingColorsText', {
     const font = fontOf(height);
     const layout = letterLayout(ctx.g, text);
     const box = textBox(ctx, layout.width, height, ctx.params.width_shift, ctx.params.height_shift);
+    // Letters outside the applet are never drawn.
+    let first = 0;
+    while (first < layout.letters.length && box.x + layout.lefts[first] + 2 * height < 0) first++;
+    let end = first;
+    while (end < layout.letters.length && box.x + layout.lefts[end] <= ctx.width) end++;
     let phase = 0;
     return {
       pause: ctx.params.pause,
@@ -84,7 +102,7 @@ registerKind('CyclingColorsText', {
         g.font = font;
         g.textBaseline = 'middle';
         const y = box.y + height / 2;
-        for (let i = 0; i < layout.letters.length; i++) {
+        for (let i = first; i < end; i++) {
           g.fillStyle = HUES[(phase + i * 6) % HUES.length];
           g.fillText(layout.letters[i], box.x + layout.lefts[i], y);
         }
@@ -204,7 +222,7 @@ registerKind('ScrollUpDown', {
   },
   create(ctx) {
     const { text_height: height, height_space: space, text_step: step, text_color: color } = ctx.params;
-    const lines = linesOf(ctx.params.text);
+    const lines = linesOf(ctx.params.text).map((line) => visiblePart(line, ctx.width, height));
     const pitch = height + space;
     const block = lines.length * pitch - space;
     const up = ctx.params.direction === 'up';
@@ -281,7 +299,8 @@ registerKind('TextStream', {
           const y = top + scroll + i * pitch;
           if (y + height < 0) continue;
           const typing = i === line && typed < lines[line].length;
-          g.fillText(typing ? `${shown[i]}_` : shown[i], left, y + height / 2);
+          const text = visiblePart(shown[i], ctx.width, height);
+          g.fillText(typing && text === shown[i] ? `${text}_` : text, left, y + height / 2);
         }
       },
     };
@@ -313,19 +332,24 @@ registerKind('WaveText', {
     const middle = (ctx.params.height_shift ?? Math.round((ctx.height - height) / 2)) + height / 2;
     let left = ctx.width;
     let phase = 0;
+    // The first letter not yet gone past the left edge.
+    let first = 0;
     return {
       pause: ctx.params.pause,
       step(n) {
         phase = (phase + n * phaseStep) % (2 * Math.PI);
+        const was = left;
         left = travel(left, -n * step, layout.width, ctx.width);
+        if (left > was) first = 0;
+        while (first < count && left + layout.lefts[first] + height * 2 < 0) first++;
       },
       draw(g) {
         g.font = font;
         g.fillStyle = color;
         g.textBaseline = 'middle';
-        for (let i = 0; i < count; i++) {
+        for (let i = first; i < count; i++) {
           const x = left + layout.lefts[i];
-          if (x > ctx.width || x + height * 2 < 0) continue;
+          if (x > ctx.width) break;
           g.fillText(layout.letters[i], x, middle + amplitude * Math.sin(phase + i * letterAngle));
         }
       },

@@ -109,6 +109,18 @@ describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no C
     });
   }
 
+  test('a very long text still animates', async () => {
+    const long = 'Lorem ipsum dolor sit amet '.repeat(8000);
+    const kinds = ['CyclingColorsText', 'Flickering', 'ScrollUpDown', 'StarsText', 'StarsText2', 'TextStream', 'WaveText', 'FontImageScrolling'];
+    for (const kind of kinds) {
+      const params = { text: `${long}#${long}`, pause: '10' };
+      const { page, problems } = await open(`/samples/${kind}/long.htm`, appletPage(kind, { width: 300, height: 100, params }));
+      assert.ok(await changes(page), kind);
+      assert.deepEqual(problems, [], kind);
+      await page.close();
+    }
+  });
+
   test('text colors are drawn as given, and the default white is not', async () => {
     const still = { pause: STILL, text: 'WWWWW', text_height: '30' };
     const cases = [
