@@ -95,17 +95,10 @@ export function createShow(count, length) {
   };
 }
 
-for (const [kind, transition] of Object.entries(TRANSITIONS)) {
-  const params = {
-    pause: P.int(50),
-    pause2: P.int(1000),
-    step: P.int(2),
-    image: P.list('image_number'),
-  };
-  if (kind === 'CropImages') params.strip_width = P.int(10);
-
-  registerKind(kind, {
-    params,
+// The definition of a slide show kind with the given transition and parameters of its own.
+function slideShow(transition, ownParams = {}) {
+  return {
+    params: { pause: P.int(50), pause2: P.int(1000), step: P.int(2), image: P.list('image_number'), ...ownParams },
     async create(ctx) {
       const size = { width: ctx.width, height: ctx.height };
       const { pause, pause2, step, image: names } = ctx.params;
@@ -126,8 +119,13 @@ for (const [kind, transition] of Object.entries(TRANSITIONS)) {
         },
       };
     },
-  });
+  };
 }
+
+registerKind('CropImages', slideShow(TRANSITIONS.CropImages, { strip_width: P.int(10) }));
+registerKind('CropImages2', slideShow(TRANSITIONS.CropImages2));
+registerKind('ImageStream', slideShow(TRANSITIONS.ImageStream));
+registerKind('Zoom', slideShow(TRANSITIONS.Zoom));
 
 // --- Effects on the pixels of one picture.
 
@@ -300,39 +298,38 @@ function tracker(ctx, mouse, share) {
 }
 
 // Inverse of the bilinear map of the unit square onto the quad a b c d (clockwise from the top
-// left): the (u, v) of point (px, py), or false when the point is outside.
+// left): sets uv.u and uv.v for the point (px, py) and says whether the point is inside.
 function unmapQuad(q, px, py, uv) {
-  const ex = q[2] - q[0], ey = q[3] - q[1];
-  const fx = q[6] - q[0], fy = q[7] - q[1];
-  const gx = q[0] - q[2] + q[4] - q[6], gy = q[1] - q[3] + q[5] - q[7];
-  const hx = px - q[0], hy = py - q[1];
+  const ex = q[2] - q[0];
+  const ey = q[3] - q[1];
+  const fx = q[6] - q[0];
+  const fy = q[7] - q[1];
+  const gx = q[0] - q[2] + q[4] - q[6];
+  const gy = q[1] - q[3] + q[5] - q[7];
+  const hx = px - q[0];
+  const hy = py - q[1];
   const k2 = gx * fy - gy * fx;
   const k1 = ex * fy - ey * fx + hx * gy - hy * gx;
   const k0 = hx * ey - hy * ex;
-  const uOf = (v) => {
-    const dx = ex + gx * v;
-    const dy = ey + gy * v;
-    return Math.abs(dx) > Math.abs(dy) ? (hx - fx * v) / dx : (hy - fy * v) / dy;
-  };
-  const inside = (u, v) => u >= 0 && u <= 1 && v >= 0 && v <= 1;
   if (Math.abs(k2) < 1e-9) {
-    if (Math.abs(k1) < 1e-9) return false;
-    uv.v = -k0 / k1;
-    uv.u = uOf(uv.v);
-    return inside(uv.u, uv.v);
+    return Math.abs(k1) >= 1e-9 && solvedAt(-k0 / k1, ex, ey, fx, fy, gx, gy, hx, hy, uv);
   }
   const w = k1 * k1 - 4 * k0 * k2;
   if (w < 0) return false;
   const root = Math.sqrt(w);
-  for (const v of [(-k1 - root) / (2 * k2), (-k1 + root) / (2 * k2)]) {
-    const u = uOf(v);
-    if (inside(u, v)) {
-      uv.u = u;
-      uv.v = v;
-      return true;
-    }
-  }
-  return false;
+  return solvedAt((-k1 - root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv) || solvedAt((-k1 + root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv);
+}
+
+// The u that goes with v, through the better conditioned of the two coordinates.
+function solvedAt(v, ex, ey, fx, fy, gx, gy, hx, hy, uv) {
+  if (!(v >= 0 && v <= 1)) return false;
+  const dx = ex + gx * v;
+  const dy = ey + gy * v;
+  const u = Math.abs(dx) > Math.abs(dy) ? (hx - fx * v) / dx : (hy - fy * v) / dy;
+  if (!(u >= 0 && u <= 1)) return false;
+  uv.u = u;
+  uv.v = v;
+  return true;
 }
 
 // Each effect: its parameters, the parameter naming its picture, and
@@ -617,8 +614,9 @@ function glowSprite(r) {
   return canvas;
 }
 
-for (const [kind, effect] of Object.entries(EFFECTS)) {
-  registerKind(kind, {
+// The definition of a kind that runs one of the effects above on its picture.
+function pixelEffect(effect) {
+  return {
     params: effect.params,
     async create(ctx) {
       const picture = await loadPicture(ctx, ctx.params[effect.image]);
@@ -640,8 +638,16 @@ for (const [kind, effect] of Object.entries(EFFECTS)) {
         pointer: (type, px, py) => track(mouse, type, px, py),
       };
     },
-  });
+  };
 }
+
+registerKind('ImageAxisRotation', pixelEffect(EFFECTS.ImageAxisRotation));
+registerKind('ImageConvex', pixelEffect(EFFECTS.ImageConvex));
+registerKind('ImageConvex2', pixelEffect(EFFECTS.ImageConvex2));
+registerKind('ImageExtend', pixelEffect(EFFECTS.ImageExtend));
+registerKind('ImageLight', pixelEffect(EFFECTS.ImageLight));
+registerKind('ImageLight2', pixelEffect(EFFECTS.ImageLight2));
+registerKind('ScanImage', pixelEffect(EFFECTS.ScanImage));
 
 function track(mouse, type, x, y) {
   if (type === 'leave') mouse.inside = false;
