@@ -774,6 +774,476 @@ function watchPage() {
   });
   observer.observe(document.documentElement, { childList: true, subtree: true });
 }
+// --- kinds/data.js
+{
+// Data and tools: a graph and a table drawn from a data file beside the page, a color picker
+// that shows the HTML code of a color, and the visitor's address label.
+
+
+const MAX_FILE = 4 * 1024 * 1024;
+const MAX_ROWS = 20000;
+const FONT = 'px sans-serif';
+
+function rawOf(ctx) {
+  return readRawParams(ctx.canvas.morvaneApplet.element);
+}
+
+function inkOn(color) {
+  const n = Number.parseInt(color.slice(1), 16);
+  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
+}
+
+const backgroundOf = (raw) => parseColor(raw.get('background_color')) ?? '#000000';
+
+// The text of a data file beside the page, or { error } with the one line the applet shows.
+async function readDataFile(name) {
+  if (!name) return { error: 'No data file' };
+  const url = safeMediaUrl(name, document.baseURI);
+  if (!url) return { error: `Cannot read ${name}` };
+  // A page opened from the disk may not read other files: say so rather than try.
+  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
+  try {
+    const response = await fetch(url);
+    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
+    const text = await response.text();
+    return { text: text.length > MAX_FILE ? text.slice(0, MAX_FILE) : text };
+  } catch {
+    return { error: `Cannot read ${name}` };
+  }
+}
+
+function lines(text) {
+  const all = text.split(/\r\n|\r|\n/);
+  while (all.length && all[all.length - 1].trim() === '') all.pop();
+  return all.slice(0, MAX_ROWS);
+}
+
+function drawMessage(g, ctx, message, ink) {
+  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}${FONT}`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = ink;
+  g.fillText(message, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
+}
+
+// A frame of `size` pixels around the applet.
+function drawBorder(g, ctx, size, color) {
+  if (size <= 0) return;
+  g.fillStyle = color;
+  g.fillRect(0, 0, ctx.width, size);
+  g.fillRect(0, ctx.height - size, ctx.width, size);
+  g.fillRect(0, 0, size, ctx.height);
+  g.fillRect(ctx.width - size, 0, size, ctx.height);
+}
+
+// Keyboard use of an applet: the canvas takes the focus, and its keys go to `onKey`.
+function listenKeys(ctx, onKey) {
+  const canvas = ctx.canvas;
+  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+  const handler = (event) => {
+    if (onKey(event.key, event)) event.preventDefault();
+  };
+  canvas.addEventListener('keydown', handler);
+  return () => canvas.removeEventListener('keydown', handler);
+}
+
+// --- Graph
+
+// Rows of numbers from a file of space-separated columns: [x, y1, y2, ...]; a cell that is not
+// a number is NaN, which breaks its curve there. Rows without a number for X are left out.
+function graphData(text) {
+  const rows = [];
+  for (const line of lines(text)) {
+    const cells = line.trim().split(/\s+/);
+    if (cells[0] === '' || cells[0].startsWith('#')) continue;
+    const row = cells.map((cell) => (/^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(cell) ? Number(cell) : NaN));
+    if (Number.isFinite(row[0])) rows.push(row);
+  }
+  return rows;
+}
+
+// Round steps (1, 2 or 5 times a power of ten) giving about `count` ticks over the range.
+function ticks(lo, hi, count = 5) {
+  const raw = (hi - lo) / count;
+  const power = 10 ** Math.floor(Math.log10(raw));
+  const step = [1, 2, 5, 10].map((m) => m * power).find((s) => s >= raw) ?? 10 * power;
+  const out = [];
+  for (let v = Math.ceil(lo / step - 1e-9) * step; v <= hi + step * 1e-9 && out.length < 50; v += step) out.push(Number(v.toPrecision(12)));
+  return out;
+}
+
+function numberOr(value, fallback) {
+  const n = typeof value === 'string' ? Number(value.trim()) : value;
+  return typeof n === 'number' && Number.isFinite(n) && String(value).trim() !== '' ? n : fallback;
+}
+
+// The range an axis shows: from its minimum boundary to the largest value.
+function axisRange(min, values) {
+  let hi = -Infinity;
+  for (const v of values) if (Number.isFinite(v) && v > hi) hi = v;
+  return [min, hi > min ? hi : min + 1];
+}
+
+const CURVE_COLORS = ['#0000FF', '#FF0000', '#008000', '#FF00FF', '#FF8000', '#008080', '#808000', '#800080'];
+
+// Minimum boundaries are free text on the page; a number with decimals is kept.
+const numberText = (def) => ({ ...P.text(), def });
+
+registerKind('Graph', {
+  params: {
+    title: P.text(),
+    xlabel_title: P.text(),
+    ylabel_title: P.text(),
+    xmin: numberText(0),
+    ymin: numberText(0),
+    border: P.int(0, { min: 0, max: 1000 }),
+    data_file: P.text(),
+    linked: P.choice(['yes', 'no'], 'yes'),
+    border_color: P.color('#FFFFFF'),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const ink = inkOn(backgroundOf(rawOf(ctx)));
+    const file = await readDataFile(p.data_file);
+    const rows = file.text === undefined ? [] : graphData(file.text);
+    const message = file.error ?? (rows.length === 0 ? `No data in ${p.data_file}` : null);
+    if (message) ctx.log(message);
+    const columns = rows.reduce((n, row) => Math.max(n, row.length), 0);
+    const [x0, x1] = axisRange(numberOr(p.xmin, 0), rows.map((r) => r[0]));
+    const [y0, y1] = axisRange(numberOr(p.ymin, 0), rows.flatMap((r) => r.slice(1)));
+    const xTicks = ticks(x0, x1);
+    const yTicks = ticks(y0, y1);
+    const label = (v) => String(Math.abs(v) >= 1e6 || (v !== 0 && Math.abs(v) < 1e-3) ? v.toExponential(1) : v);
+
+    return {
+      draw(g) {
+        const b = p.border;
+        drawBorder(g, ctx, b, p.border_color);
+        if (message) {
+          drawMessage(g, ctx, message, ink);
+          return;
+        }
+        const small = Math.max(8, Math.min(11, Math.floor(ctx.height / 22)));
+        const big = Math.max(9, Math.min(15, Math.floor(ctx.height / 16)));
+        g.fillStyle = ink;
+        g.textBaseline = 'top';
+        g.textAlign = 'center';
+        g.font = `bold ${big}${FONT}`;
+        g.fillText(p.title, ctx.width / 2, b + 4, Math.max(1, ctx.width - 2 * b - 8));
+        g.font = `${small}${FONT}`;
+        const tickWidth = Math.max(...yTicks.map((v) => g.measureText(label(v)).width));
+        const area = {
+          left: b + 6 + small + 4 + tickWidth + 4,
+          right: ctx.width - b - 12,
+          top: b + 4 + big + 8,
+          bottom: ctx.height - b - 6 - small - 4 - small - 4,
+        };
+        if (area.right - area.left < 10 || area.bottom - area.top < 10) return;
+        const px = (v) => area.left + ((v - x0) / (x1 - x0)) * (area.right - area.left);
+        const py = (v) => area.bottom - ((v - y0) / (y1 - y0)) * (area.bottom - area.top);
+
+        g.fillText(p.xlabel_title, (area.left + area.right) / 2, ctx.height - b - 4 - small, Math.max(1, area.right - area.left));
+        g.save();
+        g.translate(b + 4, (area.top + area.bottom) / 2);
+        g.rotate(-Math.PI / 2);
+        g.fillText(p.ylabel_title, 0, 0, Math.max(1, area.bottom - area.top));
+        g.restore();
+
+        g.strokeStyle = ink;
+        g.lineWidth = 1;
+        g.beginPath();
+        for (const v of xTicks) {
+          const x = Math.round(px(v)) + 0.5;
+          g.moveTo(x, area.bottom);
+          g.lineTo(x, area.bottom + 4);
+          g.fillText(label(v), x, area.bottom + 5);
+        }
+        g.textAlign = 'right';
+        g.textBaseline = 'middle';
+        for (const v of yTicks) {
+          const y = Math.round(py(v)) + 0.5;
+          g.moveTo(area.left - 4, y);
+          g.lineTo(area.left, y);
+          g.fillText(label(v), area.left - 6, y);
+        }
+        g.moveTo(area.left + 0.5, area.top);
+        g.lineTo(area.left + 0.5, area.bottom + 0.5);
+        g.lineTo(area.right, area.bottom + 0.5);
+        g.stroke();
+
+        g.save();
+        g.beginPath();
+        g.rect(area.left - 3, area.top - 3, area.right - area.left + 6, area.bottom - area.top + 6);
+        g.clip();
+        for (let c = 1; c < columns; c++) {
+          const color = CURVE_COLORS[(c - 1) % CURVE_COLORS.length];
+          g.strokeStyle = color;
+          g.fillStyle = color;
+          g.lineWidth = 1.5;
+          g.beginPath();
+          let drawing = false;
+          for (const row of rows) {
+            const v = row[c];
+            if (!Number.isFinite(v)) {
+              drawing = false;
+              continue;
+            }
+            const x = px(row[0]);
+            const y = py(v);
+            g.fillRect(x - 2, y - 2, 4, 4);
+            if (p.linked === 'yes') {
+              if (drawing) g.lineTo(x, y);
+              else g.moveTo(x, y);
+              drawing = true;
+            }
+          }
+          g.stroke();
+        }
+        g.restore();
+      },
+    };
+  },
+});
+
+// --- Table
+
+const ROW = 18;
+const PAD = 6;
+const TITLE_MODES = ['0', '1', '2'];
+
+// The title row and the data rows the page asks for, from the file's lines. The first line as
+// title takes that line only: asking also to skip the first row does not drop a data row.
+function tableRows(fileLines, { titleMode, titleRow, skipFirst }) {
+  const cells = (line) => line.split(',').map((cell) => cell.trim());
+  let data = fileLines;
+  let title = null;
+  if (titleMode === '1') {
+    title = data.length ? cells(data[0]) : null;
+    data = data.slice(1);
+  } else {
+    if (skipFirst) data = data.slice(1);
+    if (titleMode === '2' && titleRow) title = cells(titleRow);
+  }
+  return { title, rows: data.map(cells) };
+}
+
+registerKind('Table', {
+  params: {
+    title_row: P.text(),
+    border: P.int(0, { min: 0, max: 100 }),
+    data_file: P.text(),
+    skip_first_row: P.choice(['1', '0'], '0'),
+    title_mode: P.choice(TITLE_MODES, '0'),
+    border_color: P.color('#FFFFFF'),
+    background_color2: P.color(null),
+    columns_color: P.color('#FFFFFF'),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const raw = rawOf(ctx);
+    const ink = inkOn(backgroundOf(raw));
+    const file = await readDataFile(p.data_file);
+    if (file.error) ctx.log(file.error);
+    const { title, rows } = file.text === undefined
+      ? { title: null, rows: [] }
+      : tableRows(lines(file.text), { titleMode: p.title_mode, titleRow: p.title_row, skipFirst: p.skip_first_row === '1' });
+    const all = title ? [title, ...rows] : rows;
+    const count = all.reduce((n, row) => Math.max(n, row.length), 0);
+    const colors = Array.from({ length: count }, (_, i) => parseColor(raw.get(`columns_color${i + 1}`)) ?? p.columns_color);
+    const b = p.border;
+
+    // Column widths from the widest cell, spread over the applet's width.
+    const g0 = ctx.g;
+    const widths = new Array(count).fill(PAD * 2);
+    g0.font = `bold 12${FONT}`;
+    for (const row of all) row.forEach((cell, i) => (widths[i] = Math.max(widths[i], g0.measureText(cell).width + PAD * 2)));
+    const room = ctx.width - b * (count + 1);
+    const total = widths.reduce((s, w) => s + w, 0) || 1;
+    const xs = [b];
+    for (let i = 0; i < count; i++) xs.push(xs[i] + Math.max(1, Math.floor((widths[i] * room) / total)) + b);
+
+    const head = title ? 2 * (ROW + b) : 0; // the title row, then a blank row
+    const shown = Math.max(1, Math.floor((ctx.height - b - head) / (ROW + b)));
+    let first = 0;
+    const scroll = (by) => {
+      const next = Math.max(0, Math.min(rows.length - shown, first + by));
+      if (next === first) return false;
+      first = next;
+      ctx.invalidate();
+      return true;
+    };
+    const stop = listenKeys(ctx, (key) => {
+      const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: shown, PageUp: -shown, Home: -rows.length, End: rows.length };
+      return key in moves && (scroll(moves[key]), true);
+    });
+    const wheel = (event) => {
+      if (scroll(Math.sign(event.deltaY) * 3)) event.preventDefault();
+    };
+    ctx.canvas.addEventListener('wheel', wheel, { passive: false });
+
+    const drawRow = (g, row, y, bold) => {
+      g.font = `${bold ? 'bold ' : ''}12${FONT}`;
+      for (let i = 0; i < row.length; i++) {
+        g.fillStyle = bold ? ink : colors[i];
+        g.fillText(row[i], xs[i] + PAD, y + ROW / 2, Math.max(1, xs[i + 1] - xs[i] - b - PAD * 2));
+      }
+    };
+    return {
+      draw(g) {
+        if (file.error) {
+          drawMessage(g, ctx, file.error, ink);
+          return;
+        }
+        g.textAlign = 'left';
+        g.textBaseline = 'middle';
+        // Top edges of the grid's horizontal lines, the blank row under the title included.
+        const edges = [0];
+        let y = b;
+        if (title) {
+          drawRow(g, title, y, true);
+          edges.push(y + ROW, y + 2 * ROW + b);
+          y += head;
+        }
+        const end = Math.min(rows.length, first + shown);
+        for (let r = first; r < end; r++, y += ROW + b) {
+          if (p.background_color2 && r % 2 === 1) {
+            g.fillStyle = p.background_color2;
+            g.fillRect(xs[0], y, xs[count] - xs[0] - b, ROW);
+          }
+          drawRow(g, rows[r], y, false);
+          edges.push(y + ROW);
+        }
+        if (b > 0 && count > 0) {
+          g.fillStyle = p.border_color;
+          for (const edge of edges) g.fillRect(0, edge, xs[count], b);
+          for (const x of xs) g.fillRect(x - b, 0, b, edges[edges.length - 1] + b);
+        }
+      },
+      dispose() {
+        stop();
+        ctx.canvas.removeEventListener('wheel', wheel);
+      },
+    };
+  },
+});
+
+// --- HexColor: a palette of hues and shades; the color under the mouse, or the one clicked, is
+// shown beside its HTML code.
+
+function hslToRgb(h, s, l) {
+  const k = (n) => (n + h / 30) % 12;
+  const a = s * Math.min(l, 1 - l);
+  const f = (n) => l - a * Math.max(-1, Math.min(k(n) - 3, Math.min(9 - k(n), 1)));
+  return [Math.round(f(0) * 255), Math.round(f(8) * 255), Math.round(f(4) * 255)];
+}
+
+function hexOf(r, g, b) {
+  return `#${((1 << 24) | (r << 16) | (g << 8) | b).toString(16).slice(1).toUpperCase()}`;
+}
+
+// Hues across, from white at the top to black at the bottom; the right-hand strip holds greys.
+function palette(width, height) {
+  const image = new ImageData(width, height);
+  const grey = Math.max(6, Math.round(width / 12));
+  const hues = Math.max(1, width - grey);
+  for (let y = 0; y < height; y++) {
+    const l = 1 - (y + 0.5) / height;
+    for (let x = 0; x < width; x++) {
+      const [r, g, b] = x < hues ? hslToRgb((x * 360) / hues, 1, l) : [l * 255, l * 255, l * 255].map(Math.round);
+      const i = (y * width + x) * 4;
+      image.data[i] = r;
+      image.data[i + 1] = g;
+      image.data[i + 2] = b;
+      image.data[i + 3] = 255;
+    }
+  }
+  return image;
+}
+
+registerKind('HexColor', {
+  create(ctx) {
+    const bar = Math.max(12, Math.min(24, Math.round(ctx.height / 5)));
+    const h = Math.max(1, ctx.height - bar);
+    const image = palette(ctx.width, h);
+    const surface = document.createElement('canvas');
+    surface.width = ctx.width;
+    surface.height = h;
+    surface.getContext('2d').putImageData(image, 0, 0);
+    const colorAt = ({ x, y }) => {
+      const i = (y * ctx.width + x) * 4;
+      return hexOf(image.data[i], image.data[i + 1], image.data[i + 2]);
+    };
+    const clamp = (x, y) => ({ x: Math.max(0, Math.min(ctx.width - 1, Math.floor(x))), y: Math.max(0, Math.min(h - 1, Math.floor(y))) });
+    let picked = clamp(ctx.width / 3, h / 2);
+    let over = null;
+    ctx.canvas.style.cursor = 'crosshair';
+    const stop = listenKeys(ctx, (key, event) => {
+      const by = event.shiftKey ? 10 : 1;
+      const moves = { ArrowLeft: [-by, 0], ArrowRight: [by, 0], ArrowUp: [0, -by], ArrowDown: [0, by] };
+      if (!(key in moves)) return false;
+      picked = clamp(picked.x + moves[key][0], picked.y + moves[key][1]);
+      over = null;
+      ctx.invalidate();
+      return true;
+    });
+    return {
+      pointer(type, x, y) {
+        const inPalette = type !== 'leave' && y < h;
+        if (type === 'click' && inPalette) picked = clamp(x, y);
+        over = inPalette ? clamp(x, y) : null;
+        ctx.invalidate();
+      },
+      draw(g) {
+        g.drawImage(surface, 0, 0);
+        g.strokeStyle = '#000000';
+        g.lineWidth = 1;
+        g.strokeRect(picked.x - 3.5, picked.y - 3.5, 7, 7);
+        g.strokeStyle = '#FFFFFF';
+        g.strokeRect(picked.x - 2.5, picked.y - 2.5, 5, 5);
+        const color = colorAt(over ?? picked);
+        g.fillStyle = '#E0E0E0';
+        g.fillRect(0, h, ctx.width, bar);
+        g.fillStyle = color;
+        g.fillRect(2, h + 2, Math.max(4, bar * 2), bar - 4);
+        g.strokeStyle = '#000000';
+        g.strokeRect(2.5, h + 2.5, Math.max(4, bar * 2) - 1, bar - 5);
+        g.fillStyle = '#000000';
+        g.font = `${Math.max(8, bar - 8)}px monospace`;
+        g.textAlign = 'left';
+        g.textBaseline = 'middle';
+        g.fillText(color, bar * 2 + 8, h + bar / 2, Math.max(1, ctx.width - bar * 2 - 10));
+      },
+      dispose: stop,
+    };
+  },
+});
+
+// --- IPViewer: a browser does not tell a page the visitor's address; only a server sees it.
+
+const IP_NOTE = '(known only to the web server)';
+
+registerKind('IPViewer', {
+  params: { text: P.text('Your IP is:') },
+  create(ctx) {
+    const ink = inkOn(backgroundOf(rawOf(ctx)));
+    const twoLines = ctx.height >= 24;
+    const size = Math.max(8, Math.min(16, Math.floor((twoLines ? ctx.height / 2 : ctx.height) - 4)));
+    return {
+      draw(g) {
+        g.font = `${size}${FONT}`;
+        g.textAlign = 'center';
+        g.textBaseline = 'middle';
+        g.fillStyle = ink;
+        const w = Math.max(1, ctx.width - 8);
+        if (twoLines) {
+          g.fillText(ctx.params.text, ctx.width / 2, ctx.height / 2 - size * 0.6, w);
+          g.fillText(IP_NOTE, ctx.width / 2, ctx.height / 2 + size * 0.6, w);
+        } else g.fillText(`${ctx.params.text} ${IP_NOTE}`, ctx.width / 2, ctx.height / 2, w);
+      },
+    };
+  },
+});
+}
 // --- kinds/fade.js
 {
 // Images that fade into one another, each held a while at full strength.
@@ -2016,6 +2486,488 @@ registerKind('Protect', {
     };
   },
 });
+}
+// --- kinds/menus.js
+{
+// Menus of links: a pop-up menu with submenus opened by the mouse, and a button that opens a
+// tree menu in a frame window of its own. Both are page elements of ours, built with DOM calls
+// and textContent only: menu texts come from the page and are never read as HTML.
+
+
+const MAX_NODES = 1000;
+const MAX_DEPTH = 9;
+const FONT = '12px sans-serif';
+
+function itemOf(raw, path) {
+  return { caption: raw.get(`text${path}`) ?? '', link: (raw.get(`link${path}`) ?? '').trim(), children: [] };
+}
+
+// Items are numbered by their path without separators ("text1", "text12", "text121"): once a
+// level holds ten items the names are ambiguous, but the page lists them depth first, so the
+// order of the parameters tells a first child from a later sibling.
+function menuTree(raw) {
+  const names = [...raw.keys()].filter((name) => /^text\d+$/.test(name)).slice(0, MAX_NODES);
+  const root = [];
+  const levels = [{ prefix: '', next: 1, items: root }];
+  let last = null;
+  for (const name of names) {
+    const path = name.slice(4);
+    if (last && path === `${last.path}1` && levels.length < MAX_DEPTH) {
+      levels.push({ prefix: last.path, next: 1, items: last.node.children });
+    } else {
+      let depth = levels.length - 1;
+      while (depth >= 0 && path !== levels[depth].prefix + levels[depth].next) depth--;
+      // Written in another order (by hand): read the tree by its names instead.
+      if (depth < 0) return menuTreeByNames(raw);
+      levels.length = depth + 1;
+    }
+    const level = levels[levels.length - 1];
+    const node = itemOf(raw, path);
+    level.items.push(node);
+    level.next++;
+    last = { path, node };
+  }
+  return root;
+}
+
+function menuTreeByNames(raw, prefix = '', budget = { left: MAX_NODES }) {
+  const items = [];
+  for (let k = 1; budget.left > 0 && raw.has(`text${prefix}${k}`); k++) {
+    budget.left--;
+    const node = itemOf(raw, `${prefix}${k}`);
+    if (prefix.length < MAX_DEPTH) node.children = menuTreeByNames(raw, `${prefix}${k}`, budget);
+    items.push(node);
+  }
+  return items;
+}
+
+const isSeparator = (item) => /^\s*-+\s*$/.test(item.caption) && !item.link && item.children.length === 0;
+
+function element(tag, style, text) {
+  const node = document.createElement(tag);
+  Object.assign(node.style, style);
+  if (text !== undefined) node.textContent = text;
+  return node;
+}
+
+const PANEL = {
+  position: 'absolute',
+  zIndex: '2147483000',
+  font: FONT,
+  color: '#000000',
+  background: '#F0F0F0',
+  border: '1px solid #808080',
+  boxShadow: '2px 2px 4px rgba(0,0,0,0.35)',
+  boxSizing: 'border-box',
+  textAlign: 'left',
+};
+
+const ITEM = {
+  display: 'flex',
+  justifyContent: 'space-between',
+  gap: '12px',
+  width: '100%',
+  padding: '3px 10px',
+  border: '0',
+  margin: '0',
+  background: 'transparent',
+  color: '#000000',
+  font: FONT,
+  textAlign: 'left',
+  cursor: 'pointer',
+  whiteSpace: 'nowrap',
+};
+
+function highlight(button, on) {
+  button.style.background = on ? '#000080' : 'transparent';
+  button.style.color = on ? '#FFFFFF' : '#000000';
+}
+
+function follow(ctx, link, target) {
+  if (!ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
+}
+
+function focusSibling(button, delta) {
+  const buttons = [...button.parentElement.querySelectorAll(':scope > button')];
+  const next = buttons[(buttons.indexOf(button) + delta + buttons.length) % buttons.length];
+  next?.focus();
+}
+
+// --- MenuPopUp
+
+// A menu panel and its open submenu, if any; `close` ends the whole menu.
+class PopupMenu {
+  constructor(ctx, items, target, owner, close) {
+    this.ctx = ctx;
+    this.target = target;
+    this.owner = owner;
+    this.close = close;
+    this.child = null;
+    this.panel = element('div', { ...PANEL, padding: '2px 0' });
+    this.panel.setAttribute('role', 'menu');
+    for (const item of items) this.panel.append(isSeparator(item) ? this.separator() : this.button(item));
+  }
+
+  separator() {
+    const line = element('div', { height: '0', margin: '3px 4px', borderTop: '1px solid #A0A0A0', borderBottom: '1px solid #FFFFFF' });
+    line.setAttribute('role', 'separator');
+    return line;
+  }
+
+  button(item) {
+    const button = element('button', ITEM);
+    button.type = 'button';
+    button.setAttribute('role', 'menuitem');
+    button.append(element('span', {}, item.caption));
+    const hasSubmenu = item.children.length > 0;
+    if (hasSubmenu) {
+      button.setAttribute('aria-haspopup', 'menu');
+      button.append(element('span', {}, '\u25B8'));
+    }
+    const openSubmenu = () => {
+      this.closeChild();
+      highlight(button, true);
+      if (hasSubmenu) {
+        this.child = new PopupMenu(this.ctx, item.children, this.target, this.owner, this.close);
+        this.child.parentButton = button;
+        this.child.showBeside(button);
+      }
+    };
+    button.addEventListener('pointerenter', openSubmenu);
+    button.addEventListener('focus', () => {
+      if (this.child?.parentButton !== button) this.closeChild();
+      highlight(button, true);
+    });
+    button.addEventListener('blur', () => {
+      if (this.child?.parentButton !== button) highlight(button, false);
+    });
+    button.addEventListener('pointerleave', () => {
+      if (this.child?.parentButton !== button) highlight(button, false);
+    });
+    button.addEventListener('click', () => {
+      if (item.link) {
+        this.close(false);
+        follow(this.ctx, item.link, this.target);
+      } else if (hasSubmenu) {
+        openSubmenu();
+        this.child?.focusFirst();
+      }
+    });
+    button.addEventListener('keydown', (event) => {
+      const keys = {
+        ArrowDown: () => focusSibling(button, 1),
+        ArrowUp: () => focusSibling(button, -1),
+        ArrowRight: () => hasSubmenu && (openSubmenu(), this.child.focusFirst()),
+        ArrowLeft: () => this.parentButton && this.owner.closeAfter(this),
+        Escape: () => this.close(true),
+      };
+      if (!keys[event.key]) return;
+      event.preventDefault();
+      event.stopPropagation();
+      keys[event.key]();
+    });
+    return button;
+  }
+
+  // Shown with its top-left corner at page position (x, y), moved back inside the window.
+  showAt(x, y) {
+    document.body.append(this.panel);
+    const right = window.scrollX + document.documentElement.clientWidth;
+    const bottom = window.scrollY + document.documentElement.clientHeight;
+    const left = Math.max(window.scrollX, Math.min(x, right - this.panel.offsetWidth));
+    const top = Math.max(window.scrollY, Math.min(y, bottom - this.panel.offsetHeight));
+    Object.assign(this.panel.style, { left: `${left}px`, top: `${top}px` });
+  }
+
+  showBeside(button) {
+    const box = button.getBoundingClientRect();
+    document.body.append(this.panel);
+    const roomRight = box.right + this.panel.offsetWidth <= document.documentElement.clientWidth;
+    const x = roomRight ? box.right - 2 : box.left - this.panel.offsetWidth + 2;
+    this.showAt(x + window.scrollX, box.top + window.scrollY - 3);
+  }
+
+  focusFirst() {
+    this.panel.querySelector('button')?.focus();
+  }
+
+  closeChild() {
+    if (!this.child) return;
+    const button = this.child.parentButton;
+    this.child.remove();
+    this.child = null;
+    highlight(button, false);
+  }
+
+  closeAfter(menu) {
+    for (let m = this; m; m = m.child) {
+      if (m.child === menu) {
+        const button = menu.parentButton;
+        m.closeChild();
+        button.focus();
+        return;
+      }
+    }
+  }
+
+  contains(node) {
+    for (let m = this; m; m = m.child) if (m.panel.contains(node)) return true;
+    return false;
+  }
+
+  remove() {
+    this.closeChild();
+    this.panel.remove();
+  }
+}
+
+// Time the pointer may spend outside the applet and the menu before a mouse-over menu closes.
+const LEAVE_GRACE = 400;
+
+registerKind('MenuPopUp', {
+  params: {
+    text_height: P.int(10, { max: 2000 }),
+    text: P.text(),
+    text_color: P.color('#FFFFFF'),
+    target: P.text('_self'),
+    mode: P.choice(['enter', 'clic'], 'enter'),
+    location: P.choice(['center', 'random', 'mouse'], 'center'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    const items = menuTree(readRawParams(ctx.canvas.morvaneApplet.element));
+    const canvas = ctx.canvas;
+    if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+    canvas.setAttribute('aria-haspopup', 'menu');
+    let menu = null;
+    let leaveTimer = 0;
+
+    const close = (refocus) => {
+      clearTimeout(leaveTimer);
+      if (!menu) return;
+      menu.remove();
+      menu = null;
+      canvas.setAttribute('aria-expanded', 'false');
+      if (refocus) canvas.focus();
+    };
+    const open = (x, y) => {
+      close(false);
+      if (items.length === 0) return;
+      menu = new PopupMenu(ctx, items, p.target, null, close);
+      menu.owner = menu;
+      const watch = () => clearTimeout(leaveTimer);
+      menu.panel.addEventListener('pointerenter', watch);
+      const box = canvas.getBoundingClientRect();
+      const scale = box.width / ctx.width || 1;
+      const spot = {
+        center: [ctx.width / 2, ctx.height / 2],
+        random: [Math.random() * ctx.width, Math.random() * ctx.height],
+        mouse: [x, y],
+      }[p.location];
+      document.body.append(menu.panel);
+      const centre = p.location === 'center';
+      const left = box.left + window.scrollX + spot[0] * scale - (centre ? menu.panel.offsetWidth / 2 : 0);
+      const top = box.top + window.scrollY + spot[1] * scale - (centre ? menu.panel.offsetHeight / 2 : 0);
+      menu.showAt(left, top);
+      canvas.setAttribute('aria-expanded', 'true');
+    };
+    // A mouse-over menu closes once the pointer has left both the applet and every panel.
+    const pointerAway = (event) => {
+      if (!menu || p.mode !== 'enter') return;
+      if (event.target === canvas || menu.contains(event.target)) {
+        clearTimeout(leaveTimer);
+        leaveTimer = 0;
+      } else if (!leaveTimer) {
+        leaveTimer = setTimeout(() => close(false), LEAVE_GRACE);
+      }
+    };
+    const pressAway = (event) => {
+      if (menu && event.target !== canvas && !menu.contains(event.target)) close(false);
+    };
+    const keys = (event) => {
+      if (['Enter', ' ', 'ArrowDown'].includes(event.key) && !menu) {
+        event.preventDefault();
+        open(ctx.width / 2, ctx.height / 2);
+        menu?.focusFirst();
+      } else if (event.key === 'Escape') close(true);
+    };
+    document.addEventListener('pointerover', pointerAway);
+    document.addEventListener('pointerdown', pressAway);
+    canvas.addEventListener('keydown', keys);
+    return {
+      pointer(type, x, y) {
+        if (type === 'enter' && p.mode === 'enter' && !menu) open(x, y);
+        else if (type === 'click' && p.mode === 'clic') {
+          if (menu) close(false);
+          else open(x, y);
+        }
+      },
+      draw(g) {
+        if (!p.text) return;
+        g.font = `${p.text_height}px sans-serif`;
+        g.textAlign = 'center';
+        g.textBaseline = 'middle';
+        g.fillStyle = p.text_color;
+        g.fillText(p.text, ctx.width / 2, ctx.height / 2);
+      },
+      dispose() {
+        close(false);
+        document.removeEventListener('pointerover', pointerAway);
+        document.removeEventListener('pointerdown', pressAway);
+        canvas.removeEventListener('keydown', keys);
+      },
+    };
+  },
+});
+
+// --- MenuFrame
+
+const FRAME_TITLE = 'Menu';
+const BUTTON_LABEL = 'Menu';
+
+// One row of the tree: a node with children opens and closes its branch, a node with a link follows it.
+function treeRows(ctx, items, target, depth, into) {
+  for (const item of items) {
+    const branch = item.children.length > 0;
+    const row = element('button', { ...ITEM, justifyContent: 'flex-start', gap: '4px', padding: `2px 6px 2px ${6 + depth * 14}px` });
+    row.type = 'button';
+    row.setAttribute('role', 'treeitem');
+    const mark = element('span', { display: 'inline-block', width: '10px' }, branch ? '\u25B8' : '');
+    row.append(mark, element('span', { textDecoration: item.link ? 'underline' : 'none' }, item.caption));
+    into.append(row);
+    let children = null;
+    if (branch) {
+      row.setAttribute('aria-expanded', 'false');
+      children = element('div', { display: 'none' });
+      children.setAttribute('role', 'group');
+      treeRows(ctx, item.children, target, depth + 1, children);
+      into.append(children);
+    }
+    row.addEventListener('pointerenter', () => highlight(row, true));
+    row.addEventListener('pointerleave', () => highlight(row, false));
+    row.addEventListener('focus', () => highlight(row, true));
+    row.addEventListener('blur', () => highlight(row, false));
+    row.addEventListener('click', () => {
+      if (item.link) follow(ctx, item.link, target);
+      if (children) {
+        const opening = children.style.display === 'none';
+        children.style.display = opening ? 'block' : 'none';
+        mark.textContent = opening ? '\u25BE' : '\u25B8';
+        row.setAttribute('aria-expanded', String(opening));
+      }
+    });
+  }
+}
+
+registerKind('MenuFrame', {
+  params: {
+    frame_width: P.int(300, { max: 4096 }),
+    frame_height: P.int(67, { max: 4096 }),
+    frame_X: P.int(350, { max: 100000 }),
+    frame_Y: P.int(300, { max: 100000 }),
+    target: P.text('_self'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    const raw = readRawParams(ctx.canvas.morvaneApplet.element);
+    const items = menuTree(raw);
+    const ink = inkOn(parseColor(raw.get('background_color')) ?? '#000000');
+    const canvas = ctx.canvas;
+    canvas.style.cursor = 'pointer';
+    canvas.setAttribute('aria-haspopup', 'tree');
+    if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+    let frame = null;
+    // Where the visitor last left the frame: it opens there again.
+    let place = { x: p.frame_X, y: p.frame_Y };
+
+    const close = (refocus) => {
+      if (!frame) return;
+      frame.remove();
+      frame = null;
+      canvas.setAttribute('aria-expanded', 'false');
+      ctx.invalidate();
+      if (refocus) canvas.focus();
+    };
+    const moveTo = (x, y) => {
+      const width = document.documentElement.clientWidth;
+      const height = document.documentElement.clientHeight;
+      place = { x: Math.max(0, Math.min(x, width - frame.offsetWidth)), y: Math.max(0, Math.min(y, height - frame.offsetHeight)) };
+      Object.assign(frame.style, { left: `${place.x}px`, top: `${place.y}px` });
+    };
+    const open = () => {
+      frame = element('div', { ...PANEL, position: 'fixed', display: 'flex', flexDirection: 'column', width: `${p.frame_width}px`, height: `${p.frame_height}px` });
+      frame.setAttribute('role', 'dialog');
+      frame.setAttribute('aria-label', FRAME_TITLE);
+      const bar = element('div', { display: 'flex', alignItems: 'center', justifyContent: 'space-between', background: '#000080', color: '#FFFFFF', padding: '2px 2px 2px 6px', cursor: 'move', userSelect: 'none', flex: 'none', touchAction: 'none' });
+      const shut = element('button', { font: FONT, width: '18px', height: '16px', padding: '0', lineHeight: '14px', cursor: 'pointer' }, '\u00D7');
+      shut.type = 'button';
+      shut.setAttribute('aria-label', 'Close');
+      shut.addEventListener('click', () => close(true));
+      bar.append(element('span', { fontWeight: 'bold' }, FRAME_TITLE), shut);
+      const tree = element('div', { overflow: 'auto', flex: '1', padding: '2px 0', background: '#FFFFFF' });
+      tree.setAttribute('role', 'tree');
+      treeRows(ctx, items, p.target, 0, tree);
+      frame.append(bar, tree);
+      frame.addEventListener('keydown', (event) => {
+        if (event.key === 'Escape') close(true);
+        else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+          const rows = [...tree.querySelectorAll('button')].filter((b) => b.offsetParent !== null);
+          const i = rows.indexOf(document.activeElement);
+          rows[(i + (event.key === 'ArrowDown' ? 1 : rows.length - 1)) % rows.length]?.focus();
+        } else return;
+        event.preventDefault();
+      });
+      bar.addEventListener('pointerdown', (event) => {
+        if (event.target === shut) return;
+        const grab = { x: event.clientX - place.x, y: event.clientY - place.y };
+        bar.setPointerCapture(event.pointerId);
+        const drag = (e) => moveTo(e.clientX - grab.x, e.clientY - grab.y);
+        const drop = () => {
+          bar.removeEventListener('pointermove', drag);
+          bar.removeEventListener('pointerup', drop);
+        };
+        bar.addEventListener('pointermove', drag);
+        bar.addEventListener('pointerup', drop);
+      });
+      document.body.append(frame);
+      moveTo(place.x, place.y);
+      canvas.setAttribute('aria-expanded', 'true');
+      ctx.invalidate();
+    };
+    const toggle = () => (frame ? close(false) : open());
+    const keys = (event) => {
+      if (event.key !== 'Enter' && event.key !== ' ') return;
+      event.preventDefault();
+      if (!frame) open();
+      frame?.querySelector('[role=tree] button')?.focus();
+    };
+    canvas.addEventListener('keydown', keys);
+    return {
+      pointer(type) {
+        if (type === 'click') toggle();
+      },
+      draw(g) {
+        g.strokeStyle = ink;
+        g.lineWidth = 1;
+        g.strokeRect(1.5, 1.5, ctx.width - 3, ctx.height - 3);
+        g.font = `${Math.max(8, Math.min(16, Math.floor(ctx.height * 0.5)))}px sans-serif`;
+        g.textAlign = 'center';
+        g.textBaseline = 'middle';
+        g.fillStyle = ink;
+        g.fillText(`${BUTTON_LABEL} ${frame ? '\u25BE' : '\u25B8'}`, ctx.width / 2, ctx.height / 2, ctx.width - 8);
+      },
+      dispose() {
+        close(false);
+        canvas.removeEventListener('keydown', keys);
+      },
+    };
+  },
+});
+
+function inkOn(color) {
+  const n = Number.parseInt(color.slice(1), 16);
+  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
+}
 }
 // --- kinds/polygons.js
 {

@@ -11,7 +11,11 @@ const registered = readdirSync(kindsFolder)
   .flatMap((name) => [...readFileSync(new URL(name, kindsFolder), 'utf8').matchAll(/registerKind\('(\w+)'/g)].map((m) => m[1]))
   .sort();
 // Kinds that draw once and then wait for the visitor (or draw in the tab's title).
-const still = new Set(['ImagePointer', 'StatusBarScroller']);
+const still = new Set([
+  'ImagePointer', 'StatusBarScroller',
+  'ButtonLink', 'CheckBoxLink', 'Graph', 'HexColor', 'IPViewer', 'ListLink', 'MenuFrame', 'MenuPopUp',
+  'Navigation', 'RandomImage', 'RandomLink', 'Table',
+]);
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 

@@ -1,0 +1,466 @@
+// Links and pictures: a push button, check boxes and a list of titles that open pages, a row of
+// image buttons, a picture leading to a random link, a random picture and protected pictures.
+
+import { P, parseColor, parseInteger, readRawParams } from '../core/params.js';
+import { registerKind } from '../core/applet.js';
+
+const MAX_ITEMS = 256;
+const FONT = 'px sans-serif';
+
+// The page's own parameter text: parallel lists (texts and links) must stay aligned even where
+// one entry is empty, which the core's list reader skips.
+function rawOf(ctx) {
+  return readRawParams(ctx.canvas.morvaneApplet.element);
+}
+
+// How many entries a numbered list holds: its count parameter when valid, else up to the first gap.
+export function listLength(raw, countName, base) {
+  const count = parseInteger(raw.get(countName), 0, MAX_ITEMS);
+  if (count !== null) return count;
+  let n = 0;
+  while (n < MAX_ITEMS && raw.has(`${base}${n + 1}`)) n++;
+  return n;
+}
+
+export function numbered(raw, base, length) {
+  return Array.from({ length }, (_, i) => (raw.get(`${base}${i + 1}`) ?? '').trim());
+}
+
+// Black or white, whichever reads better on the applet's background.
+export function inkOn(color) {
+  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
+  const lum = 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255);
+  return lum > 140 ? '#000000' : '#FFFFFF';
+}
+
+function backgroundOf(raw) {
+  return parseColor(raw.get('background_color')) ?? '#000000';
+}
+
+function shade(color, factor) {
+  const n = Number.parseInt(color.slice(1), 16);
+  const c = (v) => Math.max(0, Math.min(255, Math.round(factor > 1 ? v + (255 - v) * (factor - 1) : v * factor)));
+  return `rgb(${c((n >> 16) & 255)},${c((n >> 8) & 255)},${c(n & 255)})`;
+}
+
+// A raised (or pressed) button face with its label.
+function drawButton(g, x, y, w, h, color, label, pressed, focused) {
+  g.fillStyle = color;
+  g.fillRect(x, y, w, h);
+  g.fillStyle = shade(color, pressed ? 0.55 : 1.6);
+  g.fillRect(x, y, w, 2);
+  g.fillRect(x, y, 2, h);
+  g.fillStyle = shade(color, pressed ? 1.6 : 0.55);
+  g.fillRect(x, y + h - 2, w, 2);
+  g.fillRect(x + w - 2, y, 2, h);
+  const size = Math.max(8, Math.min(16, Math.floor(h * 0.5)));
+  g.font = `${size}${FONT}`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#000000';
+  const shift = pressed ? 1 : 0;
+  g.fillText(label, x + w / 2 + shift, y + h / 2 + shift, Math.max(1, w - 6));
+  if (focused) {
+    g.strokeStyle = '#000000';
+    g.setLineDash([1, 2]);
+    g.strokeRect(x + 4.5, y + 4.5, w - 9, h - 9);
+    g.setLineDash([]);
+  }
+}
+
+const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+
+function follow(ctx, link, target) {
+  if (!ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
+}
+
+// Keyboard use of an applet: the canvas takes the focus, and its keys go to `onKey`.
+function listenKeys(ctx, onKey) {
+  const canvas = ctx.canvas;
+  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+  const handler = (event) => {
+    if (onKey(event.key)) event.preventDefault();
+  };
+  const repaint = () => ctx.invalidate();
+  canvas.addEventListener('keydown', handler);
+  canvas.addEventListener('focus', repaint);
+  canvas.addEventListener('blur', repaint);
+  return () => {
+    canvas.removeEventListener('keydown', handler);
+    canvas.removeEventListener('focus', repaint);
+    canvas.removeEventListener('blur', repaint);
+  };
+}
+
+const focused = (ctx) => document.activeElement === ctx.canvas;
+
+// --- ButtonLink
+
+registerKind('ButtonLink', {
+  params: {
+    text: P.text(),
+    button_width: P.int(({ width }) => width),
+    button_height: P.int(({ height }) => height),
+    link: P.text(),
+    button_color: P.color('#FFFFFF'),
+    target: P.text('_self'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    const w = Math.min(ctx.width, p.button_width);
+    const h = Math.min(ctx.height, p.button_height);
+    const face = { x: Math.floor((ctx.width - w) / 2), y: Math.floor((ctx.height - h) / 2), w, h };
+    let pressed = false;
+    ctx.canvas.setAttribute('role', 'button');
+    ctx.canvas.setAttribute('aria-label', p.text);
+    const stop = listenKeys(ctx, (key) => {
+      if (key !== 'Enter' && key !== ' ') return false;
+      follow(ctx, p.link, p.target);
+      return true;
+    });
+    const press = (value) => {
+      if (pressed !== value) {
+        pressed = value;
+        ctx.invalidate();
+      }
+    };
+    return {
+      pointer(type, x, y) {
+        const over = inside(x, y, face);
+        ctx.canvas.style.cursor = over ? 'pointer' : '';
+        if (type === 'down') press(over);
+        else if (type === 'up' || type === 'leave') press(false);
+        else if (type === 'click' && over) follow(ctx, p.link, p.target);
+      },
+      draw(g) {
+        drawButton(g, face.x, face.y, face.w, face.h, p.button_color, p.text, pressed, focused(ctx));
+      },
+      dispose: stop,
+    };
+  },
+});
+
+// --- CheckBoxLink and ListLink: rows of texts, each with its link.
+
+const GO_LABEL = 'Go';
+
+function rowHeight(height, rows) {
+  return Math.max(10, Math.min(20, Math.floor(height / Math.max(1, rows))));
+}
+
+registerKind('CheckBoxLink', {
+  params: { target: P.text('_blank') },
+  create(ctx) {
+    const raw = rawOf(ctx);
+    const n = listLength(raw, 'number', 'text');
+    const texts = numbered(raw, 'text', n);
+    const links = numbered(raw, 'link', n);
+    const ticked = texts.map((_, i) => (raw.get(`checked${i + 1}`) ?? '').trim().toLowerCase() !== 'no');
+    const ink = inkOn(backgroundOf(raw));
+    const row = rowHeight(ctx.height, n + 1);
+    const go = { x: ctx.width - 50, y: ctx.height - row, w: 46, h: row };
+    let current = 0; // the row the keyboard acts on; n is the Go button
+    let pressed = false;
+
+    const open = () => {
+      for (let i = 0; i < n; i++) if (ticked[i] && links[i]) follow(ctx, links[i], ctx.params.target);
+    };
+    const toggle = (i) => {
+      ticked[i] = !ticked[i];
+      ctx.invalidate();
+    };
+    const stop = listenKeys(ctx, (key) => {
+      if (key === 'ArrowDown' || key === 'ArrowUp') current = (current + (key === 'ArrowDown' ? 1 : n)) % (n + 1);
+      else if (key === ' ' && current < n) toggle(current);
+      else if (key === 'Enter' || key === ' ') open();
+      else return false;
+      ctx.invalidate();
+      return true;
+    });
+    return {
+      pointer(type, x, y) {
+        const onGo = inside(x, y, go);
+        if (type === 'down' && onGo) pressed = true;
+        if (type === 'up' || type === 'leave') pressed = false;
+        if (type === 'click') {
+          const i = Math.floor(y / row);
+          if (onGo) open();
+          else if (i < n) toggle(i);
+        }
+        ctx.invalidate();
+      },
+      draw(g) {
+        const box = Math.max(6, row - 8);
+        g.font = `${Math.max(8, row - 6)}${FONT}`;
+        g.textAlign = 'left';
+        g.textBaseline = 'middle';
+        for (let i = 0; i < n; i++) {
+          const y = i * row;
+          const by = y + Math.floor((row - box) / 2);
+          g.fillStyle = '#FFFFFF';
+          g.fillRect(4, by, box, box);
+          g.strokeStyle = '#808080';
+          g.lineWidth = 1;
+          g.strokeRect(4.5, by + 0.5, box - 1, box - 1);
+          if (ticked[i]) {
+            g.strokeStyle = '#000000';
+            g.lineWidth = 2;
+            g.beginPath();
+            g.moveTo(6, by + box / 2);
+            g.lineTo(4 + box * 0.4, by + box - 3);
+            g.lineTo(2 + box, by + 2);
+            g.stroke();
+          }
+          g.fillStyle = ink;
+          g.fillText(texts[i], box + 10, y + row / 2, Math.max(1, ctx.width - box - 14));
+          if (focused(ctx) && current === i) {
+            g.strokeStyle = ink;
+            g.lineWidth = 1;
+            g.setLineDash([1, 2]);
+            g.strokeRect(1.5, y + 0.5, ctx.width - 3, row - 1);
+            g.setLineDash([]);
+          }
+        }
+        drawButton(g, go.x, go.y, go.w, go.h, '#C0C0C0', GO_LABEL, pressed, focused(ctx) && current === n);
+      },
+      dispose: stop,
+    };
+  },
+});
+
+registerKind('ListLink', {
+  params: { target: P.text('_blank') },
+  create(ctx) {
+    const raw = rawOf(ctx);
+    const n = listLength(raw, 'number', 'text');
+    const texts = numbered(raw, 'text', n);
+    const links = numbered(raw, 'link', n);
+    const ink = inkOn(backgroundOf(raw));
+    const row = 18;
+    const visible = Math.max(1, Math.floor((ctx.height - 4) / row));
+    let selected = n > 0 ? 0 : -1;
+    let first = 0;
+
+    const select = (i) => {
+      selected = Math.max(0, Math.min(n - 1, i));
+      if (selected < first) first = selected;
+      if (selected >= first + visible) first = selected - visible + 1;
+      ctx.invalidate();
+    };
+    const open = () => {
+      if (selected >= 0 && links[selected]) follow(ctx, links[selected], ctx.params.target);
+    };
+    const stop = listenKeys(ctx, (key) => {
+      if (n === 0) return false;
+      const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: visible, PageUp: -visible, Home: -n, End: n };
+      if (key in moves) select(selected + moves[key]);
+      else if (key === 'Enter') open();
+      else return false;
+      return true;
+    });
+    const wheel = (event) => {
+      if (n <= visible) return;
+      event.preventDefault();
+      first = Math.max(0, Math.min(n - visible, first + Math.sign(event.deltaY)));
+      ctx.invalidate();
+    };
+    ctx.canvas.addEventListener('wheel', wheel, { passive: false });
+    return {
+      pointer(type, x, y, event) {
+        if (type !== 'click' || n === 0) return;
+        const i = first + Math.floor((y - 2) / row);
+        if (i < 0 || i >= n) return;
+        select(i);
+        if (event.detail >= 2) open();
+      },
+      draw(g) {
+        g.font = `12${FONT}`;
+        g.textAlign = 'left';
+        g.textBaseline = 'middle';
+        for (let k = 0; k < visible && first + k < n; k++) {
+          const i = first + k;
+          const y = 2 + k * row;
+          if (i === selected) {
+            g.fillStyle = '#000080';
+            g.fillRect(2, y, ctx.width - 4, row);
+          }
+          g.fillStyle = i === selected ? '#FFFFFF' : ink;
+          g.fillText(texts[i], 6, y + row / 2, Math.max(1, ctx.width - 12));
+        }
+        if (n > visible) {
+          // Where the shown rows stand in the whole list.
+          const h = Math.max(6, ((ctx.height - 4) * visible) / n);
+          const top = 2 + ((ctx.height - 4 - h) * first) / (n - visible);
+          g.fillStyle = '#808080';
+          g.fillRect(ctx.width - 5, top, 3, h);
+        }
+        if (focused(ctx)) {
+          g.strokeStyle = ink;
+          g.lineWidth = 1;
+          g.strokeRect(0.5, 0.5, ctx.width - 1, ctx.height - 1);
+        }
+      },
+      dispose() {
+        stop();
+        ctx.canvas.removeEventListener('wheel', wheel);
+      },
+    };
+  },
+});
+
+// --- Navigation: image buttons side by side (or one under the other) that light up under the mouse.
+
+registerKind('Navigation', {
+  params: { direction: P.choice(['horizontal', 'vertical'], 'horizontal'), target: P.text('_blank') },
+  async create(ctx) {
+    const raw = rawOf(ctx);
+    const n = listLength(raw, 'number', 'link');
+    const links = numbered(raw, 'link', n);
+    const load = (base) => Promise.all(numbered(raw, base, n).map((name) => (name ? ctx.loadImage(name) : null)));
+    const [images, lit] = await Promise.all([load('image'), load('image_focused')]);
+    const vertical = ctx.params.direction === 'vertical';
+    // A missing picture keeps its place, the size of the first one that loaded.
+    const known = images.find(Boolean) ?? lit.find(Boolean);
+    const fallback = { w: known?.naturalWidth ?? 60, h: known?.naturalHeight ?? 20 };
+    const buttons = [];
+    let at = 0;
+    for (let i = 0; i < n; i++) {
+      const image = images[i] ?? lit[i];
+      const w = image?.naturalWidth ?? fallback.w;
+      const h = image?.naturalHeight ?? fallback.h;
+      buttons.push(vertical ? { x: 0, y: at, w, h } : { x: at, y: 0, w, h });
+      at += vertical ? h : w;
+    }
+    let over = -1;
+    let current = 0;
+    const stop = listenKeys(ctx, (key) => {
+      if (n === 0) return false;
+      const next = vertical ? ['ArrowDown', 'ArrowUp'] : ['ArrowRight', 'ArrowLeft'];
+      if (key === next[0]) current = (current + 1) % n;
+      else if (key === next[1]) current = (current + n - 1) % n;
+      else if (key === 'Enter' && links[current]) follow(ctx, links[current], ctx.params.target);
+      else return false;
+      ctx.invalidate();
+      return true;
+    });
+    return {
+      pointer(type, x, y) {
+        const hit = type === 'leave' ? -1 : buttons.findIndex((b) => inside(x, y, b));
+        if (hit !== over) {
+          over = hit;
+          ctx.canvas.style.cursor = hit >= 0 ? 'pointer' : '';
+          ctx.invalidate();
+        }
+        if (type === 'click' && hit >= 0 && links[hit]) follow(ctx, links[hit], ctx.params.target);
+      },
+      draw(g) {
+        const keyboard = focused(ctx) ? current : -1;
+        buttons.forEach((b, i) => {
+          const image = (i === over || i === keyboard) && lit[i] ? lit[i] : images[i];
+          if (image) g.drawImage(image, b.x, b.y);
+          else {
+            g.strokeStyle = '#808080';
+            g.strokeRect(b.x + 0.5, b.y + 0.5, b.w - 1, b.h - 1);
+          }
+        });
+      },
+      dispose: stop,
+    };
+  },
+});
+
+// --- Pictures
+
+// An image at its own size, centred, made smaller (never larger) when it exceeds the applet.
+function placed(image, width, height) {
+  const scale = Math.min(1, width / image.naturalWidth, height / image.naturalHeight);
+  const w = Math.max(1, Math.round(image.naturalWidth * scale));
+  const h = Math.max(1, Math.round(image.naturalHeight * scale));
+  return [image, Math.round((width - w) / 2), Math.round((height - h) / 2), w, h];
+}
+
+function pickAtRandom(list) {
+  return list.length ? list[Math.floor(Math.random() * list.length)] : null;
+}
+
+registerKind('RandomLink', {
+  params: { image: P.text(), target: P.text('_self') },
+  async create(ctx) {
+    const raw = rawOf(ctx);
+    const links = numbered(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
+    const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
+    const picture = image && placed(image, ctx.width, ctx.height);
+    if (links.length) {
+      ctx.canvas.style.cursor = 'pointer';
+      ctx.canvas.setAttribute('role', 'link');
+    }
+    const go = () => {
+      const link = pickAtRandom(links);
+      if (link) follow(ctx, link, ctx.params.target);
+    };
+    const stop = listenKeys(ctx, (key) => key === 'Enter' && (go(), true));
+    return {
+      pointer(type) {
+        if (type === 'click') go();
+      },
+      draw(g) {
+        if (picture) g.drawImage(...picture);
+      },
+      dispose: stop,
+    };
+  },
+});
+
+registerKind('RandomImage', {
+  async create(ctx) {
+    const raw = rawOf(ctx);
+    const names = numbered(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    // Another picture when the chosen one is missing, so a broken entry does not leave it empty.
+    const order = names.map((name) => [Math.random(), name]).sort((a, b) => a[0] - b[0]);
+    let picture = null;
+    for (const [, name] of order) {
+      const image = await ctx.loadImage(name);
+      if (image) {
+        picture = placed(image, ctx.width, ctx.height);
+        break;
+      }
+    }
+    return {
+      draw(g) {
+        if (picture) g.drawImage(...picture);
+      },
+    };
+  },
+});
+
+// Pictures drawn on the canvas, no image element to save: the context menu and dragging are
+// turned off. Several pictures follow one another.
+const PROTECT_HOLD = 3000;
+
+registerKind('Protect', {
+  async create(ctx) {
+    const raw = rawOf(ctx);
+    const names = numbered(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    const pictures = (await ctx.loadImages(names)).map((image) => placed(image, ctx.width, ctx.height));
+    const canvas = ctx.canvas;
+    const refuse = (event) => event.preventDefault();
+    canvas.addEventListener('contextmenu', refuse);
+    canvas.addEventListener('dragstart', refuse);
+    canvas.style.userSelect = 'none';
+    canvas.style.webkitUserSelect = 'none';
+    let shown = 0;
+    return {
+      pause: pictures.length > 1 ? PROTECT_HOLD : 0,
+      step(n) {
+        shown = (shown + n) % pictures.length;
+      },
+      draw(g) {
+        if (pictures.length) g.drawImage(...pictures[shown]);
+      },
+      dispose() {
+        canvas.removeEventListener('contextmenu', refuse);
+        canvas.removeEventListener('dragstart', refuse);
+      },
+    };
+  },
+});
