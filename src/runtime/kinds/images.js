@@ -137,7 +137,7 @@ const WAVE_PER_STEP = 0.3;
 const CONVEXITY_MAX = 200;
 
 // A value that moves by `speed` each step and turns back at `lo` and `hi`.
-export class Bouncer {
+class Bouncer {
   constructor(value, speed, lo, hi) {
     this.lo = lo;
     this.hi = Math.max(lo, hi);
