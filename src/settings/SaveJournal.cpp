@@ -93,17 +93,21 @@ QString journalPath(const QString& appDir)
     return QDir(appDir).filePath(QStringLiteral("morvane.ini.pending"));
 }
 
+Result commitJournal(const QString& appDir, const std::vector<PendingFile>& files)
+{
+    return writeFileAtomically(journalPath(appDir), encodeJournal(files));
+}
+
 Result writeFilesTogether(const QString& appDir, const std::vector<PendingFile>& files)
 {
     // One file is replaced whole by itself.
     if (files.size() == 1)
         return applyFiles(appDir, files);
-    const QString journal = journalPath(appDir);
-    if (Result written = writeFileAtomically(journal, encodeJournal(files)); !written)
+    if (Result written = commitJournal(appDir, files); !written)
         return written;
     if (Result applied = applyFiles(appDir, files); !applied)
         return applied;
-    return removeJournal(journal);
+    return removeJournal(journalPath(appDir));
 }
 
 Result finishInterruptedSave(const QString& appDir)

@@ -22,6 +22,9 @@ struct PendingFile {
 // is finished by finishInterruptedSave().
 Result writeFilesTogether(const QString& appDir, const std::vector<PendingFile>& files);
 
+// The first step of writeFilesTogether: the whole save in the journal, nothing replaced yet.
+Result commitJournal(const QString& appDir, const std::vector<PendingFile>& files);
+
 // Completes a save that a crash interrupted, if any. Every reader and writer of the settings
 // calls it first. A journal that is not whole is dropped: the old save stands.
 Result finishInterruptedSave(const QString& appDir);

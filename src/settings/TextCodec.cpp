@@ -29,6 +29,14 @@ QString decodeCp1252(QByteArrayView bytes)
     return text;
 }
 
+const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QStringDecoder utf8Decoder()
+{
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                    QStringDecoder::Flag::ConvertInitialBom);
+}
+
 bool isLineBreak(char c)
 {
     return c == '\r' || c == '\n';
@@ -46,7 +54,7 @@ QString decodeLineByLine(const QByteArray& bytes)
         while (end < bytes.size() && !isLineBreak(bytes.at(end)))
             ++end;
         const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QStringDecoder utf8 = utf8Decoder();
         const QString decoded = utf8.decode(line);
         text += utf8.hasError() ? decodeCp1252(line) : decoded;
         while (end < bytes.size() && isLineBreak(bytes.at(end)))
@@ -60,20 +68,18 @@ QString decodeLineByLine(const QByteArray& bytes)
 
 QString decodeText(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = decodeLineByLine(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    // One byte-order mark is dropped; the decoders keep any other as text.
+    const QByteArray body = bytes.startsWith(kBom) ? bytes.mid(kBom.size()) : bytes;
+    QStringDecoder utf8 = utf8Decoder();
+    const QString text = utf8.decode(body);
+    return utf8.hasError() ? decodeLineByLine(body) : text;
 }
 
 QByteArray encodeText(const QString& text)
 {
     // Reading drops one byte-order mark: a text that begins with that character gets one more.
     if (text.startsWith(QChar(0xFEFF)))
-        return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+        return kBom + text.toUtf8();
     return text.toUtf8();
 }
 

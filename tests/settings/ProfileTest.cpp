@@ -40,6 +40,30 @@ TEST(Profile, WritesInPlaceOrAppendsToTheSection)
               u"; shipped\r\n[A]\r\nx=10\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=4\r\n"_s);
 }
 
+TEST(Profile, KeysAddedToSectionsInAnyOrderLandAtTheEndOfTheirOwnSection)
+{
+    Profile ini = Profile::fromText(u"[A]\r\nx=1\r\n; note\r\n[a]\r\nhidden=1\r\n[É]\r\ne=1"_s);
+    ini.write(u"C"_s, u"c1"_s, u"1"_s);
+    ini.write(u"A"_s, u"y"_s, u"2"_s);
+    ini.write(u"D"_s, u"d1"_s, u"1"_s);
+    ini.write(u"c"_s, u"c2"_s, u"2"_s);
+    ini.write(u"é"_s, u"E"_s, u"2"_s);
+    ini.write(u"A"_s, u"Y"_s, u"3"_s);
+    EXPECT_EQ(ini.toText(), u"[A]\r\nx=1\r\ny=3\r\n; note\r\n[a]\r\nhidden=1\r\n[É]\r\ne=2\r\n"
+                            "[C]\r\nc1=1\r\nc2=2\r\n[D]\r\nd1=1\r\n"_s);
+    EXPECT_EQ(ini.read(u"a"_s, u"hidden"_s, u"<repeated section>"_s), u"<repeated section>");
+
+    // Thousands of sections, each found again.
+    QString text;
+    for (int i = 0; i < 20000; ++i)
+        text += u"[S"_s + QString::number(i) + u"]\r\nk=v"_s + QString::number(i) + u"\r\n"_s;
+    Profile many = Profile::fromText(text);
+    for (int i = 0; i < 20000; i += 7)
+        ASSERT_EQ(many.read(u"s"_s + QString::number(i), u"K"_s, {}), u"v"_s + QString::number(i));
+    many.write(u"S19999"_s, u"k2"_s, u"x"_s);
+    EXPECT_TRUE(many.toText().endsWith(u"[S19999]\r\nk=v19999\r\nk2=x\r\n"));
+}
+
 class ProfileRoundTrip : public ::testing::TestWithParam<QString> {};
 
 TEST_P(ProfileRoundTrip, AwkwardValuesReadBackUnchanged)

@@ -1,0 +1,54 @@
+#include "LoginBoxSaves.h"
+
+namespace morvane::settings::saves {
+namespace {
+
+const QString kTarget = QStringLiteral("LoginBoxTarget");
+const QString kLists[] = {QStringLiteral("LoginList4.txt"), QStringLiteral("PasswordList4.txt"),
+                          QStringLiteral("LinkList4.txt")};
+
+qsizetype lengthOf(int number)
+{
+    return 1 + number % 4;
+}
+
+QString entry(const QString& list, int number, qsizetype index)
+{
+    return list.left(4) + u'-' + QString::number(number) + u'-' + QString::number(index);
+}
+
+} // namespace
+
+void fillSave(WorkingCopy& copy, int number)
+{
+    copy.specific(kLoginBox).setText(kTarget, u"save-" + QString::number(number));
+    copy.common().setText(QStringLiteral("Width"), QString::number(number));
+    for (const QString& list : kLists) {
+        QStringList& lines = copy.list(list);
+        lines.clear();
+        for (qsizetype i = 0; i < lengthOf(number); ++i)
+            lines.append(entry(list, number, i));
+    }
+}
+
+int wholeSaveNumber(const WorkingCopy& copy)
+{
+    const QString target = copy.specific(kLoginBox).text(kTarget);
+    bool ok = false;
+    const int number = target.mid(5).toInt(&ok);
+    if (!ok || !target.startsWith(u"save-") ||
+        copy.common().text(QStringLiteral("Width")) != QString::number(number))
+        return -1;
+    for (const QString& list : kLists) {
+        const QStringList lines = copy.list(list);
+        if (lines.size() != lengthOf(number))
+            return -1;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (lines.at(i) != entry(list, number, i))
+                return -1;
+        }
+    }
+    return number;
+}
+
+} // namespace morvane::settings::saves
