@@ -134,7 +134,10 @@ const AMBIENT = 0.2;
 const LIFT = 1.3;
 const TURN_PER_STEP = Math.PI / 60;
 const WAVE_PER_STEP = 0.3;
-const CONVEXITY_MAX = 200;
+// ImageConvex: the convexity c goes up to the maximum and back; the lens's strength is
+// c / (c + CONVEXITY_HALF), so a small step still shows while the lens never turns inside out.
+const CONVEXITY_MAX = 1000;
+const CONVEXITY_HALF = 250;
 
 // A value that moves by `speed` each step and turns back at `lo` and `hi`.
 class Bouncer {
@@ -402,7 +405,7 @@ const EFFECTS = {
         },
         render(out, src) {
           const c = convexity.value;
-          lens(out, src, width, height, width / 2, height / 2, radius.value, c / (c + 50));
+          lens(out, src, width, height, width / 2, height / 2, radius.value, c / (c + CONVEXITY_HALF));
         },
       };
     },
