@@ -153,7 +153,8 @@ class Bouncer {
       this.value += this.speed;
       if (this.value > this.hi || this.value < this.lo) {
         this.speed = -this.speed;
-        this.value = Math.min(this.hi, Math.max(this.lo, this.value > this.hi ? 2 * this.hi - this.value : 2 * this.lo - this.value));
+        const mirrored = this.value > this.hi ? 2 * this.hi - this.value : 2 * this.lo - this.value;
+        this.value = Math.min(this.hi, Math.max(this.lo, mirrored));
       }
     }
     return this.value;
@@ -320,7 +321,10 @@ function unmapQuad(q, px, py, uv) {
   const w = k1 * k1 - 4 * k0 * k2;
   if (w < 0) return false;
   const root = Math.sqrt(w);
-  return solvedAt((-k1 - root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv) || solvedAt((-k1 + root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv);
+  return (
+    solvedAt((-k1 - root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv) ||
+    solvedAt((-k1 + root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv)
+  );
 }
 
 // The u that goes with v, through the better conditioned of the two coordinates.
@@ -721,7 +725,8 @@ registerKind('ImagePointer', {
         if (mouse.inside) follow(pos, mouse, 0.2, n);
       },
       draw(g) {
-        if (mouse.inside || outVisible) g.drawImage(sprite.image, Math.round(pos.x - sprite.w / 2), Math.round(pos.y - sprite.h / 2));
+        if (!mouse.inside && !outVisible) return;
+        g.drawImage(sprite.image, Math.round(pos.x - sprite.w / 2), Math.round(pos.y - sprite.h / 2));
       },
       pointer(type, px, py) {
         track(mouse, type, px, py);
