@@ -2749,9 +2749,16 @@ registerKind('MenuPopUp', {
     canvas.setAttribute('aria-haspopup', 'menu');
     let menu = null;
     let leaveTimer = 0;
+    const stay = () => {
+      clearTimeout(leaveTimer);
+      leaveTimer = 0;
+    };
+    const leaveSoon = () => {
+      if (!leaveTimer) leaveTimer = setTimeout(() => close(false), LEAVE_GRACE);
+    };
 
     const close = (refocus) => {
-      clearTimeout(leaveTimer);
+      stay();
       if (!menu) return;
       menu.remove();
       menu = null;
@@ -2763,8 +2770,6 @@ registerKind('MenuPopUp', {
       if (items.length === 0) return;
       menu = new PopupMenu(ctx, items, p.target, null, close);
       menu.owner = menu;
-      const watch = () => clearTimeout(leaveTimer);
-      menu.panel.addEventListener('pointerenter', watch);
       const box = canvas.getBoundingClientRect();
       const scale = box.width / ctx.width || 1;
       const spot = {
@@ -2782,12 +2787,8 @@ registerKind('MenuPopUp', {
     // A mouse-over menu closes once the pointer has left both the applet and every panel.
     const pointerAway = (event) => {
       if (!menu || p.mode !== 'enter') return;
-      if (event.target === canvas || menu.contains(event.target)) {
-        clearTimeout(leaveTimer);
-        leaveTimer = 0;
-      } else if (!leaveTimer) {
-        leaveTimer = setTimeout(() => close(false), LEAVE_GRACE);
-      }
+      if (event.target === canvas || menu.contains(event.target)) stay();
+      else leaveSoon();
     };
     const pressAway = (event) => {
       if (menu && event.target !== canvas && !menu.contains(event.target)) close(false);
@@ -2805,6 +2806,8 @@ registerKind('MenuPopUp', {
     return {
       pointer(type, x, y) {
         if (type === 'enter' && p.mode === 'enter' && !menu) open(x, y);
+        // The pointer may leave the window from the applet, where no other element hears it.
+        else if (type === 'leave' && p.mode === 'enter' && menu) leaveSoon();
         else if (type === 'click' && p.mode === 'clic') {
           if (menu) close(false);
           else open(x, y);

@@ -160,6 +160,16 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
     await bad.click();
     assert.equal((await opened()).length, 1);
     assert.ok(runtimeLines.some((line) => line.includes('javascript:alert(1)')));
+
+    // Leaving the applet and the menu closes it, each time it was opened.
+    for (let round = 0; round < 2; round++) {
+      await page.mouse.move(...at(-10, 20));
+      await page.mouse.move(...at(20, 20));
+      await page.waitForSelector('[role=menu]');
+      await page.mouse.move(...at(40, 25));
+      await page.mouse.move(700, 550);
+      await page.waitForFunction(() => !document.querySelector('[role=menu]'), { timeout: 5000 });
+    }
     await page.close();
   });
 
