@@ -2,6 +2,8 @@
 
 #include "platform/Services.h"
 
+#include <memory>
+
 namespace morvane::platform {
 
 inline constexpr QLatin1String messageBoxTitle{"Morvane"};
@@ -38,6 +40,18 @@ public:
     void openUrl(const QString& address) override;
 };
 
+class FolderServer;
+
+class QtPreviewServer final : public PreviewServer {
+public:
+    QtPreviewServer();
+    ~QtPreviewServer() override;
+    QString addressOf(const QString& folder, const QString& fileName) override;
+
+private:
+    std::unique_ptr<FolderServer> m_server;
+};
+
 class QtClipboard final : public Clipboard {
 public:
     QtClipboard() = default;
@@ -58,7 +72,7 @@ public:
 
     Services services()
     {
-        return Services{m_messages, m_files, m_colors, m_shell, m_clipboard, m_printer};
+        return Services{m_messages, m_files, m_colors, m_shell, m_clipboard, m_printer, m_preview};
     }
 
 private:
@@ -68,6 +82,7 @@ private:
     QtShell m_shell;
     QtClipboard m_clipboard;
     QtPrinter m_printer;
+    QtPreviewServer m_preview;
 };
 
 } // namespace morvane::platform

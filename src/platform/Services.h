@@ -4,6 +4,7 @@
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PreviewServer.h"
 #include "platform/Printer.h"
 #include "platform/Shell.h"
 
@@ -18,6 +19,7 @@ struct Services {
     Shell& shell;
     Clipboard& clipboard;
     Printer& printer;
+    PreviewServer& preview;
 };
 
 } // namespace morvane::platform

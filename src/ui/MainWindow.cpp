@@ -391,8 +391,15 @@ void MainWindow::showPreview()
     }
     const generator::PreparedPreview preview =
         generator::preparePreview(m_appDir, m_state.currentKind(), lines, media);
-    if (report(preview.result)) {
-        m_services.shell.openFile(preview.pageFileName, generator::testFolder(m_appDir));
+    if (!report(preview.result)) {
+        return;
+    }
+    const QString folder = generator::testFolder(m_appDir);
+    const QString address = m_services.preview.addressOf(folder, preview.pageFileName);
+    if (address.isEmpty()) {
+        m_services.shell.openFile(preview.pageFileName, folder);
+    } else {
+        m_services.shell.openUrl(address);
     }
 }
 

@@ -68,6 +68,21 @@ TEST_F(PreviewTest, TwoPreviewsLeaveOnlyTheSecond)
               QDir(install.file(u"test"_s)).canonicalPath());
 }
 
+TEST_F(PreviewTest, OpensThePageFromTheLoopbackServerWhenItRuns)
+{
+    fakes.preview.start(8123);
+    openKind(u"Stars"_s);
+    window().showPreview();
+    ASSERT_TRUE(fakes.messages.errors().isEmpty())
+        << fakes.messages.errors().join(u'\n').toStdString();
+    const QString page = pageIn(install.filesIn(u"test"_s));
+    EXPECT_EQ(fakes.shell.openedUrls(), QStringList{u"http://127.0.0.1:8123/"_s + page});
+    EXPECT_TRUE(fakes.shell.openedFiles().isEmpty());
+    ASSERT_EQ(fakes.preview.folders().size(), 1);
+    EXPECT_EQ(QDir(fakes.preview.folders().constFirst()).canonicalPath(),
+              QDir(install.file(u"test"_s)).canonicalPath());
+}
+
 TEST_F(PreviewTest, AMissingTestFolderStopsBeforeAnything)
 {
     QDir(install.file(u"test"_s)).removeRecursively();
@@ -75,6 +90,7 @@ TEST_F(PreviewTest, AMissingTestFolderStopsBeforeAnything)
     window().showPreview();
     EXPECT_EQ(fakes.messages.errors().size(), 1);
     EXPECT_TRUE(fakes.shell.openedFiles().isEmpty());
+    EXPECT_TRUE(fakes.preview.folders().isEmpty());
 }
 
 } // namespace

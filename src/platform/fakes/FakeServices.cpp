@@ -118,4 +118,13 @@ void FakePrinter::print(const QTextDocument& document, const QString& jobTitle, 
     m_jobs.append({document.toPlainText(), jobTitle});
 }
 
+QString FakePreviewServer::addressOf(const QString& folder, const QString& fileName)
+{
+    m_folders.append(folder);
+    if (m_port == 0) {
+        return QString();
+    }
+    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port) + fileName;
+}
+
 } // namespace morvane::platform

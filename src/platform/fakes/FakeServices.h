@@ -149,13 +149,32 @@ private:
     QList<Job> m_jobs;
 };
 
-// All six fakes, ready to hand to a window as one Services bundle.
+// Until started it answers like a server that could not start, so the caller opens the file.
+class FakePreviewServer final : public PreviewServer {
+public:
+    FakePreviewServer() = default;
+    QString addressOf(const QString& folder, const QString& fileName) override;
+
+    // Answers "http://127.0.0.1:" + port + "/" + fileName from now on.
+    void start(quint16 port) { m_port = port; }
+    // Every folder asked for, oldest first.
+    const QStringList& folders() const { return m_folders; }
+
+private:
+    quint16 m_port = 0;
+    QStringList m_folders;
+};
+
+// All seven fakes, ready to hand to a window as one Services bundle.
 class FakeServices final {
 public:
     FakeServices() = default;
     Q_DISABLE_COPY_MOVE(FakeServices)
 
-    Services services() { return Services{messages, files, colors, shell, clipboard, printer}; }
+    Services services()
+    {
+        return Services{messages, files, colors, shell, clipboard, printer, preview};
+    }
 
     FakeMessageBoxes messages;
     FakeFileDialogs files;
@@ -163,6 +182,7 @@ public:
     FakeShell shell;
     FakeClipboard clipboard;
     FakePrinter printer;
+    FakePreviewServer preview;
 };
 
 } // namespace morvane::platform

@@ -1,0 +1,30 @@
+#include "platform/FolderServer.h"
+#include "platform/QtServices.h"
+
+#include <QUrl>
+
+namespace morvane::platform {
+
+QtPreviewServer::QtPreviewServer() = default;
+QtPreviewServer::~QtPreviewServer() = default;
+
+QString QtPreviewServer::addressOf(const QString& folder, const QString& fileName)
+{
+    // Started at the first preview and kept until the program ends; a failed start is tried
+    // again at the next preview.
+    if (!m_server) {
+        m_server = std::make_unique<FolderServer>();
+    }
+    if (!m_server->start()) {
+        return QString();
+    }
+    m_server->setRoot(folder);
+    QUrl address;
+    address.setScheme(QStringLiteral("http"));
+    address.setHost(QStringLiteral("127.0.0.1"));
+    address.setPort(m_server->port());
+    address.setPath(u'/' + fileName);
+    return address.toString(QUrl::FullyEncoded);
+}
+
+} // namespace morvane::platform
