@@ -144,6 +144,13 @@ registerKind('ButtonLink', {
 
 const GO_LABEL = 'Go';
 
+// The texts and their links, and the ink that reads on the background.
+function textsAndLinks(ctx) {
+  const raw = rawOf(ctx);
+  const n = listLength(raw, 'number', 'text');
+  return { raw, n, texts: numbered(raw, 'text', n), links: numbered(raw, 'link', n), ink: inkOn(backgroundOf(raw)) };
+}
+
 function rowHeight(height, rows) {
   return Math.max(10, Math.min(20, Math.floor(height / Math.max(1, rows))));
 }
@@ -151,12 +158,8 @@ function rowHeight(height, rows) {
 registerKind('CheckBoxLink', {
   params: { target: P.text('_blank') },
   create(ctx) {
-    const raw = rawOf(ctx);
-    const n = listLength(raw, 'number', 'text');
-    const texts = numbered(raw, 'text', n);
-    const links = numbered(raw, 'link', n);
+    const { raw, n, texts, links, ink } = textsAndLinks(ctx);
     const ticked = texts.map((_, i) => (raw.get(`checked${i + 1}`) ?? '').trim().toLowerCase() !== 'no');
-    const ink = inkOn(backgroundOf(raw));
     const row = rowHeight(ctx.height, n + 1);
     const go = { x: ctx.width - 50, y: ctx.height - row, w: 46, h: row };
     let current = 0; // the row the keyboard acts on; n is the Go button
@@ -231,11 +234,7 @@ registerKind('CheckBoxLink', {
 registerKind('ListLink', {
   params: { target: P.text('_blank') },
   create(ctx) {
-    const raw = rawOf(ctx);
-    const n = listLength(raw, 'number', 'text');
-    const texts = numbered(raw, 'text', n);
-    const links = numbered(raw, 'link', n);
-    const ink = inkOn(backgroundOf(raw));
+    const { n, texts, links, ink } = textsAndLinks(ctx);
     const row = 18;
     const visible = Math.max(1, Math.floor((ctx.height - 4) / row));
     let selected = n > 0 ? 0 : -1;

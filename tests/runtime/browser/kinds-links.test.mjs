@@ -279,6 +279,25 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
     await page.close();
   });
 
+  test('image buttons light up under the mouse, side by side or one under the other', async () => {
+    const images = { number: '2', link1: 'a.htm', link2: 'b.htm', image1: 'button11.gif', image2: 'button12.gif', image_focused1: 'button21.gif', image_focused2: 'button22.gif' };
+    for (const direction of ['horizontal', 'vertical']) {
+      const { page, at } = await open('Navigation', { width: 300, height: 100, params: { ...images, direction, background_color: '#FF0000' } });
+      const still = await pixels(page);
+      // The second button stands right of the first, or under it: red background shows elsewhere.
+      const second = direction === 'horizontal' ? [150, 10] : [10, 40];
+      assert.ok(!red(...still.at(...second)), `${direction}: a button at ${second}`);
+      await page.mouse.move(...at(10, 10));
+      await waitFrames(page, 3);
+      const lit = await pixels(page);
+      assert.ok(differs(still, lit), `${direction}: lit under the mouse`);
+      await page.mouse.move(...at(290, 95));
+      await waitFrames(page, 3);
+      assert.deepEqual((await pixels(page)).bytes, still.bytes, `${direction}: back when the mouse leaves`);
+      await page.close();
+    }
+  });
+
   test('protected pictures refuse the context menu', async () => {
     const { page } = await open('Protect', { width: 200, height: 150, params: { image1: 'river.jpg', images_number: '1' } });
     const refused = await page.evaluate(() => {
