@@ -2101,7 +2101,7 @@ function drawButton(g, x, y, w, h, color, label, pressed, focused) {
 const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
 
 function follow(ctx, link, target) {
-  if (!ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
+  if (link && !ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
 }
 
 // Keyboard use of an applet: the canvas takes the focus, and its keys go to `onKey`.
@@ -2192,8 +2192,21 @@ registerKind('CheckBoxLink', {
     const ticked = texts.map((_, i) => (raw.get(`checked${i + 1}`) ?? '').trim().toLowerCase() !== 'no');
     const row = rowHeight(ctx.height, n + 1);
     const go = { x: ctx.width - 50, y: ctx.height - row, w: 46, h: row };
+    // Rows that do not fit above the button scroll with the wheel and the keys.
+    const shown = Math.max(1, Math.floor((ctx.height - row) / row));
+    let first = 0;
     let current = 0; // the row the keyboard acts on; n is the Go button
     let pressed = false;
+    const scrollTo = (top) => {
+      first = Math.max(0, Math.min(n - shown, top));
+    };
+    const wheel = (event) => {
+      if (n <= shown) return;
+      event.preventDefault();
+      scrollTo(first + Math.sign(event.deltaY));
+      ctx.invalidate();
+    };
+    ctx.canvas.addEventListener('wheel', wheel, { passive: false });
 
     const open = () => {
       for (let i = 0; i < n; i++) if (ticked[i] && links[i]) follow(ctx, links[i], ctx.params.target);
@@ -2207,6 +2220,7 @@ registerKind('CheckBoxLink', {
       else if (key === ' ' && current < n) toggle(current);
       else if (key === 'Enter' || key === ' ') open();
       else return false;
+      if (current < n && (current < first || current >= first + shown)) scrollTo(current < first ? current : current - shown + 1);
       ctx.invalidate();
       return true;
     });
@@ -2216,9 +2230,9 @@ registerKind('CheckBoxLink', {
         if (type === 'down' && onGo) pressed = true;
         if (type === 'up' || type === 'leave') pressed = false;
         if (type === 'click') {
-          const i = Math.floor(y / row);
+          const i = first + Math.floor(y / row);
           if (onGo) open();
-          else if (i < n) toggle(i);
+          else if (y < shown * row && i < n) toggle(i);
         }
         ctx.invalidate();
       },
@@ -2227,8 +2241,8 @@ registerKind('CheckBoxLink', {
         g.font = `${Math.max(8, row - 6)}${FONT}`;
         g.textAlign = 'left';
         g.textBaseline = 'middle';
-        for (let i = 0; i < n; i++) {
-          const y = i * row;
+        for (let i = first; i < Math.min(n, first + shown); i++) {
+          const y = (i - first) * row;
           const by = y + Math.floor((row - box) / 2);
           g.fillStyle = '#FFFFFF';
           g.fillRect(4, by, box, box);
@@ -2256,7 +2270,10 @@ registerKind('CheckBoxLink', {
         }
         drawButton(g, go.x, go.y, go.w, go.h, '#C0C0C0', GO_LABEL, pressed, focused(ctx) && current === n);
       },
-      dispose: stop,
+      dispose() {
+        stop();
+        ctx.canvas.removeEventListener('wheel', wheel);
+      },
     };
   },
 });

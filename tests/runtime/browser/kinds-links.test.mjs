@@ -93,6 +93,8 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
 
   test('clicks and keys follow the links with their targets; javascript: links never', async () => {
     const list = { text1: 'One', link1: 'one.htm', text2: 'Two', link2: 'two.htm', text3: 'Three', link3: 'javascript:alert(1)', number: '3' };
+    const eight = { number: '8', target: '_blank' };
+    for (let i = 1; i <= 8; i++) Object.assign(eight, { [`text${i}`]: `Item ${i}`, [`link${i}`]: `l${i}.htm`, [`checked${i}`]: 'no' });
     const cases = [
       // [kind, params, size, actions, expected window.open calls]
       ['ButtonLink', { text: 'Go', link: 'https://example.com/b', target: '_blank' }, [160, 60], ['click', 80, 30], [['https://example.com/b', '_blank']]],
@@ -102,6 +104,9 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       // Row 1 ticked by a click; row 3, ticked, holds a javascript: link that stays closed.
       ['CheckBoxLink', { ...list, checked1: 'no', target: 'news' }, [220, 80], ['click', 30, 10, 'click', 200, 70], [[origin('one.htm'), 'news'], [origin('two.htm'), 'news']]],
       ['CheckBoxLink', { ...list, checked2: 'no', target: '_blank' }, [220, 80], ['key', 'ArrowDown', 'key', ' ', 'key', 'Enter'], [[origin('one.htm'), '_blank'], [origin('two.htm'), '_blank']]],
+      // Eight rows, none ticked, five in view: the keys and the wheel scroll to the hidden ones.
+      ['CheckBoxLink', eight, [200, 60], [...Array(7).fill(['key', 'ArrowDown']).flat(), 'key', ' ', 'key', 'Enter'], [[origin('l8.htm'), '_blank']]],
+      ['CheckBoxLink', eight, [200, 60], ['wheel', 3, 'click', 20, 5, 'click', 180, 55], [[origin('l4.htm'), '_blank']]],
       ['ListLink', { ...list, target: 'side' }, [200, 100], ['click', 20, 30], []],
       ['ListLink', { ...list, target: 'side' }, [200, 100], ['dblclick', 20, 30, 'dblclick', 20, 45], [[origin('two.htm'), 'side']]],
       ['ListLink', { ...list, target: 'side' }, [200, 100], ['key', 'ArrowDown', 'key', 'Enter'], [[origin('two.htm'), 'side']]],
@@ -112,7 +117,11 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       const { page, at, opened } = await open(kind, { width, height, params });
       for (let i = 0; i < actions.length; ) {
         const action = actions[i];
-        if (action === 'key') {
+        if (action === 'wheel') {
+          await page.mouse.move(...at(20, 20));
+          for (let k = 0; k < actions[i + 1]; k++) await page.mouse.wheel({ deltaY: 100 });
+          i += 2;
+        } else if (action === 'key') {
           await page.focus('canvas.morvane-applet');
           await page.keyboard.press(actions[i + 1]);
           i += 2;
