@@ -5,16 +5,7 @@
 #   BENCH_BUILD is the Release build folder to use (default build/bench); BENCH_CLI times a
 #   morvane-cli already built instead; BENCH_SECTIONS lists the section counts.
 set -euo pipefail
-here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${BENCH_BUILD:-$here/build/bench}"
-
-if [ -n "${BENCH_CLI:-}" ]; then
-    cli="$BENCH_CLI"
-else
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$build" --target morvane-cli >/dev/null
-    cli="$(find "$build" -type f -name morvane-cli -perm -u+x | head -n 1)"
-fi
+source "$(dirname "$0")/release-cli.sh"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

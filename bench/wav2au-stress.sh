@@ -5,18 +5,9 @@
 # a stall. Prints the number of runs, the stalls and the median, 99th percentile and longest
 # wall times. BENCH_BUILD / BENCH_CLI as in wav2au-vs-sox.sh.
 set -euo pipefail
-here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${BENCH_BUILD:-$here/build/bench}"
+source "$(dirname "$0")/release-cli.sh"
 runs="${STRESS_RUNS:-10000}"
 timeout_s="${STRESS_TIMEOUT:-5}"
-
-if [ -n "${BENCH_CLI:-}" ]; then
-    cli="$BENCH_CLI"
-else
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$build" --target morvane-cli >/dev/null
-    cli="$(find "$build" -type f -name morvane-cli -perm -u+x | head -n 1)"
-fi
 
 work="$(mktemp -d)"
 load_pids=()

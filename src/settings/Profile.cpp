@@ -11,17 +11,6 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-QString trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin).toString();
-}
-
 bool isEnclosedInQuotes(const QString& text)
 {
     return text.size() >= 2 && text.front() == u'"' && text.back() == u'"';
@@ -77,7 +66,7 @@ QString withoutLineBreaks(QString text)
 
 QString unquoteValue(const QString& raw)
 {
-    QString value = trimBlanks(raw);
+    QString value = trimmedView(raw).toString();
     if (isEnclosedInQuotes(value))
         value = value.mid(1, value.size() - 2);
     return value;
