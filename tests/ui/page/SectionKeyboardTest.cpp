@@ -1,0 +1,259 @@
+#include "catalog/CommonParameters.h"
+#include "catalog/Kinds.h"
+#include "platform/fakes/FakeServices.h"
+#include "ui/page/CommonSections.h"
+#include "ui/page/HelpIcon.h"
+#include "ui/page/KindSections.h"
+#include "ui/page/ParameterPage.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace morvane::ui {
+namespace {
+
+// What Tab stops at, as the user sees it: a radio group is one stop (Tab enters it at its
+// chosen button), and a list editor is one stop whose inside is its own business.
+QWidget* stopOf(QWidget* widget, QWidget* panel)
+{
+    for (QWidget* up = widget; up && up != panel; up = up->parentWidget()) {
+        if (up->parentWidget() == panel && up->objectName().endsWith(u".txt"_s))
+            return up;
+    }
+    if (qobject_cast<QRadioButton*>(widget))
+        return widget->parentWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()))
+        return combo; // its line edit
+    return widget;
+}
+
+QRect rectIn(const QWidget* widget, const QWidget* panel)
+{
+    return QRect(widget->mapTo(panel, QPoint(0, 0)), widget->size());
+}
+
+// Reading order: rows from top to bottom (a row is a run of stops whose heights overlap), left
+// to right within a row.
+QList<QWidget*> inReadingOrder(QList<QWidget*> stops, const QWidget* panel)
+{
+    std::sort(stops.begin(), stops.end(), [panel](const QWidget* a, const QWidget* b) {
+        return rectIn(a, panel).top() < rectIn(b, panel).top();
+    });
+    QList<QList<QWidget*>> rows;
+    int rowBottom = -1;
+    for (QWidget* stop : stops) {
+        const QRect rect = rectIn(stop, panel);
+        if (rows.isEmpty() || rect.top() > rowBottom) {
+            rows.append(QList<QWidget*>());
+            rowBottom = rect.bottom();
+        }
+        rows.last().append(stop);
+        rowBottom = std::max(rowBottom, rect.bottom());
+    }
+    QList<QWidget*> ordered;
+    for (QList<QWidget*>& row : rows) {
+        std::stable_sort(row.begin(), row.end(), [panel](const QWidget* a, const QWidget* b) {
+            return rectIn(a, panel).left() < rectIn(b, panel).left();
+        });
+        ordered.append(row);
+    }
+    return ordered;
+}
+
+QList<QWidget*> stopsOf(QWidget* panel)
+{
+    QList<QWidget*> stops;
+    for (QWidget* widget : panel->findChildren<QWidget*>()) {
+        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(panel))
+            continue;
+        QWidget* stop = stopOf(widget, panel);
+        if (!stops.contains(stop))
+            stops.append(stop);
+    }
+    return inReadingOrder(stops, panel);
+}
+
+QWidget* firstFocusableIn(QWidget* stop)
+{
+    for (QWidget* widget = stop; widget; widget = widget->nextInFocusChain()) {
+        if ((widget == stop || stop->isAncestorOf(widget)) &&
+            (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible())
+            return widget;
+        if (widget->nextInFocusChain() == stop)
+            break;
+    }
+    return stop;
+}
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+class SectionKeyboard : public ::testing::Test {
+protected:
+    SectionKeyboard()
+    {
+        page.show();
+        page.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
+    }
+
+    void open(const QString& kind)
+    {
+        page.loadFromCopy(kind);
+        page.scrollToTop();
+        page.assemble(kind, catalog::Support::all());
+    }
+
+    // Tab from the first stop: the stops in the order Tab reaches them, until focus leaves.
+    QList<QWidget*> walk(QWidget* panel, QWidget* first)
+    {
+        first->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> reached;
+        for (int step = 0; step < 200; ++step) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus || !panel->isAncestorOf(focus))
+                break;
+            QWidget* stop = stopOf(focus, panel);
+            if (!reached.contains(stop))
+                reached.append(stop);
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        return reached;
+    }
+
+    void check(QWidget* panel, const std::string& what)
+    {
+        SCOPED_TRACE(what);
+        ASSERT_NE(panel, nullptr);
+        const QList<QWidget*> stops = stopsOf(panel);
+        ASSERT_FALSE(stops.isEmpty());
+        const QList<QWidget*> reached = walk(panel, firstFocusableIn(stops.first()));
+        auto names = [](const QList<QWidget*>& widgets) {
+            QStringList all;
+            for (QWidget* widget : widgets)
+                all.append(widget->objectName() + u"/"_s + accessibleName(widget));
+            return all.join(u" | "_s).toStdString();
+        };
+        EXPECT_EQ(names(reached), names(stops));
+
+        for (QWidget* stop : stops) {
+            const QString name = accessibleName(stop);
+            EXPECT_FALSE(name.trimmed().isEmpty())
+                << stop->metaObject()->className() << " " << stop->objectName().toStdString();
+            if (qobject_cast<page::HelpIcon*>(stop)) {
+                EXPECT_TRUE(name.startsWith(u"Help: "_s)) << name.toStdString();
+            }
+        }
+        for (QRadioButton* button : panel->findChildren<QRadioButton*>()) {
+            EXPECT_FALSE(accessibleName(button).isEmpty());
+        }
+    }
+
+    QTemporaryDir appDir;
+    settings::WorkingCopy copy;
+    settings::Options options;
+    platform::FakeServices fakes;
+    ParameterPage page{PageContext{copy, fakes.services(), options, appDir.path()}};
+};
+
+TEST_F(SectionKeyboard, TabWalksEveryCommonSectionInReadingOrderAndEveryStopHasAName)
+{
+    open(u"Stars"_s);
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
+        check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
+              QString::fromUtf16(info.explorerNode).toStdString());
+    }
+}
+
+TEST_F(SectionKeyboard, TabWalksEverySpecificSectionInReadingOrderAndEveryStopHasAName)
+{
+    for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
+        const QString kind = QString::fromUtf16(entry.kind);
+        open(kind);
+        check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
+    }
+}
+
+// At the font of the machine running the test: nothing sticks out of the panel's inner bevel
+// and no two widgets cover each other (group frames stand behind their fields by design).
+TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideAndApart)
+{
+    auto check = [](QWidget* panel, const std::string& what) {
+        SCOPED_TRACE(what);
+        ASSERT_NE(panel, nullptr);
+        const QRect inside = panel->rect().adjusted(3, 3, -3, -3);
+        QList<QWidget*> widgets;
+        for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisibleTo(panel) && child->objectName() != u"group"_s)
+                widgets.append(child);
+        }
+        for (qsizetype i = 0; i < widgets.size(); ++i) {
+            const QRect a = widgets[i]->geometry();
+            EXPECT_TRUE(inside.contains(a)) << widgets[i]->metaObject()->className() << " "
+                                            << widgets[i]->objectName().toStdString();
+            for (qsizetype j = i + 1; j < widgets.size(); ++j) {
+                EXPECT_FALSE(a.intersects(widgets[j]->geometry()))
+                    << widgets[i]->objectName().toStdString() << " "
+                    << widgets[j]->objectName().toStdString();
+            }
+        }
+    };
+    open(u"Stars"_s);
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
+        check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
+              QString::fromUtf16(info.explorerNode).toStdString());
+    }
+    for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
+        const QString kind = QString::fromUtf16(entry.kind);
+        open(kind);
+        check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
+    }
+}
+
+TEST_F(SectionKeyboard, HelpIconsAreNamedAfterTheirSectionAndOpenWithSpace)
+{
+    open(u"GuestBook"_s);
+    QWidget* panel = page.findChild<QWidget*>(u"ZPanelGuestBook"_s);
+    auto* second = panel->findChild<page::HelpIcon*>(u"help2"_s);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(accessibleName(second), u"Help: GuestBook specific parameters, Labels"_s);
+    EXPECT_EQ(accessibleName(panel->findChild<page::HelpIcon*>(u"help3"_s)),
+              u"Help: GuestBook specific parameters"_s);
+    EXPECT_EQ(accessibleName(page.findChild<QWidget*>(u"sectionDimensions"_s)
+                                 ->findChild<page::HelpIcon*>(u"help"_s)),
+              u"Help: Dimensions (required)"_s);
+
+    second->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(second, Qt::Key_Space);
+    ASSERT_EQ(fakes.messages.informations().size(), 1);
+    EXPECT_EQ(fakes.messages.informations()[0],
+              u"You can customize the guestbook labels. Try and see."_s);
+}
+
+TEST_F(SectionKeyboard, SpaceOnAFocusedSwatchOpensTheColorDialog)
+{
+    open(u"Stars"_s);
+    QWidget* swatch = page.findChild<QWidget*>(u"ZPanelStars"_s)->findChild<QWidget*>(u"Color"_s);
+    fakes.colors.setNextAnswer(0x123456);
+    swatch->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(swatch, Qt::Key_Space);
+    EXPECT_EQ(fakes.colors.calls().size(), 1);
+    EXPECT_EQ(copy.specific(u"Stars"_s).color(u"Color"_s), 0x123456u);
+}
+
+} // namespace
+} // namespace morvane::ui
