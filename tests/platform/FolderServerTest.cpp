@@ -1,11 +1,9 @@
 #include "platform/FolderServer.h"
 #include "platform/QtServices.h"
-#include "platform/ServedFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QNetworkInterface>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -164,8 +162,7 @@ TEST_F(FolderServerTest, RefusesEveryWayOutOfTheFolder)
     for (const QByteArray& target : targets) {
         SCOPED_TRACE(target.toStdString());
         const Answer answer = ask(target);
-        EXPECT_TRUE(answer.status == 403 || answer.status == 404 || answer.status == 400)
-            << answer.status;
+        EXPECT_TRUE(answer.status == 403 || answer.status == 404) << answer.status;
         EXPECT_FALSE(answer.body.contains("SECRET"));
     }
 }
@@ -220,28 +217,15 @@ TEST_F(FolderServerTest, ListensAndAnswersOnTheLoopbackAddressOnly)
 
 TEST_F(FolderServerTest, SendsALargeFileWhole)
 {
-    QByteArray bytes(12 * 1024 * 1024 + 7, Qt::Uninitialized);
-    QRandomGenerator generator(42);
-    for (char& byte : bytes) {
-        byte = static_cast<char>(generator.bounded(256));
+    QByteArray bytes;
+    for (int block = 0; bytes.size() < 12 * 1024 * 1024; ++block) {
+        bytes += QByteArray::number(block) + ' ';
     }
     write(u"test/big.au"_s, bytes);
     const Answer answer = ask("/big.au");
     EXPECT_EQ(answer.status, 200);
     EXPECT_EQ(answer.header("Content-Length").toLongLong(), bytes.size());
     EXPECT_TRUE(answer.body == bytes);
-}
-
-TEST(ServedFiles, RefusesUnsafeSegmentsBeforeLookingAtTheDisk)
-{
-    QTemporaryDir dir;
-    for (const char* path :
-         {"", "x", "//etc", "/a//b", "/.", "/a/..", "/%2e", "/a%2Fb", "/a%5Cb", "/a%00", "/a\\b"}) {
-        EXPECT_EQ(resolveServedFile(dir.path(), path).verdict, ServedFile::Verdict::Forbidden)
-            << path;
-    }
-    EXPECT_EQ(resolveServedFile(dir.path() + u"/none"_s, "/a").verdict,
-              ServedFile::Verdict::NotFound);
 }
 
 TEST(QtPreviewServer, StartsOnceAndServesTheFolderAtTheAddressItGives)
