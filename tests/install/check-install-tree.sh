@@ -27,6 +27,7 @@ cmp "$source_dir/data/morvane.ini" "$prefix/share/morvane/morvane.ini" || fail "
 desktop="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "desktop entry is not valid"
 grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
+[ -x "$prefix/bin/$(sed -n 's/^Exec=//p' "$desktop")" ] || fail "the menu entry's command is not installed"
 if ! appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as" 2>&1; then
     fail "metainfo is not valid: $(cat "$work/as")"
 fi
@@ -58,8 +59,18 @@ for command in $(sed -n '/^Commands:/,/^$/{s/^  \([a-z0-9-]*\).*/\1/p}' <<<"$hel
     grep -q "^\.BI\? $(sed 's/-/\\\\-/g' <<<"$command")\b" <<<"$man_text" ||
         fail "the manual page lacks the command $command"
 done
-[ "$("$prefix/bin/morvane-cli" --version)" = "morvane-cli $(sed -n 's/^project(Morvane VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")" ] ||
-    fail "--version does not give the project's version"
+# The version stands in several places; a new version must reach all of them.
+version=$(sed -n 's/^project(Morvane VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+[ "$("$prefix/bin/morvane-cli" --version)" = "morvane-cli $version" ] ||
+    fail "--version does not give the project's version $version"
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo lacks the release $version"
+zcat "$prefix/share/doc/morvane/changelog.Debian.gz" | head -1 | grep -qF "($version-" ||
+    fail "the changelog does not start with $version"
+for page in morvane morvane-cli; do
+    zcat "$prefix/share/man/man1/$page.1.gz" | grep -q "^\.TH .*\"Morvane $version\"" ||
+        fail "the manual page $page is not for $version"
+done
 
 # A new user, started from an unrelated folder.
 mkdir -p "$work/home" "$work/somewhere"
