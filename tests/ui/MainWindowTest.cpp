@@ -7,8 +7,10 @@
 #include "ui/main/AppletsList.h"
 #include "ui/main/ChooseAppletMenu.h"
 #include "ui/main/Explorer.h"
+#include "ui/options/OptionsDialog.h"
 #include "ui/page/ParameterPage.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -245,12 +247,28 @@ TEST_F(MainWindowTest, HtmlListsClassFilesThenMediaAndKeepsThePage)
     ASSERT_EQ(shownDialogs.size(), 1);
     HtmlWindow* html = window().htmlWindow();
     EXPECT_EQ(shownDialogs.constFirst(), html);
-    EXPECT_EQ(html->neededFiles(), (QStringList{u"AStar.class"_s, u"Stars.class"_s, u"pic.gif"_s}));
+    EXPECT_EQ(html->neededFiles(), (QStringList{u"AStar.class"_s, u"Stars.class"_s, u"pic.gif"_s,
+                                                u"morvane-applets.js"_s}));
     EXPECT_TRUE(html->htmlText().startsWith(u"<applet"_s));
-    EXPECT_TRUE(html->htmlText().endsWith(u"</applet>"_s));
+    EXPECT_TRUE(
+        html->htmlText().endsWith(u"</applet>\n<script src=\"morvane-applets.js\"></script>"_s));
 
     EXPECT_EQ(window().currentView(), window().parameterPage());
     EXPECT_TRUE(buttonsEnabled(window()));
+}
+
+TEST_F(MainWindowTest, RuntimeOptionOffLeavesTheCodeWithoutTheScript)
+{
+    openKind(u"Stars"_s);
+    OptionsDialog* options = window().optionsDialog();
+    EXPECT_TRUE(options->runtimeBox()->isChecked());
+    options->runtimeBox()->setChecked(false);
+    options->findChild<QPushButton*>(u"ok"_s)->click();
+
+    window().showHtml();
+    HtmlWindow* html = window().htmlWindow();
+    EXPECT_TRUE(html->htmlText().endsWith(u"</applet>"_s));
+    EXPECT_FALSE(html->neededFiles().contains(u"morvane-applets.js"_s));
 }
 
 TEST_F(MainWindowTest, WhoIsVisitorGetsNoClosingTag)
