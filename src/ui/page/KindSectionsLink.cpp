@@ -38,9 +38,9 @@ constexpr FieldSpec kLoginBox[] = {
     {.control = C::Edit, .key = u"FrameWidth", .hint = u"pixels (Default is 250)", .width = 50},
     {.control = C::TargetDropDown, .key = u"LoginBoxTarget"},
     {.control = C::Edit, .key = u"FrameHeight", .hint = u"pixels (Default is 150)", .width = 50},
-    {.control = C::Edit, .key = u"FrameTitle", .hint = u"(default is \"Login...\")", .width = 150},
-    {.control = C::Edit, .key = u"LoginText", .hint = u"(Default is \"Login\")", .width = 150},
-    {.control = C::Edit, .key = u"PasswordText", .hint = u"(Default is \"Password\")", .width = 150},
+    {.control = C::Edit, .key = u"FrameTitle", .hint = u"(default is \"Login...\")", .width = 110},
+    {.control = C::Edit, .key = u"LoginText", .hint = u"(Default is \"Login\")", .width = 110},
+    {.control = C::Edit, .key = u"PasswordText", .hint = u"(Default is \"Password\")", .width = 110},
     {.control = C::Group, .label = u"Texts and links"},
     {.control = C::RecordList, .key = u"LoginList4.txt"},
 };

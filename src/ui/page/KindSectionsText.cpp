@@ -50,14 +50,14 @@ constexpr FieldSpec kGuestBook[] = {
     {.control = C::Group, .label = u"Recipient email"},
     {.control = C::Edit, .key = u"Email", .placement = P::LabelAbove},
     {.control = C::Group, .label = u"Labels"},
-    {.control = C::Edit, .key = u"NameLabel"},
-    {.control = C::Edit, .key = u"EmailLabel"},
-    {.control = C::Edit, .key = u"MessageBoxLabel"},
-    {.control = C::Edit, .key = u"SendButtonLabel"},
-    {.control = C::Edit, .key = u"MessageBoxSentLabel"},
-    {.control = C::Edit, .key = u"NoMessageLabel", .hint = u"(default is \"no message\")"},
-    {.control = C::Note, .label = u"Put the messages you receive in the file 'guestbook.txt' as described in the"},
-    {.control = C::Note, .label = u"GuestBook specific help"},
+    {.control = C::Edit, .key = u"NameLabel", .placement = P::LabelAbove},
+    {.control = C::Edit, .key = u"EmailLabel", .placement = P::LabelAbove},
+    {.control = C::Edit, .key = u"MessageBoxLabel", .placement = P::LabelAbove},
+    {.control = C::Edit, .key = u"SendButtonLabel", .placement = P::LabelAbove},
+    {.control = C::Edit, .key = u"MessageBoxSentLabel", .placement = P::LabelAbove},
+    {.control = C::Edit, .key = u"NoMessageLabel", .hint = u"(default is \"no message\")", .placement = P::LabelAbove},
+    // Two lines at the usual width; one paragraph, so that a larger font wraps it evenly.
+    {.control = C::Note, .label = u"Put the messages you receive in the file 'guestbook.txt' as described in the GuestBook specific help"},
 };
 constexpr HelpSpec kGuestBookHelp[] = {
     {u"Enter here your email address.The visitors will send messages with the guestbook to this address.", u"Recipient email"},
