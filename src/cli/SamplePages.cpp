@@ -249,7 +249,8 @@ QStringList indexPage(const settings::Profile& profile)
                     u"</td><td><a href=\""_s + folder + catalog::sampleHelpPageName(kind) +
                     u"\">parameters</a></td></tr>"_s;
     }
-    page << u"</table>"_s << pageFoot();
+    page << u"</table>"_s << u"<script src=\"../runtime/morvane-applets.js\"></script>"_s
+         << pageFoot();
     return page;
 }
 
