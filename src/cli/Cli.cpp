@@ -19,14 +19,12 @@ struct Command {
 
 // clang-format off
 const Command kCommands[] = {
-    {u"html", "KIND", "print KIND's code and needed files from its saved settings",
+    {u"html", "[--runtime] KIND", "print KIND's code and needed files from its settings",
      true, runHtml},
     {u"wav2au", "IN.wav OUT.au", "convert a WAV sound to an 8012 Hz mu-law AU sound", false,
      runWav2Au},
-    {u"first-run", "", "install the sample media when the installation has not run yet", true,
-     runFirstRun},
-    {u"samples", "", "rewrite the sample, parameters help and all-applets pages", true,
-     runSamples},
+    {u"first-run", "", "install the sample media if not done yet", true, runFirstRun},
+    {u"samples", "", "rewrite the sample, help and all-applets pages", true, runSamples},
 };
 // clang-format on
 
@@ -45,7 +43,7 @@ const OptionRow kOptions[] = {
     {Option::Verbose, u"-v", u"--verbose", "say which installation folder is used"},
 };
 
-constexpr qsizetype kColumn = 24;
+constexpr qsizetype kColumn = 25;
 
 const OptionRow* findOption(const QString& arg)
 {
@@ -81,9 +79,9 @@ void printHelp(QTextStream& out)
             QString::fromUtf16(row.shortName) + u", "_s + QString::fromUtf16(row.longName);
         out << "  " << names.leftJustified(kColumn - 3) << ' ' << row.summary << "\n";
     }
-    out << "\nhtml, first-run and samples work in the current folder when it holds morvane.ini;\n"
-           "otherwise in $MORVANE_INSTALL_DIR or in the user's copy of the shipped data,\n"
-           "$XDG_DATA_HOME/morvane (~/.local/share/morvane), created on first use.\n";
+    out << "\nhtml, first-run and samples work in the current folder when it holds\n"
+           "morvane.ini; otherwise in $MORVANE_INSTALL_DIR or in the user's copy of the\n"
+           "shipped data, $XDG_DATA_HOME/morvane (~/.local/share/morvane), made at first.\n";
 }
 
 int usageError(QTextStream& err, const QString& problem)

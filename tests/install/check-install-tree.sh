@@ -56,7 +56,7 @@ done
 help=$("$prefix/bin/morvane-cli" --help)
 man_text=$(zcat "$prefix/share/man/man1/morvane-cli.1.gz")
 for command in $(sed -n '/^Commands:/,/^$/{s/^  \([a-z0-9-]*\).*/\1/p}' <<<"$help"); do
-    grep -q "^\.BI\? $(sed 's/-/\\\\-/g' <<<"$command")\b" <<<"$man_text" ||
+    grep -q "^\.B[IR]\? $(sed 's/-/\\\\-/g' <<<"$command")\b" <<<"$man_text" ||
         fail "the manual page lacks the command $command"
 done
 # The version stands in several places; a new version must reach all of them.
