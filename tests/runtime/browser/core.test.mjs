@@ -1,27 +1,18 @@
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, useBench, waitFrames } from './harness.mjs';
 
 const dark = '#000040';
 
 describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await startServer();
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const bench = useBench();
 
   test('an applet becomes a canvas of its size; its no-Java text is hidden; names ignore case', async () => {
-    const url = server.page('/core/basic.htm', appletPage('Stars', {
+    const url = bench.server.page('/core/basic.htm', appletPage('Stars', {
       width: 240, height: 120, params: { BACKGROUND_COLOR: '#102030', Star_Color: '#FF0000', number: '300' },
     }));
-    const { page, problems, runtimeLines } = await openPage(browser, url);
+    const { page, problems, runtimeLines } = await openPage(bench.browser, url);
     await canvases(page);
     await waitFrames(page, 10);
     const shape = await page.evaluate(() => {
@@ -38,8 +29,8 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('unknown kinds and applets without a usable size stay as they are, with one console line each', async () => {
-    const url = server.page('/core/refused.htm', appletPage('NoSuchKind') + appletPage('Stars', { width: 'wide' }));
-    const { page, runtimeLines } = await openPage(browser, url);
+    const url = bench.server.page('/core/refused.htm', appletPage('NoSuchKind') + appletPage('Stars', { width: 'wide' }));
+    const { page, runtimeLines } = await openPage(bench.browser, url);
     await waitFrames(page, 3);
     const state = await page.evaluate(() => ({
       canvases: document.querySelectorAll('canvas').length,
@@ -53,8 +44,8 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('an applet that fails gives the page its element back and logs one line', async () => {
-    const url = server.page('/core/failing.htm', appletPage('Scrolling', { params: { text: 'Hello' } }) + appletPage('Stars'));
-    const page = await browser.newPage();
+    const url = bench.server.page('/core/failing.htm', appletPage('Scrolling', { params: { text: 'Hello' } }) + appletPage('Stars'));
+    const page = await bench.browser.newPage();
     await page.evaluateOnNewDocument(() => {
       CanvasRenderingContext2D.prototype.fillText = () => {
         throw new Error('no text today');
@@ -72,8 +63,8 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('applets inserted later start, removed ones stop; a second copy of the script changes nothing', async () => {
-    const url = server.page('/core/dynamic.htm', appletPage('Stars', { after: '<script src="/runtime/morvane-applets.js"></script><div id="later"></div>' }));
-    const { page, problems } = await openPage(browser, url);
+    const url = bench.server.page('/core/dynamic.htm', appletPage('Stars', { after: '<script src="/runtime/morvane-applets.js"></script><div id="later"></div>' }));
+    const { page, problems } = await openPage(bench.browser, url);
     await canvases(page);
     await page.evaluate(() => {
       document.getElementById('later').innerHTML =
@@ -89,8 +80,8 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('animation runs only while the applet is in view', async () => {
-    const url = server.page('/core/scrolled.htm', appletPage('Stars', { before: '<div style="height:3000px"></div>', params: { pause: '10' } }));
-    const { page } = await openPage(browser, url, { width: 400, height: 300 });
+    const url = bench.server.page('/core/scrolled.htm', appletPage('Stars', { before: '<div style="height:3000px"></div>', params: { pause: '10' } }));
+    const { page } = await openPage(bench.browser, url, { width: 400, height: 300 });
     await canvases(page);
     await waitFrames(page, 5);
     const hiddenA = await pixels(page);
@@ -105,7 +96,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('mouse-over color and message, tooltip, and the click link with its target', async () => {
-    const url = server.page('/core/mouse.htm', appletPage('Stars', {
+    const url = bench.server.page('/core/mouse.htm', appletPage('Stars', {
       width: 200, height: 100,
       params: {
         background_color: dark, status_bar_text: 'Hello <b>there</b>', enter_background_color: '#00FF00',
@@ -113,7 +104,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
         link: 'https://example.test/next.htm', target: '_blank',
       },
     }));
-    const { page, problems } = await openPage(browser, url);
+    const { page, problems } = await openPage(bench.browser, url);
     await page.evaluate(() => {
       window.opened = [];
       window.open = (...args) => window.opened.push(args);
@@ -147,10 +138,10 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('AU sounds play through Web Audio: on load (looped), on mouse over and on click', async () => {
-    const url = server.page('/samples/Stars/sounds.htm', appletPage('Stars', {
+    const url = bench.server.page('/samples/Stars/sounds.htm', appletPage('Stars', {
       params: { sound_name: 'spacemusic.au', loop_sound: 'yes', enter_sound_name: 'glass.au', clic_sound_name: 'explosion.au' },
     }));
-    const page = await browser.newPage();
+    const page = await bench.browser.newPage();
     await page.evaluateOnNewDocument(() => {
       window.played = [];
       const start = AudioBufferSourceNode.prototype.start;
@@ -187,7 +178,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
           return start.apply(this, args);
         };
       });
-      await page.goto(server.page('/samples/Stars/gesture.htm', appletPage('Stars', { params: { sound_name: 'glass.au' } })));
+      await page.goto(bench.server.page('/samples/Stars/gesture.htm', appletPage('Stars', { params: { sound_name: 'glass.au' } })));
       await canvases(page);
       // The sound has loaded by the time the decoded file would have played.
       await page.waitForFunction(() => performance.getEntriesByType('resource').some((e) => e.name.endsWith('glass.au')));
@@ -201,17 +192,17 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('a link in the same window navigates; hostile links are never followed', async () => {
-    server.page('/core/landed.htm', '<!DOCTYPE html><p>landed</p>');
-    const url = server.page('/core/selflink.htm', appletPage('Stars', { params: { link: 'landed.htm' } }));
-    const { page } = await openPage(browser, url);
+    bench.server.page('/core/landed.htm', '<!DOCTYPE html><p>landed</p>');
+    const url = bench.server.page('/core/selflink.htm', appletPage('Stars', { params: { link: 'landed.htm' } }));
+    const { page } = await openPage(bench.browser, url);
     await canvases(page);
     await Promise.all([page.waitForNavigation(), page.mouse.click(10, 10)]);
     assert.equal(new URL(page.url()).pathname, '/core/landed.htm');
     await page.close();
 
     for (const link of ['javascript:window.hit=1', 'JavaScript:window.hit=1', 'java&#9;script:window.hit=1', ' javascript:window.hit=1', 'data:text/html,hit', 'vbscript:hit']) {
-      const hostile = server.page('/core/hostile.htm', appletPage('Stars', { params: { link, target: '_self' } }));
-      const { page: p, runtimeLines } = await openPage(browser, hostile);
+      const hostile = bench.server.page('/core/hostile.htm', appletPage('Stars', { params: { link, target: '_self' } }));
+      const { page: p, runtimeLines } = await openPage(bench.browser, hostile);
       await p.evaluate(() => {
         window.opened = [];
         window.open = (...args) => window.opened.push(args);

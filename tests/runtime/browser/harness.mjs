@@ -1,6 +1,7 @@
 // The browser bench: a loopback web server over the installation data and headless Chromium.
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
+import { after, before } from 'node:test';
 import { tmpdir } from 'node:os';
 import { basename, extname, join, normalize } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -137,4 +138,35 @@ export async function pixels(page, index = 0) {
 
 export function differs(a, b) {
   return a.bytes.some((value, i) => value !== b.bytes[i]);
+}
+
+// The server and the browser of one test file, started before its tests and closed after.
+export function useBench() {
+  const bench = {};
+  before(async () => {
+    bench.server = await startServer();
+    bench.browser = await launchBrowser();
+  });
+  after(async () => {
+    await bench.browser?.close();
+    await bench.server?.close();
+  });
+  return bench;
+}
+
+// Serves `appletPage(kind, options)` at `path`, opens it and lets it run `frames` frames.
+export async function openApplet(bench, path, kind, options, frames = 10) {
+  const opened = await openPage(bench.browser, bench.server.page(path, appletPage(kind, options)));
+  await canvases(opened.page);
+  await waitFrames(opened.page, frames);
+  return opened;
+}
+
+// Every kind the runtime's modules register, in name order.
+export function registeredKinds() {
+  const folder = new URL('../../../src/runtime/kinds/', import.meta.url);
+  return readdirSync(folder)
+    .filter((name) => name.endsWith('.js'))
+    .flatMap((name) => [...readFileSync(new URL(name, folder), 'utf8').matchAll(/registerKind\('(\w+)'/g)].map((m) => m[1]))
+    .sort();
 }

@@ -1,15 +1,10 @@
 import assert from 'node:assert/strict';
-import { readdirSync, readFileSync } from 'node:fs';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
+import { canvases, differs, haveChromium, openApplet, openPage, pixels, registeredKinds, useBench, waitFrames } from './harness.mjs';
 
-const kindsFolder = new URL('../../../src/runtime/kinds/', import.meta.url);
-// Every kind a module registers, so a new kind is smoke-tested without touching this file.
-const registered = readdirSync(kindsFolder)
-  .filter((name) => name.endsWith('.js'))
-  .flatMap((name) => [...readFileSync(new URL(name, kindsFolder), 'utf8').matchAll(/registerKind\('(\w+)'/g)].map((m) => m[1]))
-  .sort();
+// A new kind is smoke-tested without touching this file.
+const registered = registeredKinds();
 // Kinds that draw once and then wait for the visitor (or draw in the tab's title).
 const still = new Set([
   'ImagePointer', 'StatusBarScroller',
@@ -20,20 +15,11 @@ const still = new Set([
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 
 describe('every registered kind in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await startServer();
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const bench = useBench();
 
   for (const kind of registered) {
     test(`${kind}: its sample page runs${still.has(kind) ? '' : ' and animates'}, without errors`, async () => {
-      const { page, problems, runtimeLines } = await openPage(browser, `${server.origin}/samples/${kind}/${kind.toLowerCase()}.htm`);
+      const { page, problems, runtimeLines } = await openPage(bench.browser, `${bench.server.origin}/samples/${kind}/${kind.toLowerCase()}.htm`);
       await canvases(page);
       await page.evaluate(() => document.querySelector('canvas.morvane-applet').scrollIntoView());
       await waitFrames(page, 20);
@@ -62,10 +48,7 @@ describe('every registered kind in the browser', { skip: !haveChromium && 'no Ch
   ];
   for (const [kind, params] of cases) {
     test(`${kind}: invalid values run with the defaults`, async () => {
-      const url = server.page(`/samples/${kind}/invalid.htm`, appletPage(kind, { width: 200, height: 120, params }));
-      const { page, problems, runtimeLines } = await openPage(browser, url);
-      await canvases(page);
-      await waitFrames(page, 20);
+      const { page, problems, runtimeLines } = await openApplet(bench, `/samples/${kind}/invalid.htm`, kind, { width: 200, height: 120, params }, 20);
       const first = await pixels(page);
       await waitFrames(page, 40);
       assert.ok(differs(first, await pixels(page)), 'animates');
@@ -75,12 +58,9 @@ describe('every registered kind in the browser', { skip: !haveChromium && 'no Ch
   }
 
   test('Scrolling: the text is drawn in its color and moves to the left', async () => {
-    const url = server.page('/kinds/scrolling.htm', appletPage('Scrolling', {
+    const { page } = await openApplet(bench, '/kinds/scrolling.htm', 'Scrolling', {
       width: 300, height: 60, params: { text: 'WWWW', text_height: '30', text_color: '#FF0000', background_color: '#000000', pause: '20', step: '2' },
-    }));
-    const { page } = await openPage(browser, url);
-    await canvases(page);
-    await waitFrames(page, 30);
+    }, 30);
     const leftmost = (p) => {
       for (let x = 0; x < p.width; x++) for (let y = 0; y < p.height; y++) if (red(...p.at(x, y))) return x;
       return -1;
@@ -94,12 +74,9 @@ describe('every registered kind in the browser', { skip: !haveChromium && 'no Ch
   });
 
   test('Fade: the second image shows after the first one fades out', async () => {
-    const url = server.page('/samples/Fade/short.htm', appletPage('Fade', {
+    const { page } = await openApplet(bench, '/samples/Fade/short.htm', 'Fade', {
       width: 320, height: 240, params: { pause: '10', pause2: '10', frame_number: '2', image1: 'chrismas.jpg', image2: 'river.jpg', image_number: '2' },
-    }));
-    const { page } = await openPage(browser, url);
-    await canvases(page);
-    await waitFrames(page, 5);
+    }, 5);
     const seen = [];
     for (let i = 0; i < 6; i++) {
       seen.push(await pixels(page));
@@ -110,10 +87,7 @@ describe('every registered kind in the browser', { skip: !haveChromium && 'no Ch
   });
 
   test('Stars: the star color is the one asked for', async () => {
-    const url = server.page('/kinds/stars.htm', appletPage('Stars', { params: { star_color: '#FF0000', background_color: '#000000', number: '400' } }));
-    const { page } = await openPage(browser, url);
-    await canvases(page);
-    await waitFrames(page, 10);
+    const { page } = await openApplet(bench, '/kinds/stars.htm', 'Stars', { params: { star_color: '#FF0000', background_color: '#000000', number: '400' } });
     const p = await pixels(page);
     assert.ok(p.count(red) > 100);
     assert.equal(p.count((r, g, b) => r > 200 && g > 200 && b > 200), 0, 'no white star');
