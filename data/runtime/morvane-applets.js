@@ -282,7 +282,8 @@ class Sound {
       source.loop = Boolean(options.loop);
       source.connect(audio.destination);
       source.start();
-      if (options.loop) this.source = source;
+      // The latest source, so that stop() and stopSource() also end a clip still playing.
+      this.source = source;
     };
     if (audio.state === 'running') start();
     else if (options.waitForGesture) waiting.add(start);
@@ -1286,6 +1287,1299 @@ registerKind('Fade', {
         drawCentred(g, images[image], ctx.width, ctx.height, 1);
         if (amount > 0) drawCentred(g, images[next], ctx.width, ctx.height, amount);
       },
+    };
+  },
+});
+}
+// --- kinds/forms.js
+{
+// Forms: a guest book that shows the messages of its file and mails the visitor's own, and a
+// login window that leads each member to his page. The login list is a plain file beside the
+// page that anyone can read: it keeps casual visitors out and protects nothing.
+
+
+const FONT = 'px sans-serif';
+const MAX_FILE = 1024 * 1024;
+const MAX_FIELD = 4000;
+
+function inkOn(color) {
+  const n = Number.parseInt(color.slice(1), 16);
+  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
+}
+
+const backgroundOf = (ctx) => parseColor(readRawParams(ctx.canvas.morvaneApplet.element).get('background_color')) ?? '#000000';
+const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+
+// The text of a file beside the page, or { error } with the one line the applet shows.
+async function readPageFile(name) {
+  const url = safeMediaUrl(name, document.baseURI);
+  if (!url) return { error: `Cannot read ${name}` };
+  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
+  try {
+    const response = await fetch(url, { cache: 'no-cache' });
+    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
+    const text = await response.text();
+    return { text: text.slice(0, MAX_FILE) };
+  } catch {
+    return { error: `Cannot read ${name}` };
+  }
+}
+
+function drawButton(g, r, label, pressed) {
+  g.fillStyle = '#D4D0C8';
+  g.fillRect(r.x, r.y, r.w, r.h);
+  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
+  g.fillRect(r.x, r.y, r.w, 1);
+  g.fillRect(r.x, r.y, 1, r.h);
+  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
+  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
+  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
+  g.font = `${Math.max(8, Math.min(13, r.h - 8))}${FONT}`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#000000';
+  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
+}
+
+// --- GuestBook
+
+// Messages of the guest-book file: blocks of "Name:", "E-mail:" and "Date:" lines, then the
+// text, each block ended by a line holding only "%%" (the last one may lack it).
+function guestBookMessages(text) {
+  const messages = [];
+  let current = null;
+  const flush = () => {
+    if (current && (current.name || current.email || current.lines.some((l) => l.trim()))) {
+      while (current.lines.length && !current.lines[current.lines.length - 1].trim()) current.lines.pop();
+      messages.push(current);
+    }
+    current = null;
+  };
+  for (const line of text.split(/\r\n|\r|\n/)) {
+    if (line.trim() === '%%') {
+      flush();
+      continue;
+    }
+    current ??= { name: '', email: '', date: '', lines: [] };
+    const field = current.lines.length === 0 ? /^(Name|E-mail|Date):\s?(.*)$/i.exec(line) : null;
+    if (field) current[{ name: 'name', 'e-mail': 'email', date: 'date' }[field[1].toLowerCase()]] = field[2].trim();
+    else if (current.lines.length || line.trim()) current.lines.push(line);
+  }
+  flush();
+  return messages;
+}
+
+// Words onto lines no wider than `width`; a word longer than a line is cut.
+function wrap(g, text, width) {
+  const out = [];
+  let line = '';
+  for (const word of text.split(/\s+/).filter(Boolean)) {
+    const next = line ? `${line} ${word}` : word;
+    if (g.measureText(next).width <= width || !line) line = next;
+    else {
+      out.push(line);
+      line = word;
+    }
+    while (g.measureText(line).width > width && line.length > 1) {
+      let cut = line.length - 1;
+      while (cut > 1 && g.measureText(line.slice(0, cut)).width > width) cut--;
+      out.push(line.slice(0, cut));
+      line = line.slice(cut);
+    }
+  }
+  if (line) out.push(line);
+  return out.length ? out : [''];
+}
+
+// A mailto: address for the recipient, or null when the parameter is no plain address.
+function mailtoLink(recipient, subject, body) {
+  const address = (recipient ?? '').trim();
+  if (!/^[^\s@?&#<>"/\\:]+@[^\s@?&#<>"/\\:]+$/.test(address)) return null;
+  return `mailto:${address}?subject=${encodeURIComponent(subject)}&body=${encodeURIComponent(body)}`;
+}
+
+const today = () => {
+  const d = new Date();
+  return `${d.getFullYear()}-${String(d.getMonth() + 1).padStart(2, '0')}-${String(d.getDate()).padStart(2, '0')}`;
+};
+
+const ROW = 20;
+const BOX_LINES = 3;
+
+registerKind('GuestBook', {
+  params: {
+    email: P.text(),
+    text1: P.text('Name :'),
+    text2: P.text('E-mail :'),
+    text3: P.text('your message...'),
+    text4: P.text('Send message'),
+    text5: P.text('message sent !!'),
+    none: P.text('no message'),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const ink = inkOn(backgroundOf(ctx));
+    const file = await readPageFile('guestbook.txt');
+    if (file.error) ctx.log(file.error);
+    const messages = file.text === undefined ? [] : guestBookMessages(file.text);
+    const g0 = ctx.g;
+    const W = ctx.width;
+
+    // The form at the bottom: two one-line fields, the message box and the send button.
+    const labelWidth = Math.min(W / 3, 8 + Math.max(...[p.text1, p.text2].map((t) => (g0.font = `12${FONT}`, g0.measureText(t).width))));
+    const boxH = BOX_LINES * 15 + 6;
+    const formH = 2 * (ROW + 4) + boxH + 4 + ROW + 6;
+    const top = Math.max(0, ctx.height - formH);
+    const fields = [
+      { label: p.text1, value: '', rect: { x: labelWidth + 4, y: top + 2, w: W - labelWidth - 8, h: ROW } },
+      { label: p.text2, value: '', rect: { x: labelWidth + 4, y: top + ROW + 6, w: W - labelWidth - 8, h: ROW } },
+      { label: '', value: '', rect: { x: 4, y: top + 2 * ROW + 10, w: W - 8, h: boxH }, multiline: true },
+    ];
+    const send = { x: Math.round(W / 2 - Math.min(140, W - 8) / 2), y: top + 2 * ROW + 14 + boxH, w: Math.min(140, W - 8), h: ROW };
+    let active = -1;
+    let sent = false;
+    let notice = '';
+    let pressed = false;
+
+    // The messages above the form, laid out once as styled lines, scrolled a line at a time.
+    const listH = top - 4;
+    const lineH = 15;
+    const lines = [];
+    for (const m of messages) {
+      g0.font = `bold 12${FONT}`;
+      lines.push({ text: [m.name || '?', m.date && `(${m.date})`].filter(Boolean).join(' '), font: `bold 12${FONT}` });
+      if (m.email) lines.push({ text: m.email, font: `italic 11${FONT}` });
+      g0.font = `12${FONT}`;
+      for (const text of m.lines) for (const piece of wrap(g0, text, W - 16)) lines.push({ text: piece, font: `12${FONT}` });
+      lines.push({ rule: true });
+    }
+    const shown = Math.max(1, Math.floor(listH / lineH));
+    let first = 0;
+    const scroll = (by) => {
+      const next = Math.max(0, Math.min(lines.length - shown, first + by));
+      if (next === first) return false;
+      first = next;
+      ctx.invalidate();
+      return true;
+    };
+
+    const submit = () => {
+      const [name, email, message] = fields.map((f) => f.value.trim());
+      if (!message) {
+        notice = p.text3;
+        active = 2;
+      } else {
+        const body = `Name: ${name}\nE-mail: ${email}\nDate: ${today()}\n${message}\n%%\n`;
+        const link = mailtoLink(p.email, `Guest book: ${name || 'a visitor'}`, body);
+        if (!link || !ctx.openLink(link, '_self')) {
+          notice = 'No valid address to send to';
+          ctx.log(`email ${JSON.stringify(p.email)} is no address to send to`);
+        } else {
+          sent = true;
+          notice = '';
+          fields[2].value = '';
+          active = -1;
+        }
+      }
+      ctx.invalidate();
+    };
+
+    const canvas = ctx.canvas;
+    canvas.tabIndex = 0;
+    const onKey = (event) => {
+      const key = event.key;
+      if (key === 'Tab') {
+        const next = active + (event.shiftKey ? -1 : 1);
+        if (next < -1 || next > 2) return false; // leave the applet: no keyboard trap
+        active = next;
+      } else if (key === 'Escape' && active >= 0) active = -1;
+      else if (key === 'Enter' && (event.ctrlKey || active === -1)) submit();
+      else if (active < 0) {
+        const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: shown, PageUp: -shown };
+        if (!(key in moves)) return false;
+        scroll(moves[key]);
+      } else {
+        const field = fields[active];
+        if (key === 'Backspace') field.value = [...field.value].slice(0, -1).join('');
+        else if (key === 'Enter') {
+          if (field.multiline) field.value += '\n';
+          else active++;
+        } else if ([...key].length === 1 && !event.ctrlKey && !event.metaKey && field.value.length < MAX_FIELD) field.value += key;
+        else return false;
+        sent = false;
+        notice = '';
+      }
+      ctx.invalidate();
+      return true;
+    };
+    const keydown = (event) => {
+      if (onKey(event)) event.preventDefault();
+    };
+    const paste = (event) => {
+      if (active < 0) return;
+      event.preventDefault();
+      const text = event.clipboardData?.getData('text') ?? '';
+      fields[active].value = (fields[active].value + (fields[active].multiline ? text : text.replace(/\s+/g, ' '))).slice(0, MAX_FIELD);
+      ctx.invalidate();
+    };
+    const wheel = (event) => {
+      if (scroll(Math.sign(event.deltaY) * 3)) event.preventDefault();
+    };
+    const blur = () => ctx.invalidate();
+    canvas.addEventListener('keydown', keydown);
+    canvas.addEventListener('paste', paste);
+    canvas.addEventListener('wheel', wheel, { passive: false });
+    canvas.addEventListener('blur', blur);
+
+    const drawField = (g, field, focused) => {
+      const r = field.rect;
+      g.fillStyle = '#FFFFFF';
+      g.fillRect(r.x, r.y, r.w, r.h);
+      g.strokeStyle = focused ? '#000080' : '#808080';
+      g.lineWidth = 1;
+      g.strokeRect(r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);
+      g.font = `12${FONT}`;
+      g.textAlign = 'left';
+      g.textBaseline = 'middle';
+      g.save();
+      g.beginPath();
+      g.rect(r.x + 2, r.y + 1, r.w - 4, r.h - 2);
+      g.clip();
+      const caret = focused && document.activeElement === canvas ? '|' : '';
+      if (field.multiline) {
+        let rows = field.value.split('\n').flatMap((t) => wrap(g, t, r.w - 10));
+        if (!field.value && !caret) {
+          g.fillStyle = '#808080';
+          rows = [sent ? p.text5 : p.text3];
+        } else g.fillStyle = '#000000';
+        rows = rows.slice(-BOX_LINES);
+        rows[rows.length - 1] += caret;
+        rows.forEach((t, i) => g.fillText(t, r.x + 4, r.y + 3 + lineH * (i + 0.5)));
+      } else {
+        g.fillStyle = '#000000';
+        const text = field.value + caret;
+        const over = g.measureText(text).width - (r.w - 8);
+        g.fillText(text, r.x + 4 - Math.max(0, over), r.y + r.h / 2 + 1);
+      }
+      g.restore();
+    };
+
+    return {
+      pointer(type, x, y) {
+        if (type === 'down') pressed = inside(x, y, send);
+        else if (type === 'up' || type === 'leave') pressed = false;
+        else if (type === 'click') {
+          if (inside(x, y, send)) submit();
+          else active = fields.findIndex((f) => inside(x, y, f.rect));
+        }
+        ctx.invalidate();
+      },
+      draw(g) {
+        g.textAlign = 'left';
+        g.textBaseline = 'middle';
+        if (file.error || messages.length === 0) {
+          g.font = `12${FONT}`;
+          g.fillStyle = ink;
+          g.textAlign = 'center';
+          g.fillText(file.error ?? p.none, W / 2, listH / 2, Math.max(1, W - 8));
+        }
+        const end = Math.min(lines.length, first + shown);
+        for (let i = first; i < end; i++) {
+          const line = lines[i];
+          const y = 2 + (i - first) * lineH;
+          if (line.rule) {
+            g.fillStyle = ink;
+            g.globalAlpha = 0.4;
+            g.fillRect(8, y + lineH / 2, W - 16, 1);
+            g.globalAlpha = 1;
+            continue;
+          }
+          g.font = line.font;
+          g.fillStyle = ink;
+          g.fillText(line.text, 8, y + lineH / 2, Math.max(1, W - 16));
+        }
+        if (lines.length > shown && listH > 10) {
+          g.fillStyle = ink;
+          g.globalAlpha = 0.5;
+          g.fillRect(W - 4, (first / lines.length) * listH, 3, Math.max(6, (shown / lines.length) * listH));
+          g.globalAlpha = 1;
+        }
+        g.font = `12${FONT}`;
+        g.fillStyle = ink;
+        g.textAlign = 'left';
+        for (const field of fields.slice(0, 2)) g.fillText(field.label, 4, field.rect.y + ROW / 2 + 1, Math.max(1, labelWidth - 4));
+        fields.forEach((field, i) => drawField(g, field, i === active));
+        drawButton(g, send, p.text4, pressed);
+        if (notice) {
+          g.font = `11${FONT}`;
+          g.fillStyle = '#C00000';
+          g.textAlign = 'right';
+          g.fillText(notice, W - 4, send.y + ROW / 2, Math.max(1, send.x - 8));
+        }
+      },
+      dispose() {
+        canvas.removeEventListener('keydown', keydown);
+        canvas.removeEventListener('paste', paste);
+        canvas.removeEventListener('wheel', wheel);
+        canvas.removeEventListener('blur', blur);
+      },
+    };
+  },
+});
+
+// --- LoginBox
+
+// Lines of the password file: login, one blank, password, one blank, link.
+function passwordEntries(text) {
+  return text
+    .split(/\r\n|\r|\n/)
+    .map((line) => /^(\S+) (\S+) (.+)$/.exec(line.trim()))
+    .filter(Boolean)
+    .map(([, login, password, link]) => ({ login, password, link: link.trim() }));
+}
+
+const PASSWORD_FILE = 'pass.txt';
+
+// An element of the window with its text, never markup.
+function element(tag, style, text) {
+  const node = document.createElement(tag);
+  Object.assign(node.style, style);
+  if (text !== undefined) node.textContent = text;
+  return node;
+}
+
+registerKind('LoginBox', {
+  params: {
+    frame_width: P.int(250, { max: 4000 }),
+    frame_height: P.int(150, { max: 4000 }),
+    title: P.text('Login...'),
+    login_text: P.text('Login'),
+    password_text: P.text('Password'),
+    target: P.text('_self'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    let panel = null;
+    let pressed = false;
+
+    const close = () => {
+      panel?.remove();
+      panel = null;
+      ctx.canvas.focus();
+    };
+
+    // The login window, above the page in the middle of the view.
+    const openWindow = () => {
+      if (panel) return;
+      const width = Math.min(p.frame_width, innerWidth);
+      const height = Math.min(p.frame_height, innerHeight);
+      panel = element('div', {
+        position: 'fixed', left: `${Math.max(0, (innerWidth - width) / 2)}px`, top: `${Math.max(0, (innerHeight - height) / 2)}px`,
+        width: `${width}px`, height: `${height}px`, boxSizing: 'border-box', zIndex: '2147483000', display: 'flex', flexDirection: 'column',
+        background: '#D4D0C8', border: '2px outset #FFFFFF', font: `12${FONT}`, color: '#000000', boxShadow: '2px 2px 8px rgba(0,0,0,0.5)',
+      });
+      panel.setAttribute('role', 'dialog');
+      panel.setAttribute('aria-label', p.title);
+      const bar = element('div', { display: 'flex', background: '#000080', color: '#FFFFFF', padding: '2px 4px', fontWeight: 'bold' });
+      const caption = element('span', { flex: '1', overflow: 'hidden', whiteSpace: 'nowrap' }, p.title);
+      const cross = element('button', { padding: '0 4px', font: 'inherit', lineHeight: '1' }, '\u00D7');
+      cross.type = 'button';
+      cross.setAttribute('aria-label', 'Close');
+      bar.append(caption, cross);
+
+      const form = element('form', { flex: '1', display: 'grid', gridTemplateColumns: 'auto 1fr', gap: '4px 6px', alignContent: 'center', padding: '6px 8px', overflow: 'hidden' });
+      const row = (text, type, autocomplete) => {
+        const label = element('label', { alignSelf: 'center' }, text);
+        const input = element('input', { minWidth: '0', font: 'inherit' });
+        input.type = type;
+        input.autocomplete = autocomplete;
+        input.maxLength = 200;
+        input.id = `morvane-login-${type}-${Math.random().toString(36).slice(2)}`;
+        label.htmlFor = input.id;
+        form.append(label, input);
+        return input;
+      };
+      const login = row(p.login_text, 'text', 'username');
+      const password = row(p.password_text, 'password', 'current-password');
+      const message = element('div', { gridColumn: '1 / 3', color: '#C00000', minHeight: '1em', textAlign: 'center' });
+      message.setAttribute('role', 'alert');
+      const buttons = element('div', { gridColumn: '1 / 3', display: 'flex', justifyContent: 'center', gap: '8px' });
+      const ok = element('button', { minWidth: '64px', font: 'inherit' }, 'OK');
+      ok.type = 'submit';
+      const cancel = element('button', { minWidth: '64px', font: 'inherit' }, 'Cancel');
+      cancel.type = 'button';
+      buttons.append(ok, cancel);
+      form.append(message, buttons);
+      panel.append(bar, form);
+
+      cross.addEventListener('click', close);
+      cancel.addEventListener('click', close);
+      panel.addEventListener('keydown', (event) => {
+        if (event.key === 'Escape') close();
+      });
+      form.addEventListener('submit', async (event) => {
+        event.preventDefault();
+        ok.disabled = true;
+        const file = await readPageFile(PASSWORD_FILE);
+        ok.disabled = false;
+        if (!panel) return;
+        if (file.error) {
+          message.textContent = file.error;
+          ctx.log(file.error);
+          return;
+        }
+        const entry = passwordEntries(file.text).find((e) => e.login === login.value && e.password === password.value);
+        if (!entry) {
+          message.textContent = 'Wrong login or password';
+          password.value = '';
+          password.focus();
+          return;
+        }
+        if (!ctx.openLink(entry.link, p.target)) {
+          message.textContent = 'This page cannot be opened';
+          ctx.log(`link ${JSON.stringify(entry.link)} not followed`);
+          return;
+        }
+        close();
+      });
+      document.body.append(panel);
+      login.focus();
+    };
+
+    ctx.canvas.tabIndex = 0;
+    ctx.canvas.setAttribute('role', 'button');
+    ctx.canvas.setAttribute('aria-label', p.title);
+    ctx.canvas.setAttribute('aria-haspopup', 'dialog');
+    const keydown = (event) => {
+      if (event.key === 'Enter' || event.key === ' ') {
+        event.preventDefault();
+        openWindow();
+      }
+    };
+    ctx.canvas.addEventListener('keydown', keydown);
+    const face = { x: 0, y: 0, w: ctx.width, h: ctx.height };
+
+    return {
+      pointer(type) {
+        if (type === 'down') pressed = true;
+        else if (type === 'up' || type === 'leave') pressed = false;
+        else if (type === 'click') openWindow();
+        ctx.invalidate();
+      },
+      draw(g) {
+        const inset = Math.min(4, Math.floor(Math.min(ctx.width, ctx.height) / 8));
+        drawButton(g, { x: face.x + inset, y: face.y + inset, w: face.w - 2 * inset, h: face.h - 2 * inset }, p.title, pressed);
+      },
+      dispose() {
+        ctx.canvas.removeEventListener('keydown', keydown);
+        panel?.remove();
+      },
+    };
+  },
+});
+}
+// --- kinds/games.js
+{
+// Players and games: a picture viewer with its slide show, a player for sound clips, and the
+// tic-tac-toe, memory, sliding squares and lights games, played with the mouse or the keys.
+// Each game tells its state in the canvas's accessible name, so it can be followed without sight.
+
+
+const FONT = 'px sans-serif';
+const MAX_ITEMS = 256;
+
+const rawOf = (ctx) => readRawParams(ctx.canvas.morvaneApplet.element);
+
+// Black or white, whichever reads better on the color.
+function inkOn(color) {
+  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
+  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
+}
+
+const backgroundOf = (ctx) => parseColor(rawOf(ctx).get('background_color')) ?? '#000000';
+
+// Parallel lists (names and files) stay aligned: base1, base2, ... up to the first gap.
+function numbered(raw, base) {
+  const items = [];
+  while (items.length < MAX_ITEMS && raw.has(`${base}${items.length + 1}`)) items.push(raw.get(`${base}${items.length + 1}`).trim());
+  return items;
+}
+
+const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+
+// A raised grey button with its label; a pressed one is sunk.
+function drawButton(g, r, label, pressed = false) {
+  g.fillStyle = '#D4D0C8';
+  g.fillRect(r.x, r.y, r.w, r.h);
+  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
+  g.fillRect(r.x, r.y, r.w, 1);
+  g.fillRect(r.x, r.y, 1, r.h);
+  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
+  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
+  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
+  g.font = `${Math.max(8, Math.min(13, r.h - 8))}${FONT}`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#000000';
+  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
+}
+
+// `labels.length` buttons side by side across a strip.
+function buttonRow(count, x, y, w, h) {
+  const gap = 3;
+  const each = Math.max(1, Math.floor((w - gap * (count + 1)) / count));
+  return Array.from({ length: count }, (_, i) => ({ x: x + gap + i * (each + gap), y, w: each, h }));
+}
+
+// Keys go to `onKey` while the canvas has the focus; true from onKey keeps the browser's own use.
+function listenKeys(ctx, onKey) {
+  const canvas = ctx.canvas;
+  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+  const handler = (event) => {
+    if (onKey(event.key)) event.preventDefault();
+  };
+  canvas.addEventListener('keydown', handler);
+  return () => canvas.removeEventListener('keydown', handler);
+}
+
+function describe(ctx, text) {
+  ctx.canvas.setAttribute('aria-label', text);
+}
+
+function drawLine(g, ctx, text, ink) {
+  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}${FONT}`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = ink;
+  g.fillText(text, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
+}
+
+// A centred banner over a game: its end, or what to do next.
+function banner(g, ctx, lines) {
+  const size = Math.max(9, Math.min(16, Math.floor(ctx.height / 10)));
+  const h = size * 1.4 * lines.length + 8;
+  const y = Math.round((ctx.height - h) / 2);
+  g.fillStyle = 'rgba(0,0,0,0.7)';
+  g.fillRect(0, y, ctx.width, h);
+  g.font = `bold ${size}${FONT}`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#FFFFFF';
+  lines.forEach((line, i) => g.fillText(line, ctx.width / 2, y + 4 + size * 1.4 * (i + 0.5), Math.max(1, ctx.width - 8)));
+}
+
+// The largest size of the image that fits the box, centred in it.
+function fitted(image, box) {
+  const scale = Math.min(box.w / image.naturalWidth, box.h / image.naturalHeight);
+  const w = image.naturalWidth * scale;
+  const h = image.naturalHeight * scale;
+  return { x: box.x + (box.w - w) / 2, y: box.y + (box.h - h) / 2, w, h };
+}
+
+// Fisher-Yates, in place.
+function shuffle(items, random = Math.random) {
+  for (let i = items.length - 1; i > 0; i--) {
+    const j = Math.floor(random() * (i + 1));
+    [items[i], items[j]] = [items[j], items[i]];
+  }
+  return items;
+}
+
+// Buttons below a picture or a title: their rectangles, the pressed one, and clicks and keys.
+function buttonBar(ctx, labels, actions, top) {
+  const rects = buttonRow(labels.length, 0, top + 2, ctx.width, ctx.height - top - 4);
+  let pressed = -1;
+  return {
+    rects,
+    pointer(type, x, y) {
+      const hit = rects.findIndex((r) => inside(x, y, r));
+      if (type === 'down') pressed = hit;
+      else if (type === 'up' || type === 'leave') pressed = -1;
+      else if (type === 'click' && hit >= 0) actions[hit]();
+      ctx.invalidate();
+    },
+    draw(g) {
+      rects.forEach((r, i) => drawButton(g, r, labels[i], i === pressed));
+    },
+  };
+}
+
+// --- ImageViewer: one picture at a time with its name; Prev, Slide on, Slide off and Next.
+
+registerKind('ImageViewer', {
+  params: {
+    pause2: P.int(2000, { min: 500 }),
+    next_label: P.text('Next'),
+    prev_label: P.text('Prev'),
+    play_label: P.text('Slide on'),
+    stop_label: P.text('Slide off'),
+    auto_slide: P.choice(['1', '0'], '1'),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const raw = rawOf(ctx);
+    const files = numbered(raw, 'image');
+    const names = numbered(raw, 'image_name');
+    const images = await Promise.all(files.map((file) => (file ? ctx.loadImage(file) : null)));
+    const count = files.length;
+    const ink = inkOn(backgroundOf(ctx));
+    const bar = Math.max(16, Math.min(26, Math.round(ctx.height / 9)));
+    const caption = Math.max(12, Math.min(18, Math.round(ctx.height / 14)));
+    const picture = { x: 4, y: 4, w: ctx.width - 8, h: ctx.height - bar - caption - 8 };
+    let index = 0;
+    let sliding = p.auto_slide === '1' && count > 1;
+    let shownAt = performance.now();
+
+    const show = (i) => {
+      if (count === 0) return;
+      index = (i + count) % count;
+      shownAt = performance.now();
+      describe(ctx, `${names[index] || files[index]} (${index + 1} of ${count})${sliding ? ', slide show' : ''}`);
+      ctx.invalidate();
+    };
+    const slide = (on) => {
+      sliding = on && count > 1;
+      instance.pause = sliding ? Math.min(250, p.pause2) : 0;
+      show(index);
+    };
+    const buttons = buttonBar(ctx, [p.prev_label, p.play_label, p.stop_label, p.next_label], [
+      () => show(index - 1), () => slide(true), () => slide(false), () => show(index + 1),
+    ], ctx.height - bar);
+    const stop = listenKeys(ctx, (key) => {
+      const keys = { ArrowLeft: () => show(index - 1), ArrowRight: () => show(index + 1), ' ': () => slide(!sliding) };
+      return key in keys && (keys[key](), true);
+    });
+
+    const instance = {
+      pause: 0,
+      // Checked at a fraction of the delay, so a picture chosen by hand also stays its full time.
+      step() {
+        if (sliding && performance.now() - shownAt >= p.pause2 - 10) show(index + 1);
+      },
+      pointer: buttons.pointer,
+      draw(g) {
+        buttons.draw(g);
+        if (count === 0) {
+          drawLine(g, ctx, 'No image', ink);
+          return;
+        }
+        const image = images[index];
+        if (image && picture.w > 0 && picture.h > 0) {
+          const r = fitted(image, picture);
+          g.drawImage(image, r.x, r.y, r.w, r.h);
+        } else {
+          g.strokeStyle = ink;
+          g.strokeRect(picture.x + 0.5, picture.y + 0.5, picture.w - 1, picture.h - 1);
+        }
+        g.font = `${caption - 3}${FONT}`;
+        g.textAlign = 'center';
+        g.textBaseline = 'middle';
+        g.fillStyle = ink;
+        const name = names[index] || (image ? '' : `${files[index]} (missing)`);
+        g.fillText(name, ctx.width / 2, ctx.height - bar - caption / 2, Math.max(1, ctx.width - 8));
+      },
+      dispose: stop,
+    };
+    slide(sliding);
+    return instance;
+  },
+});
+
+// --- SoundPlayer: the clip's title scrolls between its prefix and suffix; Prev, Play, Stop, Next.
+
+registerKind('SoundPlayer', {
+  params: {
+    pause: P.int(200),
+    next_label: P.text('Next'),
+    prev_label: P.text('Prev'),
+    play_label: P.text('Play'),
+    stop_label: P.text('Stop'),
+    prefix: P.text('***'),
+    auto_play: P.choice(['1', '0'], '1'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    const raw = rawOf(ctx);
+    const files = numbered(raw, 'clip');
+    const names = numbered(raw, 'clip_name');
+    const count = files.length;
+    const sounds = new Array(count).fill(null);
+    const ink = inkOn(backgroundOf(ctx));
+    const bar = Math.max(16, Math.min(26, Math.round(ctx.height / 3)));
+    const size = Math.max(9, Math.min(24, Math.round((ctx.height - bar) * 0.45)));
+    const font = `bold ${size}${FONT}`;
+    let index = 0;
+    let playing = -1;
+    let offset = 0;
+    let title = '';
+    let titleWidth = 0;
+
+    const retitle = () => {
+      const name = count ? names[index] || files[index] : 'No clip';
+      title = `${p.prefix} ${name} ${p.prefix}`;
+      ctx.g.font = font;
+      titleWidth = ctx.g.measureText(title).width;
+      offset = Math.max(0, ctx.width - 8); // starts in view, then comes round from the right
+      describe(ctx, `${name}${count ? ` (${index + 1} of ${count})` : ''}${playing === index ? ', playing' : ''}`);
+      ctx.invalidate();
+    };
+    const stopClip = () => {
+      if (playing >= 0) sounds[playing]?.stopSource();
+      playing = -1;
+    };
+    // Clips load the first time they are played; a browser that waits for a gesture plays then.
+    const play = () => {
+      if (count === 0 || !files[index]) return;
+      stopClip();
+      sounds[index] ??= ctx.loadSound(files[index]);
+      sounds[index].play({ waitForGesture: true });
+      playing = index;
+      retitle();
+    };
+    const move = (by) => {
+      const wasPlaying = playing >= 0;
+      stopClip();
+      index = count ? (index + by + count) % count : 0;
+      if (wasPlaying) play();
+      else retitle();
+    };
+    const stopped = () => {
+      stopClip();
+      retitle();
+    };
+    const buttons = buttonBar(ctx, [p.prev_label, p.play_label, p.stop_label, p.next_label], [() => move(-1), play, stopped, () => move(1)], ctx.height - bar);
+    const stopKeys = listenKeys(ctx, (key) => {
+      const keys = { ArrowLeft: () => move(-1), ArrowRight: () => move(1), ' ': () => (playing >= 0 ? stopped() : play()) };
+      return key in keys && (keys[key](), true);
+    });
+    retitle();
+    if (p.auto_play === '1') play();
+
+    return {
+      pause: p.pause,
+      step(n) {
+        const span = titleWidth + ctx.width;
+        offset = (offset + 2 * n) % Math.max(1, span);
+      },
+      pointer: buttons.pointer,
+      draw(g) {
+        buttons.draw(g);
+        g.save();
+        g.beginPath();
+        g.rect(0, 0, ctx.width, ctx.height - bar);
+        g.clip();
+        g.font = font;
+        g.textAlign = 'left';
+        g.textBaseline = 'middle';
+        g.fillStyle = ink;
+        g.globalAlpha = playing >= 0 ? 1 : 0.7;
+        g.fillText(title, ctx.width - offset, (ctx.height - bar) / 2);
+        g.restore();
+      },
+      dispose() {
+        stopKeys();
+        for (const sound of sounds) sound?.stop();
+      },
+    };
+  },
+});
+
+// --- TicTacToe
+
+const LINES = [[0, 1, 2], [3, 4, 5], [6, 7, 8], [0, 3, 6], [1, 4, 7], [2, 5, 8], [0, 4, 8], [2, 4, 6]];
+const PLAYER = 1;
+const COMPUTER = 2;
+
+// { who, line } of a finished board, { who: 0 } for a draw, null while it goes on.
+function outcome(board) {
+  for (const line of LINES) {
+    const who = board[line[0]];
+    if (who && who === board[line[1]] && who === board[line[2]]) return { who, line };
+  }
+  return board.includes(0) ? null : { who: 0 };
+}
+
+// Score of the board for `who` to move, by full search (nine cells: small enough).
+function search(board, who, depth) {
+  const done = outcome(board);
+  if (done) return done.who === 0 ? 0 : done.who === COMPUTER ? 10 - depth : depth - 10;
+  let best = who === COMPUTER ? -Infinity : Infinity;
+  for (let i = 0; i < 9; i++) {
+    if (board[i]) continue;
+    board[i] = who;
+    const score = search(board, who === COMPUTER ? PLAYER : COMPUTER, depth + 1);
+    board[i] = 0;
+    best = who === COMPUTER ? Math.max(best, score) : Math.min(best, score);
+  }
+  return best;
+}
+
+// The computer's cell: the best one when hard (never loses), else a winning cell when it sees one
+// and a random free cell otherwise, so the visitor can win.
+function computerMove(board, hard, random = Math.random) {
+  const free = board.flatMap((v, i) => (v ? [] : [i]));
+  if (free.length === 0) return -1;
+  if (hard) {
+    let best = -Infinity;
+    let moves = [];
+    for (const i of free) {
+      board[i] = COMPUTER;
+      const score = search(board, PLAYER, 1);
+      board[i] = 0;
+      if (score > best) [best, moves] = [score, [i]];
+      else if (score === best) moves.push(i);
+    }
+    return moves[Math.floor(random() * moves.length)];
+  }
+  for (const i of free) {
+    board[i] = COMPUTER;
+    const wins = outcome(board)?.who === COMPUTER;
+    board[i] = 0;
+    if (wins) return i;
+  }
+  return free[Math.floor(random() * free.length)];
+}
+
+const FIRST_CHOICE = ['You', 'Computer'];
+
+registerKind('TicTacToe', {
+  params: {
+    cross: P.text(),
+    circle: P.text(),
+    player_sound_name: P.text(),
+    computer_sound_name: P.text(),
+    draw_sound_name: P.text(),
+    border_color: P.color('#000000'),
+    first: P.choice(['0', '1', '2'], '0'),
+    mode: P.choice(['0', '1'], '1'),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const [cross, circle] = await Promise.all([p.cross ? ctx.loadImage(p.cross) : null, p.circle ? ctx.loadImage(p.circle) : null]);
+    const sound = (name) => (name ? ctx.loadSound(name) : null);
+    const endSounds = { [PLAYER]: sound(p.player_sound_name), [COMPUTER]: sound(p.computer_sound_name), 0: sound(p.draw_sound_name) };
+    const hard = p.mode === '1';
+    const cellW = ctx.width / 3;
+    const cellH = ctx.height / 3;
+    const board = new Array(9).fill(0);
+    const choice = buttonRow(2, ctx.width * 0.1, ctx.height * 0.55, ctx.width * 0.8, Math.max(16, Math.min(28, ctx.height / 6)));
+    let asking = false;
+    let result = null;
+    let cursor = 4;
+
+    const tell = () => {
+      const cells = board.map((v) => ['-', 'X', 'O'][v]).join('');
+      const state = asking ? 'who plays first?' : !result ? 'your move' : result.who === PLAYER ? 'you win' : result.who === COMPUTER ? 'the computer wins' : 'draw';
+      describe(ctx, `Tic-tac-toe, ${state}: ${cells}`);
+      ctx.invalidate();
+    };
+    const finish = () => {
+      result = outcome(board);
+      if (result) endSounds[result.who]?.play();
+    };
+    const computerTurn = () => {
+      board[computerMove(board, hard)] = COMPUTER;
+      finish();
+    };
+    const start = (first) => {
+      board.fill(0);
+      result = null;
+      asking = first === '0';
+      if (first === '2') computerTurn();
+      tell();
+    };
+    const playAt = (cell) => {
+      if (result) start(p.first);
+      else if (!asking && cell >= 0 && !board[cell]) {
+        board[cell] = PLAYER;
+        finish();
+        if (!result) computerTurn();
+        tell();
+      }
+    };
+    const answer = (computerFirst) => {
+      asking = false;
+      if (computerFirst) computerTurn();
+      tell();
+    };
+    const stop = listenKeys(ctx, (key) => {
+      if (asking && (key === 'ArrowLeft' || key === 'ArrowRight' || key === 'Enter' || key === ' ')) {
+        if (key === 'Enter' || key === ' ') answer(cursor % 3 === 2);
+        else cursor = key === 'ArrowLeft' ? 3 : 5;
+      } else if (/^[1-9]$/.test(key)) playAt(Number(key) - 1);
+      else if (key === 'Enter' || key === ' ') playAt(cursor);
+      else {
+        const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -3, ArrowDown: 3 };
+        if (!(key in moves)) return false;
+        const next = cursor + moves[key];
+        if (next >= 0 && next < 9 && (Math.abs(moves[key]) === 3 || Math.floor(next / 3) === Math.floor(cursor / 3))) cursor = next;
+      }
+      ctx.invalidate();
+      return true;
+    });
+    ctx.canvas.addEventListener('focus', tell);
+    ctx.canvas.addEventListener('blur', tell);
+
+    const mark = (g, who, x, y) => {
+      const image = who === PLAYER ? cross : circle;
+      const box = { x: x + cellW * 0.1, y: y + cellH * 0.1, w: cellW * 0.8, h: cellH * 0.8 };
+      if (image) {
+        const r = fitted(image, box);
+        g.drawImage(image, r.x, r.y, r.w, r.h);
+        return;
+      }
+      g.lineWidth = Math.max(2, Math.min(cellW, cellH) / 10);
+      g.strokeStyle = who === PLAYER ? '#D00000' : '#0000D0';
+      g.beginPath();
+      if (who === PLAYER) {
+        g.moveTo(box.x, box.y);
+        g.lineTo(box.x + box.w, box.y + box.h);
+        g.moveTo(box.x + box.w, box.y);
+        g.lineTo(box.x, box.y + box.h);
+      } else g.ellipse(box.x + box.w / 2, box.y + box.h / 2, box.w / 2, box.h / 2, 0, 0, Math.PI * 2);
+      g.stroke();
+    };
+
+    start(p.first);
+    return {
+      pointer(type, x, y) {
+        if (type !== 'click') return;
+        if (asking) {
+          const hit = choice.findIndex((r) => inside(x, y, r));
+          if (hit >= 0) answer(hit === 1);
+          return;
+        }
+        playAt(Math.min(2, Math.floor(y / cellH)) * 3 + Math.min(2, Math.floor(x / cellW)));
+      },
+      draw(g) {
+        for (let i = 0; i < 9; i++) if (board[i]) mark(g, board[i], (i % 3) * cellW, Math.floor(i / 3) * cellH);
+        g.fillStyle = p.border_color;
+        const line = Math.max(1, Math.round(Math.min(ctx.width, ctx.height) / 60));
+        for (let k = 1; k < 3; k++) {
+          g.fillRect(Math.round(k * cellW - line / 2), 0, line, ctx.height);
+          g.fillRect(0, Math.round(k * cellH - line / 2), ctx.width, line);
+        }
+        if (document.activeElement === ctx.canvas && !result && !asking) {
+          g.strokeStyle = p.border_color;
+          g.setLineDash([2, 2]);
+          g.strokeRect((cursor % 3) * cellW + 3.5, Math.floor(cursor / 3) * cellH + 3.5, cellW - 7, cellH - 7);
+          g.setLineDash([]);
+        }
+        if (result?.line) {
+          const centre = (i) => [((i % 3) + 0.5) * cellW, (Math.floor(i / 3) + 0.5) * cellH];
+          g.strokeStyle = result.who === PLAYER ? '#00A000' : '#D00000';
+          g.lineWidth = Math.max(3, line * 2);
+          g.beginPath();
+          g.moveTo(...centre(result.line[0]));
+          g.lineTo(...centre(result.line[2]));
+          g.stroke();
+        }
+        if (result) banner(g, ctx, [result.who === PLAYER ? 'You win!' : result.who === COMPUTER ? 'I win!' : 'Draw!', 'Click to play again']);
+        if (asking) {
+          banner(g, ctx, ['Who plays first?', '', '']);
+          choice.forEach((r, i) => drawButton(g, r, FIRST_CHOICE[i], document.activeElement === ctx.canvas && cursor % 3 === (i ? 2 : 0)));
+        }
+      },
+      dispose() {
+        stop();
+        ctx.canvas.removeEventListener('focus', tell);
+        ctx.canvas.removeEventListener('blur', tell);
+        for (const s of Object.values(endSounds)) s?.stop();
+      },
+    };
+  },
+});
+
+// --- Memory: every picture twice, face down; two turned pictures that match stay turned.
+
+const SHOW_MISMATCH = 900;
+
+registerKind('Memory', {
+  params: {
+    columns_number: P.int(0, { min: 1, max: 64 }),
+    image: P.list(),
+    turned_color: P.color('#FFFFFF'),
+    turned_image: P.text(),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const [loaded, back] = await Promise.all([ctx.loadImages(p.image), p.turned_image ? ctx.loadImage(p.turned_image) : null]);
+    const pictures = loaded.slice(0, MAX_ITEMS / 2);
+    const n = pictures.length * 2;
+    const ink = inkOn(backgroundOf(ctx));
+    const columns = Math.min(n || 1, p.columns_number || Math.ceil(Math.sqrt(n)));
+    const rows = Math.max(1, Math.ceil(n / columns));
+    const cw = ctx.width / columns;
+    const ch = ctx.height / rows;
+    let cards = [];
+    let found = [];
+    let open = [];
+    let tries = 0;
+    let timer = 0;
+    let cursor = 0;
+
+    const tell = () => {
+      const pairs = found.filter(Boolean).length / 2;
+      describe(ctx, pairs === pictures.length ? `Memory: all ${pictures.length} pairs found in ${tries} tries` : `Memory: ${pairs} of ${pictures.length} pairs found, ${tries} tries`);
+      ctx.invalidate();
+    };
+    const deal = () => {
+      cards = shuffle(pictures.flatMap((_, i) => [i, i]));
+      found = cards.map(() => false);
+      open = [];
+      tries = 0;
+      tell();
+    };
+    const coverMismatch = () => {
+      clearTimeout(timer);
+      if (open.length === 2) open = [];
+      tell();
+    };
+    const turn = (i) => {
+      if (n === 0) return;
+      if (found.every(Boolean)) return deal();
+      if (i < 0 || i >= n || found[i] || open.includes(i)) return;
+      if (open.length === 2) coverMismatch();
+      open.push(i);
+      if (open.length === 2) {
+        tries++;
+        const [a, b] = open;
+        if (cards[a] === cards[b]) {
+          found[a] = found[b] = true;
+          open = [];
+        } else timer = setTimeout(coverMismatch, SHOW_MISMATCH);
+      }
+      tell();
+    };
+    const stop = listenKeys(ctx, (key) => {
+      const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -columns, ArrowDown: columns };
+      if (key === 'Enter' || key === ' ') turn(cursor);
+      else if (key in moves && cursor + moves[key] >= 0 && cursor + moves[key] < n) cursor += moves[key];
+      else return key in moves;
+      ctx.invalidate();
+      return true;
+    });
+    deal();
+
+    return {
+      pointer(type, x, y) {
+        if (type === 'click') turn(Math.min(rows - 1, Math.floor(y / ch)) * columns + Math.min(columns - 1, Math.floor(x / cw)));
+      },
+      draw(g) {
+        if (n === 0) {
+          drawLine(g, ctx, 'No image', ink);
+          return;
+        }
+        for (let i = 0; i < n; i++) {
+          const r = { x: (i % columns) * cw + 2, y: Math.floor(i / columns) * ch + 2, w: cw - 4, h: ch - 4 };
+          if (found[i] || open.includes(i)) {
+            g.fillStyle = '#FFFFFF';
+            g.fillRect(r.x, r.y, r.w, r.h);
+            const f = fitted(pictures[cards[i]], r);
+            g.drawImage(pictures[cards[i]], f.x, f.y, f.w, f.h);
+          } else if (back) g.drawImage(back, r.x, r.y, r.w, r.h);
+          else {
+            g.fillStyle = p.turned_color;
+            g.fillRect(r.x, r.y, r.w, r.h);
+          }
+          if (i === cursor && document.activeElement === ctx.canvas) {
+            g.strokeStyle = ink;
+            g.strokeRect(r.x - 1.5, r.y - 1.5, r.w + 3, r.h + 3);
+          }
+        }
+        if (found.every(Boolean)) banner(g, ctx, [`All pairs in ${tries} tries`, 'Click to play again']);
+      },
+      dispose() {
+        stop();
+        clearTimeout(timer);
+      },
+    };
+  },
+});
+
+// --- Puzzle: the picture cut into length x length squares, the last one left empty.
+
+// The square that moves into the hole when an arrow key is pressed: the one on the key's far side.
+const SLIDE_FROM = { ArrowLeft: [1, 0], ArrowRight: [-1, 0], ArrowUp: [0, 1], ArrowDown: [0, -1] };
+
+// Slides the squares between `cell` and the hole (same row or column) one place towards the hole.
+function slide(tiles, size, cell) {
+  const hole = tiles.indexOf(size * size - 1);
+  const [hx, hy, cx, cy] = [hole % size, Math.floor(hole / size), cell % size, Math.floor(cell / size)];
+  if (cell === hole || (hx !== cx && hy !== cy)) return false;
+  const step = hx === cx ? (cy > hy ? size : -size) : cx > hx ? 1 : -1;
+  for (let i = hole; i !== cell; i += step) tiles[i] = tiles[i + step];
+  tiles[cell] = size * size - 1;
+  return true;
+}
+
+// A shuffle by random moves from the solved order, so every deal can be solved.
+function shuffledTiles(size, random = Math.random) {
+  const tiles = Array.from({ length: size * size }, (_, i) => i);
+  if (size < 2) return tiles;
+  let previous = -1;
+  for (let k = 0; k < 40 * size * size || tiles.every((t, i) => t === i); k++) {
+    const hole = tiles.indexOf(size * size - 1);
+    const near = [hole - size, hole + size, hole % size ? hole - 1 : -1, (hole + 1) % size ? hole + 1 : -1].filter((c) => c >= 0 && c < tiles.length && c !== previous);
+    const cell = near[Math.floor(random() * near.length)];
+    slide(tiles, size, cell);
+    previous = hole;
+  }
+  return tiles;
+}
+
+registerKind('Puzzle', {
+  params: {
+    image_name: P.text(),
+    length: P.int(4, { min: 2, max: 32 }),
+    empty_color: P.color('#000000'),
+    link: P.text(),
+    target: P.text('_self'),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const image = p.image_name ? await ctx.loadImage(p.image_name) : null;
+    const ink = inkOn(backgroundOf(ctx));
+    const size = p.length;
+    const hole = size * size - 1;
+    const sw = ctx.width / size;
+    const sh = ctx.height / size;
+    let tiles = shuffledTiles(size);
+    let solved = false;
+
+    const tell = () => {
+      describe(ctx, `Sliding puzzle, ${size} by ${size}, ${solved ? 'solved' : 'squares'}: ${tiles.map((t) => (t === hole ? '_' : t + 1)).join(' ')}`);
+      ctx.invalidate();
+    };
+    const move = (cell) => {
+      if (solved) {
+        tiles = shuffledTiles(size);
+        solved = false;
+      } else if (slide(tiles, size, cell) && tiles.every((t, i) => t === i)) {
+        solved = true;
+        if (p.link && !ctx.openLink(p.link, p.target)) ctx.log(`link ${JSON.stringify(p.link)} not followed`);
+      }
+      tell();
+    };
+    const stop = listenKeys(ctx, (key) => {
+      if (!(key in SLIDE_FROM) || !image) return false;
+      const at = tiles.indexOf(hole);
+      const [dx, dy] = SLIDE_FROM[key];
+      const x = (at % size) + dx;
+      const y = Math.floor(at / size) + dy;
+      if (x >= 0 && x < size && y >= 0 && y < size) move(y * size + x);
+      return true;
+    });
+    tell();
+
+    return {
+      pointer(type, x, y) {
+        if (type === 'click' && image) move(Math.min(size - 1, Math.floor(y / sh)) * size + Math.min(size - 1, Math.floor(x / sw)));
+      },
+      draw(g) {
+        if (!image) {
+          drawLine(g, ctx, `Cannot show ${p.image_name || 'the picture'}`, ink);
+          return;
+        }
+        if (solved) {
+          g.drawImage(image, 0, 0, ctx.width, ctx.height);
+          return;
+        }
+        const iw = image.naturalWidth / size;
+        const ih = image.naturalHeight / size;
+        for (let i = 0; i < tiles.length; i++) {
+          const t = tiles[i];
+          const x = Math.round((i % size) * sw);
+          const y = Math.round(Math.floor(i / size) * sh);
+          const w = Math.round(((i % size) + 1) * sw) - x;
+          const h = Math.round((Math.floor(i / size) + 1) * sh) - y;
+          if (t === hole) {
+            g.fillStyle = p.empty_color;
+            g.fillRect(x, y, w, h);
+          } else g.drawImage(image, (t % size) * iw, Math.floor(t / size) * ih, iw, ih, x, y, w, h);
+          g.strokeStyle = 'rgba(0,0,0,0.5)';
+          g.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
+        }
+      },
+      dispose: stop,
+    };
+  },
+});
+
+// --- LightOn: a click switches a square and its four neighbours; the game ends when all are on.
+
+function press(lights, size, cell) {
+  const x = cell % size;
+  for (const c of [cell, cell - size, cell + size, x > 0 ? cell - 1 : -1, x < size - 1 ? cell + 1 : -1]) {
+    if (c >= 0 && c < lights.length) lights[c] = !lights[c];
+  }
+}
+
+// Random presses from the finished board, so the game can always be won.
+function scrambled(size, random = Math.random) {
+  const lights = new Array(size * size).fill(true);
+  while (lights.every(Boolean)) for (let i = 0; i < lights.length; i++) if (random() < 0.5) press(lights, size, i);
+  return lights;
+}
+
+registerKind('LightOn', {
+  params: {
+    square_width: P.int(5, { min: 1, max: 40 }),
+    off_color: P.color('#FFFFFF'),
+    on_color: P.color('#FFFF00'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    const size = p.square_width;
+    const sw = ctx.width / size;
+    const sh = ctx.height / size;
+    let lights = scrambled(size);
+    let moves = 0;
+    let cursor = 0;
+    const won = () => lights.every(Boolean);
+
+    const tell = () => {
+      describe(ctx, `Lights, ${size} by ${size}, ${won() ? `all on in ${moves} moves` : `${moves} moves`}: ${lights.map((on) => (on ? '1' : '0')).join('')}`);
+      ctx.invalidate();
+    };
+    const act = (cell) => {
+      if (won()) {
+        lights = scrambled(size);
+        moves = 0;
+      } else {
+        press(lights, size, cell);
+        moves++;
+      }
+      tell();
+    };
+    const stop = listenKeys(ctx, (key) => {
+      const steps = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -size, ArrowDown: size };
+      if (key === 'Enter' || key === ' ') act(cursor);
+      else if (key in steps && cursor + steps[key] >= 0 && cursor + steps[key] < lights.length) cursor += steps[key];
+      else return key in steps;
+      ctx.invalidate();
+      return true;
+    });
+    tell();
+
+    return {
+      pointer(type, x, y) {
+        if (type === 'click') act(Math.min(size - 1, Math.floor(y / sh)) * size + Math.min(size - 1, Math.floor(x / sw)));
+      },
+      draw(g) {
+        for (let i = 0; i < lights.length; i++) {
+          const x = Math.round((i % size) * sw);
+          const y = Math.round(Math.floor(i / size) * sh);
+          g.fillStyle = lights[i] ? p.on_color : p.off_color;
+          g.fillRect(x + 1, y + 1, Math.round(((i % size) + 1) * sw) - x - 2, Math.round((Math.floor(i / size) + 1) * sh) - y - 2);
+          if (i === cursor && document.activeElement === ctx.canvas) {
+            g.strokeStyle = inkOn(lights[i] ? p.on_color : p.off_color);
+            g.strokeRect(x + 3.5, y + 3.5, sw - 7, sh - 7);
+          }
+        }
+        if (won()) banner(g, ctx, [`All on in ${moves} moves`, 'Click to play again']);
+      },
+      dispose: stop,
     };
   },
 });

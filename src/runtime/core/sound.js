@@ -79,7 +79,8 @@ export class Sound {
       source.loop = Boolean(options.loop);
       source.connect(audio.destination);
       source.start();
-      if (options.loop) this.source = source;
+      // The latest source, so that stop() and stopSource() also end a clip still playing.
+      this.source = source;
     };
     if (audio.state === 'running') start();
     else if (options.waitForGesture) waiting.add(start);

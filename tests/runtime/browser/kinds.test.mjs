@@ -10,6 +10,7 @@ const still = new Set([
   'ImagePointer', 'StatusBarScroller',
   'ButtonLink', 'CheckBoxLink', 'Graph', 'HexColor', 'IPViewer', 'ListLink', 'MenuFrame', 'MenuPopUp',
   'Navigation', 'RandomImage', 'RandomLink', 'Table',
+  'GuestBook', 'LightOn', 'LoginBox', 'Memory', 'Puzzle', 'TicTacToe',
 ]);
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;

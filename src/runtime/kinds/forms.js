@@ -1,0 +1,487 @@
+// Forms: a guest book that shows the messages of its file and mails the visitor's own, and a
+// login window that leads each member to his page. The login list is a plain file beside the
+// page that anyone can read: it keeps casual visitors out and protects nothing.
+
+import { P, parseColor, readRawParams } from '../core/params.js';
+import { registerKind } from '../core/applet.js';
+import { safeMediaUrl } from '../core/links.js';
+
+const FONT = 'px sans-serif';
+const MAX_FILE = 1024 * 1024;
+const MAX_FIELD = 4000;
+
+function inkOn(color) {
+  const n = Number.parseInt(color.slice(1), 16);
+  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
+}
+
+const backgroundOf = (ctx) => parseColor(readRawParams(ctx.canvas.morvaneApplet.element).get('background_color')) ?? '#000000';
+const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+
+// The text of a file beside the page, or { error } with the one line the applet shows.
+async function readPageFile(name) {
+  const url = safeMediaUrl(name, document.baseURI);
+  if (!url) return { error: `Cannot read ${name}` };
+  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
+  try {
+    const response = await fetch(url, { cache: 'no-cache' });
+    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
+    const text = await response.text();
+    return { text: text.slice(0, MAX_FILE) };
+  } catch {
+    return { error: `Cannot read ${name}` };
+  }
+}
+
+function drawButton(g, r, label, pressed) {
+  g.fillStyle = '#D4D0C8';
+  g.fillRect(r.x, r.y, r.w, r.h);
+  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
+  g.fillRect(r.x, r.y, r.w, 1);
+  g.fillRect(r.x, r.y, 1, r.h);
+  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
+  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
+  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
+  g.font = `${Math.max(8, Math.min(13, r.h - 8))}${FONT}`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#000000';
+  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
+}
+
+// --- GuestBook
+
+// Messages of the guest-book file: blocks of "Name:", "E-mail:" and "Date:" lines, then the
+// text, each block ended by a line holding only "%%" (the last one may lack it).
+export function guestBookMessages(text) {
+  const messages = [];
+  let current = null;
+  const flush = () => {
+    if (current && (current.name || current.email || current.lines.some((l) => l.trim()))) {
+      while (current.lines.length && !current.lines[current.lines.length - 1].trim()) current.lines.pop();
+      messages.push(current);
+    }
+    current = null;
+  };
+  for (const line of text.split(/\r\n|\r|\n/)) {
+    if (line.trim() === '%%') {
+      flush();
+      continue;
+    }
+    current ??= { name: '', email: '', date: '', lines: [] };
+    const field = current.lines.length === 0 ? /^(Name|E-mail|Date):\s?(.*)$/i.exec(line) : null;
+    if (field) current[{ name: 'name', 'e-mail': 'email', date: 'date' }[field[1].toLowerCase()]] = field[2].trim();
+    else if (current.lines.length || line.trim()) current.lines.push(line);
+  }
+  flush();
+  return messages;
+}
+
+// Words onto lines no wider than `width`; a word longer than a line is cut.
+function wrap(g, text, width) {
+  const out = [];
+  let line = '';
+  for (const word of text.split(/\s+/).filter(Boolean)) {
+    const next = line ? `${line} ${word}` : word;
+    if (g.measureText(next).width <= width || !line) line = next;
+    else {
+      out.push(line);
+      line = word;
+    }
+    while (g.measureText(line).width > width && line.length > 1) {
+      let cut = line.length - 1;
+      while (cut > 1 && g.measureText(line.slice(0, cut)).width > width) cut--;
+      out.push(line.slice(0, cut));
+      line = line.slice(cut);
+    }
+  }
+  if (line) out.push(line);
+  return out.length ? out : [''];
+}
+
+// A mailto: address for the recipient, or null when the parameter is no plain address.
+export function mailtoLink(recipient, subject, body) {
+  const address = (recipient ?? '').trim();
+  if (!/^[^\s@?&#<>"/\\:]+@[^\s@?&#<>"/\\:]+$/.test(address)) return null;
+  return `mailto:${address}?subject=${encodeURIComponent(subject)}&body=${encodeURIComponent(body)}`;
+}
+
+const today = () => {
+  const d = new Date();
+  return `${d.getFullYear()}-${String(d.getMonth() + 1).padStart(2, '0')}-${String(d.getDate()).padStart(2, '0')}`;
+};
+
+const ROW = 20;
+const BOX_LINES = 3;
+
+registerKind('GuestBook', {
+  params: {
+    email: P.text(),
+    text1: P.text('Name :'),
+    text2: P.text('E-mail :'),
+    text3: P.text('your message...'),
+    text4: P.text('Send message'),
+    text5: P.text('message sent !!'),
+    none: P.text('no message'),
+  },
+  async create(ctx) {
+    const p = ctx.params;
+    const ink = inkOn(backgroundOf(ctx));
+    const file = await readPageFile('guestbook.txt');
+    if (file.error) ctx.log(file.error);
+    const messages = file.text === undefined ? [] : guestBookMessages(file.text);
+    const g0 = ctx.g;
+    const W = ctx.width;
+
+    // The form at the bottom: two one-line fields, the message box and the send button.
+    const labelWidth = Math.min(W / 3, 8 + Math.max(...[p.text1, p.text2].map((t) => (g0.font = `12${FONT}`, g0.measureText(t).width))));
+    const boxH = BOX_LINES * 15 + 6;
+    const formH = 2 * (ROW + 4) + boxH + 4 + ROW + 6;
+    const top = Math.max(0, ctx.height - formH);
+    const fields = [
+      { label: p.text1, value: '', rect: { x: labelWidth + 4, y: top + 2, w: W - labelWidth - 8, h: ROW } },
+      { label: p.text2, value: '', rect: { x: labelWidth + 4, y: top + ROW + 6, w: W - labelWidth - 8, h: ROW } },
+      { label: '', value: '', rect: { x: 4, y: top + 2 * ROW + 10, w: W - 8, h: boxH }, multiline: true },
+    ];
+    const send = { x: Math.round(W / 2 - Math.min(140, W - 8) / 2), y: top + 2 * ROW + 14 + boxH, w: Math.min(140, W - 8), h: ROW };
+    let active = -1;
+    let sent = false;
+    let notice = '';
+    let pressed = false;
+
+    // The messages above the form, laid out once as styled lines, scrolled a line at a time.
+    const listH = top - 4;
+    const lineH = 15;
+    const lines = [];
+    for (const m of messages) {
+      g0.font = `bold 12${FONT}`;
+      lines.push({ text: [m.name || '?', m.date && `(${m.date})`].filter(Boolean).join(' '), font: `bold 12${FONT}` });
+      if (m.email) lines.push({ text: m.email, font: `italic 11${FONT}` });
+      g0.font = `12${FONT}`;
+      for (const text of m.lines) for (const piece of wrap(g0, text, W - 16)) lines.push({ text: piece, font: `12${FONT}` });
+      lines.push({ rule: true });
+    }
+    const shown = Math.max(1, Math.floor(listH / lineH));
+    let first = 0;
+    const scroll = (by) => {
+      const next = Math.max(0, Math.min(lines.length - shown, first + by));
+      if (next === first) return false;
+      first = next;
+      ctx.invalidate();
+      return true;
+    };
+
+    const submit = () => {
+      const [name, email, message] = fields.map((f) => f.value.trim());
+      if (!message) {
+        notice = p.text3;
+        active = 2;
+      } else {
+        const body = `Name: ${name}\nE-mail: ${email}\nDate: ${today()}\n${message}\n%%\n`;
+        const link = mailtoLink(p.email, `Guest book: ${name || 'a visitor'}`, body);
+        if (!link || !ctx.openLink(link, '_self')) {
+          notice = 'No valid address to send to';
+          ctx.log(`email ${JSON.stringify(p.email)} is no address to send to`);
+        } else {
+          sent = true;
+          notice = '';
+          fields[2].value = '';
+          active = -1;
+        }
+      }
+      ctx.invalidate();
+    };
+
+    const canvas = ctx.canvas;
+    canvas.tabIndex = 0;
+    const onKey = (event) => {
+      const key = event.key;
+      if (key === 'Tab') {
+        const next = active + (event.shiftKey ? -1 : 1);
+        if (next < -1 || next > 2) return false; // leave the applet: no keyboard trap
+        active = next;
+      } else if (key === 'Escape' && active >= 0) active = -1;
+      else if (key === 'Enter' && (event.ctrlKey || active === -1)) submit();
+      else if (active < 0) {
+        const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: shown, PageUp: -shown };
+        if (!(key in moves)) return false;
+        scroll(moves[key]);
+      } else {
+        const field = fields[active];
+        if (key === 'Backspace') field.value = [...field.value].slice(0, -1).join('');
+        else if (key === 'Enter') {
+          if (field.multiline) field.value += '\n';
+          else active++;
+        } else if ([...key].length === 1 && !event.ctrlKey && !event.metaKey && field.value.length < MAX_FIELD) field.value += key;
+        else return false;
+        sent = false;
+        notice = '';
+      }
+      ctx.invalidate();
+      return true;
+    };
+    const keydown = (event) => {
+      if (onKey(event)) event.preventDefault();
+    };
+    const paste = (event) => {
+      if (active < 0) return;
+      event.preventDefault();
+      const text = event.clipboardData?.getData('text') ?? '';
+      fields[active].value = (fields[active].value + (fields[active].multiline ? text : text.replace(/\s+/g, ' '))).slice(0, MAX_FIELD);
+      ctx.invalidate();
+    };
+    const wheel = (event) => {
+      if (scroll(Math.sign(event.deltaY) * 3)) event.preventDefault();
+    };
+    const blur = () => ctx.invalidate();
+    canvas.addEventListener('keydown', keydown);
+    canvas.addEventListener('paste', paste);
+    canvas.addEventListener('wheel', wheel, { passive: false });
+    canvas.addEventListener('blur', blur);
+
+    const drawField = (g, field, focused) => {
+      const r = field.rect;
+      g.fillStyle = '#FFFFFF';
+      g.fillRect(r.x, r.y, r.w, r.h);
+      g.strokeStyle = focused ? '#000080' : '#808080';
+      g.lineWidth = 1;
+      g.strokeRect(r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);
+      g.font = `12${FONT}`;
+      g.textAlign = 'left';
+      g.textBaseline = 'middle';
+      g.save();
+      g.beginPath();
+      g.rect(r.x + 2, r.y + 1, r.w - 4, r.h - 2);
+      g.clip();
+      const caret = focused && document.activeElement === canvas ? '|' : '';
+      if (field.multiline) {
+        let rows = field.value.split('\n').flatMap((t) => wrap(g, t, r.w - 10));
+        if (!field.value && !caret) {
+          g.fillStyle = '#808080';
+          rows = [sent ? p.text5 : p.text3];
+        } else g.fillStyle = '#000000';
+        rows = rows.slice(-BOX_LINES);
+        rows[rows.length - 1] += caret;
+        rows.forEach((t, i) => g.fillText(t, r.x + 4, r.y + 3 + lineH * (i + 0.5)));
+      } else {
+        g.fillStyle = '#000000';
+        const text = field.value + caret;
+        const over = g.measureText(text).width - (r.w - 8);
+        g.fillText(text, r.x + 4 - Math.max(0, over), r.y + r.h / 2 + 1);
+      }
+      g.restore();
+    };
+
+    return {
+      pointer(type, x, y) {
+        if (type === 'down') pressed = inside(x, y, send);
+        else if (type === 'up' || type === 'leave') pressed = false;
+        else if (type === 'click') {
+          if (inside(x, y, send)) submit();
+          else active = fields.findIndex((f) => inside(x, y, f.rect));
+        }
+        ctx.invalidate();
+      },
+      draw(g) {
+        g.textAlign = 'left';
+        g.textBaseline = 'middle';
+        if (file.error || messages.length === 0) {
+          g.font = `12${FONT}`;
+          g.fillStyle = ink;
+          g.textAlign = 'center';
+          g.fillText(file.error ?? p.none, W / 2, listH / 2, Math.max(1, W - 8));
+        }
+        const end = Math.min(lines.length, first + shown);
+        for (let i = first; i < end; i++) {
+          const line = lines[i];
+          const y = 2 + (i - first) * lineH;
+          if (line.rule) {
+            g.fillStyle = ink;
+            g.globalAlpha = 0.4;
+            g.fillRect(8, y + lineH / 2, W - 16, 1);
+            g.globalAlpha = 1;
+            continue;
+          }
+          g.font = line.font;
+          g.fillStyle = ink;
+          g.fillText(line.text, 8, y + lineH / 2, Math.max(1, W - 16));
+        }
+        if (lines.length > shown && listH > 10) {
+          g.fillStyle = ink;
+          g.globalAlpha = 0.5;
+          g.fillRect(W - 4, (first / lines.length) * listH, 3, Math.max(6, (shown / lines.length) * listH));
+          g.globalAlpha = 1;
+        }
+        g.font = `12${FONT}`;
+        g.fillStyle = ink;
+        g.textAlign = 'left';
+        for (const field of fields.slice(0, 2)) g.fillText(field.label, 4, field.rect.y + ROW / 2 + 1, Math.max(1, labelWidth - 4));
+        fields.forEach((field, i) => drawField(g, field, i === active));
+        drawButton(g, send, p.text4, pressed);
+        if (notice) {
+          g.font = `11${FONT}`;
+          g.fillStyle = '#C00000';
+          g.textAlign = 'right';
+          g.fillText(notice, W - 4, send.y + ROW / 2, Math.max(1, send.x - 8));
+        }
+      },
+      dispose() {
+        canvas.removeEventListener('keydown', keydown);
+        canvas.removeEventListener('paste', paste);
+        canvas.removeEventListener('wheel', wheel);
+        canvas.removeEventListener('blur', blur);
+      },
+    };
+  },
+});
+
+// --- LoginBox
+
+// Lines of the password file: login, one blank, password, one blank, link.
+export function passwordEntries(text) {
+  return text
+    .split(/\r\n|\r|\n/)
+    .map((line) => /^(\S+) (\S+) (.+)$/.exec(line.trim()))
+    .filter(Boolean)
+    .map(([, login, password, link]) => ({ login, password, link: link.trim() }));
+}
+
+const PASSWORD_FILE = 'pass.txt';
+
+// An element of the window with its text, never markup.
+function element(tag, style, text) {
+  const node = document.createElement(tag);
+  Object.assign(node.style, style);
+  if (text !== undefined) node.textContent = text;
+  return node;
+}
+
+registerKind('LoginBox', {
+  params: {
+    frame_width: P.int(250, { max: 4000 }),
+    frame_height: P.int(150, { max: 4000 }),
+    title: P.text('Login...'),
+    login_text: P.text('Login'),
+    password_text: P.text('Password'),
+    target: P.text('_self'),
+  },
+  create(ctx) {
+    const p = ctx.params;
+    let panel = null;
+    let pressed = false;
+
+    const close = () => {
+      panel?.remove();
+      panel = null;
+      ctx.canvas.focus();
+    };
+
+    // The login window, above the page in the middle of the view.
+    const openWindow = () => {
+      if (panel) return;
+      const width = Math.min(p.frame_width, innerWidth);
+      const height = Math.min(p.frame_height, innerHeight);
+      panel = element('div', {
+        position: 'fixed', left: `${Math.max(0, (innerWidth - width) / 2)}px`, top: `${Math.max(0, (innerHeight - height) / 2)}px`,
+        width: `${width}px`, height: `${height}px`, boxSizing: 'border-box', zIndex: '2147483000', display: 'flex', flexDirection: 'column',
+        background: '#D4D0C8', border: '2px outset #FFFFFF', font: `12${FONT}`, color: '#000000', boxShadow: '2px 2px 8px rgba(0,0,0,0.5)',
+      });
+      panel.setAttribute('role', 'dialog');
+      panel.setAttribute('aria-label', p.title);
+      const bar = element('div', { display: 'flex', background: '#000080', color: '#FFFFFF', padding: '2px 4px', fontWeight: 'bold' });
+      const caption = element('span', { flex: '1', overflow: 'hidden', whiteSpace: 'nowrap' }, p.title);
+      const cross = element('button', { padding: '0 4px', font: 'inherit', lineHeight: '1' }, '\u00D7');
+      cross.type = 'button';
+      cross.setAttribute('aria-label', 'Close');
+      bar.append(caption, cross);
+
+      const form = element('form', { flex: '1', display: 'grid', gridTemplateColumns: 'auto 1fr', gap: '4px 6px', alignContent: 'center', padding: '6px 8px', overflow: 'hidden' });
+      const row = (text, type, autocomplete) => {
+        const label = element('label', { alignSelf: 'center' }, text);
+        const input = element('input', { minWidth: '0', font: 'inherit' });
+        input.type = type;
+        input.autocomplete = autocomplete;
+        input.maxLength = 200;
+        input.id = `morvane-login-${type}-${Math.random().toString(36).slice(2)}`;
+        label.htmlFor = input.id;
+        form.append(label, input);
+        return input;
+      };
+      const login = row(p.login_text, 'text', 'username');
+      const password = row(p.password_text, 'password', 'current-password');
+      const message = element('div', { gridColumn: '1 / 3', color: '#C00000', minHeight: '1em', textAlign: 'center' });
+      message.setAttribute('role', 'alert');
+      const buttons = element('div', { gridColumn: '1 / 3', display: 'flex', justifyContent: 'center', gap: '8px' });
+      const ok = element('button', { minWidth: '64px', font: 'inherit' }, 'OK');
+      ok.type = 'submit';
+      const cancel = element('button', { minWidth: '64px', font: 'inherit' }, 'Cancel');
+      cancel.type = 'button';
+      buttons.append(ok, cancel);
+      form.append(message, buttons);
+      panel.append(bar, form);
+
+      cross.addEventListener('click', close);
+      cancel.addEventListener('click', close);
+      panel.addEventListener('keydown', (event) => {
+        if (event.key === 'Escape') close();
+      });
+      form.addEventListener('submit', async (event) => {
+        event.preventDefault();
+        ok.disabled = true;
+        const file = await readPageFile(PASSWORD_FILE);
+        ok.disabled = false;
+        if (!panel) return;
+        if (file.error) {
+          message.textContent = file.error;
+          ctx.log(file.error);
+          return;
+        }
+        const entry = passwordEntries(file.text).find((e) => e.login === login.value && e.password === password.value);
+        if (!entry) {
+          message.textContent = 'Wrong login or password';
+          password.value = '';
+          password.focus();
+          return;
+        }
+        if (!ctx.openLink(entry.link, p.target)) {
+          message.textContent = 'This page cannot be opened';
+          ctx.log(`link ${JSON.stringify(entry.link)} not followed`);
+          return;
+        }
+        close();
+      });
+      document.body.append(panel);
+      login.focus();
+    };
+
+    ctx.canvas.tabIndex = 0;
+    ctx.canvas.setAttribute('role', 'button');
+    ctx.canvas.setAttribute('aria-label', p.title);
+    ctx.canvas.setAttribute('aria-haspopup', 'dialog');
+    const keydown = (event) => {
+      if (event.key === 'Enter' || event.key === ' ') {
+        event.preventDefault();
+        openWindow();
+      }
+    };
+    ctx.canvas.addEventListener('keydown', keydown);
+    const face = { x: 0, y: 0, w: ctx.width, h: ctx.height };
+
+    return {
+      pointer(type) {
+        if (type === 'down') pressed = true;
+        else if (type === 'up' || type === 'leave') pressed = false;
+        else if (type === 'click') openWindow();
+        ctx.invalidate();
+      },
+      draw(g) {
+        const inset = Math.min(4, Math.floor(Math.min(ctx.width, ctx.height) / 8));
+        drawButton(g, { x: face.x + inset, y: face.y + inset, w: face.w - 2 * inset, h: face.h - 2 * inset }, p.title, pressed);
+      },
+      dispose() {
+        ctx.canvas.removeEventListener('keydown', keydown);
+        panel?.remove();
+      },
+    };
+  },
+});
