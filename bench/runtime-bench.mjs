@@ -1,12 +1,46 @@
 #!/usr/bin/env node
 // Every registered kind's sample applet running at once on one page in headless Chromium:
 // frames per second of the page and the JS heap, sampled over the run (default 120 s).
-// Usage: node bench/runtime-bench.mjs [SECONDS]   (after npm ci)
+// Usage: node bench/runtime-bench.mjs [SECONDS] [--profile]   (after npm ci)
+// --profile adds the script's CPU time per module of the runtime over the first 10 s.
 import { readFileSync } from 'node:fs';
 
 import { launchBrowser, registeredKinds, startServer } from '../tests/runtime/browser/harness.mjs';
 
-const seconds = Number(process.argv[2] ?? 120);
+const args = process.argv.slice(2);
+const seconds = Number(args.find((a) => !a.startsWith('--')) ?? 120);
+const runtimeText = readFileSync(new URL('../data/runtime/morvane-applets.js', import.meta.url), 'utf8');
+
+// Line -> module of the joined runtime, from its "// --- path" markers.
+function moduleOfLine() {
+  const starts = [];
+  runtimeText.split('\n').forEach((line, i) => {
+    const m = /^\/\/ --- ((?:core|kinds)\/[\w.-]+\.js)$/.exec(line);
+    if (m) starts.push([i, m[1]]);
+  });
+  return (line) => starts.findLast(([start]) => start <= line)?.[1] ?? '(header)';
+}
+
+async function profile(page, ms) {
+  const cdp = await page.createCDPSession();
+  await cdp.send('Profiler.enable');
+  await cdp.send('Profiler.setSamplingInterval', { interval: 1000 });
+  await cdp.send('Profiler.start');
+  await new Promise((resolve) => setTimeout(resolve, ms));
+  const { profile: result } = await cdp.send('Profiler.stop');
+  const moduleOf = moduleOfLine();
+  const byNode = new Map(result.nodes.map((n) => [n.id, n]));
+  const time = new Map();
+  const deltas = result.timeDeltas;
+  result.samples.forEach((id, i) => {
+    const frame = byNode.get(id).callFrame;
+    const where = frame.url.endsWith('morvane-applets.js') ? moduleOf(frame.lineNumber) : frame.url ? 'other script' : `(${frame.functionName || 'browser'})`;
+    time.set(where, (time.get(where) ?? 0) + (deltas[i] ?? 0) / 1000);
+  });
+  const rows = [...time].sort((a, b) => b[1] - a[1]).slice(0, 15);
+  console.log(`CPU over ${ms / 1000} s by runtime module (ms):`);
+  for (const [where, msSpent] of rows) console.log(`  ${msSpent.toFixed(0).padStart(7)}  ${where}`);
+}
 const kinds = registeredKinds();
 
 const applets = kinds.map((kind) => {
@@ -45,6 +79,7 @@ try {
     requestAnimationFrame(count);
   });
 
+  if (args.includes('--profile')) await profile(page, 10000);
   console.log(`${kinds.length} kinds running on one page, ${visible} in view, ${seconds} s`);
   console.log('  t(s)    fps   JS heap used (MB)');
   const samples = [];
