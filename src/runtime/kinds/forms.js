@@ -434,6 +434,7 @@ registerKind('LoginBox', {
         if (file.error) {
           message.textContent = file.error;
           ctx.log(file.error);
+          login.focus(); // the disabled button lost the focus
           return;
         }
         const entry = passwordEntries(file.text).find((e) => e.login === login.value && e.password === password.value);
@@ -446,6 +447,7 @@ registerKind('LoginBox', {
         if (!ctx.openLink(entry.link, p.target)) {
           message.textContent = 'This page cannot be opened';
           ctx.log(`link ${JSON.stringify(entry.link)} not followed`);
+          login.focus();
           return;
         }
         close();

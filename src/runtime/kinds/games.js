@@ -244,7 +244,11 @@ registerKind('SoundPlayer', {
       ctx.invalidate();
     };
     const stopClip = () => {
-      if (playing >= 0) sounds[playing]?.stopSource();
+      const sound = sounds[playing];
+      if (sound) {
+        sound.pending = null; // still loading: it must not start once loaded
+        sound.stopSource();
+      }
       playing = -1;
     };
     // Clips load the first time they are played; a browser that waits for a gesture plays then.
@@ -292,7 +296,6 @@ registerKind('SoundPlayer', {
         g.textAlign = 'left';
         g.textBaseline = 'middle';
         g.fillStyle = ink;
-        g.globalAlpha = playing >= 0 ? 1 : 0.7;
         g.fillText(title, ctx.width - offset, (ctx.height - bar) / 2);
         g.restore();
       },
@@ -538,9 +541,11 @@ registerKind('Memory', {
     let timer = 0;
     let cursor = 0;
 
+    // The cards in order: the picture number of each turned one, "?" for the others.
     const tell = () => {
       const pairs = found.filter(Boolean).length / 2;
-      describe(ctx, pairs === pictures.length ? `Memory: all ${pictures.length} pairs found in ${tries} tries` : `Memory: ${pairs} of ${pictures.length} pairs found, ${tries} tries`);
+      const state = pairs === pictures.length ? `all ${pairs} pairs found in ${tries} tries` : `${pairs} of ${pictures.length} pairs found, ${tries} tries`;
+      describe(ctx, `Memory, ${state}: ${cards.map((c, i) => (found[i] || open.includes(i) ? c + 1 : '?')).join(' ')}`);
       ctx.invalidate();
     };
     const deal = () => {
