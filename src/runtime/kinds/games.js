@@ -322,18 +322,24 @@ export function outcome(board) {
   return board.includes(0) ? null : { who: 0 };
 }
 
-// Score of the board for `who` to move, by full search (nine cells: small enough).
-function search(board, who, depth) {
+// Score of the board for `who` to move, by full search; `seen` holds the boards already scored
+// in this search (a few thousand), where the depth is fixed by the board itself.
+function search(board, who, depth, seen) {
+  const key = board.join('');
+  if (seen.has(key)) return seen.get(key);
   const done = outcome(board);
-  if (done) return done.who === 0 ? 0 : done.who === COMPUTER ? 10 - depth : depth - 10;
   let best = who === COMPUTER ? -Infinity : Infinity;
-  for (let i = 0; i < 9; i++) {
-    if (board[i]) continue;
-    board[i] = who;
-    const score = search(board, who === COMPUTER ? PLAYER : COMPUTER, depth + 1);
-    board[i] = 0;
-    best = who === COMPUTER ? Math.max(best, score) : Math.min(best, score);
+  if (done) best = done.who === 0 ? 0 : done.who === COMPUTER ? 10 - depth : depth - 10;
+  else {
+    for (let i = 0; i < 9; i++) {
+      if (board[i]) continue;
+      board[i] = who;
+      const score = search(board, who === COMPUTER ? PLAYER : COMPUTER, depth + 1, seen);
+      board[i] = 0;
+      best = who === COMPUTER ? Math.max(best, score) : Math.min(best, score);
+    }
   }
+  seen.set(key, best);
   return best;
 }
 
@@ -343,11 +349,12 @@ export function computerMove(board, hard, random = Math.random) {
   const free = board.flatMap((v, i) => (v ? [] : [i]));
   if (free.length === 0) return -1;
   if (hard) {
+    const seen = new Map();
     let best = -Infinity;
     let moves = [];
     for (const i of free) {
       board[i] = COMPUTER;
-      const score = search(board, PLAYER, 1);
+      const score = search(board, PLAYER, 1, seen);
       board[i] = 0;
       if (score > best) [best, moves] = [score, [i]];
       else if (score === best) moves.push(i);
