@@ -14,7 +14,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

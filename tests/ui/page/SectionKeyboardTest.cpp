@@ -5,11 +5,13 @@
 #include "ui/page/HelpIcon.h"
 #include "ui/page/KindSections.h"
 #include "ui/page/ParameterPage.h"
+#include "ui/page/TextWrap.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -222,6 +224,35 @@ TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideAndApart)
         open(kind);
         check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
     }
+}
+
+// A hint too long for its row goes on at the next line, whole words only ("width/10)" is one).
+TEST_F(SectionKeyboard, HintsBreakOnlyAtTheirBlanks)
+{
+    for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
+        const QString kind = QString::fromUtf16(entry.kind);
+        open(kind);
+        QWidget* panel = page.findChild<QWidget*>(page::specificSectionName(kind));
+        QStringList shown;
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->parentWidget() == panel) { // list editors' labels are their own
+                EXPECT_FALSE(label->wordWrap()) << label->text().toStdString();
+            }
+            shown.append(QString(label->text()).replace(u'\n', u' '));
+        }
+        for (const page::FieldSpec& field : entry.section.fields) {
+            if (field.hint) {
+                EXPECT_TRUE(shown.contains(QString::fromUtf16(field.hint)))
+                    << kind.toStdString() << " " << QString::fromUtf16(field.hint).toStdString();
+            }
+        }
+    }
+    const QFontMetrics metrics(QApplication::font());
+    const QString hint = u"pixels (Default is applet width/10)"_s;
+    const QString narrow =
+        page::wrapAtBlanks(hint, metrics, metrics.horizontalAdvance(u"pixels"_s));
+    EXPECT_EQ(narrow, u"pixels\n(Default\nis\napplet\nwidth/10)"_s);
+    EXPECT_EQ(page::wrapAtBlanks(hint, metrics, 10000), hint);
 }
 
 TEST_F(SectionKeyboard, HelpIconsAreNamedAfterTheirSectionAndOpenWithSpace)
