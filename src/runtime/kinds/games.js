@@ -62,6 +62,21 @@ function listenKeys(ctx, onKey) {
   return () => canvas.removeEventListener('keydown', handler);
 }
 
+// A keyboard cursor over a grid of `count` cells: the arrows move it, Enter and Space act on
+// its cell; `on(i)` tells whether to outline cell i.
+function gridCursor(ctx, columns, count, act) {
+  const cursor = { at: 0, on: (i) => i === cursor.at && document.activeElement === ctx.canvas };
+  cursor.stop = listenKeys(ctx, (key) => {
+    const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -columns, ArrowDown: columns };
+    if (key === 'Enter' || key === ' ') act(cursor.at);
+    else if (!(key in moves)) return false;
+    else if (cursor.at + moves[key] >= 0 && cursor.at + moves[key] < count) cursor.at += moves[key];
+    ctx.invalidate();
+    return true;
+  });
+  return cursor;
+}
+
 function describe(ctx, text) {
   ctx.canvas.setAttribute('aria-label', text);
 }
@@ -389,6 +404,9 @@ registerKind('TicTacToe', {
     const sound = (name) => (name ? ctx.loadSound(name) : null);
     const endSounds = { [PLAYER]: sound(p.player_sound_name), [COMPUTER]: sound(p.computer_sound_name), 0: sound(p.draw_sound_name) };
     const hard = p.mode === '1';
+    // A grid in the background's own color would not show: it takes the ink that reads there.
+    const background = backgroundOf(ctx);
+    const grid = p.border_color === background ? inkOn(background) : p.border_color;
     const cellW = ctx.width / 3;
     const cellH = ctx.height / 3;
     const board = new Array(9).fill(0);
@@ -483,14 +501,14 @@ registerKind('TicTacToe', {
       },
       draw(g) {
         for (let i = 0; i < 9; i++) if (board[i]) mark(g, board[i], (i % 3) * cellW, Math.floor(i / 3) * cellH);
-        g.fillStyle = p.border_color;
+        g.fillStyle = grid;
         const line = Math.max(1, Math.round(Math.min(ctx.width, ctx.height) / 60));
         for (let k = 1; k < 3; k++) {
           g.fillRect(Math.round(k * cellW - line / 2), 0, line, ctx.height);
           g.fillRect(0, Math.round(k * cellH - line / 2), ctx.width, line);
         }
         if (document.activeElement === ctx.canvas && !result && !asking) {
-          g.strokeStyle = p.border_color;
+          g.strokeStyle = grid;
           g.setLineDash([2, 2]);
           g.strokeRect((cursor % 3) * cellW + 3.5, Math.floor(cursor / 3) * cellH + 3.5, cellW - 7, cellH - 7);
           g.setLineDash([]);
@@ -546,7 +564,6 @@ registerKind('Memory', {
     let open = [];
     let tries = 0;
     let timer = 0;
-    let cursor = 0;
 
     // The cards in order: the picture number of each turned one, "?" for the others.
     const tell = () => {
@@ -583,14 +600,7 @@ registerKind('Memory', {
       }
       tell();
     };
-    const stop = listenKeys(ctx, (key) => {
-      const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -columns, ArrowDown: columns };
-      if (key === 'Enter' || key === ' ') turn(cursor);
-      else if (key in moves && cursor + moves[key] >= 0 && cursor + moves[key] < n) cursor += moves[key];
-      else return key in moves;
-      ctx.invalidate();
-      return true;
-    });
+    const cursor = gridCursor(ctx, columns, n, turn);
     deal();
 
     return {
@@ -614,7 +624,7 @@ registerKind('Memory', {
             g.fillStyle = p.turned_color;
             g.fillRect(r.x, r.y, r.w, r.h);
           }
-          if (i === cursor && document.activeElement === ctx.canvas) {
+          if (cursor.on(i)) {
             g.strokeStyle = ink;
             g.strokeRect(r.x - 1.5, r.y - 1.5, r.w + 3, r.h + 3);
           }
@@ -622,7 +632,7 @@ registerKind('Memory', {
         if (found.every(Boolean)) banner(g, ctx, [`All pairs in ${tries} tries`, 'Click to play again']);
       },
       dispose() {
-        stop();
+        cursor.stop();
         clearTimeout(timer);
       },
     };
@@ -767,7 +777,6 @@ registerKind('LightOn', {
     const sh = ctx.height / size;
     let lights = scrambled(size);
     let moves = 0;
-    let cursor = 0;
     const won = () => lights.every(Boolean);
 
     const tell = () => {
@@ -784,14 +793,7 @@ registerKind('LightOn', {
       }
       tell();
     };
-    const stop = listenKeys(ctx, (key) => {
-      const steps = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -size, ArrowDown: size };
-      if (key === 'Enter' || key === ' ') act(cursor);
-      else if (key in steps && cursor + steps[key] >= 0 && cursor + steps[key] < lights.length) cursor += steps[key];
-      else return key in steps;
-      ctx.invalidate();
-      return true;
-    });
+    const cursor = gridCursor(ctx, size, lights.length, act);
     tell();
 
     return {
@@ -804,14 +806,14 @@ registerKind('LightOn', {
           const y = Math.round(Math.floor(i / size) * sh);
           g.fillStyle = lights[i] ? p.on_color : p.off_color;
           g.fillRect(x + 1, y + 1, Math.round(((i % size) + 1) * sw) - x - 2, Math.round((Math.floor(i / size) + 1) * sh) - y - 2);
-          if (i === cursor && document.activeElement === ctx.canvas) {
+          if (cursor.on(i)) {
             g.strokeStyle = inkOn(lights[i] ? p.on_color : p.off_color);
             g.strokeRect(x + 3.5, y + 3.5, sw - 7, sh - 7);
           }
         }
         if (won()) banner(g, ctx, [`All on in ${moves} moves`, 'Click to play again']);
       },
-      dispose: stop,
+      dispose: cursor.stop,
     };
   },
 });
