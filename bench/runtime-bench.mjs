@@ -60,6 +60,7 @@ try {
   const problems = [];
   page.on('console', (m) => m.type() === 'error' && problems.push(m.text()));
   page.on('pageerror', (e) => problems.push(String(e)));
+  page.on('response', (r) => r.status() >= 400 && problems.push(`${r.status()} ${new URL(r.url()).pathname}`));
   await page.goto(server.page('/samples/all-running.htm', html), { waitUntil: 'load' });
   // Applets with images start once their images have loaded; the count settles within seconds.
   await new Promise((resolve) => setTimeout(resolve, 3000));
@@ -99,7 +100,7 @@ try {
   const heaps = samples.map((s) => s.heap);
   console.log(`median fps ${fpsValues[Math.floor(fpsValues.length / 2)].toFixed(1)} (target >= 50); ` +
     `heap first ${heaps[0].toFixed(2)} MB, last ${heaps.at(-1).toFixed(2)} MB, max ${Math.max(...heaps).toFixed(2)} MB`);
-  if (problems.length) console.log(`console errors: ${problems.join(' | ')}`);
+  if (problems.length) console.log(`problems: ${problems.join(' | ')}`);
 } finally {
   await browser.close();
   await server.close();
