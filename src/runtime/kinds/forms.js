@@ -134,7 +134,8 @@ registerKind('GuestBook', {
     const W = ctx.width;
 
     // The form at the bottom: two one-line fields, the message box and the send button.
-    const labelWidth = Math.min(W / 3, 8 + Math.max(...[p.text1, p.text2].map((t) => (g0.font = `12${FONT}`, g0.measureText(t).width))));
+    g0.font = `12${FONT}`;
+    const labelWidth = Math.min(W / 3, 8 + Math.max(g0.measureText(p.text1).width, g0.measureText(p.text2).width));
     const boxH = BOX_LINES * 15 + 6;
     const formH = 2 * (ROW + 4) + boxH + 4 + ROW + 6;
     const top = Math.max(0, ctx.height - formH);
@@ -154,7 +155,6 @@ registerKind('GuestBook', {
     const lineH = 15;
     const lines = [];
     for (const m of messages) {
-      g0.font = `bold 12${FONT}`;
       lines.push({ text: [m.name || '?', m.date && `(${m.date})`].filter(Boolean).join(' '), font: `bold 12${FONT}` });
       if (m.email) lines.push({ text: m.email, font: `italic 11${FONT}` });
       g0.font = `12${FONT}`;

@@ -314,6 +314,25 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     assert.deepEqual(runtimeLines, []);
     await page.close();
 
+    // A long book scrolls with the wheel and the keys, not past its end.
+    const book = Array.from({ length: 40 }, (_, i) => `Name: Visitor ${i}\nE-mail: \nDate: 2026-01-01\nMessage number ${i}\n%%`).join('\n');
+    bench.server.page('/samples/LongBook/guestbook.txt', book);
+    const long = await open('GuestBook', { width: 300, height: 300, params: { email: 'owner@example.com' } }, 'LongBook');
+    const top = await pixels(long.page);
+    await long.page.mouse.move(150, 50);
+    await long.page.mouse.wheel({ deltaY: 100 });
+    await waitFrames(long.page, 3);
+    const scrolled = await pixels(long.page);
+    assert.ok(differs(top, scrolled), 'the wheel scrolls');
+    await long.click(150, 20); // the list, out of the fields
+    for (let i = 0; i < 60; i++) await long.page.keyboard.press('PageDown');
+    await waitFrames(long.page, 3);
+    const end = await pixels(long.page);
+    await long.page.keyboard.press('PageDown');
+    await waitFrames(long.page, 3);
+    assert.ok(!differs(end, await pixels(long.page)), 'stops at the last message');
+    await long.page.close();
+
     // A page whose folder holds no guest book draws one line saying so.
     const empty = await open('GuestBook', { width: 400, height: 200, params: { email: 'owner@example.com' } }, 'NoBook');
     assert.ok(empty.runtimeLines.some((line) => /Cannot read guestbook\.txt/.test(line)));
