@@ -120,8 +120,9 @@ function shuffle(items, random = Math.random) {
   return items;
 }
 
-// Buttons below a picture or a title: their rectangles, the pressed one, and clicks and keys.
-function buttonBar(ctx, labels, actions, top) {
+// Buttons below a picture or a title: their rectangles, the pressed one, and clicks. `held()`
+// names the button that stays sunk while its action lasts (a slide show, a clip playing).
+function buttonBar(ctx, labels, actions, top, held) {
   const rects = buttonRow(labels.length, 0, top + 2, ctx.width, ctx.height - top - 4);
   let pressed = -1;
   return {
@@ -134,7 +135,8 @@ function buttonBar(ctx, labels, actions, top) {
       ctx.invalidate();
     },
     draw(g) {
-      rects.forEach((r, i) => drawButton(g, r, labels[i], i === pressed));
+      const sunk = held();
+      rects.forEach((r, i) => drawButton(g, r, labels[i], i === pressed || i === sunk));
     },
   };
 }
@@ -179,7 +181,7 @@ registerKind('ImageViewer', {
     };
     const buttons = buttonBar(ctx, [p.prev_label, p.play_label, p.stop_label, p.next_label], [
       () => show(index - 1), () => slide(true), () => slide(false), () => show(index + 1),
-    ], ctx.height - bar);
+    ], ctx.height - bar, () => (sliding ? 1 : -1));
     const stop = listenKeys(ctx, (key) => {
       const keys = { ArrowLeft: () => show(index - 1), ArrowRight: () => show(index + 1), ' ': () => slide(!sliding) };
       return key in keys && (keys[key](), true);
@@ -248,6 +250,8 @@ registerKind('SoundPlayer', {
     let offset = 0;
     let title = '';
     let titleWidth = 0;
+    let ending = 0;
+    let plays = 0;
 
     const retitle = () => {
       const name = count ? names[index] || files[index] : 'No clip';
@@ -259,6 +263,7 @@ registerKind('SoundPlayer', {
       ctx.invalidate();
     };
     const stopClip = () => {
+      clearTimeout(ending);
       const sound = sounds[playing];
       if (sound) {
         sound.pending = null; // still loading: it must not start once loaded
@@ -271,8 +276,14 @@ registerKind('SoundPlayer', {
       if (count === 0 || !files[index]) return;
       stopClip();
       sounds[index] ??= ctx.loadSound(files[index]);
-      sounds[index].play({ waitForGesture: true });
+      const sound = sounds[index];
+      sound.play({ waitForGesture: true });
       playing = index;
+      // Once loaded, the clip's length tells when it is over, unless another play came since.
+      const token = ++plays;
+      sound.ready.then((buffer) => {
+        if (buffer && token === plays && playing >= 0) ending = setTimeout(stopped, buffer.duration * 1000 + 100);
+      });
       retitle();
     };
     const move = (by) => {
@@ -286,7 +297,7 @@ registerKind('SoundPlayer', {
       stopClip();
       retitle();
     };
-    const buttons = buttonBar(ctx, [p.prev_label, p.play_label, p.stop_label, p.next_label], [() => move(-1), play, stopped, () => move(1)], ctx.height - bar);
+    const buttons = buttonBar(ctx, [p.prev_label, p.play_label, p.stop_label, p.next_label], [() => move(-1), play, stopped, () => move(1)], ctx.height - bar, () => (playing >= 0 ? 1 : -1));
     const stopKeys = listenKeys(ctx, (key) => {
       const keys = { ArrowLeft: () => move(-1), ArrowRight: () => move(1), ' ': () => (playing >= 0 ? stopped() : play()) };
       return key in keys && (keys[key](), true);
@@ -316,6 +327,7 @@ registerKind('SoundPlayer', {
       },
       dispose() {
         stopKeys();
+        clearTimeout(ending);
         for (const sound of sounds) sound?.stop();
       },
     };

@@ -362,7 +362,7 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
 
     const player = await open('SoundPlayer', {
       width: 250, height: 80,
-      params: { clip1: 'glass.au', clip_name1: 'Glass', clip2: 'explosion.au', clip_name2: 'Boom', auto_play: '0', pause: '20' },
+      params: { clip1: 'spacemusic.au', clip_name1: 'Space', clip2: 'explosion.au', clip_name2: 'Boom', auto_play: '0', pause: '20' },
     });
     const at = (i) => [(250 / 4) * i + 30, 70];
     const a = await pixels(player.page);
@@ -371,15 +371,20 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     assert.equal((await player.sounds()).started, 0, 'no clip plays by itself when asked not to');
     await player.click(...at(1));
     await player.page.waitForFunction(() => window.sounds.started === 1);
-    assert.match(await player.label(), /^Glass \(1 of 2\), playing$/);
+    assert.match(await player.label(), /^Space \(1 of 2\), playing$/);
     await player.click(...at(3));
     await player.page.waitForFunction(() => window.sounds.started === 2);
     assert.match(await player.label(), /^Boom \(2 of 2\), playing$/);
+    assert.equal((await player.sounds()).stopped, 1, 'Next ends the clip that played');
+    // The two-second clip ends by itself; Play starts it again and Stop ends it.
+    await player.page.waitForFunction(() => !/playing/.test(document.querySelector('canvas').getAttribute('aria-label')), { timeout: 10000 });
+    await player.click(...at(1));
+    await player.page.waitForFunction(() => window.sounds.started === 3);
     await player.click(...at(2));
     assert.match(await player.label(), /^Boom \(2 of 2\)$/);
-    assert.ok((await player.sounds()).stopped >= 2, 'Next and Stop end the clip that plays');
     await player.click(...at(0));
-    assert.equal((await player.sounds()).started, 2, 'Prev while stopped only chooses');
+    assert.match(await player.label(), /^Space/);
+    assert.equal((await player.sounds()).started, 3, 'Prev while stopped only chooses');
     await player.page.close();
   });
 });
