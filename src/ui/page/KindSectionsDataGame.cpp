@@ -9,41 +9,41 @@ using P = Placement;
 // Labels left out are the key table's labels.
 // clang-format off
 constexpr FieldSpec kGraph[] = {
-    {.control = C::PathEdit, .key = u"DataFile", .files = FileKind::AllFiles},
-    {.control = C::Edit, .key = u"GraphTitle"},
-    {.control = C::RadioGroup, .key = u"Radio14Index"},
-    {.control = C::Edit, .key = u"XAxisLabel"},
-    {.control = C::Edit, .key = u"YAxisLabel"},
-    {.control = C::Edit, .key = u"XMin", .hint = u"pixels (Default is 0)", .width = 50},
-    {.control = C::Edit, .key = u"YMin", .hint = u"pixels (Default is 0)", .width = 50},
-    {.control = C::Edit, .key = u"Border", .hint = u"pixels (Default is 0, no border)", .width = 50},
-    {.control = C::ColorSwatch, .key = u"BorderColor"},
+    path(u"DataFile", FileKind::AllFiles),
+    text(u"GraphTitle"),
+    radio(u"Radio14Index"),
+    text(u"XAxisLabel"),
+    text(u"YAxisLabel"),
+    number(u"XMin", u"pixels (Default is 0)"),
+    number(u"YMin", u"pixels (Default is 0)"),
+    number(u"Border", u"pixels (Default is 0, no border)"),
+    swatch(u"BorderColor"),
 };
 constexpr HelpSpec kGraphHelp[] = {{u"'Data file' is the file containing the data to plot. The data file format must be the following: The columns are separated by a space, the first column is the X data, the others columns are the Y datas, so you can plot several plots on the same graph. To get an example, view the file 'data.dat' in the 'Graph' directory. You can link the data dots or not, set the graph title, X axis and Y axis labels. You can also set the X and Y minima values: If your X datas begin from 2000, then set the X axis minimum boundary to 2000. Endless you can add a border, set its size and its color."}};
 
 constexpr FieldSpec kLightOn[] = {
-    {.control = C::Edit, .key = u"SquaresWidth", .hint = u"(Default: width is adjusted to applet size)", .width = 50},
-    {.control = C::ColorSwatch, .key = u"OffColor"},
-    {.control = C::ColorSwatch, .key = u"OnColor"},
+    number(u"SquaresWidth", u"(Default: width is adjusted to applet size)"),
+    swatch(u"OffColor"),
+    swatch(u"OnColor"),
 };
 constexpr HelpSpec kLightOnHelp[] = {{u"The board is made of squares that are lit or off; a click on a square switches it and its neighbours, and the visitor wins when every square is lit. 'Squares width' is the number of squares on a side: 4 gives a 4x4 board. Click the two boxes to choose the colors of the squares that are off and on."}};
 
 constexpr FieldSpec kPolygons[] = {
-    {.control = C::Edit, .key = u"Pause", .hint = u"milliseconds (Default is 10)", .width = 50},
-    {.control = C::Edit, .key = u"Pause2", .hint = u"milliseconds (Default is 1000)", .width = 50},
-    {.control = C::RadioGroup, .key = u"Radio6Index"},
-    {.control = C::ColorSwatch, .key = u"Color"},
-    {.control = C::Group, .label = u"Polygons effect"},
-    {.control = C::RadioGroup, .key = u"Radio7Index"},
+    number(u"Pause", u"milliseconds (Default is 10)"),
+    number(u"Pause2", u"milliseconds (Default is 1000)"),
+    radio(u"Radio6Index"),
+    swatch(u"Color"),
+    group(u"Polygons effect"),
+    radio(u"Radio7Index"),
     {.control = C::Edit, .key = u"Order", .placement = P::BesideItem},
     {.control = C::Edit, .key = u"OrderMax", .hint = u"(Default is 10)", .placement = P::BesideItem},
-    {.control = C::Edit, .key = u"AngleStep", .hint = u"(Default is 4)", .width = 50},
-    {.control = C::Group, .label = u"Triangles effect"},
-    {.control = C::RadioGroup, .key = u"Radio8Index"},
+    number(u"AngleStep", u"(Default is 4)"),
+    group(u"Triangles effect"),
+    radio(u"Radio8Index"),
     {.control = C::Edit, .key = u"TrianglesNumber", .placement = P::BesideItem},
     {.control = C::Edit, .key = u"NumberMax", .hint = u"(Default is 10)", .placement = P::BesideItem},
-    {.control = C::Edit, .key = u"Coefficient", .hint = u"(Default is 15)", .width = 50},
-    {.control = C::Edit, .key = u"ReplicaNumber", .hint = u"(Default is 15)", .width = 50},
+    number(u"Coefficient", u"(Default is 15)"),
+    number(u"ReplicaNumber", u"(Default is 15)"),
 };
 constexpr HelpSpec kPolygonsHelp[] = {
     {u"This animation is composed of frames.'Animation pause' is the delay between two frames, and 'Pause between 2 drawings' the delay before a new drawing starts. Click the 'Drawing color' box to choose the color of the lines."},
@@ -53,14 +53,14 @@ constexpr HelpSpec kPolygonsHelp[] = {
 };
 
 constexpr FieldSpec kSoundPlayer[] = {
-    {.control = C::Edit, .key = u"Pause", .hint = u"milliseconds (Default is 200)", .width = 50},
-    {.control = C::Edit, .key = u"NextLabel"},
-    {.control = C::Edit, .key = u"PrevLabel"},
-    {.control = C::Edit, .key = u"PlayLabel"},
-    {.control = C::Edit, .key = u"StopLabel"},
-    {.control = C::RadioGroup, .key = u"Radio11Index"},
-    {.control = C::Edit, .key = u"Prefix"},
-    {.control = C::Group, .label = u"Clips locations and clips names"},
+    number(u"Pause", u"milliseconds (Default is 200)"),
+    text(u"NextLabel"),
+    text(u"PrevLabel"),
+    text(u"PlayLabel"),
+    text(u"StopLabel"),
+    radio(u"Radio11Index"),
+    text(u"Prefix"),
+    group(u"Clips locations and clips names"),
     {.control = C::RecordList, .key = u"SoundPlayerNames.txt"},
 };
 constexpr HelpSpec kSoundPlayerHelp[] = {
@@ -69,30 +69,30 @@ constexpr HelpSpec kSoundPlayerHelp[] = {
 };
 
 constexpr FieldSpec kTable[] = {
-    {.control = C::PathEdit, .key = u"DataFile", .files = FileKind::AllFiles},
-    {.control = C::RadioGroup, .key = u"Radio16Index"},
-    {.control = C::RadioGroup, .key = u"Radio15Index"},
-    {.control = C::Edit, .key = u"CustomTitleRow"},
-    {.control = C::Group, .label = u"Colors"},
+    path(u"DataFile", FileKind::AllFiles),
+    radio(u"Radio16Index"),
+    radio(u"Radio15Index"),
+    text(u"CustomTitleRow"),
+    group(u"Colors"),
     {.control = C::CheckBox, .key = u"Alternated"},
     {.control = C::ColorSwatch, .key = u"BackgroundColor2", .label = u"", .placement = P::SameRow},
-    {.control = C::ColorSwatch, .key = u"ColumnsColor"},
+    swatch(u"ColumnsColor"),
     {.control = C::RecordList, .key = u"TextList3.txt", .label = u"Custom data color in columns :"},
-    {.control = C::Edit, .key = u"Border", .hint = u"pixels (Default is 0, no border)", .width = 50},
-    {.control = C::ColorSwatch, .key = u"BorderColor"},
+    number(u"Border", u"pixels (Default is 0, no border)"),
+    swatch(u"BorderColor"),
 };
 constexpr HelpSpec kTableHelp[] = {{u"'Data file' is the file containing the data to plot. The data file format must be the following: The columns are separated by a comma ','. To get an example, view the file 'data.txt' in the 'Table' directory. You can choose to skip the first line of the file. You can add a title row: this row will be separated from the other rows by a blank row in the table. You have to choose between 3 modes: 1) no title row, 2) use the first line as the title row, 3) use a custom title row. If you choose 3) then set the 'Custom title row' field. You can add a second background color to highlight the rows. To do so check the checkbox and set the 'Alternated row background color'. 'Default data color in all columns' is the default data color. If you want the data in a specific column to be colored with another color, then fill out the 'Column number', set the color and click 'Add'. Endless you can add a border, set its size and its color."}};
 
 constexpr FieldSpec kTicTacToe[] = {
     {.control = C::RadioGroup, .key = u"Radio1Index", .width = 220},
     {.control = C::RadioGroup, .key = u"Radio2Index", .placement = P::SameRow},
-    {.control = C::ColorSwatch, .key = u"Color"},
-    {.control = C::PathEdit, .key = u"PlayerImage", .files = FileKind::Images},
-    {.control = C::PathEdit, .key = u"ComputerImage", .files = FileKind::Images},
-    {.control = C::PathEdit, .key = u"PlayerSound", .files = FileKind::Sounds},
-    {.control = C::PathEdit, .key = u"ComputerSound", .files = FileKind::Sounds},
-    {.control = C::PathEdit, .key = u"DrawSound", .files = FileKind::Sounds},
-    {.control = C::PathEdit, .key = u"ClickSound", .files = FileKind::Sounds},
+    swatch(u"Color"),
+    path(u"PlayerImage", FileKind::Images),
+    path(u"ComputerImage", FileKind::Images),
+    path(u"PlayerSound", FileKind::Sounds),
+    path(u"ComputerSound", FileKind::Sounds),
+    path(u"DrawSound", FileKind::Sounds),
+    path(u"ClickSound", FileKind::Sounds),
 };
 constexpr HelpSpec kTicTacToeHelp[] = {{u"'First player' tells who plays first: the visitor ('Player'), the applet ('Computer'), or 'Ask' to let the visitor choose when the game starts. 'Game difficulty' sets how well the applet plays. Choose the images drawn for the two players and, if you want, the sounds played when the player or the computer plays, when the game is a draw and when the visitor clicks."}};
 // clang-format on

@@ -7,7 +7,7 @@ using C = Control;
 
 constexpr FieldSpec imageLocation()
 {
-    return {.control = C::PathEdit, .key = u"Image", .files = FileKind::Images};
+    return path(u"Image", FileKind::Images);
 }
 
 constexpr FieldSpec animationPause(const char16_t* hint)
@@ -15,7 +15,7 @@ constexpr FieldSpec animationPause(const char16_t* hint)
     return {.control = C::Edit, .key = u"Pause", .hint = hint, .width = 50};
 }
 
-constexpr FieldSpec kImagesGroup = {.control = C::Group, .label = u"Images"};
+constexpr FieldSpec kImagesGroup = group(u"Images");
 
 constexpr FieldSpec imageList(const char16_t* listFile, const char16_t* label = nullptr)
 {
@@ -30,9 +30,9 @@ constexpr const char16_t* kAddRemoveImages =
 // clang-format off
 constexpr FieldSpec kCropImages[] = {
     animationPause(u"milliseconds (Default is 50)"),
-    {.control = C::Edit, .key = u"Pause2", .hint = u"milliseconds (Default is 1000)", .width = 50},
-    {.control = C::Edit, .key = u"Step", .hint = u"pixels (Default is 2)", .width = 50},
-    {.control = C::Edit, .key = u"StripsWidth", .hint = u"pixels (Default is 10)", .width = 50},
+    number(u"Pause2", u"milliseconds (Default is 1000)"),
+    number(u"Step", u"pixels (Default is 2)"),
+    number(u"StripsWidth", u"pixels (Default is 10)"),
     kImagesGroup,
     imageList(u"ListBox4.txt"),
 };
@@ -43,8 +43,8 @@ constexpr HelpSpec kCropImagesHelp[] = {
 
 constexpr FieldSpec kCropImages2[] = {
     animationPause(u"milliseconds (Default is 50)"),
-    {.control = C::Edit, .key = u"Pause2", .hint = u"milliseconds (Default is 1000)", .width = 50},
-    {.control = C::Edit, .key = u"Step", .hint = u"pixels (Default is 2)", .width = 50},
+    number(u"Pause2", u"milliseconds (Default is 1000)"),
+    number(u"Step", u"pixels (Default is 2)"),
     kImagesGroup,
     imageList(u"ListBox11.txt"),
 };
@@ -55,16 +55,16 @@ constexpr HelpSpec kCropImages2Help[] = {
 
 constexpr FieldSpec kDeformation[] = {
     animationPause(u"milliseconds (Default is 20)"),
-    {.control = C::Edit, .key = u"Amplitude", .hint = u"pixels (Default is 3)", .width = 50},
-    {.control = C::Edit, .key = u"Ondulation", .hint = u"(Default is 2)", .width = 50},
+    number(u"Amplitude", u"pixels (Default is 3)"),
+    number(u"Ondulation", u"(Default is 2)"),
     imageLocation(),
 };
 constexpr HelpSpec kDeformationHelp[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. 'Amplitude' is how many pixels the image is distorted, and 'Ondulation' the number of waves across the image. Click 'Browse' to choose the image to distort."}};
 
 constexpr FieldSpec kFade[] = {
     animationPause(u"milliseconds (Default is 20)"),
-    {.control = C::Edit, .key = u"Pause2", .hint = u"milliseconds (Default is 300)", .width = 50},
-    {.control = C::Edit, .key = u"FramesNumber", .hint = u"(Default is 50)", .width = 50},
+    number(u"Pause2", u"milliseconds (Default is 300)"),
+    number(u"FramesNumber", u"(Default is 50)"),
     kImagesGroup,
     imageList(u"ListBox1.txt"),
 };
@@ -81,47 +81,47 @@ constexpr HelpSpec kImageAxisRotationHelp[] = {{u"This animation is composed of 
 
 constexpr FieldSpec kImageConvex[] = {
     animationPause(u"milliseconds (Default is 20)"),
-    {.control = C::Edit, .key = u"RadiusStep", .hint = u"pixels (Default is 5)", .width = 50},
-    {.control = C::Edit, .key = u"ConvexityStep", .hint = u"(Default is 50)", .width = 50},
+    number(u"RadiusStep", u"pixels (Default is 5)"),
+    number(u"ConvexityStep", u"(Default is 50)"),
     imageLocation(),
 };
 constexpr HelpSpec kImageConvexHelp[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. A lens swells over the image: 'Radius step' is the number of pixels its radius grows in each frame and 'Convexity step' how much more it bulges. Click 'Browse' to choose the image."}};
 
 constexpr FieldSpec kImageConvex2[] = {
     animationPause(u"milliseconds (Default is 20)"),
-    {.control = C::Edit, .key = u"Radius", .hint = u"pixels (Default is 30)", .width = 50},
-    {.control = C::Edit, .key = u"Convexity", .hint = u"(Default is 40)", .width = 50},
+    number(u"Radius", u"pixels (Default is 30)"),
+    number(u"Convexity", u"(Default is 40)"),
     imageLocation(),
 };
 constexpr HelpSpec kImageConvex2Help[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. A lens follows the mouse pointer over the image: 'Radius' is its radius in pixels and 'Convexity' how much it bulges. Click 'Browse' to choose the image."}};
 
 constexpr FieldSpec kImageExtend[] = {
     animationPause(u"milliseconds (Default is 20)"),
-    {.control = C::Edit, .key = u"TopLeftCorner", .hint = u"(Default is 1)", .width = 50},
-    {.control = C::Edit, .key = u"TopRightCorner", .hint = u"(Default is 100)", .width = 50},
-    {.control = C::Edit, .key = u"BottomRightCorner", .hint = u"(Default is 1)", .width = 50},
-    {.control = C::Edit, .key = u"BottomLeftCorner", .hint = u"(Default is 100)", .width = 50},
-    {.control = C::Edit, .key = u"TopLeftStep", .hint = u"(Default is 5)", .width = 50},
-    {.control = C::Edit, .key = u"TopRightStep", .hint = u"(Default is -10)", .width = 50},
-    {.control = C::Edit, .key = u"BottomRightStep", .hint = u"(Default is 5)", .width = 50},
-    {.control = C::Edit, .key = u"BottomLeftStep", .hint = u"(Default is -10)", .width = 50},
+    number(u"TopLeftCorner", u"(Default is 1)"),
+    number(u"TopRightCorner", u"(Default is 100)"),
+    number(u"BottomRightCorner", u"(Default is 1)"),
+    number(u"BottomLeftCorner", u"(Default is 100)"),
+    number(u"TopLeftStep", u"(Default is 5)"),
+    number(u"TopRightStep", u"(Default is -10)"),
+    number(u"BottomRightStep", u"(Default is 5)"),
+    number(u"BottomLeftStep", u"(Default is -10)"),
     imageLocation(),
 };
 constexpr HelpSpec kImageExtendHelp[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. The image is stretched by its four corners: each corner value (1 to 100) is where the corner starts, and each step (-50 to 50) how far it moves in each frame. Click 'Browse' to choose the image."}};
 
 constexpr FieldSpec kImageLight[] = {
     animationPause(u"milliseconds (Default is 50)"),
-    {.control = C::Edit, .key = u"LightRadius", .hint = u"pixels (Default is 50)", .width = 50},
-    {.control = C::Edit, .key = u"LightRadiusStep", .hint = u"pixels (Default is 10)", .width = 50},
-    {.control = C::ColorSwatch, .key = u"Color"},
+    number(u"LightRadius", u"pixels (Default is 50)"),
+    number(u"LightRadiusStep", u"pixels (Default is 10)"),
+    swatch(u"Color"),
     imageLocation(),
 };
 constexpr HelpSpec kImageLightHelp[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. A light moves over the image: 'Light radius' is its radius in pixels and 'Light radius step' how much the radius changes in each frame. Click the 'Light color' box to choose its color and 'Browse' to choose the image."}};
 
 constexpr FieldSpec kImageLight2[] = {
     animationPause(u"milliseconds (Default is 50)"),
-    {.control = C::Edit, .key = u"Radius", .hint = u"pixels (Default is 50)", .width = 50},
-    {.control = C::ColorSwatch, .key = u"Color"},
+    number(u"Radius", u"pixels (Default is 50)"),
+    swatch(u"Color"),
     imageLocation(),
 };
 constexpr HelpSpec kImageLight2Help[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. A light follows the mouse pointer over the image: 'Light radius' is its radius in pixels. Click the 'Light color' box to choose its color and 'Browse' to choose the image."}};
@@ -129,14 +129,14 @@ constexpr HelpSpec kImageLight2Help[] = {{u"This animation is composed of frames
 constexpr FieldSpec kImagePointer[] = {
     animationPause(u"milliseconds (Default is 50)"),
     imageLocation(),
-    {.control = C::RadioGroup, .key = u"Radio9Index"},
+    radio(u"Radio9Index"),
 };
 constexpr HelpSpec kImagePointerHelp[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. The image follows the mouse pointer over the applet area; choose whether it stays visible when the pointer leaves the applet. Click 'Browse' to choose the image."}};
 
 constexpr FieldSpec kImageStream[] = {
     animationPause(u"milliseconds (Default is 50)"),
-    {.control = C::Edit, .key = u"Pause2", .hint = u"milliseconds (Default is 1000)", .width = 50},
-    {.control = C::Edit, .key = u"Step", .hint = u"pixels (Default is 2)", .width = 50},
+    number(u"Pause2", u"milliseconds (Default is 1000)"),
+    number(u"Step", u"pixels (Default is 2)"),
     kImagesGroup,
     imageList(u"ListBox2.txt"),
 };
@@ -146,13 +146,13 @@ constexpr HelpSpec kImageStreamHelp[] = {
 };
 
 constexpr FieldSpec kImageViewer[] = {
-    {.control = C::RadioGroup, .key = u"Radio10Index"},
-    {.control = C::Edit, .key = u"Pause2", .hint = u"milliseconds (Default is 2000)", .width = 50},
-    {.control = C::Edit, .key = u"NextLabel"},
-    {.control = C::Edit, .key = u"PrevLabel"},
-    {.control = C::Edit, .key = u"PlayLabel"},
-    {.control = C::Edit, .key = u"StopLabel"},
-    {.control = C::Group, .label = u"Images locations and images names"},
+    radio(u"Radio10Index"),
+    number(u"Pause2", u"milliseconds (Default is 2000)"),
+    text(u"NextLabel"),
+    text(u"PrevLabel"),
+    text(u"PlayLabel"),
+    text(u"StopLabel"),
+    group(u"Images locations and images names"),
     {.control = C::RecordList, .key = u"ImageViewerNames.txt"},
 };
 constexpr HelpSpec kImageViewerHelp[] = {
@@ -162,17 +162,17 @@ constexpr HelpSpec kImageViewerHelp[] = {
 
 constexpr FieldSpec kImageWhirl[] = {
     animationPause(u"milliseconds (Default is 10)"),
-    {.control = C::Edit, .key = u"AngleStep", .hint = u"degrees (Default is 20)", .width = 50},
+    number(u"AngleStep", u"degrees (Default is 20)"),
     imageLocation(),
 };
 constexpr HelpSpec kImageWhirlHelp[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. The image whirls: 'Angle step' is the angle, in degrees, it turns in each frame. Click 'Browse' to choose the image."}};
 
 constexpr FieldSpec kMemory[] = {
-    {.control = C::Edit, .key = u"ColumnNumber", .width = 50},
-    {.control = C::ColorSwatch, .key = u"TurnedOffColor"},
+    number(u"ColumnNumber"),
+    swatch(u"TurnedOffColor"),
     kImagesGroup,
     imageList(u"ListBox16.txt"),
-    {.control = C::PathEdit, .key = u"TurnedOffImage", .files = FileKind::Images},
+    path(u"TurnedOffImage", FileKind::Images),
 };
 constexpr HelpSpec kMemoryHelp[] = {{u"The visitor turns the images over two at a time and looks for the pairs. Click 'Add...' to add each image of the game once: the applet shows it twice. 'Columns number' is the number of images in a row. A turned off image shows the 'Image to display when an image is turned off', or, if you don't choose one, the color you set."}};
 
@@ -181,11 +181,11 @@ constexpr FieldSpec kRandomImage[] = {imageList(u"ListBox5.txt", u"Images :")};
 constexpr HelpSpec kImagesOnlyHelp[] = {{u"Click 'Add' as many times as you want to browse and add images. If you want to remove an image, select it and click 'Remove'."}};
 
 constexpr FieldSpec kPuzzle[] = {
-    {.control = C::Edit, .key = u"LinearSquares", .hint = u"(Default is 4)", .width = 50},
-    {.control = C::PathEdit, .key = u"Image", .files = FileKind::Images},
-    {.control = C::ColorSwatch, .key = u"Color"},
-    {.control = C::Edit, .key = u"WinningLink"},
-    {.control = C::TargetDropDown, .key = u"PuzzleTarget"},
+    number(u"LinearSquares", u"(Default is 4)"),
+    path(u"Image", FileKind::Images),
+    swatch(u"Color"),
+    text(u"WinningLink"),
+    target(u"PuzzleTarget"),
 };
 constexpr HelpSpec kPuzzleHelp[] = {
     {u"The image is cut into squares that the visitor puts back in order. 'Linear squares number' is the number of squares on a side: 5 gives a 5x5 puzzle of 25 squares. Click 'Browse' to choose the image, and the 'Empty square color' box to choose the color of the empty square."},
@@ -194,16 +194,16 @@ constexpr HelpSpec kPuzzleHelp[] = {
 
 constexpr FieldSpec kScanImage[] = {
     animationPause(u"milliseconds (Default is 50)"),
-    {.control = C::Edit, .key = u"AreaStepLimit", .hint = u"pixels (Default is 100)", .width = 50},
-    {.control = C::Edit, .key = u"AreaStep", .hint = u"pixels (Default is 10)", .width = 50},
+    number(u"AreaStepLimit", u"pixels (Default is 100)"),
+    number(u"AreaStep", u"pixels (Default is 10)"),
     imageLocation(),
 };
 constexpr HelpSpec kScanImageHelp[] = {{u"This animation is composed of frames.'Animation pause' is the delay between two frames. The image is scanned by a growing area: 'Area step' is the number of pixels the area grows in each frame, up to 'Area step limit'. Click 'Browse' to choose the image."}};
 
 constexpr FieldSpec kZoom[] = {
     animationPause(u"milliseconds (Default is 50)"),
-    {.control = C::Edit, .key = u"Pause2", .hint = u"milliseconds (Default is 1000)", .width = 50},
-    {.control = C::Edit, .key = u"Step", .hint = u"pixels (Default is 2)", .width = 50},
+    number(u"Pause2", u"milliseconds (Default is 1000)"),
+    number(u"Step", u"pixels (Default is 2)"),
     kImagesGroup,
     imageList(u"ListBox3.txt"),
 };

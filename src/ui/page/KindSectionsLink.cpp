@@ -5,17 +5,17 @@ namespace {
 
 using C = Control;
 
-constexpr FieldSpec kMenuGroup = {.control = C::Group, .label = u"Menu hierarchy"};
+constexpr FieldSpec kMenuGroup = group(u"Menu hierarchy");
 
 // Labels left out are the key table's labels.
 // clang-format off
 constexpr FieldSpec kButtonLink[] = {
-    {.control = C::Edit, .key = u"ButtonText"},
-    {.control = C::Edit, .key = u"ButtonWidth", .hint = u"pixels (Default is width of the applet)", .width = 50},
-    {.control = C::Edit, .key = u"ButtonHeight", .hint = u"pixels (Default is height of the applet)", .width = 50},
-    {.control = C::ColorSwatch, .key = u"ButtonColor"},
-    {.control = C::Edit, .key = u"ButtonLink"},
-    {.control = C::TargetDropDown, .key = u"ButtonTarget"},
+    text(u"ButtonText"),
+    number(u"ButtonWidth", u"pixels (Default is width of the applet)"),
+    number(u"ButtonHeight", u"pixels (Default is height of the applet)"),
+    swatch(u"ButtonColor"),
+    text(u"ButtonLink"),
+    target(u"ButtonTarget"),
 };
 constexpr HelpSpec kButtonLinkHelp[] = {
     {u"Type the text of the button, its width and its height in pixels, and click the 'Button color' box to choose its color. The button must be smaller than the applet; left blank, it takes the whole applet area. The button text is black."},
@@ -24,24 +24,24 @@ constexpr HelpSpec kButtonLinkHelp[] = {
 
 constexpr FieldSpec kCheckBoxLink[] = {
     {.control = C::RecordList, .key = u"TextList2.txt"},
-    {.control = C::TargetDropDown, .key = u"CheckBoxLinkTarget"},
+    target(u"CheckBoxLinkTarget"),
 };
 constexpr HelpSpec kCheckBoxLinkHelp[] = {{u"Each text becomes a check box; the visitor ticks the boxes, and the pages of the ticked boxes open. Type a text and its link, one link per text, tick 'Initially checked' if the box starts ticked, and click 'Add'. For example the text 'Search' with the link 'https://www.example.com/search'. To remove a line, select it and click 'Remove'; 'Target' tells where the pages open."}};
 
 constexpr FieldSpec kListLink[] = {
     {.control = C::RecordList, .key = u"TextList.txt"},
-    {.control = C::TargetDropDown, .key = u"ListLinkTarget"},
+    target(u"ListLinkTarget"),
 };
 constexpr HelpSpec kListLinkHelp[] = {{u"The texts are shown in a list, and the visitor opens a link by choosing its text. Type a text and its link, one link per text, and click 'Add'; a link is either a whole web address such as 'https://www.example.com/' or a page of your site such as 'news.html'. To remove a line, select it and click 'Remove'; 'Target' tells where the pages open."}};
 
 constexpr FieldSpec kLoginBox[] = {
-    {.control = C::Edit, .key = u"FrameWidth", .hint = u"pixels (Default is 250)", .width = 50},
-    {.control = C::TargetDropDown, .key = u"LoginBoxTarget"},
-    {.control = C::Edit, .key = u"FrameHeight", .hint = u"pixels (Default is 150)", .width = 50},
+    number(u"FrameWidth", u"pixels (Default is 250)"),
+    target(u"LoginBoxTarget"),
+    number(u"FrameHeight", u"pixels (Default is 150)"),
     {.control = C::Edit, .key = u"FrameTitle", .hint = u"(default is \"Login...\")", .width = 110},
     {.control = C::Edit, .key = u"LoginText", .hint = u"(Default is \"Login\")", .width = 110},
     {.control = C::Edit, .key = u"PasswordText", .hint = u"(Default is \"Password\")", .width = 110},
-    {.control = C::Group, .label = u"Texts and links"},
+    group(u"Texts and links"),
     {.control = C::RecordList, .key = u"LoginList4.txt"},
 };
 constexpr HelpSpec kLoginBoxHelp[] = {
@@ -50,11 +50,11 @@ constexpr HelpSpec kLoginBoxHelp[] = {
 };
 
 constexpr FieldSpec kMenuFrame[] = {
-    {.control = C::Edit, .key = u"FrameWidth", .hint = u"(Default is 300)", .width = 50},
-    {.control = C::Edit, .key = u"FrameHeight", .hint = u"(Default is 67)", .width = 50},
-    {.control = C::TargetDropDown, .key = u"MenuFrameTarget"},
-    {.control = C::Edit, .key = u"FrameX", .hint = u"(Default is 350)", .width = 50},
-    {.control = C::Edit, .key = u"FrameY", .hint = u"(Default is 300)", .width = 50},
+    number(u"FrameWidth", u"(Default is 300)"),
+    number(u"FrameHeight", u"(Default is 67)"),
+    target(u"MenuFrameTarget"),
+    number(u"FrameX", u"(Default is 350)"),
+    number(u"FrameY", u"(Default is 300)"),
     kMenuGroup,
     {.control = C::MenuTree, .key = u"TreeView1.txt"},
 };
@@ -65,13 +65,13 @@ constexpr HelpSpec kMenuFrameHelp[] = {
 };
 
 constexpr FieldSpec kMenuPopUp[] = {
-    {.control = C::RadioGroup, .key = u"Radio4Index"},
-    {.control = C::TargetDropDown, .key = u"MenuPopupTarget"},
-    {.control = C::RadioGroup, .key = u"Radio5Index"},
-    {.control = C::Group, .label = u"Text display"},
-    {.control = C::ColorSwatch, .key = u"Color"},
-    {.control = C::Edit, .key = u"Text"},
-    {.control = C::Edit, .key = u"TextHeight", .width = 50},
+    radio(u"Radio4Index"),
+    target(u"MenuPopupTarget"),
+    radio(u"Radio5Index"),
+    group(u"Text display"),
+    swatch(u"Color"),
+    text(u"Text"),
+    number(u"TextHeight"),
     kMenuGroup,
     {.control = C::MenuTree, .key = u"TreeView2.txt"},
 };
@@ -83,17 +83,17 @@ constexpr HelpSpec kMenuPopUpHelp[] = {
 
 constexpr FieldSpec kNavigation[] = {
     {.control = C::RecordList, .key = u"ImageList3.txt", .label = u"Images and links :"},
-    {.control = C::RadioGroup, .key = u"Radio3Index"},
-    {.control = C::TargetDropDown, .key = u"NavigationTarget"},
+    radio(u"Radio3Index"),
+    target(u"NavigationTarget"),
 };
 constexpr HelpSpec kNavigationHelp[] = {{u"Each button is an image that changes to its mouse over image when the pointer is over it, and opens its link when clicked. Type the link, click 'Browse' to choose the image and the mouse over image, then click 'Add'. A link is either a whole web address such as 'https://www.example.com/' or a page of your site such as 'home.html'. Choose whether the buttons stand in a row or in a column, and where the pages open."}};
 
 constexpr FieldSpec kRandomLink[] = {
-    {.control = C::Group, .label = u"Links"},
+    group(u"Links"),
     {.control = C::LinkList, .key = u"ListBox7.txt"},
-    {.control = C::TargetDropDown, .key = u"RandomImageTarget"},
-    {.control = C::Group, .label = u"Image"},
-    {.control = C::PathEdit, .key = u"Image", .files = FileKind::Images},
+    target(u"RandomImageTarget"),
+    group(u"Image"),
+    path(u"Image", FileKind::Images),
 };
 constexpr HelpSpec kRandomLinkHelp[] = {
     {u"A click on the image opens one of the links, chosen at random. Type a link in 'Enter a link' and click 'Add', as many times as you want; a link is either a whole web address such as 'https://www.example.com/' or a page of your site such as 'home.html'. To remove a link, select it and click 'Remove'. 'Target' tells where the page opens.", u"Links"},
