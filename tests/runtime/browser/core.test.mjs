@@ -79,7 +79,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     await page.close();
   });
 
-  test('animation runs only while the applet is in view', async () => {
+  test('animation runs only while the applet is in view and the tab shows', async () => {
     const url = bench.server.page('/core/scrolled.htm', appletPage('Stars', { before: '<div style="height:3000px"></div>', params: { pause: '10' } }));
     const { page } = await openPage(bench.browser, url, { width: 400, height: 300 });
     await canvases(page);
@@ -92,6 +92,19 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     const shownA = await pixels(page);
     await waitFrames(page, 10);
     assert.ok(differs(shownA, await pixels(page)), 'animates in view');
+
+    const setHidden = (hidden) => page.evaluate((h) => {
+      Object.defineProperty(document, 'hidden', { configurable: true, get: () => h });
+      document.dispatchEvent(new Event('visibilitychange'));
+    }, hidden);
+    await setHidden(true);
+    await waitFrames(page, 3);
+    const tabHidden = await pixels(page);
+    await waitFrames(page, 10);
+    assert.ok(!differs(tabHidden, await pixels(page)), 'nothing drawn while the tab is hidden');
+    await setHidden(false);
+    await waitFrames(page, 10);
+    assert.ok(differs(tabHidden, await pixels(page)), 'animates again when the tab shows');
     await page.close();
   });
 
