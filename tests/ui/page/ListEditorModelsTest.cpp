@@ -1,6 +1,5 @@
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
-#include "ui/page/editors/LineListModel.h"
 #include "ui/page/editors/MenuTreeModel.h"
 #include "ui/page/editors/RecordListModel.h"
 
@@ -96,25 +95,6 @@ TEST_F(RecordListModelTest, AddStopsAtTheFirstEmptyFieldWithItsMessage)
     }
 }
 
-TEST_F(RecordListModelTest, CheckStateAndColorAreStoredAndShownAsTheirKindSays)
-{
-    RecordListModel checks = model(u"CheckBoxLink"_s);
-    EXPECT_FALSE(checks.add({u"Search"_s, u"no"_s, u"find.html"_s}));
-    EXPECT_EQ(copy.list(u"TextList2.txt"_s), QStringList{u"Search"_s});
-    EXPECT_EQ(copy.list(u"CheckList2.txt"_s), QStringList{u"no"_s});
-    EXPECT_EQ(copy.list(u"LinkList2.txt"_s), QStringList{u"find.html"_s});
-    EXPECT_EQ(checks.displayLines(), QStringList{u"Search - find.html"_s});
-
-    RecordListModel table = model(u"Table"_s);
-    EXPECT_FALSE(table.add({u"3"_s, u"255"_s}));
-    EXPECT_EQ(copy.list(u"ColorList3.txt"_s), QStringList{u"255"_s});
-    EXPECT_EQ(table.displayLines(), QStringList{u"3 - #FF0000"_s});
-
-    RecordListModel viewer = model(u"ImageViewer"_s);
-    EXPECT_FALSE(viewer.add({u"C:\\img\\a.gif"_s, u"Beach"_s}));
-    EXPECT_EQ(viewer.displayLines(), QStringList{u"Beach - C:\\img\\a.gif"_s});
-}
-
 TEST_F(RecordListModelTest, RemoveKeepsEveryColumnAligned)
 {
     RecordListModel records = model(u"Navigation"_s);
@@ -146,52 +126,11 @@ TEST_F(RecordListModelTest, AddedRecordLinesUpWhateverTheFilesHeld)
     EXPECT_EQ(copy.list(u"LinkList.txt"_s), (QStringList{u"index.html"_s, u"news.html"_s}));
 }
 
-TEST(LineListModel, ImagePathsAreAddedOnceComparedExactly)
-{
-    settings::WorkingCopy copy;
-    LineListModel images(copy, u"ListBox4.txt"_s, LineListModel::Rule::DistinctPaths);
-    EXPECT_TRUE(images.add(u"C:\\img\\a.gif"_s));
-    EXPECT_FALSE(images.add(u"C:\\img\\a.gif"_s));
-    EXPECT_TRUE(images.add(u"C:\\IMG\\a.gif"_s));
-    EXPECT_FALSE(images.add(QString()));
-    EXPECT_EQ(images.rows(), (QStringList{u"C:\\img\\a.gif"_s, u"C:\\IMG\\a.gif"_s}));
-
-    EXPECT_FALSE(images.remove(2));
-    EXPECT_TRUE(images.remove(0));
-    EXPECT_EQ(copy.list(u"ListBox4.txt"_s), QStringList{u"C:\\IMG\\a.gif"_s});
-}
-
-TEST(LineListModel, LinksMayRepeatButNotBeEmpty)
-{
-    settings::WorkingCopy copy;
-    LineListModel links(copy, u"ListBox7.txt"_s, LineListModel::Rule::NonEmptyTexts);
-    EXPECT_FALSE(links.add(QString()));
-    EXPECT_TRUE(links.add(u"a.html"_s));
-    EXPECT_TRUE(links.add(u"a.html"_s));
-    EXPECT_EQ(links.rows().size(), 2);
-}
-
 class MenuTreeModelTest : public ::testing::Test {
 protected:
     settings::WorkingCopy copy;
     MenuTreeModel menu{copy, u"TreeView1.txt"_s};
 };
-
-TEST_F(MenuTreeModelTest, ItemTextJoinsTextAndLinkAndSplitsBack)
-{
-    const MenuTreeModel::Added home = menu.add({}, u"Home"_s, u"index.html"_s);
-    ASSERT_FALSE(home.error);
-    EXPECT_EQ(home.path, (NodePath{0, 0}));
-    const MenuTreeModel::Added news = menu.add({}, u"News"_s, QString());
-    EXPECT_EQ(copy.tree(u"TreeView1.txt"_s).topLevel.front().children,
-              (std::vector<TreeNode>{{u"Home # index.html"_s, {}}, {u"News"_s, {}}}));
-
-    const std::optional<MenuEntry> back = menu.entryOf(home.path);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->text, u"Home"_s);
-    EXPECT_EQ(back->link, u"index.html"_s);
-    EXPECT_EQ(menu.entryOf(news.path)->link, QString());
-}
 
 TEST_F(MenuTreeModelTest, SplitIsAtTheFirstHashDroppingOneCharacterEachSide)
 {

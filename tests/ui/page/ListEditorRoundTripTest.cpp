@@ -222,7 +222,7 @@ void fillRecords(EditorHarness& h, const QString& kind, Expected& expected)
     }
 }
 
-void fillMenu(EditorHarness& h, const QString& kind, const QString& key, Expected& expected)
+void fillMenu(EditorHarness& h, const QString& kind, Expected& expected)
 {
     auto* tree = h.child<QTreeWidget>(u"tree"_s);
     while (tree->topLevelItem(0)->childCount() > 0) {
@@ -247,7 +247,6 @@ void fillMenu(EditorHarness& h, const QString& kind, const QString& key, Expecte
                        generator::paramLine(u"text2"_s, kind + u"Products"_s),
                        generator::paramLine(u"text21"_s, kind + u"Tools"_s),
                        generator::paramLine(u"link21"_s, kind + u"-tools.html"_s)};
-    Q_UNUSED(key)
 }
 
 QStringList shownTree(EditorHarness& h)
@@ -288,7 +287,7 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
 
     Expected expected;
     if (editor.control() == Control::MenuTree)
-        fillMenu(h, kind, editor.key(), expected);
+        fillMenu(h, kind, expected);
     else if (editor.control() == Control::RecordList)
         fillRecords(h, kind, expected);
     else

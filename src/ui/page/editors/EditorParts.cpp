@@ -74,6 +74,18 @@ void showRows(QListWidget* list, const QStringList& rows)
     list->setCurrentRow(-1);
 }
 
+void appendRow(QListWidget* list, const QString& row)
+{
+    list->addItem(row);
+    list->setCurrentRow(-1);
+}
+
+void removeRow(QListWidget* list, int row)
+{
+    delete list->takeItem(row);
+    list->setCurrentRow(-1);
+}
+
 int selectedRow(const QListWidget* list)
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();

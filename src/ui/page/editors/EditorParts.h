@@ -38,8 +38,11 @@ QListWidget* newListBox(const QString& accessibleName, int height, QWidget* pare
 // A list box beside its "Add" and "Remove" buttons, the buttons on top of each other.
 QBoxLayout* listWithButtons(QListWidget* list, QPushButton* add, QPushButton* remove);
 
-// Shows the rows anew; nothing stays selected.
+// Shows the rows anew; nothing stays selected. The other two change one row, so long lists
+// stay quick to edit, and leave nothing selected either.
 void showRows(QListWidget* list, const QStringList& rows);
+void appendRow(QListWidget* list, const QString& row);
+void removeRow(QListWidget* list, int row);
 int selectedRow(const QListWidget* list); // -1 when none
 
 void showError(const EditorServices& editors, QWidget* widget, const QString& message);

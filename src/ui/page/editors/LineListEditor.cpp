@@ -69,13 +69,14 @@ void LineListEditor::add()
     const QString value =
         m_entry ? m_entry->text() : browseForFile(m_editors, this, FileKind::Images);
     if (m_model.add(value))
-        showList();
+        appendRow(m_list, m_model.rows().constLast());
 }
 
 void LineListEditor::remove()
 {
-    if (m_model.remove(selectedRow(m_list)))
-        showList();
+    const int row = selectedRow(m_list);
+    if (m_model.remove(row))
+        removeRow(m_list, row);
 }
 
 } // namespace morvane::ui::page

@@ -168,13 +168,14 @@ void RecordListEditor::add()
         showError(m_editors, this, *error);
         return;
     }
-    showList();
+    appendRow(m_list, m_model.displayLine(m_model.rowCount() - 1));
 }
 
 void RecordListEditor::remove()
 {
-    if (m_model.remove(selectedRow(m_list)))
-        showList();
+    const int row = selectedRow(m_list);
+    if (m_model.remove(row))
+        removeRow(m_list, row);
 }
 
 void RecordListEditor::copyBack(int row)

@@ -52,12 +52,24 @@ QString RecordListModel::displayLine(const RecordKind& columns, const QStringLis
 
 QStringList RecordListModel::displayLines() const
 {
+    QList<QStringList> columns;
+    for (int column = 0; column < int(m_columns.columns.size()); ++column)
+        columns.append(list(column));
     QStringList lines;
     const int rows = rowCount();
     lines.reserve(rows);
-    for (int index = 0; index < rows; ++index)
-        lines.append(displayLine(m_columns, row(index)));
+    QStringList values(columns.size());
+    for (int index = 0; index < rows; ++index) {
+        for (qsizetype column = 0; column < columns.size(); ++column)
+            values[column] = columns[column].value(index);
+        lines.append(displayLine(m_columns, values));
+    }
     return lines;
+}
+
+QString RecordListModel::displayLine(int index) const
+{
+    return displayLine(m_columns, row(index));
 }
 
 QStringList RecordListModel::row(int index) const

@@ -20,6 +20,7 @@ public:
     const RecordKind& columns() const { return m_columns; }
     int rowCount() const;
     QStringList displayLines() const;
+    QString displayLine(int index) const;
     QStringList row(int index) const; // empty when there is no such row
 
     // Checks the values in column order; the first empty one gives its message and nothing
