@@ -50,4 +50,13 @@ void showError(const EditorServices& editors, QWidget* widget, const QString& me
 // Sizes the editor to its width and the height its layout needs.
 void fitEditor(QWidget* editor, int width);
 
+// Shows the editor's lists now and again at every load of the binder, and fits it.
+template <typename Editor> Editor* mountEditor(Editor* editor, const EditorContext& context)
+{
+    context.binder.bindShow([editor] { editor->showContent(); });
+    editor->showContent();
+    fitEditor(editor, context.width);
+    return editor;
+}
+
 } // namespace morvane::ui::page

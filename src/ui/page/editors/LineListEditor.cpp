@@ -20,11 +20,7 @@ bool isLinkList(const FieldSpec& field)
 
 LineListEditor* LineListEditor::create(const FieldSpec& field, const EditorContext& context)
 {
-    auto* editor = new LineListEditor(field, context);
-    context.binder.bindShow([editor] { editor->showList(); });
-    editor->showList();
-    fitEditor(editor, context.width);
-    return editor;
+    return mountEditor(new LineListEditor(field, context), context);
 }
 
 LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& context)
@@ -59,7 +55,7 @@ LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& cont
     connect(removeButton, &QPushButton::clicked, this, &LineListEditor::remove);
 }
 
-void LineListEditor::showList()
+void LineListEditor::showContent()
 {
     showRows(m_list, m_model.rows());
 }

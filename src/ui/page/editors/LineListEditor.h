@@ -17,7 +17,7 @@ class LineListEditor final : public QWidget {
 public:
     static LineListEditor* create(const FieldSpec& field, const EditorContext& context);
 
-    void showList();
+    void showContent();
 
 private:
     LineListEditor(const FieldSpec& field, const EditorContext& context);

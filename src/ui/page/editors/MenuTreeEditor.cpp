@@ -43,11 +43,7 @@ void addItems(const settings::TreeNode& node, QTreeWidgetItem* item, bool editab
 
 MenuTreeEditor* MenuTreeEditor::create(const FieldSpec& field, const EditorContext& context)
 {
-    auto* editor = new MenuTreeEditor(field, context);
-    context.binder.bindShow([editor] { editor->showTree(); });
-    editor->showTree();
-    fitEditor(editor, context.width);
-    return editor;
+    return mountEditor(new MenuTreeEditor(field, context), context);
 }
 
 MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& context)
@@ -104,7 +100,7 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
     connect(m_tree, &QTreeWidget::itemChanged, this, &MenuTreeEditor::renamed);
 }
 
-void MenuTreeEditor::showTree()
+void MenuTreeEditor::showContent()
 {
     const QSignalBlocker blocker(m_tree);
     m_tree->clear();
@@ -149,7 +145,7 @@ void MenuTreeEditor::add()
         showError(m_editors, this, *added.error);
         return;
     }
-    showTree();
+    showContent();
     // The new item's parent stays selected, so further items join it.
     if (QTreeWidgetItem* parent = itemAt(added.path.first(added.path.size() - 1)))
         m_tree->setCurrentItem(parent);
@@ -159,7 +155,7 @@ void MenuTreeEditor::add()
 void MenuTreeEditor::remove()
 {
     if (m_model.remove(selectedPath()))
-        showTree();
+        showContent();
 }
 
 void MenuTreeEditor::fillFields(QTreeWidgetItem* item)

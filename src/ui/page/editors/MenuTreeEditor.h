@@ -17,7 +17,7 @@ class MenuTreeEditor final : public QWidget {
 public:
     static MenuTreeEditor* create(const FieldSpec& field, const EditorContext& context);
 
-    void showTree();
+    void showContent();
 
 private:
     MenuTreeEditor(const FieldSpec& field, const EditorContext& context);

@@ -42,11 +42,7 @@ RecordListEditor* RecordListEditor::create(const FieldSpec& field, const EditorC
     const RecordKind* columns = findRecordKind(context.kind);
     if (!columns)
         return nullptr;
-    auto* editor = new RecordListEditor(*columns, field, context);
-    context.binder.bindShow([editor] { editor->showList(); });
-    editor->showList();
-    fitEditor(editor, context.width);
-    return editor;
+    return mountEditor(new RecordListEditor(*columns, field, context), context);
 }
 
 RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& field,
@@ -157,7 +153,7 @@ void RecordListEditor::showEntries(const QStringList& values)
     }
 }
 
-void RecordListEditor::showList()
+void RecordListEditor::showContent()
 {
     showRows(m_list, m_model.displayLines());
 }

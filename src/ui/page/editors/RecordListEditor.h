@@ -19,7 +19,7 @@ public:
     // Nothing for a kind that keeps no records.
     static RecordListEditor* create(const FieldSpec& field, const EditorContext& context);
 
-    void showList();
+    void showContent();
 
 private:
     RecordListEditor(const RecordKind& columns, const FieldSpec& field,
