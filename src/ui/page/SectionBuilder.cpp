@@ -34,7 +34,7 @@ constexpr int kBottomMargin = 5;
 constexpr int kLabelSpace = 4;
 constexpr int kFieldSpace = 10;
 constexpr int kRowSpace = 3;
-constexpr int kLabelColumnLimit = 230;
+constexpr int kLabelColumnLimit = 200;
 constexpr int kGroupInset = 8;
 constexpr int kGroupSpace = 6;
 constexpr int kDropDownWidth = 100;
@@ -175,14 +175,17 @@ private:
         return spokenName(m_groupCaption.isEmpty() ? m_caption : m_groupCaption);
     }
 
+    // As wide as a label showing the text.
     int textWidth(const QString& text) const
     {
-        return m_panel->fontMetrics().horizontalAdvance(text);
+        return m_panel->fontMetrics().boundingRect(QRect(), Qt::TextSingleLine, text).width();
     }
 
     // Controls after a left label line up, unless their label is too long for the column.
     int labelColumnWidth() const
     {
+        QLabel probe(m_panel); // measures as the labels will
+        probe.hide();
         int widest = 0;
         for (const FieldSpec& field : m_layout.fields) {
             if (field.placement != Placement::NewRow || labelIsCaption(field))
@@ -190,7 +193,9 @@ private:
             const QString text = labelOf(field);
             if (text.isEmpty() || labelGoesAbove(field, text))
                 continue;
-            const int width = textWidth(text);
+            probe.setText(text);
+            probe.adjustSize();
+            const int width = probe.width();
             if (width <= kLabelColumnLimit)
                 widest = std::max(widest, width);
         }
