@@ -13,7 +13,7 @@ const sources = join(root, 'src', 'runtime');
 export const shippedPath = join(root, 'data', 'runtime', 'morvane-applets.js');
 
 // Dependencies come before their users; main.js starts the page once every kind is registered.
-const CORE = ['params', 'links', 'au', 'sound', 'images', 'loop', 'common', 'applet', 'loader'];
+const CORE = ['params', 'links', 'kit', 'au', 'sound', 'images', 'loop', 'common', 'applet', 'loader'];
 
 export function moduleOrder() {
   const kinds = readdirSync(join(sources, 'kinds'))

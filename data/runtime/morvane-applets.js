@@ -66,6 +66,22 @@ function readList(raw, base, countName) {
   return items;
 }
 
+// How many entries the numbered list base1, base2, ... holds: its count parameter when that is
+// valid, else up to the first missing entry.
+function listLength(raw, countName, base) {
+  const count = countName ? parseInteger(raw.get(countName), 0, MAX_LIST) : null;
+  if (count !== null) return count;
+  let n = 0;
+  while (n < MAX_LIST && raw.has(`${base}${n + 1}`)) n++;
+  return n;
+}
+
+// base1 .. base`length`, trimmed, '' where one is missing or empty: parallel lists (texts and
+// their links, pictures and their names) stay aligned, where `P.list` leaves out empty entries.
+function alignedList(raw, base, length = listLength(raw, null, base)) {
+  return Array.from({ length }, (_, i) => (raw.get(`${base}${i + 1}`) ?? '').trim());
+}
+
 // Declared names may carry capitals as the generator writes them ("topLeftCorner").
 function readOne(raw, declared, decl, size) {
   const name = declared.toLowerCase();
@@ -142,6 +158,86 @@ function windowTarget(target) {
   if (text === '') return '_self';
   const lower = text.toLowerCase();
   return TARGETS.has(lower) ? lower : text;
+}
+// --- core/kit.js
+// What several kinds draw, read or listen to the same way: the text color that reads on a
+// background, a one-line message, the grey push button, a file beside the page, the keys of a
+// focused applet.
+
+
+// Black or white, whichever reads better on `color` ('#RRGGBB').
+function inkOn(color) {
+  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
+  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
+}
+
+// The background color the page gives the applet, black when it gives none.
+function backgroundOf(ctx) {
+  return parseColor(ctx.rawParams.get('background_color')) ?? '#000000';
+}
+
+// One line in the middle of the applet: what it shows when it has nothing else to show.
+function drawMessage(g, ctx, text, ink) {
+  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}px sans-serif`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = ink;
+  g.fillText(text, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
+}
+
+const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+
+// A raised grey button with its label in the rectangle `r`; a pressed one is sunk.
+function drawButton(g, r, label, pressed = false) {
+  g.fillStyle = '#D4D0C8';
+  g.fillRect(r.x, r.y, r.w, r.h);
+  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
+  g.fillRect(r.x, r.y, r.w, 1);
+  g.fillRect(r.x, r.y, 1, r.h);
+  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
+  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
+  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
+  g.font = `${Math.max(8, Math.min(13, r.h - 8))}px sans-serif`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#000000';
+  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
+}
+
+// The text (its first `limit` characters) of a file beside the page, or { error } with the one
+// line the applet shows instead. Never from the cache: the file may have just changed.
+async function readPageFile(name, limit) {
+  const url = safeMediaUrl(name, document.baseURI);
+  if (!url) return { error: `Cannot read ${name}` };
+  // A page opened from the disk may not read other files: say so rather than try.
+  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
+  try {
+    const response = await fetch(url, { cache: 'no-cache' });
+    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
+    return { text: (await response.text()).slice(0, limit) };
+  } catch {
+    return { error: `Cannot read ${name}` };
+  }
+}
+
+// Keys go to `onKey(key, event)` while the canvas has the focus (it takes the focus by tab); a
+// true answer keeps the browser from its own use of the key. The applet is redrawn as the focus
+// comes and goes, for the kinds that outline their focused part. Returns what stops listening.
+function listenKeys(ctx, onKey) {
+  const canvas = ctx.canvas;
+  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+  const handler = (event) => {
+    if (onKey(event.key, event)) event.preventDefault();
+  };
+  const redraw = () => ctx.invalidate();
+  canvas.addEventListener('keydown', handler);
+  canvas.addEventListener('focus', redraw);
+  canvas.addEventListener('blur', redraw);
+  return () => {
+    canvas.removeEventListener('keydown', handler);
+    canvas.removeEventListener('focus', redraw);
+    canvas.removeEventListener('blur', redraw);
+  };
 }
 // --- core/au.js
 // AU sound files (".snd" header; mu-law, 8-bit or 16-bit linear, big-endian): browsers do not
@@ -351,9 +447,30 @@ const MAX_STEPS = 8;
 const applets = new Set();
 let frame = 0;
 let observer = null;
+let clock = null;
+
+// A page that defines `morvaneAppletsClock = { now: 0 }` before the script drives the time
+// itself: the loop then reads the time from it, and `advance(ms)` steps every applet at once,
+// so an animation goes exactly as far whatever the machine's load.
+function useManualClock(hook) {
+  clock = hook;
+  hook.now = Number(hook.now) || 0;
+  hook.advance = (ms) => {
+    hook.now += ms;
+    run(hook.now);
+  };
+}
+
+function loopNow() {
+  return clock ? clock.now : performance.now();
+}
 
 function tick(now) {
   frame = 0;
+  run(clock ? clock.now : now);
+}
+
+function run(now) {
   if (document.hidden) return;
   let again = false;
   for (const applet of applets) {
@@ -569,6 +686,7 @@ class Applet {
     this.g = canvas.getContext('2d');
 
     const raw = readRawParams(element);
+    this.rawParams = raw;
     const size = { width, height };
     this.params = resolveParams(kind.params, raw, size);
     this.savedDisplay = element.style.display;
@@ -604,6 +722,7 @@ class Applet {
       canvas: this.canvas,
       g: this.g,
       params: this.params,
+      rawParams: this.rawParams,
       get hovered() {
         return applet.hovered;
       },
@@ -615,6 +734,7 @@ class Applet {
       invalidate: () => this.invalidate(),
       paintBackground: (g = this.g) => this.paintBackground(g),
       log: (message) => this.log(message),
+      now: loopNow,
     };
   }
 
@@ -785,46 +905,15 @@ const MAX_FILE = 4 * 1024 * 1024;
 const MAX_ROWS = 20000;
 const FONT = 'px sans-serif';
 
-function rawOf(ctx) {
-  return readRawParams(ctx.canvas.morvaneApplet.element);
-}
-
-function inkOn(color) {
-  const n = Number.parseInt(color.slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-const backgroundOf = (raw) => parseColor(raw.get('background_color')) ?? '#000000';
-
-// The text of a data file beside the page, or { error } with the one line the applet shows.
-async function readDataFile(name) {
-  if (!name) return { error: 'No data file' };
-  const url = safeMediaUrl(name, document.baseURI);
-  if (!url) return { error: `Cannot read ${name}` };
-  // A page opened from the disk may not read other files: say so rather than try.
-  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
-  try {
-    const response = await fetch(url);
-    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
-    const text = await response.text();
-    return { text: text.length > MAX_FILE ? text.slice(0, MAX_FILE) : text };
-  } catch {
-    return { error: `Cannot read ${name}` };
-  }
+// The data file's text, or { error } with the one line the applet shows.
+function readDataFile(name) {
+  return name ? readPageFile(name, MAX_FILE) : Promise.resolve({ error: 'No data file' });
 }
 
 function lines(text) {
   const all = text.split(/\r\n|\r|\n/);
   while (all.length && all[all.length - 1].trim() === '') all.pop();
   return all.slice(0, MAX_ROWS);
-}
-
-function drawMessage(g, ctx, message, ink) {
-  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = ink;
-  g.fillText(message, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
 }
 
 // A frame of `size` pixels around the applet.
@@ -835,17 +924,6 @@ function drawBorder(g, ctx, size, color) {
   g.fillRect(0, ctx.height - size, ctx.width, size);
   g.fillRect(0, 0, size, ctx.height);
   g.fillRect(ctx.width - size, 0, size, ctx.height);
-}
-
-// Keyboard use of an applet: the canvas takes the focus, and its keys go to `onKey`.
-function listenKeys(ctx, onKey) {
-  const canvas = ctx.canvas;
-  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
-  const handler = (event) => {
-    if (onKey(event.key, event)) event.preventDefault();
-  };
-  canvas.addEventListener('keydown', handler);
-  return () => canvas.removeEventListener('keydown', handler);
 }
 
 // --- Graph
@@ -904,7 +982,7 @@ registerKind('Graph', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const ink = inkOn(backgroundOf(rawOf(ctx)));
+    const ink = inkOn(backgroundOf(ctx));
     const file = await readDataFile(p.data_file);
     const rows = file.text === undefined ? [] : graphData(file.text);
     const message = file.error ?? (rows.length === 0 ? `No data in ${p.data_file}` : null);
@@ -1041,8 +1119,8 @@ registerKind('Table', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const raw = rawOf(ctx);
-    const ink = inkOn(backgroundOf(raw));
+    const raw = ctx.rawParams;
+    const ink = inkOn(backgroundOf(ctx));
     const file = await readDataFile(p.data_file);
     if (file.error) ctx.log(file.error);
     const { title, rows } = file.text === undefined
@@ -1226,7 +1304,7 @@ const IP_NOTE = '(known only to the web server)';
 registerKind('IPViewer', {
   params: { text: P.text('Your IP is:') },
   create(ctx) {
-    const ink = inkOn(backgroundOf(rawOf(ctx)));
+    const ink = inkOn(backgroundOf(ctx));
     const twoLines = ctx.height >= 24;
     const size = Math.max(8, Math.min(16, Math.floor((twoLines ? ctx.height / 2 : ctx.height) - 4)));
     return {
@@ -1301,45 +1379,6 @@ registerKind('Fade', {
 const FONT = 'px sans-serif';
 const MAX_FILE = 1024 * 1024;
 const MAX_FIELD = 4000;
-
-function inkOn(color) {
-  const n = Number.parseInt(color.slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-const backgroundOf = (ctx) => parseColor(readRawParams(ctx.canvas.morvaneApplet.element).get('background_color')) ?? '#000000';
-const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-
-// The text of a file beside the page, or { error } with the one line the applet shows.
-async function readPageFile(name) {
-  const url = safeMediaUrl(name, document.baseURI);
-  if (!url) return { error: `Cannot read ${name}` };
-  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
-  try {
-    const response = await fetch(url, { cache: 'no-cache' });
-    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
-    const text = await response.text();
-    return { text: text.slice(0, MAX_FILE) };
-  } catch {
-    return { error: `Cannot read ${name}` };
-  }
-}
-
-function drawButton(g, r, label, pressed) {
-  g.fillStyle = '#D4D0C8';
-  g.fillRect(r.x, r.y, r.w, r.h);
-  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
-  g.fillRect(r.x, r.y, r.w, 1);
-  g.fillRect(r.x, r.y, 1, r.h);
-  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
-  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
-  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
-  g.font = `${Math.max(8, Math.min(13, r.h - 8))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = '#000000';
-  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
-}
 
 // --- GuestBook
 
@@ -1419,7 +1458,7 @@ registerKind('GuestBook', {
   async create(ctx) {
     const p = ctx.params;
     const ink = inkOn(backgroundOf(ctx));
-    const file = await readPageFile('guestbook.txt');
+    const file = await readPageFile('guestbook.txt', MAX_FILE);
     if (file.error) ctx.log(file.error);
     const messages = file.text === undefined ? [] : guestBookMessages(file.text);
     const g0 = ctx.g;
@@ -1720,7 +1759,7 @@ registerKind('LoginBox', {
       form.addEventListener('submit', async (event) => {
         event.preventDefault();
         ok.disabled = true;
-        const file = await readPageFile(PASSWORD_FILE);
+        const file = await readPageFile(PASSWORD_FILE, MAX_FILE);
         ok.disabled = false;
         if (!panel) return;
         if (file.error) {
@@ -1790,58 +1829,11 @@ registerKind('LoginBox', {
 const FONT = 'px sans-serif';
 const MAX_ITEMS = 256;
 
-const rawOf = (ctx) => readRawParams(ctx.canvas.morvaneApplet.element);
-
-// Black or white, whichever reads better on the color.
-function inkOn(color) {
-  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-const backgroundOf = (ctx) => parseColor(rawOf(ctx).get('background_color')) ?? '#000000';
-
-// Parallel lists (names and files) stay aligned: base1, base2, ... up to the first gap.
-function numbered(raw, base) {
-  const items = [];
-  while (items.length < MAX_ITEMS && raw.has(`${base}${items.length + 1}`)) items.push(raw.get(`${base}${items.length + 1}`).trim());
-  return items;
-}
-
-const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-
-// A raised grey button with its label; a pressed one is sunk.
-function drawButton(g, r, label, pressed = false) {
-  g.fillStyle = '#D4D0C8';
-  g.fillRect(r.x, r.y, r.w, r.h);
-  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
-  g.fillRect(r.x, r.y, r.w, 1);
-  g.fillRect(r.x, r.y, 1, r.h);
-  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
-  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
-  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
-  g.font = `${Math.max(8, Math.min(13, r.h - 8))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = '#000000';
-  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
-}
-
 // `labels.length` buttons side by side across a strip.
 function buttonRow(count, x, y, w, h) {
   const gap = 3;
   const each = Math.max(1, Math.floor((w - gap * (count + 1)) / count));
   return Array.from({ length: count }, (_, i) => ({ x: x + gap + i * (each + gap), y, w: each, h }));
-}
-
-// Keys go to `onKey` while the canvas has the focus; true from onKey keeps the browser's own use.
-function listenKeys(ctx, onKey) {
-  const canvas = ctx.canvas;
-  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
-  const handler = (event) => {
-    if (onKey(event.key)) event.preventDefault();
-  };
-  canvas.addEventListener('keydown', handler);
-  return () => canvas.removeEventListener('keydown', handler);
 }
 
 // A keyboard cursor over a grid of `count` cells: the arrows move it, Enter and Space act on
@@ -1861,14 +1853,6 @@ function gridCursor(ctx, columns, count, act) {
 
 function describe(ctx, text) {
   ctx.canvas.setAttribute('aria-label', text);
-}
-
-function drawLine(g, ctx, text, ink) {
-  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = ink;
-  g.fillText(text, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
 }
 
 // A centred banner over a game: its end, or what to do next.
@@ -1936,9 +1920,9 @@ registerKind('ImageViewer', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const raw = rawOf(ctx);
-    const files = numbered(raw, 'image');
-    const names = numbered(raw, 'image_name');
+    const raw = ctx.rawParams;
+    const files = alignedList(raw, 'image');
+    const names = alignedList(raw, 'image_name');
     const images = await Promise.all(files.map((file) => (file ? ctx.loadImage(file) : null)));
     const count = files.length;
     const ink = inkOn(backgroundOf(ctx));
@@ -1947,12 +1931,12 @@ registerKind('ImageViewer', {
     const picture = { x: 4, y: 4, w: ctx.width - 8, h: ctx.height - bar - caption - 8 };
     let index = 0;
     let sliding = p.auto_slide === '1' && count > 1;
-    let shownAt = performance.now();
+    let shownAt = ctx.now();
 
     const show = (i) => {
       if (count === 0) return;
       index = (i + count) % count;
-      shownAt = performance.now();
+      shownAt = ctx.now();
       describe(ctx, `${names[index] || files[index]} (${index + 1} of ${count})${sliding ? ', slide show' : ''}`);
       ctx.invalidate();
     };
@@ -1973,13 +1957,13 @@ registerKind('ImageViewer', {
       pause: 0,
       // Checked at a fraction of the delay, so a picture chosen by hand also stays its full time.
       step() {
-        if (sliding && performance.now() - shownAt >= p.pause2 - 10) show(index + 1);
+        if (sliding && ctx.now() - shownAt >= p.pause2 - 10) show(index + 1);
       },
       pointer: buttons.pointer,
       draw(g) {
         buttons.draw(g);
         if (count === 0) {
-          drawLine(g, ctx, 'No image', ink);
+          drawMessage(g, ctx, 'No image', ink);
           return;
         }
         const image = images[index];
@@ -2018,9 +2002,9 @@ registerKind('SoundPlayer', {
   },
   create(ctx) {
     const p = ctx.params;
-    const raw = rawOf(ctx);
-    const files = numbered(raw, 'clip');
-    const names = numbered(raw, 'clip_name');
+    const raw = ctx.rawParams;
+    const files = alignedList(raw, 'clip');
+    const names = alignedList(raw, 'clip_name');
     const count = files.length;
     const sounds = new Array(count).fill(null);
     const ink = inkOn(backgroundOf(ctx));
@@ -2403,7 +2387,7 @@ registerKind('Memory', {
       },
       draw(g) {
         if (n === 0) {
-          drawLine(g, ctx, 'No image', ink);
+          drawMessage(g, ctx, 'No image', ink);
           return;
         }
         for (let i = 0; i < n; i++) {
@@ -2514,7 +2498,7 @@ registerKind('Puzzle', {
       },
       draw(g) {
         if (!image) {
-          drawLine(g, ctx, `Cannot show ${p.image_name || 'the picture'}`, ink);
+          drawMessage(g, ctx, `Cannot show ${p.image_name || 'the picture'}`, ink);
           return;
         }
         if (solved) {
@@ -3356,38 +3340,7 @@ registerKind('ImagePointer', {
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
 
-const MAX_ITEMS = 256;
 const FONT = 'px sans-serif';
-
-// The page's own parameter text: parallel lists (texts and links) must stay aligned even where
-// one entry is empty, which the core's list reader skips.
-function rawOf(ctx) {
-  return readRawParams(ctx.canvas.morvaneApplet.element);
-}
-
-// How many entries a numbered list holds: its count parameter when valid, else up to the first gap.
-function listLength(raw, countName, base) {
-  const count = parseInteger(raw.get(countName), 0, MAX_ITEMS);
-  if (count !== null) return count;
-  let n = 0;
-  while (n < MAX_ITEMS && raw.has(`${base}${n + 1}`)) n++;
-  return n;
-}
-
-function numbered(raw, base, length) {
-  return Array.from({ length }, (_, i) => (raw.get(`${base}${i + 1}`) ?? '').trim());
-}
-
-// Black or white, whichever reads better on the applet's background.
-function inkOn(color) {
-  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
-  const lum = 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255);
-  return lum > 140 ? '#000000' : '#FFFFFF';
-}
-
-function backgroundOf(raw) {
-  return parseColor(raw.get('background_color')) ?? '#000000';
-}
 
 function shade(color, factor) {
   const n = Number.parseInt(color.slice(1), 16);
@@ -3420,28 +3373,8 @@ function drawButton(g, x, y, w, h, color, label, pressed, focused) {
   }
 }
 
-const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-
 function follow(ctx, link, target) {
   if (link && !ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
-}
-
-// Keyboard use of an applet: the canvas takes the focus, and its keys go to `onKey`.
-function listenKeys(ctx, onKey) {
-  const canvas = ctx.canvas;
-  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
-  const handler = (event) => {
-    if (onKey(event.key)) event.preventDefault();
-  };
-  const repaint = () => ctx.invalidate();
-  canvas.addEventListener('keydown', handler);
-  canvas.addEventListener('focus', repaint);
-  canvas.addEventListener('blur', repaint);
-  return () => {
-    canvas.removeEventListener('keydown', handler);
-    canvas.removeEventListener('focus', repaint);
-    canvas.removeEventListener('blur', repaint);
-  };
 }
 
 const focused = (ctx) => document.activeElement === ctx.canvas;
@@ -3498,9 +3431,9 @@ const GO_LABEL = 'Go';
 
 // The texts and their links, and the ink that reads on the background.
 function textsAndLinks(ctx) {
-  const raw = rawOf(ctx);
+  const raw = ctx.rawParams;
   const n = listLength(raw, 'number', 'text');
-  return { raw, n, texts: numbered(raw, 'text', n), links: numbered(raw, 'link', n), ink: inkOn(backgroundOf(raw)) };
+  return { raw, n, texts: alignedList(raw, 'text', n), links: alignedList(raw, 'link', n), ink: inkOn(backgroundOf(ctx)) };
 }
 
 function rowHeight(height, rows) {
@@ -3681,10 +3614,10 @@ registerKind('ListLink', {
 registerKind('Navigation', {
   params: { direction: P.choice(['horizontal', 'vertical'], 'horizontal'), target: P.text('_blank') },
   async create(ctx) {
-    const raw = rawOf(ctx);
+    const raw = ctx.rawParams;
     const n = listLength(raw, 'number', 'link');
-    const links = numbered(raw, 'link', n);
-    const load = (base) => Promise.all(numbered(raw, base, n).map((name) => (name ? ctx.loadImage(name) : null)));
+    const links = alignedList(raw, 'link', n);
+    const load = (base) => Promise.all(alignedList(raw, base, n).map((name) => (name ? ctx.loadImage(name) : null)));
     const [images, lit] = await Promise.all([load('image'), load('image_focused')]);
     const vertical = ctx.params.direction === 'vertical';
     // A missing picture keeps its place, the size of the first one that loaded.
@@ -3754,8 +3687,8 @@ function pickAtRandom(list) {
 registerKind('RandomLink', {
   params: { image: P.text(), target: P.text('_self') },
   async create(ctx) {
-    const raw = rawOf(ctx);
-    const links = numbered(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
+    const raw = ctx.rawParams;
+    const links = alignedList(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
     const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
     const picture = image && placed(image, ctx.width, ctx.height);
     if (links.length) {
@@ -3781,8 +3714,8 @@ registerKind('RandomLink', {
 
 registerKind('RandomImage', {
   async create(ctx) {
-    const raw = rawOf(ctx);
-    const names = numbered(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    const raw = ctx.rawParams;
+    const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
     // Another picture when the chosen one is missing, so a broken entry does not leave it empty.
     const order = names.map((name) => [Math.random(), name]).sort((a, b) => a[0] - b[0]);
     let picture = null;
@@ -3807,8 +3740,8 @@ const PROTECT_HOLD = 3000;
 
 registerKind('Protect', {
   async create(ctx) {
-    const raw = rawOf(ctx);
-    const names = numbered(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    const raw = ctx.rawParams;
+    const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
     const pictures = (await ctx.loadImages(names)).map((image) => placed(image, ctx.width, ctx.height));
     const canvas = ctx.canvas;
     const refuse = (event) => event.preventDefault();
@@ -4081,7 +4014,7 @@ registerKind('MenuPopUp', {
   },
   create(ctx) {
     const p = ctx.params;
-    const items = menuTree(readRawParams(ctx.canvas.morvaneApplet.element));
+    const items = menuTree(ctx.rawParams);
     const canvas = ctx.canvas;
     if (canvas.tabIndex < 0) canvas.tabIndex = 0;
     canvas.setAttribute('aria-haspopup', 'menu');
@@ -4218,9 +4151,9 @@ registerKind('MenuFrame', {
   },
   create(ctx) {
     const p = ctx.params;
-    const raw = readRawParams(ctx.canvas.morvaneApplet.element);
+    const raw = ctx.rawParams;
     const items = menuTree(raw);
-    const ink = inkOn(parseColor(raw.get('background_color')) ?? '#000000');
+    const ink = inkOn(backgroundOf(ctx));
     const canvas = ctx.canvas;
     canvas.style.cursor = 'pointer';
     canvas.setAttribute('aria-haspopup', 'tree');
@@ -4312,11 +4245,6 @@ registerKind('MenuFrame', {
     };
   },
 });
-
-function inkOn(color) {
-  const n = Number.parseInt(color.slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
 }
 // --- kinds/polygons.js
 {
@@ -5385,6 +5313,7 @@ function start() {
 
 if (typeof document !== 'undefined' && !globalThis[STARTED]) {
   globalThis[STARTED] = true;
+  if (typeof globalThis.morvaneAppletsClock === 'object' && globalThis.morvaneAppletsClock) useManualClock(globalThis.morvaneAppletsClock);
   // Applets further down the page are still being parsed: wait for the whole document.
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
   else start();

@@ -3,7 +3,8 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { listLength, numbered } from '../../src/runtime/kinds/links.js';
+import { alignedList, listLength } from '../../src/runtime/core/params.js';
+import { inkOn } from '../../src/runtime/core/kit.js';
 import { menuTree } from '../../src/runtime/kinds/menus.js';
 import { graphData, tableRows, ticks } from '../../src/runtime/kinds/data.js';
 
@@ -31,9 +32,15 @@ test('menu trees come back from their numbered names', () => {
 
 test('parallel lists stay aligned where an entry is empty or missing', () => {
   const raw = new Map([['text1', 'A'], ['text2', 'B'], ['text3', 'C'], ['number', '3'], ['link1', 'a.htm'], ['link2', ''], ['link3', 'c.htm']]);
-  assert.deepEqual(numbered(raw, 'link', listLength(raw, 'number', 'text')), ['a.htm', '', 'c.htm']);
+  assert.deepEqual(alignedList(raw, 'link', listLength(raw, 'number', 'text')), ['a.htm', '', 'c.htm']);
+  assert.deepEqual(alignedList(new Map([['clip1', ' a.au '], ['clip2', ''], ['clip4', 'd.au']]), 'clip'), ['a.au', ''], 'without a count, up to the first missing entry');
   assert.equal(listLength(new Map([['text1', 'A'], ['text2', 'B'], ['number', 'x']]), 'number', 'text'), 2, 'an invalid count counts the entries');
   assert.equal(listLength(new Map([['text1', 'A'], ['text3', 'C']]), 'number', 'text'), 1, 'up to the first gap');
+});
+
+test('text is black on light backgrounds and white on dark ones', () => {
+  const cases = [['#FFFFFF', '#000000'], ['#FFFF00', '#000000'], ['#000000', '#FFFFFF'], ['#0000FF', '#FFFFFF'], ['#808080', '#FFFFFF'], [null, '#FFFFFF']];
+  for (const [background, ink] of cases) assert.equal(inkOn(background), ink, String(background));
 });
 
 test('graph data: space-separated columns; what is not a number is left out', () => {

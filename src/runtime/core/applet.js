@@ -5,7 +5,7 @@ import { parseInteger, readRawParams, resolveParams } from './params.js';
 import { COMMON_PARAMS, Common, openLink } from './common.js';
 import { imagePixels, loadImage } from './images.js';
 import { Sound } from './sound.js';
-import { addToLoop, removeFromLoop, stepsDue, wake } from './loop.js';
+import { addToLoop, loopNow, removeFromLoop, stepsDue, wake } from './loop.js';
 
 const kinds = new Map();
 const MAX_SIDE = 4096;
@@ -56,6 +56,7 @@ export class Applet {
     this.g = canvas.getContext('2d');
 
     const raw = readRawParams(element);
+    this.rawParams = raw;
     const size = { width, height };
     this.params = resolveParams(kind.params, raw, size);
     this.savedDisplay = element.style.display;
@@ -91,6 +92,7 @@ export class Applet {
       canvas: this.canvas,
       g: this.g,
       params: this.params,
+      rawParams: this.rawParams,
       get hovered() {
         return applet.hovered;
       },
@@ -102,6 +104,7 @@ export class Applet {
       invalidate: () => this.invalidate(),
       paintBackground: (g = this.g) => this.paintBackground(g),
       log: (message) => this.log(message),
+      now: loopNow,
     };
   }
 

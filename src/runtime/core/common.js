@@ -3,7 +3,6 @@
 import { P } from './params.js';
 import { loadImage } from './images.js';
 import { safeLink, windowTarget } from './links.js';
-import { Sound } from './sound.js';
 
 export const COMMON_PARAMS = {
   background_color: P.color('#000000'),

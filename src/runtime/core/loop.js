@@ -7,9 +7,30 @@ const MAX_STEPS = 8;
 const applets = new Set();
 let frame = 0;
 let observer = null;
+let clock = null;
+
+// A page that defines `morvaneAppletsClock = { now: 0 }` before the script drives the time
+// itself: the loop then reads the time from it, and `advance(ms)` steps every applet at once,
+// so an animation goes exactly as far whatever the machine's load.
+export function useManualClock(hook) {
+  clock = hook;
+  hook.now = Number(hook.now) || 0;
+  hook.advance = (ms) => {
+    hook.now += ms;
+    run(hook.now);
+  };
+}
+
+export function loopNow() {
+  return clock ? clock.now : performance.now();
+}
 
 function tick(now) {
   frame = 0;
+  run(clock ? clock.now : now);
+}
+
+function run(now) {
   if (document.hidden) return;
   let again = false;
   for (const applet of applets) {

@@ -61,6 +61,22 @@ function readList(raw, base, countName) {
   return items;
 }
 
+// How many entries the numbered list base1, base2, ... holds: its count parameter when that is
+// valid, else up to the first missing entry.
+export function listLength(raw, countName, base) {
+  const count = countName ? parseInteger(raw.get(countName), 0, MAX_LIST) : null;
+  if (count !== null) return count;
+  let n = 0;
+  while (n < MAX_LIST && raw.has(`${base}${n + 1}`)) n++;
+  return n;
+}
+
+// base1 .. base`length`, trimmed, '' where one is missing or empty: parallel lists (texts and
+// their links, pictures and their names) stay aligned, where `P.list` leaves out empty entries.
+export function alignedList(raw, base, length = listLength(raw, null, base)) {
+  return Array.from({ length }, (_, i) => (raw.get(`${base}${i + 1}`) ?? '').trim());
+}
+
 // Declared names may carry capitals as the generator writes them ("topLeftCorner").
 function readOne(raw, declared, decl, size) {
   const name = declared.toLowerCase();

@@ -1,54 +1,23 @@
 // Data and tools: a graph and a table drawn from a data file beside the page, a color picker
 // that shows the HTML code of a color, and the visitor's address label.
 
-import { P, parseColor, readRawParams } from '../core/params.js';
+import { P, parseColor } from '../core/params.js';
+import { backgroundOf, drawMessage, inkOn, listenKeys, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
-import { safeMediaUrl } from '../core/links.js';
 
 const MAX_FILE = 4 * 1024 * 1024;
 const MAX_ROWS = 20000;
 const FONT = 'px sans-serif';
 
-function rawOf(ctx) {
-  return readRawParams(ctx.canvas.morvaneApplet.element);
-}
-
-function inkOn(color) {
-  const n = Number.parseInt(color.slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-const backgroundOf = (raw) => parseColor(raw.get('background_color')) ?? '#000000';
-
-// The text of a data file beside the page, or { error } with the one line the applet shows.
-async function readDataFile(name) {
-  if (!name) return { error: 'No data file' };
-  const url = safeMediaUrl(name, document.baseURI);
-  if (!url) return { error: `Cannot read ${name}` };
-  // A page opened from the disk may not read other files: say so rather than try.
-  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
-  try {
-    const response = await fetch(url);
-    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
-    const text = await response.text();
-    return { text: text.length > MAX_FILE ? text.slice(0, MAX_FILE) : text };
-  } catch {
-    return { error: `Cannot read ${name}` };
-  }
+// The data file's text, or { error } with the one line the applet shows.
+function readDataFile(name) {
+  return name ? readPageFile(name, MAX_FILE) : Promise.resolve({ error: 'No data file' });
 }
 
 function lines(text) {
   const all = text.split(/\r\n|\r|\n/);
   while (all.length && all[all.length - 1].trim() === '') all.pop();
   return all.slice(0, MAX_ROWS);
-}
-
-function drawMessage(g, ctx, message, ink) {
-  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = ink;
-  g.fillText(message, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
 }
 
 // A frame of `size` pixels around the applet.
@@ -59,17 +28,6 @@ function drawBorder(g, ctx, size, color) {
   g.fillRect(0, ctx.height - size, ctx.width, size);
   g.fillRect(0, 0, size, ctx.height);
   g.fillRect(ctx.width - size, 0, size, ctx.height);
-}
-
-// Keyboard use of an applet: the canvas takes the focus, and its keys go to `onKey`.
-function listenKeys(ctx, onKey) {
-  const canvas = ctx.canvas;
-  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
-  const handler = (event) => {
-    if (onKey(event.key, event)) event.preventDefault();
-  };
-  canvas.addEventListener('keydown', handler);
-  return () => canvas.removeEventListener('keydown', handler);
 }
 
 // --- Graph
@@ -128,7 +86,7 @@ registerKind('Graph', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const ink = inkOn(backgroundOf(rawOf(ctx)));
+    const ink = inkOn(backgroundOf(ctx));
     const file = await readDataFile(p.data_file);
     const rows = file.text === undefined ? [] : graphData(file.text);
     const message = file.error ?? (rows.length === 0 ? `No data in ${p.data_file}` : null);
@@ -265,8 +223,8 @@ registerKind('Table', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const raw = rawOf(ctx);
-    const ink = inkOn(backgroundOf(raw));
+    const raw = ctx.rawParams;
+    const ink = inkOn(backgroundOf(ctx));
     const file = await readDataFile(p.data_file);
     if (file.error) ctx.log(file.error);
     const { title, rows } = file.text === undefined
@@ -450,7 +408,7 @@ const IP_NOTE = '(known only to the web server)';
 registerKind('IPViewer', {
   params: { text: P.text('Your IP is:') },
   create(ctx) {
-    const ink = inkOn(backgroundOf(rawOf(ctx)));
+    const ink = inkOn(backgroundOf(ctx));
     const twoLines = ctx.height >= 24;
     const size = Math.max(8, Math.min(16, Math.floor((twoLines ? ctx.height / 2 : ctx.height) - 4)));
     return {

@@ -2,52 +2,13 @@
 // login window that leads each member to his page. The login list is a plain file beside the
 // page that anyone can read: it keeps casual visitors out and protects nothing.
 
-import { P, parseColor, readRawParams } from '../core/params.js';
+import { P } from '../core/params.js';
+import { backgroundOf, drawButton, inkOn, inside, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
-import { safeMediaUrl } from '../core/links.js';
 
 const FONT = 'px sans-serif';
 const MAX_FILE = 1024 * 1024;
 const MAX_FIELD = 4000;
-
-function inkOn(color) {
-  const n = Number.parseInt(color.slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-const backgroundOf = (ctx) => parseColor(readRawParams(ctx.canvas.morvaneApplet.element).get('background_color')) ?? '#000000';
-const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-
-// The text of a file beside the page, or { error } with the one line the applet shows.
-async function readPageFile(name) {
-  const url = safeMediaUrl(name, document.baseURI);
-  if (!url) return { error: `Cannot read ${name}` };
-  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
-  try {
-    const response = await fetch(url, { cache: 'no-cache' });
-    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
-    const text = await response.text();
-    return { text: text.slice(0, MAX_FILE) };
-  } catch {
-    return { error: `Cannot read ${name}` };
-  }
-}
-
-function drawButton(g, r, label, pressed) {
-  g.fillStyle = '#D4D0C8';
-  g.fillRect(r.x, r.y, r.w, r.h);
-  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
-  g.fillRect(r.x, r.y, r.w, 1);
-  g.fillRect(r.x, r.y, 1, r.h);
-  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
-  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
-  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
-  g.font = `${Math.max(8, Math.min(13, r.h - 8))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = '#000000';
-  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
-}
 
 // --- GuestBook
 
@@ -127,7 +88,7 @@ registerKind('GuestBook', {
   async create(ctx) {
     const p = ctx.params;
     const ink = inkOn(backgroundOf(ctx));
-    const file = await readPageFile('guestbook.txt');
+    const file = await readPageFile('guestbook.txt', MAX_FILE);
     if (file.error) ctx.log(file.error);
     const messages = file.text === undefined ? [] : guestBookMessages(file.text);
     const g0 = ctx.g;
@@ -428,7 +389,7 @@ registerKind('LoginBox', {
       form.addEventListener('submit', async (event) => {
         event.preventDefault();
         ok.disabled = true;
-        const file = await readPageFile(PASSWORD_FILE);
+        const file = await readPageFile(PASSWORD_FILE, MAX_FILE);
         ok.disabled = false;
         if (!panel) return;
         if (file.error) {

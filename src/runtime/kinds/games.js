@@ -2,64 +2,18 @@
 // tic-tac-toe, memory, sliding squares and lights games, played with the mouse or the keys.
 // Each game tells its state in the canvas's accessible name, so it can be followed without sight.
 
-import { P, parseColor, readRawParams } from '../core/params.js';
+import { P, alignedList } from '../core/params.js';
+import { backgroundOf, drawButton, drawMessage, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
 const MAX_ITEMS = 256;
-
-const rawOf = (ctx) => readRawParams(ctx.canvas.morvaneApplet.element);
-
-// Black or white, whichever reads better on the color.
-function inkOn(color) {
-  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-const backgroundOf = (ctx) => parseColor(rawOf(ctx).get('background_color')) ?? '#000000';
-
-// Parallel lists (names and files) stay aligned: base1, base2, ... up to the first gap.
-function numbered(raw, base) {
-  const items = [];
-  while (items.length < MAX_ITEMS && raw.has(`${base}${items.length + 1}`)) items.push(raw.get(`${base}${items.length + 1}`).trim());
-  return items;
-}
-
-const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-
-// A raised grey button with its label; a pressed one is sunk.
-function drawButton(g, r, label, pressed = false) {
-  g.fillStyle = '#D4D0C8';
-  g.fillRect(r.x, r.y, r.w, r.h);
-  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
-  g.fillRect(r.x, r.y, r.w, 1);
-  g.fillRect(r.x, r.y, 1, r.h);
-  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
-  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
-  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
-  g.font = `${Math.max(8, Math.min(13, r.h - 8))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = '#000000';
-  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
-}
 
 // `labels.length` buttons side by side across a strip.
 function buttonRow(count, x, y, w, h) {
   const gap = 3;
   const each = Math.max(1, Math.floor((w - gap * (count + 1)) / count));
   return Array.from({ length: count }, (_, i) => ({ x: x + gap + i * (each + gap), y, w: each, h }));
-}
-
-// Keys go to `onKey` while the canvas has the focus; true from onKey keeps the browser's own use.
-function listenKeys(ctx, onKey) {
-  const canvas = ctx.canvas;
-  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
-  const handler = (event) => {
-    if (onKey(event.key)) event.preventDefault();
-  };
-  canvas.addEventListener('keydown', handler);
-  return () => canvas.removeEventListener('keydown', handler);
 }
 
 // A keyboard cursor over a grid of `count` cells: the arrows move it, Enter and Space act on
@@ -79,14 +33,6 @@ function gridCursor(ctx, columns, count, act) {
 
 function describe(ctx, text) {
   ctx.canvas.setAttribute('aria-label', text);
-}
-
-function drawLine(g, ctx, text, ink) {
-  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = ink;
-  g.fillText(text, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
 }
 
 // A centred banner over a game: its end, or what to do next.
@@ -154,9 +100,9 @@ registerKind('ImageViewer', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const raw = rawOf(ctx);
-    const files = numbered(raw, 'image');
-    const names = numbered(raw, 'image_name');
+    const raw = ctx.rawParams;
+    const files = alignedList(raw, 'image');
+    const names = alignedList(raw, 'image_name');
     const images = await Promise.all(files.map((file) => (file ? ctx.loadImage(file) : null)));
     const count = files.length;
     const ink = inkOn(backgroundOf(ctx));
@@ -165,12 +111,12 @@ registerKind('ImageViewer', {
     const picture = { x: 4, y: 4, w: ctx.width - 8, h: ctx.height - bar - caption - 8 };
     let index = 0;
     let sliding = p.auto_slide === '1' && count > 1;
-    let shownAt = performance.now();
+    let shownAt = ctx.now();
 
     const show = (i) => {
       if (count === 0) return;
       index = (i + count) % count;
-      shownAt = performance.now();
+      shownAt = ctx.now();
       describe(ctx, `${names[index] || files[index]} (${index + 1} of ${count})${sliding ? ', slide show' : ''}`);
       ctx.invalidate();
     };
@@ -191,13 +137,13 @@ registerKind('ImageViewer', {
       pause: 0,
       // Checked at a fraction of the delay, so a picture chosen by hand also stays its full time.
       step() {
-        if (sliding && performance.now() - shownAt >= p.pause2 - 10) show(index + 1);
+        if (sliding && ctx.now() - shownAt >= p.pause2 - 10) show(index + 1);
       },
       pointer: buttons.pointer,
       draw(g) {
         buttons.draw(g);
         if (count === 0) {
-          drawLine(g, ctx, 'No image', ink);
+          drawMessage(g, ctx, 'No image', ink);
           return;
         }
         const image = images[index];
@@ -236,9 +182,9 @@ registerKind('SoundPlayer', {
   },
   create(ctx) {
     const p = ctx.params;
-    const raw = rawOf(ctx);
-    const files = numbered(raw, 'clip');
-    const names = numbered(raw, 'clip_name');
+    const raw = ctx.rawParams;
+    const files = alignedList(raw, 'clip');
+    const names = alignedList(raw, 'clip_name');
     const count = files.length;
     const sounds = new Array(count).fill(null);
     const ink = inkOn(backgroundOf(ctx));
@@ -621,7 +567,7 @@ registerKind('Memory', {
       },
       draw(g) {
         if (n === 0) {
-          drawLine(g, ctx, 'No image', ink);
+          drawMessage(g, ctx, 'No image', ink);
           return;
         }
         for (let i = 0; i < n; i++) {
@@ -732,7 +678,7 @@ registerKind('Puzzle', {
       },
       draw(g) {
         if (!image) {
-          drawLine(g, ctx, `Cannot show ${p.image_name || 'the picture'}`, ink);
+          drawMessage(g, ctx, `Cannot show ${p.image_name || 'the picture'}`, ink);
           return;
         }
         if (solved) {

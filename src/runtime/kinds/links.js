@@ -1,41 +1,11 @@
 // Links and pictures: a push button, check boxes and a list of titles that open pages, a row of
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
-import { P, parseColor, parseInteger, readRawParams } from '../core/params.js';
+import { P, alignedList, listLength } from '../core/params.js';
+import { backgroundOf, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
-const MAX_ITEMS = 256;
 const FONT = 'px sans-serif';
-
-// The page's own parameter text: parallel lists (texts and links) must stay aligned even where
-// one entry is empty, which the core's list reader skips.
-function rawOf(ctx) {
-  return readRawParams(ctx.canvas.morvaneApplet.element);
-}
-
-// How many entries a numbered list holds: its count parameter when valid, else up to the first gap.
-export function listLength(raw, countName, base) {
-  const count = parseInteger(raw.get(countName), 0, MAX_ITEMS);
-  if (count !== null) return count;
-  let n = 0;
-  while (n < MAX_ITEMS && raw.has(`${base}${n + 1}`)) n++;
-  return n;
-}
-
-export function numbered(raw, base, length) {
-  return Array.from({ length }, (_, i) => (raw.get(`${base}${i + 1}`) ?? '').trim());
-}
-
-// Black or white, whichever reads better on the applet's background.
-export function inkOn(color) {
-  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
-  const lum = 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255);
-  return lum > 140 ? '#000000' : '#FFFFFF';
-}
-
-function backgroundOf(raw) {
-  return parseColor(raw.get('background_color')) ?? '#000000';
-}
 
 function shade(color, factor) {
   const n = Number.parseInt(color.slice(1), 16);
@@ -68,28 +38,8 @@ function drawButton(g, x, y, w, h, color, label, pressed, focused) {
   }
 }
 
-const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-
 function follow(ctx, link, target) {
   if (link && !ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
-}
-
-// Keyboard use of an applet: the canvas takes the focus, and its keys go to `onKey`.
-function listenKeys(ctx, onKey) {
-  const canvas = ctx.canvas;
-  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
-  const handler = (event) => {
-    if (onKey(event.key)) event.preventDefault();
-  };
-  const repaint = () => ctx.invalidate();
-  canvas.addEventListener('keydown', handler);
-  canvas.addEventListener('focus', repaint);
-  canvas.addEventListener('blur', repaint);
-  return () => {
-    canvas.removeEventListener('keydown', handler);
-    canvas.removeEventListener('focus', repaint);
-    canvas.removeEventListener('blur', repaint);
-  };
 }
 
 const focused = (ctx) => document.activeElement === ctx.canvas;
@@ -146,9 +96,9 @@ const GO_LABEL = 'Go';
 
 // The texts and their links, and the ink that reads on the background.
 function textsAndLinks(ctx) {
-  const raw = rawOf(ctx);
+  const raw = ctx.rawParams;
   const n = listLength(raw, 'number', 'text');
-  return { raw, n, texts: numbered(raw, 'text', n), links: numbered(raw, 'link', n), ink: inkOn(backgroundOf(raw)) };
+  return { raw, n, texts: alignedList(raw, 'text', n), links: alignedList(raw, 'link', n), ink: inkOn(backgroundOf(ctx)) };
 }
 
 function rowHeight(height, rows) {
@@ -329,10 +279,10 @@ registerKind('ListLink', {
 registerKind('Navigation', {
   params: { direction: P.choice(['horizontal', 'vertical'], 'horizontal'), target: P.text('_blank') },
   async create(ctx) {
-    const raw = rawOf(ctx);
+    const raw = ctx.rawParams;
     const n = listLength(raw, 'number', 'link');
-    const links = numbered(raw, 'link', n);
-    const load = (base) => Promise.all(numbered(raw, base, n).map((name) => (name ? ctx.loadImage(name) : null)));
+    const links = alignedList(raw, 'link', n);
+    const load = (base) => Promise.all(alignedList(raw, base, n).map((name) => (name ? ctx.loadImage(name) : null)));
     const [images, lit] = await Promise.all([load('image'), load('image_focused')]);
     const vertical = ctx.params.direction === 'vertical';
     // A missing picture keeps its place, the size of the first one that loaded.
@@ -402,8 +352,8 @@ function pickAtRandom(list) {
 registerKind('RandomLink', {
   params: { image: P.text(), target: P.text('_self') },
   async create(ctx) {
-    const raw = rawOf(ctx);
-    const links = numbered(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
+    const raw = ctx.rawParams;
+    const links = alignedList(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
     const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
     const picture = image && placed(image, ctx.width, ctx.height);
     if (links.length) {
@@ -429,8 +379,8 @@ registerKind('RandomLink', {
 
 registerKind('RandomImage', {
   async create(ctx) {
-    const raw = rawOf(ctx);
-    const names = numbered(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    const raw = ctx.rawParams;
+    const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
     // Another picture when the chosen one is missing, so a broken entry does not leave it empty.
     const order = names.map((name) => [Math.random(), name]).sort((a, b) => a[0] - b[0]);
     let picture = null;
@@ -455,8 +405,8 @@ const PROTECT_HOLD = 3000;
 
 registerKind('Protect', {
   async create(ctx) {
-    const raw = rawOf(ctx);
-    const names = numbered(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    const raw = ctx.rawParams;
+    const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
     const pictures = (await ctx.loadImages(names)).map((image) => placed(image, ctx.width, ctx.height));
     const canvas = ctx.canvas;
     const refuse = (event) => event.preventDefault();

@@ -2,7 +2,8 @@
 // tree menu in a frame window of its own. Both are page elements of ours, built with DOM calls
 // and textContent only: menu texts come from the page and are never read as HTML.
 
-import { P, parseColor, readRawParams } from '../core/params.js';
+import { P } from '../core/params.js';
+import { backgroundOf, inkOn } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_NODES = 1000;
@@ -246,7 +247,7 @@ registerKind('MenuPopUp', {
   },
   create(ctx) {
     const p = ctx.params;
-    const items = menuTree(readRawParams(ctx.canvas.morvaneApplet.element));
+    const items = menuTree(ctx.rawParams);
     const canvas = ctx.canvas;
     if (canvas.tabIndex < 0) canvas.tabIndex = 0;
     canvas.setAttribute('aria-haspopup', 'menu');
@@ -383,9 +384,9 @@ registerKind('MenuFrame', {
   },
   create(ctx) {
     const p = ctx.params;
-    const raw = readRawParams(ctx.canvas.morvaneApplet.element);
+    const raw = ctx.rawParams;
     const items = menuTree(raw);
-    const ink = inkOn(parseColor(raw.get('background_color')) ?? '#000000');
+    const ink = inkOn(backgroundOf(ctx));
     const canvas = ctx.canvas;
     canvas.style.cursor = 'pointer';
     canvas.setAttribute('aria-haspopup', 'tree');
@@ -477,8 +478,3 @@ registerKind('MenuFrame', {
     };
   },
 });
-
-function inkOn(color) {
-  const n = Number.parseInt(color.slice(1), 16);
-  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}

@@ -108,6 +108,23 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     await page.close();
   });
 
+  test('on the manual clock the picture depends on the time given, not on how many frames it took', async () => {
+    const params = { text: 'WWWW', text_height: '30', pause: '20', step: '3' };
+    const shown = [];
+    for (const [path, advances] of [['/core/clock-a.htm', [160]], ['/core/clock-b.htm', Array(10).fill(16)], ['/core/clock-c.htm', [150]]]) {
+      const { page } = await openPage(bench.browser, bench.server.page(path, appletPage('Scrolling', { width: 300, height: 60, params })));
+      await canvases(page);
+      await page.waitForFunction(() => document.querySelector('canvas').morvaneApplet.visible);
+      // The first advance only sets where the applet's time starts.
+      await page.evaluate(() => window.morvaneAppletsClock.advance(0));
+      for (const ms of advances) await page.evaluate((t) => window.morvaneAppletsClock.advance(t), ms);
+      shown.push(await pixels(page));
+      await page.close();
+    }
+    assert.ok(!differs(shown[0], shown[1]), '160 ms at once or in ten frames: the same picture');
+    assert.ok(differs(shown[0], shown[2]), 'one step less: another picture');
+  });
+
   test('mouse-over color and message, tooltip, and the click link with its target', async () => {
     const url = bench.server.page('/core/mouse.htm', appletPage('Stars', {
       width: 200, height: 100,

@@ -80,16 +80,21 @@ export async function launchBrowser({ autoplay = true } = {}) {
   return browser;
 }
 
-// A page with its console lines and uncaught errors recorded.
-export async function openPage(browser, url, viewport = { width: 1000, height: 800 }) {
+// A page with its console lines and uncaught errors recorded. Its applets run on a manual
+// clock (see `waitFrames`) unless `realClock`; `setup` (one function or a list) runs in the page
+// before its scripts.
+// Console errors matching `ignore` are not problems.
+export async function openPage(browser, url, viewport = { width: 1000, height: 800 }, { realClock = false, setup = null, ignore = null } = {}) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
+  if (!realClock) await page.evaluateOnNewDocument(() => (window.morvaneAppletsClock = { now: 0 }));
+  for (const script of [setup].flat()) if (script) await page.evaluateOnNewDocument(script);
   const problems = [];
   const runtimeLines = [];
   page.on('console', (message) => {
     const text = message.text();
     if (text.startsWith('morvane-applets:')) runtimeLines.push(text);
-    if (message.type() === 'error') problems.push(text);
+    if (message.type() === 'error' && !ignore?.test(text)) problems.push(text);
   });
   page.on('pageerror', (error) => problems.push(String(error)));
   await page.goto(url, { waitUntil: 'load' });
@@ -104,20 +109,61 @@ export function appletPage(kind, { width = 200, height = 100, params = {}, noJav
   return `<!DOCTYPE html><html><head><meta charset="utf-8"></head><body style="margin:0">${before}\n${lines.join('\n')}\n${after}</body></html>`;
 }
 
-// Waits until the n-th applet canvas has run `frames` animation frames of the page.
+// The time one frame moves the manual clock on.
+export const FRAME_MS = 16;
+
+// Lets the page run `frames` animation frames; on the manual clock each one moves the applets
+// on by exactly FRAME_MS, so an animation goes as far however slowly the machine draws.
 export async function waitFrames(page, frames = 5) {
   await page.evaluate(
-    (n) => new Promise((resolve) => {
-      const next = (left) => (left === 0 ? resolve() : requestAnimationFrame(() => next(left - 1)));
+    (n, ms) => new Promise((resolve) => {
+      const next = (left) => {
+        if (left === 0) return resolve();
+        window.morvaneAppletsClock?.advance?.(ms);
+        requestAnimationFrame(() => next(left - 1));
+      };
       next(n);
     }),
     frames,
+    FRAME_MS,
   );
 }
 
-// Waits until the page's applet canvases exist (applets start after the document is parsed).
+// Runs frames until `condition(arg)`, evaluated in the page, holds; false when it never does
+// within `frames` frames (the page's own timers, image loads and events go on meanwhile).
+export async function framesUntil(page, condition, arg, frames = 600) {
+  for (let done = 0; done < frames; done += 3) {
+    if (await page.evaluate(condition, arg)) return true;
+    await waitFrames(page, 3);
+  }
+  return page.evaluate(condition, arg);
+}
+
+// Runs frames until the canvas pixels satisfy `predicate`, then returns them; the last pixels
+// looked at when they never do.
+export async function pixelsUntil(page, predicate, frames = 600, index = 0) {
+  let p = await pixels(page, index);
+  for (let done = 0; done < frames && !predicate(p); done += 3) {
+    await waitFrames(page, 3);
+    p = await pixels(page, index);
+  }
+  return p;
+}
+
+// Whether the canvas comes to show something other than it shows now.
+export async function changes(page, frames = 600, index = 0) {
+  const first = await pixels(page, index);
+  return differs(first, await pixelsUntil(page, (p) => differs(first, p), frames, index));
+}
+
+// Waits until the page's applet canvases exist (applets start after the document is parsed)
+// and each has finished starting (its images loaded) or given up.
 export async function canvases(page, count = 1) {
-  await page.waitForFunction((n) => document.querySelectorAll('canvas.morvane-applet').length >= n, { timeout: 10000 }, count);
+  await page.waitForFunction((n) => document.querySelectorAll('canvas.morvane-applet').length >= n, { timeout: 30000 }, count);
+  await page.waitForFunction(
+    () => [...document.querySelectorAll('canvas.morvane-applet')].every((c) => c.morvaneApplet?.instance || c.morvaneApplet?.disposed),
+    { timeout: 30000 },
+  );
 }
 
 // The canvas pixels as [r, g, b, a] rows: { width, height, at(x, y), count(predicate) }.
@@ -169,4 +215,45 @@ export function registeredKinds() {
     .filter((name) => name.endsWith('.js'))
     .flatMap((name) => [...readFileSync(new URL(name, folder), 'utf8').matchAll(/registerKind\('(\w+)'/g)].map((m) => m[1]))
     .sort();
+}
+
+// Runs in the page: window.open records what it was asked to open instead of opening it.
+function recordOpens() {
+  window.opened = [];
+  window.open = (address, target) => {
+    window.opened.push([address, target]);
+    return null;
+  };
+}
+
+// A kind's page under /samples/`folder`/, started and run 5 frames, with what a test drives it
+// by: `at(x, y)` (page coordinates of an applet point), `click(x, y)` and `key(name)` (each
+// followed by 2 frames), `label()` (the canvas's accessible name) and `opened()` (see recordOpens).
+export async function openKind(bench, kind, options = {}, { folder = 'K', setup = null, ignore = null } = {}) {
+  const path = `/samples/${folder}/${kind}-${Math.random().toString(36).slice(2)}.htm`;
+  const url = bench.server.page(path, appletPage(kind, options));
+  const opened = await openPage(bench.browser, url, { width: 800, height: 600 }, { setup: [recordOpens, setup], ignore });
+  const { page } = opened;
+  await canvases(page);
+  await waitFrames(page, 5);
+  const box = await page.$eval('canvas.morvane-applet', (c) => {
+    const r = c.getBoundingClientRect();
+    return { x: r.x, y: r.y };
+  });
+  const at = (x, y) => [box.x + x, box.y + y];
+  return {
+    ...opened,
+    at,
+    async click(x, y) {
+      await page.mouse.click(...at(x, y));
+      await waitFrames(page, 2);
+    },
+    async key(name) {
+      await page.focus('canvas.morvane-applet');
+      await page.keyboard.press(name);
+      await waitFrames(page, 2);
+    },
+    label: () => page.$eval('canvas.morvane-applet', (c) => c.getAttribute('aria-label') ?? ''),
+    opened: () => page.evaluate(() => window.opened),
+  };
 }

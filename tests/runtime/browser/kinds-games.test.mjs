@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, pixels, useBench, waitFrames } from './harness.mjs';
+import { differs, framesUntil, haveChromium, openKind, pixels, useBench, waitFrames } from './harness.mjs';
 import { press } from '../../../src/runtime/kinds/games.js';
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
@@ -41,62 +41,30 @@ function solvePuzzle(tiles) {
   return cells;
 }
 
+// Runs in the page: the sounds started and stopped, counted.
+function countSounds() {
+  window.sounds = { started: 0, stopped: 0 };
+  const node = AudioBufferSourceNode.prototype;
+  const [start, stop] = [node.start, node.stop];
+  node.start = function (...args) {
+    window.sounds.started++;
+    return start.apply(this, args);
+  };
+  node.stop = function (...args) {
+    window.sounds.stopped++;
+    return stop.apply(this, args);
+  };
+}
+
 describe('form, player and game kinds in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
   const bench = useBench();
 
-  // A kind's page, with window.open, started sounds and mailto: requests recorded.
+  // A kind's page with its sounds counted and its mailto: requests recorded.
   async function open(kind, options = {}, folder = 'G') {
-    const path = `/samples/${folder}/${kind}-${Math.random().toString(36).slice(2)}.htm`;
-    const url = bench.server.page(path, appletPage(kind, options));
-    const page = await bench.browser.newPage();
-    await page.setViewport({ width: 800, height: 600 });
-    await page.evaluateOnNewDocument(() => {
-      window.opened = [];
-      window.open = (address, target) => {
-        window.opened.push([address, target]);
-        return null;
-      };
-      window.sounds = { started: 0, stopped: 0 };
-      const node = AudioBufferSourceNode.prototype;
-      const [start, stop] = [node.start, node.stop];
-      node.start = function (...args) {
-        window.sounds.started++;
-        return start.apply(this, args);
-      };
-      node.stop = function (...args) {
-        window.sounds.stopped++;
-        return stop.apply(this, args);
-      };
-    });
-    const problems = [];
-    const runtimeLines = [];
+    const opened = await openKind(bench, kind, options, { folder, setup: countSounds, ignore: /404/ });
     const mails = [];
-    page.on('console', (m) => {
-      if (m.text().startsWith('morvane-applets:')) runtimeLines.push(m.text());
-      if (m.type() === 'error' && !/404/.test(m.text())) problems.push(m.text());
-    });
-    page.on('pageerror', (e) => problems.push(String(e)));
-    page.on('request', (r) => r.url().startsWith('mailto:') && mails.push(r.url()));
-    await page.goto(url, { waitUntil: 'load' });
-    await canvases(page);
-    await waitFrames(page, 5);
-    const box = await page.$eval('canvas.morvane-applet', (c) => {
-      const r = c.getBoundingClientRect();
-      return { x: r.x, y: r.y };
-    });
-    const click = async (x, y) => {
-      await page.mouse.click(box.x + x, box.y + y);
-      await waitFrames(page, 2);
-    };
-    const key = async (name) => {
-      await page.focus('canvas.morvane-applet');
-      await page.keyboard.press(name);
-      await waitFrames(page, 2);
-    };
-    const label = () => page.$eval('canvas.morvane-applet', (c) => c.getAttribute('aria-label') ?? '');
-    const opened = () => page.evaluate(() => window.opened);
-    const sounds = () => page.evaluate(() => window.sounds);
-    return { page, problems, runtimeLines, mails, click, key, label, opened, sounds };
+    opened.page.on('request', (r) => r.url().startsWith('mailto:') && mails.push(r.url()));
+    return { ...opened, mails, sounds: () => opened.page.evaluate(() => window.sounds) };
   }
 
   test('missing and invalid values run on the defaults, without errors', async () => {
@@ -354,7 +322,7 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     await viewer.key('ArrowLeft');
     assert.match(await viewer.label(), /^River/);
     await viewer.click(...buttons(1));
-    await viewer.page.waitForFunction(() => /^Capitol.*slide show/.test(document.querySelector('canvas').getAttribute('aria-label')));
+    assert.ok(await framesUntil(viewer.page, () => /^Capitol.*slide show/.test(document.querySelector('canvas').getAttribute('aria-label'))), 'the slide show moves on');
     await viewer.click(...buttons(2));
     const stopped = await viewer.label();
     assert.doesNotMatch(stopped, /slide show/);
@@ -377,7 +345,7 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     assert.match(await player.label(), /^Boom \(2 of 2\), playing$/);
     assert.equal((await player.sounds()).stopped, 1, 'Next ends the clip that played');
     // The two-second clip ends by itself; Play starts it again and Stop ends it.
-    await player.page.waitForFunction(() => !/playing/.test(document.querySelector('canvas').getAttribute('aria-label')), { timeout: 10000 });
+    await player.page.waitForFunction(() => !/playing/.test(document.querySelector('canvas').getAttribute('aria-label')), { timeout: 30000 });
     await player.click(...at(1));
     await player.page.waitForFunction(() => window.sounds.started === 3);
     await player.click(...at(2));

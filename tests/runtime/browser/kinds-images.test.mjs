@@ -5,9 +5,9 @@ import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from '
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, haveChromium, openPage, pixels, pixelsUntil, useBench, waitFrames } from './harness.mjs';
 
 const DATA = new URL('../../../data/', import.meta.url);
 const KINDS = [
@@ -36,13 +36,9 @@ function appletOnly(kind, params, width = 240, height = 180) {
   return page.slice(page.indexOf('<applet'), page.indexOf('<script'));
 }
 
-// Polls the canvas until `predicate(pixels)` holds, and fails with `message` when it never does.
-async function eventually(page, predicate, message, tries = 100) {
-  let p = await pixels(page);
-  for (let i = 0; i < tries && !predicate(p); i++) {
-    await waitFrames(page, 3);
-    p = await pixels(page);
-  }
+// Runs frames until `predicate(pixels)` holds, and fails with `message` when it never does.
+async function eventually(page, predicate, message) {
+  const p = await pixelsUntil(page, predicate);
   assert.ok(predicate(p), message);
   return p;
 }
@@ -77,22 +73,13 @@ function near(actual, expected, tolerance, what) {
 }
 
 describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await startServer();
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const bench = useBench();
 
   // Runs `check(page, picture)` on a page of `body` beside the sample media (picture: the plain
   // 240 × 180 picture the effects start from), then checks the page logged nothing.
   async function onPage(body, check, { quiet = true } = {}) {
     const html = `<!DOCTYPE html><html><body style="margin:0">${body}<script src="/runtime/morvane-applets.js"></script></body></html>`;
-    const { page, problems, runtimeLines } = await openPage(browser, server.page('/samples/effects/page.htm', html));
+    const { page, problems, runtimeLines } = await openPage(bench.browser, bench.server.page('/samples/effects/page.htm', html));
     await canvases(page);
     const bytes = await page.evaluate(async () => {
       const image = new Image();
@@ -220,7 +207,7 @@ describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chrom
     await onPage(appletOnly('ImageAxisRotation', { image_name: 'chrismas2.jpg', pause: '30' }), (page) => eventually(page, (p) => {
       for (let y = 0; y < 180; y += 4) if ([2, 30, 209, 237].some((x) => !green(...p.at(x, y)))) return false;
       return !green(...p.at(120, 90));
-    }, 'the sides show the background while the middle shows the picture', 200));
+    }, 'the sides show the background while the middle shows the picture'));
     await onPage(appletOnly('Deformation', { sprite: 'Fish3.gif', amplitude: '4', pause: '10' }, 320, 200), async (page) => {
       const a = await eventually(page, (p) => centreOf(p) !== null, 'the sprite shows');
       const [x, , width] = centreOf(a);
@@ -231,11 +218,11 @@ describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chrom
 
   test('ScanImage uncovers row by row, without gaps however long its step', async () => {
     await onPage(appletOnly('ScanImage', { image: 'chrismas2.jpg', r_lim: '30', r_step: '30', pause: '100' }), async (page, picture) => {
-      const p = await eventually(page, (q) => differing(q, picture, (x, y) => y < 30) === 0, 'the first row is uncovered', 200);
+      const p = await eventually(page, (q) => differing(q, picture, (x, y) => y < 30) === 0, 'the first row is uncovered');
       assert.ok(p.count(green) > 240 * 80, 'the rows below are still covered');
     });
     await onPage(appletOnly('ScanImage', { image: 'chrismas2.jpg', r_lim: '10', r_step: '500', pause: '1000' }), (page, picture) =>
-      eventually(page, (q) => differing(q, picture, (x, y) => y < 10 && x < 220) === 0, 'no gaps along the first row', 200));
+      eventually(page, (q) => differing(q, picture, (x, y) => y < 10 && x < 220) === 0, 'no gaps along the first row'));
   });
 
   test('a page opened from the disk cannot read its pictures: the pixel effects draw them as they are', async () => {
@@ -247,7 +234,7 @@ describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chrom
       const applets = kinds.map((kind) => appletOnly(kind, picture(kind)));
       const script = pathToFileURL(fileURLToPath(new URL('runtime/morvane-applets.js', DATA))).href;
       writeFileSync(join(folder, 'page.htm'), `<!DOCTYPE html><body>${applets.join('\n')}<script src="${script}"></script></body>`);
-      const { page, problems, runtimeLines } = await openPage(browser, pathToFileURL(join(folder, 'page.htm')).href, { width: 1000, height: 2400 });
+      const { page, problems, runtimeLines } = await openPage(bench.browser, pathToFileURL(join(folder, 'page.htm')).href, { width: 1000, height: 2400 });
       await canvases(page, kinds.length);
       await waitFrames(page, 10);
       // Only the picture itself can taint an applet's canvas: a tainted canvas shows it was drawn.

@@ -6,9 +6,9 @@ import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, haveChromium, openKind, openPage, pixels, useBench, waitFrames } from './harness.mjs';
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 const green = (r, g, b) => r < 60 && g > 200 && b < 60;
@@ -22,49 +22,11 @@ const MENU = {
 };
 
 describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await startServer();
-    server.page('/samples/K/landing.htm', '<!DOCTYPE html><title>landing</title>');
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const bench = useBench();
+  before(() => bench.server.page('/samples/K/landing.htm', '<!DOCTYPE html><title>landing</title>'));
+  const open = (kind, options) => openKind(bench, kind, options);
 
-  // A kind's page with window.open recorded instead of opening windows.
-  async function open(kind, options = {}, path = `/samples/K/${kind}-${Math.random().toString(36).slice(2)}.htm`) {
-    const url = server.page(path, appletPage(kind, options));
-    const page = await browser.newPage();
-    await page.setViewport({ width: 800, height: 600 });
-    await page.evaluateOnNewDocument(() => {
-      window.opened = [];
-      window.open = (url, target) => {
-        window.opened.push([url, target]);
-        return null;
-      };
-    });
-    const problems = [];
-    const runtimeLines = [];
-    page.on('console', (m) => {
-      if (m.text().startsWith('morvane-applets:')) runtimeLines.push(m.text());
-      if (m.type() === 'error') problems.push(m.text());
-    });
-    page.on('pageerror', (e) => problems.push(String(e)));
-    await page.goto(url, { waitUntil: 'load' });
-    await canvases(page);
-    await waitFrames(page, 5);
-    const box = await page.evaluate(() => {
-      const r = document.querySelector('canvas.morvane-applet').getBoundingClientRect();
-      return { x: r.x, y: r.y };
-    });
-    const at = (x, y) => [box.x + x, box.y + y];
-    return { page, problems, runtimeLines, at, opened: () => page.evaluate(() => window.opened) };
-  }
-
-  const origin = (path) => `${server.origin}/samples/K/${path}`;
+  const origin = (path) => `${bench.server.origin}/samples/K/${path}`;
 
   test('missing and invalid values run on the defaults, without errors', async () => {
     const cases = [
@@ -177,7 +139,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       await page.waitForSelector('[role=menu]');
       await page.mouse.move(...at(40, 25));
       await page.mouse.move(700, 550);
-      await page.waitForFunction(() => !document.querySelector('[role=menu]'), { timeout: 5000 });
+      await page.waitForFunction(() => !document.querySelector('[role=menu]'));
     }
     await page.close();
   });
@@ -329,7 +291,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       const script = pathToFileURL(new URL('../../../data/runtime/morvane-applets.js', import.meta.url).pathname).href;
       const html = appletPage('Graph', { width: 300, height: 40, params: { data_file: 'data.dat' } }).replace('/runtime/morvane-applets.js', script);
       writeFileSync(join(folder, 'graph.htm'), html);
-      const { page, problems, runtimeLines } = await openPage(browser, pathToFileURL(join(folder, 'graph.htm')).href);
+      const { page, problems, runtimeLines } = await openPage(bench.browser, pathToFileURL(join(folder, 'graph.htm')).href);
       await canvases(page);
       await waitFrames(page, 10);
       assert.ok((await pixels(page)).count(ink) > 20, 'message drawn');

@@ -1,9 +1,9 @@
 // The text and drawing kinds in the browser (their sample pages run in kinds.test.mjs): defaults,
 // colors and texts, directions, pauses, the speed bar and the title scroller.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, startServer, waitFrames } from './harness.mjs';
+import { appletPage, canvases, changes, differs, haveChromium, openPage, pixels, pixelsUntil as until, useBench, waitFrames } from './harness.mjs';
 
 const STILL = '1000000';
 
@@ -26,34 +26,6 @@ const KINDS = {
   Polygons: { numbers: ['pause', 'pause2', 'order', 'order_max', 'step', 'triangles_number', 'triangles_number_max', 'coefficient', 'repetitions_number'], colors: ['color'], choices: ['mode'] },
 };
 
-// Resolves when the first canvas shows something other than it shows now (false after 8 s).
-function changes(page) {
-  return page.evaluate(() => new Promise((resolve) => {
-    const canvas = document.querySelector('canvas.morvane-applet');
-    const g = canvas.getContext('2d');
-    const first = g.getImageData(0, 0, canvas.width, canvas.height).data;
-    const end = performance.now() + 8000;
-    const look = () => {
-      const now = g.getImageData(0, 0, canvas.width, canvas.height).data;
-      if (now.some((v, i) => v !== first[i])) resolve(true);
-      else if (performance.now() > end) resolve(false);
-      else requestAnimationFrame(look);
-    };
-    requestAnimationFrame(look);
-  }));
-}
-
-// Waits until the canvas pixels satisfy `predicate` (a function of the pixels object), then
-// returns them; the last pixels looked at when it never does.
-async function until(page, predicate, tries = 60) {
-  let p = await pixels(page);
-  for (let i = 0; i < tries && !predicate(p); i++) {
-    await waitFrames(page, 3);
-    p = await pixels(page);
-  }
-  return p;
-}
-
 // [first, last] rows (or columns) that hold a pixel matching `predicate`; [-1, -1] when none.
 function extent(p, predicate, columns = false) {
   const [outer, inner] = columns ? [p.width, p.height] : [p.height, p.width];
@@ -75,19 +47,10 @@ const rowsOf = (p, predicate) => extent(p, predicate);
 const columnsOf = (p, predicate) => extent(p, predicate, true);
 
 describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await startServer();
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const bench = useBench();
 
-  async function open(path, html, viewport) {
-    const opened = await openPage(browser, server.page(path, html), viewport);
+  async function open(path, html, viewport, options) {
+    const opened = await openPage(bench.browser, bench.server.page(path, html), viewport, options);
     await canvases(opened.page);
     return opened;
   }

@@ -1,0 +1,81 @@
+// What several kinds draw, read or listen to the same way: the text color that reads on a
+// background, a one-line message, the grey push button, a file beside the page, the keys of a
+// focused applet.
+
+import { parseColor } from './params.js';
+import { safeMediaUrl } from './links.js';
+
+// Black or white, whichever reads better on `color` ('#RRGGBB').
+export function inkOn(color) {
+  const n = Number.parseInt((color ?? '#000000').slice(1), 16);
+  return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
+}
+
+// The background color the page gives the applet, black when it gives none.
+export function backgroundOf(ctx) {
+  return parseColor(ctx.rawParams.get('background_color')) ?? '#000000';
+}
+
+// One line in the middle of the applet: what it shows when it has nothing else to show.
+export function drawMessage(g, ctx, text, ink) {
+  g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}px sans-serif`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = ink;
+  g.fillText(text, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
+}
+
+export const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+
+// A raised grey button with its label in the rectangle `r`; a pressed one is sunk.
+export function drawButton(g, r, label, pressed = false) {
+  g.fillStyle = '#D4D0C8';
+  g.fillRect(r.x, r.y, r.w, r.h);
+  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
+  g.fillRect(r.x, r.y, r.w, 1);
+  g.fillRect(r.x, r.y, 1, r.h);
+  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
+  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
+  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
+  g.font = `${Math.max(8, Math.min(13, r.h - 8))}px sans-serif`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#000000';
+  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
+}
+
+// The text (its first `limit` characters) of a file beside the page, or { error } with the one
+// line the applet shows instead. Never from the cache: the file may have just changed.
+export async function readPageFile(name, limit) {
+  const url = safeMediaUrl(name, document.baseURI);
+  if (!url) return { error: `Cannot read ${name}` };
+  // A page opened from the disk may not read other files: say so rather than try.
+  if (new URL(url).protocol === 'file:') return { error: `Cannot read ${name}: open the page from a web server` };
+  try {
+    const response = await fetch(url, { cache: 'no-cache' });
+    if (!response.ok) return { error: `Cannot read ${name} (${response.status})` };
+    return { text: (await response.text()).slice(0, limit) };
+  } catch {
+    return { error: `Cannot read ${name}` };
+  }
+}
+
+// Keys go to `onKey(key, event)` while the canvas has the focus (it takes the focus by tab); a
+// true answer keeps the browser from its own use of the key. The applet is redrawn as the focus
+// comes and goes, for the kinds that outline their focused part. Returns what stops listening.
+export function listenKeys(ctx, onKey) {
+  const canvas = ctx.canvas;
+  if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+  const handler = (event) => {
+    if (onKey(event.key, event)) event.preventDefault();
+  };
+  const redraw = () => ctx.invalidate();
+  canvas.addEventListener('keydown', handler);
+  canvas.addEventListener('focus', redraw);
+  canvas.addEventListener('blur', redraw);
+  return () => {
+    canvas.removeEventListener('keydown', handler);
+    canvas.removeEventListener('focus', redraw);
+    canvas.removeEventListener('blur', redraw);
+  };
+}
