@@ -103,6 +103,10 @@ int enterInstallation(const FolderChooser& chooseFolder, bool verbose, QTextStre
             for (const QString& file : choice.update.added)
                 err << "Added the new shipped file " << file << "\n";
         }
+        for (const QString& file : choice.update.refreshed)
+            err << "Refreshed the shipped file " << file << "\n";
+        for (const QString& warning : choice.update.warnings)
+            err << "Not refreshed: " << warning << "\n";
         err << "Installation folder: " << QDir::toNativeSeparators(choice.appDir) << "\n";
     }
     if (!choice.result) {

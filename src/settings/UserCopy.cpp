@@ -2,11 +2,14 @@
 
 #include "settings/AtomicFile.h"
 #include "settings/SettingsStore.h"
+#include "settings/ShippedManifest.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 #ifndef MORVANE_DATA_FROM_PROGRAM
 #define MORVANE_DATA_FROM_PROGRAM "../share/morvane"
@@ -48,21 +51,67 @@ QStringList shippedFiles(const QString& shippedDir)
     while (it.hasNext())
         files.append(root.relativeFilePath(it.next()));
     files.sort();
+    files.removeAll(root.relativeFilePath(shippedManifestPath(shippedDir)));
     const QString profile = root.relativeFilePath(profilePath(shippedDir));
     if (files.removeAll(profile) > 0)
         files.append(profile);
     return files;
 }
 
-Result copyWhole(const QString& source, const QString& target)
+// The user's settings and lists: only ever added, never replaced, whatever a newer version ships.
+bool isUsersOwn(const QString& file, const QString& profile)
+{
+    return file == profile || file.startsWith(u"cfg/"_s);
+}
+
+struct Copied {
+    Result result;
+    ShippedRecord record; // of the bytes written
+};
+
+Copied copyWhole(const QString& source, const QString& target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return Result::failure(u"Can't open the file: "_s + source);
+        return {Result::failure(u"Can't open the file: "_s + source), {}};
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return Result::failure(u"Can't read the file: "_s + source);
-    return writeFileAtomically(target, bytes, /*createFolder=*/true);
+        return {Result::failure(u"Can't read the file: "_s + source), {}};
+    return {writeFileAtomically(target, bytes, /*createFolder=*/true), recordOf(bytes)};
+}
+
+// The size first: most files the user changed are told apart without reading them.
+bool holds(const QFileInfo& file, const ShippedRecord& record)
+{
+    return file.size() == record.size && recordOfFile(file.filePath()) == record;
+}
+
+// Replaces a present shipped file with the newer shipped one when it still holds what was
+// copied there before; returns the record it keeps, none when it was never the shipped data's.
+std::optional<ShippedRecord> refreshPresent(const QString& file, const QString& source,
+                                            const QFileInfo& target,
+                                            std::optional<ShippedRecord> old, CopyUpdate& update)
+{
+    const std::optional<ShippedRecord> shipped = recordOfFile(source);
+    if (!shipped) {
+        update.warnings.append(u"Can't read the file: "_s + source);
+        return old;
+    }
+    if (old == shipped)
+        return old;
+    if (old && holds(target, *old)) {
+        const Copied copied = copyWhole(source, target.filePath());
+        if (!copied.result) {
+            update.warnings.append(copied.result.message);
+            return old;
+        }
+        update.refreshed.append(file);
+        return copied.record;
+    }
+    // A copy made before records were kept, or a refresh cut off before its record was written.
+    if (holds(target, *shipped))
+        return shipped;
+    return old;
 }
 
 } // namespace
@@ -85,18 +134,39 @@ CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir)
         update.result = Result::failure(u"Can't create the folder: "_s + userDir);
         return update;
     }
+    const ShippedManifest recorded = readShippedManifest(userDir);
+    ShippedManifest manifest;
+    const QString profile = user.relativeFilePath(profilePath(userDir));
     for (const QString& file : shippedFiles(shippedDir)) {
+        const QString source = QDir(shippedDir).filePath(file);
         const QFileInfo target(user.filePath(file));
-        if (target.exists() || target.isSymLink())
+        if (!target.exists() && !target.isSymLink()) {
+            const Copied copied = copyWhole(source, target.filePath());
+            // The old manifest stays: the next start records what this one copied.
+            update.result = copied.result;
+            if (!update.result)
+                return update;
+            update.added.append(file);
+            if (!isUsersOwn(file, profile))
+                manifest.insert(file, copied.record);
             continue;
-        update.result = copyWhole(QDir(shippedDir).filePath(file), target.filePath());
-        if (!update.result)
-            return update;
-        update.added.append(file);
+        }
+        if (isUsersOwn(file, profile) || target.isSymLink() || !target.isFile())
+            continue;
+        const auto old = recorded.constFind(file);
+        const std::optional<ShippedRecord> kept =
+            refreshPresent(file, source, target,
+                           old == recorded.cend() ? std::nullopt : std::optional(*old), update);
+        if (kept)
+            manifest.insert(file, *kept);
     }
     // The preview writes its pages there.
     if (!user.mkpath(u"test"_s))
         update.result = Result::failure(u"Can't create the folder: "_s + user.filePath(u"test"_s));
+    if (manifest != recorded) {
+        if (const Result written = writeShippedManifest(userDir, manifest); !written)
+            update.warnings.append(written.message);
+    }
     return update;
 }
 

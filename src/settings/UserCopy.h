@@ -21,15 +21,19 @@ struct Surroundings {
 Surroundings surroundingsOf(const QString& programDir);
 
 struct CopyUpdate {
-    Result result;
-    bool created = false; // the folder held no installation before
-    QStringList added;    // paths relative to the folder, in copy order
+    Result result;         // fails when a missing file could not be added
+    bool created = false;  // the folder held no installation before
+    QStringList added;     // paths relative to the folder, in copy order
+    QStringList refreshed; // likewise: replaced by a newer shipped version
+    QStringList warnings;  // refreshes that failed, each leaving the old file whole: the copy
+                           // stays usable
 };
 
-// Copies into `userDir` every shipped file it lacks, never replacing one that is there, so the
-// user's settings and lists survive and a newer version's new files appear. The profile is
-// copied last: a folder whose creation failed half-way is not yet an installation and is
-// completed on the next start.
+// Copies into `userDir` every shipped file it lacks, and replaces the shipped files that the
+// user never changed with a newer version's: a record of what was copied (the manifest) tells
+// which. The user's settings and lists are only ever added, and no other file the user changed
+// is replaced. The profile is copied last: a folder whose creation failed half-way is not yet an
+// installation and is completed on the next start.
 CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir);
 
 struct AppDirChoice {

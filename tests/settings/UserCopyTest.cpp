@@ -1,11 +1,17 @@
 #include "settings/UserCopy.h"
 
+#include "settings/ShippedManifest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace morvane::settings;
 using namespace Qt::StringLiterals;
@@ -50,6 +56,52 @@ protected:
     }
 
     QTemporaryDir root;
+};
+
+// A newer version of the shipped data, started over a user's copy made by an older one.
+class ShippedRefreshTest : public UserCopyTest {
+protected:
+    void SetUp() override
+    {
+        UserCopyTest::SetUp();
+        write(shipped(u"runtime/morvane-applets.js"_s), "// runtime 1\n");
+        write(shipped(u"samples/stars/index.htm"_s), "<p>stars 1</p>");
+        const AppDirChoice first = chooseAppDir(installed());
+        ASSERT_TRUE(first.result) << first.result.message.toStdString();
+    }
+
+    CopyUpdate start() const { return chooseAppDir(installed()).update; }
+    QString mine(const QString& relative) const { return userCopy() + u'/' + relative; }
+    std::optional<ShippedRecord> recorded(const QString& relative) const
+    {
+        const ShippedManifest manifest = readShippedManifest(userCopy());
+        const auto it = manifest.constFind(relative);
+        return it == manifest.cend() ? std::nullopt : std::optional(*it);
+    }
+};
+
+// Writes past `bytes` in any file fail, as on a disk that fills up; unlike a read-only file,
+// this stops root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
 };
 
 TEST_F(UserCopyTest, FirstStartCopiesTheShippedDataWithTheProfileLast)
@@ -160,6 +212,135 @@ TEST_F(UserCopyTest, TheShippedDataIsFoundBesideTheProgramsFolder)
     EXPECT_EQ(surroundingsOf(path(u"prefix/bin"_s)).shippedDataDir,
               path(u"prefix/share/morvane"_s));
     EXPECT_TRUE(surroundingsOf(path(u"elsewhere"_s)).shippedDataDir.isEmpty());
+}
+
+TEST_F(ShippedRefreshTest, ANewerVersionReplacesTheShippedFilesTheUserNeverChanged)
+{
+    EXPECT_EQ(recorded(u"help/faq.rtf"_s), recordOf("{\\rtf1 faq}"));
+    // The same size as the shipped page: told apart by its content.
+    write(mine(u"samples/stars/index.htm"_s), "<p>stars 9</p>");
+    write(shipped(u"runtime/morvane-applets.js"_s), "// runtime 2, longer\n");
+    write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
+    write(shipped(u"samples/stars/index.htm"_s), "<p>stars 2</p>");
+
+    const CopyUpdate update = start();
+    ASSERT_TRUE(update.result) << update.result.message.toStdString();
+    EXPECT_TRUE(update.added.isEmpty());
+    EXPECT_EQ(update.refreshed, (QStringList{u"help/faq.rtf"_s, u"runtime/morvane-applets.js"_s}));
+    EXPECT_TRUE(update.warnings.isEmpty());
+    EXPECT_EQ(read(mine(u"runtime/morvane-applets.js"_s)), "// runtime 2, longer\n");
+    EXPECT_EQ(read(mine(u"help/faq.rtf"_s)), "{\\rtf1 faq 2}");
+    EXPECT_EQ(read(mine(u"samples/stars/index.htm"_s)), "<p>stars 9</p>");
+    EXPECT_EQ(recorded(u"help/faq.rtf"_s), recordOf("{\\rtf1 faq 2}"));
+    // The record still says what was copied, so the user's page is never taken for ours.
+    EXPECT_EQ(recorded(u"samples/stars/index.htm"_s), recordOf("<p>stars 1</p>"));
+
+    EXPECT_TRUE(start().refreshed.isEmpty());
+    write(shipped(u"samples/stars/index.htm"_s), "<p>stars 3</p>");
+    EXPECT_TRUE(start().refreshed.isEmpty());
+    EXPECT_EQ(read(mine(u"samples/stars/index.htm"_s)), "<p>stars 9</p>");
+
+    // A file the user deleted comes back, as a missing file always does.
+    QFile::remove(mine(u"help/faq.rtf"_s));
+    EXPECT_EQ(start().added, QStringList{u"help/faq.rtf"_s});
+}
+
+TEST_F(ShippedRefreshTest, TheUsersSettingsAndListsAreOnlyEverAdded)
+{
+    write(shipped(u"morvane.ini"_s), "[options]\r\nfirst=yes\r\nruntime=yes\r\n");
+    write(shipped(u"cfg/ListBox1.txt"_s), "one\r\ntwo\r\nthree\r\n");
+    write(shipped(u"cfg/ListBox2.txt"_s), "new\r\n");
+
+    const CopyUpdate update = start();
+    ASSERT_TRUE(update.result);
+    EXPECT_EQ(update.added, QStringList{u"cfg/ListBox2.txt"_s});
+    EXPECT_TRUE(update.refreshed.isEmpty());
+    EXPECT_EQ(read(mine(u"morvane.ini"_s)), "[options]\r\nfirst=yes\r\n");
+    EXPECT_EQ(read(mine(u"cfg/ListBox1.txt"_s)), "one\r\ntwo\r\n");
+    // Even a hand-made record of the untouched old files changes nothing.
+    ShippedManifest manifest = readShippedManifest(userCopy());
+    manifest.insert(u"morvane.ini"_s, recordOf("[options]\r\nfirst=yes\r\n"));
+    manifest.insert(u"cfg/ListBox1.txt"_s, recordOf("one\r\ntwo\r\n"));
+    ASSERT_TRUE(writeShippedManifest(userCopy(), manifest));
+    EXPECT_TRUE(start().refreshed.isEmpty());
+    EXPECT_EQ(read(mine(u"morvane.ini"_s)), "[options]\r\nfirst=yes\r\n");
+    EXPECT_EQ(read(mine(u"cfg/ListBox1.txt"_s)), "one\r\ntwo\r\n");
+}
+
+TEST_F(ShippedRefreshTest, ACopyMadeWithoutRecordsGetsOnlyItsUnchangedFilesRecorded)
+{
+    ASSERT_TRUE(QFile::remove(shippedManifestPath(userCopy())));
+    write(mine(u"samples/stars/index.htm"_s), "<p>mine</p>");
+    write(shipped(u"runtime/morvane-applets.js"_s), "// runtime 2\n"); // the copy's is older
+
+    const CopyUpdate update = start();
+    ASSERT_TRUE(update.result);
+    EXPECT_TRUE(update.refreshed.isEmpty());
+    EXPECT_EQ(read(mine(u"runtime/morvane-applets.js"_s)), "// runtime 1\n");
+    EXPECT_EQ(read(mine(u"samples/stars/index.htm"_s)), "<p>mine</p>");
+    EXPECT_EQ(readShippedManifest(userCopy()),
+              (ShippedManifest{{u"help/faq.rtf"_s, recordOf("{\\rtf1 faq}")}}));
+
+    // Recorded now, so the next version reaches it.
+    write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
+    EXPECT_EQ(start().refreshed, QStringList{u"help/faq.rtf"_s});
+
+    // A damaged record is no record: nothing is replaced on its word.
+    write(shippedManifestPath(userCopy()), "not a record\n0123 12 runtime/morvane-applets.js\n");
+    write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 3}");
+    EXPECT_TRUE(start().refreshed.isEmpty());
+    EXPECT_EQ(read(mine(u"help/faq.rtf"_s)), "{\\rtf1 faq 2}");
+}
+
+TEST_F(ShippedRefreshTest, AStartCutOffBetweenReplacingAndRecordingIsCompletedByTheNext)
+{
+    write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
+    write(mine(u"help/faq.rtf"_s), "{\\rtf1 faq 2}"); // replaced; the old record stays
+
+    const CopyUpdate update = start();
+    ASSERT_TRUE(update.result);
+    EXPECT_TRUE(update.refreshed.isEmpty());
+    EXPECT_EQ(recorded(u"help/faq.rtf"_s), recordOf("{\\rtf1 faq 2}"));
+
+    write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 3}");
+    EXPECT_EQ(start().refreshed, QStringList{u"help/faq.rtf"_s});
+    EXPECT_EQ(read(mine(u"help/faq.rtf"_s)), "{\\rtf1 faq 3}");
+}
+
+TEST_F(ShippedRefreshTest, AFailedRefreshKeepsTheOldFileAndItsRecordAndIsTriedAgain)
+{
+    const QByteArray bigRuntime(8 * 1024, 'r');
+    write(shipped(u"runtime/morvane-applets.js"_s), bigRuntime);
+    write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
+    {
+        const FileSizeLimit limit(4 * 1024);
+        const CopyUpdate update = start();
+        EXPECT_TRUE(update.result) << "the copy is still a whole installation";
+        EXPECT_EQ(update.refreshed, QStringList{u"help/faq.rtf"_s});
+        EXPECT_EQ(update.warnings,
+                  QStringList{u"Can't write the file: "_s + mine(u"runtime/morvane-applets.js"_s)});
+    }
+    EXPECT_EQ(read(mine(u"runtime/morvane-applets.js"_s)), "// runtime 1\n");
+    EXPECT_EQ(recorded(u"runtime/morvane-applets.js"_s), recordOf("// runtime 1\n"));
+    EXPECT_EQ(recorded(u"help/faq.rtf"_s), recordOf("{\\rtf1 faq 2}"));
+    EXPECT_EQ(QDir(mine(u"runtime"_s)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"morvane-applets.js"_s});
+
+    const CopyUpdate retried = start();
+    EXPECT_EQ(retried.refreshed, QStringList{u"runtime/morvane-applets.js"_s});
+    EXPECT_EQ(read(mine(u"runtime/morvane-applets.js"_s)), bigRuntime);
+
+    if (geteuid() == 0)
+        return; // permissions do not stop root
+    write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 3}");
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+    ASSERT_TRUE(QFile::setPermissions(mine(u"help"_s), readOnly));
+    const CopyUpdate blocked = start();
+    QFile::setPermissions(mine(u"help"_s), readOnly | QFile::WriteOwner);
+    EXPECT_EQ(blocked.warnings,
+              QStringList{u"Can't create the file: "_s + mine(u"help/faq.rtf"_s)});
+    EXPECT_EQ(read(mine(u"help/faq.rtf"_s)), "{\\rtf1 faq 2}");
+    EXPECT_EQ(recorded(u"help/faq.rtf"_s), recordOf("{\\rtf1 faq 2}"));
 }
 
 } // namespace
