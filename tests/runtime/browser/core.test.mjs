@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, launchBrowser, openPage, pixels, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, haveChromium, inView, launchBrowser, openPage, pixels, useBench, waitFrames } from './harness.mjs';
 
 const dark = '#000040';
 
@@ -88,6 +88,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     await waitFrames(page, 10);
     assert.ok(!differs(hiddenA, await pixels(page)), 'nothing drawn out of view');
     await page.evaluate(() => document.querySelector('canvas').scrollIntoView());
+    await inView(page);
     await waitFrames(page, 5);
     const shownA = await pixels(page);
     await waitFrames(page, 10);
@@ -114,7 +115,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     for (const [path, advances] of [['/core/clock-a.htm', [160]], ['/core/clock-b.htm', Array(10).fill(16)], ['/core/clock-c.htm', [150]]]) {
       const { page } = await openPage(bench.browser, bench.server.page(path, appletPage('Scrolling', { width: 300, height: 60, params })));
       await canvases(page);
-      await page.waitForFunction(() => document.querySelector('canvas').morvaneApplet.visible);
+      await inView(page);
       // The first advance only sets where the applet's time starts.
       await page.evaluate(() => window.morvaneAppletsClock.advance(0));
       for (const ms of advances) await page.evaluate((t) => window.morvaneAppletsClock.advance(t), ms);
@@ -184,11 +185,11 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     page.on('console', (m) => lines.push(m.text()));
     await page.goto(url);
     await canvases(page);
-    await page.waitForFunction(() => window.played.length === 1, { timeout: 10000 });
+    await page.waitForFunction(() => window.played.length === 1);
     await page.mouse.move(10, 10);
-    await page.waitForFunction(() => window.played.length === 2, { timeout: 10000 });
+    await page.waitForFunction(() => window.played.length === 2);
     await page.mouse.click(10, 10);
-    await page.waitForFunction(() => window.played.length === 3, { timeout: 10000 });
+    await page.waitForFunction(() => window.played.length === 3);
     const played = await page.evaluate(() => window.played);
     assert.deepEqual(played.map((p) => [p.loop, p.rate]), [[true, 8012], [false, 8012], [false, 8012]]);
     assert.ok(played.every((p) => p.seconds >= 0));
@@ -215,7 +216,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
       await waitFrames(page, 30);
       assert.equal(await page.evaluate(() => window.played), 0);
       await page.mouse.click(5, 5);
-      await page.waitForFunction(() => window.played === 1, { timeout: 10000 });
+      await page.waitForFunction(() => window.played === 1);
     } finally {
       await strict.close();
     }

@@ -14,6 +14,8 @@ const TYPES = {
   '.gif': 'image/gif', '.jpg': 'image/jpeg', '.png': 'image/png', '.au': 'audio/basic', '.txt': 'text/plain',
 };
 
+const WAIT_MS = 60000;
+
 export const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 export const haveChromium = existsSync(chromiumPath);
 
@@ -72,6 +74,13 @@ export async function launchBrowser({ autoplay = true } = {}) {
       ...(autoplay ? ['--autoplay-policy=no-user-gesture-required'] : []),
     ],
   });
+  // Waits for a page state are generous: a loaded machine is slow, never wrong.
+  const newPage = browser.newPage.bind(browser);
+  browser.newPage = async (...args) => {
+    const page = await newPage(...args);
+    page.setDefaultTimeout(WAIT_MS);
+    return page;
+  };
   const close = browser.close.bind(browser);
   browser.close = async () => {
     await close();
@@ -159,11 +168,13 @@ export async function changes(page, frames = 600, index = 0) {
 // Waits until the page's applet canvases exist (applets start after the document is parsed)
 // and each has finished starting (its images loaded) or given up.
 export async function canvases(page, count = 1) {
-  await page.waitForFunction((n) => document.querySelectorAll('canvas.morvane-applet').length >= n, { timeout: 30000 }, count);
-  await page.waitForFunction(
-    () => [...document.querySelectorAll('canvas.morvane-applet')].every((c) => c.morvaneApplet?.instance || c.morvaneApplet?.disposed),
-    { timeout: 30000 },
-  );
+  await page.waitForFunction((n) => document.querySelectorAll('canvas.morvane-applet').length >= n, {}, count);
+  await page.waitForFunction(() => [...document.querySelectorAll('canvas.morvane-applet')].every((c) => c.morvaneApplet?.instance || c.morvaneApplet?.disposed));
+}
+
+// Waits until the n-th applet is in view as its loop sees it, so that frames from now on move it.
+export async function inView(page, index = 0) {
+  await page.waitForFunction((i) => document.querySelectorAll('canvas.morvane-applet')[i]?.morvaneApplet?.visible, {}, index);
 }
 
 // The canvas pixels as [r, g, b, a] rows: { width, height, at(x, y), count(predicate) }.
@@ -204,6 +215,7 @@ export function useBench() {
 export async function openApplet(bench, path, kind, options, frames = 10) {
   const opened = await openPage(bench.browser, bench.server.page(path, appletPage(kind, options)));
   await canvases(opened.page);
+  await inView(opened.page);
   await waitFrames(opened.page, frames);
   return opened;
 }
@@ -235,6 +247,7 @@ export async function openKind(bench, kind, options = {}, { folder = 'K', setup 
   const opened = await openPage(bench.browser, url, { width: 800, height: 600 }, { setup: [recordOpens, setup], ignore });
   const { page } = opened;
   await canvases(page);
+  await inView(page);
   await waitFrames(page, 5);
   const box = await page.$eval('canvas.morvane-applet', (c) => {
     const r = c.getBoundingClientRect();

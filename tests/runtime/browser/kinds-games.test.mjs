@@ -345,7 +345,7 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     assert.match(await player.label(), /^Boom \(2 of 2\), playing$/);
     assert.equal((await player.sounds()).stopped, 1, 'Next ends the clip that played');
     // The two-second clip ends by itself; Play starts it again and Stop ends it.
-    await player.page.waitForFunction(() => !/playing/.test(document.querySelector('canvas').getAttribute('aria-label')), { timeout: 30000 });
+    await player.page.waitForFunction(() => !/playing/.test(document.querySelector('canvas').getAttribute('aria-label')));
     await player.click(...at(1));
     await player.page.waitForFunction(() => window.sounds.started === 3);
     await player.click(...at(2));

@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { appletPage, canvases, changes, differs, haveChromium, openPage, pixels, pixelsUntil as until, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, changes, differs, haveChromium, inView, openPage, pixels, pixelsUntil as until, useBench, waitFrames } from './harness.mjs';
 
 const STILL = '1000000';
 
@@ -52,6 +52,7 @@ describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no C
   async function open(path, html, viewport, options) {
     const opened = await openPage(bench.browser, bench.server.page(path, html), viewport, options);
     await canvases(opened.page);
+    await inView(opened.page);
     return opened;
   }
 

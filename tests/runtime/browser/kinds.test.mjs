@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { canvases, differs, haveChromium, openApplet, openPage, pixels, registeredKinds, useBench, waitFrames } from './harness.mjs';
+import { canvases, differs, haveChromium, inView, openApplet, openPage, pixels, registeredKinds, useBench, waitFrames } from './harness.mjs';
 
 // A new kind is smoke-tested without touching this file.
 const registered = registeredKinds();
@@ -23,6 +23,7 @@ describe('every registered kind in the browser', { skip: !haveChromium && 'no Ch
       const { page, problems, runtimeLines } = await openPage(bench.browser, `${bench.server.origin}/samples/${kind}/${kind.toLowerCase()}.htm`);
       await canvases(page);
       await page.evaluate(() => document.querySelector('canvas.morvane-applet').scrollIntoView());
+      await inView(page);
       await waitFrames(page, 20);
       const first = await pixels(page);
       if (!still.has(kind)) {
