@@ -1,5 +1,6 @@
 // Every file the program writes, written when the data cannot all reach the disk: each writer
 // must report the failure and leave the file it replaces whole.
+#include "FileSizeLimit.h"
 #include "audio/WavToAu.h"
 #include "generator/GenerationContext.h"
 #include "generator/NeededFiles.h"
@@ -19,11 +20,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <map>
 #include <sys/mount.h>
-#include <sys/resource.h>
 
 using namespace morvane;
 using namespace Qt::StringLiterals;
@@ -32,29 +31,6 @@ namespace {
 
 // Under the 16 KB a save file buffers, so the data reaches the disk only inside the commit.
 constexpr qsizetype kNewSize = 5 * 1024;
-
-// Writes past `bytes` in any file fail with EFBIG, as on a disk that fills up mid-write.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
