@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Builds Morvane, stages the shipped installation (once; later runs keep the user's settings)
-# and starts the program in it.
+# Builds Morvane, installs it inside the build folder and starts it on the staged installation
+# ($MORVANE_INSTALL_DIR, default ~/Morvane). The program brings that folder up to date itself,
+# as an installed program does each user's copy: missing files are added, shipped files the user
+# never changed follow the source tree, and settings, lists and changed files are kept.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-install_dir="${MORVANE_INSTALL_DIR:-$HOME/Morvane}"
+install_dir="$(realpath -m "${MORVANE_INSTALL_DIR:-$HOME/Morvane}")"
+prefix="$here/build/release/prefix"
 
 "$here/scripts/install-deps.sh"
 cmake -S "$here" -B "$here/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$here/build/release"
+# A file dropped from data/ must not linger among the shipped ones.
+rm -rf "$prefix/share/morvane"
+cmake --install "$here/build/release" --prefix "$prefix" >/dev/null
 
-"$here/scripts/stage.sh" "$install_dir" "$here/build/release"
-cd "$install_dir"
-exec ./morvane "$@"
+# The prefix holds no morvane.ini, so the program turns to the staged folder.
+cd "$prefix"
+MORVANE_INSTALL_DIR="$install_dir" exec "$prefix/bin/morvane" "$@"

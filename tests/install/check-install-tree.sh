@@ -94,6 +94,18 @@ printf 'mine\r\n' >"$user_copy/cfg/ListBox1.txt"
 run_cli html Stars >/dev/null 2>"$work/err" || fail "second start: $(cat "$work/err")"
 [ "$(cat "$user_copy/cfg/ListBox1.txt")" = $'mine\r' ] || fail "the user's list was replaced"
 
+# A newer version: the shipped files the user never changed follow it; the user's settings and
+# changed files stay.
+shipped="$prefix/share/morvane"
+runtime=runtime/morvane-applets.js
+printf '\n// newer\n' | tee -a "$shipped/$runtime" "$shipped/help/faq.rtf" >>"$shipped/morvane.ini"
+printf 'mine\n' >"$user_copy/help/faq.rtf"
+run_cli --verbose html Stars >/dev/null 2>"$work/err" || fail "newer version: $(cat "$work/err")"
+grep -qxF "Refreshed the shipped file $runtime" "$work/err" || fail "--verbose: $(cat "$work/err")"
+cmp -s "$user_copy/$runtime" "$shipped/$runtime" || fail "the runtime was not refreshed"
+[ "$(cat "$user_copy/help/faq.rtf")" = mine ] || fail "the user's help page was replaced"
+cmp -s "$user_copy/morvane.ini" "$source_dir/data/morvane.ini" || fail "the settings were replaced"
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1

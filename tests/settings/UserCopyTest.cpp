@@ -1,5 +1,6 @@
 #include "settings/UserCopy.h"
 
+#include "FileSizeLimit.h"
 #include "settings/ShippedManifest.h"
 
 #include <QDir>
@@ -9,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace morvane::settings;
@@ -78,30 +77,6 @@ protected:
         const auto it = manifest.constFind(relative);
         return it == manifest.cend() ? std::nullopt : std::optional(*it);
     }
-};
-
-// Writes past `bytes` in any file fail, as on a disk that fills up; unlike a read-only file,
-// this stops root too.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 TEST_F(UserCopyTest, FirstStartCopiesTheShippedDataWithTheProfileLast)
