@@ -9,6 +9,7 @@
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
 #include "ui/Startup.h"
+#include "ui/page/ParameterPage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -131,6 +133,65 @@ int runPages(int argc, char* argv[], const QString& appDir)
     std::_Exit(0);
 }
 
+// The page alone, on a working copy in memory: each kind's first opening builds its specific
+// section, so this separates building the widgets from reading and writing the settings.
+int runSections(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir appDir;
+    morvane::settings::WorkingCopy copy;
+    morvane::settings::Options options;
+    morvane::platform::FakeServices fakes;
+    morvane::ui::ParameterPage page{
+        morvane::ui::PageContext{copy, fakes.services(), options, appDir.path()}};
+    page.show();
+    waitUntilExposed(page);
+    QTextStream out(stdout);
+    for (const QString& kind : morvane::catalog::kindNames()) {
+        QElapsedTimer timer;
+        timer.start();
+        page.loadFromCopy(kind);
+        page.assemble(kind, morvane::catalog::Support::all());
+        out << kind << ' '
+            << QString::number(static_cast<double>(timer.nsecsElapsed()) / 1e6, 'f', 3) << '\n';
+    }
+    out.flush();
+    std::_Exit(0);
+}
+
+void measureSections(int processes, QTextStream& out)
+{
+    QMap<QString, QList<double>> figures;
+    for (int p = 0; p < processes; ++p) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {u"--sections"_s});
+        child.waitForFinished(-1);
+        for (const QString& line :
+             QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList parts = line.split(u' ');
+            if (parts.size() == 2) {
+                figures[parts.at(0)].append(parts.at(1).toDouble());
+            }
+        }
+    }
+    QList<double> medians;
+    QString slowestKind;
+    double slowest = 0;
+    for (auto it = figures.cbegin(); it != figures.cend(); ++it) {
+        medians.append(median(it.value()));
+        if (medians.last() > slowest) {
+            slowest = medians.last();
+            slowestKind = it.key();
+        }
+    }
+    if (medians.isEmpty()) {
+        return;
+    }
+    out << "page alone, first open with its section built, median over " << processes
+        << " processes (ms): median of kinds " << median(medians) << ", slowest " << slowest << " ("
+        << slowestKind << ")\n";
+}
+
 void measurePages(const QString& appDir, int processes, QTextStream& out)
 {
     const QStringList kinds = morvane::catalog::kindNames();
@@ -180,6 +241,9 @@ int main(int argc, char* argv[])
     if (argc >= 3 && qstrcmp(argv[1], "--morvane") == 0) {
         return runMorvane(argc, argv, QString::fromLocal8Bit(argv[2]));
     }
+    if (argc >= 2 && qstrcmp(argv[1], "--sections") == 0) {
+        return runSections(argc, argv);
+    }
     if (argc >= 3 && qstrcmp(argv[1], "--pages") == 0) {
         return runPages(argc, argv, QString::fromLocal8Bit(argv[2]));
     }
@@ -216,5 +280,6 @@ int main(int argc, char* argv[])
     out << "start-up to shown window, Morvane:     median " << morvaneMs << " ms\n";
     out << "ratio: " << QString::number(morvaneMs / bareMs, 'f', 2) << "\n";
     measurePages(install.path(), 5, out);
+    measureSections(5, out);
     return 0;
 }
