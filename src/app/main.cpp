@@ -27,6 +27,14 @@ int main(int argc, char* argv[])
                                                             choice.appDir);
         return 1;
     }
+    // A shipped file that could not be refreshed is still whole in its old version; the user is
+    // told, and the next start tries again.
+    if (!choice.update.warnings.isEmpty()) {
+        services.services().messages.showInformation(
+            nullptr, QStringLiteral("Some files of the new version could not be installed; the "
+                                    "older ones are kept:\n") +
+                         choice.update.warnings.join(u'\n'));
+    }
     const auto window = morvane::ui::startMorvane(choice.appDir, services.services());
     return QApplication::exec();
 }
