@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
