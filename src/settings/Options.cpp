@@ -3,6 +3,7 @@
 #include "settings/AtomicFile.h"
 #include "settings/ListFiles.h"
 #include "settings/Profile.h"
+#include "settings/SaveJournal.h"
 #include "settings/SettingsStore.h"
 #include "settings/TextCodec.h"
 
@@ -43,8 +44,8 @@ QString customColorsPath(const QString& appDir)
 
 Options loadOptions(const QString& appDir, Result* result)
 {
-    Result read;
-    const Profile profile = Profile::load(profilePath(appDir), &read);
+    Result read = finishInterruptedSave(appDir);
+    const Profile profile = Profile::load(profilePath(appDir), read ? &read : nullptr);
     Options options;
     options.lastFolder = profile.read(kDirectories, QStringLiteral("last"), options.lastFolder);
     options.destinationFolder =
@@ -65,6 +66,8 @@ Options loadOptions(const QString& appDir, Result* result)
 
 Result saveOptions(const QString& appDir, const Options& options)
 {
+    if (Result finished = finishInterruptedSave(appDir); !finished)
+        return finished;
     Result read;
     Profile profile = Profile::load(profilePath(appDir), &read);
     if (!read)
