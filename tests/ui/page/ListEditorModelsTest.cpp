@@ -19,10 +19,10 @@ TEST(RecordKinds, EveryRecordKindEditsExactlyItsListFiles)
     for (const QString& kind : catalog::kindNames()) {
         QSet<QString> lineFiles;
         bool counted = false;
-        for (const catalog::ListFileSpec& spec : catalog::kindKeys(kind).lists) {
-            counted = counted || spec.countsItems;
-            if (spec.form == catalog::ListForm::Lines)
-                lineFiles.insert(spec.name());
+        for (const catalog::ListFileSpec& file : catalog::kindKeys(kind).lists) {
+            counted = counted || file.countsItems;
+            if (file.form == catalog::ListForm::Lines)
+                lineFiles.insert(file.name());
         }
         const RecordKind* record = findRecordKind(kind);
         ASSERT_EQ(record != nullptr, counted) << kind.toStdString();

@@ -92,9 +92,9 @@ public:
             return;
         }
         const catalog::ListFileSpec* key = nullptr;
-        for (const catalog::ListFileSpec& spec : catalog::kindKeys(kind).lists) {
-            if (!key || spec.countsItems)
-                key = &spec;
+        for (const catalog::ListFileSpec& file : catalog::kindKeys(kind).lists) {
+            if (!key || file.countsItems)
+                key = &file;
         }
         m_field.key = key->fileName;
         m_field.control = key->form == catalog::ListForm::Tree ? Control::MenuTree

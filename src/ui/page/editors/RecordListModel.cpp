@@ -9,9 +9,9 @@ namespace {
 
 QString countingFile(const QString& kind, const RecordKind& columns)
 {
-    for (const catalog::ListFileSpec& spec : catalog::kindKeys(kind).lists) {
-        if (spec.countsItems)
-            return spec.name();
+    for (const catalog::ListFileSpec& file : catalog::kindKeys(kind).lists) {
+        if (file.countsItems)
+            return file.name();
     }
     return columns.columns.front().name();
 }
@@ -85,9 +85,9 @@ QStringList RecordListModel::row(int index) const
 std::optional<QString> RecordListModel::add(const QStringList& values)
 {
     for (int column = 0; column < int(m_columns.columns.size()); ++column) {
-        const RecordColumn& spec = m_columns.columns[size_t(column)];
-        if (spec.emptyMessage && values.value(column).isEmpty())
-            return QString::fromUtf16(spec.emptyMessage);
+        const RecordColumn& field = m_columns.columns[size_t(column)];
+        if (field.emptyMessage && values.value(column).isEmpty())
+            return QString::fromUtf16(field.emptyMessage);
     }
     // A list longer than the counting one holds lines that belong to no row; they go, so the
     // new record lands at the same index in every list.
