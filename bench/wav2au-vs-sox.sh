@@ -7,7 +7,6 @@
 #   folder to use (default build/bench); BENCH_CLI times a morvane-cli already built instead.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${BENCH_BUILD:-$here/build/bench}"
 runs="${BENCH_RUNS:-5}"
 long_runs="${BENCH_LONG_RUNS:-3}"
 
@@ -18,13 +17,8 @@ if ! command -v sox >/dev/null; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends sox
 fi
 
-if [ -n "${BENCH_CLI:-}" ]; then
-    cli="$BENCH_CLI"
-else
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$build" --target morvane-cli >/dev/null
-    cli="$(find "$build" -type f -name morvane-cli -perm -u+x | head -n 1)"
-fi
+# shellcheck source=bench/release-cli.sh
+source "$here/bench/release-cli.sh"
 
 work="${BENCH_DIR:-$(mktemp -d)}"
 mkdir -p "$work"
