@@ -259,7 +259,8 @@ QStringList indexPage(const settings::Profile& profile)
 Result writeSamplePages(const QString& appDir)
 {
     Result read;
-    const settings::Profile profile = settings::Profile::load(settings::profilePath(appDir), &read);
+    const settings::Profile profile =
+        settings::Profile::load(settings::profilePath(appDir), appDir, &read);
     if (!read)
         return read;
 
@@ -281,17 +282,17 @@ Result writeSamplePages(const QString& appDir)
         const QString names[] = {catalog::samplePageName(kind), catalog::sampleHelpPageName(kind)};
         for (int i = 0; i < 2; ++i) {
             const Result written =
-                settings::writeTextLines(QDir(folder).filePath(names[i]), pages[i], true);
+                settings::writeTextLines(QDir(folder).filePath(names[i]), pages[i], {appDir, true});
             if (!written)
                 return written;
         }
     }
-    const Result index =
-        settings::writeTextLines(catalog::allAppletsPage(appDir), indexPage(profile), true);
+    const Result index = settings::writeTextLines(catalog::allAppletsPage(appDir),
+                                                  indexPage(profile), {appDir, true});
     if (!index)
         return index;
     return settings::writeTextLines(QDir(catalog::samplesFolder(appDir)).filePath(u"samples.css"_s),
-                                    kStylesheet, true);
+                                    kStylesheet, {appDir, true});
 }
 
 } // namespace morvane::cli

@@ -1,6 +1,7 @@
 #include "generator/NeededFiles.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/InsideFolder.h"
 
 #include "catalog/SamplePaths.h"
 #include "generator/FileProbe.h"
@@ -26,6 +27,13 @@ QString createFailure(const QString& path)
     return QStringLiteral("Impossible de créer le fichier ") + path;
 }
 
+// A place named inside the installation folder must really lie there: the folder is data that
+// users share, and what is copied from it is published.
+QString boundOf(const QString& path, const QString& appDir)
+{
+    return settings::isUnder(appDir, path) ? appDir : QString();
+}
+
 } // namespace
 
 QStringList neededFileNames(const QString& appDir, const QString& kind, const QStringList& media)
@@ -43,6 +51,13 @@ Result copyFileIntoFolder(const QString& file, const QString& folder, const QStr
     const QString source = resolvePath(file, appDir);
     const QString target = QDir(resolvePath(folder, appDir)).filePath(fileNamePart(file));
 
+    if (Result inside =
+            settings::checkInside(boundOf(source, appDir), source, openFailure(QString()));
+        !inside)
+        return inside;
+    // A pipe would never end.
+    if (QFileInfo info(source); info.exists() && !info.isFile())
+        return Result::failure(openFailure(source));
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return Result::failure(openFailure(source));
@@ -51,7 +66,7 @@ Result copyFileIntoFolder(const QString& file, const QString& folder, const QStr
         return Result::failure(createFailure(target));
 
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!settings::openForReplacing(out, {boundOf(target, appDir)}))
         return Result::failure(createFailure(target));
     QByteArray block;
     while (!(block = in.read(kBlockSize)).isEmpty()) {

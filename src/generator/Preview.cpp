@@ -2,6 +2,7 @@
 
 #include "generator/NeededFiles.h"
 #include "settings/AtomicFile.h"
+#include "settings/InsideFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,11 +33,16 @@ QString testFolder(const QString& appDir)
     return QDir(appDir).filePath(QStringLiteral("test"));
 }
 
-Result clearTestFolder(const QString& folder)
+Result clearTestFolder(const QString& folder, const QString& appDir)
 {
     const QDir dir(folder);
     if (!dir.exists())
         return Result::failure(QStringLiteral("Can't find the folder: ") + folder);
+    // Clearing a folder elsewhere would delete files that are not ours.
+    if (Result inside =
+            settings::checkInside(appDir, folder, QStringLiteral("Can't use the folder: "));
+        !inside)
+        return inside;
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         QFile::remove(dir.filePath(name));
     return Result::success();
@@ -47,14 +53,14 @@ PreparedPreview preparePreview(const QString& appDir, const QString& kind,
 {
     PreparedPreview preview;
     const QString folder = testFolder(appDir);
-    preview.result = clearTestFolder(folder);
+    preview.result = clearTestFolder(folder, appDir);
     if (!preview.result)
         return preview;
 
     const int number = static_cast<int>(QRandomGenerator::global()->bounded(10000));
     preview.pageFileName = QStringLiteral("test%1.htm").arg(number);
     const QString pagePath = QDir(folder).filePath(preview.pageFileName);
-    if (!settings::writeTextLines(pagePath, buildPreviewPage(kind, htmlLines))) {
+    if (!settings::writeTextLines(pagePath, buildPreviewPage(kind, htmlLines), {appDir})) {
         preview.result =
             Result::failure(QStringLiteral("Impossible de créer le fichier ") + pagePath);
         return preview;

@@ -13,8 +13,8 @@ QStringList buildPreviewPage(const QString& kind, const QStringList& htmlLines);
 QString testFolder(const QString& appDir);
 
 // Deletes every ordinary, non-hidden file of the folder; files that cannot be deleted stay.
-// Fails when the folder does not exist.
-Result clearTestFolder(const QString& folder);
+// Fails when the folder does not exist, or when a link leads it outside the installation folder.
+Result clearTestFolder(const QString& folder, const QString& appDir);
 
 struct PreparedPreview {
     Result result;

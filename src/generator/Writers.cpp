@@ -11,16 +11,9 @@ namespace {
 
 const QString kNoCount = QStringLiteral("-");
 
-// A NUL cuts the value short wherever it is read next (the browser, a C string), so it is
-// refused like any other invalid value.
 bool hasNul(const QString& text)
 {
     return text.contains(QChar(0));
-}
-
-bool anyHasNul(const QStringList& entries)
-{
-    return std::any_of(entries.begin(), entries.end(), hasNul);
 }
 
 // Only an optional sign and ASCII digits: QString::toInt alone would let blanks through.
@@ -56,6 +49,11 @@ MenuEntry splitMenuText(const QString& text)
 }
 
 } // namespace
+
+bool anyHasNul(const QStringList& entries)
+{
+    return std::any_of(entries.begin(), entries.end(), hasNul);
+}
 
 bool writeInteger(GenerationContext& ctx, const QString& name, const QString& text,
                   const QString& message, Negatives negatives)

@@ -12,6 +12,10 @@ namespace morvane::generator {
 // context, adds media where files are involved, and returns false after recording the first
 // failure's message in the context.
 
+// A NUL cuts a value short wherever it is read next (the browser, a C string), so it is refused
+// like any other invalid value.
+bool anyHasNul(const QStringList& entries);
+
 enum class Negatives { Refused, Allowed };
 enum class Requirement { Required, Optional };
 

@@ -25,13 +25,16 @@ void keepTitleWhole(QMessageBox& box)
     }
 }
 
-void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok)
 {
-    QMessageBox box(icon, messageBoxTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, messageBoxTitle, text, buttons, parent);
     // Messages quote paths and typed values, which must never be read as markup.
     box.setTextFormat(Qt::PlainText);
+    if (buttons.testFlag(QMessageBox::No))
+        box.setDefaultButton(QMessageBox::No);
     keepTitleWhole(box);
-    box.exec();
+    return box.exec();
 }
 
 } // namespace
@@ -44,6 +47,12 @@ void QtMessageBoxes::showError(QWidget* parent, const QString& text)
 void QtMessageBoxes::showInformation(QWidget* parent, const QString& text)
 {
     showBox(parent, QMessageBox::Information, text);
+}
+
+bool QtMessageBoxes::askYesNo(QWidget* parent, const QString& question)
+{
+    return showBox(parent, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 } // namespace morvane::platform

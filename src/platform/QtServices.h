@@ -11,6 +11,7 @@ inline constexpr QLatin1String messageBoxTitle{"Morvane"};
 class QtMessageBoxes final : public MessageBoxes {
 public:
     QtMessageBoxes() = default;
+    bool askYesNo(QWidget* parent, const QString& question) override;
     void showError(QWidget* parent, const QString& text) override;
     void showInformation(QWidget* parent, const QString& text) override;
 };

@@ -1,5 +1,6 @@
 #include "settings/AtomicFile.h"
 
+#include "settings/InsideFolder.h"
 #include "settings/TextCodec.h"
 
 #include <QDir>
@@ -32,14 +33,38 @@ bool commitWhole(QSaveFile& file)
     return file.commit();
 }
 
-Result writeFileAtomically(const QString& path, const QByteArray& bytes, bool createFolder)
+Result checkTextSize(const QString& path, const QByteArray& bytes)
 {
+    if (bytes.size() <= kMaxTextFileSize)
+        return Result::success();
+    return Result::failure(QStringLiteral("Can't write the file: ") + path +
+                           QStringLiteral(" (larger than %1 MB)").arg(kMaxTextFileSize >> 20));
+}
+
+Result openForReplacing(QSaveFile& file, const Placement& placement)
+{
+    const QString path = file.fileName();
     const QString failure = QStringLiteral("Can't create the file: ") + path;
-    if (createFolder && !QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (Result inside =
+            checkInside(placement.within, path, QStringLiteral("Can't create the file: "));
+        !inside)
+        return inside;
+    // A save file would put a regular file in place of a device or a pipe.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return Result::failure(failure + QStringLiteral(" (not a regular file)"));
+    if (placement.createFolder && !QDir().mkpath(existing.absolutePath()))
         return Result::failure(failure);
-    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Result::failure(failure);
+    return Result::success();
+}
+
+Result writeFileAtomically(const QString& path, const QByteArray& bytes, const Placement& placement)
+{
+    QSaveFile file(path);
+    if (Result opened = openForReplacing(file, placement); !opened)
+        return opened;
     if (file.write(bytes) != bytes.size() || !commitWhole(file)) {
         file.cancelWriting();
         return Result::failure(QStringLiteral("Can't write the file: ") + path);
@@ -47,14 +72,48 @@ Result writeFileAtomically(const QString& path, const QByteArray& bytes, bool cr
     return Result::success();
 }
 
-Result writeTextLines(const QString& path, const QStringList& lines, bool createFolder)
+Result writeText(const QString& path, const QString& text, const Placement& placement)
 {
-    return writeFileAtomically(path, encodeText(joinLines(lines)), createFolder);
+    const QByteArray bytes = encodeText(text);
+    if (Result fits = checkTextSize(path, bytes); !fits)
+        return fits;
+    return writeFileAtomically(path, bytes, placement);
 }
 
-ReadText readTextFile(const QString& path)
+Result writeTextLines(const QString& path, const QStringList& lines, const Placement& placement)
+{
+    return writeText(path, joinLines(lines), placement);
+}
+
+ReadBytes readWholeFile(const QString& path, const QString& within)
+{
+    const QString readFailure = QStringLiteral("Can't read the file: ");
+    if (Result inside = checkInside(within, path, readFailure); !inside)
+        return {inside, {}};
+    // A pipe would never end.
+    if (QFileInfo info(path); info.exists() && !info.isFile())
+        return {Result::failure(readFailure + path + QStringLiteral(" (not a regular file)")), {}};
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return {Result::failure(QStringLiteral("Can't open the file: ") + path), {}};
+    QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return {Result::failure(readFailure + path), {}};
+    return {Result::success(), std::move(bytes)};
+}
+
+ReadText readTextFile(const QString& path, const QString& within)
 {
     const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        if (Result inside = checkInside(within, path, QStringLiteral("Can't read the file: "));
+            !inside) {
+            ReadText refused;
+            refused.ok = false;
+            refused.message = inside.message;
+            return refused;
+        }
+    }
     if (!info.exists()) {
         ReadText missing;
         missing.exists = false;

@@ -10,12 +10,23 @@ class QSaveFile;
 
 namespace morvane::settings {
 
-// Replaces the file at `path` with `bytes` through a temporary file and a rename, so a failure
-// leaves the previous file whole. The folder must exist unless `createFolder` is set.
-Result writeFileAtomically(const QString& path, const QByteArray& bytes, bool createFolder = false);
+// Where a file is written: `within` is the installation folder it must stay inside (see
+// checkInside), empty for a path the user chose; `createFolder` creates the folders on its way.
+struct Placement {
+    QString within;
+    bool createFolder = false;
+};
 
+// Replaces the file at `path` with `bytes` through a temporary file and a rename, so a failure
+// leaves the previous file whole. Only a regular file is replaced.
+Result writeFileAtomically(const QString& path, const QByteArray& bytes,
+                           const Placement& placement);
+
+// Writes `text` as a text file, UTF-8; a text the reader would refuse is refused before anything
+// is written.
+Result writeText(const QString& path, const QString& text, const Placement& placement);
 // Writes `lines` as a text file: UTF-8, CR LF after every line.
-Result writeTextLines(const QString& path, const QStringList& lines, bool createFolder = false);
+Result writeTextLines(const QString& path, const QStringList& lines, const Placement& placement);
 
 // Renames an open save file into place only when every byte written reached the temporary file;
 // otherwise the temporary file is dropped and the destination stays as it was.
@@ -24,6 +35,13 @@ bool commitWhole(QSaveFile& file);
 // Far above any settings or list file; protects against devices and runaway files.
 inline constexpr qint64 kMaxTextFileSize = 64 * 1024 * 1024;
 
+// A text file's bytes that the reader would refuse fail here, naming `path`.
+Result checkTextSize(const QString& path, const QByteArray& bytes);
+
+// Opens `path` for a whole new content, checked as writeFileAtomically does. The content reaches
+// the file on commitWhole(); dropping the save file leaves the old file as it was.
+Result openForReplacing(QSaveFile& file, const Placement& placement);
+
 struct ReadText {
     bool ok = true;
     bool exists = true;
@@ -31,8 +49,17 @@ struct ReadText {
     QString text;
 };
 
-// Reads a whole text file; a missing file is not an error (exists = false, empty text). Only
-// regular files up to kMaxTextFileSize are read: anything else is refused with a message.
-ReadText readTextFile(const QString& path);
+struct ReadBytes {
+    Result result;
+    QByteArray bytes;
+};
+
+// Reads a whole regular file of the installation folder `within`, of any size: a file to copy.
+ReadBytes readWholeFile(const QString& path, const QString& within);
+
+// Reads a whole text file of the installation folder `within`; a missing file is not an error
+// (exists = false, empty text). Only regular files up to kMaxTextFileSize that lie inside the
+// folder are read: anything else is refused with a message.
+ReadText readTextFile(const QString& path, const QString& within);
 
 } // namespace morvane::settings

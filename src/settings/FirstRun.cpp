@@ -7,7 +7,6 @@
 #include "settings/SettingsStore.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace morvane::settings {
 namespace {
@@ -57,15 +56,13 @@ const SampleMedia kSampleMedia[] = {
 };
 // clang-format on
 
-Result copyMedia(const QString& source, const QString& target)
+// A sample's media are published with it: a link must not bring in a file from elsewhere.
+Result copyMedia(const QString& appDir, const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return Result::failure(QStringLiteral("Can't open the file: ") + source);
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return Result::failure(QStringLiteral("Can't read the file: ") + source);
-    return writeFileAtomically(target, bytes, /*createFolder=*/true);
+    const ReadBytes read = readWholeFile(source, appDir);
+    if (!read.result)
+        return read.result;
+    return writeFileAtomically(target, read.bytes, {appDir, /*createFolder=*/true});
 }
 
 } // namespace
@@ -79,10 +76,9 @@ FirstRun runFirstRun(const QString& appDir)
 {
     FirstRun run;
     const QString ini = profilePath(appDir);
-    run.result = finishInterruptedSave(appDir);
-    if (!run.result)
-        return run;
-    Profile profile = Profile::load(ini, &run.result);
+    // The options' load has told what could not be finished.
+    finishInterruptedSave(appDir);
+    Profile profile = Profile::load(ini, appDir, &run.result);
     if (!run.result)
         return run;
     run.wasFirstRun = profile.read(u"options"_s, u"first"_s, u"no"_s) == u"yes";
@@ -93,13 +89,13 @@ FirstRun runFirstRun(const QString& appDir)
     for (const SampleMedia& row : kSampleMedia) {
         const QDir target(catalog::sampleFolder(appDir, QString::fromUtf16(row.kind)));
         for (const QString& file : row.files) {
-            run.result = copyMedia(media.filePath(file), target.filePath(file));
+            run.result = copyMedia(appDir, media.filePath(file), target.filePath(file));
             if (!run.result)
                 return run;
         }
     }
     profile.write(u"options"_s, u"first"_s, u"no"_s);
-    run.result = profile.save(ini);
+    run.result = profile.save(ini, appDir);
     return run;
 }
 

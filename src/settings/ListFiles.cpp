@@ -49,7 +49,7 @@ ListLoad loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& 
     std::vector<catalog::ListFileSpec> parallel;
     qsizetype itemCount = -1;
     for (const catalog::ListFileSpec& listFile : keys.lists) {
-        const ReadText read = readTextFile(listFilePath(appDir, listFile.name()));
+        const ReadText read = readTextFile(listFilePath(appDir, listFile.name()), appDir);
         if (!read.ok) {
             load.result = Result::failure(read.message);
             return load;

@@ -44,8 +44,9 @@ QString customColorsPath(const QString& appDir)
 
 Options loadOptions(const QString& appDir, Result* result)
 {
-    Result read = finishInterruptedSave(appDir);
-    const Profile profile = Profile::load(profilePath(appDir), read ? &read : nullptr);
+    const Result finished = finishInterruptedSave(appDir);
+    Result read;
+    const Profile profile = Profile::load(profilePath(appDir), appDir, &read);
     Options options;
     options.lastFolder = profile.read(kDirectories, QStringLiteral("last"), options.lastFolder);
     options.destinationFolder =
@@ -55,10 +56,13 @@ Options loadOptions(const QString& appDir, Result* result)
             profile.read(kOptions, QString::fromUtf16(row.key), QStringLiteral("yes")) == u"yes";
     }
 
-    const ReadText colors = readTextFile(customColorsPath(appDir));
+    const ReadText colors = readTextFile(customColorsPath(appDir), appDir);
     options.customColors = splitLines(colors.text);
     if (read.ok && !colors.ok)
         read = Result::failure(colors.message);
+    // What could not be finished was given up: the options above are the ones now saved.
+    if (read.ok && !finished.ok)
+        read = finished;
     if (result)
         *result = read;
     return options;
@@ -66,10 +70,10 @@ Options loadOptions(const QString& appDir, Result* result)
 
 Result saveOptions(const QString& appDir, const Options& options)
 {
-    if (Result finished = finishInterruptedSave(appDir); !finished)
-        return finished;
+    // A save that could not be finished was given up and told by the load.
+    finishInterruptedSave(appDir);
     Result read;
-    Profile profile = Profile::load(profilePath(appDir), &read);
+    Profile profile = Profile::load(profilePath(appDir), appDir, &read);
     if (!read)
         return read;
     profile.write(kDirectories, QStringLiteral("last"), options.lastFolder);
@@ -78,12 +82,12 @@ Result saveOptions(const QString& appDir, const Options& options)
         profile.write(kOptions, QString::fromUtf16(row.key),
                       options.*row.flag ? QStringLiteral("yes") : QStringLiteral("no"));
     }
-    return profile.save(profilePath(appDir));
+    return profile.save(profilePath(appDir), appDir);
 }
 
 Result saveCustomColors(const QString& appDir, const QStringList& lines)
 {
-    return writeTextLines(customColorsPath(appDir), lines, /*createFolder=*/true);
+    return writeTextLines(customColorsPath(appDir), lines, {appDir, /*createFolder=*/true});
 }
 
 } // namespace morvane::settings

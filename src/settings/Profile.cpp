@@ -80,9 +80,9 @@ QString quoteValueIfNeeded(const QString& value, const QString& quoteAlso)
     return needsQuotes ? QLatin1Char('"') + value + QLatin1Char('"') : value;
 }
 
-Profile Profile::load(const QString& path, Result* result)
+Profile Profile::load(const QString& path, const QString& within, Result* result)
 {
-    const ReadText read = readTextFile(path);
+    const ReadText read = readTextFile(path, within);
     if (result)
         *result = read.ok ? Result::success() : Result::failure(read.message);
     return fromText(read.text);
@@ -268,9 +268,9 @@ QString Profile::toText() const
     return text;
 }
 
-Result Profile::save(const QString& path) const
+Result Profile::save(const QString& path, const QString& within) const
 {
-    return writeFileAtomically(path, encodeText(toText()));
+    return writeText(path, toText(), {within});
 }
 
 } // namespace morvane::settings

@@ -24,8 +24,9 @@ class Profile final : public catalog::ProfileReader {
 public:
     Profile() = default;
 
-    // A missing file gives an empty profile; an unreadable one an error.
-    static Profile load(const QString& path, Result* result = nullptr);
+    // A missing file gives an empty profile; an unreadable one, or one a link leads to outside the
+    // installation folder `within`, an error.
+    static Profile load(const QString& path, const QString& within, Result* result = nullptr);
     static Profile fromText(const QString& text);
 
     QString read(const QString& section, const QString& key,
@@ -41,7 +42,7 @@ public:
                const QString& quoteAlso = QString());
 
     QString toText() const;
-    Result save(const QString& path) const;
+    Result save(const QString& path, const QString& within) const;
 
 private:
     // The text is kept as read, one piece per line; a written line gets a text of its own and

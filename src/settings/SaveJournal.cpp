@@ -1,13 +1,16 @@
 #include "settings/SaveJournal.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/InsideFolder.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
+#include <memory>
 #include <optional>
 
 namespace morvane::settings {
@@ -16,17 +19,9 @@ namespace {
 const QByteArray kMagic = QByteArrayLiteral("MORVANE-SAVE-1\n");
 constexpr auto kDigest = QCryptographicHash::Sha256;
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
-
-QByteArray encodeJournal(const std::vector<PendingFile>& files)
-{
-    QByteArray body;
-    QDataStream out(&body, QIODevice::WriteOnly);
-    out.setVersion(kStreamVersion);
-    out << static_cast<quint32>(files.size());
-    for (const PendingFile& file : files)
-        out << file.relativePath << file.bytes;
-    return kMagic + body + QCryptographicHash::hash(body, kDigest);
-}
+// A save holds the settings file and a kind's list files, each a text file of at most
+// kMaxTextFileSize bytes: no kind has more than a few lists.
+constexpr qint64 kMaxJournalSize = 8 * (kMaxTextFileSize + 4096);
 
 // A journal's paths come from a file a user could edit: only the settings file and files
 // directly in cfg/ are accepted.
@@ -40,6 +35,19 @@ bool isSettingsPath(const QString& relativePath)
     const QString name = relativePath.mid(prefix.size());
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
            !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+} // namespace
+
+QByteArray encodeJournal(const std::vector<PendingFile>& files)
+{
+    QByteArray body;
+    QDataStream out(&body, QIODevice::WriteOnly);
+    out.setVersion(kStreamVersion);
+    out << static_cast<quint32>(files.size());
+    for (const PendingFile& file : files)
+        out << file.relativePath << file.bytes;
+    return kMagic + body + QCryptographicHash::hash(body, kDigest);
 }
 
 std::optional<std::vector<PendingFile>> decodeJournal(const QByteArray& bytes)
@@ -67,23 +75,59 @@ std::optional<std::vector<PendingFile>> decodeJournal(const QByteArray& bytes)
     return files;
 }
 
-Result applyFiles(const QString& appDir, const std::vector<PendingFile>& files)
+namespace {
+
+Placement settingsPlacement(const QString& appDir)
 {
-    const QDir dir(appDir);
-    for (const PendingFile& file : files) {
-        const Result written =
-            writeFileAtomically(dir.filePath(file.relativePath), file.bytes, true);
-        if (!written)
-            return written;
-    }
-    return Result::success();
+    return {appDir, /*createFolder=*/true};
 }
 
 Result removeJournal(const QString& path)
 {
-    if (QFile::exists(path) && !QFile::remove(path))
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
         return Result::failure(QStringLiteral("Can't delete the file: ") + path);
     return Result::success();
+}
+
+// Every new content written beside its file, nothing replaced yet: what can fail (a full disk, a
+// read-only file, a link leading out, a file too large to read back) fails here, while the folder
+// is still as it was.
+using StagedFiles = std::vector<std::unique_ptr<QSaveFile>>;
+
+Result stageFiles(const QString& appDir, const std::vector<PendingFile>& files, StagedFiles& staged)
+{
+    const QDir dir(appDir);
+    for (const PendingFile& file : files) {
+        const QString path = dir.filePath(file.relativePath);
+        if (Result fits = checkTextSize(path, file.bytes); !fits)
+            return fits;
+        auto saveFile = std::make_unique<QSaveFile>(path);
+        if (Result opened = openForReplacing(*saveFile, settingsPlacement(appDir)); !opened)
+            return opened;
+        if (saveFile->write(file.bytes) != file.bytes.size() || !saveFile->flush())
+            return Result::failure(QStringLiteral("Can't write the file: ") + path);
+        staged.push_back(std::move(saveFile));
+    }
+    return Result::success();
+}
+
+Result commitStaged(const StagedFiles& staged)
+{
+    for (const std::unique_ptr<QSaveFile>& file : staged) {
+        if (!commitWhole(*file))
+            return Result::failure(QStringLiteral("Can't write the file: ") + file->fileName());
+    }
+    return Result::success();
+}
+
+// All the files replaced, or (when anything fails before the first rename) none.
+Result replaceFiles(const QString& appDir, const std::vector<PendingFile>& files)
+{
+    StagedFiles staged;
+    if (Result written = stageFiles(appDir, files, staged); !written)
+        return written;
+    return commitStaged(staged);
 }
 
 } // namespace
@@ -95,43 +139,51 @@ QString journalPath(const QString& appDir)
 
 Result commitJournal(const QString& appDir, const std::vector<PendingFile>& files)
 {
-    return writeFileAtomically(journalPath(appDir), encodeJournal(files));
+    return writeFileAtomically(journalPath(appDir), encodeJournal(files), {appDir});
 }
 
 Result writeFilesTogether(const QString& appDir, const std::vector<PendingFile>& files)
 {
+    StagedFiles staged;
+    if (Result written = stageFiles(appDir, files, staged); !written)
+        return written;
     // One file is replaced whole by itself.
     if (files.size() == 1)
-        return applyFiles(appDir, files);
+        return commitStaged(staged);
     if (Result written = commitJournal(appDir, files); !written)
         return written;
-    if (Result applied = applyFiles(appDir, files); !applied)
-        return applied;
-    return removeJournal(journalPath(appDir));
+    if (commitStaged(staged))
+        return removeJournal(journalPath(appDir));
+    // Only renames were left, and one failed: the journal finishes the save now, or it is given
+    // up so that no later load applies a save reported as failed.
+    const Result finished = replaceFiles(appDir, files);
+    removeJournal(journalPath(appDir));
+    return finished;
 }
 
 Result finishInterruptedSave(const QString& appDir)
 {
     const QString journal = journalPath(appDir);
     const QFileInfo info(journal);
-    if (!info.exists())
+    if (!info.exists() && !info.isSymLink())
         return Result::success();
-    if (!info.isFile())
-        return Result::failure(QStringLiteral("Can't read the file: ") + journal +
-                               QStringLiteral(" (not a regular file)"));
-    // Larger than any whole save could be: not one of ours.
-    if (info.size() > 4 * kMaxTextFileSize)
+    // Whatever stands in the journal's place and is not one of ours is dropped unread.
+    if (info.isSymLink() || !info.isFile() || info.size() > kMaxJournalSize)
         return removeJournal(journal);
     QFile file(journal);
     if (!file.open(QIODevice::ReadOnly))
         return Result::failure(QStringLiteral("Can't open the file: ") + journal);
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kMaxJournalSize + 1);
     file.close();
-    if (const auto files = decodeJournal(bytes)) {
-        if (Result applied = applyFiles(appDir, *files); !applied)
-            return applied;
-    }
-    return removeJournal(journal);
+    const std::optional<std::vector<PendingFile>> files = decodeJournal(bytes);
+    const Result applied = files ? replaceFiles(appDir, *files) : Result::success();
+    if (Result removed = removeJournal(journal); !removed)
+        return removed;
+    if (!applied)
+        return Result::failure(applied.message +
+                               QStringLiteral("\nThe last save was cut short and could not "
+                                              "be finished; it has been given up."));
+    return Result::success();
 }
 
 } // namespace morvane::settings

@@ -118,10 +118,10 @@ QString profilePath(const QString& appDir)
 KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
 {
     KindLoad load;
-    load.result = finishInterruptedSave(appDir);
-    if (!load.result)
-        return load;
-    const Profile profile = Profile::load(profilePath(appDir), &load.result);
+    QStringList notices;
+    if (const Result finished = finishInterruptedSave(appDir); !finished)
+        notices.append(finished.message);
+    const Profile profile = Profile::load(profilePath(appDir), appDir, &load.result);
     if (!load.result)
         return load;
 
@@ -132,7 +132,8 @@ KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
     load.result = lists.result;
     if (!load.result)
         return load;
-    load.notice = lists.notices.join(u'\n');
+    notices.append(lists.notices);
+    load.notice = notices.join(u'\n');
 
     load.support = catalog::supportOf(profile, kind);
     copy = std::move(staged);
@@ -143,10 +144,10 @@ Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& c
 {
     if (kind.isEmpty())
         return Result::success();
-    if (Result finished = finishInterruptedSave(appDir); !finished)
-        return finished;
+    // The load before this save told the user what could not be finished.
+    finishInterruptedSave(appDir);
     Result read;
-    Profile profile = Profile::load(profilePath(appDir), &read);
+    Profile profile = Profile::load(profilePath(appDir), appDir, &read);
     if (!read)
         return read;
 

@@ -37,7 +37,7 @@ QString shippedManifestPath(const QString& userDir)
 ShippedManifest readShippedManifest(const QString& userDir)
 {
     ShippedManifest manifest;
-    const ReadText read = readTextFile(shippedManifestPath(userDir));
+    const ReadText read = readTextFile(shippedManifestPath(userDir), userDir);
     if (!read.ok)
         return manifest;
     for (const QString& line : splitLines(read.text)) {
@@ -63,7 +63,7 @@ Result writeShippedManifest(const QString& userDir, const ShippedManifest& manif
     for (auto it = manifest.cbegin(); it != manifest.cend(); ++it)
         lines.append(QString::fromLatin1(it->sha256) + u' ' + QString::number(it->size) + u' ' +
                      it.key());
-    return writeTextLines(shippedManifestPath(userDir), lines);
+    return writeTextLines(shippedManifestPath(userDir), lines, {userDir});
 }
 
 ShippedRecord recordOf(const QByteArray& bytes)

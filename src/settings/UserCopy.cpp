@@ -1,12 +1,12 @@
 #include "settings/UserCopy.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/InsideFolder.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedManifest.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -69,15 +69,14 @@ struct Copied {
     ShippedRecord record; // of the bytes written
 };
 
-Copied copyWhole(const QString& source, const QString& target)
+Copied copyWhole(const QString& shippedDir, const QString& source, const QString& userDir,
+                 const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return {Result::failure(u"Can't open the file: "_s + source), {}};
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return {Result::failure(u"Can't read the file: "_s + source), {}};
-    return {writeFileAtomically(target, bytes, /*createFolder=*/true), recordOf(bytes)};
+    const ReadBytes read = readWholeFile(source, shippedDir);
+    if (!read.result)
+        return {read.result, {}};
+    return {writeFileAtomically(target, read.bytes, {userDir, /*createFolder=*/true}),
+            recordOf(read.bytes)};
 }
 
 // The size first: most files the user changed are told apart without reading them.
@@ -88,8 +87,13 @@ bool holds(const QFileInfo& file, const ShippedRecord& record)
 
 // Replaces a present shipped file with the newer shipped one when it still holds what was
 // copied there before; returns the record it keeps, none when it was never the shipped data's.
-std::optional<ShippedRecord> refreshPresent(const QString& file, const QString& source,
-                                            const QFileInfo& target,
+struct Folders {
+    QString shipped;
+    QString user;
+};
+
+std::optional<ShippedRecord> refreshPresent(const Folders& folders, const QString& file,
+                                            const QString& source, const QFileInfo& target,
                                             std::optional<ShippedRecord> old, CopyUpdate& update)
 {
     const std::optional<ShippedRecord> shipped = recordOfFile(source);
@@ -100,7 +104,7 @@ std::optional<ShippedRecord> refreshPresent(const QString& file, const QString& 
     if (old == shipped)
         return old;
     if (old && holds(target, *old)) {
-        const Copied copied = copyWhole(source, target.filePath());
+        const Copied copied = copyWhole(folders.shipped, source, folders.user, target.filePath());
         if (!copied.result) {
             update.warnings.append(copied.result.message);
             return old;
@@ -137,11 +141,18 @@ CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir)
     const ShippedManifest recorded = readShippedManifest(userDir);
     ShippedManifest manifest;
     const QString profile = user.relativeFilePath(profilePath(userDir));
+    const Folders folders{shippedDir, userDir};
     for (const QString& file : shippedFiles(shippedDir)) {
         const QString source = QDir(shippedDir).filePath(file);
         const QFileInfo target(user.filePath(file));
+        // A folder of the copy that leads elsewhere is neither looked into nor written through.
+        if (Result inside = checkInside(userDir, target.filePath(), u"Can't create the file: "_s);
+            !inside) {
+            update.warnings.append(inside.message);
+            continue;
+        }
         if (!target.exists() && !target.isSymLink()) {
-            const Copied copied = copyWhole(source, target.filePath());
+            const Copied copied = copyWhole(shippedDir, source, userDir, target.filePath());
             // The old manifest stays: the next start records what this one copied.
             update.result = copied.result;
             if (!update.result)
@@ -155,7 +166,7 @@ CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir)
             continue;
         const auto old = recorded.constFind(file);
         const std::optional<ShippedRecord> kept =
-            refreshPresent(file, source, target,
+            refreshPresent(folders, file, source, target,
                            old == recorded.cend() ? std::nullopt : std::optional(*old), update);
         if (kept)
             manifest.insert(file, *kept);

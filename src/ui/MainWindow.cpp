@@ -45,6 +45,9 @@ constexpr QRect kHtmlButtonRect{432, 384, 81, 33};
 constexpr QRect kMainHelpIconRect{613, 408, 12, 12};
 constexpr QSize kClientSize{674, 422};
 
+const QString kQuitWithoutSaving =
+    QStringLiteral("\n\nQuit anyway? The settings that could not be saved will be lost.");
+
 const QString kMainHelpText = QStringLiteral(
     "This is the main screen of Morvane. Click 'Applets' on the explorer on the left to view the "
     "applets list. Next, double click on the applet name you want and fill out the parameters. "
@@ -77,7 +80,9 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     setCentralWidget(client);
 
     {
-        const settings::Profile profile = settings::Profile::load(settings::profilePath(appDir));
+        // The options' load, right after, tells what is wrong with an unreadable profile.
+        const settings::Profile profile =
+            settings::Profile::load(settings::profilePath(appDir), appDir);
         m_explorer = new Explorer(profile, client);
         m_appletsList = new AppletsList(profile, client);
     }
@@ -268,7 +273,7 @@ void MainWindow::showHelpPage(HelpTab page)
     enterView(View::HelpPage, m_helpPane);
     const QString path = helpPageFile(m_appDir, page);
     QString error;
-    if (!richtext::loadRtfFile(path, m_helpPane->document(), &error)) {
+    if (!richtext::loadRtfFile(path, m_appDir, m_helpPane->document(), &error)) {
         m_services.messages.showError(this,
                                       error.isEmpty() ? u"Can't read the file: " % path : error);
     }
@@ -448,20 +453,23 @@ void MainWindow::runFirstRunStep()
 
 Result MainWindow::closingStep()
 {
-    Result result = settings::saveOptions(m_appDir, m_options);
-    if (result) {
-        result = m_state.saveCurrentKind();
+    QStringList failures;
+    for (const Result& saved :
+         {settings::saveOptions(m_appDir, m_options), m_state.saveCurrentKind(),
+          settings::saveCustomColors(m_appDir, m_options.customColors)}) {
+        if (!saved) {
+            failures.append(saved.message);
+        }
     }
-    if (result) {
-        result = settings::saveCustomColors(m_appDir, m_options.customColors);
-    }
-    report(result);
-    return result;
+    return failures.isEmpty() ? Result::success() : Result::failure(failures.join(u'\n'));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (closingStep()) {
+    // A save that keeps failing (a full disk, a file made read-only) must not keep the window
+    // open for ever; the user decides, knowing what is lost.
+    const Result saved = closingStep();
+    if (saved || m_services.messages.askYesNo(this, saved.message + kQuitWithoutSaving)) {
         event->accept();
     } else {
         event->ignore();

@@ -47,8 +47,8 @@ public:
     // Start-up steps, in this order, after the window is created.
     void loadOptions();
     void runFirstRunStep();
-    // Writes the options, the folders, the current kind and the custom colors. Stops at the
-    // first failure, which is reported.
+    // Writes the options, the folders, the current kind and the custom colors, each even when
+    // another failed; the failure names what could not be written.
     Result closingStep();
 
     void showAppletsList();

@@ -3,9 +3,11 @@
 #include "generator/GenerationContext.h"
 #include "generator/Generator.h"
 #include "generator/Writers.h"
+#include "generator/kinds/OtherColumnsSteps.h"
 #include "settings/AtomicFile.h"
 #include "settings/ListFiles.h"
 #include "settings/MenuTree.h"
+#include "settings/Options.h"
 #include "settings/Profile.h"
 #include "settings/SaveJournal.h"
 #include "settings/SettingsStore.h"
@@ -100,6 +102,14 @@ TEST(NulInValues, IntegersTextsListsAndMenusAreRefusedWithTheirMessages)
                   return writeTextList(ctx, u"text"_s, {u"ok"_s, nul}, u"a line"_s, u"count"_s);
               }),
               u"You must add at least a line");
+    WorkingCopy logins;
+    logins.list(u"LoginList4.txt"_s) = QStringList{nul};
+    logins.list(u"PasswordList4.txt"_s) = QStringList{u"pw"_s};
+    const generator::GenerationInput loginBox{u"LoginBox"_s, logins, {}, QString()};
+    generator::GenerationContext loginCtx(loginBox);
+    EXPECT_FALSE(generator::writeLoginPasswordFile(loginCtx));
+    EXPECT_EQ(loginCtx.finish(false).message,
+              u"You must add at least a login, a password and a link");
     const MenuTree menu{{TreeNode{u"Root"_s, {TreeNode{nul, {}}}}}};
     EXPECT_EQ(failure([&](auto& ctx) { return writeMenuHierarchy(ctx, menu); }),
               u"You must add at least an item in the menu hierarchy");
@@ -107,7 +117,7 @@ TEST(NulInValues, IntegersTextsListsAndMenusAreRefusedWithTheirMessages)
 
 TEST_F(HostileFiles, DevicesAndPipesAreRefusedWithTheFileNamed)
 {
-    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, app.filePath(u"morvane.ini"_s)));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(app.filePath(u"morvane.ini"_s)).constData(), 0600), 0);
     KindLoad loaded = load(u"Stars"_s);
     EXPECT_FALSE(loaded.result.ok);
     EXPECT_EQ(loaded.result.message, u"Can't read the file: "_s + app.filePath(u"morvane.ini"_s) +
@@ -133,6 +143,25 @@ TEST_F(HostileFiles, AFileOverTheSizeCapIsRefused)
     EXPECT_FALSE(loaded.result.ok);
     EXPECT_TRUE(loaded.result.message.endsWith(u"(larger than 64 MB)"))
         << loaded.result.message.toStdString();
+}
+
+TEST_F(HostileFiles, ASaveThatWouldNotLoadBackIsRefusedBeforeAnythingIsWritten)
+{
+    // Just under the cap with LF line ends; CR LF would take it over.
+    QByteArray lines;
+    const QByteArray line = QByteArray(999, 'a') + '\n';
+    while (lines.size() + line.size() <= kMaxTextFileSize)
+        lines += line;
+    write(u"cfg/ListBox1.txt"_s, lines);
+    write(u"morvane.ini"_s, "[Fade]\r\n");
+    ASSERT_TRUE(load(u"Fade"_s).result.ok);
+    const Result saved = saveKind(app.path(), u"Fade"_s, copy);
+    EXPECT_EQ(saved.message, u"Can't write the file: "_s +
+                                 listFilePath(app.path(), u"ListBox1.txt"_s) +
+                                 u" (larger than 64 MB)");
+    EXPECT_EQ(read(u"cfg/ListBox1.txt"_s), lines);
+    EXPECT_EQ(read(u"morvane.ini"_s), "[Fade]\r\n");
+    EXPECT_TRUE(load(u"Fade"_s).result.ok);
 }
 
 TEST_F(HostileFiles, ParallelListsOfDifferentLengthsAreLoadedPaddedAndTold)
@@ -198,6 +227,51 @@ TEST_F(HostileFiles, AJournalLeftByACrashIsFinishedByTheNextLoad)
     EXPECT_EQ(copy.list(u"LoginList4.txt"_s), QStringList{u"new"_s});
     EXPECT_EQ(copy.list(u"PasswordList4.txt"_s), QStringList{u"pw"_s});
     EXPECT_FALSE(QFile::exists(journalPath(app.path())));
+}
+
+// A folder stands where a list file belongs: no save of the kind can replace it, as with a
+// read-only file (which root could replace) or a full disk.
+TEST_F(HostileFiles, AFailedSaveLeavesTheFolderAsItWasAndBlocksNothing)
+{
+    write(u"morvane.ini"_s, "[LoginBox]\r\nLoginText=old\r\n");
+    write(u"cfg/LoginList4.txt"_s, "old\r\n");
+    ASSERT_TRUE(load(u"LoginBox"_s).result.ok);
+    const QString blocked = listFilePath(app.path(), u"PasswordList4.txt"_s);
+    ASSERT_TRUE(QDir().mkpath(blocked));
+    copy.specific(u"LoginBox"_s).setText(u"LoginText"_s, u"new"_s);
+    copy.list(u"LoginList4.txt"_s) = QStringList{u"new"_s};
+
+    const Result saved = saveKind(app.path(), u"LoginBox"_s, copy);
+    EXPECT_EQ(saved.message, u"Can't create the file: "_s + blocked + u" (not a regular file)");
+    EXPECT_FALSE(QFile::exists(journalPath(app.path())));
+    EXPECT_EQ(read(u"morvane.ini"_s), "[LoginBox]\r\nLoginText=old\r\n");
+    EXPECT_EQ(read(u"cfg/LoginList4.txt"_s), "old\r\n");
+
+    WorkingCopy other;
+    EXPECT_TRUE(loadKind(app.path(), u"Stars"_s, other).result.ok);
+    EXPECT_TRUE(saveOptions(app.path(), {}).ok);
+    ASSERT_TRUE(QDir(blocked).removeRecursively());
+    ASSERT_TRUE(load(u"LoginBox"_s).result.ok);
+    EXPECT_EQ(copy.specific(u"LoginBox"_s).text(u"LoginText"_s), u"old");
+}
+
+TEST_F(HostileFiles, AJournalThatCannotBeFinishedIsGivenUpWholeAndTold)
+{
+    write(u"morvane.ini"_s, "[LoginBox]\r\nLoginText=old\r\n");
+    ASSERT_TRUE(commitJournal(app.path(), {{u"morvane.ini"_s, "[LoginBox]\r\nLoginText=new\r\n"},
+                                           {u"cfg/PasswordList4.txt"_s, "pw\r\n"}})
+                    .ok);
+    const QString blocked = listFilePath(app.path(), u"PasswordList4.txt"_s);
+    ASSERT_TRUE(QDir().mkpath(blocked));
+
+    const KindLoad loaded = load(u"Stars"_s);
+    ASSERT_TRUE(loaded.result.ok);
+    EXPECT_TRUE(loaded.notice.startsWith(u"Can't create the file: "_s + blocked))
+        << loaded.notice.toStdString();
+    EXPECT_TRUE(loaded.notice.endsWith(u"could not be finished; it has been given up."));
+    EXPECT_FALSE(QFile::exists(journalPath(app.path())));
+    EXPECT_EQ(read(u"morvane.ini"_s), "[LoginBox]\r\nLoginText=old\r\n");
+    EXPECT_TRUE(saveOptions(app.path(), {}).ok);
 }
 
 TEST_F(HostileFiles, ABrokenOrHostileJournalIsDroppedAndTheOldSaveStands)

@@ -32,7 +32,8 @@ protected:
     }
     QString first() const
     {
-        return Profile::load(profilePath(app.path())).read(u"options"_s, u"first"_s, u"<none>"_s);
+        return Profile::load(profilePath(app.path()), app.path())
+            .read(u"options"_s, u"first"_s, u"<none>"_s);
     }
     void shipAllMedia()
     {

@@ -72,9 +72,9 @@ TEST_P(ProfileRoundTrip, AwkwardValuesReadBackUnchanged)
     const QString path = dir.filePath(u"morvane.ini"_s);
     Profile ini;
     ini.write(u"Kind"_s, u"Key"_s, GetParam(), u"n"_s);
-    ASSERT_TRUE(ini.save(path).ok);
+    ASSERT_TRUE(ini.save(path, {}).ok);
 
-    const Profile loaded = Profile::load(path);
+    const Profile loaded = Profile::load(path, {});
     EXPECT_EQ(loaded.read(u"Kind"_s, u"Key"_s, u"<absent>"_s), GetParam());
     EXPECT_NE(loaded.rawValue(u"Kind"_s, u"Key"_s), u"n") << "an 'n' must stay distinguishable";
 }
@@ -101,7 +101,7 @@ TEST(Profile, NonUtf8FileIsReadAsWindows1252)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[A]\r\nText=caf\xe9 \x80\x93\r\n");
     file.close();
-    EXPECT_EQ(Profile::load(path).read(u"A"_s, u"Text"_s, {}), u"café €\u201C");
+    EXPECT_EQ(Profile::load(path, {}).read(u"A"_s, u"Text"_s, {}), u"café €\u201C");
 }
 
 TEST(Profile, MissingFileIsEmptyAndSaveCreatesIt)
@@ -109,11 +109,11 @@ TEST(Profile, MissingFileIsEmptyAndSaveCreatesIt)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"new.ini"_s);
     morvane::Result result;
-    Profile ini = Profile::load(path, &result);
+    Profile ini = Profile::load(path, {}, &result);
     EXPECT_TRUE(result.ok);
     ini.write(u"A"_s, u"k"_s, u"v"_s);
-    ASSERT_TRUE(ini.save(path).ok);
-    EXPECT_EQ(Profile::load(path).read(u"A"_s, u"k"_s, {}), u"v");
+    ASSERT_TRUE(ini.save(path, {}).ok);
+    EXPECT_EQ(Profile::load(path, {}).read(u"A"_s, u"k"_s, {}), u"v");
 }
 
 TEST(Profile, FailedSaveLeavesTheOldFileWhole)
@@ -122,7 +122,7 @@ TEST(Profile, FailedSaveLeavesTheOldFileWhole)
     const QString path = dir.filePath(u"missing-folder/morvane.ini"_s);
     Profile ini;
     ini.write(u"A"_s, u"k"_s, u"v"_s);
-    const morvane::Result result = ini.save(path);
+    const morvane::Result result = ini.save(path, {});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.message.contains(path));
 }

@@ -34,7 +34,7 @@ protected:
         QFile file(listFilePath(app.path(), name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    Profile ini() const { return Profile::load(profilePath(app.path())); }
+    Profile ini() const { return Profile::load(profilePath(app.path()), app.path()); }
     KindLoad load(const QString& kind) { return loadKind(app.path(), kind, copy); }
     Result save(const QString& kind) { return saveKind(app.path(), kind, copy); }
 

@@ -26,13 +26,13 @@ TEST(LineFiles, WrittenWithCrLfAndEmptyListGivesEmptyFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"cfg/ListBox4.txt"_s);
-    ASSERT_TRUE(writeTextLines(path, {u"x.gif"_s, u"é.jpg"_s}, true).ok);
+    ASSERT_TRUE(writeTextLines(path, {u"x.gif"_s, u"é.jpg"_s}, {{}, true}).ok);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("x.gif\r\n\xc3\xa9.jpg\r\n"));
     file.close();
 
-    ASSERT_TRUE(writeTextLines(path, {}).ok);
+    ASSERT_TRUE(writeTextLines(path, {}, {}).ok);
     EXPECT_EQ(QFile(path).size(), 0);
 }
 

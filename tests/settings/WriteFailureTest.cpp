@@ -115,7 +115,7 @@ const Writer kWriters[] = {
      savePasswordFile},
     {"saved HTML", [](const QString& app) { writeFile(app + u"/page.html"_s, "<p>old</p>\r\n"); },
      [](const QString& app) {
-         return settings::writeTextLines(app + u"/page.html"_s, {longText('h')}).ok;
+         return settings::writeTextLines(app + u"/page.html"_s, {longText('h')}, {app}).ok;
      }},
     {"preview page", [](const QString& app) { QDir(app).mkpath(u"test"_s); },
      [](const QString& app) {

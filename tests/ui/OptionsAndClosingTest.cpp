@@ -79,16 +79,26 @@ TEST_F(MainWindowTest, ClosingSavesTheCurrentKind)
     EXPECT_EQ(install.setting(u"Zoom"_s, u"Height"_s), u"77");
 }
 
-TEST_F(MainWindowTest, AFailedClosingStepIsReportedAndTheWindowStays)
+// A save that keeps failing must not keep the window open for ever: the user is asked.
+TEST_F(MainWindowTest, AFailedClosingStepAsksBeforeQuittingWithoutIt)
 {
     window().show();
     QFile::remove(install.file(u"cfg/customcolors.txt"_s));
     QDir().mkpath(install.file(u"cfg/customcolors.txt/blocked"_s));
+    fakes.messages.setNextAnswer(false);
     EXPECT_FALSE(window().close());
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(fakes.messages.errors().size(), 1);
-    // What came before the failure stays written.
+    ASSERT_EQ(fakes.messages.questions().size(), 1);
+    EXPECT_TRUE(
+        fakes.messages.questions().front().contains(install.file(u"cfg/customcolors.txt"_s)));
+    EXPECT_TRUE(fakes.messages.questions().front().endsWith(
+        u"Quit anyway? The settings that could not be saved will be lost."));
+    // What could be written is written.
     EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"yes");
+
+    fakes.messages.setNextAnswer(true);
+    EXPECT_TRUE(window().close());
+    EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(MainWindowTest, TheFirstRunInstallsTheMediaAndShowsGettingStarted)

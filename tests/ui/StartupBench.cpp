@@ -261,9 +261,9 @@ int main(int argc, char* argv[])
     copyTree(QString::fromLocal8Bit(argv[1]), install.path());
     {
         const QString ini = morvane::settings::profilePath(install.path());
-        morvane::settings::Profile profile = morvane::settings::Profile::load(ini);
+        morvane::settings::Profile profile = morvane::settings::Profile::load(ini, install.path());
         profile.write(u"options"_s, u"first"_s, u"no"_s);
-        profile.save(ini);
+        profile.save(ini, install.path());
     }
 
     QList<double> bare;

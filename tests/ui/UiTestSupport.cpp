@@ -56,7 +56,7 @@ QString InstallDir::read(const QString& relative) const
 
 QString InstallDir::setting(const QString& section, const QString& key) const
 {
-    return settings::Profile::load(settings::profilePath(path()))
+    return settings::Profile::load(settings::profilePath(path()), path())
         .read(section, key, QStringLiteral("<missing>"));
 }
 

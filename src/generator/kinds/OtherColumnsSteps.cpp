@@ -1,6 +1,7 @@
 #include "generator/kinds/OtherColumnsSteps.h"
 
 #include "generator/KindSteps.h"
+#include "generator/Writers.h"
 #include "settings/AtomicFile.h"
 #include "settings/ListFiles.h"
 
@@ -70,13 +71,16 @@ bool writeLoginPasswordFile(GenerationContext& ctx)
     const QStringList logins = ctx.list(u"LoginList4.txt"_s);
     const QStringList passwords = ctx.list(u"PasswordList4.txt"_s);
     const QStringList links = ctx.list(u"LinkList4.txt"_s);
+    // The links were checked by the step before; a NUL would cut the published file's line.
+    if (anyHasNul(logins) || anyHasNul(passwords))
+        return ctx.fail(u"You must add at least a login, a password and a link"_s);
     QStringList lines;
     lines.reserve(logins.size());
     for (qsizetype i = 0; i < logins.size(); ++i)
         lines.append(logins.at(i) + u' ' + passwords.value(i) + u' ' + links.value(i));
 
     const QString path = settings::listFilePath(ctx.appDir(), u"pass.txt"_s);
-    const Result written = settings::writeTextLines(path, lines, true);
+    const Result written = settings::writeTextLines(path, lines, {ctx.appDir(), true});
     if (!written)
         return ctx.fail(written.message);
     ctx.addMedia(path);

@@ -29,6 +29,17 @@ void FakeMessageBoxes::showInformation(QWidget* parent, const QString& text)
     m_shown.append({Kind::Information, text, parent});
 }
 
+bool FakeMessageBoxes::askYesNo(QWidget* parent, const QString& question)
+{
+    m_shown.append({Kind::Question, question, parent});
+    return !m_answers.isEmpty() && m_answers.takeFirst();
+}
+
+QStringList FakeMessageBoxes::questions() const
+{
+    return textsOfKind(m_shown, Kind::Question);
+}
+
 QStringList FakeMessageBoxes::errors() const
 {
     return textsOfKind(m_shown, Kind::Error);

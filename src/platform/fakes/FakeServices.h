@@ -13,7 +13,7 @@ namespace morvane::platform {
 
 class FakeMessageBoxes final : public MessageBoxes {
 public:
-    enum class Kind { Error, Information };
+    enum class Kind { Error, Information, Question };
     struct Shown {
         Kind kind;
         QString text;
@@ -23,14 +23,25 @@ public:
     FakeMessageBoxes() = default;
     void showError(QWidget* parent, const QString& text) override;
     void showInformation(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& question) override;
+
+    // Queued answers to questions; an empty queue answers No.
+    void setNextAnswer(bool yes) { m_answers.append(yes); }
+    qsizetype unusedAnswers() const { return m_answers.size(); }
 
     const QList<Shown>& shown() const { return m_shown; }
     QStringList errors() const;
     QStringList informations() const;
-    void clear() { m_shown.clear(); }
+    QStringList questions() const;
+    void clear()
+    {
+        m_shown.clear();
+        m_answers.clear();
+    }
 
 private:
     QList<Shown> m_shown;
+    QList<bool> m_answers;
 };
 
 class FakeFileDialogs final : public FileDialogs {

@@ -112,7 +112,8 @@ bool HelpWindow::loadCurrentPage()
 {
     auto document = std::make_unique<QTextDocument>(this);
     QString error;
-    if (!richtext::loadRtfFile(helpTabFile(m_appDir, currentTab()), document.get(), &error)) {
+    if (!richtext::loadRtfFile(helpTabFile(m_appDir, currentTab()), m_appDir, document.get(),
+                               &error)) {
         m_services.messages.showError(this, error);
         return false;
     }

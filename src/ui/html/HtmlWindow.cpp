@@ -154,7 +154,7 @@ void HtmlWindow::copyIntoClipboard()
 
 bool HtmlWindow::writeLines(const QString& path, const QStringList& lines)
 {
-    if (!settings::writeTextLines(path, lines)) {
+    if (!settings::writeTextLines(path, lines, /*chosen by the user*/ {})) {
         m_services.messages.showError(this, u"Impossible de créer le fichier " % path);
         return false;
     }

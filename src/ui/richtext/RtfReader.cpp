@@ -1,11 +1,13 @@
 #include "ui/richtext/RtfReader.h"
 
+#include "settings/InsideFolder.h"
 #include "ui/richtext/CodePage.h"
 #include "ui/richtext/RtfTokenizer.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QTextBlockFormat>
@@ -730,9 +732,22 @@ bool loadRtf(const QByteArray& rtf, QTextDocument* document, QString* error)
     return true;
 }
 
-bool loadRtfFile(const QString& path, QTextDocument* document, QString* error)
+bool loadRtfFile(const QString& path, const QString& within, QTextDocument* document,
+                 QString* error)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
+    if (Result inside =
+            settings::checkInside(within, path, QStringLiteral("Can't read the file: "));
+        !inside) {
+        setError(error, inside.message);
+        return false;
+    }
+    // A pipe would never end.
+    if (QFileInfo info(path); info.exists() && !info.isFile()) {
+        setError(error, QStringLiteral("Can't read the file: ") + shownPath +
+                            QStringLiteral(" (not a regular file)"));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, QStringLiteral("Can't open the file: ") + shownPath + u" (" +

@@ -18,7 +18,9 @@ inline constexpr qint64 kMaxRtfFileSize = 16 * 1024 * 1024;
 // begin as RTF does.
 bool loadRtf(const QByteArray& rtf, QTextDocument* document, QString* error = nullptr);
 
-// The same for a file; fails, with the document untouched, when the file cannot be read.
-bool loadRtfFile(const QString& path, QTextDocument* document, QString* error = nullptr);
+// The same for a regular file of the installation folder `within` (see settings::checkInside);
+// fails, with the document untouched, when the file cannot be read.
+bool loadRtfFile(const QString& path, const QString& within, QTextDocument* document,
+                 QString* error = nullptr);
 
 } // namespace morvane::ui::richtext

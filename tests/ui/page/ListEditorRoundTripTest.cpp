@@ -330,7 +330,7 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
         EXPECT_TRUE(code.lines.contains(line)) << line.toStdString();
     if (!expected.passwordLines.isEmpty()) {
         const settings::ReadText pass =
-            settings::readTextFile(settings::listFilePath(appDir(), u"pass.txt"_s));
+            settings::readTextFile(settings::listFilePath(appDir(), u"pass.txt"_s), appDir());
         EXPECT_EQ(settings::splitLines(pass.text), expected.passwordLines);
     }
 }

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using morvane::ui::richtext::loadRtf;
 using morvane::ui::richtext::loadRtfFile;
 
@@ -166,17 +168,27 @@ TEST(RtfLoad, FileThatCannotBeReadLeavesTheDocumentAndNamesThePath)
     QTextDocument document(QStringLiteral("before"));
     QString error;
     const QString missing = dir.filePath(QStringLiteral("faq.rtf"));
-    EXPECT_FALSE(loadRtfFile(missing, &document, &error));
+    EXPECT_FALSE(loadRtfFile(missing, {}, &document, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Can't open the file: ") +
                                  QDir::toNativeSeparators(missing)))
         << error.toStdString();
-    EXPECT_FALSE(loadRtfFile(dir.path(), &document, &error));
+    EXPECT_FALSE(loadRtfFile(dir.path(), {}, &document, &error));
 
     QFile notRtf(dir.filePath(QStringLiteral("step.rtf")));
     ASSERT_TRUE(notRtf.open(QIODevice::WriteOnly));
     notRtf.write("hello");
     notRtf.close();
-    EXPECT_FALSE(loadRtfFile(notRtf.fileName(), &document, &error));
+    EXPECT_FALSE(loadRtfFile(notRtf.fileName(), {}, &document, &error));
+
+    // Neither waited on nor read through a link that leads out of the installation folder.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.rtf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(loadRtfFile(pipe, {}, &document, &error));
+    QTemporaryDir install;
+    const QString link = install.filePath(QStringLiteral("help.rtf"));
+    ASSERT_TRUE(QFile::link(notRtf.fileName(), link));
+    EXPECT_FALSE(loadRtfFile(link, install.path(), &document, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("a link leads outside"))) << error.toStdString();
     EXPECT_EQ(document.toPlainText(), QStringLiteral("before"));
 }
 
@@ -223,7 +235,7 @@ TEST_P(ShippedHelpPage, ReadsAsText)
         GTEST_SKIP() << "not shipped yet";
     QTextDocument document;
     QString error;
-    ASSERT_TRUE(loadRtfFile(path, &document, &error)) << error.toStdString();
+    ASSERT_TRUE(loadRtfFile(path, {}, &document, &error)) << error.toStdString();
     const QString text = document.toRawText();
     EXPECT_GT(text.trimmed().size(), 100);
     EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "catalog/Result.h"
+
+#include <QString>
+
+namespace morvane::settings {
+
+// An installation folder is data that users copy, unpack and share: nothing in it may lead a read
+// or a write elsewhere. Fails, naming `path`, when the place `path` really leads to (through links
+// at the file itself or at any folder on its way, present or not yet created) lies outside `root`.
+// Links that stay inside are fine. An empty `root` bounds nothing: a path the user chose.
+Result checkInside(const QString& root, const QString& path, const QString& failure);
+
+// Whether `path`, taken as written, names a place under `folder` (links not followed).
+bool isUnder(const QString& folder, const QString& path);
+
+} // namespace morvane::settings

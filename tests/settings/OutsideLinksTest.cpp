@@ -1,0 +1,219 @@
+// An installation folder is data that users copy, unpack and share: a link planted in it must not
+// lead a read or a write to a file elsewhere. Each case plants one link to a decoy outside the
+// folder, runs what would follow it, and checks that the decoy is untouched and that none of its
+// content reached the folder.
+#include "generator/Generator.h"
+#include "generator/NeededFiles.h"
+#include "generator/Preview.h"
+#include "settings/FirstRun.h"
+#include "settings/ListFiles.h"
+#include "settings/Options.h"
+#include "settings/SaveJournal.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserCopy.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace morvane;
+using namespace morvane::settings;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kSecret = "OUTSIDE-SECRET 1234";
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray treeHash(const QString& folder)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QStringList entries;
+    while (it.hasNext())
+        entries.append(it.next());
+    entries.sort();
+    for (const QString& entry : entries) {
+        hash.addData(entry.toUtf8());
+        QFile file(entry);
+        if (file.open(QIODevice::ReadOnly))
+            hash.addData(file.readAll());
+    }
+    return hash.result();
+}
+
+struct Folders {
+    QTemporaryDir app;
+    QTemporaryDir outside;
+    QTemporaryDir shipped;
+
+    QString at(const QString& relative) const { return app.filePath(relative); }
+    // A decoy file outside, or a decoy folder holding one.
+    QString decoyFile() const { return outside.filePath(u"decoy.txt"_s); }
+    QString decoyFolder() const { return outside.filePath(u"folder"_s); }
+};
+
+struct Planted {
+    const char* name;
+    const char16_t* linkAt;
+    bool toFolder;
+    // What follows the link; returns what the user is told (a message, warnings), empty when
+    // nothing is said.
+    std::function<QString(Folders&)> act;
+};
+
+QString loginBoxHtml(Folders& f)
+{
+    WorkingCopy copy;
+    const KindLoad load = loadKind(f.app.path(), u"LoginBox"_s, copy);
+    if (!load.result)
+        return load.result.message;
+    for (const QString& size : {u"Width"_s, u"Height"_s}) {
+        copy.common().setText(size, u"200"_s);
+        copy.specific(u"LoginBox"_s).setText(u"Frame"_s + size, u"100"_s);
+    }
+    copy.list(u"LoginList4.txt"_s) = QStringList{u"echo attacker"_s};
+    copy.list(u"PasswordList4.txt"_s) = QStringList{u"pw"_s};
+    copy.list(u"LinkList4.txt"_s) = QStringList{u"a.html"_s};
+    return generator::generate({u"LoginBox"_s, copy, load.support, f.app.path()}).message;
+}
+
+QString loadThenSave(Folders& f, const QString& kind)
+{
+    WorkingCopy copy;
+    const KindLoad load = loadKind(f.app.path(), kind, copy);
+    const Result saved = saveKind(f.app.path(), kind, copy);
+    return load.result.message + saved.message;
+}
+
+QString refreshUserCopy(Folders& f)
+{
+    writeFile(f.shipped.filePath(u"help/new.htm"_s), "<p>help</p>");
+    writeFile(f.shipped.filePath(u"morvane.ini"_s), "[options]\r\n");
+    return updateUserCopy(f.shipped.path(), f.app.path()).warnings.join(u'\n');
+}
+
+const Planted kPlanted[] = {
+    {"password file", u"cfg/pass.txt", false, loginBoxHtml},
+    {"settings file", u"morvane.ini", false,
+     [](Folders& f) -> QString {
+         return loadThenSave(f, u"Stars"_s) + saveOptions(f.app.path(), {}).message;
+     }},
+    {"item list", u"cfg/LoginList4.txt", false,
+     [](Folders& f) -> QString { return loadThenSave(f, u"LoginBox"_s); }},
+    {"menu tree", u"cfg/TreeView1.txt", false,
+     [](Folders& f) -> QString { return loadThenSave(f, u"MenuFrame"_s); }},
+    {"custom colors", u"cfg/customcolors.txt", false,
+     [](Folders& f) -> QString {
+         Result loaded;
+         loadOptions(f.app.path(), &loaded);
+         return loaded.message + saveCustomColors(f.app.path(), {u"255"_s}).message;
+     }},
+    {"lists folder", u"cfg", true,
+     [](Folders& f) -> QString { return loadThenSave(f, u"LoginBox"_s); }},
+    {"record of shipped files", u".shipped", false, refreshUserCopy},
+    {"help folder of the user copy", u"help", true, refreshUserCopy},
+    {"preview folder", u"test", true,
+     [](Folders& f) -> QString {
+         return generator::preparePreview(f.app.path(), u"Stars"_s, {u"<p>"_s}, {}).result.message;
+     }},
+    {"sample media", u"images&sounds/chrismas.jpg", false,
+     [](Folders& f) -> QString {
+         writeFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=yes\r\n");
+         return runFirstRun(f.app.path()).result.message;
+     }},
+    {"needed file", u"images/photo.jpg", false,
+     [](Folders& f) -> QString {
+         QDir(f.app.path()).mkpath(u"upload"_s);
+         return generator::copyNeededFiles(f.app.path(), u"Stars"_s, {u"images/photo.jpg"_s},
+                                           f.at(u"upload"_s))
+             .result.message;
+     }},
+};
+
+void PrintTo(const Planted& planted, std::ostream* out)
+{
+    *out << planted.name;
+}
+
+class OutsideLinks : public ::testing::TestWithParam<Planted> {};
+
+TEST_P(OutsideLinks, NeitherReadNorWrittenThrough)
+{
+    Folders f;
+    writeFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=no\r\n");
+    QDir(f.app.path()).mkpath(u"cfg"_s);
+    writeFile(f.decoyFile(), kSecret + "\r\n");
+    writeFile(QDir(f.decoyFolder()).filePath(u"decoy.txt"_s), kSecret + "\r\n");
+    const Planted& planted = GetParam();
+    const QString link = f.at(QString::fromUtf16(planted.linkAt));
+    QDir().mkpath(QFileInfo(link).absolutePath());
+    QDir(link).removeRecursively();
+    QFile::remove(link);
+    ASSERT_TRUE(QFile::link(planted.toFolder ? f.decoyFolder() : f.decoyFile(), link));
+    const QByteArray before = treeHash(f.outside.path());
+
+    const QString told = planted.act(f);
+
+    EXPECT_EQ(treeHash(f.outside.path()), before) << "the decoy outside was changed";
+    EXPECT_TRUE(told.contains(link)) << "told: " << told.toStdString();
+    // Nothing of the decoy was copied in: only the planted link itself leads to it.
+    QDirIterator it(f.app.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo file(it.next());
+        if (file.isSymLink())
+            continue;
+        QFile in(file.filePath());
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(in.readAll().contains(kSecret)) << file.filePath().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFileAndFolder, OutsideLinks, ::testing::ValuesIn(kPlanted),
+                         [](const auto& param) {
+                             QString name = QString::fromUtf8(param.param.name);
+                             name.replace(u' ', u'_');
+                             return name.toStdString();
+                         });
+
+TEST(InsideLinks, KeepWorkingAndAHostileJournalLinkIsDroppedUnread)
+{
+    Folders f;
+    writeFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=no\r\n");
+    writeFile(f.at(u"cfg/shared.txt"_s), "ann\r\n");
+    ASSERT_TRUE(QFile::link(u"shared.txt"_s, f.at(u"cfg/LoginList4.txt"_s)));
+    writeFile(f.decoyFile(), kSecret);
+    ASSERT_TRUE(QFile::link(f.decoyFile(), journalPath(f.app.path())));
+
+    WorkingCopy copy;
+    const KindLoad load = loadKind(f.app.path(), u"LoginBox"_s, copy);
+    ASSERT_TRUE(load.result.ok) << load.result.message.toStdString();
+    EXPECT_EQ(copy.list(u"LoginList4.txt"_s), QStringList{u"ann"_s});
+    EXPECT_FALSE(QFileInfo(journalPath(f.app.path())).isSymLink());
+
+    copy.list(u"LoginList4.txt"_s) = QStringList{u"bob"_s};
+    ASSERT_TRUE(saveKind(f.app.path(), u"LoginBox"_s, copy).ok);
+    QFile shared(f.at(u"cfg/shared.txt"_s));
+    ASSERT_TRUE(shared.open(QIODevice::ReadOnly));
+    EXPECT_EQ(shared.readAll(), "bob\r\n");
+
+    QFile decoy(f.decoyFile());
+    ASSERT_TRUE(decoy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(decoy.readAll(), kSecret);
+}
+
+} // namespace
