@@ -12,6 +12,8 @@ QString errorMessage(ConversionError error, const QString& path, qint64 detail)
         return u"Can't find the file: " % path;
     case ConversionError::SourceNotOpened:
         return u"Can't open the file: " % path;
+    case ConversionError::SourceNotRegular:
+        return u"Can't open the file: " % path % u" (not a regular file)";
     case ConversionError::NotRiff:
         return u"Can't read " % path % u": not a RIFF file !";
     case ConversionError::NotWave:
@@ -28,6 +30,8 @@ QString errorMessage(ConversionError error, const QString& path, qint64 detail)
         return u"Can't read " % path % u": unsupported sample rate (" % value % u") !";
     case ConversionError::DestinationNotCreated:
         return u"Can't create " % path;
+    case ConversionError::DestinationNotRegular:
+        return u"Can't create " % path % u" (not a regular file)";
     case ConversionError::DestinationNotWritten:
         return u"Can't write " % path;
     }

@@ -8,6 +8,7 @@ enum class ConversionError {
     None,
     SourceNotFound,
     SourceNotOpened,
+    SourceNotRegular,
     NotRiff,
     NotWave,
     ReadError,
@@ -16,6 +17,7 @@ enum class ConversionError {
     UnsupportedBits,
     UnsupportedRate,
     DestinationNotCreated,
+    DestinationNotRegular,
     DestinationNotWritten,
 };
 

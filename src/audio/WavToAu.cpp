@@ -35,9 +35,16 @@ EncodedFile encodeWavFile(const QString& sourcePath, const ProgressCallback& pro
     const QFileInfo info(sourcePath);
     if (!info.exists())
         return {failure(ConversionError::SourceNotFound, sourcePath), {}};
+    // Opening a pipe waits for a writer that may never come, and a device never ends: only a
+    // regular file is read. The opened file is checked too, as the path may have been replaced
+    // by a device in between.
+    if (!info.isFile())
+        return {failure(ConversionError::SourceNotRegular, sourcePath), {}};
     QFile file(sourcePath);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {failure(ConversionError::SourceNotOpened, sourcePath), {}};
+    if (file.isSequential())
+        return {failure(ConversionError::SourceNotRegular, sourcePath), {}};
     EncodedWav encoded = encodeWav(file, progress);
     if (!encoded.ok())
         return {failure(encoded.error, sourcePath, encoded.errorDetail), {}};
@@ -46,6 +53,11 @@ EncodedFile encodeWavFile(const QString& sourcePath, const ProgressCallback& pro
 
 ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destinationPath)
 {
+    // The save file's rename would put a regular file in place of a device, a pipe or a link to
+    // one, and whatever uses it would lose it.
+    const QFileInfo existing(destinationPath);
+    if (existing.exists() && !existing.isFile())
+        return failure(ConversionError::DestinationNotRegular, destinationPath);
     QSaveFile file(destinationPath);
     if (!file.open(QIODevice::WriteOnly))
         return failure(ConversionError::DestinationNotCreated, destinationPath);

@@ -34,12 +34,14 @@ struct EncodedFile {
     QByteArray muLaw;
 };
 
-// Opens and encodes the WAV file; on failure result.message names the source. The menu command
-// runs this, then asks for the destination, then calls writeAuFile.
+// Opens and encodes the WAV file; on failure result.message names the source. Anything but a
+// regular file (a folder, a pipe, a device) is refused without being read. The menu command runs
+// this, then asks for the destination, then calls writeAuFile.
 EncodedFile encodeWavFile(const QString& sourcePath, const ProgressCallback& progress = {});
 
 // Writes the header and the samples to the destination in one replace: a failure leaves no new
-// file and an existing destination unchanged.
+// file and an existing destination unchanged. An existing destination that is not a regular file
+// is refused and left as it is.
 ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destinationPath);
 
 // "Successfully converted SOURCE to DESTINATION".

@@ -1,6 +1,75 @@
 #include "settings/MenuTree.h"
 
+#include <utility>
+
 namespace morvane::settings {
+
+TreeNode::TreeNode(QString nodeText, std::vector<TreeNode> nodeChildren)
+    : text(std::move(nodeText))
+    , children(std::move(nodeChildren))
+{}
+
+TreeNode::TreeNode(const TreeNode& other)
+    : text(other.text)
+{
+    // Each copied node's children are filled in full before any of them is visited, so the
+    // vector never grows again and the pointers into it stay valid.
+    std::vector<std::pair<const TreeNode*, TreeNode*>> pending{{&other, this}};
+    while (!pending.empty()) {
+        const auto [from, to] = pending.back();
+        pending.pop_back();
+        to->children.reserve(from->children.size());
+        for (const TreeNode& child : from->children)
+            to->children.push_back(TreeNode(child.text, {}));
+        for (size_t i = 0; i < from->children.size(); ++i)
+            pending.emplace_back(&from->children[i], &to->children[i]);
+    }
+}
+
+TreeNode& TreeNode::operator=(const TreeNode& other)
+{
+    if (this != &other)
+        *this = TreeNode(other);
+    return *this;
+}
+
+TreeNode& TreeNode::operator=(TreeNode&& other) noexcept
+{
+    if (this != &other) {
+        TreeNode old(std::move(*this)); // the replaced subtree goes through the destructor
+        text = std::move(other.text);
+        children = std::move(other.children);
+    }
+    return *this;
+}
+
+TreeNode::~TreeNode()
+{
+    // Detaches every descendant into one flat list: each node is destroyed with no children
+    // left, so destruction never nests more than one level.
+    std::vector<TreeNode> pending = std::move(children);
+    while (!pending.empty()) {
+        TreeNode last = std::move(pending.back());
+        pending.pop_back();
+        for (TreeNode& child : last.children)
+            pending.push_back(std::move(child));
+        last.children.clear();
+    }
+}
+
+bool operator==(const TreeNode& a, const TreeNode& b)
+{
+    std::vector<std::pair<const TreeNode*, const TreeNode*>> pending{{&a, &b}};
+    while (!pending.empty()) {
+        const auto [left, right] = pending.back();
+        pending.pop_back();
+        if (left->text != right->text || left->children.size() != right->children.size())
+            return false;
+        for (size_t i = 0; i < left->children.size(); ++i)
+            pending.emplace_back(&left->children[i], &right->children[i]);
+    }
+    return true;
+}
 
 MenuTree MenuTree::withRoot()
 {

@@ -7,11 +7,21 @@
 
 namespace morvane::settings {
 
+// Copying, comparing and destroying a node walk its subtree with a stack of their own rather than
+// by recursion, so a tree as deep as kMaxTreeDepth costs heap, not call stack.
 struct TreeNode {
     QString text;
     std::vector<TreeNode> children;
 
-    friend bool operator==(const TreeNode&, const TreeNode&) = default;
+    TreeNode() = default;
+    TreeNode(QString nodeText, std::vector<TreeNode> nodeChildren);
+    TreeNode(const TreeNode& other);
+    TreeNode(TreeNode&& other) noexcept = default;
+    TreeNode& operator=(const TreeNode& other);
+    TreeNode& operator=(TreeNode&& other) noexcept;
+    ~TreeNode();
+
+    friend bool operator==(const TreeNode& a, const TreeNode& b);
 };
 
 // A menu tree as its list file holds it: top-level nodes, each with its children. The menus use
@@ -24,8 +34,9 @@ struct MenuTree {
     friend bool operator==(const MenuTree&, const MenuTree&) = default;
 };
 
-// Far deeper than any menu; nodes are copied and destroyed recursively, so deeper lines are
-// kept at this depth rather than risk the stack.
+// Far deeper than any menu. Our copies, comparisons, walks and destruction of a tree keep their
+// own stack, so this depth holds on any thread's stack; the limit stays for what nests on its
+// own further on: the editor's tree widget and the index paths the generator writes.
 inline constexpr qsizetype kMaxTreeDepth = 1000;
 
 // One node per line, depth-first, the depth written as leading TABs. Reading counts leading TABs

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 namespace morvane::audio {
 namespace {
 
@@ -73,7 +77,6 @@ TEST_F(ConversionFileTest, SourceMessagesNameTheSource)
         QString message;
     } cases[] = {
         {missing, u"Can't find the file: "_s + missing},
-        {m_dir.path(), u"Can't open the file: "_s + m_dir.path()},
         {riff, u"Can't read "_s + riff + u": not a RIFF file !"_s},
         {cut, u"Can't read "_s + cut + u": read error !"_s},
         {fieldCut, u"Can't read "_s + fieldCut},
@@ -103,6 +106,88 @@ TEST_F(ConversionFileTest, UncreatableDestinationIsReported)
     const ConversionResult result = convertWavToAu(source, destination);
     EXPECT_EQ(result.error, ConversionError::DestinationNotCreated);
     EXPECT_EQ(result.message, u"Can't create "_s + destination);
+}
+
+enum class Special { Folder, Fifo, LinkToFifo, Device };
+
+// Made inside the test folder only; a device is a copy of the null device, made as root only.
+bool makeSpecial(Special kind, const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    switch (kind) {
+    case Special::Folder:
+        return QDir().mkdir(path);
+    case Special::Fifo:
+        return ::mkfifo(name.constData(), 0600) == 0;
+    case Special::LinkToFifo:
+        return makeSpecial(Special::Fifo, path + u".fifo"_s) &&
+               QFile::link(QFileInfo(path).fileName() + u".fifo"_s, path);
+    case Special::Device:
+        return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    }
+    return false;
+}
+
+bool stillOfItsKind(Special kind, const QString& path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return false;
+    switch (kind) {
+    case Special::Folder:
+        return S_ISDIR(status.st_mode);
+    case Special::Fifo:
+        return S_ISFIFO(status.st_mode);
+    case Special::LinkToFifo:
+        return S_ISLNK(status.st_mode) && stillOfItsKind(Special::Fifo, path + u".fifo"_s);
+    case Special::Device:
+        return S_ISCHR(status.st_mode);
+    }
+    return false;
+}
+
+TEST_F(ConversionFileTest, SpecialFilesAtEitherEndAreRefusedUnreadAndLeftAsTheyAre)
+{
+    const QString wav = write(u"ok.wav"_s, pcmWav(1, 8012, 16, samples16({0})));
+    const QString out = path(u"out.au"_s);
+    const auto entries = [this] {
+        return QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+            .join(u", "_s)
+            .toStdString();
+    };
+    const bool asRoot = ::geteuid() == 0;
+    const struct {
+        const char* name;
+        Special kind;
+    } specials[] = {{"folder", Special::Folder},
+                    {"fifo", Special::Fifo},
+                    {"link to a fifo", Special::LinkToFifo},
+                    {"device", Special::Device}};
+    for (const auto& special : specials) {
+        if (special.kind == Special::Device && !asRoot)
+            continue;
+        for (const bool atSource : {true, false}) {
+            SCOPED_TRACE(std::string(special.name) + (atSource ? " as source" : " as destination"));
+            const QString target = path(u"special"_s);
+            ASSERT_TRUE(makeSpecial(special.kind, target));
+            const std::string before = entries();
+
+            const ConversionResult result =
+                atSource ? convertWavToAu(target, out) : convertWavToAu(wav, target);
+            const QString refusal = (atSource ? u"Can't open the file: "_s : u"Can't create "_s) +
+                                    target + u" (not a regular file)"_s;
+            EXPECT_EQ(result.message.toStdString(), refusal.toStdString());
+            EXPECT_TRUE(stillOfItsKind(special.kind, target));
+            EXPECT_EQ(entries(), before);
+
+            QDir(target).removeRecursively();
+            QFile::remove(target);
+            QFile::remove(target + u".fifo"_s);
+        }
+    }
+    if (!asRoot)
+        GTEST_SKIP() << "devices are made as root only; the other cases passed";
 }
 
 TEST(DestinationName, ProposalReplacesTheLastFourCharacters)

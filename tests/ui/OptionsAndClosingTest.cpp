@@ -6,41 +6,72 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTest>
 
 namespace morvane::ui::test {
 namespace {
 
 using namespace Qt::StringLiterals;
 
-// Presses a button of the options dialog instead of waiting for the user.
-std::function<int(QDialog&)> press(const QString& button, bool hotTrack)
-{
-    return [button, hotTrack](QDialog& dialog) {
-        dialog.findChild<QCheckBox*>(u"hotTrack"_s)->setChecked(hotTrack);
-        dialog.findChild<QPushButton*>(button)->click();
-        return dialog.result();
-    };
-}
+// Every way of leaving the options dialog without confirming; the dialog is shown first, as
+// exec() would.
+const struct {
+    const char* name;
+    void (*leave)(QDialog&);
+} kCancels[] = {
+    {"Cancel", [](QDialog& dialog) { dialog.findChild<QPushButton*>(u"cancel"_s)->click(); }},
+    {"Escape", [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }},
+    {"close button", [](QDialog& dialog) { dialog.close(); }},
+};
 
-TEST_F(MainWindowTest, OptionsCancelKeepsTheBoxButAppliesNothing)
+TEST_F(MainWindowTest, ACancelledOptionsChoiceIsUndoneAndNeverAppliedByALaterOk)
 {
     window().loadOptions();
-    onDialog = press(u"cancel"_s, false);
-    window().showOptions();
-    EXPECT_TRUE(window().explorer()->hotTracking());
-    EXPECT_TRUE(window().appletsList()->hotTracking());
-    EXPECT_FALSE(window().optionsDialog()->hotTrackChecked());
-    ASSERT_TRUE(window().closingStep());
-    EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"yes");
+    for (const auto& cancel : kCancels) {
+        SCOPED_TRACE(cancel.name);
+        onDialog = [&cancel](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QCheckBox*>(u"hotTrack"_s)->setChecked(false);
+            dialog.findChild<QCheckBox*>(u"runtime"_s)->setChecked(false);
+            cancel.leave(dialog);
+            EXPECT_FALSE(dialog.isVisible());
+            return dialog.result();
+        };
+        window().showOptions();
+        EXPECT_TRUE(window().explorer()->hotTracking());
 
+        onDialog = [](QDialog& dialog) {
+            dialog.show();
+            EXPECT_TRUE(dialog.findChild<QCheckBox*>(u"hotTrack"_s)->isChecked());
+            EXPECT_TRUE(dialog.findChild<QCheckBox*>(u"runtime"_s)->isChecked());
+            dialog.findChild<QPushButton*>(u"ok"_s)->click();
+            return dialog.result();
+        };
+        window().showOptions();
+        EXPECT_TRUE(window().explorer()->hotTracking());
+        EXPECT_TRUE(window().appletsList()->hotTracking());
+        ASSERT_TRUE(window().closingStep());
+        EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"yes");
+        EXPECT_EQ(install.setting(u"options"_s, u"runtime"_s), u"yes");
+    }
+
+    // A confirmed choice still goes through, and a cancel afterwards keeps it.
     onDialog = [](QDialog& dialog) {
-        EXPECT_FALSE(dialog.findChild<QCheckBox*>(u"hotTrack"_s)->isChecked());
+        dialog.show();
+        dialog.findChild<QCheckBox*>(u"hotTrack"_s)->setChecked(false);
         dialog.findChild<QPushButton*>(u"ok"_s)->click();
         return dialog.result();
     };
     window().showOptions();
+    onDialog = [](QDialog& dialog) {
+        dialog.show();
+        dialog.findChild<QCheckBox*>(u"hotTrack"_s)->setChecked(true);
+        dialog.findChild<QPushButton*>(u"cancel"_s)->click();
+        return dialog.result();
+    };
+    window().showOptions();
+    EXPECT_FALSE(window().optionsDialog()->hotTrackChecked());
     EXPECT_FALSE(window().explorer()->hotTracking());
-    EXPECT_FALSE(window().appletsList()->hotTracking());
     ASSERT_TRUE(window().closingStep());
     EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"no");
 }

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace morvane::ui {
@@ -13,6 +14,8 @@ OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget*
     , m_hotTrack(new QCheckBox(QStringLiteral("Hot track in explorers")))
     , m_runtime(
           new QCheckBox(QStringLiteral("Add the script that runs the applets in today's browsers")))
+    , m_openedHotTrack(hotTrackChecked)
+    , m_openedRuntime(runtimeChecked)
 {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("Options"));
@@ -51,7 +54,25 @@ OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget*
         Q_EMIT confirmed(m_hotTrack->isChecked(), m_runtime->isChecked());
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+}
+
+void OptionsDialog::showEvent(QShowEvent* event)
+{
+    // A spontaneous show is the window coming back from minimized, in the middle of a choice.
+    if (!event->spontaneous()) {
+        m_openedHotTrack = m_hotTrack->isChecked();
+        m_openedRuntime = m_runtime->isChecked();
+    }
+    QDialog::showEvent(event);
+}
+
+// Escape and the close button come here as well as "Cancel".
+void OptionsDialog::reject()
+{
+    m_hotTrack->setChecked(m_openedHotTrack);
+    m_runtime->setChecked(m_openedRuntime);
+    QDialog::reject();
 }
 
 bool OptionsDialog::hotTrackChecked() const

@@ -7,8 +7,9 @@ class QCheckBox;
 namespace morvane::ui {
 
 // "Options": hot tracking in the explorers and the script that runs the applets in today's
-// browsers. "OK" reports the boxes' states through `confirmed`; "Cancel" only closes, and the
-// boxes keep what the user left in them.
+// browsers. "OK" reports the boxes' states through `confirmed`. "Cancel", Escape and the close
+// button put the boxes back as the dialog opened with them, the saved options, so that a later
+// "OK" never applies a choice the user cancelled.
 class OptionsDialog final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OptionsDialog)
@@ -20,12 +21,20 @@ public:
     QCheckBox* hotTrackBox() const { return m_hotTrack; }
     QCheckBox* runtimeBox() const { return m_runtime; }
 
+public Q_SLOTS:
+    void reject() override;
+
 Q_SIGNALS:
     void confirmed(bool hotTrack, bool runtime);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QCheckBox* m_hotTrack;
     QCheckBox* m_runtime;
+    bool m_openedHotTrack;
+    bool m_openedRuntime;
 };
 
 } // namespace morvane::ui

@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace morvane::ui::page {
 namespace {
@@ -29,13 +31,19 @@ bool editsInPlace(const QString& fileName)
     });
 }
 
+// Without recursion, like every other walk of a tree: a tree file may nest a thousand levels.
 void addItems(const settings::TreeNode& node, QTreeWidgetItem* item, bool editable)
 {
-    for (const settings::TreeNode& child : node.children) {
-        auto* childItem = new QTreeWidgetItem(item, {child.text});
-        if (editable)
-            childItem->setFlags(childItem->flags() | Qt::ItemIsEditable);
-        addItems(child, childItem, editable);
+    std::vector<std::pair<const settings::TreeNode*, QTreeWidgetItem*>> pending{{&node, item}};
+    while (!pending.empty()) {
+        const auto [parentNode, parentItem] = pending.back();
+        pending.pop_back();
+        for (const settings::TreeNode& child : parentNode->children) {
+            auto* childItem = new QTreeWidgetItem(parentItem, {child.text});
+            if (editable)
+                childItem->setFlags(childItem->flags() | Qt::ItemIsEditable);
+            pending.emplace_back(&child, childItem);
+        }
     }
 }
 
