@@ -1,10 +1,10 @@
+#include "Require.h"
 #include "settings/MenuTree.h"
 #include "settings/Profile.h"
 #include "settings/TextCodec.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -12,12 +12,6 @@ using namespace morvane::settings;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 QByteArray saved(const QString& text)
 {

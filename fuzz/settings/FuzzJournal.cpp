@@ -1,21 +1,15 @@
+#include "Require.h"
 #include "settings/SaveJournal.h"
 
 #include <QCryptographicHash>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 using namespace morvane::settings;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 bool isSettingsPath(const QString& path)
 {
