@@ -1,5 +1,5 @@
 # `cpack -G DEB` builds the Debian package from the same install; dpkg-shlibdeps works out the
-# dependencies on the Qt runtime packages from the programs themselves.
+# dependencies on the runtime packages (Qt, the HTTP library) from the programs themselves.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME morvane)
 set(CPACK_PACKAGE_VENDOR "Morvane developers")

@@ -2,134 +2,223 @@
 
 #include "platform/ServedFiles.h"
 
-#include <QFile>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QTcpSocket>
+#include <microhttpd.h>
 
-#include <memory>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+
+#include <netinet/in.h>
+#include <unistd.h>
 
 namespace morvane::platform {
 
-namespace {
+struct FolderServerState {
+    FolderServer::Limits limits;
+    MHD_Daemon* daemon = nullptr;
+    std::atomic<quint16> port = 0;
+    std::mutex rootMutex;
+    QString root;
 
-using Status = QHttpServerResponder::StatusCode;
-using Method = QHttpServerRequest::Method;
+    QString currentRoot()
+    {
+        const std::lock_guard lock(rootMutex);
+        return root;
+    }
+};
+
+namespace {
 
 // No answer is ever kept: a new preview must never show an old page or data file.
 constexpr char kCacheControl[] = "no-store";
+constexpr size_t kBlockSize = 64 * 1024;
+// Room for the request's headers, which may carry the cookies of every local server.
+constexpr size_t kConnectionMemory = 64 * 1024;
 
-void refuse(QHttpServerResponder& responder, Status status, bool withBody)
+MHD_Result queue(MHD_Connection* connection, unsigned status, MHD_Response* response)
 {
-    const QByteArray body = QByteArray::number(static_cast<int>(status)) + '\n';
-    responder.writeStatusLine(status);
-    responder.writeHeader("Content-Type", "text/plain");
-    responder.writeHeader("Cache-Control", kCacheControl);
-    if (status == Status::MethodNotAllowed) {
-        responder.writeHeader("Allow", "GET, HEAD");
+    if (response == nullptr) {
+        return MHD_NO;
     }
-    responder.writeHeader("Content-Length", QByteArray::number(body.size()));
-    responder.writeBody(withBody ? body : QByteArray());
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, kCacheControl);
+    const MHD_Result result = MHD_queue_response(connection, status, response);
+    MHD_destroy_response(response);
+    return result;
 }
 
-// Sends a file a block at a time as the socket drains, so that a large sound file never sits in
-// memory whole.
-class FileSender final : public QObject {
-public:
-    FileSender(std::unique_ptr<QFile> file, QTcpSocket* socket)
-        : QObject(socket)
-        , m_file(std::move(file))
-        , m_socket(socket)
-    {
-        connect(socket, &QTcpSocket::bytesWritten, this, &FileSender::sendMore);
-        sendMore();
-    }
-
-private:
-    static constexpr qint64 kBlock = 64 * 1024;
-    static constexpr qint64 kQueued = 4 * kBlock;
-
-    void sendMore()
-    {
-        while (m_socket->bytesToWrite() < kQueued) {
-            const QByteArray block = m_file->read(kBlock);
-            if (block.isEmpty()) {
-                // A file that shrank or failed under us: the length already sent is a lie, so
-                // the client must see the connection break rather than a short file.
-                if (!m_file->atEnd()) {
-                    m_socket->abort();
-                }
-                disconnect(m_socket, nullptr, this, nullptr);
-                deleteLater();
-                return;
-            }
-            m_socket->write(block);
+MHD_Result refuse(MHD_Connection* connection, unsigned status)
+{
+    const QByteArray body = QByteArray::number(status) + '\n';
+    MHD_Response* response =
+        MHD_create_response_from_buffer(static_cast<size_t>(body.size()),
+                                        const_cast<char*>(body.constData()), MHD_RESPMEM_MUST_COPY);
+    if (response != nullptr) {
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, "text/plain");
+        if (status == MHD_HTTP_METHOD_NOT_ALLOWED) {
+            MHD_add_response_header(response, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
         }
     }
+    return queue(connection, status, response);
+}
 
-    std::unique_ptr<QFile> m_file;
-    QTcpSocket* m_socket;
-};
+ssize_t readFile(void* file, uint64_t position, char* buffer, size_t size)
+{
+    const int descriptor = static_cast<FileHandle*>(file)->get();
+    for (;;) {
+        const ssize_t read = ::pread(descriptor, buffer, size, static_cast<off_t>(position));
+        if (read > 0) {
+            return read;
+        }
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
+        // A file that shrank or failed under us: the length already sent is a lie, so the
+        // client must see the connection break rather than a short file.
+        return MHD_CONTENT_READER_END_WITH_ERROR;
+    }
+}
+
+void closeFile(void* file)
+{
+    delete static_cast<FileHandle*>(file);
+}
+
+// Sends the file a block at a time as the client takes it, so that a large sound file never
+// sits in memory whole.
+MHD_Result sendFile(MHD_Connection* connection, ServedFile served)
+{
+    auto* file = new FileHandle(std::move(served.file));
+    MHD_Response* response = MHD_create_response_from_callback(
+        static_cast<uint64_t>(served.size), kBlockSize, &readFile, file, &closeFile);
+    if (response == nullptr) {
+        delete file;
+        return MHD_NO;
+    }
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE,
+                            contentTypeOf(served.filePath).constData());
+    MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
+    return queue(connection, MHD_HTTP_OK, response);
+}
+
+bool isAddressedToUs(MHD_Connection* connection, quint16 port)
+{
+    const QByteArray host =
+        QByteArray(MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_HOST))
+            .toLower();
+    const QByteArray ourPort = ':' + QByteArray::number(port);
+    return host == "127.0.0.1" + ourPort || host == "localhost" + ourPort;
+}
+
+bool announcesABody(MHD_Connection* connection)
+{
+    const char* length =
+        MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_CONTENT_LENGTH);
+    return (length != nullptr && std::strcmp(length, "0") != 0) ||
+           MHD_lookup_connection_value(connection, MHD_HEADER_KIND,
+                                       MHD_HTTP_HEADER_TRANSFER_ENCODING) != nullptr;
+}
+
+// A GET or HEAD without a body is answered once the library has seen the whole request, which
+// keeps the connection for the next one. Any other request is answered from its headers alone,
+// so that its body is never read: the library then closes the connection instead.
+MHD_Result answer(void* state, MHD_Connection* connection, const char* url, const char* method,
+                  const char* /*version*/, const char* /*uploadData*/, size_t* uploadSize,
+                  void** requestState)
+{
+    static char seen;
+    const bool head = std::strcmp(method, MHD_HTTP_METHOD_HEAD) == 0;
+    const bool get = std::strcmp(method, MHD_HTTP_METHOD_GET) == 0;
+    if (*requestState == nullptr && (get || head) && !announcesABody(connection)) {
+        *requestState = &seen;
+        return MHD_YES;
+    }
+    if (*uploadSize != 0) {
+        // A body that its headers did not announce: the connection ends before it is read.
+        return MHD_NO;
+    }
+    auto* server = static_cast<FolderServerState*>(state);
+    if (!isAddressedToUs(connection, server->port)) {
+        return refuse(connection, MHD_HTTP_FORBIDDEN);
+    }
+    if (!get && !head) {
+        return refuse(connection, MHD_HTTP_METHOD_NOT_ALLOWED);
+    }
+    ServedFile served = openServedFile(server->currentRoot(), QByteArray(url));
+    switch (served.verdict) {
+    case ServedFile::Verdict::Serve:
+        return sendFile(connection, std::move(served));
+    case ServedFile::Verdict::Forbidden:
+        return refuse(connection, MHD_HTTP_FORBIDDEN);
+    case ServedFile::Verdict::NotFound:
+        break;
+    }
+    return refuse(connection, MHD_HTTP_NOT_FOUND);
+}
+
+// The path reaches us still percent-encoded, so that an encoded slash, dot or NUL is refused
+// rather than decoded into something else.
+size_t keepEncoded(void* /*closure*/, MHD_Connection* /*connection*/, char* text)
+{
+    return std::strlen(text);
+}
 
 } // namespace
 
-FolderServer::FolderServer(QObject* parent)
-    : QAbstractHttpServer(parent)
+FolderServer::FolderServer(Limits limits)
+    : m_state(std::make_unique<FolderServerState>())
+{
+    m_state->limits = limits;
+}
+
+FolderServer::FolderServer()
+    : FolderServer(Limits{})
 {}
+
+FolderServer::~FolderServer()
+{
+    if (m_state->daemon != nullptr) {
+        MHD_stop_daemon(m_state->daemon);
+    }
+}
 
 bool FolderServer::start()
 {
-    if (m_port == 0) {
-        m_port = listen(QHostAddress::LocalHost, 0);
-    }
-    return m_port != 0;
-}
-
-bool FolderServer::isAddressedToUs(const QHttpServerRequest& request) const
-{
-    const QByteArray host = request.value("Host").toLower();
-    const QByteArray port = ':' + QByteArray::number(m_port);
-    return host == "127.0.0.1" + port || host == "localhost" + port;
-}
-
-bool FolderServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
-{
-    QHttpServerResponder responder = makeResponder(request, socket);
-    const bool head = request.method() == Method::Head;
-    if (!isAddressedToUs(request)) {
-        refuse(responder, Status::Forbidden, !head);
+    if (m_state->daemon != nullptr) {
         return true;
     }
-    if (request.method() != Method::Get && !head) {
-        refuse(responder, Status::MethodNotAllowed, true);
-        return true;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    m_state->daemon = MHD_start_daemon(
+        MHD_USE_AUTO_INTERNAL_THREAD, 0, nullptr, nullptr, &answer, m_state.get(),
+        MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address), MHD_OPTION_CONNECTION_LIMIT,
+        m_state->limits.connections, MHD_OPTION_CONNECTION_TIMEOUT, m_state->limits.idleSeconds,
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_UNESCAPE_CALLBACK,
+        &keepEncoded, nullptr, MHD_OPTION_END);
+    if (m_state->daemon == nullptr) {
+        return false;
     }
-    const ServedFile served =
-        resolveServedFile(m_root, request.url().path(QUrl::FullyEncoded).toUtf8());
-    auto file = std::make_unique<QFile>(served.filePath);
-    if (served.verdict != ServedFile::Verdict::Serve || !file->open(QIODevice::ReadOnly)) {
-        refuse(responder,
-               served.verdict == ServedFile::Verdict::Forbidden ? Status::Forbidden
-                                                                : Status::NotFound,
-               !head);
-        return true;
+    const MHD_DaemonInfo* info = MHD_get_daemon_info(m_state->daemon, MHD_DAEMON_INFO_BIND_PORT);
+    if (info == nullptr || info->port == 0) {
+        MHD_stop_daemon(m_state->daemon);
+        m_state->daemon = nullptr;
+        return false;
     }
-    responder.writeStatusLine(Status::Ok);
-    responder.writeHeaders({{"Content-Type", contentTypeOf(served.filePath)},
-                            {"Cache-Control", kCacheControl},
-                            {"X-Content-Type-Options", "nosniff"},
-                            {"Content-Length", QByteArray::number(file->size())}});
-    responder.writeBody(QByteArray());
-    if (!head) {
-        new FileSender(std::move(file), socket);
-    }
+    m_state->port = info->port;
     return true;
 }
 
-void FolderServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+quint16 FolderServer::port() const
 {
-    QHttpServerResponder responder = makeResponder(request, socket);
-    refuse(responder, Status::NotFound, request.method() != Method::Head);
+    return m_state->port;
+}
+
+void FolderServer::setRoot(const QString& folder)
+{
+    const std::lock_guard lock(m_state->rootMutex);
+    m_state->root = folder;
 }
 
 } // namespace morvane::platform
