@@ -1,35 +1,38 @@
 #include "catalog/CommonParameters.h"
 
+#include "catalog/KeyTable.h"
+
 namespace morvane::catalog {
 
 const std::array<CommonParameterInfo, kCommonParameterCount>& commonParameters()
 {
     using P = CommonParameter;
+    using K = CommonKeyId;
     // clang-format off
     static constexpr std::array<CommonParameterInfo, kCommonParameterCount> table{{
-        {P::Dimensions, nullptr, {u"Width", u"Height"},
+        {P::Dimensions, nullptr, {keyOf(K::Width), keyOf(K::Height)},
          u"Dimensions", u"Dimensions (required) :", 1},
-        {P::BackgroundColor, u"BackgroundColor", {u"BackgroundColor"},
+        {P::BackgroundColor, keyOf(K::BackgroundColor), {keyOf(K::BackgroundColor)},
          u"Background color", u"Background Color (required) :", 1},
-        {P::BackgroundImage, u"BackgroundImage", {u"BackgroundImage"},
+        {P::BackgroundImage, keyOf(K::BackgroundImage), {keyOf(K::BackgroundImage)},
          u"Background image", u"Background Image (optional) :", 1},
-        {P::NoJavaMessage, nullptr, {u"NoJavaMessage"},
+        {P::NoJavaMessage, nullptr, {keyOf(K::NoJavaMessage)},
          u"No Java message", u"No Java Message (optional) :", 1},
-        {P::LoadSound, u"OnloadSound", {u"OnloadSound", u"Loop"},
+        {P::LoadSound, keyOf(K::OnloadSound), {keyOf(K::OnloadSound), keyOf(K::Loop)},
          u"Load sound", u"On load sound (optional) :", 1},
-        {P::StatusbarMessage, u"StatusbarMessage", {u"StatusbarMessage"},
+        {P::StatusbarMessage, keyOf(K::StatusbarMessage), {keyOf(K::StatusbarMessage)},
          u"Status bar message", u"On mouse over status bar Message (optional) :", 2},
-        {P::MouseOverSound, u"OnmouseoverSound", {u"OnmouseoverSound"},
+        {P::MouseOverSound, keyOf(K::OnmouseoverSound), {keyOf(K::OnmouseoverSound)},
          u"Mouse over sound", u"On mouse over sound (optional) :", 2},
-        {P::MouseOverColor, u"OnmouseoverBackgroundColorEnabled",
-         {u"OnmouseoverBackgroundColorEnabled", u"OnmouseoverBackgroundColor"},
+        {P::MouseOverColor, keyOf(K::OnmouseoverBackgroundColorEnabled),
+         {keyOf(K::OnmouseoverBackgroundColorEnabled), keyOf(K::OnmouseoverBackgroundColor)},
          u"Mouse over color", u"On mouse over background Color (optional) :", 2},
-        {P::MouseOverMessage, u"OnmouseoverText",
-         {u"OnmouseoverText", u"OnmouseoverTextEnabled", u"OnmouseoverTextHeight", u"OnmouseoverTextColor"},
+        {P::MouseOverMessage, keyOf(K::OnmouseoverText),
+         {keyOf(K::OnmouseoverText), keyOf(K::OnmouseoverTextEnabled), keyOf(K::OnmouseoverTextHeight), keyOf(K::OnmouseoverTextColor)},
          u"Mouse over message", u"On mouse over message display (optional) :", 2},
-        {P::ClickSound, u"OnclicSound", {u"OnclicSound"},
+        {P::ClickSound, keyOf(K::OnclicSound), {keyOf(K::OnclicSound)},
          u"Click sound", u"On click sound (optional) :", 2},
-        {P::ClickLink, u"Link", {u"Link", u"Target"},
+        {P::ClickLink, keyOf(K::Link), {keyOf(K::Link), keyOf(K::Target)},
          u"Click link", u"On click link (optional) :", 2},
     }};
     // clang-format on

@@ -411,27 +411,6 @@ constexpr KindKeys kTable[] = {
 };
 // clang-format on
 
-constexpr CommonKey kCommonKeys[] = {
-    {u"Width", ValueForm::Text, u"", true},
-    {u"Height", ValueForm::Text, u"", true},
-    {u"BackgroundColor", ValueForm::Color, u"0", false},
-    {u"BackgroundImage", ValueForm::Text, u"", false},
-    {u"NoJavaMessage", ValueForm::Text, u"", true},
-    {u"StatusbarMessage", ValueForm::Text, u"", false},
-    {u"OnloadSound", ValueForm::Text, u"", false},
-    {u"Loop", ValueForm::Flag, u"no", false},
-    {u"OnmouseoverSound", ValueForm::Text, u"", false},
-    {u"OnmouseoverBackgroundColorEnabled", ValueForm::Flag, u"no", false},
-    {u"OnmouseoverBackgroundColor", ValueForm::Color, u"0", false},
-    {u"OnmouseoverTextEnabled", ValueForm::Flag, u"no", false},
-    {u"OnmouseoverText", ValueForm::Text, u"", false},
-    {u"OnmouseoverTextHeight", ValueForm::Text, u"", false},
-    {u"OnmouseoverTextColor", ValueForm::Color, u"16777215", false},
-    {u"OnclicSound", ValueForm::Text, u"", false},
-    {u"Link", ValueForm::Text, u"", false},
-    {u"Target", ValueForm::Text, u"", false},
-};
-
 const KindKeys kNoKeys{u"", {}, {}};
 
 } // namespace
@@ -470,6 +449,17 @@ std::span<const ListFileSpec> allListFiles()
     }();
     return all;
 }
+
+// The ids index the table.
+constexpr bool idsInTableOrder()
+{
+    for (size_t i = 0; i < std::size(kCommonKeys); ++i) {
+        if (static_cast<size_t>(kCommonKeys[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(idsInTableOrder());
 
 std::span<const CommonKey> commonKeys()
 {

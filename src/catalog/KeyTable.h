@@ -51,18 +51,79 @@ const SettingKey* findSpecificKey(const QString& kind, const QString& key);
 // Every list file of every kind, in kind order.
 std::span<const ListFileSpec> allListFiles();
 
-// The common keys, shared by every kind's section.
+// The common keys, shared by every kind's section, in the order the save writes them.
+enum class CommonKeyId {
+    Width,
+    Height,
+    BackgroundColor,
+    BackgroundImage,
+    NoJavaMessage,
+    StatusbarMessage,
+    OnloadSound,
+    Loop,
+    OnmouseoverSound,
+    OnmouseoverBackgroundColorEnabled,
+    OnmouseoverBackgroundColor,
+    OnmouseoverTextEnabled,
+    OnmouseoverText,
+    OnmouseoverTextHeight,
+    OnmouseoverTextColor,
+    OnclicSound,
+    Link,
+    Target,
+};
+
 struct CommonKey {
+    CommonKeyId id;
     const char16_t* key;
     ValueForm form;
     // Value the field takes when the key is absent; for a color also when the value is empty.
     const char16_t* absentValue;
     bool alwaysWritten; // Width, Height and NoJavaMessage; the others only when present
+    // The name it goes under in the applet code; nullptr for the switches, which are not written.
+    const char16_t* param;
 
     QString name() const { return QString::fromUtf16(key); }
+    QString paramName() const { return QString::fromUtf16(param); }
 };
 
-// In the order the save writes them.
+// clang-format off
+inline constexpr CommonKey kCommonKeys[] = {
+    {CommonKeyId::Width, u"Width", ValueForm::Text, u"", true, u"WIDTH"},
+    {CommonKeyId::Height, u"Height", ValueForm::Text, u"", true, u"HEIGHT"},
+    {CommonKeyId::BackgroundColor, u"BackgroundColor", ValueForm::Color, u"0", false, u"background_color"},
+    {CommonKeyId::BackgroundImage, u"BackgroundImage", ValueForm::Text, u"", false, u"background_image"},
+    {CommonKeyId::NoJavaMessage, u"NoJavaMessage", ValueForm::Text, u"", true, nullptr},
+    {CommonKeyId::StatusbarMessage, u"StatusbarMessage", ValueForm::Text, u"", false, u"status_bar_text"},
+    {CommonKeyId::OnloadSound, u"OnloadSound", ValueForm::Text, u"", false, u"sound_name"},
+    {CommonKeyId::Loop, u"Loop", ValueForm::Flag, u"no", false, u"loop_sound"},
+    {CommonKeyId::OnmouseoverSound, u"OnmouseoverSound", ValueForm::Text, u"", false, u"enter_sound_name"},
+    {CommonKeyId::OnmouseoverBackgroundColorEnabled, u"OnmouseoverBackgroundColorEnabled", ValueForm::Flag, u"no", false, nullptr},
+    {CommonKeyId::OnmouseoverBackgroundColor, u"OnmouseoverBackgroundColor", ValueForm::Color, u"0", false, u"enter_background_color"},
+    {CommonKeyId::OnmouseoverTextEnabled, u"OnmouseoverTextEnabled", ValueForm::Flag, u"no", false, nullptr},
+    {CommonKeyId::OnmouseoverText, u"OnmouseoverText", ValueForm::Text, u"", false, u"enter_text"},
+    {CommonKeyId::OnmouseoverTextHeight, u"OnmouseoverTextHeight", ValueForm::Text, u"", false, u"enter_text_height"},
+    {CommonKeyId::OnmouseoverTextColor, u"OnmouseoverTextColor", ValueForm::Color, u"16777215", false, u"enter_text_color"},
+    {CommonKeyId::OnclicSound, u"OnclicSound", ValueForm::Text, u"", false, u"clic_sound_name"},
+    {CommonKeyId::Link, u"Link", ValueForm::Text, u"", false, u"link"},
+    {CommonKeyId::Target, u"Target", ValueForm::Text, u"", false, u"target"},
+};
+// clang-format on
+
+constexpr const CommonKey& commonKeyInfo(CommonKeyId id)
+{
+    return kCommonKeys[static_cast<size_t>(id)];
+}
+// The key's name as stored and as the tables name it.
+constexpr const char16_t* keyOf(CommonKeyId id)
+{
+    return commonKeyInfo(id).key;
+}
+inline QString commonKeyName(CommonKeyId id)
+{
+    return commonKeyInfo(id).name();
+}
+
 std::span<const CommonKey> commonKeys();
 const CommonKey* findCommonKey(const QString& key);
 

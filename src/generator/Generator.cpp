@@ -1,5 +1,6 @@
 #include "generator/Generator.h"
 
+#include "catalog/KeyTable.h"
 #include "catalog/Version.h"
 #include "generator/Html.h"
 #include "generator/KindBlocks.h"
@@ -18,30 +19,41 @@ bool isPositiveInteger(const QString& text, int minimum)
     return ok && value >= minimum && !text.contains(QChar(0));
 }
 
+using K = catalog::CommonKeyId;
+
+QString text(const GenerationContext& ctx, K key)
+{
+    return ctx.common().text(catalog::commonKeyName(key));
+}
+
+bool flag(const GenerationContext& ctx, K key)
+{
+    return ctx.common().flag(catalog::commonKeyName(key));
+}
+
 struct CommonMediaCheck {
     CommonParameter parameter;
-    const char16_t* key;
+    K key;
     const char16_t* invalidMessage;
 };
 
 constexpr CommonMediaCheck kCommonMedia[] = {
-    {CommonParameter::BackgroundImage, u"BackgroundImage", u"Invalid background image file name"},
-    {CommonParameter::LoadSound, u"OnloadSound", u"Invalid on load sound file name"},
-    {CommonParameter::MouseOverSound, u"OnmouseoverSound",
+    {CommonParameter::BackgroundImage, K::BackgroundImage, u"Invalid background image file name"},
+    {CommonParameter::LoadSound, K::OnloadSound, u"Invalid on load sound file name"},
+    {CommonParameter::MouseOverSound, K::OnmouseoverSound,
      u"Invalid on mouse over sound file name"},
-    {CommonParameter::ClickSound, u"OnclicSound", u"Invalid on clic sound file name"},
+    {CommonParameter::ClickSound, K::OnclicSound, u"Invalid on clic sound file name"},
 };
 
 bool checkCommonValues(GenerationContext& ctx)
 {
-    const settings::ValueSet& common = ctx.common();
-    if (!isPositiveInteger(common.text(QStringLiteral("Width")), 1))
+    if (!isPositiveInteger(text(ctx, K::Width), 1))
         return ctx.fail(QStringLiteral("Invalid width"));
-    if (!isPositiveInteger(common.text(QStringLiteral("Height")), 1))
+    if (!isPositiveInteger(text(ctx, K::Height), 1))
         return ctx.fail(QStringLiteral("Invalid height"));
 
     for (const CommonMediaCheck& check : kCommonMedia) {
-        const QString path = common.text(QString::fromUtf16(check.key));
+        const QString path = text(ctx, check.key);
         if (!ctx.supports(check.parameter) || path.isEmpty())
             continue;
         switch (ctx.probe(path)) {
@@ -55,66 +67,68 @@ bool checkCommonValues(GenerationContext& ctx)
         }
     }
 
-    if (common.flag(QStringLiteral("OnmouseoverTextEnabled")) &&
-        ctx.supports(CommonParameter::MouseOverMessage) &&
-        !isPositiveInteger(common.text(QStringLiteral("OnmouseoverTextHeight")), 1))
+    if (flag(ctx, K::OnmouseoverTextEnabled) && ctx.supports(CommonParameter::MouseOverMessage) &&
+        !isPositiveInteger(text(ctx, K::OnmouseoverTextHeight), 1))
         return ctx.fail(QStringLiteral("Invalid message height"));
     return true;
 }
 
-void writeFileParam(GenerationContext& ctx, CommonParameter parameter, const QString& name,
-                    const QString& key)
+// Each writes the key under its parameter name, when the key's parameter is supported.
+void writeCommonText(GenerationContext& ctx, K key)
 {
-    const QString path = ctx.common().text(key);
+    ctx.param(catalog::commonKeyInfo(key).paramName(), text(ctx, key));
+}
+
+void writeCommonColor(GenerationContext& ctx, K key)
+{
+    ctx.colorParam(catalog::commonKeyInfo(key).paramName(),
+                   ctx.common().color(catalog::commonKeyName(key)));
+}
+
+void writeCommonFile(GenerationContext& ctx, CommonParameter parameter, K key)
+{
+    const QString path = text(ctx, key);
     if (ctx.supports(parameter) && !path.isEmpty())
-        ctx.param(name, fileNamePart(path));
+        ctx.param(catalog::commonKeyInfo(key).paramName(), fileNamePart(path));
 }
 
 void writeCommonParameters(GenerationContext& ctx)
 {
-    const settings::ValueSet& common = ctx.common();
-    const auto text = [&](const char16_t* key) { return common.text(QString::fromUtf16(key)); };
-
+    const auto attribute = [&](K key) -> QString {
+        return u' ' + catalog::commonKeyInfo(key).paramName() + QStringLiteral("=\"") +
+               escapeQuotes(text(ctx, key)) + u'"';
+    };
     ctx.lines().append(QStringLiteral("<applet code=\"") + escapeQuotes(ctx.kind()) +
-                       QStringLiteral(".class\" WIDTH=\"") + escapeQuotes(text(u"Width")) +
-                       QStringLiteral("\" HEIGHT=\"") + escapeQuotes(text(u"Height")) +
-                       QStringLiteral("\">"));
+                       QStringLiteral(".class\"") + attribute(K::Width) + attribute(K::Height) +
+                       u'>');
     ctx.param(QStringLiteral("generator"), generatorValue());
 
     if (ctx.supports(CommonParameter::BackgroundColor))
-        ctx.colorParam(QStringLiteral("background_color"),
-                       common.color(QStringLiteral("BackgroundColor")));
-    writeFileParam(ctx, CommonParameter::BackgroundImage, QStringLiteral("background_image"),
-                   QStringLiteral("BackgroundImage"));
-    if (ctx.supports(CommonParameter::StatusbarMessage) && !text(u"StatusbarMessage").isEmpty())
-        ctx.param(QStringLiteral("status_bar_text"), text(u"StatusbarMessage"));
-    if (ctx.supports(CommonParameter::LoadSound) && !text(u"OnloadSound").isEmpty()) {
-        writeFileParam(ctx, CommonParameter::LoadSound, QStringLiteral("sound_name"),
-                       QStringLiteral("OnloadSound"));
-        ctx.param(QStringLiteral("loop_sound"), common.flag(QStringLiteral("Loop"))
-                                                    ? QStringLiteral("yes")
-                                                    : QStringLiteral("no"));
+        writeCommonColor(ctx, K::BackgroundColor);
+    writeCommonFile(ctx, CommonParameter::BackgroundImage, K::BackgroundImage);
+    if (ctx.supports(CommonParameter::StatusbarMessage) &&
+        !text(ctx, K::StatusbarMessage).isEmpty())
+        writeCommonText(ctx, K::StatusbarMessage);
+    if (ctx.supports(CommonParameter::LoadSound) && !text(ctx, K::OnloadSound).isEmpty()) {
+        writeCommonFile(ctx, CommonParameter::LoadSound, K::OnloadSound);
+        ctx.param(catalog::commonKeyInfo(K::Loop).paramName(),
+                  flag(ctx, K::Loop) ? QStringLiteral("yes") : QStringLiteral("no"));
     }
-    writeFileParam(ctx, CommonParameter::MouseOverSound, QStringLiteral("enter_sound_name"),
-                   QStringLiteral("OnmouseoverSound"));
+    writeCommonFile(ctx, CommonParameter::MouseOverSound, K::OnmouseoverSound);
     if (ctx.supports(CommonParameter::MouseOverColor) &&
-        common.flag(QStringLiteral("OnmouseoverBackgroundColorEnabled")))
-        ctx.colorParam(QStringLiteral("enter_background_color"),
-                       common.color(QStringLiteral("OnmouseoverBackgroundColor")));
-    if (ctx.supports(CommonParameter::MouseOverMessage) &&
-        common.flag(QStringLiteral("OnmouseoverTextEnabled")) &&
-        !text(u"OnmouseoverText").isEmpty()) {
-        ctx.param(QStringLiteral("enter_text"), text(u"OnmouseoverText"));
-        ctx.colorParam(QStringLiteral("enter_text_color"),
-                       common.color(QStringLiteral("OnmouseoverTextColor")));
-        ctx.param(QStringLiteral("enter_text_height"), text(u"OnmouseoverTextHeight"));
+        flag(ctx, K::OnmouseoverBackgroundColorEnabled))
+        writeCommonColor(ctx, K::OnmouseoverBackgroundColor);
+    if (ctx.supports(CommonParameter::MouseOverMessage) && flag(ctx, K::OnmouseoverTextEnabled) &&
+        !text(ctx, K::OnmouseoverText).isEmpty()) {
+        writeCommonText(ctx, K::OnmouseoverText);
+        writeCommonColor(ctx, K::OnmouseoverTextColor);
+        writeCommonText(ctx, K::OnmouseoverTextHeight);
     }
-    writeFileParam(ctx, CommonParameter::ClickSound, QStringLiteral("clic_sound_name"),
-                   QStringLiteral("OnclicSound"));
-    if (ctx.supports(CommonParameter::ClickLink) && !text(u"Link").isEmpty()) {
-        ctx.param(QStringLiteral("link"), text(u"Link"));
-        if (!text(u"Target").isEmpty())
-            ctx.param(QStringLiteral("target"), text(u"Target"));
+    writeCommonFile(ctx, CommonParameter::ClickSound, K::OnclicSound);
+    if (ctx.supports(CommonParameter::ClickLink) && !text(ctx, K::Link).isEmpty()) {
+        writeCommonText(ctx, K::Link);
+        if (!text(ctx, K::Target).isEmpty())
+            writeCommonText(ctx, K::Target);
     }
 }
 
@@ -148,7 +162,7 @@ Generation generateClosed(const GenerationInput& input)
     Generation generation = generate(input);
     if (generation.ok)
         closeApplet(generation, input.kind,
-                    input.values.common().text(QStringLiteral("NoJavaMessage")));
+                    input.values.common().text(catalog::commonKeyName(K::NoJavaMessage)));
     if (generation.ok && input.runtime)
         addRuntime(generation, input.appDir);
     return generation;

@@ -2,6 +2,7 @@
 
 #include "catalog/SamplePaths.h"
 #include "settings/AtomicFile.h"
+#include "settings/OptionKeys.h"
 #include "settings/Profile.h"
 #include "settings/SaveJournal.h"
 #include "settings/SettingsStore.h"
@@ -81,7 +82,7 @@ FirstRun runFirstRun(const QString& appDir)
     Profile profile = Profile::load(ini, appDir, &run.result);
     if (!run.result)
         return run;
-    run.wasFirstRun = profile.read(u"options"_s, u"first"_s, u"no"_s) == u"yes";
+    run.wasFirstRun = readFlagOption(profile, OptionKey::FirstRun);
     if (!run.wasFirstRun)
         return run;
 
@@ -94,7 +95,7 @@ FirstRun runFirstRun(const QString& appDir)
                 return run;
         }
     }
-    profile.write(u"options"_s, u"first"_s, u"no"_s);
+    writeFlagOption(profile, OptionKey::FirstRun, false);
     run.result = profile.save(ini, appDir);
     return run;
 }

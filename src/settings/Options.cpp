@@ -2,6 +2,7 @@
 
 #include "settings/AtomicFile.h"
 #include "settings/ListFiles.h"
+#include "settings/OptionKeys.h"
 #include "settings/Profile.h"
 #include "settings/SaveJournal.h"
 #include "settings/SettingsStore.h"
@@ -12,18 +13,14 @@
 namespace morvane::settings {
 namespace {
 
-const QString kDirectories = QStringLiteral("directories");
-const QString kOptions = QStringLiteral("options");
-
 struct FlagOption {
-    const char16_t* key;
+    OptionKey key;
     bool Options::*flag;
 };
 
-// The yes/no keys of the `options` section: missing means "yes"; only exactly "yes" is on.
 constexpr FlagOption kFlagOptions[] = {
-    {u"hottrack", &Options::hotTrack},
-    {u"runtime", &Options::runtime},
+    {OptionKey::HotTrack, &Options::hotTrack},
+    {OptionKey::Runtime, &Options::runtime},
 };
 
 } // namespace
@@ -48,13 +45,11 @@ Options loadOptions(const QString& appDir, Result* result)
     Result read;
     const Profile profile = Profile::load(profilePath(appDir), appDir, &read);
     Options options;
-    options.lastFolder = profile.read(kDirectories, QStringLiteral("last"), options.lastFolder);
+    options.lastFolder = readOption(profile, OptionKey::LastFolder);
     options.destinationFolder =
-        profile.read(kDirectories, QStringLiteral("destination"), defaultDestinationFolder());
-    for (const FlagOption& row : kFlagOptions) {
-        options.*row.flag =
-            profile.read(kOptions, QString::fromUtf16(row.key), QStringLiteral("yes")) == u"yes";
-    }
+        readOption(profile, OptionKey::DestinationFolder, defaultDestinationFolder());
+    for (const FlagOption& row : kFlagOptions)
+        options.*row.flag = readFlagOption(profile, row.key);
 
     const ReadText colors = readTextFile(customColorsPath(appDir), appDir);
     options.customColors = splitLines(colors.text);
@@ -76,12 +71,10 @@ Result saveOptions(const QString& appDir, const Options& options)
     Profile profile = Profile::load(profilePath(appDir), appDir, &read);
     if (!read)
         return read;
-    profile.write(kDirectories, QStringLiteral("last"), options.lastFolder);
-    profile.write(kDirectories, QStringLiteral("destination"), options.destinationFolder);
-    for (const FlagOption& row : kFlagOptions) {
-        profile.write(kOptions, QString::fromUtf16(row.key),
-                      options.*row.flag ? QStringLiteral("yes") : QStringLiteral("no"));
-    }
+    writeOption(profile, OptionKey::LastFolder, options.lastFolder);
+    writeOption(profile, OptionKey::DestinationFolder, options.destinationFolder);
+    for (const FlagOption& row : kFlagOptions)
+        writeFlagOption(profile, row.key, options.*row.flag);
     return profile.save(profilePath(appDir), appDir);
 }
 

@@ -3,6 +3,8 @@
 #include "generator/FileProbe.h"
 #include "generator/Generator.h"
 #include "generator/Html.h"
+#include "generator/KindBlocks.h"
+#include "generator/KindSteps.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
 
 using namespace morvane;
 using namespace morvane::generator;
@@ -250,6 +255,67 @@ TEST(AllKindsValues, CoverEveryTextSettingAndListFile)
     for (const catalog::ListFileSpec& listFile : catalog::allListFiles()) {
         if (listFile.form == catalog::ListForm::Lines) {
             EXPECT_TRUE(listed.contains(listFile.name())) << listFile.name().toStdString();
+        }
+    }
+}
+
+// What each rule reads: a setting of the kind in one form, or one of the kind's list files.
+struct RuleSource {
+    Rule rule;
+    std::optional<ValueForm> form;
+    std::optional<catalog::ListForm> list;
+};
+
+constexpr RuleSource kRuleSources[] = {
+    {Rule::PositiveInt, ValueForm::Text, {}},
+    {Rule::AnyInt, ValueForm::Text, {}},
+    {Rule::RequiredText, ValueForm::Text, {}},
+    {Rule::OptionalText, ValueForm::Text, {}},
+    {Rule::File, ValueForm::Text, {}},
+    {Rule::AsTyped, ValueForm::Text, {}},
+    {Rule::FileName, ValueForm::Text, {}},
+    {Rule::Color, ValueForm::Color, {}},
+    {Rule::Choice, ValueForm::Choice, {}},
+    {Rule::Index, ValueForm::Choice, {}},
+    {Rule::Flag, ValueForm::Flag, {}},
+    {Rule::FileList, {}, catalog::ListForm::Lines},
+    {Rule::TextList, {}, catalog::ListForm::Lines},
+    {Rule::MenuTree, {}, catalog::ListForm::Tree},
+};
+
+// A misspelt source, or one of another form, would read an empty value without a word.
+TEST(AllKindsSteps, ReadOnlySettingsAndListsOfTheirKindInTheFormTheirRuleNeeds)
+{
+    for (const QString& kind : catalog::kindNames()) {
+        const catalog::KindKeys& keys = catalog::kindKeys(kind);
+        for (const Step& step : kindSteps(kind)) {
+            const std::string where =
+                kind.toStdString() + " " +
+                QString::fromUtf16(step.param ? step.param : u"").toStdString();
+            if (step.when) {
+                const catalog::SettingKey* when =
+                    catalog::findSpecificKey(kind, QString::fromUtf16(step.when));
+                ASSERT_NE(when, nullptr) << where;
+                EXPECT_TRUE(when->form == ValueForm::Text || when->form == ValueForm::Flag)
+                    << where;
+            }
+            if (step.rule == Rule::Custom)
+                continue;
+            const auto expected =
+                std::find_if(std::begin(kRuleSources), std::end(kRuleSources),
+                             [&](const RuleSource& row) { return row.rule == step.rule; });
+            ASSERT_NE(expected, std::end(kRuleSources)) << where;
+            const QString source = QString::fromUtf16(step.source);
+            if (expected->form) {
+                const catalog::SettingKey* key = catalog::findSpecificKey(kind, source);
+                ASSERT_NE(key, nullptr) << where << " reads " << source.toStdString();
+                EXPECT_EQ(key->form, *expected->form) << where;
+                continue;
+            }
+            const auto list = std::find_if(keys.lists.begin(), keys.lists.end(),
+                                           [&](const auto& spec) { return spec.name() == source; });
+            ASSERT_NE(list, keys.lists.end()) << where << " reads " << source.toStdString();
+            EXPECT_EQ(list->form, *expected->list) << where;
         }
     }
 }

@@ -1,3 +1,4 @@
+#include "catalog/KeyTable.h"
 #include "generator/Html.h"
 #include "generator/kinds/OtherColumnsSteps.h"
 
@@ -16,8 +17,10 @@ bool writeVisitorScript(GenerationContext& ctx)
     if (sender.isEmpty())
         return ctx.fail(u"You must specify a sender email"_s);
 
-    const QString width = escapeQuotes(ctx.common().text(u"Width"_s));
-    const QString height = escapeQuotes(ctx.common().text(u"Height"_s));
+    const QString width =
+        escapeQuotes(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Width)));
+    const QString height =
+        escapeQuotes(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Height)));
     ctx.lines() = QStringList{
         u"<script LANGUAGE=\"JavaScript\">"_s,
         u"<!--"_s,

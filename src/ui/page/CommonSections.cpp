@@ -1,5 +1,7 @@
 #include "ui/page/CommonSections.h"
 
+#include "catalog/KeyTable.h"
+
 #include <array>
 
 namespace morvane::ui::page {
@@ -7,50 +9,52 @@ namespace {
 
 using C = Control;
 using P = Placement;
+using K = catalog::CommonKeyId;
+using catalog::keyOf;
 
 // clang-format off
 constexpr FieldSpec kDimensions[] = {
-    {.control = C::Edit, .key = u"Width", .label = u"Width :", .width = 60},
-    {.control = C::Edit, .key = u"Height", .label = u"Height :", .placement = P::SameRow, .width = 60},
+    {.control = C::Edit, .key = keyOf(K::Width), .label = u"Width :", .width = 60},
+    {.control = C::Edit, .key = keyOf(K::Height), .label = u"Height :", .placement = P::SameRow, .width = 60},
 };
 constexpr FieldSpec kBackgroundColor[] = {
-    {.control = C::ColorSwatch, .key = u"BackgroundColor", .label = u"Background color:"},
+    {.control = C::ColorSwatch, .key = keyOf(K::BackgroundColor), .label = u"Background color:"},
 };
 constexpr FieldSpec kBackgroundImage[] = {
-    {.control = C::PathEdit, .key = u"BackgroundImage", .label = u"", .files = FileKind::Images},
+    {.control = C::PathEdit, .key = keyOf(K::BackgroundImage), .label = u"", .files = FileKind::Images},
 };
 constexpr FieldSpec kNoJavaMessage[] = {
-    {.control = C::Edit, .key = u"NoJavaMessage",
+    {.control = C::Edit, .key = keyOf(K::NoJavaMessage),
      .label = u"Message to display if Java is not enabled:", .placement = P::LabelAbove},
 };
 constexpr FieldSpec kLoadSound[] = {
-    {.control = C::PathEdit, .key = u"OnloadSound", .label = u"", .width = 250, .files = FileKind::Sounds},
-    {.control = C::CheckBox, .key = u"Loop", .label = u"Loop", .placement = P::SameRow},
+    {.control = C::PathEdit, .key = keyOf(K::OnloadSound), .label = u"", .width = 250, .files = FileKind::Sounds},
+    {.control = C::CheckBox, .key = keyOf(K::Loop), .label = u"Loop", .placement = P::SameRow},
 };
 constexpr FieldSpec kStatusbarMessage[] = {
-    {.control = C::Edit, .key = u"StatusbarMessage",
+    {.control = C::Edit, .key = keyOf(K::StatusbarMessage),
      .label = u"Message to display in the browser status bar when the mouse is over the applet:",
      .placement = P::LabelAbove},
 };
 constexpr FieldSpec kMouseOverSound[] = {
-    {.control = C::PathEdit, .key = u"OnmouseoverSound", .label = u"", .files = FileKind::Sounds},
+    {.control = C::PathEdit, .key = keyOf(K::OnmouseoverSound), .label = u"", .files = FileKind::Sounds},
 };
 constexpr FieldSpec kMouseOverColor[] = {
-    {.control = C::CheckBox, .key = u"OnmouseoverBackgroundColorEnabled", .label = u"Enabled"},
-    {.control = C::ColorSwatch, .key = u"OnmouseoverBackgroundColor", .label = u"", .placement = P::SameRow},
+    {.control = C::CheckBox, .key = keyOf(K::OnmouseoverBackgroundColorEnabled), .label = u"Enabled"},
+    {.control = C::ColorSwatch, .key = keyOf(K::OnmouseoverBackgroundColor), .label = u"", .placement = P::SameRow},
 };
 constexpr FieldSpec kMouseOverMessage[] = {
-    {.control = C::CheckBox, .key = u"OnmouseoverTextEnabled", .label = u"Enabled"},
-    {.control = C::Edit, .key = u"OnmouseoverText", .label = u"", .placement = P::SameRow},
-    {.control = C::Edit, .key = u"OnmouseoverTextHeight", .label = u"Height:", .width = 50},
-    {.control = C::ColorSwatch, .key = u"OnmouseoverTextColor", .label = u"Color:", .placement = P::SameRow},
+    {.control = C::CheckBox, .key = keyOf(K::OnmouseoverTextEnabled), .label = u"Enabled"},
+    {.control = C::Edit, .key = keyOf(K::OnmouseoverText), .label = u"", .placement = P::SameRow},
+    {.control = C::Edit, .key = keyOf(K::OnmouseoverTextHeight), .label = u"Height:", .width = 50},
+    {.control = C::ColorSwatch, .key = keyOf(K::OnmouseoverTextColor), .label = u"Color:", .placement = P::SameRow},
 };
 constexpr FieldSpec kClickSound[] = {
-    {.control = C::PathEdit, .key = u"OnclicSound", .label = u"", .files = FileKind::Sounds},
+    {.control = C::PathEdit, .key = keyOf(K::OnclicSound), .label = u"", .files = FileKind::Sounds},
 };
 constexpr FieldSpec kClickLink[] = {
-    {.control = C::Edit, .key = u"Link", .label = u"", .width = 220},
-    {.control = C::TargetDropDown, .key = u"Target", .label = u"Target:", .placement = P::SameRow, .width = 100},
+    {.control = C::Edit, .key = keyOf(K::Link), .label = u"", .width = 220},
+    {.control = C::TargetDropDown, .key = keyOf(K::Target), .label = u"Target:", .placement = P::SameRow, .width = 100},
 };
 
 constexpr HelpSpec kDimensionsHelp[] = {{u"Enter here the width and the height of the applet. These will be the dimensions of the applet area on your Web page."}};

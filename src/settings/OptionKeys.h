@@ -1,0 +1,36 @@
+#pragma once
+
+#include "settings/Profile.h"
+
+#include <QString>
+
+namespace morvane::settings {
+
+// Every key the program keeps about its own use in morvane.ini, spelled once.
+enum class OptionKey {
+    LastFolder,        // initial folder of the media dialogs
+    DestinationFolder, // initial folder of the HTML window
+    HotTrack,          // lists follow the mouse
+    Runtime,           // the HTML code loads the script that runs the applets in browsers
+    FirstRun,          // "yes" until the first start has installed the sample media
+};
+
+struct OptionKeyInfo {
+    OptionKey id;
+    const char16_t* section;
+    const char16_t* key;
+    const char16_t* missing; // what a missing key reads as; nullptr: decided by the caller
+};
+
+const OptionKeyInfo& optionKeyInfo(OptionKey id);
+
+// The key's text; when it is not there, the table's value, or `missing` for a key whose value
+// then is the caller's to decide.
+QString readOption(const Profile& profile, OptionKey id, const QString& missing = QString());
+void writeOption(Profile& profile, OptionKey id, const QString& value);
+
+// A yes/no option: on only when it reads exactly "yes".
+bool readFlagOption(const Profile& profile, OptionKey id);
+void writeFlagOption(Profile& profile, OptionKey id, bool on);
+
+} // namespace morvane::settings
