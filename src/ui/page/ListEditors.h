@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/page/EditorServices.h"
 #include "ui/page/FieldBinder.h"
+#include "ui/page/PageContext.h"
 #include "ui/page/SectionLayout.h"
 
 #include <QString>
@@ -14,7 +14,7 @@ namespace morvane::ui::page {
 // for `kind`: its list or tree, its buttons and its entry fields, `width` pixels wide and as
 // high as it needs. It edits the working copy's lists of the kind at once, and `binder`'s
 // load() shows them again.
-QWidget* buildListEditor(const FieldSpec& field, const QString& kind, const EditorServices& editors,
+QWidget* buildListEditor(const FieldSpec& field, const QString& kind, const PageContext& page,
                          FieldBinder& binder, QWidget* parent, int width);
 
 } // namespace morvane::ui::page

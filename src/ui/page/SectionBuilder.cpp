@@ -97,11 +97,11 @@ protected:
 class Builder {
 public:
     Builder(const SectionLayout& layout, const QString& caption, const QString& kind,
-            const EditorServices& editors, FieldBinder& binder, SectionPanel* panel)
+            const PageContext& context, FieldBinder& binder, SectionPanel* panel)
         : m_layout(layout)
         , m_caption(caption)
         , m_kind(kind)
-        , m_editors(editors)
+        , m_context(context)
         , m_binder(binder)
         , m_panel(panel)
     {}
@@ -379,7 +379,7 @@ private:
         case Control::RecordList:
         case Control::LinkList:
         case Control::MenuTree:
-            control = buildListEditor(field, m_kind, m_editors, m_binder, m_panel,
+            control = buildListEditor(field, m_kind, m_context, m_binder, m_panel,
                                       field.width > 0 ? field.width : m_right - x);
             break;
         }
@@ -425,8 +425,8 @@ private:
         m_binder.bindColor(swatch, key);
         swatch->setFocusPolicy(Qt::StrongFocus);
         swatch->installEventFilter(new SwatchKeys(swatch));
-        QObject::connect(swatch, &ColorSwatch::clicked, swatch, [editors = m_editors, swatch] {
-            if (const auto color = chooseColor(editors, swatch->window()))
+        QObject::connect(swatch, &ColorSwatch::clicked, swatch, [context = m_context, swatch] {
+            if (const auto color = chooseColor(context, swatch->window()))
                 swatch->pick(*color);
         });
         return swatch;
@@ -446,8 +446,8 @@ private:
                               : std::max(60, m_right - x - kLabelSpace - browse->width());
         edit->resize(width, edit->sizeHint().height());
         QObject::connect(browse, &QPushButton::clicked, edit,
-                         [editors = m_editors, edit, files = field.files] {
-                             const QString chosen = browseForFile(editors, edit->window(), files);
+                         [context = m_context, edit, files = field.files] {
+                             const QString chosen = browseForFile(context, edit->window(), files);
                              if (!chosen.isEmpty())
                                  edit->setText(chosen);
                          });
@@ -554,7 +554,7 @@ private:
         icon->setAccessibleName(name);
         icon->move(kIconLeft, top);
         QObject::connect(icon, &HelpIcon::clicked, icon,
-                         [messages = &m_editors.services.messages, icon] {
+                         [messages = &m_context.services.messages, icon] {
                              messages->showInformation(icon->window(), icon->helpText());
                          });
     }
@@ -562,7 +562,7 @@ private:
     const SectionLayout& m_layout;
     QString m_caption; // the section's title, or its kind's caption
     const QString& m_kind;
-    const EditorServices& m_editors;
+    const PageContext& m_context;
     FieldBinder& m_binder;
     SectionPanel* m_panel;
     int m_y = 0;
@@ -582,14 +582,14 @@ QString specificSectionCaption(const QString& kind)
 }
 
 SectionPanel* buildSection(const SectionLayout& layout, const QString& title, const QString& kind,
-                           const EditorServices& editors, FieldBinder& binder, QWidget* parent)
+                           const PageContext& context, FieldBinder& binder, QWidget* parent)
 {
     auto* panel = new SectionPanel(parent);
     const bool specific = layout.objectName == nullptr;
     panel->setObjectName(specific ? specificSectionName(kind) : layout.name());
     const QString caption = specific ? specificSectionCaption(kind) : title;
     panel->setAccessibleName(spokenName(caption));
-    Builder builder(layout, caption, kind, editors, binder, panel);
+    Builder builder(layout, caption, kind, context, binder, panel);
     panel->resize(SectionPanel::kWidth, builder.build(title));
     builder.addHelpIcons(panel->height());
     return panel;
