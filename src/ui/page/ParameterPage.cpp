@@ -91,7 +91,7 @@ struct ParameterPage::Private {
 
     explicit Private(const PageContext& pageContext)
         : context(pageContext)
-        , commonBinder([this]() -> settings::ValueSet& { return context.copy.common(); })
+        , commonBinder(context.copy, QString())
     {}
 
     PageContext context;
@@ -172,8 +172,7 @@ SectionPanel* ParameterPage::ensureSpecificSection(const QString& kind)
     const SectionLayout* layout = SpecificSectionRegistry::find(kind);
     if (!layout)
         return nullptr;
-    auto binder = std::make_unique<FieldBinder>(
-        [copy = &d->context.copy, kind]() -> settings::ValueSet& { return copy->specific(kind); });
+    auto binder = std::make_unique<FieldBinder>(d->context.copy, kind);
     SectionPanel* panel = buildSection(*layout, QString(), kind, d->context, *binder, d->content);
     panel->move(kPutAwayLeft, 0);
     panel->setEnabled(false);

@@ -29,8 +29,7 @@ public:
 
     QWidget* build(const FieldSpec& field, const QString& kind)
     {
-        binders.push_back(std::make_unique<FieldBinder>(
-            [this, kind]() -> settings::ValueSet& { return copy.specific(kind); }));
+        binders.push_back(std::make_unique<FieldBinder>(copy, kind));
         editor = buildListEditor(field, kind, context, *binders.back(), &window, 397);
         editor->show();
         return editor;

@@ -17,7 +17,8 @@ class QWidget;
 namespace morvane::ui::page {
 
 // What every list editor is built from: the kind whose lists it edits, the page's context,
-// the binder whose load() shows the lists again, and the room the section gives it.
+// the binder that holds the lists and shows them again at every load, and the room the section
+// gives it.
 struct EditorContext {
     QString kind;
     const PageContext& page;
@@ -53,7 +54,7 @@ void fitEditor(QWidget* editor, int width);
 // Shows the editor's lists now and again at every load of the binder, and fits it.
 template <typename Editor> Editor* mountEditor(Editor* editor, const EditorContext& context)
 {
-    context.binder.bindShow([editor] { editor->showContent(); });
+    context.binder.bindLists([editor] { editor->showContent(); });
     editor->showContent();
     fitEditor(editor, context.width);
     return editor;

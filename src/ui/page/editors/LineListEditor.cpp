@@ -26,7 +26,7 @@ LineListEditor* LineListEditor::create(const FieldSpec& field, const EditorConte
 LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& context)
     : QWidget(context.parent)
     , m_page(context.page)
-    , m_model(context.page.copy, QString::fromUtf16(field.key),
+    , m_model(context.binder.lists(), QString::fromUtf16(field.key),
               isLinkList(field) ? LineListModel::Rule::NonEmptyTexts
                                 : LineListModel::Rule::DistinctPaths)
 {

@@ -57,7 +57,7 @@ MenuTreeEditor* MenuTreeEditor::create(const FieldSpec& field, const EditorConte
 MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& context)
     : QWidget(context.parent)
     , m_page(context.page)
-    , m_model(context.page.copy, QString::fromUtf16(field.key))
+    , m_model(context.binder.lists(), QString::fromUtf16(field.key))
     , m_inPlaceEditing(editsInPlace(QString::fromUtf16(field.key)))
 {
     auto* layout = new QVBoxLayout(this);

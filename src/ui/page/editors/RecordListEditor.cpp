@@ -49,7 +49,7 @@ RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& f
                                    const EditorContext& context)
     : QWidget(context.parent)
     , m_page(context.page)
-    , m_model(context.page.copy, context.kind, columns)
+    , m_model(context.binder.lists(), context.kind, columns)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
