@@ -44,7 +44,8 @@ QString browseForFile(const PageContext& context, QWidget* parent, FileKind file
 std::optional<settings::ColorRef> chooseColor(const PageContext& context, QWidget* parent)
 {
     platform::CustomColors customs = platform::customColorsFromLines(context.options.customColors);
-    const std::optional<quint32> color = context.services.colors.chooseColor(parent, 0, customs);
+    const std::optional<settings::ColorRef> color =
+        context.services.colors.chooseColor(parent, 0, customs);
     if (color)
         context.options.customColors = platform::linesFromCustomColors(customs);
     return color;
