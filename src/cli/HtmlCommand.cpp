@@ -1,12 +1,10 @@
 #include "catalog/Kinds.h"
-#include "catalog/SamplePaths.h"
 #include "cli/Cli.h"
 #include "generator/Generator.h"
-#include "generator/Html.h"
+#include "generator/NeededFiles.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace morvane::cli {
 
@@ -41,10 +39,8 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
     for (const QString& line : generation.lines)
         out << line << "\n";
     out << "--- needed files\n";
-    for (const QString& classFile : catalog::classFiles(appDir, kind))
-        out << QFileInfo(classFile).fileName() << "\n";
-    for (const QString& media : generation.media)
-        out << generator::fileNamePart(media) << "\n";
+    for (const QString& name : generator::neededFileNames(appDir, kind, generation.media))
+        out << name << "\n";
     return Success;
 }
 

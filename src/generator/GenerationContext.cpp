@@ -1,6 +1,7 @@
 #include "generator/GenerationContext.h"
 
 #include "generator/Html.h"
+#include "settings/ColorRef.h"
 
 namespace morvane::generator {
 
@@ -15,7 +16,7 @@ void GenerationContext::param(const QString& name, const QString& value)
 
 void GenerationContext::colorParam(const QString& name, settings::ColorRef color)
 {
-    param(name, htmlColor(color));
+    param(name, settings::htmlColor(color));
 }
 
 bool GenerationContext::fail(const QString& message)

@@ -15,18 +15,6 @@ QString paramLine(const QString& name, const QString& value)
            escapeQuotes(value) + QStringLiteral("\">");
 }
 
-QString htmlColor(settings::ColorRef color)
-{
-    const uint red = color & 0xFFu;
-    const uint green = (color >> 8) & 0xFFu;
-    const uint blue = (color >> 16) & 0xFFu;
-    return QStringLiteral("#%1%2%3")
-        .arg(red, 2, 16, QLatin1Char('0'))
-        .arg(green, 2, 16, QLatin1Char('0'))
-        .arg(blue, 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
 QString fileNamePart(const QString& path)
 {
     qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));

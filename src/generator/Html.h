@@ -1,7 +1,5 @@
 #pragma once
 
-#include "settings/ValueSet.h"
-
 #include <QString>
 
 namespace morvane::generator {
@@ -10,9 +8,6 @@ namespace morvane::generator {
 // cannot end the attribute early. Nothing else is escaped.
 QString paramLine(const QString& name, const QString& value);
 QString escapeQuotes(const QString& text);
-
-// "#RRGGBB" from a color with red in the low byte.
-QString htmlColor(settings::ColorRef color);
 
 // The text after the last '/' or '\' (and ':' on Windows).
 QString fileNamePart(const QString& path);

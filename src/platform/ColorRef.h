@@ -1,20 +1,23 @@
 #pragma once
 
+#include "settings/ColorRef.h"
+
 #include <QColor>
 
 namespace morvane::platform {
 
 // COLORREF (0x00BBGGRR) <-> QColor; the high byte of a COLORREF is ignored.
-inline QColor colorFromColorref(quint32 colorref)
+inline QColor colorFromColorref(settings::ColorRef colorref)
 {
     return QColor(int(colorref & 0xFFu), int((colorref >> 8) & 0xFFu),
                   int((colorref >> 16) & 0xFFu));
 }
 
-inline quint32 colorrefFromColor(const QColor& color)
+inline settings::ColorRef colorrefFromColor(const QColor& color)
 {
     const QRgb rgb = color.rgb();
-    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
+    return settings::ColorRef(qRed(rgb)) | (settings::ColorRef(qGreen(rgb)) << 8) |
+           (settings::ColorRef(qBlue(rgb)) << 16);
 }
 
 } // namespace morvane::platform

@@ -5,7 +5,7 @@ namespace morvane::platform {
 namespace {
 
 constexpr QLatin1String namePrefix{"Color"};
-constexpr quint32 largestColor = 0xFFFFFFu;
+constexpr settings::ColorRef largestColor = 0xFFFFFFu;
 
 QString entryName(int index)
 {
@@ -33,16 +33,16 @@ int hexDigitValue(QChar c)
     return -1;
 }
 
-std::optional<quint32> colorFromHex(QStringView hex)
+std::optional<settings::ColorRef> colorFromHex(QStringView hex)
 {
     if (hex.isEmpty() || hex.size() > 8)
         return std::nullopt;
-    quint32 value = 0;
+    settings::ColorRef value = 0;
     for (QChar c : hex) {
         const int digit = hexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
-        value = value * 16 + quint32(digit);
+        value = value * 16 + settings::ColorRef(digit);
     }
     if (value > largestColor)
         return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ColorRef.h"
+
 #include <QStringList>
 
 #include <array>
@@ -10,7 +12,7 @@ namespace morvane::platform {
 inline constexpr int customColorCount = 16;
 
 // The color dialog's custom colors as COLORREF values; an empty entry is unset.
-using CustomColors = std::array<std::optional<quint32>, customColorCount>;
+using CustomColors = std::array<std::optional<settings::ColorRef>, customColorCount>;
 
 // Lines of the form "ColorA=BBGGRR" ... "ColorP=BBGGRR" (six upper-case hex digits of the
 // COLORREF). A missing or unreadable entry stays unset; unset entries are not written.

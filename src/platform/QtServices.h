@@ -30,8 +30,8 @@ public:
 class QtColorDialog final : public ColorDialog {
 public:
     QtColorDialog() = default;
-    std::optional<quint32> chooseColor(QWidget* parent, quint32 initial,
-                                       CustomColors& customs) override;
+    std::optional<settings::ColorRef> chooseColor(QWidget* parent, settings::ColorRef initial,
+                                                  CustomColors& customs) override;
 };
 
 class QtShell final : public Shell {

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "settings/ColorRef.h"
+
 #include <QHash>
 #include <QString>
 
 #include <variant>
 
 namespace morvane::settings {
-
-// A 24-bit color with red in the low byte, as the settings file stores it.
-using ColorRef = quint32;
 
 inline constexpr int kNoChoice = -1;
 

@@ -356,46 +356,39 @@ void MainWindow::openAllAppletsPage()
     m_services.shell.openFile(QStringLiteral("index.htm"), catalog::samplesFolder(m_appDir));
 }
 
-bool MainWindow::generate(QStringList* lines, QStringList* media)
+std::optional<generator::Generation> MainWindow::generate()
 {
-    const generator::Generation generation = generator::generateClosed(generator::GenerationInput{
+    if (m_state.view() != View::KindPage) {
+        return std::nullopt;
+    }
+    generator::Generation generation = generator::generateClosed(generator::GenerationInput{
         m_state.currentKind(), m_copy, m_state.support(), m_appDir, m_options.runtime});
     if (!generation.ok) {
         m_services.messages.showError(this, generation.message);
-        return false;
+        return std::nullopt;
     }
-    *lines = generation.lines;
-    *media = generation.media;
-    return true;
+    return generation;
 }
 
 void MainWindow::showHtml()
 {
-    if (m_state.view() != View::KindPage) {
-        return;
-    }
-    QStringList lines;
-    QStringList media;
-    if (!generate(&lines, &media)) {
+    const std::optional<generator::Generation> generation = generate();
+    if (!generation) {
         return;
     }
     HtmlWindow* window = htmlWindow();
-    window->setContent(m_appDir, m_state.currentKind(), lines, media);
+    window->setContent(m_appDir, m_state.currentKind(), generation->lines, generation->media);
     m_runDialog(*window);
 }
 
 void MainWindow::showPreview()
 {
-    if (m_state.view() != View::KindPage) {
+    const std::optional<generator::Generation> generation = generate();
+    if (!generation) {
         return;
     }
-    QStringList lines;
-    QStringList media;
-    if (!generate(&lines, &media)) {
-        return;
-    }
-    const generator::PreparedPreview preview =
-        generator::preparePreview(m_appDir, m_state.currentKind(), lines, media);
+    const generator::PreparedPreview preview = generator::preparePreview(
+        m_appDir, m_state.currentKind(), generation->lines, generation->media);
     if (!report(preview.result)) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Result.h"
+#include "generator/GenerationContext.h"
 #include "platform/Services.h"
 #include "settings/Options.h"
 #include "settings/WorkingCopy.h"
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QDialog;
 class QPushButton;
@@ -94,7 +96,9 @@ private:
     bool report(const Result& result);
     void applyHotTracking(bool on);
     void scrollToSection(const ExplorerAction& action);
-    bool generate(QStringList* lines, QStringList* media);
+    // The current kind's closed applet element; nothing when no kind page is shown, or once the
+    // message of a value that failed its check has been shown.
+    std::optional<generator::Generation> generate();
 
     QString m_appDir;
     platform::Services m_services;

@@ -84,8 +84,8 @@ QString FakeFileDialogs::answer(QStringList& queue)
     return queue.isEmpty() ? QString() : queue.takeFirst();
 }
 
-std::optional<quint32> FakeColorDialog::chooseColor(QWidget*, quint32 initial,
-                                                    CustomColors& customs)
+std::optional<settings::ColorRef> FakeColorDialog::chooseColor(QWidget*, settings::ColorRef initial,
+                                                               CustomColors& customs)
 {
     m_calls.append({initial, customs});
     if (m_answers.isEmpty())
@@ -96,7 +96,7 @@ std::optional<quint32> FakeColorDialog::chooseColor(QWidget*, quint32 initial,
     return next.color;
 }
 
-void FakeColorDialog::setNextAnswer(std::optional<quint32> color,
+void FakeColorDialog::setNextAnswer(std::optional<settings::ColorRef> color,
                                     std::optional<CustomColors> customsAfter)
 {
     m_answers.append({color, customsAfter});

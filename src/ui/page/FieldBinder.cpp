@@ -50,6 +50,13 @@ QString withLineBreaksAsBlanks(const QString& text)
     return clean;
 }
 
+FieldBinder::FieldBinder(settings::WorkingCopy& copy, const QString& kind)
+    : m_values([&copy, kind]() -> settings::ValueSet& {
+        return kind.isEmpty() ? copy.common() : copy.specific(kind);
+    })
+    , m_copy(&copy)
+{}
+
 FieldBinder::FieldBinder(Values values)
     : m_values(std::move(values))
 {}
@@ -127,9 +134,16 @@ void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)
     });
 }
 
-void FieldBinder::bindShow(std::function<void()> show)
+void FieldBinder::bindLists(std::function<void()> show)
 {
+    Q_ASSERT(m_copy);
     m_shows.append([show = std::move(show)](const settings::ValueSet&) { show(); });
+}
+
+settings::WorkingCopy& FieldBinder::lists()
+{
+    Q_ASSERT(m_copy);
+    return *m_copy;
 }
 
 void FieldBinder::load()

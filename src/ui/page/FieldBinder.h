@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/ValueSet.h"
+#include "settings/WorkingCopy.h"
 
 #include <QList>
 #include <QString>
@@ -19,13 +20,17 @@ class ColorSwatch;
 // Line breaks typed or pasted into a one-line field become blanks, a CR LF pair one blank.
 QString withLineBreaksAsBlanks(const QString& text);
 
-// Binds controls to the settings of one value set: load() shows the stored values, and every
-// change made in a control is written back at once. The value set is looked up on each access,
-// since the working copy may move it.
+// Binds a section's controls to the working copy: fields to the settings of one value set, list
+// editors to the copy's lists and trees. load() shows what is stored, and every change made in a
+// control is written back at once. The value set is looked up on each access, since the working
+// copy may move it.
 class FieldBinder final {
 public:
     using Values = std::function<settings::ValueSet&()>;
 
+    // The values of `kind` in the working copy, or its common values when `kind` is empty.
+    FieldBinder(settings::WorkingCopy& copy, const QString& kind);
+    // A value set on its own, with no lists or trees beside it: no list editor can be bound.
     explicit FieldBinder(Values values);
     Q_DISABLE_COPY_MOVE(FieldBinder)
 
@@ -34,8 +39,10 @@ public:
     void bindFlag(QCheckBox* checkBox, const QString& key);
     void bindColor(ColorSwatch* swatch, const QString& key);
     void bindChoice(QButtonGroup* group, const QString& key); // button ids are the positions
-    // For what lives outside the value set, such as the list editors' lists and trees.
-    void bindShow(std::function<void()> show);
+    // A list editor edits the lists and trees of lists() in place, since no one signal says
+    // what it changed; `show` shows them again at every load.
+    void bindLists(std::function<void()> show);
+    settings::WorkingCopy& lists();
 
     void load();
 
@@ -43,6 +50,7 @@ private:
     using Show = std::function<void(const settings::ValueSet&)>;
 
     Values m_values;
+    settings::WorkingCopy* m_copy = nullptr;
     QList<Show> m_shows;
     bool m_loading = false;
 };

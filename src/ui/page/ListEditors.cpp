@@ -6,10 +6,10 @@
 
 namespace morvane::ui::page {
 
-QWidget* buildListEditor(const FieldSpec& field, const QString& kind, const EditorServices& editors,
+QWidget* buildListEditor(const FieldSpec& field, const QString& kind, const PageContext& page,
                          FieldBinder& binder, QWidget* parent, int width)
 {
-    const EditorContext context{kind, editors, binder, parent, width};
+    const EditorContext context{kind, page, binder, parent, width};
     QWidget* editor = nullptr;
     switch (field.control) {
     case Control::ImageList:

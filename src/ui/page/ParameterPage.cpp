@@ -1,7 +1,6 @@
 #include "ui/page/ParameterPage.h"
 
 #include "ui/page/CommonSections.h"
-#include "ui/page/EditorServices.h"
 #include "ui/page/FieldBinder.h"
 #include "ui/page/KindSections.h"
 #include "ui/page/PageLayout.h"
@@ -90,14 +89,12 @@ struct ParameterPage::Private {
         std::unique_ptr<FieldBinder> binder;
     };
 
-    explicit Private(const PageContext& context)
-        : copy(context.copy)
-        , editors{context.services, context.options, context.appDir, context.copy}
-        , commonBinder([this]() -> settings::ValueSet& { return copy.common(); })
+    explicit Private(const PageContext& pageContext)
+        : context(pageContext)
+        , commonBinder(context.copy, QString())
     {}
 
-    settings::WorkingCopy& copy;
-    EditorServices editors;
+    PageContext context;
     FieldBinder commonBinder;
 
     QWidget* content = nullptr;
@@ -160,7 +157,7 @@ void ParameterPage::ensureBuilt()
         const auto index = static_cast<size_t>(info.id);
         d->common[index] =
             buildSection(commonSection(info.id), QString::fromUtf16(info.sectionTitle), QString(),
-                         d->editors, d->commonBinder, content);
+                         d->context, d->commonBinder, content);
     }
     content->resize(clientWidth(), kHeight);
     setWidget(content);
@@ -175,9 +172,8 @@ SectionPanel* ParameterPage::ensureSpecificSection(const QString& kind)
     const SectionLayout* layout = SpecificSectionRegistry::find(kind);
     if (!layout)
         return nullptr;
-    auto binder = std::make_unique<FieldBinder>(
-        [copy = &d->copy, kind]() -> settings::ValueSet& { return copy->specific(kind); });
-    SectionPanel* panel = buildSection(*layout, QString(), kind, d->editors, *binder, d->content);
+    auto binder = std::make_unique<FieldBinder>(d->context.copy, kind);
+    SectionPanel* panel = buildSection(*layout, QString(), kind, d->context, *binder, d->content);
     panel->move(kPutAwayLeft, 0);
     panel->setEnabled(false);
     panel->show();

@@ -2,9 +2,7 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/CommonParameters.h"
-#include "platform/Services.h"
-#include "settings/Options.h"
-#include "settings/WorkingCopy.h"
+#include "ui/page/PageContext.h"
 
 #include <QScrollArea>
 #include <QString>
@@ -16,15 +14,6 @@ namespace morvane::ui {
 namespace page {
 class SectionPanel;
 }
-
-// What the page edits and the services its editors use. The referenced objects must outlive
-// the page. `services` is a bundle of references and is copied.
-struct PageContext {
-    settings::WorkingCopy& copy;
-    platform::Services services;
-    settings::Options& options; // last-used folder and custom colors
-    QString appDir;
-};
 
 // The one parameter page shared by every kind: the eleven common sections and the kinds'
 // specific sections, stacked under three step headings by assemble(). Every edit is written

@@ -1,25 +1,15 @@
 #include "ui/page/SectionBuilder.h"
 
 #include "catalog/KeyTable.h"
-#include "ui/page/ColorSwatch.h"
+#include "ui/page/ControlFactory.h"
 #include "ui/page/HelpIcon.h"
 #include "ui/page/KindSections.h"
-#include "ui/page/ListEditors.h"
 #include "ui/page/SectionPanel.h"
 #include "ui/page/TextWrap.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -31,29 +21,12 @@ constexpr int kTop = 4;
 constexpr int kRight = SectionPanel::kWidth - 22; // the help icons' column stays clear
 constexpr int kIconLeft = SectionPanel::kWidth - 8 - HelpIcon::kSize;
 constexpr int kBottomMargin = 5;
-constexpr int kLabelSpace = 4;
+constexpr int kLabelSpace = ControlFactory::kSpace;
 constexpr int kFieldSpace = 10;
 constexpr int kRowSpace = 3;
 constexpr int kLabelColumnLimit = 200;
 constexpr int kGroupInset = 8;
 constexpr int kGroupSpace = 6;
-constexpr int kDropDownWidth = 100;
-// Narrower than this, a free-width edit takes the row below its label.
-constexpr int kMinimumEditWidth = 120;
-
-QStringList targetChoices()
-{
-    return {QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_parent"),
-            QStringLiteral("_top"), QStringLiteral("frame name")};
-}
-
-// "Image location :" reads "Image location" to a screen reader.
-QString spokenName(QString text)
-{
-    while (!text.isEmpty() && (text.back() == u':' || text.back().isSpace()))
-        text.chop(1);
-    return text;
-}
 
 bool labelIsCaption(const FieldSpec& field)
 {
@@ -62,47 +35,17 @@ bool labelIsCaption(const FieldSpec& field)
            isListEditor(field.control);
 }
 
-// Swatches take the keyboard like buttons: Space or Enter opens the color dialog, and a
-// focused swatch shows a thicker frame.
-class SwatchKeys final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* swatch = static_cast<ColorSwatch*>(watched);
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-                Q_EMIT swatch->clicked();
-                return true;
-            }
-            break;
-        }
-        case QEvent::FocusIn:
-            swatch->setLineWidth(2);
-            break;
-        case QEvent::FocusOut:
-            swatch->setLineWidth(1);
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
-
+// Lays a section out row by row from its table: labels, the controls the factory makes, hints,
+// framed groups and help icons.
 class Builder {
 public:
     Builder(const SectionLayout& layout, const QString& caption, const QString& kind,
-            const EditorServices& editors, FieldBinder& binder, SectionPanel* panel)
+            const PageContext& context, FieldBinder& binder, SectionPanel* panel)
         : m_layout(layout)
         , m_caption(caption)
         , m_kind(kind)
-        , m_editors(editors)
-        , m_binder(binder)
+        , m_context(context)
+        , m_controls(kind, context, binder, panel)
         , m_panel(panel)
     {}
 
@@ -175,12 +118,6 @@ private:
         return spokenName(m_groupCaption.isEmpty() ? m_caption : m_groupCaption);
     }
 
-    // As wide as a label showing the text.
-    int textWidth(const QString& text) const
-    {
-        return m_panel->fontMetrics().boundingRect(QRect(), Qt::TextSingleLine, text).width();
-    }
-
     // Controls after a left label line up, unless their label is too long for the column.
     int labelColumnWidth() const
     {
@@ -202,22 +139,10 @@ private:
         return widest == 0 ? 0 : widest + kLabelSpace;
     }
 
+    // The control's narrowest width and the widest word of its hint, which may wrap.
     int minimumControlWidth(const FieldSpec& field) const
     {
-        int width = 0;
-        switch (field.control) {
-        case Control::Edit:
-            width = field.width > 0 ? field.width : kMinimumEditWidth;
-            break;
-        case Control::ColorSwatch:
-            width = ColorSwatch::kWidth;
-            break;
-        case Control::TargetDropDown:
-            width = field.width > 0 ? field.width : kDropDownWidth;
-            break;
-        default:
-            break;
-        }
+        int width = m_controls.minimumWidth(field);
         if (field.hint)
             width +=
                 kLabelSpace + widestWord(QString::fromUtf16(field.hint), m_panel->fontMetrics());
@@ -236,7 +161,9 @@ private:
             return true;
         const int left = kLeft + kGroupInset; // the narrower case, inside a group
         const int right = kRight - kGroupInset;
-        return left + textWidth(label) + kLabelSpace + minimumControlWidth(field) > right;
+        return left + textWidth(label, m_panel->fontMetrics()) + kLabelSpace +
+                   minimumControlWidth(field) >
+               right;
     }
 
     void openGroup(const FieldSpec& field)
@@ -329,66 +256,13 @@ private:
     QWidget* addControl(const FieldSpec& field, const QString& label, int x, QList<Placed>& placed,
                         std::span<const FieldSpec> besideItems)
     {
-        const QString key = keyOf(field);
-        QWidget* control = nullptr;
-        switch (field.control) {
-        case Control::Edit: {
-            auto* edit = new QLineEdit(m_panel);
-            m_binder.bindText(edit, key);
-            edit->resize(editWidth(field, x), edit->sizeHint().height());
-            control = edit;
-            break;
-        }
-        case Control::PathEdit:
-            control = addPathEdit(field, key, x, placed);
-            break;
-        case Control::ColorSwatch:
-            control = addSwatch(key);
-            break;
-        case Control::CheckBox: {
-            auto* box = new QCheckBox(label, m_panel);
-            m_binder.bindFlag(box, key);
-            box->adjustSize();
-            control = box;
-            break;
-        }
-        case Control::TargetDropDown: {
-            auto* combo = new QComboBox(m_panel);
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->addItems(targetChoices());
-            m_binder.bindText(combo, key);
-            combo->resize(std::min(field.width > 0 ? field.width : kDropDownWidth, m_right - x),
-                          combo->sizeHint().height());
-            control = combo;
-            break;
-        }
-        case Control::RadioGroup:
-            control = addRadioGroup(field, label, key, x, besideItems);
-            break;
-        case Control::Note: {
-            auto* note =
-                new QLabel(wrapAtBlanks(label, m_panel->fontMetrics(), m_right - x), m_panel);
-            note->adjustSize();
-            control = note;
-            break;
-        }
-        case Control::Group:
-            break; // opened by build()
-        case Control::ImageList:
-        case Control::RecordList:
-        case Control::LinkList:
-        case Control::MenuTree:
-            control = buildListEditor(field, m_kind, m_editors, m_binder, m_panel,
-                                      field.width > 0 ? field.width : m_right - x);
-            break;
-        }
+        const MadeControl made = m_controls.make(field, label, m_right - x, besideItems);
+        QWidget* control = made.control;
         if (!control)
             return nullptr;
-        if (field.control != Control::PathEdit) {
-            control->setObjectName(key);
-            placed.append({control, x});
-        }
+        placed.append({control, x});
+        if (made.browse)
+            placed.append({made.browse, x + control->width() + kLabelSpace});
         if (field.control != Control::Note && field.control != Control::CheckBox &&
             control->accessibleName().isEmpty())
             control->setAccessibleName(accessibleNameOf(field, label));
@@ -407,126 +281,6 @@ private:
         auto* hint = new QLabel(wrapAtBlanks(text, metrics, room), m_panel);
         hint->adjustSize();
         return hint;
-    }
-
-    // The rest of the row, less the room of the hint, unless the table gives a narrower one.
-    int editWidth(const FieldSpec& field, int x) const
-    {
-        int hint = 0;
-        if (field.hint && field.width <= 0)
-            hint = textWidth(QString::fromUtf16(field.hint)) + kLabelSpace;
-        const int rest = std::max(40, m_right - x - hint);
-        return field.width > 0 ? std::min(field.width, rest) : rest;
-    }
-
-    ColorSwatch* addSwatch(const QString& key)
-    {
-        auto* swatch = new ColorSwatch(m_panel);
-        m_binder.bindColor(swatch, key);
-        swatch->setFocusPolicy(Qt::StrongFocus);
-        swatch->installEventFilter(new SwatchKeys(swatch));
-        QObject::connect(swatch, &ColorSwatch::clicked, swatch, [editors = m_editors, swatch] {
-            if (const auto color = chooseColor(editors, swatch->window()))
-                swatch->pick(*color);
-        });
-        return swatch;
-    }
-
-    // The edit first, so that Tab reaches it before its button.
-    QWidget* addPathEdit(const FieldSpec& field, const QString& key, int x, QList<Placed>& placed)
-    {
-        auto* edit = new QLineEdit(m_panel);
-        edit->setObjectName(key);
-        m_binder.bindText(edit, key);
-        auto* browse = new QPushButton(QStringLiteral("Browse..."), m_panel);
-        browse->setObjectName(key + QStringLiteral("Browse"));
-        browse->resize(browse->sizeHint());
-        const int width = field.width > 0
-                              ? std::min(field.width, m_right - x - kLabelSpace - browse->width())
-                              : std::max(60, m_right - x - kLabelSpace - browse->width());
-        edit->resize(width, edit->sizeHint().height());
-        QObject::connect(browse, &QPushButton::clicked, edit,
-                         [editors = m_editors, edit, files = field.files] {
-                             const QString chosen = browseForFile(editors, edit->window(), files);
-                             if (!chosen.isEmpty())
-                                 edit->setText(chosen);
-                         });
-        placed.append({edit, x});
-        placed.append({browse, x + width + kLabelSpace});
-        return edit;
-    }
-
-    QWidget* addRadioGroup(const FieldSpec& field, const QString& caption, const QString& key,
-                           int x, std::span<const FieldSpec> besideItems)
-    {
-        const int width = field.width > 0 ? std::min(field.width, m_right - x) : m_right - x;
-        auto* box = new QGroupBox(m_panel);
-        box->setAccessibleName(spokenName(caption));
-        auto* column = new QVBoxLayout(box);
-        column->setContentsMargins(6, 2, 6, 2);
-        column->setSpacing(2);
-        // A caption wider than the frame is written inside it, wrapped.
-        if (textWidth(caption) + 24 <= width) {
-            box->setTitle(caption);
-        } else {
-            column->addWidget(
-                new QLabel(wrapAtBlanks(caption, m_panel->fontMetrics(), width - 14), box));
-        }
-        auto* group = new QButtonGroup(box);
-        const catalog::SettingKey* setting = catalog::findSpecificKey(m_kind, key);
-        const QStringList captions = setting ? setting->choiceCaptions() : QStringList();
-        QList<QRadioButton*> buttons;
-        QList<QWidget*> itemEdits;
-        int buttonsWidth = 0;
-        // Each item's edit right after the item, so that Tab goes from one to the other.
-        for (int index = 0; index < captions.size(); ++index) {
-            auto* button = new QRadioButton(captions[index], box);
-            group->addButton(button, index);
-            buttons.append(button);
-            buttonsWidth += button->sizeHint().width() + 12;
-            if (size_t(index) < besideItems.size())
-                itemEdits.append(addItemEdit(besideItems[size_t(index)], button->text(), box));
-        }
-        if (!itemEdits.isEmpty()) {
-            auto* grid = new QGridLayout;
-            grid->setHorizontalSpacing(kLabelSpace);
-            grid->setVerticalSpacing(2);
-            for (int index = 0; index < buttons.size(); ++index) {
-                grid->addWidget(buttons[index], index, 0, Qt::AlignLeft);
-                if (index >= itemEdits.size())
-                    continue;
-                grid->addWidget(itemEdits[index], index, 1);
-                const char16_t* hint = besideItems[size_t(index)].hint;
-                if (hint)
-                    grid->addWidget(new QLabel(QString::fromUtf16(hint), box), index, 2);
-            }
-            grid->setColumnStretch(3, 1);
-            column->addLayout(grid);
-        } else if (buttonsWidth + 12 <= width) {
-            auto* line = new QHBoxLayout;
-            for (QRadioButton* button : buttons)
-                line->addWidget(button);
-            line->addStretch();
-            column->addLayout(line);
-        } else {
-            for (QRadioButton* button : buttons)
-                column->addWidget(button, 0, Qt::AlignLeft);
-        }
-        m_binder.bindChoice(group, key);
-        box->resize(width, box->sizeHint().height());
-        return box;
-    }
-
-    // An edit beside a radio item is named by the item, whose caption is its label.
-    QLineEdit* addItemEdit(const FieldSpec& field, const QString& item, QGroupBox* box)
-    {
-        auto* edit = new QLineEdit(box);
-        const QString key = keyOf(field);
-        edit->setObjectName(key);
-        m_binder.bindText(edit, key);
-        edit->setFixedWidth(field.width > 0 ? field.width : 50);
-        edit->setAccessibleName(spokenName(item));
-        return edit;
     }
 
     void placeBesideIcons(const QString& anchor, int top)
@@ -554,7 +308,7 @@ private:
         icon->setAccessibleName(name);
         icon->move(kIconLeft, top);
         QObject::connect(icon, &HelpIcon::clicked, icon,
-                         [messages = &m_editors.services.messages, icon] {
+                         [messages = &m_context.services.messages, icon] {
                              messages->showInformation(icon->window(), icon->helpText());
                          });
     }
@@ -562,8 +316,8 @@ private:
     const SectionLayout& m_layout;
     QString m_caption; // the section's title, or its kind's caption
     const QString& m_kind;
-    const EditorServices& m_editors;
-    FieldBinder& m_binder;
+    const PageContext& m_context;
+    ControlFactory m_controls;
     SectionPanel* m_panel;
     int m_y = 0;
     int m_left = kLeft;
@@ -582,14 +336,14 @@ QString specificSectionCaption(const QString& kind)
 }
 
 SectionPanel* buildSection(const SectionLayout& layout, const QString& title, const QString& kind,
-                           const EditorServices& editors, FieldBinder& binder, QWidget* parent)
+                           const PageContext& context, FieldBinder& binder, QWidget* parent)
 {
     auto* panel = new SectionPanel(parent);
     const bool specific = layout.objectName == nullptr;
     panel->setObjectName(specific ? specificSectionName(kind) : layout.name());
     const QString caption = specific ? specificSectionCaption(kind) : title;
     panel->setAccessibleName(spokenName(caption));
-    Builder builder(layout, caption, kind, editors, binder, panel);
+    Builder builder(layout, caption, kind, context, binder, panel);
     panel->resize(SectionPanel::kWidth, builder.build(title));
     builder.addHelpIcons(panel->height());
     return panel;

@@ -32,4 +32,9 @@ int widestWord(const QString& text, const QFontMetrics& metrics)
     return widest;
 }
 
+int textWidth(const QString& text, const QFontMetrics& metrics)
+{
+    return metrics.boundingRect(QRect(), Qt::TextSingleLine, text).width();
+}
+
 } // namespace morvane::ui::page

@@ -11,4 +11,7 @@ QString wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width
 
 int widestWord(const QString& text, const QFontMetrics& metrics);
 
+// As wide as a label showing the text on one line.
+int textWidth(const QString& text, const QFontMetrics& metrics);
+
 } // namespace morvane::ui::page

@@ -4,6 +4,7 @@
 #include "generator/Html.h"
 #include "generator/KindBlocks.h"
 #include "platform/fakes/FakeServices.h"
+#include "settings/ColorRef.h"
 #include "settings/SettingsStore.h"
 #include "ui/page/ColorSwatch.h"
 #include "ui/page/KindSections.h"
@@ -56,7 +57,7 @@ QString written(const generator::Step& step, const QString& text, settings::Colo
     case Rule::FileName:
         return generator::fileNamePart(text);
     case Rule::Color:
-        return generator::htmlColor(color);
+        return settings::htmlColor(color);
     case Rule::Choice:
         if (choice == 0)
             return QString::fromUtf16(step.firstValue);

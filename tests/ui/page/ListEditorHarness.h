@@ -3,7 +3,6 @@
 #include "platform/fakes/FakeServices.h"
 #include "settings/Options.h"
 #include "settings/WorkingCopy.h"
-#include "ui/page/EditorServices.h"
 #include "ui/page/FieldBinder.h"
 #include "ui/page/ListEditors.h"
 
@@ -22,7 +21,7 @@ namespace morvane::ui::page {
 class EditorHarness {
 public:
     explicit EditorHarness(const QString& appDir = QString())
-        : editors{fakes.services(), options, appDir, copy}
+        : context{copy, fakes.services(), options, appDir}
     {
         window.resize(417, 300);
         window.show();
@@ -30,9 +29,8 @@ public:
 
     QWidget* build(const FieldSpec& field, const QString& kind)
     {
-        binders.push_back(std::make_unique<FieldBinder>(
-            [this, kind]() -> settings::ValueSet& { return copy.specific(kind); }));
-        editor = buildListEditor(field, kind, editors, *binders.back(), &window, 397);
+        binders.push_back(std::make_unique<FieldBinder>(copy, kind));
+        editor = buildListEditor(field, kind, context, *binders.back(), &window, 397);
         editor->show();
         return editor;
     }
@@ -50,7 +48,7 @@ public:
     platform::FakeServices fakes;
     settings::Options options;
     settings::WorkingCopy copy;
-    EditorServices editors;
+    PageContext context;
     QWidget window;
     QWidget* editor = nullptr;
     std::vector<std::unique_ptr<FieldBinder>> binders;

@@ -5,6 +5,7 @@
 #include "generator/Generator.h"
 #include "generator/Html.h"
 #include "settings/AtomicFile.h"
+#include "settings/ColorRef.h"
 #include "settings/FirstRun.h"
 #include "settings/ListFiles.h"
 #include "settings/SettingsStore.h"
@@ -215,7 +216,7 @@ void fillRecords(EditorHarness& h, const QString& kind, Expected& expected)
             expected.passwordLines.append(values.join(u' '));
         if (kind == u"Table")
             expected.params.append(generator::paramLine(u"columns_color"_s + values[0],
-                                                        generator::htmlColor(values[1].toUInt())));
+                                                        settings::htmlColor(values[1].toUInt())));
         if (kind == u"CheckBoxLink" && values[1] == u"no")
             expected.params.append(
                 generator::paramLine(u"checked"_s + QString::number(n), u"no"_s));

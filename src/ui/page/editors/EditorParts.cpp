@@ -92,9 +92,9 @@ int selectedRow(const QListWidget* list)
     return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 
-void showError(const EditorServices& editors, QWidget* widget, const QString& message)
+void showError(const PageContext& page, QWidget* widget, const QString& message)
 {
-    editors.services.messages.showError(widget->window(), message);
+    page.services.messages.showError(widget->window(), message);
 }
 
 void fitEditor(QWidget* editor, int width)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/page/EditorServices.h"
 #include "ui/page/FieldBinder.h"
+#include "ui/page/PageContext.h"
 #include "ui/page/SectionLayout.h"
 
 #include <QString>
@@ -16,11 +16,12 @@ class QWidget;
 
 namespace morvane::ui::page {
 
-// What every list editor is built from: the kind whose lists it edits, the page's services,
-// the binder whose load() shows the lists again, and the room the section gives it.
+// What every list editor is built from: the kind whose lists it edits, the page's context,
+// the binder that holds the lists and shows them again at every load, and the room the section
+// gives it.
 struct EditorContext {
     QString kind;
-    const EditorServices& editors;
+    const PageContext& page;
     FieldBinder& binder;
     QWidget* parent;
     int width;
@@ -45,7 +46,7 @@ void appendRow(QListWidget* list, const QString& row);
 void removeRow(QListWidget* list, int row);
 int selectedRow(const QListWidget* list); // -1 when none
 
-void showError(const EditorServices& editors, QWidget* widget, const QString& message);
+void showError(const PageContext& page, QWidget* widget, const QString& message);
 
 // Sizes the editor to its width and the height its layout needs.
 void fitEditor(QWidget* editor, int width);
@@ -53,7 +54,7 @@ void fitEditor(QWidget* editor, int width);
 // Shows the editor's lists now and again at every load of the binder, and fits it.
 template <typename Editor> Editor* mountEditor(Editor* editor, const EditorContext& context)
 {
-    context.binder.bindShow([editor] { editor->showContent(); });
+    context.binder.bindLists([editor] { editor->showContent(); });
     editor->showContent();
     fitEditor(editor, context.width);
     return editor;

@@ -25,8 +25,8 @@ LineListEditor* LineListEditor::create(const FieldSpec& field, const EditorConte
 
 LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& context)
     : QWidget(context.parent)
-    , m_editors(context.editors)
-    , m_model(context.editors.copy, QString::fromUtf16(field.key),
+    , m_page(context.page)
+    , m_model(context.binder.lists(), QString::fromUtf16(field.key),
               isLinkList(field) ? LineListModel::Rule::NonEmptyTexts
                                 : LineListModel::Rule::DistinctPaths)
 {
@@ -62,8 +62,7 @@ void LineListEditor::showContent()
 
 void LineListEditor::add()
 {
-    const QString value =
-        m_entry ? m_entry->text() : browseForFile(m_editors, this, FileKind::Images);
+    const QString value = m_entry ? m_entry->text() : browseForFile(m_page, this, FileKind::Images);
     if (m_model.add(value))
         appendRow(m_list, m_model.rows().constLast());
 }

@@ -24,7 +24,7 @@ private:
     void add();
     void remove();
 
-    EditorServices m_editors;
+    PageContext m_page;
     LineListModel m_model;
     QListWidget* m_list = nullptr;
     QLineEdit* m_entry = nullptr; // the link list's "Enter a link :"

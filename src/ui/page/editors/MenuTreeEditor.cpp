@@ -56,8 +56,8 @@ MenuTreeEditor* MenuTreeEditor::create(const FieldSpec& field, const EditorConte
 
 MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& context)
     : QWidget(context.parent)
-    , m_editors(context.editors)
-    , m_model(context.editors.copy, QString::fromUtf16(field.key))
+    , m_page(context.page)
+    , m_model(context.binder.lists(), QString::fromUtf16(field.key))
     , m_inPlaceEditing(editsInPlace(QString::fromUtf16(field.key)))
 {
     auto* layout = new QVBoxLayout(this);
@@ -150,7 +150,7 @@ void MenuTreeEditor::add()
 {
     const MenuTreeModel::Added added = m_model.add(selectedPath(), m_text->text(), m_link->text());
     if (added.error) {
-        showError(m_editors, this, *added.error);
+        showError(m_page, this, *added.error);
         return;
     }
     showContent();

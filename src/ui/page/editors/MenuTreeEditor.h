@@ -29,7 +29,7 @@ private:
     void fillFields(QTreeWidgetItem* item);
     void renamed(QTreeWidgetItem* item);
 
-    EditorServices m_editors;
+    PageContext m_page;
     MenuTreeModel m_model;
     bool m_inPlaceEditing = false;
     QTreeWidget* m_tree = nullptr;

@@ -48,8 +48,8 @@ RecordListEditor* RecordListEditor::create(const FieldSpec& field, const EditorC
 RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& field,
                                    const EditorContext& context)
     : QWidget(context.parent)
-    , m_editors(context.editors)
-    , m_model(context.editors.copy, context.kind, columns)
+    , m_page(context.page)
+    , m_model(context.binder.lists(), context.kind, columns)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -92,7 +92,7 @@ void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
             browse->setAccessibleName(QStringLiteral("Browse ") + spokenLabel(column));
             grid->addWidget(browse, row, 2);
             connect(browse, &QPushButton::clicked, this, [this, edit, files = column.files] {
-                const QString chosen = browseForFile(m_editors, this, files);
+                const QString chosen = browseForFile(m_page, this, files);
                 if (!chosen.isEmpty())
                     edit->setText(chosen);
             });
@@ -115,7 +115,7 @@ void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
         grid->addWidget(newLabelFor(label, swatch, this), row, 0);
         grid->addWidget(swatch, row, 1, Qt::AlignLeft);
         connect(swatch, &ColorSwatch::clicked, this, [this, swatch] {
-            if (const auto color = chooseColor(m_editors, this))
+            if (const auto color = chooseColor(m_page, this))
                 swatch->pick(*color);
         });
         entry = swatch;
@@ -161,7 +161,7 @@ void RecordListEditor::showContent()
 void RecordListEditor::add()
 {
     if (const std::optional<QString> error = m_model.add(entries())) {
-        showError(m_editors, this, *error);
+        showError(m_page, this, *error);
         return;
     }
     appendRow(m_list, m_model.displayLine(m_model.rowCount() - 1));

@@ -31,7 +31,7 @@ private:
     void remove();
     void copyBack(int row);
 
-    EditorServices m_editors;
+    PageContext m_page;
     RecordListModel m_model;
     QListWidget* m_list = nullptr;
     QList<QWidget*> m_entries; // one per column: an edit, a check box or a swatch

@@ -1,7 +1,7 @@
 #include "ui/page/editors/RecordListModel.h"
 
 #include "catalog/KeyTable.h"
-#include "generator/Html.h"
+#include "settings/ColorRef.h"
 #include "ui/page/FieldBinder.h"
 
 namespace morvane::ui::page {
@@ -20,7 +20,7 @@ QString shown(const RecordColumn& column, const QString& value)
 {
     if (column.entry != Entry::Swatch)
         return value;
-    return generator::htmlColor(value.toUInt());
+    return settings::htmlColor(value.toUInt());
 }
 
 } // namespace

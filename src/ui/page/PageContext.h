@@ -12,25 +12,29 @@
 
 class QWidget;
 
-namespace morvane::ui::page {
+namespace morvane::ui {
 
-// What the editors of the page share: the desktop services, the last-used folder and the
-// custom colors, and the working copy whose item lists and menu trees the list editors edit.
-struct EditorServices {
-    platform::Services services;
-    settings::Options& options;
-    QString appDir; // a relative last-used folder is taken from here
+// What the page edits and the services its sections and editors use. The referenced objects
+// must outlive the page. `services` is a bundle of references and is copied.
+struct PageContext {
     settings::WorkingCopy& copy;
+    platform::Services services;
+    settings::Options& options; // last-used folder and custom colors
+    QString appDir;             // a relative last-used folder is taken from here
 };
+
+} // namespace morvane::ui
+
+namespace morvane::ui::page {
 
 QString filterFor(FileKind files);
 
 // The open-file dialog of a "Browse..." or "Add..." button, in the last-used folder. A chosen
 // file makes its folder the last-used one; an empty result is a cancel.
-QString browseForFile(const EditorServices& editors, QWidget* parent, FileKind files);
+QString browseForFile(const PageContext& context, QWidget* parent, FileKind files);
 
 // The color dialog, opened on black with the shared custom colors; a confirmation replaces
 // the custom colors with the dialog's, a cancel changes nothing.
-std::optional<settings::ColorRef> chooseColor(const EditorServices& editors, QWidget* parent);
+std::optional<settings::ColorRef> chooseColor(const PageContext& context, QWidget* parent);
 
 } // namespace morvane::ui::page

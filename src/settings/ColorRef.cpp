@@ -1,0 +1,17 @@
+#include "settings/ColorRef.h"
+
+namespace morvane::settings {
+
+QString htmlColor(ColorRef color)
+{
+    const uint red = color & 0xFFu;
+    const uint green = (color >> 8) & 0xFFu;
+    const uint blue = (color >> 16) & 0xFFu;
+    return QStringLiteral("#%1%2%3")
+        .arg(red, 2, 16, QLatin1Char('0'))
+        .arg(green, 2, 16, QLatin1Char('0'))
+        .arg(blue, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+} // namespace morvane::settings
