@@ -15,7 +15,7 @@ if [ "$unformatted" -ne 0 ]; then
 fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DMORVANE_SANITIZE=ON -DMORVANE_WERROR=ON -DBUILD_TESTING=ON >/dev/null
+    -DMORVANE_SANITIZE=ON -DMORVANE_WERROR=ON -DBUILD_TESTING=ON -DMORVANE_BENCH=ON >/dev/null
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -9,4 +9,4 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
 fi
 cmake --build "$build" --target morvane_section_shots
-QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/tests/ui/page/morvane_section_shots" "$out"
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/tools/section-shots/morvane_section_shots" "$out"
