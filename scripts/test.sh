@@ -7,7 +7,7 @@ build="$here/build/test"
 "$here/scripts/install-deps.sh" --with-browser
 
 cd "$here"
-unformatted=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'fuzz/*.cpp' 'bench/*.cpp' \
+unformatted=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'fuzz/*.cpp' 'bench/*.cpp' 'tools/*.cpp' \
     | xargs -r clang-format --dry-run 2>&1 | grep -c 'warning:' || true)
 if [ "$unformatted" -ne 0 ]; then
     echo "clang-format: $unformatted places need formatting (run clang-format -i on the files)" >&2
