@@ -1,4 +1,5 @@
 #include "catalog/SamplePaths.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,9 +15,7 @@ namespace {
 
 void touch(const QString& path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    morvane::test::writeTestFile(path);
 }
 
 TEST(SamplePaths, PageNamesAreLowerCasedInTheKindsFolder)

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,7 @@ class HtmlCommand : public ::testing::Test {
 protected:
     void write(const QString& relative, const QByteArray& bytes)
     {
-        const QString path = QDir(app.path()).filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        morvane::test::writeTestFile(QDir(app.path()).filePath(relative), bytes);
     }
     QTemporaryDir app;
 };

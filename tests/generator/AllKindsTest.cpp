@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
 #include "generator/FileProbe.h"
@@ -222,10 +223,7 @@ protected:
     QString media(const QString& value)
     {
         if (value.startsWith(u"media/"_s) || value.startsWith(u"samples/"_s)) {
-            const QString path = QDir(app.path()).filePath(value);
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            QFile file(path);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+            morvane::test::writeTestFile(QDir(app.path()).filePath(value));
         }
         return value;
     }

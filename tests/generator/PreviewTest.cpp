@@ -1,4 +1,5 @@
 #include "generator/Preview.h"
+#include "TestFiles.h"
 #include "generator/NeededFiles.h"
 
 #include <QDir>
@@ -18,11 +19,7 @@ class FilesTest : public ::testing::Test {
 protected:
     QString write(const QString& relative, const QByteArray& bytes)
     {
-        const QString path = QDir(app.path()).filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        morvane::test::writeTestFile(QDir(app.path()).filePath(relative), bytes);
         return relative;
     }
     QStringList filesIn(const QString& relative) const

@@ -1,5 +1,6 @@
 // Settings files a user or another program may leave behind: mixed encodings, NULs, devices,
 // pipes, very deep trees, interrupted saves.
+#include "TestFiles.h"
 #include "generator/GenerationContext.h"
 #include "generator/Generator.h"
 #include "generator/Writers.h"
@@ -31,16 +32,11 @@ class HostileFiles : public ::testing::Test {
 protected:
     void write(const QString& relativePath, const QByteArray& bytes)
     {
-        const QString path = app.filePath(relativePath);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        morvane::test::writeTestFile(app.filePath(relativePath), bytes);
     }
     QByteArray read(const QString& relativePath)
     {
-        QFile file(app.filePath(relativePath));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        return morvane::test::readTestFile(app.filePath(relativePath));
     }
     KindLoad load(const QString& kind) { return loadKind(app.path(), kind, copy); }
 

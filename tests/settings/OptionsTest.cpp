@@ -1,4 +1,5 @@
 #include "settings/Options.h"
+#include "TestFiles.h"
 #include "settings/FirstRun.h"
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
@@ -19,11 +20,7 @@ class InstallationTest : public ::testing::Test {
 protected:
     void write(const QString& relative, const QByteArray& bytes)
     {
-        const QString path = QDir(app.path()).filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        morvane::test::writeTestFile(QDir(app.path()).filePath(relative), bytes);
     }
     QByteArray read(const QString& relative) const
     {

@@ -2,6 +2,7 @@
 // lead a read or a write to a file elsewhere. Each case plants one link to a decoy outside the
 // folder, runs what would follow it, and checks that the decoy is untouched and that none of its
 // content reached the folder.
+#include "TestFiles.h"
 #include "generator/Generator.h"
 #include "generator/NeededFiles.h"
 #include "generator/Preview.h"
@@ -30,13 +31,7 @@ namespace {
 
 const QByteArray kSecret = "OUTSIDE-SECRET 1234";
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using morvane::test::writeTestFile;
 
 QByteArray treeHash(const QString& folder)
 {
@@ -102,8 +97,8 @@ QString loadThenSave(Folders& f, const QString& kind)
 
 QString refreshUserCopy(Folders& f)
 {
-    writeFile(f.shipped.filePath(u"help/new.htm"_s), "<p>help</p>");
-    writeFile(f.shipped.filePath(u"morvane.ini"_s), "[options]\r\n");
+    writeTestFile(f.shipped.filePath(u"help/new.htm"_s), "<p>help</p>");
+    writeTestFile(f.shipped.filePath(u"morvane.ini"_s), "[options]\r\n");
     return updateUserCopy(f.shipped.path(), f.app.path()).warnings.join(u'\n');
 }
 
@@ -133,7 +128,7 @@ const Planted kPlanted[] = {
      }},
     {"sample media", u"images&sounds/chrismas.jpg", false,
      [](Folders& f) -> QString {
-         writeFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=yes\r\n");
+         writeTestFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=yes\r\n");
          return runFirstRun(f.app.path()).result.message;
      }},
     {"needed file", u"images/photo.jpg", false,
@@ -155,10 +150,10 @@ class OutsideLinks : public ::testing::TestWithParam<Planted> {};
 TEST_P(OutsideLinks, NeitherReadNorWrittenThrough)
 {
     Folders f;
-    writeFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=no\r\n");
+    writeTestFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=no\r\n");
     QDir(f.app.path()).mkpath(u"cfg"_s);
-    writeFile(f.decoyFile(), kSecret + "\r\n");
-    writeFile(QDir(f.decoyFolder()).filePath(u"decoy.txt"_s), kSecret + "\r\n");
+    writeTestFile(f.decoyFile(), kSecret + "\r\n");
+    writeTestFile(QDir(f.decoyFolder()).filePath(u"decoy.txt"_s), kSecret + "\r\n");
     const Planted& planted = GetParam();
     const QString link = f.at(QString::fromUtf16(planted.linkAt));
     QDir().mkpath(QFileInfo(link).absolutePath());
@@ -193,10 +188,10 @@ INSTANTIATE_TEST_SUITE_P(EveryFileAndFolder, OutsideLinks, ::testing::ValuesIn(k
 TEST(InsideLinks, KeepWorkingAndAHostileJournalLinkIsDroppedUnread)
 {
     Folders f;
-    writeFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=no\r\n");
-    writeFile(f.at(u"cfg/shared.txt"_s), "ann\r\n");
+    writeTestFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=no\r\n");
+    writeTestFile(f.at(u"cfg/shared.txt"_s), "ann\r\n");
     ASSERT_TRUE(QFile::link(u"shared.txt"_s, f.at(u"cfg/LoginList4.txt"_s)));
-    writeFile(f.decoyFile(), kSecret);
+    writeTestFile(f.decoyFile(), kSecret);
     ASSERT_TRUE(QFile::link(f.decoyFile(), journalPath(f.app.path())));
 
     WorkingCopy copy;

@@ -1,6 +1,7 @@
 // Every file the program writes, written when the data cannot all reach the disk: each writer
 // must report the failure and leave the file it replaces whole.
 #include "FileSizeLimit.h"
+#include "TestFiles.h"
 #include "audio/WavToAu.h"
 #include "generator/GenerationContext.h"
 #include "generator/NeededFiles.h"
@@ -32,13 +33,7 @@ namespace {
 // Under the 16 KB a save file buffers, so the data reaches the disk only inside the commit.
 constexpr qsizetype kNewSize = 5 * 1024;
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using morvane::test::writeTestFile;
 
 // Every file under the folder with its content.
 std::map<QString, QByteArray> snapshot(const QString& folder)
@@ -85,7 +80,9 @@ bool savePasswordFile(const QString& app)
 
 const Writer kWriters[] = {
     {"settings file",
-     [](const QString& app) { writeFile(settings::profilePath(app), "[Stars]\r\nPause=1\r\n"); },
+     [](const QString& app) {
+         writeTestFile(settings::profilePath(app), "[Stars]\r\nPause=1\r\n");
+     },
      [](const QString& app) {
          settings::WorkingCopy copy;
          copy.specific(u"Stars"_s).setText(u"Pause"_s, longText('9'));
@@ -93,27 +90,32 @@ const Writer kWriters[] = {
      }},
     {"settings and list files of a kind",
      [](const QString& app) {
-         writeFile(settings::profilePath(app), "[LoginBox]\r\nLoginText=old\r\n");
-         writeFile(settings::listFilePath(app, u"LoginList4.txt"_s), "ann\r\n");
-         writeFile(settings::listFilePath(app, u"PasswordList4.txt"_s), "secret\r\n");
+         writeTestFile(settings::profilePath(app), "[LoginBox]\r\nLoginText=old\r\n");
+         writeTestFile(settings::listFilePath(app, u"LoginList4.txt"_s), "ann\r\n");
+         writeTestFile(settings::listFilePath(app, u"PasswordList4.txt"_s), "secret\r\n");
      },
      saveLoginBox},
     {"options",
-     [](const QString& app) { writeFile(settings::profilePath(app), "[options]\r\nfirst=no\r\n"); },
+     [](const QString& app) {
+         writeTestFile(settings::profilePath(app), "[options]\r\nfirst=no\r\n");
+     },
      [](const QString& app) {
          settings::Options options;
          options.lastFolder = longText('f');
          return settings::saveOptions(app, options).ok;
      }},
     {"custom colors",
-     [](const QString& app) { writeFile(settings::customColorsPath(app), "255\r\n"); },
+     [](const QString& app) { writeTestFile(settings::customColorsPath(app), "255\r\n"); },
      [](const QString& app) {
          return settings::saveCustomColors(app, QStringList(1000, u"16777215"_s)).ok;
      }},
     {"pass.txt",
-     [](const QString& app) { writeFile(settings::listFilePath(app, u"pass.txt"_s), "a b c\r\n"); },
+     [](const QString& app) {
+         writeTestFile(settings::listFilePath(app, u"pass.txt"_s), "a b c\r\n");
+     },
      savePasswordFile},
-    {"saved HTML", [](const QString& app) { writeFile(app + u"/page.html"_s, "<p>old</p>\r\n"); },
+    {"saved HTML",
+     [](const QString& app) { writeTestFile(app + u"/page.html"_s, "<p>old</p>\r\n"); },
      [](const QString& app) {
          return settings::writeTextLines(app + u"/page.html"_s, {longText('h')}, {app}).ok;
      }},
@@ -121,25 +123,25 @@ const Writer kWriters[] = {
      [](const QString& app) {
          return generator::preparePreview(app, u"Stars"_s, {longText('h')}, {}).result.ok;
      }},
-    {"AU output", [](const QString& app) { writeFile(app + u"/out.au"_s, "old sound"); },
+    {"AU output", [](const QString& app) { writeTestFile(app + u"/out.au"_s, "old sound"); },
      [](const QString& app) {
          return audio::writeAuFile(QByteArray(8016, '\x7f'), app + u"/out.au"_s).ok();
      }},
     {"first-run media copies",
      [](const QString& app) {
-         writeFile(settings::profilePath(app), "[options]\r\nfirst=yes\r\n");
+         writeTestFile(settings::profilePath(app), "[options]\r\nfirst=yes\r\n");
          for (const settings::SampleMedia& row : settings::sampleMediaTable()) {
              for (const QString& file : row.files)
-                 writeFile(app + u"/images&sounds/"_s + file, "media");
+                 writeTestFile(app + u"/images&sounds/"_s + file, "media");
          }
          // The first copy is the one that fails.
-         writeFile(app + u"/images&sounds/chrismas.jpg"_s, QByteArray(kNewSize, 'j'));
+         writeTestFile(app + u"/images&sounds/chrismas.jpg"_s, QByteArray(kNewSize, 'j'));
      },
      [](const QString& app) { return settings::runFirstRun(app).result.ok; }},
     {"needed files copy",
      [](const QString& app) {
-         writeFile(app + u"/media/sound.au"_s, QByteArray(kNewSize, 's'));
-         writeFile(app + u"/site/sound.au"_s, "old");
+         writeTestFile(app + u"/media/sound.au"_s, QByteArray(kNewSize, 's'));
+         writeTestFile(app + u"/site/sound.au"_s, "old");
      },
      [](const QString& app) {
          return generator::copyFileIntoFolder(u"media/sound.au"_s, u"site"_s, app).ok;

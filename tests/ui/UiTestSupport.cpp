@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "TestFiles.h"
 
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
@@ -38,11 +39,7 @@ InstallDir::InstallDir()
 
 void InstallDir::write(const QString& relative, const QByteArray& bytes) const
 {
-    const QString path = file(relative);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
+    morvane::test::writeTestFile(file(relative), bytes);
 }
 
 QString InstallDir::read(const QString& relative) const

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
 #include "generator/Generator.h"
@@ -107,10 +108,7 @@ protected:
     // A file under the installation folder, for the fields the generator checks.
     QString media(const QString& relative)
     {
-        const QString path = QDir(appDir.path()).filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        morvane::test::writeTestFile(QDir(appDir.path()).filePath(relative));
         return relative;
     }
 
