@@ -1,6 +1,7 @@
 // What several kinds draw, read or listen to the same way: the text color that reads on a
-// background, a one-line message, the grey push button, a file beside the page, the keys of a
-// focused applet.
+// background, a one-line message, the grey push button and rows of them, a picture fitted into a
+// box, the accessible name, a file beside the page, the keys of a focused applet, the pointer
+// for the kinds that follow it.
 
 import { parseColor } from './params.js';
 import { safeMediaUrl } from './links.js';
@@ -44,6 +45,26 @@ export function drawButton(g, r, label, pressed = false) {
   g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
 }
 
+// `count` buttons side by side across a strip.
+export function buttonRow(count, x, y, w, h) {
+  const gap = 3;
+  const each = Math.max(1, Math.floor((w - gap * (count + 1)) / count));
+  return Array.from({ length: count }, (_, i) => ({ x: x + gap + i * (each + gap), y, w: each, h }));
+}
+
+// The largest size of the image that fits the box, centred in it.
+export function fitted(image, box) {
+  const scale = Math.min(box.w / image.naturalWidth, box.h / image.naturalHeight);
+  const w = image.naturalWidth * scale;
+  const h = image.naturalHeight * scale;
+  return { x: box.x + (box.w - w) / 2, y: box.y + (box.h - h) / 2, w, h };
+}
+
+// The canvas's accessible name: how an applet that only draws tells its state without sight.
+export function describeApplet(ctx, text) {
+  ctx.canvas.setAttribute('aria-label', text);
+}
+
 // The text (its first `limit` characters) of a file beside the page, or { error } with the one
 // line the applet shows instead. Never from the cache: the file may have just changed.
 export async function readPageFile(name, limit) {
@@ -78,4 +99,21 @@ export function listenKeys(ctx, onKey) {
     canvas.removeEventListener('focus', redraw);
     canvas.removeEventListener('blur', redraw);
   };
+}
+
+// Where the pointer is, for the kinds that follow it: `mouse` is { inside, x, y }.
+export function trackPointer(mouse, type, x, y) {
+  if (type === 'leave') mouse.inside = false;
+  else if (type === 'enter' || type === 'move' || type === 'down') {
+    mouse.inside = true;
+    mouse.x = x;
+    mouse.y = y;
+  }
+}
+
+// Moves `pos` towards `target` by `share` of the distance per step.
+export function easeTowards(pos, target, share, n) {
+  const k = 1 - (1 - share) ** n;
+  pos.x += (target.x - pos.x) * k;
+  pos.y += (target.y - pos.y) * k;
 }
