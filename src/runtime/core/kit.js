@@ -3,18 +3,12 @@
 // box, the accessible name, a file beside the page, the keys of a focused applet, the pointer
 // for the kinds that follow it.
 
-import { parseColor } from './params.js';
 import { safeMediaUrl } from './links.js';
 
 // Black or white, whichever reads better on `color` ('#RRGGBB').
 export function inkOn(color) {
   const n = Number.parseInt((color ?? '#000000').slice(1), 16);
   return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-// The background color the page gives the applet, black when it gives none.
-export function backgroundOf(ctx) {
-  return parseColor(ctx.rawParams.get('background_color')) ?? '#000000';
 }
 
 // One line in the middle of the applet: what it shows when it has nothing else to show.

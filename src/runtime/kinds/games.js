@@ -2,7 +2,7 @@
 // Each game tells its state in the canvas's accessible name, so it can be followed without sight.
 
 import { P } from '../core/params.js';
-import { backgroundOf, buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
+import { buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -129,7 +129,7 @@ registerKind('TicTacToe', {
     const endSounds = { [PLAYER]: sound(p.player_sound_name), [COMPUTER]: sound(p.computer_sound_name), 0: sound(p.draw_sound_name) };
     const hard = p.mode === '1';
     // A grid in the background's own color would not show: it takes the ink that reads there.
-    const background = backgroundOf(ctx);
+    const background = ctx.background;
     const grid = p.border_color === background ? inkOn(background) : p.border_color;
     const cellW = ctx.width / 3;
     const cellH = ctx.height / 3;
@@ -278,7 +278,7 @@ registerKind('Memory', {
     const [loaded, back] = await Promise.all([ctx.loadImages(p.image), p.turned_image ? ctx.loadImage(p.turned_image) : null]);
     const pictures = loaded.slice(0, MAX_ITEMS / 2);
     const n = pictures.length * 2;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const columns = Math.min(n || 1, p.columns_number || Math.ceil(Math.sqrt(n)));
     const rows = Math.max(1, Math.ceil(n / columns));
     const cw = ctx.width / columns;
@@ -405,7 +405,7 @@ registerKind('Puzzle', {
   async create(ctx) {
     const p = ctx.params;
     const image = p.image_name ? await ctx.loadImage(p.image_name) : null;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const size = p.length;
     const hole = size * size - 1;
     const sw = ctx.width / size;

@@ -2,7 +2,7 @@
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
 import { P, alignedList, listLength } from '../core/params.js';
-import { backgroundOf, inkOn, inside, listenKeys } from '../core/kit.js';
+import { inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -98,7 +98,7 @@ const GO_LABEL = 'Go';
 function textsAndLinks(ctx) {
   const raw = ctx.rawParams;
   const n = listLength(raw, 'number', 'text');
-  return { raw, n, texts: alignedList(raw, 'text', n), links: alignedList(raw, 'link', n), ink: inkOn(backgroundOf(ctx)) };
+  return { raw, n, texts: alignedList(raw, 'text', n), links: alignedList(raw, 'link', n), ink: inkOn(ctx.background) };
 }
 
 function rowHeight(height, rows) {

@@ -2,7 +2,7 @@
 // of buttons and its keys. Each tells what it shows in the canvas's accessible name.
 
 import { P, alignedList } from '../core/params.js';
-import { backgroundOf, buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
+import { buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -46,7 +46,7 @@ registerKind('ImageViewer', {
     const names = alignedList(raw, 'image_name');
     const images = await Promise.all(files.map((file) => (file ? ctx.loadImage(file) : null)));
     const count = files.length;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const bar = Math.max(16, Math.min(26, Math.round(ctx.height / 9)));
     const caption = Math.max(12, Math.min(18, Math.round(ctx.height / 14)));
     const picture = { x: 4, y: 4, w: ctx.width - 8, h: ctx.height - bar - caption - 8 };
@@ -128,7 +128,7 @@ registerKind('SoundPlayer', {
     const names = alignedList(raw, 'clip_name');
     const count = files.length;
     const sounds = new Array(count).fill(null);
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const bar = Math.max(16, Math.min(26, Math.round(ctx.height / 3)));
     const size = Math.max(9, Math.min(24, Math.round((ctx.height - bar) * 0.45)));
     const font = `bold ${size}${FONT}`;
