@@ -2,41 +2,10 @@
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
 import { P, alignedList, listLength } from '../core/params.js';
-import { inkOn, inside, listenKeys } from '../core/kit.js';
+import { drawButton, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
-
-function shade(color, factor) {
-  const n = Number.parseInt(color.slice(1), 16);
-  const c = (v) => Math.max(0, Math.min(255, Math.round(factor > 1 ? v + (255 - v) * (factor - 1) : v * factor)));
-  return `rgb(${c((n >> 16) & 255)},${c((n >> 8) & 255)},${c(n & 255)})`;
-}
-
-// A raised (or pressed) button face with its label.
-function drawButton(g, x, y, w, h, color, label, pressed, focused) {
-  g.fillStyle = color;
-  g.fillRect(x, y, w, h);
-  g.fillStyle = shade(color, pressed ? 0.55 : 1.6);
-  g.fillRect(x, y, w, 2);
-  g.fillRect(x, y, 2, h);
-  g.fillStyle = shade(color, pressed ? 1.6 : 0.55);
-  g.fillRect(x, y + h - 2, w, 2);
-  g.fillRect(x + w - 2, y, 2, h);
-  const size = Math.max(8, Math.min(16, Math.floor(h * 0.5)));
-  g.font = `${size}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = '#000000';
-  const shift = pressed ? 1 : 0;
-  g.fillText(label, x + w / 2 + shift, y + h / 2 + shift, Math.max(1, w - 6));
-  if (focused) {
-    g.strokeStyle = '#000000';
-    g.setLineDash([1, 2]);
-    g.strokeRect(x + 4.5, y + 4.5, w - 9, h - 9);
-    g.setLineDash([]);
-  }
-}
 
 function follow(ctx, link, target) {
   if (link && !ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
@@ -83,7 +52,7 @@ registerKind('ButtonLink', {
         else if (type === 'click' && over) follow(ctx, p.link, p.target);
       },
       draw(g) {
-        drawButton(g, face.x, face.y, face.w, face.h, p.button_color, p.text, pressed, focused(ctx));
+        drawButton(g, face, p.text, pressed, { color: p.button_color, focused: focused(ctx) });
       },
       dispose: stop,
     };
@@ -188,7 +157,7 @@ registerKind('CheckBoxLink', {
             g.setLineDash([]);
           }
         }
-        drawButton(g, go.x, go.y, go.w, go.h, '#C0C0C0', GO_LABEL, pressed, focused(ctx) && current === n);
+        drawButton(g, go, GO_LABEL, pressed, { color: '#C0C0C0', focused: focused(ctx) && current === n });
       },
       dispose() {
         stop();
