@@ -44,6 +44,10 @@ export function placeImage(image, width, height) {
   return { image, x: Math.round((width - w) / 2), y: Math.round((height - h) / 2), w, h };
 }
 
+export function drawPlaced(g, placed) {
+  g.drawImage(placed.image, placed.x, placed.y, placed.w, placed.h);
+}
+
 // A buffer of pixels drawn over the background through a canvas of its own, so that transparent
 // pixels let the background (and its mouse-over color) show.
 export class Surface {

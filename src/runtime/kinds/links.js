@@ -3,6 +3,7 @@
 
 import { P, alignedList, listLength } from '../core/params.js';
 import { drawButton, inkOn, inside, listenKeys } from '../core/kit.js';
+import { drawPlaced, placeImage } from '../core/images.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -306,14 +307,6 @@ registerKind('Navigation', {
 
 // --- Pictures
 
-// An image at its own size, centred, made smaller (never larger) when it exceeds the applet.
-function placed(image, width, height) {
-  const scale = Math.min(1, width / image.naturalWidth, height / image.naturalHeight);
-  const w = Math.max(1, Math.round(image.naturalWidth * scale));
-  const h = Math.max(1, Math.round(image.naturalHeight * scale));
-  return [image, Math.round((width - w) / 2), Math.round((height - h) / 2), w, h];
-}
-
 function pickAtRandom(list) {
   return list.length ? list[Math.floor(Math.random() * list.length)] : null;
 }
@@ -324,7 +317,7 @@ registerKind('RandomLink', {
     const raw = ctx.rawParams;
     const links = alignedList(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
     const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
-    const picture = image && placed(image, ctx.width, ctx.height);
+    const picture = image && placeImage(image, ctx.width, ctx.height);
     if (links.length) {
       ctx.canvas.style.cursor = 'pointer';
       ctx.canvas.setAttribute('role', 'link');
@@ -339,7 +332,7 @@ registerKind('RandomLink', {
         if (type === 'click') go();
       },
       draw(g) {
-        if (picture) g.drawImage(...picture);
+        if (picture) drawPlaced(g, picture);
       },
       dispose: stop,
     };
@@ -356,13 +349,13 @@ registerKind('RandomImage', {
     for (const [, name] of order) {
       const image = await ctx.loadImage(name);
       if (image) {
-        picture = placed(image, ctx.width, ctx.height);
+        picture = placeImage(image, ctx.width, ctx.height);
         break;
       }
     }
     return {
       draw(g) {
-        if (picture) g.drawImage(...picture);
+        if (picture) drawPlaced(g, picture);
       },
     };
   },
@@ -376,7 +369,7 @@ registerKind('Protect', {
   async create(ctx) {
     const raw = ctx.rawParams;
     const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
-    const pictures = (await ctx.loadImages(names)).map((image) => placed(image, ctx.width, ctx.height));
+    const pictures = (await ctx.loadImages(names)).map((image) => placeImage(image, ctx.width, ctx.height));
     const canvas = ctx.canvas;
     const refuse = (event) => event.preventDefault();
     canvas.addEventListener('contextmenu', refuse);
@@ -390,7 +383,7 @@ registerKind('Protect', {
         shown = (shown + n) % pictures.length;
       },
       draw(g) {
-        if (pictures.length) g.drawImage(...pictures[shown]);
+        if (pictures.length) drawPlaced(g, pictures[shown]);
       },
       dispose() {
         canvas.removeEventListener('contextmenu', refuse);

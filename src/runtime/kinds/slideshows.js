@@ -2,7 +2,7 @@
 // view for a while before the next one comes.
 
 import { P } from '../core/params.js';
-import { placeImage } from '../core/images.js';
+import { drawPlaced, placeImage } from '../core/images.js';
 import { registerKind } from '../core/applet.js';
 
 // Part of a placed image: the applet rectangle (x, y, w, h) clipped to the picture.
@@ -15,10 +15,6 @@ function drawPart(g, p, x, y, w, h) {
   const sx = p.image.naturalWidth / p.w;
   const sy = p.image.naturalHeight / p.h;
   g.drawImage(p.image, (x0 - p.x) * sx, (y0 - p.y) * sy, (x1 - x0) * sx, (y1 - y0) * sy, x0, y0, x1 - x0, y1 - y0);
-}
-
-function drawWhole(g, p) {
-  g.drawImage(p.image, p.x, p.y, p.w, p.h);
 }
 
 // Each show's transition: how many pixels of progress it takes on an applet of this size, and
@@ -103,8 +99,8 @@ function slideShow(transition, ownParams = {}) {
         },
         step: (n) => show.step(n, step),
         draw(g) {
-          if (show.from >= 0) drawWhole(g, placed[show.from]);
-          if (show.holding) drawWhole(g, placed[show.to]);
+          if (show.from >= 0) drawPlaced(g, placed[show.from]);
+          if (show.holding) drawPlaced(g, placed[show.to]);
           else transition.draw(g, placed[show.to], show.done, size, options);
         },
       };
