@@ -1,15 +1,15 @@
 #!/usr/bin/env node
 // Every registered kind's sample applet running at once on one page in headless Chromium:
 // frames per second of the page and the JS heap, sampled over the run (default 120 s).
-// Usage: node bench/runtime-bench.mjs [SECONDS] [--profile]   (after npm ci)
+// Usage: MORVANE_BUILD_DIR=BUILD node bench/runtime-bench.mjs [SECONDS] [--profile]   (after npm ci)
 // --profile adds the script's CPU time per module of the runtime over the first 10 s.
 import { readFileSync } from 'node:fs';
 
-import { launchBrowser, registeredKinds, startServer } from '../tests/runtime/browser/harness.mjs';
+import { launchBrowser, registeredKinds, runtimePath, startServer } from '../tests/runtime/browser/harness.mjs';
 
 const args = process.argv.slice(2);
 const seconds = Number(args.find((a) => !a.startsWith('--')) ?? 120);
-const runtimeText = readFileSync(new URL('../data/runtime/morvane-applets.js', import.meta.url), 'utf8');
+const runtimeText = readFileSync(runtimePath, 'utf8');
 
 // Line -> module of the joined runtime, from its "// --- path" markers.
 function moduleOfLine() {

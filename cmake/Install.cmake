@@ -6,6 +6,8 @@ set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS morvane morvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${MORVANE_DATA_INSTALL_DIR})
+# The applet runtime is part of the shipped data but made by the build (src/runtime).
+install(FILES ${MORVANE_RUNTIME_FILE} DESTINATION ${MORVANE_DATA_INSTALL_DIR}/runtime)
 
 install(FILES ${packaging}/${MORVANE_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

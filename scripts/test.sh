@@ -22,9 +22,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure -j2
 
-# The applet runtime: shipped file against its sources, unit tests, browser tests in Chromium.
+# The applet runtime: unit tests, and browser tests in Chromium on the script the build joined.
 npm ci --no-audit --no-fund --loglevel=error
-node --test --test-concurrency=1 tests/runtime/
+MORVANE_BUILD_DIR="$build" node --test --test-concurrency=1 tests/runtime/
 
 if [ -x "$here/fuzz/run-briefly.sh" ]; then
     "$here/fuzz/run-briefly.sh"

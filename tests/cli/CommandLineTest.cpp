@@ -1,9 +1,9 @@
 #include "CliRunner.h"
+#include "ShippedInstallation.h"
 
 #include "catalog/Version.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -51,14 +51,7 @@ TEST(CommandLine, TheInstallationFolderIsFoundFromAnUnrelatedFolder)
 {
     QTemporaryDir staged;
     QTemporaryDir elsewhere;
-    const QDir source(QStringLiteral(MORVANE_DATA_DIR));
-    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = QDir(staged.path()).filePath(source.relativeFilePath(file));
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
-    }
+    morvane::test::stageShippedInstallation(staged.path());
 
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,10 +1,10 @@
 #include "CliRunner.h"
+#include "ShippedInstallation.h"
 
 #include "catalog/Kinds.h"
 #include "catalog/SamplePaths.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -21,14 +21,7 @@ protected:
     static void SetUpTestSuite()
     {
         app = new QTemporaryDir;
-        const QDir source(QStringLiteral(MORVANE_DATA_DIR));
-        QDirIterator it(source.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target = QDir(app->path()).filePath(source.relativeFilePath(file));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(file, target);
-        }
+        morvane::test::stageShippedInstallation(app->path());
         QDir(app->path()).mkpath(u"test"_s);
         firstRun = new CliRun(runCli(app->path(), {u"first-run"_s}));
     }

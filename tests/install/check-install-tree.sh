@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# check-install-tree.sh SOURCE_DIR BUILD_DIR
+# check-install-tree.sh SOURCE_DIR BUILD_DIR RUNTIME_FILE
 # Installs the build into a temporary prefix, checks the installed tree (programs, data, menu
 # entry, metadata, icons, manual pages), then starts morvane-cli from an unrelated folder as a
 # new user would and checks that the user's copy of the data is made and used.
 set -euo pipefail
 source_dir="$1"
 build_dir="$2"
+built_runtime="$3"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
@@ -19,10 +20,11 @@ for program in morvane morvane-cli; do
     [ -x "$prefix/bin/$program" ] || fail "bin/$program is missing or not executable"
 done
 
-# The shipped data, file for file.
-diff <(cd "$source_dir/data" && find . -type f | sort) \
+# The shipped data, file for file: data/ and the applet runtime the build joined.
+diff <( (cd "$source_dir/data" && find . -type f; echo ./runtime/morvane-applets.js) | sort) \
     <(cd "$prefix/share/morvane" && find . -type f | sort) >&2 || fail "shipped data differs"
 cmp "$source_dir/data/morvane.ini" "$prefix/share/morvane/morvane.ini" || fail "morvane.ini differs"
+cmp "$built_runtime" "$prefix/share/morvane/runtime/morvane-applets.js" || fail "the runtime differs"
 
 desktop="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "desktop entry is not valid"

@@ -19,6 +19,7 @@ for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libmicrohttpd12; do
 done
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/morvane ./usr/bin/morvane-cli ./usr/share/morvane/morvane.ini \
+    ./usr/share/morvane/runtime/morvane-applets.js \
     ./usr/share/applications/net.morvane.Morvane.desktop \
     ./usr/share/metainfo/net.morvane.Morvane.metainfo.xml \
     ./usr/share/icons/hicolor/48x48/apps/net.morvane.Morvane.png \

@@ -1,14 +1,8 @@
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 
-import { buildRuntime, shippedPath } from '../../tools/build-runtime.mjs';
 import { stepsDue } from '../../src/runtime/core/loop.js';
 import { kindNameOf } from '../../src/runtime/core/loader.js';
-
-test('the shipped script is built from the current sources', () => {
-  assert.ok(readFileSync(shippedPath, 'utf8') === buildRuntime(), 'run: node tools/build-runtime.mjs');
-});
 
 test('an applet steps once per pause and never catches up after a long stall', () => {
   assert.deepEqual(stepsDue(1000, 1000, 50), [0, 1000]);

@@ -2,7 +2,7 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { findKind } from '../../src/runtime/core/applet.js';
-import { createShow } from '../../src/runtime/kinds/images.js';
+import { createShow } from '../../src/runtime/kinds/slideshows.js';
 
 test('a show brings each image in, holds it, then brings the next one over it, round and round', () => {
   const show = createShow(2, 10);

@@ -1,39 +1,19 @@
 #include "UiTestSupport.h"
 #include "TestFiles.h"
 
+#include "ShippedInstallation.h"
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 namespace morvane::ui::test {
 
-namespace {
-
-void copyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
-        if (it.fileInfo().isDir()) {
-            QDir().mkpath(target);
-        } else {
-            QFile::copy(source, target);
-        }
-    }
-}
-
-} // namespace
-
 InstallDir::InstallDir()
 {
-    copyTree(QStringLiteral(MORVANE_DATA_DIR), m_dir.path());
+    morvane::test::stageShippedInstallation(m_dir.path());
     QDir(m_dir.path()).mkpath(QStringLiteral("test"));
 }
 

@@ -64,7 +64,10 @@ export class Applet {
     element.style.display = 'none';
     element.morvaneApplet = this;
 
-    this.common = kind.common ? new Common(this, resolveParams(COMMON_PARAMS, raw, size), kind.params) : null;
+    // Read once: the core paints the background, and kinds choose the ink that reads on it.
+    const common = resolveParams(COMMON_PARAMS, raw, size);
+    this.background = common.background_color;
+    this.common = kind.common ? new Common(this, common, kind.params) : null;
     for (const type of POINTER_EVENTS) canvas.addEventListener(type, (event) => this.pointer(type, event));
     canvas.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') this.common?.click();
@@ -93,6 +96,7 @@ export class Applet {
       g: this.g,
       params: this.params,
       rawParams: this.rawParams,
+      background: this.background,
       get hovered() {
         return applet.hovered;
       },

@@ -1,4 +1,5 @@
-// Images named by parameters, and their pixels where the browser lets the page read them.
+// Images named by parameters, and their pixels where the browser lets the page read them; what
+// the picture kinds share to place an image and to draw pixels of their own.
 
 import { safeMediaUrl } from './links.js';
 
@@ -33,4 +34,42 @@ export function imagePixels(image, width = image.naturalWidth, height = image.na
   } catch {
     return null;
   }
+}
+
+// An image at its own size, centred, made smaller (never larger) when it exceeds the applet.
+export function placeImage(image, width, height) {
+  const scale = Math.min(1, width / image.naturalWidth, height / image.naturalHeight);
+  const w = Math.max(1, Math.round(image.naturalWidth * scale));
+  const h = Math.max(1, Math.round(image.naturalHeight * scale));
+  return { image, x: Math.round((width - w) / 2), y: Math.round((height - h) / 2), w, h };
+}
+
+export function drawPlaced(g, placed) {
+  g.drawImage(placed.image, placed.x, placed.y, placed.w, placed.h);
+}
+
+// A buffer of pixels drawn over the background through a canvas of its own, so that transparent
+// pixels let the background (and its mouse-over color) show.
+export class Surface {
+  constructor(width, height) {
+    this.canvas = document.createElement('canvas');
+    this.canvas.width = width;
+    this.canvas.height = height;
+    this.g = this.canvas.getContext('2d');
+    this.image = this.g.createImageData(width, height);
+    this.data = this.image.data;
+  }
+
+  present(g, x = 0, y = 0) {
+    this.g.putImageData(this.image, 0, 0);
+    g.drawImage(this.canvas, x, y);
+  }
+}
+
+// One pixel (four bytes) of `src` at `s` into `out` at `o`.
+export function copyPixel(out, o, src, s) {
+  out[o] = src[s];
+  out[o + 1] = src[s + 1];
+  out[o + 2] = src[s + 2];
+  out[o + 3] = src[s + 3];
 }

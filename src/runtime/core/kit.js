@@ -1,19 +1,14 @@
 // What several kinds draw, read or listen to the same way: the text color that reads on a
-// background, a one-line message, the grey push button, a file beside the page, the keys of a
-// focused applet.
+// background, a one-line message, the grey push button and rows of them, a picture fitted into a
+// box, the accessible name, a file beside the page, the keys of a focused applet, the pointer
+// for the kinds that follow it.
 
-import { parseColor } from './params.js';
 import { safeMediaUrl } from './links.js';
 
 // Black or white, whichever reads better on `color` ('#RRGGBB').
 export function inkOn(color) {
   const n = Number.parseInt((color ?? '#000000').slice(1), 16);
   return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
-}
-
-// The background color the page gives the applet, black when it gives none.
-export function backgroundOf(ctx) {
-  return parseColor(ctx.rawParams.get('background_color')) ?? '#000000';
 }
 
 // One line in the middle of the applet: what it shows when it has nothing else to show.
@@ -27,21 +22,85 @@ export function drawMessage(g, ctx, text, ink) {
 
 export const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
 
-// A raised grey button with its label in the rectangle `r`; a pressed one is sunk.
-export function drawButton(g, r, label, pressed = false) {
-  g.fillStyle = '#D4D0C8';
+// `color` ('#RRGGBB') made lighter (factor > 1) or darker (factor < 1).
+function shade(color, factor) {
+  const n = Number.parseInt(color.slice(1), 16);
+  const c = (v) => Math.max(0, Math.min(255, Math.round(factor > 1 ? v + (255 - v) * (factor - 1) : v * factor)));
+  return `rgb(${c((n >> 16) & 255)},${c((n >> 8) & 255)},${c(n & 255)})`;
+}
+
+// The grey button of the system's dialogs, and the look of a button in a color the page chose:
+// edges shaded from its face, a wider bevel, a larger label that moves in when pressed.
+const GREY_BUTTON = {
+  face: '#D4D0C8',
+  bevel: 1,
+  raised: ['#FFFFFF', '#404040'],
+  sunk: ['#808080', '#FFFFFF'],
+  fontSize: (h) => Math.max(8, Math.min(13, h - 8)),
+  label: () => [0, 1],
+  margin: 4,
+};
+
+function buttonLook(color) {
+  if (!color) return GREY_BUTTON;
+  const [light, dark] = [shade(color, 1.6), shade(color, 0.55)];
+  return {
+    face: color,
+    bevel: 2,
+    raised: [light, dark],
+    sunk: [dark, light],
+    fontSize: (h) => Math.max(8, Math.min(16, Math.floor(h * 0.5))),
+    label: (pressed) => (pressed ? [1, 1] : [0, 0]),
+    margin: 6,
+  };
+}
+
+// A raised button with its label in the rectangle `r`; a pressed one is sunk. Grey unless the
+// page gives it a `color`; `focused` outlines it as the one the keys act on.
+export function drawButton(g, r, label, pressed = false, { color = null, focused = false } = {}) {
+  const look = buttonLook(color);
+  const [topLeft, bottomRight] = pressed ? look.sunk : look.raised;
+  const b = look.bevel;
+  g.fillStyle = look.face;
   g.fillRect(r.x, r.y, r.w, r.h);
-  g.fillStyle = pressed ? '#808080' : '#FFFFFF';
-  g.fillRect(r.x, r.y, r.w, 1);
-  g.fillRect(r.x, r.y, 1, r.h);
-  g.fillStyle = pressed ? '#FFFFFF' : '#404040';
-  g.fillRect(r.x, r.y + r.h - 1, r.w, 1);
-  g.fillRect(r.x + r.w - 1, r.y, 1, r.h);
-  g.font = `${Math.max(8, Math.min(13, r.h - 8))}px sans-serif`;
+  g.fillStyle = topLeft;
+  g.fillRect(r.x, r.y, r.w, b);
+  g.fillRect(r.x, r.y, b, r.h);
+  g.fillStyle = bottomRight;
+  g.fillRect(r.x, r.y + r.h - b, r.w, b);
+  g.fillRect(r.x + r.w - b, r.y, b, r.h);
+  g.font = `${look.fontSize(r.h)}px sans-serif`;
   g.textAlign = 'center';
   g.textBaseline = 'middle';
   g.fillStyle = '#000000';
-  g.fillText(label, r.x + r.w / 2, r.y + r.h / 2 + 1, Math.max(1, r.w - 4));
+  const [dx, dy] = look.label(pressed);
+  g.fillText(label, r.x + r.w / 2 + dx, r.y + r.h / 2 + dy, Math.max(1, r.w - look.margin));
+  if (focused) {
+    g.strokeStyle = '#000000';
+    g.setLineDash([1, 2]);
+    g.strokeRect(r.x + 4.5, r.y + 4.5, r.w - 9, r.h - 9);
+    g.setLineDash([]);
+  }
+}
+
+// `count` buttons side by side across a strip.
+export function buttonRow(count, x, y, w, h) {
+  const gap = 3;
+  const each = Math.max(1, Math.floor((w - gap * (count + 1)) / count));
+  return Array.from({ length: count }, (_, i) => ({ x: x + gap + i * (each + gap), y, w: each, h }));
+}
+
+// The largest size of the image that fits the box, centred in it.
+export function fitted(image, box) {
+  const scale = Math.min(box.w / image.naturalWidth, box.h / image.naturalHeight);
+  const w = image.naturalWidth * scale;
+  const h = image.naturalHeight * scale;
+  return { x: box.x + (box.w - w) / 2, y: box.y + (box.h - h) / 2, w, h };
+}
+
+// The canvas's accessible name: how an applet that only draws tells its state without sight.
+export function describeApplet(ctx, text) {
+  ctx.canvas.setAttribute('aria-label', text);
 }
 
 // The text (its first `limit` characters) of a file beside the page, or { error } with the one
@@ -78,4 +137,21 @@ export function listenKeys(ctx, onKey) {
     canvas.removeEventListener('focus', redraw);
     canvas.removeEventListener('blur', redraw);
   };
+}
+
+// Where the pointer is, for the kinds that follow it: `mouse` is { inside, x, y }.
+export function trackPointer(mouse, type, x, y) {
+  if (type === 'leave') mouse.inside = false;
+  else if (type === 'enter' || type === 'move' || type === 'down') {
+    mouse.inside = true;
+    mouse.x = x;
+    mouse.y = y;
+  }
+}
+
+// Moves `pos` towards `target` by `share` of the distance per step.
+export function easeTowards(pos, target, share, n) {
+  const k = 1 - (1 - share) ** n;
+  pos.x += (target.x - pos.x) * k;
+  pos.y += (target.y - pos.y) * k;
 }

@@ -2,7 +2,7 @@
 // that shows the HTML code of a color, and the visitor's address label.
 
 import { P, parseColor } from '../core/params.js';
-import { backgroundOf, drawMessage, inkOn, listenKeys, readPageFile } from '../core/kit.js';
+import { drawMessage, inkOn, listenKeys, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_FILE = 4 * 1024 * 1024;
@@ -86,7 +86,7 @@ registerKind('Graph', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const file = await readDataFile(p.data_file);
     const rows = file.text === undefined ? [] : graphData(file.text);
     const message = file.error ?? (rows.length === 0 ? `No data in ${p.data_file}` : null);
@@ -224,7 +224,7 @@ registerKind('Table', {
   async create(ctx) {
     const p = ctx.params;
     const raw = ctx.rawParams;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const file = await readDataFile(p.data_file);
     if (file.error) ctx.log(file.error);
     const { title, rows } = file.text === undefined
@@ -408,7 +408,7 @@ const IP_NOTE = '(known only to the web server)';
 registerKind('IPViewer', {
   params: { text: P.text('Your IP is:') },
   create(ctx) {
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const twoLines = ctx.height >= 24;
     const size = Math.max(8, Math.min(16, Math.floor((twoLines ? ctx.height / 2 : ctx.height) - 4)));
     return {

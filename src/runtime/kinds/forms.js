@@ -3,7 +3,7 @@
 // page that anyone can read: it keeps casual visitors out and protects nothing.
 
 import { P } from '../core/params.js';
-import { backgroundOf, drawButton, inkOn, inside, readPageFile } from '../core/kit.js';
+import { drawButton, inkOn, inside, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -87,7 +87,7 @@ registerKind('GuestBook', {
   },
   async create(ctx) {
     const p = ctx.params;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const file = await readPageFile('guestbook.txt', MAX_FILE);
     if (file.error) ctx.log(file.error);
     const messages = file.text === undefined ? [] : guestBookMessages(file.text);

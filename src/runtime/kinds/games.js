@@ -1,20 +1,12 @@
-// Players and games: a picture viewer with its slide show, a player for sound clips, and the
-// tic-tac-toe, memory, sliding squares and lights games, played with the mouse or the keys.
+// Games: tic-tac-toe, memory, sliding squares and lights, played with the mouse or the keys.
 // Each game tells its state in the canvas's accessible name, so it can be followed without sight.
 
-import { P, alignedList } from '../core/params.js';
-import { backgroundOf, drawButton, drawMessage, inkOn, inside, listenKeys } from '../core/kit.js';
+import { P } from '../core/params.js';
+import { buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
 const MAX_ITEMS = 256;
-
-// `labels.length` buttons side by side across a strip.
-function buttonRow(count, x, y, w, h) {
-  const gap = 3;
-  const each = Math.max(1, Math.floor((w - gap * (count + 1)) / count));
-  return Array.from({ length: count }, (_, i) => ({ x: x + gap + i * (each + gap), y, w: each, h }));
-}
 
 // A keyboard cursor over a grid of `count` cells: the arrows move it, Enter and Space act on
 // its cell; `on(i)` tells whether to outline cell i.
@@ -31,10 +23,6 @@ function gridCursor(ctx, columns, count, act) {
   return cursor;
 }
 
-function describe(ctx, text) {
-  ctx.canvas.setAttribute('aria-label', text);
-}
-
 // A centred banner over a game: its end, or what to do next.
 function banner(g, ctx, lines) {
   const size = Math.max(9, Math.min(16, Math.floor(ctx.height / 10)));
@@ -49,14 +37,6 @@ function banner(g, ctx, lines) {
   lines.forEach((line, i) => g.fillText(line, ctx.width / 2, y + 4 + size * 1.4 * (i + 0.5), Math.max(1, ctx.width - 8)));
 }
 
-// The largest size of the image that fits the box, centred in it.
-function fitted(image, box) {
-  const scale = Math.min(box.w / image.naturalWidth, box.h / image.naturalHeight);
-  const w = image.naturalWidth * scale;
-  const h = image.naturalHeight * scale;
-  return { x: box.x + (box.w - w) / 2, y: box.y + (box.h - h) / 2, w, h };
-}
-
 // Fisher-Yates, in place.
 function shuffle(items, random = Math.random) {
   for (let i = items.length - 1; i > 0; i--) {
@@ -65,220 +45,6 @@ function shuffle(items, random = Math.random) {
   }
   return items;
 }
-
-// Buttons below a picture or a title: their rectangles, the pressed one, and clicks. `held()`
-// names the button that stays sunk while its action lasts (a slide show, a clip playing).
-function buttonBar(ctx, labels, actions, top, held) {
-  const rects = buttonRow(labels.length, 0, top + 2, ctx.width, ctx.height - top - 4);
-  let pressed = -1;
-  return {
-    rects,
-    pointer(type, x, y) {
-      const hit = rects.findIndex((r) => inside(x, y, r));
-      if (type === 'down') pressed = hit;
-      else if (type === 'up' || type === 'leave') pressed = -1;
-      else if (type === 'click' && hit >= 0) actions[hit]();
-      ctx.invalidate();
-    },
-    draw(g) {
-      const sunk = held();
-      rects.forEach((r, i) => drawButton(g, r, labels[i], i === pressed || i === sunk));
-    },
-  };
-}
-
-// --- ImageViewer: one picture at a time with its name; Prev, Slide on, Slide off and Next.
-
-registerKind('ImageViewer', {
-  params: {
-    pause2: P.int(2000, { min: 500 }),
-    next_label: P.text('Next'),
-    prev_label: P.text('Prev'),
-    play_label: P.text('Slide on'),
-    stop_label: P.text('Slide off'),
-    auto_slide: P.choice(['1', '0'], '1'),
-  },
-  async create(ctx) {
-    const p = ctx.params;
-    const raw = ctx.rawParams;
-    const files = alignedList(raw, 'image');
-    const names = alignedList(raw, 'image_name');
-    const images = await Promise.all(files.map((file) => (file ? ctx.loadImage(file) : null)));
-    const count = files.length;
-    const ink = inkOn(backgroundOf(ctx));
-    const bar = Math.max(16, Math.min(26, Math.round(ctx.height / 9)));
-    const caption = Math.max(12, Math.min(18, Math.round(ctx.height / 14)));
-    const picture = { x: 4, y: 4, w: ctx.width - 8, h: ctx.height - bar - caption - 8 };
-    let index = 0;
-    let sliding = p.auto_slide === '1' && count > 1;
-    let shownAt = ctx.now();
-
-    const show = (i) => {
-      if (count === 0) return;
-      index = (i + count) % count;
-      shownAt = ctx.now();
-      describe(ctx, `${names[index] || files[index]} (${index + 1} of ${count})${sliding ? ', slide show' : ''}`);
-      ctx.invalidate();
-    };
-    const slide = (on) => {
-      sliding = on && count > 1;
-      instance.pause = sliding ? Math.min(250, p.pause2) : 0;
-      show(index);
-    };
-    const buttons = buttonBar(ctx, [p.prev_label, p.play_label, p.stop_label, p.next_label], [
-      () => show(index - 1), () => slide(true), () => slide(false), () => show(index + 1),
-    ], ctx.height - bar, () => (sliding ? 1 : -1));
-    const stop = listenKeys(ctx, (key) => {
-      const keys = { ArrowLeft: () => show(index - 1), ArrowRight: () => show(index + 1), ' ': () => slide(!sliding) };
-      return key in keys && (keys[key](), true);
-    });
-
-    const instance = {
-      pause: 0,
-      // Checked at a fraction of the delay, so a picture chosen by hand also stays its full time.
-      step() {
-        if (sliding && ctx.now() - shownAt >= p.pause2 - 10) show(index + 1);
-      },
-      pointer: buttons.pointer,
-      draw(g) {
-        buttons.draw(g);
-        if (count === 0) {
-          drawMessage(g, ctx, 'No image', ink);
-          return;
-        }
-        const image = images[index];
-        if (image && picture.w > 0 && picture.h > 0) {
-          const r = fitted(image, picture);
-          g.drawImage(image, r.x, r.y, r.w, r.h);
-        } else {
-          g.strokeStyle = ink;
-          g.strokeRect(picture.x + 0.5, picture.y + 0.5, picture.w - 1, picture.h - 1);
-        }
-        g.font = `${caption - 3}${FONT}`;
-        g.textAlign = 'center';
-        g.textBaseline = 'middle';
-        g.fillStyle = ink;
-        const name = names[index] || (image ? '' : `${files[index]} (missing)`);
-        g.fillText(name, ctx.width / 2, ctx.height - bar - caption / 2, Math.max(1, ctx.width - 8));
-      },
-      dispose: stop,
-    };
-    slide(sliding);
-    return instance;
-  },
-});
-
-// --- SoundPlayer: the clip's title scrolls between its prefix and suffix; Prev, Play, Stop, Next.
-
-registerKind('SoundPlayer', {
-  params: {
-    pause: P.int(200),
-    next_label: P.text('Next'),
-    prev_label: P.text('Prev'),
-    play_label: P.text('Play'),
-    stop_label: P.text('Stop'),
-    prefix: P.text('***'),
-    auto_play: P.choice(['1', '0'], '1'),
-  },
-  create(ctx) {
-    const p = ctx.params;
-    const raw = ctx.rawParams;
-    const files = alignedList(raw, 'clip');
-    const names = alignedList(raw, 'clip_name');
-    const count = files.length;
-    const sounds = new Array(count).fill(null);
-    const ink = inkOn(backgroundOf(ctx));
-    const bar = Math.max(16, Math.min(26, Math.round(ctx.height / 3)));
-    const size = Math.max(9, Math.min(24, Math.round((ctx.height - bar) * 0.45)));
-    const font = `bold ${size}${FONT}`;
-    let index = 0;
-    let playing = -1;
-    let offset = 0;
-    let title = '';
-    let titleWidth = 0;
-    let ending = 0;
-    let plays = 0;
-
-    const retitle = () => {
-      const name = count ? names[index] || files[index] : 'No clip';
-      title = `${p.prefix} ${name} ${p.prefix}`;
-      ctx.g.font = font;
-      titleWidth = ctx.g.measureText(title).width;
-      offset = Math.max(0, ctx.width - 8); // starts in view, then comes round from the right
-      describe(ctx, `${name}${count ? ` (${index + 1} of ${count})` : ''}${playing === index ? ', playing' : ''}`);
-      ctx.invalidate();
-    };
-    const stopClip = () => {
-      clearTimeout(ending);
-      const sound = sounds[playing];
-      if (sound) {
-        sound.pending = null; // still loading: it must not start once loaded
-        sound.stopSource();
-      }
-      playing = -1;
-    };
-    // Clips load the first time they are played; a browser that waits for a gesture plays then.
-    const play = () => {
-      if (count === 0 || !files[index]) return;
-      stopClip();
-      sounds[index] ??= ctx.loadSound(files[index]);
-      const sound = sounds[index];
-      sound.play({ waitForGesture: true });
-      playing = index;
-      // Once loaded, the clip's length tells when it is over, unless another play came since.
-      const token = ++plays;
-      sound.ready.then((buffer) => {
-        if (buffer && token === plays && playing >= 0) ending = setTimeout(stopped, buffer.duration * 1000 + 100);
-      });
-      retitle();
-    };
-    const move = (by) => {
-      const wasPlaying = playing >= 0;
-      stopClip();
-      index = count ? (index + by + count) % count : 0;
-      if (wasPlaying) play();
-      else retitle();
-    };
-    const stopped = () => {
-      stopClip();
-      retitle();
-    };
-    const buttons = buttonBar(ctx, [p.prev_label, p.play_label, p.stop_label, p.next_label], [() => move(-1), play, stopped, () => move(1)], ctx.height - bar, () => (playing >= 0 ? 1 : -1));
-    const stopKeys = listenKeys(ctx, (key) => {
-      const keys = { ArrowLeft: () => move(-1), ArrowRight: () => move(1), ' ': () => (playing >= 0 ? stopped() : play()) };
-      return key in keys && (keys[key](), true);
-    });
-    retitle();
-    if (p.auto_play === '1') play();
-
-    return {
-      pause: p.pause,
-      step(n) {
-        const span = titleWidth + ctx.width;
-        offset = (offset + 2 * n) % Math.max(1, span);
-      },
-      pointer: buttons.pointer,
-      draw(g) {
-        buttons.draw(g);
-        g.save();
-        g.beginPath();
-        g.rect(0, 0, ctx.width, ctx.height - bar);
-        g.clip();
-        g.font = font;
-        g.textAlign = 'left';
-        g.textBaseline = 'middle';
-        g.fillStyle = ink;
-        g.fillText(title, ctx.width - offset, (ctx.height - bar) / 2);
-        g.restore();
-      },
-      dispose() {
-        stopKeys();
-        clearTimeout(ending);
-        for (const sound of sounds) sound?.stop();
-      },
-    };
-  },
-});
 
 // --- TicTacToe
 
@@ -363,7 +129,7 @@ registerKind('TicTacToe', {
     const endSounds = { [PLAYER]: sound(p.player_sound_name), [COMPUTER]: sound(p.computer_sound_name), 0: sound(p.draw_sound_name) };
     const hard = p.mode === '1';
     // A grid in the background's own color would not show: it takes the ink that reads there.
-    const background = backgroundOf(ctx);
+    const background = ctx.background;
     const grid = p.border_color === background ? inkOn(background) : p.border_color;
     const cellW = ctx.width / 3;
     const cellH = ctx.height / 3;
@@ -376,7 +142,7 @@ registerKind('TicTacToe', {
     const tell = () => {
       const cells = board.map((v) => ['-', 'X', 'O'][v]).join('');
       const state = asking ? 'who plays first?' : !result ? 'your move' : result.who === PLAYER ? 'you win' : result.who === COMPUTER ? 'the computer wins' : 'draw';
-      describe(ctx, `Tic-tac-toe, ${state}: ${cells}`);
+      describeApplet(ctx, `Tic-tac-toe, ${state}: ${cells}`);
       ctx.invalidate();
     };
     const finish = () => {
@@ -512,7 +278,7 @@ registerKind('Memory', {
     const [loaded, back] = await Promise.all([ctx.loadImages(p.image), p.turned_image ? ctx.loadImage(p.turned_image) : null]);
     const pictures = loaded.slice(0, MAX_ITEMS / 2);
     const n = pictures.length * 2;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const columns = Math.min(n || 1, p.columns_number || Math.ceil(Math.sqrt(n)));
     const rows = Math.max(1, Math.ceil(n / columns));
     const cw = ctx.width / columns;
@@ -527,7 +293,7 @@ registerKind('Memory', {
     const tell = () => {
       const pairs = found.filter(Boolean).length / 2;
       const state = pairs === pictures.length ? `all ${pairs} pairs found in ${tries} tries` : `${pairs} of ${pictures.length} pairs found, ${tries} tries`;
-      describe(ctx, `Memory, ${state}: ${cards.map((c, i) => (found[i] || open.includes(i) ? c + 1 : '?')).join(' ')}`);
+      describeApplet(ctx, `Memory, ${state}: ${cards.map((c, i) => (found[i] || open.includes(i) ? c + 1 : '?')).join(' ')}`);
       ctx.invalidate();
     };
     const deal = () => {
@@ -639,7 +405,7 @@ registerKind('Puzzle', {
   async create(ctx) {
     const p = ctx.params;
     const image = p.image_name ? await ctx.loadImage(p.image_name) : null;
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const size = p.length;
     const hole = size * size - 1;
     const sw = ctx.width / size;
@@ -648,7 +414,7 @@ registerKind('Puzzle', {
     let solved = false;
 
     const tell = () => {
-      describe(ctx, `Sliding puzzle, ${size} by ${size}, ${solved ? 'solved' : 'squares'}: ${tiles.map((t) => (t === hole ? '_' : t + 1)).join(' ')}`);
+      describeApplet(ctx, `Sliding puzzle, ${size} by ${size}, ${solved ? 'solved' : 'squares'}: ${tiles.map((t) => (t === hole ? '_' : t + 1)).join(' ')}`);
       ctx.invalidate();
     };
     const move = (cell) => {
@@ -738,7 +504,7 @@ registerKind('LightOn', {
     const won = () => lights.every(Boolean);
 
     const tell = () => {
-      describe(ctx, `Lights, ${size} by ${size}, ${won() ? `all on in ${moves} moves` : `${moves} moves`}: ${lights.map((on) => (on ? '1' : '0')).join('')}`);
+      describeApplet(ctx, `Lights, ${size} by ${size}, ${won() ? `all on in ${moves} moves` : `${moves} moves`}: ${lights.map((on) => (on ? '1' : '0')).join('')}`);
       ctx.invalidate();
     };
     const act = (cell) => {

@@ -2,41 +2,11 @@
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
 import { P, alignedList, listLength } from '../core/params.js';
-import { backgroundOf, inkOn, inside, listenKeys } from '../core/kit.js';
+import { drawButton, inkOn, inside, listenKeys } from '../core/kit.js';
+import { drawPlaced, placeImage } from '../core/images.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
-
-function shade(color, factor) {
-  const n = Number.parseInt(color.slice(1), 16);
-  const c = (v) => Math.max(0, Math.min(255, Math.round(factor > 1 ? v + (255 - v) * (factor - 1) : v * factor)));
-  return `rgb(${c((n >> 16) & 255)},${c((n >> 8) & 255)},${c(n & 255)})`;
-}
-
-// A raised (or pressed) button face with its label.
-function drawButton(g, x, y, w, h, color, label, pressed, focused) {
-  g.fillStyle = color;
-  g.fillRect(x, y, w, h);
-  g.fillStyle = shade(color, pressed ? 0.55 : 1.6);
-  g.fillRect(x, y, w, 2);
-  g.fillRect(x, y, 2, h);
-  g.fillStyle = shade(color, pressed ? 1.6 : 0.55);
-  g.fillRect(x, y + h - 2, w, 2);
-  g.fillRect(x + w - 2, y, 2, h);
-  const size = Math.max(8, Math.min(16, Math.floor(h * 0.5)));
-  g.font = `${size}${FONT}`;
-  g.textAlign = 'center';
-  g.textBaseline = 'middle';
-  g.fillStyle = '#000000';
-  const shift = pressed ? 1 : 0;
-  g.fillText(label, x + w / 2 + shift, y + h / 2 + shift, Math.max(1, w - 6));
-  if (focused) {
-    g.strokeStyle = '#000000';
-    g.setLineDash([1, 2]);
-    g.strokeRect(x + 4.5, y + 4.5, w - 9, h - 9);
-    g.setLineDash([]);
-  }
-}
 
 function follow(ctx, link, target) {
   if (link && !ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
@@ -83,7 +53,7 @@ registerKind('ButtonLink', {
         else if (type === 'click' && over) follow(ctx, p.link, p.target);
       },
       draw(g) {
-        drawButton(g, face.x, face.y, face.w, face.h, p.button_color, p.text, pressed, focused(ctx));
+        drawButton(g, face, p.text, pressed, { color: p.button_color, focused: focused(ctx) });
       },
       dispose: stop,
     };
@@ -98,7 +68,7 @@ const GO_LABEL = 'Go';
 function textsAndLinks(ctx) {
   const raw = ctx.rawParams;
   const n = listLength(raw, 'number', 'text');
-  return { raw, n, texts: alignedList(raw, 'text', n), links: alignedList(raw, 'link', n), ink: inkOn(backgroundOf(ctx)) };
+  return { raw, n, texts: alignedList(raw, 'text', n), links: alignedList(raw, 'link', n), ink: inkOn(ctx.background) };
 }
 
 function rowHeight(height, rows) {
@@ -188,7 +158,7 @@ registerKind('CheckBoxLink', {
             g.setLineDash([]);
           }
         }
-        drawButton(g, go.x, go.y, go.w, go.h, '#C0C0C0', GO_LABEL, pressed, focused(ctx) && current === n);
+        drawButton(g, go, GO_LABEL, pressed, { color: '#C0C0C0', focused: focused(ctx) && current === n });
       },
       dispose() {
         stop();
@@ -337,14 +307,6 @@ registerKind('Navigation', {
 
 // --- Pictures
 
-// An image at its own size, centred, made smaller (never larger) when it exceeds the applet.
-function placed(image, width, height) {
-  const scale = Math.min(1, width / image.naturalWidth, height / image.naturalHeight);
-  const w = Math.max(1, Math.round(image.naturalWidth * scale));
-  const h = Math.max(1, Math.round(image.naturalHeight * scale));
-  return [image, Math.round((width - w) / 2), Math.round((height - h) / 2), w, h];
-}
-
 function pickAtRandom(list) {
   return list.length ? list[Math.floor(Math.random() * list.length)] : null;
 }
@@ -355,7 +317,7 @@ registerKind('RandomLink', {
     const raw = ctx.rawParams;
     const links = alignedList(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
     const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
-    const picture = image && placed(image, ctx.width, ctx.height);
+    const picture = image && placeImage(image, ctx.width, ctx.height);
     if (links.length) {
       ctx.canvas.style.cursor = 'pointer';
       ctx.canvas.setAttribute('role', 'link');
@@ -370,7 +332,7 @@ registerKind('RandomLink', {
         if (type === 'click') go();
       },
       draw(g) {
-        if (picture) g.drawImage(...picture);
+        if (picture) drawPlaced(g, picture);
       },
       dispose: stop,
     };
@@ -387,13 +349,13 @@ registerKind('RandomImage', {
     for (const [, name] of order) {
       const image = await ctx.loadImage(name);
       if (image) {
-        picture = placed(image, ctx.width, ctx.height);
+        picture = placeImage(image, ctx.width, ctx.height);
         break;
       }
     }
     return {
       draw(g) {
-        if (picture) g.drawImage(...picture);
+        if (picture) drawPlaced(g, picture);
       },
     };
   },
@@ -407,7 +369,7 @@ registerKind('Protect', {
   async create(ctx) {
     const raw = ctx.rawParams;
     const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
-    const pictures = (await ctx.loadImages(names)).map((image) => placed(image, ctx.width, ctx.height));
+    const pictures = (await ctx.loadImages(names)).map((image) => placeImage(image, ctx.width, ctx.height));
     const canvas = ctx.canvas;
     const refuse = (event) => event.preventDefault();
     canvas.addEventListener('contextmenu', refuse);
@@ -421,7 +383,7 @@ registerKind('Protect', {
         shown = (shown + n) % pictures.length;
       },
       draw(g) {
-        if (pictures.length) g.drawImage(...pictures[shown]);
+        if (pictures.length) drawPlaced(g, pictures[shown]);
       },
       dispose() {
         canvas.removeEventListener('contextmenu', refuse);

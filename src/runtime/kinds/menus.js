@@ -3,7 +3,7 @@
 // and textContent only: menu texts come from the page and are never read as HTML.
 
 import { P } from '../core/params.js';
-import { backgroundOf, inkOn } from '../core/kit.js';
+import { inkOn } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_NODES = 1000;
@@ -386,7 +386,7 @@ registerKind('MenuFrame', {
     const p = ctx.params;
     const raw = ctx.rawParams;
     const items = menuTree(raw);
-    const ink = inkOn(backgroundOf(ctx));
+    const ink = inkOn(ctx.background);
     const canvas = ctx.canvas;
     canvas.style.cursor = 'pointer';
     canvas.setAttribute('aria-haspopup', 'tree');

@@ -8,7 +8,11 @@ import { fileURLToPath } from 'node:url';
 
 import puppeteer from 'puppeteer-core';
 
+import { runtimeFile } from '../built.mjs';
+
 const data = fileURLToPath(new URL('../../../data/', import.meta.url));
+// The installation's runtime comes from the build, beside data/.
+export const runtimePath = runtimeFile();
 const TYPES = {
   '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
   '.gif': 'image/gif', '.jpg': 'image/jpeg', '.png': 'image/png', '.au': 'audio/basic', '.txt': 'text/plain',
@@ -21,6 +25,7 @@ export const haveChromium = existsSync(chromiumPath);
 
 function fileFor(path) {
   const local = normalize(decodeURIComponent(path)).replace(/^(\.\.[/\\])+/, '');
+  if (local === '/runtime/morvane-applets.js') return runtimePath;
   const direct = join(data, local);
   if (existsSync(direct)) return direct;
   // An installation's first run copies the sample media beside the sample pages.
@@ -31,7 +36,7 @@ function fileFor(path) {
   return null;
 }
 
-// Serves data/ as an installation, plus pages that tests add with `page(path, html)`.
+// Serves data/ and the runtime as an installation, plus pages that tests add with `page(path, html)`.
 export async function startServer() {
   const pages = new Map();
   const server = createServer((request, response) => {

@@ -7,7 +7,7 @@ import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, openPage, pixels, pixelsUntil, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, haveChromium, openPage, pixels, pixelsUntil, runtimePath, useBench, waitFrames } from './harness.mjs';
 
 const DATA = new URL('../../../data/', import.meta.url);
 const KINDS = [
@@ -232,7 +232,7 @@ describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chrom
       const kinds = KINDS.filter((kind) => !/Crop|Stream|Zoom|Pointer/.test(kind));
       const picture = (kind) => (kind === 'Deformation' ? { sprite: 'Fish3.gif' } : { image_name: 'chrismas2.jpg', image: 'chrismas2.jpg' });
       const applets = kinds.map((kind) => appletOnly(kind, picture(kind)));
-      const script = pathToFileURL(fileURLToPath(new URL('runtime/morvane-applets.js', DATA))).href;
+      const script = pathToFileURL(runtimePath).href;
       writeFileSync(join(folder, 'page.htm'), `<!DOCTYPE html><body>${applets.join('\n')}<script src="${script}"></script></body>`);
       const { page, problems, runtimeLines } = await openPage(bench.browser, pathToFileURL(join(folder, 'page.htm')).href, { width: 1000, height: 2400 });
       await canvases(page, kinds.length);

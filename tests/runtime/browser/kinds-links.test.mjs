@@ -8,7 +8,7 @@ import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { before, describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, openKind, openPage, pixels, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, haveChromium, openKind, openPage, pixels, runtimePath, useBench, waitFrames } from './harness.mjs';
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 const green = (r, g, b) => r < 60 && g > 200 && b < 60;
@@ -288,7 +288,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
 
     const folder = mkdtempSync(join(tmpdir(), 'morvane-disk-'));
     try {
-      const script = pathToFileURL(new URL('../../../data/runtime/morvane-applets.js', import.meta.url).pathname).href;
+      const script = pathToFileURL(runtimePath).href;
       const html = appletPage('Graph', { width: 300, height: 40, params: { data_file: 'data.dat' } }).replace('/runtime/morvane-applets.js', script);
       writeFileSync(join(folder, 'graph.htm'), html);
       const { page, problems, runtimeLines } = await openPage(bench.browser, pathToFileURL(join(folder, 'graph.htm')).href);

@@ -1,5 +1,6 @@
 #include "ListEditorHarness.h"
 
+#include "ShippedInstallation.h"
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
 #include "generator/Generator.h"
@@ -17,7 +18,6 @@
 #include "ui/page/editors/RecordListModel.h"
 
 #include <QCheckBox>
-#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -43,14 +43,7 @@ public:
     void SetUp() override
     {
         installation = new QTemporaryDir;
-        const QDir source(QStringLiteral(MORVANE_DATA_DIR));
-        QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target = QDir(appDir()).filePath(source.relativeFilePath(file));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(file, target);
-        }
+        morvane::test::stageShippedInstallation(appDir());
         QDir(appDir()).mkpath(u"media"_s);
         QDir(appDir()).mkpath(u"test"_s);
         ASSERT_TRUE(settings::runFirstRun(appDir()).result);

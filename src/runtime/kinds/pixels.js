@@ -1,139 +1,15 @@
-// Image effects: slide shows whose images arrive one over the other, and effects on the pixels
-// of one picture (lens, light, turning, stretching, waving, scanning) or a sprite.
+// Effects on the pixels of one picture: turning, lenses, stretching, lights and a scan. Where the
+// browser forbids reading the picture's pixels, it is shown as it is.
 
 import { P, rgbOf } from '../core/params.js';
+import { Surface, copyPixel, placeImage } from '../core/images.js';
+import { easeTowards, trackPointer } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
-
-// An image at its own size, centred, made smaller (never larger) when it exceeds the applet.
-function placeImage(image, width, height) {
-  const scale = Math.min(1, width / image.naturalWidth, height / image.naturalHeight);
-  const w = Math.max(1, Math.round(image.naturalWidth * scale));
-  const h = Math.max(1, Math.round(image.naturalHeight * scale));
-  return { image, x: Math.round((width - w) / 2), y: Math.round((height - h) / 2), w, h };
-}
-
-// Part of a placed image: the applet rectangle (x, y, w, h) clipped to the picture.
-function drawPart(g, p, x, y, w, h) {
-  const x0 = Math.max(x, p.x);
-  const y0 = Math.max(y, p.y);
-  const x1 = Math.min(x + w, p.x + p.w);
-  const y1 = Math.min(y + h, p.y + p.h);
-  if (x1 <= x0 || y1 <= y0) return;
-  const sx = p.image.naturalWidth / p.w;
-  const sy = p.image.naturalHeight / p.h;
-  g.drawImage(p.image, (x0 - p.x) * sx, (y0 - p.y) * sy, (x1 - x0) * sx, (y1 - y0) * sy, x0, y0, x1 - x0, y1 - y0);
-}
-
-function drawWhole(g, p) {
-  g.drawImage(p.image, p.x, p.y, p.w, p.h);
-}
-
-// --- Slide shows: each image arrives over the one before it, stays in full view for the second
-// pause, then the next one comes.
-
-// Each show's transition: how many pixels of progress it takes on an applet of this size, and
-// how the arriving image `next` is drawn over the leaving one (already drawn) at `done` pixels.
-const TRANSITIONS = {
-  // Vertical strips that all widen from their left edge until they meet.
-  CropImages: {
-    length: (size, p) => p.strip,
-    draw(g, next, done, size, p) {
-      const open = Math.min(done, p.strip);
-      for (let x = 0; x < size.width; x += p.strip) drawPart(g, next, x, 0, open, size.height);
-    },
-  },
-  // A window on the arriving image that grows from the centre.
-  CropImages2: {
-    length: (size) => Math.ceil(Math.max(size.width, size.height) / 2),
-    draw(g, next, done, size) {
-      const fx = Math.min(1, done / (size.width / 2));
-      const fy = Math.min(1, done / (size.height / 2));
-      const w = size.width * fx;
-      const h = size.height * fy;
-      drawPart(g, next, (size.width - w) / 2, (size.height - h) / 2, w, h);
-    },
-  },
-  // The arriving image slides in from the right and covers the other one.
-  ImageStream: {
-    length: (size) => size.width,
-    draw(g, next, done, size) {
-      const shift = size.width - Math.min(done, size.width);
-      g.drawImage(next.image, next.x + shift, next.y, next.w, next.h);
-    },
-  },
-  // The arriving image grows from a point in the centre to its full size.
-  Zoom: {
-    length: (size) => Math.ceil(size.width / 2),
-    draw(g, next, done, size) {
-      const f = Math.min(1, done / (size.width / 2));
-      const w = next.w * f;
-      const h = next.h * f;
-      if (w >= 1 && h >= 1) g.drawImage(next.image, next.x + (next.w - w) / 2, next.y + (next.h - h) / 2, w, h);
-    },
-  },
-};
-
-// The state of a show, apart from drawing: which image leaves, which arrives, how far it is.
-export function createShow(count, length) {
-  return {
-    from: -1, // nothing before the first image: it arrives over the background
-    to: 0,
-    done: 0,
-    holding: false,
-    // Advances n steps of `step` pixels; `holding` once the arriving image is in full view.
-    step(n, step) {
-      if (count === 0) return;
-      if (this.holding) {
-        this.holding = false;
-        this.from = this.to;
-        this.to = (this.to + 1) % count;
-        this.done = 0;
-      }
-      this.done = Math.min(length, this.done + n * step);
-      if (this.done >= length) this.holding = true;
-    },
-  };
-}
-
-// The definition of a slide show kind with the given transition and parameters of its own.
-function slideShow(transition, ownParams = {}) {
-  return {
-    params: { pause: P.int(50), pause2: P.int(1000), step: P.int(2), image: P.list('image_number'), ...ownParams },
-    async create(ctx) {
-      const size = { width: ctx.width, height: ctx.height };
-      const { pause, pause2, step, image: names } = ctx.params;
-      const placed = (await ctx.loadImages(names)).map((image) => placeImage(image, size.width, size.height));
-      const options = { strip: ctx.params.strip_width ?? 10 };
-      const show = createShow(placed.length, Math.max(1, transition.length(size, options)));
-      if (placed.length === 0) return { draw() {} };
-      return {
-        // Nothing moves while an image is held in full view: step again only after the long pause.
-        get pause() {
-          return show.holding ? pause2 : pause;
-        },
-        step: (n) => show.step(n, step),
-        draw(g) {
-          if (show.from >= 0) drawWhole(g, placed[show.from]);
-          if (show.holding) drawWhole(g, placed[show.to]);
-          else transition.draw(g, placed[show.to], show.done, size, options);
-        },
-      };
-    },
-  };
-}
-
-registerKind('CropImages', slideShow(TRANSITIONS.CropImages, { strip_width: P.int(10) }));
-registerKind('CropImages2', slideShow(TRANSITIONS.CropImages2));
-registerKind('ImageStream', slideShow(TRANSITIONS.ImageStream));
-registerKind('Zoom', slideShow(TRANSITIONS.Zoom));
-
-// --- Effects on the pixels of one picture.
 
 // How dark the unlit parts of a picture are, and how bright the centre of a light makes it.
 const AMBIENT = 0.2;
 const LIFT = 1.3;
 const TURN_PER_STEP = Math.PI / 60;
-const WAVE_PER_STEP = 0.3;
 // ImageConvex: the convexity c goes up to the maximum and back; the lens's strength is
 // c / (c + CONVEXITY_HALF), so a small step still shows while the lens never turns inside out.
 const CONVEXITY_MAX = 1000;
@@ -167,31 +43,6 @@ function wander(t, width, height, out) {
   out.y = height / 2 + height * 0.3 * Math.sin(t * 0.047 + 1);
 }
 
-// Moves `pos` towards `target` by `share` of the distance per step.
-function follow(pos, target, share, n) {
-  const k = 1 - (1 - share) ** n;
-  pos.x += (target.x - pos.x) * k;
-  pos.y += (target.y - pos.y) * k;
-}
-
-// A buffer of pixels drawn over the background through a canvas of its own, so that transparent
-// pixels let the background (and its mouse-over color) show.
-class Surface {
-  constructor(width, height) {
-    this.canvas = document.createElement('canvas');
-    this.canvas.width = width;
-    this.canvas.height = height;
-    this.g = this.canvas.getContext('2d');
-    this.image = this.g.createImageData(width, height);
-    this.data = this.image.data;
-  }
-
-  present(g, x = 0, y = 0) {
-    this.g.putImageData(this.image, 0, 0);
-    g.drawImage(this.canvas, x, y);
-  }
-}
-
 // The picture placed on the applet, with its pixels at the applet's size (transparent around
 // it), or without pixels when the browser forbids reading them.
 async function loadPicture(ctx, name) {
@@ -205,19 +56,6 @@ async function loadPicture(ctx, name) {
     pixels.set(part.data.subarray(y * place.w * 4, (y + 1) * place.w * 4), ((place.y + y) * ctx.width + place.x) * 4);
   }
   return { place, pixels };
-}
-
-// A sprite keeps its own size; only Deformation reads its pixels.
-async function loadSprite(ctx, name) {
-  const image = name ? await ctx.loadImage(name) : null;
-  return image ? { image, w: image.naturalWidth, h: image.naturalHeight } : null;
-}
-
-function copyPixel(out, o, src, s) {
-  out[o] = src[s];
-  out[o + 1] = src[s + 1];
-  out[o + 2] = src[s + 2];
-  out[o + 3] = src[s + 3];
 }
 
 // A magnifying lens of radius r at (cx, cy): strength 0 changes nothing, towards 1 the centre
@@ -292,10 +130,10 @@ function tracker(ctx, mouse, share) {
     pos,
     step(n) {
       t += n;
-      if (mouse.inside) follow(pos, mouse, share, n);
+      if (mouse.inside) easeTowards(pos, mouse, share, n);
       else {
         wander(t, ctx.width, ctx.height, target);
-        follow(pos, target, share, n);
+        easeTowards(pos, target, share, n);
       }
     },
   };
@@ -642,7 +480,7 @@ function pixelEffect(effect) {
           surface.present(g);
           run.overlay?.(g);
         },
-        pointer: (type, px, py) => track(mouse, type, px, py),
+        pointer: (type, px, py) => trackPointer(mouse, type, px, py),
       };
     },
   };
@@ -655,83 +493,3 @@ registerKind('ImageExtend', pixelEffect(EFFECTS.ImageExtend));
 registerKind('ImageLight', pixelEffect(EFFECTS.ImageLight));
 registerKind('ImageLight2', pixelEffect(EFFECTS.ImageLight2));
 registerKind('ScanImage', pixelEffect(EFFECTS.ScanImage));
-
-function track(mouse, type, x, y) {
-  if (type === 'leave') mouse.inside = false;
-  else if (type === 'enter' || type === 'move' || type === 'down') {
-    mouse.inside = true;
-    mouse.x = x;
-    mouse.y = y;
-  }
-}
-
-// --- Sprites: a picture at its own size over the background.
-
-// The sprite waves in both directions; "ondulation" is the number of waves across it.
-registerKind('Deformation', {
-  params: { pause: P.int(20), amplitude: P.int(3, { max: 100 }), ondulation: P.int(2, { max: 100 }), sprite: P.text() },
-  async create(ctx) {
-    const sprite = await loadSprite(ctx, ctx.params.sprite);
-    if (!sprite) return { draw() {} };
-    const { image, w, h } = sprite;
-    const x = Math.round((ctx.width - w) / 2);
-    const y = Math.round((ctx.height - h) / 2);
-    const src = ctx.imagePixels(image)?.data;
-    if (!src) return { draw: (g) => g.drawImage(image, x, y) };
-    const a = Math.min(ctx.params.amplitude, Math.max(w, h));
-    const waves = 2 * Math.PI * ctx.params.ondulation;
-    const surface = new Surface(w + 2 * a, h + 2 * a);
-    const shiftX = new Int32Array(h + 2 * a);
-    const shiftY = new Int32Array(w + 2 * a);
-    let phase = 0;
-    return {
-      pause: ctx.params.pause,
-      step(n) {
-        phase = (phase + n * WAVE_PER_STEP) % (2 * Math.PI);
-      },
-      draw(g) {
-        const W = w + 2 * a;
-        const H = h + 2 * a;
-        for (let j = 0; j < H; j++) shiftX[j] = Math.round(a * Math.sin((waves * j) / h + phase));
-        for (let i = 0; i < W; i++) shiftY[i] = Math.round(a * Math.sin((waves * i) / w + 1.3 * phase));
-        const out = surface.data;
-        for (let j = 0; j < H; j++) {
-          for (let i = 0; i < W; i++) {
-            const sx = i - a - shiftX[j];
-            const sy = j - a - shiftY[i];
-            const o = (j * W + i) * 4;
-            if (sx < 0 || sy < 0 || sx >= w || sy >= h) out[o + 3] = 0;
-            else copyPixel(out, o, src, (sy * w + sx) * 4);
-          }
-        }
-        surface.present(g, x - a, y - a);
-      },
-    };
-  },
-});
-
-// The sprite glides after the pointer; away from the applet it stays where it is, or hides.
-registerKind('ImagePointer', {
-  params: { pause: P.int(50), image: P.text(), out_visible: P.choice(['yes', 'no'], 'yes') },
-  async create(ctx) {
-    const sprite = await loadSprite(ctx, ctx.params.image);
-    if (!sprite) return { draw() {} };
-    const mouse = { inside: false, x: 0, y: 0 };
-    const pos = { x: ctx.width / 2, y: ctx.height / 2 };
-    const outVisible = ctx.params.out_visible === 'yes';
-    return {
-      pause: ctx.params.pause,
-      step(n) {
-        if (mouse.inside) follow(pos, mouse, 0.2, n);
-      },
-      draw(g) {
-        if (!mouse.inside && !outVisible) return;
-        g.drawImage(sprite.image, Math.round(pos.x - sprite.w / 2), Math.round(pos.y - sprite.h / 2));
-      },
-      pointer(type, px, py) {
-        track(mouse, type, px, py);
-        if (type === 'leave') ctx.invalidate();
-      },
-    };
-  },
-});

@@ -1,0 +1,83 @@
+// Sprites: a picture at its own size over the background, waving or gliding after the pointer.
+
+import { P } from '../core/params.js';
+import { Surface, copyPixel } from '../core/images.js';
+import { easeTowards, trackPointer } from '../core/kit.js';
+import { registerKind } from '../core/applet.js';
+
+const WAVE_PER_STEP = 0.3;
+
+// A sprite keeps its own size; only Deformation reads its pixels.
+async function loadSprite(ctx, name) {
+  const image = name ? await ctx.loadImage(name) : null;
+  return image ? { image, w: image.naturalWidth, h: image.naturalHeight } : null;
+}
+
+// The sprite waves in both directions; "ondulation" is the number of waves across it.
+registerKind('Deformation', {
+  params: { pause: P.int(20), amplitude: P.int(3, { max: 100 }), ondulation: P.int(2, { max: 100 }), sprite: P.text() },
+  async create(ctx) {
+    const sprite = await loadSprite(ctx, ctx.params.sprite);
+    if (!sprite) return { draw() {} };
+    const { image, w, h } = sprite;
+    const x = Math.round((ctx.width - w) / 2);
+    const y = Math.round((ctx.height - h) / 2);
+    const src = ctx.imagePixels(image)?.data;
+    if (!src) return { draw: (g) => g.drawImage(image, x, y) };
+    const a = Math.min(ctx.params.amplitude, Math.max(w, h));
+    const waves = 2 * Math.PI * ctx.params.ondulation;
+    const surface = new Surface(w + 2 * a, h + 2 * a);
+    const shiftX = new Int32Array(h + 2 * a);
+    const shiftY = new Int32Array(w + 2 * a);
+    let phase = 0;
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        phase = (phase + n * WAVE_PER_STEP) % (2 * Math.PI);
+      },
+      draw(g) {
+        const W = w + 2 * a;
+        const H = h + 2 * a;
+        for (let j = 0; j < H; j++) shiftX[j] = Math.round(a * Math.sin((waves * j) / h + phase));
+        for (let i = 0; i < W; i++) shiftY[i] = Math.round(a * Math.sin((waves * i) / w + 1.3 * phase));
+        const out = surface.data;
+        for (let j = 0; j < H; j++) {
+          for (let i = 0; i < W; i++) {
+            const sx = i - a - shiftX[j];
+            const sy = j - a - shiftY[i];
+            const o = (j * W + i) * 4;
+            if (sx < 0 || sy < 0 || sx >= w || sy >= h) out[o + 3] = 0;
+            else copyPixel(out, o, src, (sy * w + sx) * 4);
+          }
+        }
+        surface.present(g, x - a, y - a);
+      },
+    };
+  },
+});
+
+// The sprite glides after the pointer; away from the applet it stays where it is, or hides.
+registerKind('ImagePointer', {
+  params: { pause: P.int(50), image: P.text(), out_visible: P.choice(['yes', 'no'], 'yes') },
+  async create(ctx) {
+    const sprite = await loadSprite(ctx, ctx.params.image);
+    if (!sprite) return { draw() {} };
+    const mouse = { inside: false, x: 0, y: 0 };
+    const pos = { x: ctx.width / 2, y: ctx.height / 2 };
+    const outVisible = ctx.params.out_visible === 'yes';
+    return {
+      pause: ctx.params.pause,
+      step(n) {
+        if (mouse.inside) easeTowards(pos, mouse, 0.2, n);
+      },
+      draw(g) {
+        if (!mouse.inside && !outVisible) return;
+        g.drawImage(sprite.image, Math.round(pos.x - sprite.w / 2), Math.round(pos.y - sprite.h / 2));
+      },
+      pointer(type, px, py) {
+        trackPointer(mouse, type, px, py);
+        if (type === 'leave') ctx.invalidate();
+      },
+    };
+  },
+});

@@ -1,0 +1,42 @@
+# Each module the joiner cannot join correctly is refused with a message naming it, and nothing
+# is written: a line added to a copy of the runtime's sources, and the refusal it must cause.
+#   cmake -DJOINER=cmake/JoinRuntime.cmake -DSOURCE_DIR=src/runtime -DWORK_DIR=DIR -P JoinerRefusals.cmake
+set(cases clash import_over_lines dynamic_import export_default export_list)
+set(clash_module core/loop.js)
+set(clash_line "export function inkOn(color) {}")
+set(clash_refusal "core/loop.js: top-level name inkOn is also declared in core/kit.js")
+set(import_over_lines_module core/kit.js)
+set(import_over_lines_line "import {\n  P,\n} from './params.js';")
+set(only_joined "only one-line \"import ... from '...';\" and \"export <declaration>\" are joined")
+set(import_over_lines_refusal "core/kit.js: ${only_joined}")
+set(dynamic_import_module kinds/stars.js)
+set(dynamic_import_line "  import('./x.js');")
+set(dynamic_import_refusal "kinds/stars.js: ${only_joined}")
+set(export_default_module kinds/stars.js)
+set(export_default_line "export default 3;")
+set(export_default_refusal "kinds/stars.js: ${only_joined}")
+set(export_list_module core/main.js)
+set(export_list_line "export { start };")
+set(export_list_refusal "core/main.js: ${only_joined}")
+
+set(failures 0)
+foreach(case IN LISTS cases)
+    set(sources ${WORK_DIR}/${case})
+    file(REMOVE_RECURSE ${sources})
+    file(COPY ${SOURCE_DIR}/ DESTINATION ${sources})
+    file(APPEND ${sources}/${${case}_module} "\n${${case}_line}\n")
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${sources} -DOUTPUT=${sources}/joined.js -P ${JOINER}
+        RESULT_VARIABLE status ERROR_VARIABLE error OUTPUT_QUIET)
+    # CMake wraps and spaces the message: compare it word by word.
+    string(REGEX REPLACE "[ \n]+" " " error "${error}")
+    string(FIND "${error}" "${${case}_refusal}" at)
+    if(status EQUAL 0 OR at LESS 0 OR EXISTS ${sources}/joined.js)
+        message(SEND_ERROR "${case}: expected the refusal \"${${case}_refusal}\", got: ${error}")
+        math(EXPR failures "${failures} + 1")
+    endif()
+    file(REMOVE_RECURSE ${sources})
+endforeach()
+if(failures GREATER 0)
+    message(FATAL_ERROR "${failures} case(s) failed")
+endif()
