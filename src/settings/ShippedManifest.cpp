@@ -173,7 +173,7 @@ QString textOf(const std::optional<SeenFile>& seen, const std::optional<ShippedR
 }
 
 // Adds one line of a record with times to `manifest`; false when it is malformed.
-//   folder STAMP PATH              a shipped folder as it was when listed
+//   folder SHIPPED COPY PATH       a shipped folder and the user's, as they were when looked at
 //   COPIED SIZE SHIPPED COPY PATH  a shipped file: what was copied, what was seen of either file
 // The path is the rest of the line, blanks included.
 bool parseStamped(QStringView line, qint64 written, ShippedManifest& manifest)
@@ -188,11 +188,17 @@ bool parseStamped(QStringView line, qint64 written, ShippedManifest& manifest)
         first = takeField(rest, u' ');
     }
     if (first == kFolder) {
-        const std::optional<QStringView> stampText = takeField(rest, u' ');
-        const std::optional<FileStamp> stamp = stampText ? parseStamp(*stampText) : std::nullopt;
-        if (!stamp || rest.isEmpty() || !settledBefore(*stamp, written))
+        const std::optional<QStringView> shippedText = takeField(rest, u' ');
+        const std::optional<QStringView> copyText = takeField(rest, u' ');
+        const std::optional<FileStamp> shipped =
+            shippedText ? parseStamp(*shippedText) : std::nullopt;
+        std::optional<FileStamp> copy = copyText ? parseStamp(*copyText) : std::nullopt;
+        if (!shipped || !copyText || (!copy && *copyText != kNone) || rest.isEmpty() ||
+            !settledBefore(*shipped, written))
             return false;
-        manifest.folders.insert(manifest.folders.cend(), rest.toString(), *stamp);
+        if (copy && !settledBefore(*copy, written))
+            copy.reset();
+        manifest.folders.insert(manifest.folders.cend(), rest.toString(), {*shipped, copy});
         return true;
     }
     const std::optional<QStringView> size = takeField(rest, u' ');
@@ -265,8 +271,11 @@ Result writeShippedManifest(const QString& userDir, const ShippedManifest& manif
     QStringList lines;
     lines.reserve(1 + manifest.folders.size() + manifest.files.size());
     lines.append(kStampedHeader.toString());
-    for (auto it = manifest.folders.cbegin(); it != manifest.folders.cend(); ++it)
-        lines.append(kFolder.toString() + u' ' + textOf(*it) + u' ' + it.key());
+    for (auto it = manifest.folders.cbegin(); it != manifest.folders.cend(); ++it) {
+        const QString copy = it->copy && it->copy->known() ? textOf(*it->copy) : kNone.toString();
+        lines.append(kFolder.toString() + u' ' + textOf(it->shipped) + u' ' + copy + u' ' +
+                     it.key());
+    }
     for (auto it = manifest.files.cbegin(); it != manifest.files.cend(); ++it) {
         const std::optional<ShippedRecord>& copied = it->copied;
         const QString copiedText =

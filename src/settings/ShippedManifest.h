@@ -49,14 +49,22 @@ struct ShippedEntry {
     bool operator==(const ShippedEntry&) const = default;
 };
 
+// A folder of the shipped data and the user's folder of the same name, each as it was when its
+// files were last listed or looked at: while it shows the same stamp, no file was added to it,
+// taken from it or put in the place of another.
+struct SeenFolder {
+    FileStamp shipped;
+    std::optional<FileStamp> copy; // none for the top, a link, or a folder not looked at whole
+
+    bool operator==(const SeenFolder&) const = default;
+};
+
 struct ShippedManifest {
     // Every shipped file by relative path (with '/'): what was last copied there, and what both
     // files held when read.
     QMap<QString, ShippedEntry> files;
-    // Every shipped folder by relative path ("." the top) as it was when listed: while none
-    // shows another stamp, no shipped file was added or taken away. None when one could not be
-    // stamped.
-    QMap<QString, FileStamp> folders;
+    // Every shipped folder by relative path ("." the top); none when one could not be stamped.
+    QMap<QString, SeenFolder> folders;
 
     bool operator==(const ShippedManifest&) const = default;
 };

@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <optional>
 
@@ -79,15 +80,18 @@ ShippedList walkShipped(const QString& shippedDir)
     return list;
 }
 
-bool unchanged(const QString& shippedDir, const QMap<QString, FileStamp>& folders)
+std::optional<QMap<QString, FileStamp>> unchanged(const QString& shippedDir,
+                                                  const QMap<QString, SeenFolder>& folders)
 {
     if (folders.isEmpty())
-        return false;
+        return std::nullopt;
+    QMap<QString, FileStamp> stamps;
     for (auto it = folders.cbegin(); it != folders.cend(); ++it) {
-        if (stampOf(folderPath(shippedDir, it.key())) != *it)
-            return false;
+        if (stampOf(folderPath(shippedDir, it.key())) != it->shipped)
+            return std::nullopt;
+        stamps.insert(stamps.cend(), it.key(), it->shipped);
     }
-    return true;
+    return stamps;
 }
 
 // The shipped files as the manifest recorded them while no shipped folder changed: listing
@@ -95,8 +99,8 @@ bool unchanged(const QString& shippedDir, const QMap<QString, FileStamp>& folder
 ShippedList listShipped(const QString& shippedDir, const ShippedManifest& recorded)
 {
     ShippedList list;
-    if (unchanged(shippedDir, recorded.folders))
-        list = {recorded.files.keys(), recorded.folders, true};
+    if (auto folders = unchanged(shippedDir, recorded.folders))
+        list = {recorded.files.keys(), std::move(*folders), true};
     else
         list = walkShipped(shippedDir);
     for (const FileStamp& stamp : std::as_const(list.folders)) {
@@ -260,7 +264,51 @@ struct Places {
     QString profile;
     InsideRoot inside;
     QHash<QString, bool> folderInside;
+    QSet<QString> unchangedFolders; // of the copy, relative
 };
+
+// A folder of the copy that is inside it and no link is stamped before any of its files is
+// looked at: a file added, taken away or replaced later changes the stamp.
+std::optional<FileStamp> stampBeforeLooking(Places& places, const QString& path)
+{
+    if (!places.inside.check(path, {}))
+        return std::nullopt;
+    if (const QFileInfo folder(path); folder.isSymLink() || !folder.isDir())
+        return std::nullopt;
+    const FileStamp stamp = stampOf(path);
+    return stamp.known() ? std::optional(stamp) : std::nullopt;
+}
+
+// The shipped folders with the stamps of the user's folders of the same names, and which of
+// those are as they were when the manifest was written. The top folder holds the manifest,
+// which changes it whenever the manifest is written, so the way to a folder is trusted from
+// the folders in the top down, one folder at a time: below a folder that is as it was, a
+// folder is still the one that was stamped, and no link.
+QMap<QString, SeenFolder> lookAtFolders(Places& places, const QMap<QString, FileStamp>& shipped,
+                                        const QMap<QString, SeenFolder>& recorded)
+{
+    QMap<QString, SeenFolder> folders;
+    for (auto it = shipped.cbegin(); it != shipped.cend(); ++it) {
+        const QString& folder = it.key();
+        SeenFolder seen{*it, std::nullopt};
+        if (folder != u".") {
+            const QString path = places.userPrefix + folder;
+            const qsizetype slash = folder.lastIndexOf(u'/');
+            const std::optional<FileStamp> before = recorded.value(folder).copy;
+            if (before &&
+                (slash < 0 ? !QFileInfo(path).isSymLink()
+                           : places.unchangedFolders.contains(folder.left(slash))) &&
+                stampOf(path) == *before) {
+                places.unchangedFolders.insert(folder);
+                seen.copy = before;
+            } else {
+                seen.copy = stampBeforeLooking(places, path);
+            }
+        }
+        folders.insert(folders.cend(), folder, seen);
+    }
+    return folders;
+}
 
 // Adds a shipped file the copy lacks or refreshes one it holds; returns what the manifest keeps
 // of it. A failed addition is the update's result.
@@ -269,6 +317,15 @@ ShippedEntry bringUpToDate(Places& places, const QString& file, const ShippedEnt
 {
     const bool usersOwn = isUsersOwn(file, places.profile);
     SideFile shipped(places.shippedPrefix + file, places.shippedDir, old.shipped);
+    // In a folder whose files are as they were, a file that held what was copied still does
+    // as far as a refresh is concerned, and the user's own are still there.
+    if (const qsizetype slash = file.lastIndexOf(u'/');
+        slash > 0 && places.unchangedFolders.contains(file.left(slash))) {
+        if (usersOwn)
+            return {};
+        if (old.copied && shipped.content(update.contentRead) == old.copied)
+            return {old.copied, shipped.seen(), old.copy};
+    }
     const QString target = places.userPrefix + file;
     const QString folder = target.left(target.lastIndexOf(u'/'));
     auto known = places.folderInside.constFind(folder);
@@ -329,10 +386,11 @@ CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir)
                   prefixOf(user),
                   user.relativeFilePath(profilePath(userDir)),
                   InsideRoot(userDir),
+                  {},
                   {}};
     // Shared with the record while no entry changes: a start that changes nothing copies nothing.
     ShippedManifest manifest{list.asRecorded ? recorded.files : QMap<QString, ShippedEntry>(),
-                             list.folders};
+                             lookAtFolders(places, list.folders, recorded.folders)};
     // The files come in the record's order, but for the profile: most are found without a search.
     auto next = recorded.files.cbegin();
     for (const QString& file : list.files) {

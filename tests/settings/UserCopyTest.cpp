@@ -348,9 +348,12 @@ public:
     using ShippedRefreshTest::userCopy;
     using ShippedRefreshTest::write;
 
+    // The second start finds the folders made by the first and records them too.
     void SetUp() override
     {
         ShippedRefreshTest::SetUp();
+        settleRecord();
+        ASSERT_TRUE(start().result);
         settleRecord();
     }
 
