@@ -45,9 +45,9 @@ QString userCopyDir(const Surroundings& where)
 }
 
 struct ShippedList {
-    QStringList files;                // relative paths in a stable order, the profile last
-    QMap<QString, FileStamp> folders; // as listed, "." the top; none when one shows no stamp
-    bool asRecorded = false;          // the files are those of the manifest
+    QStringList files;                 // relative paths in a stable order, the profile last
+    QMap<QString, SeenFolder> folders; // as listed, "." the top; none when one shows no stamp
+    bool asRecorded = false;           // files and folders are those of the manifest
 };
 
 QString folderPath(const QString& shippedDir, const QString& folder)
@@ -64,7 +64,7 @@ ShippedList walkShipped(const QString& shippedDir)
     while (!pending.isEmpty()) {
         const QString folder = pending.takeLast();
         const QString path = folderPath(shippedDir, folder);
-        list.folders.insert(folder, stampOf(path));
+        list.folders.insert(folder, {stampOf(path), std::nullopt});
         const QString prefix = folder == u"." ? QString() : folder + u'/';
         QDirIterator it(path, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
         while (it.hasNext()) {
@@ -80,18 +80,15 @@ ShippedList walkShipped(const QString& shippedDir)
     return list;
 }
 
-std::optional<QMap<QString, FileStamp>> unchanged(const QString& shippedDir,
-                                                  const QMap<QString, SeenFolder>& folders)
+bool unchanged(const QString& shippedDir, const QMap<QString, SeenFolder>& folders)
 {
     if (folders.isEmpty())
-        return std::nullopt;
-    QMap<QString, FileStamp> stamps;
+        return false;
     for (auto it = folders.cbegin(); it != folders.cend(); ++it) {
         if (stampOf(folderPath(shippedDir, it.key())) != it->shipped)
-            return std::nullopt;
-        stamps.insert(stamps.cend(), it.key(), it->shipped);
+            return false;
     }
-    return stamps;
+    return true;
 }
 
 // The shipped files as the manifest recorded them while no shipped folder changed: listing
@@ -99,12 +96,12 @@ std::optional<QMap<QString, FileStamp>> unchanged(const QString& shippedDir,
 ShippedList listShipped(const QString& shippedDir, const ShippedManifest& recorded)
 {
     ShippedList list;
-    if (auto folders = unchanged(shippedDir, recorded.folders))
-        list = {recorded.files.keys(), std::move(*folders), true};
+    if (unchanged(shippedDir, recorded.folders))
+        list = {recorded.files.keys(), recorded.folders, true};
     else
         list = walkShipped(shippedDir);
-    for (const FileStamp& stamp : std::as_const(list.folders)) {
-        if (!stamp.known()) {
+    for (const SeenFolder& folder : std::as_const(list.folders)) {
+        if (!folder.shipped.known()) {
             list.folders.clear();
             break;
         }
@@ -257,6 +254,15 @@ QString prefixOf(const QDir& folder)
 }
 
 struct Places {
+    Places(const QString& shipped, const QString& user)
+        : shippedDir(shipped)
+        , userDir(user)
+        , shippedPrefix(prefixOf(QDir(shipped)))
+        , userPrefix(prefixOf(QDir(user)))
+        , profile(QDir(user).relativeFilePath(profilePath(user)))
+        , inside(user)
+    {}
+
     QString shippedDir;
     QString userDir;
     QString shippedPrefix;
@@ -265,6 +271,19 @@ struct Places {
     InsideRoot inside;
     QHash<QString, bool> folderInside;
     QSet<QString> unchangedFolders; // of the copy, relative
+
+    // Files come folder by folder, mostly: the last answer is kept.
+    bool inUnchangedFolder(const QString& file)
+    {
+        const QStringView folder = QStringView(file).left(qMax(file.lastIndexOf(u'/'), 0));
+        if (folder != lastFolder) {
+            lastFolder = folder.toString();
+            lastUnchanged = unchangedFolders.contains(lastFolder);
+        }
+        return lastUnchanged;
+    }
+    QString lastFolder;
+    bool lastUnchanged = false;
 };
 
 // A folder of the copy that is inside it and no link is stamped before any of its files is
@@ -284,28 +303,31 @@ std::optional<FileStamp> stampBeforeLooking(Places& places, const QString& path)
 // which changes it whenever the manifest is written, so the way to a folder is trusted from
 // the folders in the top down, one folder at a time: below a folder that is as it was, a
 // folder is still the one that was stamped, and no link.
-QMap<QString, SeenFolder> lookAtFolders(Places& places, const QMap<QString, FileStamp>& shipped,
+QMap<QString, SeenFolder> lookAtFolders(Places& places, const ShippedList& list,
                                         const QMap<QString, SeenFolder>& recorded)
 {
-    QMap<QString, SeenFolder> folders;
-    for (auto it = shipped.cbegin(); it != shipped.cend(); ++it) {
+    // Shared with the list while no stamp changes.
+    QMap<QString, SeenFolder> folders = list.folders;
+    places.unchangedFolders.reserve(list.folders.size());
+    for (auto it = list.folders.cbegin(); it != list.folders.cend(); ++it) {
         const QString& folder = it.key();
-        SeenFolder seen{*it, std::nullopt};
-        if (folder != u".") {
-            const QString path = places.userPrefix + folder;
-            const qsizetype slash = folder.lastIndexOf(u'/');
-            const std::optional<FileStamp> before = recorded.value(folder).copy;
-            if (before &&
-                (slash < 0 ? !QFileInfo(path).isSymLink()
-                           : places.unchangedFolders.contains(folder.left(slash))) &&
-                stampOf(path) == *before) {
-                places.unchangedFolders.insert(folder);
-                seen.copy = before;
-            } else {
-                seen.copy = stampBeforeLooking(places, path);
-            }
+        if (folder == u".")
+            continue;
+        const QString path = places.userPrefix + folder;
+        const qsizetype slash = folder.lastIndexOf(u'/');
+        const std::optional<FileStamp> before =
+            list.asRecorded ? it->copy : recorded.value(folder).copy;
+        if (before &&
+            (slash < 0 ? !QFileInfo(path).isSymLink()
+                       : places.unchangedFolders.contains(folder.left(slash))) &&
+            stampOf(path) == *before) {
+            places.unchangedFolders.insert(folder);
+            if (it->copy != before)
+                folders[folder].copy = before;
+        } else if (const std::optional<FileStamp> now = stampBeforeLooking(places, path);
+                   now != it->copy) {
+            folders[folder].copy = now;
         }
-        folders.insert(folders.cend(), folder, seen);
     }
     return folders;
 }
@@ -319,8 +341,7 @@ ShippedEntry bringUpToDate(Places& places, const QString& file, const ShippedEnt
     SideFile shipped(places.shippedPrefix + file, places.shippedDir, old.shipped);
     // In a folder whose files are as they were, a file that held what was copied still does
     // as far as a refresh is concerned, and the user's own are still there.
-    if (const qsizetype slash = file.lastIndexOf(u'/');
-        slash > 0 && places.unchangedFolders.contains(file.left(slash))) {
+    if (places.inUnchangedFolder(file)) {
         if (usersOwn)
             return {};
         if (old.copied && shipped.content(update.contentRead) == old.copied)
@@ -380,17 +401,10 @@ CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir)
     }
     const ShippedManifest recorded = readShippedManifest(userDir);
     const ShippedList list = listShipped(shippedDir, recorded);
-    Places places{shippedDir,
-                  userDir,
-                  prefixOf(QDir(shippedDir)),
-                  prefixOf(user),
-                  user.relativeFilePath(profilePath(userDir)),
-                  InsideRoot(userDir),
-                  {},
-                  {}};
+    Places places(shippedDir, userDir);
     // Shared with the record while no entry changes: a start that changes nothing copies nothing.
     ShippedManifest manifest{list.asRecorded ? recorded.files : QMap<QString, ShippedEntry>(),
-                             lookAtFolders(places, list.folders, recorded.folders)};
+                             lookAtFolders(places, list, recorded.folders)};
     // The files come in the record's order, but for the profile: most are found without a search.
     auto next = recorded.files.cbegin();
     for (const QString& file : list.files) {
