@@ -56,6 +56,18 @@ QString realLocation(const QString& path)
     }
 }
 
+struct Root {
+    QString asGiven;
+    QString real;
+};
+
+Result verdict(const Root& root, const QString& path, const QString& real, const QString& failure)
+{
+    if (!root.real.isEmpty() && !real.isEmpty() && startsFolder(root.real, real))
+        return Result::success();
+    return Result::failure(failure + path + u" (a link leads outside "_s + root.asGiven + u')');
+}
+
 } // namespace
 
 bool isUnder(const QString& folder, const QString& path)
@@ -68,11 +80,41 @@ Result checkInside(const QString& root, const QString& path, const QString& fail
 {
     if (root.isEmpty())
         return Result::success();
-    const QString realRoot = realLocation(root);
-    const QString real = realLocation(path);
-    if (!realRoot.isEmpty() && !real.isEmpty() && startsFolder(realRoot, real))
+    return verdict({root, realLocation(root)}, path, realLocation(path), failure);
+}
+
+InsideRoot::InsideRoot(const QString& root)
+    : root_(root)
+{
+    if (root.isEmpty())
+        return;
+    cleanRoot_ = QDir::cleanPath(QFileInfo(root).absoluteFilePath());
+    realRoot_ = realLocation(root);
+}
+
+// A path that does not end in a link lies where its folder really lies.
+QString InsideRoot::realOf(const QString& path)
+{
+    if (path == cleanRoot_)
+        return realRoot_;
+    if (const auto known = realPaths_.constFind(path); known != realPaths_.cend())
+        return *known;
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash <= 0 || !startsFolder(cleanRoot_, path) || QFileInfo(path).isSymLink())
+        return realLocation(path);
+    const QString folder = realOf(path.left(slash));
+    const QString real = folder.isEmpty() ? QString() : folder + path.mid(slash);
+    realPaths_.insert(path, real);
+    return real;
+}
+
+Result InsideRoot::check(const QString& path, const QString& failure)
+{
+    if (root_.isEmpty())
         return Result::success();
-    return Result::failure(failure + path + u" (a link leads outside "_s + root + u')');
+    const QString real = realOf(
+        QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QFileInfo(path).absoluteFilePath()));
+    return verdict({root_, realRoot_}, path, real, failure);
 }
 
 } // namespace morvane::settings

@@ -2,6 +2,7 @@
 
 #include "catalog/Result.h"
 
+#include <QHash>
 #include <QString>
 
 namespace morvane::settings {
@@ -11,6 +12,22 @@ namespace morvane::settings {
 // at the file itself or at any folder on its way, present or not yet created) lies outside `root`.
 // Links that stay inside are fine. An empty `root` bounds nothing: a path the user chose.
 Result checkInside(const QString& root, const QString& path, const QString& failure);
+
+// checkInside for many paths under one root: the root is resolved once, and so is each folder on
+// the way to a path, which its paths below then share.
+class InsideRoot {
+public:
+    explicit InsideRoot(const QString& root);
+    Result check(const QString& path, const QString& failure);
+
+private:
+    QString realOf(const QString& path);
+
+    QString root_;
+    QString cleanRoot_;
+    QString realRoot_;
+    QHash<QString, QString> realPaths_; // by absolute clean path
+};
 
 // Whether `path`, taken as written, names a place under `folder` (links not followed).
 bool isUnder(const QString& folder, const QString& path);

@@ -21,12 +21,14 @@ struct Surroundings {
 Surroundings surroundingsOf(const QString& programDir);
 
 struct CopyUpdate {
-    Result result;         // fails when a missing file could not be added
-    bool created = false;  // the folder held no installation before
-    QStringList added;     // paths relative to the folder, in copy order
-    QStringList refreshed; // likewise: replaced by a newer shipped version
-    QStringList warnings;  // refreshes that failed, each leaving the old file whole: the copy
-                           // stays usable
+    Result result;           // fails when a missing file could not be added
+    bool created = false;    // the folder held no installation before
+    QStringList added;       // paths relative to the folder, in copy order
+    QStringList refreshed;   // likewise: replaced by a newer shipped version
+    QStringList warnings;    // refreshes that failed, each leaving the old file whole: the copy
+                             // stays usable
+    QStringList contentRead; // files whose content was read, shipped or the user's, as paths: a
+                             // start that finds no file changed since the last one reads none
 };
 
 // Copies into `userDir` every shipped file it lacks, and replaces the shipped files that the

@@ -7,10 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+
+#include <functional>
 
 using namespace morvane::settings;
 using namespace Qt::StringLiterals;
@@ -73,9 +76,17 @@ protected:
     QString mine(const QString& relative) const { return userCopy() + u'/' + relative; }
     std::optional<ShippedRecord> recorded(const QString& relative) const
     {
+        return readShippedManifest(userCopy()).files.value(relative).copied;
+    }
+    QMap<QString, ShippedRecord> copiedRecords() const
+    {
+        QMap<QString, ShippedRecord> records;
         const ShippedManifest manifest = readShippedManifest(userCopy());
-        const auto it = manifest.constFind(relative);
-        return it == manifest.cend() ? std::nullopt : std::optional(*it);
+        for (auto it = manifest.files.cbegin(); it != manifest.files.cend(); ++it) {
+            if (it->copied)
+                records.insert(it.key(), *it->copied);
+        }
+        return records;
     }
 };
 
@@ -226,8 +237,8 @@ TEST_F(ShippedRefreshTest, TheUsersSettingsAndListsAreOnlyEverAdded)
     EXPECT_EQ(read(mine(u"cfg/ListBox1.txt"_s)), "one\r\ntwo\r\n");
     // Even a hand-made record of the untouched old files changes nothing.
     ShippedManifest manifest = readShippedManifest(userCopy());
-    manifest.insert(u"morvane.ini"_s, recordOf("[options]\r\nfirst=yes\r\n"));
-    manifest.insert(u"cfg/ListBox1.txt"_s, recordOf("one\r\ntwo\r\n"));
+    manifest.files.insert(u"morvane.ini"_s, {recordOf("[options]\r\nfirst=yes\r\n"), {}, {}});
+    manifest.files.insert(u"cfg/ListBox1.txt"_s, {recordOf("one\r\ntwo\r\n"), {}, {}});
     ASSERT_TRUE(writeShippedManifest(userCopy(), manifest));
     EXPECT_TRUE(start().refreshed.isEmpty());
     EXPECT_EQ(read(mine(u"morvane.ini"_s)), "[options]\r\nfirst=yes\r\n");
@@ -245,8 +256,8 @@ TEST_F(ShippedRefreshTest, ACopyMadeWithoutRecordsGetsOnlyItsUnchangedFilesRecor
     EXPECT_TRUE(update.refreshed.isEmpty());
     EXPECT_EQ(read(mine(u"runtime/morvane-applets.js"_s)), "// runtime 1\n");
     EXPECT_EQ(read(mine(u"samples/stars/index.htm"_s)), "<p>mine</p>");
-    EXPECT_EQ(readShippedManifest(userCopy()),
-              (ShippedManifest{{u"help/faq.rtf"_s, recordOf("{\\rtf1 faq}")}}));
+    EXPECT_EQ(copiedRecords(),
+              (QMap<QString, ShippedRecord>{{u"help/faq.rtf"_s, recordOf("{\\rtf1 faq}")}}));
 
     // Recorded now, so the next version reaches it.
     write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
@@ -309,5 +320,227 @@ TEST_F(ShippedRefreshTest, AFailedRefreshKeepsTheOldFileAndItsRecordAndIsTriedAg
     EXPECT_EQ(read(mine(u"help/faq.rtf"_s)), "{\\rtf1 faq 2}");
     EXPECT_EQ(recorded(u"help/faq.rtf"_s), recordOf("{\\rtf1 faq 2}"));
 }
+
+class StampedStartTest;
+
+// What changes between two starts over a record written after its files last changed, what the
+// second start adds and refreshes, the files it refuses as leading outside the copy, and which
+// files it reads ("shipped:" or "mine:" and the path).
+struct StampedCase {
+    const char* name;
+    std::function<void(StampedStartTest&)> change;
+    QStringList added;
+    QStringList refreshed;
+    QStringList refused;
+    QStringList read;
+};
+
+void PrintTo(const StampedCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class StampedStartTest : public ShippedRefreshTest,
+                         public ::testing::WithParamInterface<StampedCase> {
+public:
+    using ShippedRefreshTest::mine;
+    using ShippedRefreshTest::shipped;
+    using ShippedRefreshTest::userCopy;
+    using ShippedRefreshTest::write;
+
+    // The second start finds the folders made by the first and records them too.
+    void SetUp() override
+    {
+        ShippedRefreshTest::SetUp();
+        settleRecord();
+        ASSERT_TRUE(start().result);
+        settleRecord();
+    }
+
+    // Waits until the file system's clock has passed the record, then writes it again as it
+    // was: every file it describes changed last before it was written.
+    void settleRecord()
+    {
+        const QString record = shippedManifestPath(userCopy());
+        const QByteArray bytes = read(record);
+        const QDateTime written = QFileInfo(record).lastModified();
+        const QString probe = path(u"clock"_s);
+        for (int tries = 0;; ++tries) {
+            write(probe, "tick");
+            if (QFileInfo(probe).lastModified() > written)
+                break;
+            ASSERT_LT(tries, 10000) << "the file system's clock stands still";
+            QThread::msleep(1);
+        }
+        write(record, bytes);
+    }
+
+    void setModified(const QString& file, const QDateTime& time)
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+
+    void replaceByLinkOutside(const QString& folder)
+    {
+        const QString decoy = path(u"elsewhere/decoy"_s);
+        write(decoy + u"/faq.rtf"_s, "{\\rtf1 faq}");
+        ASSERT_TRUE(QDir(mine(folder)).removeRecursively());
+        ASSERT_TRUE(QFile::link(decoy, mine(folder)));
+    }
+
+    void writeUnstampedRecord()
+    {
+        QByteArray lines;
+        const QMap<QString, ShippedRecord> records = copiedRecords();
+        for (auto it = records.cbegin(); it != records.cend(); ++it)
+            lines +=
+                it->sha256 + ' ' + QByteArray::number(it->size) + ' ' + it.key().toUtf8() + "\r\n";
+        write(shippedManifestPath(userCopy()), lines);
+    }
+
+    QStringList sides(const QStringList& paths) const
+    {
+        QStringList tagged;
+        for (const QString& file : paths) {
+            const QString mineRoot = userCopy() + u'/';
+            const QString shippedRoot = path(u"prefix/share/morvane/"_s);
+            if (file.startsWith(mineRoot))
+                tagged.append(u"mine:"_s + file.mid(mineRoot.size()));
+            else if (file.startsWith(shippedRoot))
+                tagged.append(u"shipped:"_s + file.mid(shippedRoot.size()));
+            else
+                tagged.append(file);
+        }
+        return tagged;
+    }
+
+    QMap<QString, QByteArray> contentsOfMine() const
+    {
+        QMap<QString, QByteArray> contents;
+        for (const QString& file : {u"help/faq.rtf"_s, u"runtime/morvane-applets.js"_s,
+                                    u"samples/stars/index.htm"_s, u"morvane.ini"_s})
+            contents.insert(file, read(mine(file)));
+        return contents;
+    }
+};
+
+const QDateTime kLongAgo(QDate(2001, 1, 1), QTime(12, 0), Qt::UTC);
+
+const StampedCase kStampedCases[] = {
+    {"NothingChanged", [](StampedStartTest&) {}, {}, {}, {}, {}},
+    {"ANewerShippedFile",
+     [](StampedStartTest& t) { t.write(t.shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}"); },
+     {},
+     {u"help/faq.rtf"_s},
+     {},
+     {u"shipped:help/faq.rtf"_s}},
+    {"TheUsersEditKeepingSizeAndTime",
+     [](StampedStartTest& t) {
+         const QDateTime before = QFileInfo(t.mine(u"help/faq.rtf"_s)).lastModified();
+         t.write(t.mine(u"help/faq.rtf"_s), "{\\rtf1 FAQ}");
+         t.setModified(t.mine(u"help/faq.rtf"_s), before);
+         t.write(t.shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
+     },
+     {},
+     {},
+     {},
+     {u"shipped:help/faq.rtf"_s, u"mine:help/faq.rtf"_s}},
+    {"TheUsersFileRestoredWithAnOldTime",
+     [](StampedStartTest& t) {
+         t.write(t.mine(u"help/faq.rtf"_s), "{\\rtf1 old}");
+         t.setModified(t.mine(u"help/faq.rtf"_s), kLongAgo);
+         t.write(t.shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
+     },
+     {},
+     {},
+     {},
+     {u"shipped:help/faq.rtf"_s, u"mine:help/faq.rtf"_s}},
+    {"TheUsersEditOfAnUnchangedShippedFile",
+     [](StampedStartTest& t) { t.write(t.mine(u"samples/stars/index.htm"_s), "<p>mine</p>"); },
+     {},
+     {},
+     {},
+     {}},
+    {"TheUsersEditOfAChangedShippedFile",
+     [](StampedStartTest& t) {
+         t.write(t.mine(u"samples/stars/index.htm"_s), "<p>stars 9</p>");
+         t.write(t.shipped(u"samples/stars/index.htm"_s), "<p>stars 2, longer</p>");
+     },
+     {},
+     {},
+     {},
+     {u"shipped:samples/stars/index.htm"_s, u"mine:samples/stars/index.htm"_s}},
+    {"ANewShippedFile",
+     [](StampedStartTest& t) { t.write(t.shipped(u"help/news.rtf"_s), "{\\rtf1 news}"); },
+     {u"help/news.rtf"_s},
+     {},
+     {},
+     {u"shipped:help/news.rtf"_s}},
+    {"AShippedFileTheUserDeleted",
+     [](StampedStartTest& t) { ASSERT_TRUE(QFile::remove(t.mine(u"samples/stars/index.htm"_s))); },
+     {u"samples/stars/index.htm"_s},
+     {},
+     {},
+     {u"shipped:samples/stars/index.htm"_s}},
+    {"AFolderOfTheCopyNowLeadingOutside",
+     [](StampedStartTest& t) { t.replaceByLinkOutside(u"help"_s); },
+     {},
+     {},
+     {u"help/faq.rtf"_s},
+     {}},
+    {"ARecordWithoutTimes",
+     [](StampedStartTest& t) {
+         t.writeUnstampedRecord();
+         t.write(t.shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 2}");
+     },
+     {},
+     {u"help/faq.rtf"_s},
+     {},
+     {u"shipped:help/faq.rtf"_s, u"mine:help/faq.rtf"_s, u"shipped:runtime/morvane-applets.js"_s,
+      u"shipped:samples/stars/index.htm"_s}},
+    {"ARecordNoLaterThanItsFiles",
+     [](StampedStartTest& t) { t.setModified(shippedManifestPath(t.userCopy()), kLongAgo); },
+     {},
+     {},
+     {},
+     {u"shipped:help/faq.rtf"_s, u"shipped:runtime/morvane-applets.js"_s,
+      u"shipped:samples/stars/index.htm"_s}},
+};
+
+TEST_P(StampedStartTest, ReadsOnlyWhatChangedSinceTheRecordAndDecidesAsBefore)
+{
+    GetParam().change(*this);
+    const QMap<QString, QByteArray> before = contentsOfMine();
+
+    const CopyUpdate update = start();
+    ASSERT_TRUE(update.result) << update.result.message.toStdString();
+    QStringList refused;
+    for (const QString& file : GetParam().refused)
+        refused.append(u"Can't create the file: "_s + mine(file) + u" (a link leads outside "_s +
+                       userCopy() + u')');
+    EXPECT_EQ(update.warnings, refused);
+    EXPECT_EQ(update.added, GetParam().added);
+    EXPECT_EQ(update.refreshed, GetParam().refreshed);
+    EXPECT_EQ(sides(update.contentRead), GetParam().read);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        const bool fromShipped =
+            update.refreshed.contains(it.key()) || update.added.contains(it.key());
+        const QByteArray expected = fromShipped ? read(shipped(it.key())) : it.value();
+        EXPECT_EQ(read(mine(it.key())), expected) << it.key().toStdString();
+    }
+
+    // What this start read is recorded: the next reads nothing.
+    settleRecord();
+    const CopyUpdate again = start();
+    EXPECT_TRUE(again.refreshed.isEmpty());
+    EXPECT_EQ(sides(again.contentRead), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, StampedStartTest, ::testing::ValuesIn(kStampedCases),
+                         [](const ::testing::TestParamInfo<StampedCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 } // namespace
