@@ -310,8 +310,9 @@ TEST(AllKindsSteps, ReadOnlySettingsAndListsOfTheirKindInTheFormTheirRuleNeeds)
                 EXPECT_EQ(key->form, *expected->form) << where;
                 continue;
             }
-            const auto list = std::find_if(keys.lists.begin(), keys.lists.end(),
-                                           [&](const auto& spec) { return spec.name() == source; });
+            const auto list =
+                std::find_if(keys.lists.begin(), keys.lists.end(),
+                             [&](const auto& listFile) { return listFile.name() == source; });
             ASSERT_NE(list, keys.lists.end()) << where << " reads " << source.toStdString();
             EXPECT_EQ(list->form, *expected->list) << where;
         }
