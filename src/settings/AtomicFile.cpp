@@ -85,43 +85,45 @@ Result writeTextLines(const QString& path, const QStringList& lines, const Place
     return writeText(path, joinLines(lines), placement);
 }
 
+Result checkReadable(const QString& path, const QString& within)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return Result::success();
+    if (Result inside = checkInside(within, path, QStringLiteral("Can't read the file: ")); !inside)
+        return inside;
+    if (info.exists() && !info.isFile())
+        return Result::failure(readFailure(path, QStringLiteral("not a regular file")).message);
+    return Result::success();
+}
+
 ReadBytes readWholeFile(const QString& path, const QString& within)
 {
-    const QString readFailure = QStringLiteral("Can't read the file: ");
-    if (Result inside = checkInside(within, path, readFailure); !inside)
-        return {inside, {}};
-    // A pipe would never end.
-    if (QFileInfo info(path); info.exists() && !info.isFile())
-        return {Result::failure(readFailure + path + QStringLiteral(" (not a regular file)")), {}};
+    if (Result readable = checkReadable(path, within); !readable)
+        return {readable, {}};
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         return {Result::failure(QStringLiteral("Can't open the file: ") + path), {}};
     QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return {Result::failure(readFailure + path), {}};
+        return {Result::failure(QStringLiteral("Can't read the file: ") + path), {}};
     return {Result::success(), std::move(bytes)};
 }
 
 ReadText readTextFile(const QString& path, const QString& within)
 {
-    const QFileInfo info(path);
-    if (info.exists() || info.isSymLink()) {
-        if (Result inside = checkInside(within, path, QStringLiteral("Can't read the file: "));
-            !inside) {
-            ReadText refused;
-            refused.ok = false;
-            refused.message = inside.message;
-            return refused;
-        }
+    if (Result readable = checkReadable(path, within); !readable) {
+        ReadText refused;
+        refused.ok = false;
+        refused.message = readable.message;
+        return refused;
     }
+    const QFileInfo info(path);
     if (!info.exists()) {
         ReadText missing;
         missing.exists = false;
         return missing;
     }
-    // A device or a pipe would never end or never answer.
-    if (!info.isFile())
-        return readFailure(path, QStringLiteral("not a regular file"));
     if (info.size() > kMaxTextFileSize)
         return readFailure(path, QStringLiteral("larger than %1 MB").arg(kMaxTextFileSize >> 20));
 

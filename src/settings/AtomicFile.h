@@ -49,6 +49,11 @@ struct ReadText {
     QString text;
 };
 
+// Whether a present file of the installation folder `within` may be read: it lies inside the
+// folder and is a regular file (a pipe or a device would never end). A missing file passes: what
+// that means is the reader's to say.
+Result checkReadable(const QString& path, const QString& within);
+
 struct ReadBytes {
     Result result;
     QByteArray bytes;

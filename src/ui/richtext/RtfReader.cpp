@@ -1,13 +1,12 @@
 #include "ui/richtext/RtfReader.h"
 
-#include "settings/InsideFolder.h"
+#include "settings/AtomicFile.h"
 #include "ui/richtext/CodePage.h"
 #include "ui/richtext/RtfTokenizer.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QTextBlockFormat>
@@ -736,16 +735,8 @@ bool loadRtfFile(const QString& path, const QString& within, QTextDocument* docu
                  QString* error)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (Result inside =
-            settings::checkInside(within, path, QStringLiteral("Can't read the file: "));
-        !inside) {
-        setError(error, inside.message);
-        return false;
-    }
-    // A pipe would never end.
-    if (QFileInfo info(path); info.exists() && !info.isFile()) {
-        setError(error, QStringLiteral("Can't read the file: ") + shownPath +
-                            QStringLiteral(" (not a regular file)"));
+    if (Result readable = settings::checkReadable(path, within); !readable) {
+        setError(error, readable.message);
         return false;
     }
     QFile file(path);
