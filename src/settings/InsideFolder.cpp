@@ -84,37 +84,37 @@ Result checkInside(const QString& root, const QString& path, const QString& fail
 }
 
 InsideRoot::InsideRoot(const QString& root)
-    : root_(root)
+    : m_root(root)
 {
     if (root.isEmpty())
         return;
-    cleanRoot_ = QDir::cleanPath(QFileInfo(root).absoluteFilePath());
-    realRoot_ = realLocation(root);
+    m_cleanRoot = QDir::cleanPath(QFileInfo(root).absoluteFilePath());
+    m_realRoot = realLocation(root);
 }
 
 // A path that does not end in a link lies where its folder really lies.
 QString InsideRoot::realOf(const QString& path)
 {
-    if (path == cleanRoot_)
-        return realRoot_;
-    if (const auto known = realPaths_.constFind(path); known != realPaths_.cend())
+    if (path == m_cleanRoot)
+        return m_realRoot;
+    if (const auto known = m_realPaths.constFind(path); known != m_realPaths.cend())
         return *known;
     const qsizetype slash = path.lastIndexOf(u'/');
-    if (slash <= 0 || !startsFolder(cleanRoot_, path) || QFileInfo(path).isSymLink())
+    if (slash <= 0 || !startsFolder(m_cleanRoot, path) || QFileInfo(path).isSymLink())
         return realLocation(path);
     const QString folder = realOf(path.left(slash));
     const QString real = folder.isEmpty() ? QString() : folder + path.mid(slash);
-    realPaths_.insert(path, real);
+    m_realPaths.insert(path, real);
     return real;
 }
 
 Result InsideRoot::check(const QString& path, const QString& failure)
 {
-    if (root_.isEmpty())
+    if (m_root.isEmpty())
         return Result::success();
     const QString real = realOf(
         QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QFileInfo(path).absoluteFilePath()));
-    return verdict({root_, realRoot_}, path, real, failure);
+    return verdict({m_root, m_realRoot}, path, real, failure);
 }
 
 } // namespace morvane::settings

@@ -23,10 +23,10 @@ public:
 private:
     QString realOf(const QString& path);
 
-    QString root_;
-    QString cleanRoot_;
-    QString realRoot_;
-    QHash<QString, QString> realPaths_; // by absolute clean path
+    QString m_root;
+    QString m_cleanRoot;
+    QString m_realRoot;
+    QHash<QString, QString> m_realPaths; // by absolute clean path
 };
 
 // Whether `path`, taken as written, names a place under `folder` (links not followed).
