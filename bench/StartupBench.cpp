@@ -51,7 +51,7 @@ int runBare(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QMainWindow window;
-    window.setCentralWidget(new QLabel(QStringLiteral("Hello")));
+    window.setCentralWidget(new QLabel(u"Hello"_s));
     window.show();
     waitUntilExposed(window);
     reportShown();
@@ -60,7 +60,7 @@ int runBare(int argc, char* argv[])
 int runMorvane(int argc, char* argv[], const QString& appDir)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvane"));
+    QApplication::setApplicationName(u"Morvane"_s);
     morvane::platform::FakeServices fakes;
     const auto window = morvane::ui::startMorvane(appDir, fakes.services());
     waitUntilExposed(*window);
@@ -70,9 +70,8 @@ int runMorvane(int argc, char* argv[], const QString& appDir)
 // The benchmark runs where the installation was built: the system's copy is the quickest.
 void copyTree(const QString& from, const QString& to)
 {
-    QProcess::execute(QStringLiteral("cp"),
-                      {QStringLiteral("-a"), from + QStringLiteral("/."), to});
-    QDir(to).mkpath(QStringLiteral("test"));
+    QProcess::execute(u"cp"_s, {u"-a"_s, from + u"/."_s, to});
+    QDir(to).mkpath(u"test"_s);
 }
 
 double millisecondsToShow(const QStringList& args)

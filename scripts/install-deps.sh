@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git python3
     qt6-base-dev libmicrohttpd-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev clang-format
+    clang-14 libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth sox
     desktop-file-utils appstream lintian dpkg-dev file gzip groff-base
 )

@@ -13,10 +13,21 @@ if [ "$unformatted" -ne 0 ]; then
     echo "clang-format: $unformatted places need formatting (run clang-format -i on the files)" >&2
     exit 1
 fi
+# One string-literal form: u"..."_s.
+if git grep -n 'QStringLiteral' -- 'src/*' 'tests/*' 'fuzz/*' 'bench/*' 'tools/*' >&2; then
+    echo "write string literals as u\"...\"_s" >&2
+    exit 1
+fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DMORVANE_SANITIZE=ON -DMORVANE_WERROR=ON -DBUILD_TESTING=ON -DMORVANE_BENCH=ON >/dev/null
 cmake --build "$build"
+# The rules in .clang-tidy, over every source the build compiles.
+if ! run-clang-tidy -p "$build" -quiet -j"$(nproc)" "^$here/(src|tests|fuzz|bench|tools)/" \
+    >"$build/clang-tidy.log" 2>&1; then
+    grep -A3 'error:' "$build/clang-tidy.log" >&2 || tail -20 "$build/clang-tidy.log" >&2
+    exit 1
+fi
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -16,14 +16,16 @@ qint64 BlockQueue::waitFor(const std::atomic<qint64>& counter, Ready ready)
     using Clock = std::chrono::steady_clock;
     constexpr auto kYieldingTime = std::chrono::milliseconds(2);
     qint64 value = counter.load(std::memory_order_acquire);
-    if (ready(value))
+    if (ready(value)) {
         return value;
+    }
     const Clock::time_point sleepAfter = Clock::now() + kYieldingTime;
     while (Clock::now() < sleepAfter) {
         std::this_thread::yield();
         value = counter.load(std::memory_order_acquire);
-        if (ready(value))
+        if (ready(value)) {
             return value;
+        }
     }
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [&] {
@@ -45,8 +47,9 @@ void BlockQueue::wakeOtherSide()
 BlockQueue::BlockQueue(qsizetype blockSize)
     : m_blocks(kBlockCount)
 {
-    for (Block& block : m_blocks)
+    for (Block& block : m_blocks) {
         block.bytes.resize(static_cast<size_t>(blockSize));
+    }
 }
 
 std::span<char> BlockQueue::emptyBlock()
@@ -74,8 +77,9 @@ std::optional<std::span<const char>> BlockQueue::fullBlock()
     const qint64 popped = m_popped.load(std::memory_order_relaxed);
     const qint64 pushedTwice = waitFor(
         m_pushedTwice, [popped](qint64 value) { return value / 2 > popped || value % 2 != 0; });
-    if (pushedTwice / 2 == popped)
+    if (pushedTwice / 2 == popped) {
         return std::nullopt;
+    }
     const Block& block = blockAt(popped);
     return std::span<const char>(block.bytes.data(), static_cast<size_t>(block.size));
 }

@@ -23,8 +23,9 @@ bool BlockReader::refill()
 {
     m_begin = m_end = 0;
     const qint64 wanted = std::min(blockSize(), m_deviceSize - m_devicePosition);
-    if (wanted <= 0)
+    if (wanted <= 0) {
         return false;
+    }
     const qint64 got = m_device.read(m_buffer.data(), wanted);
     if (got <= 0) {
         m_deviceSize = m_devicePosition;
@@ -37,8 +38,9 @@ bool BlockReader::refill()
 
 bool BlockReader::readFromDevice(char* destination, qint64 size)
 {
-    if (size > m_deviceSize - m_devicePosition)
+    if (size > m_deviceSize - m_devicePosition) {
         return false;
+    }
     while (size > 0) {
         const qint64 got = m_device.read(destination, size);
         if (got <= 0) {
@@ -56,10 +58,12 @@ bool BlockReader::read(char* destination, qint64 size)
 {
     while (size > 0) {
         // Large reads bypass the buffer: one copy, not two.
-        if (buffered() == 0 && size >= blockSize())
+        if (buffered() == 0 && size >= blockSize()) {
             return readFromDevice(destination, size);
-        if (buffered() == 0 && !refill())
+        }
+        if (buffered() == 0 && !refill()) {
             return false;
+        }
         const qint64 part = std::min(size, buffered());
         std::memcpy(destination, m_buffer.data() + m_begin, static_cast<size_t>(part));
         m_begin += part;
@@ -75,12 +79,14 @@ bool BlockReader::skip(qint64 size)
         m_begin += size;
         return true;
     }
-    if (size > remaining())
+    if (size > remaining()) {
         return false;
+    }
     const qint64 target = m_devicePosition + (size - buffered());
     m_begin = m_end = 0;
-    if (!m_device.seek(target))
+    if (!m_device.seek(target)) {
         return false;
+    }
     m_devicePosition = target;
     return true;
 }

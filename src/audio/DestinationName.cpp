@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::audio {
 
 namespace {
 
-const QString kAuExtension = QStringLiteral(".au");
+const QString kAuExtension = u".au"_s;
 constexpr qsizetype kReplacedLength = 4;
 
 bool hasExtension(const QString& path)
@@ -23,16 +25,18 @@ bool hasExtension(const QString& path)
 
 QString proposedDestinationName(const QString& sourcePath)
 {
-    if (!hasExtension(sourcePath))
+    if (!hasExtension(sourcePath)) {
         return {};
+    }
     return sourcePath.left(std::max<qsizetype>(0, sourcePath.size() - kReplacedLength)) +
            kAuExtension;
 }
 
 QString destinationWithAuExtension(const QString& chosenName)
 {
-    if (chosenName.contains(kAuExtension))
+    if (chosenName.contains(kAuExtension)) {
         return chosenName;
+    }
     return chosenName + kAuExtension;
 }
 

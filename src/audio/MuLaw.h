@@ -17,8 +17,9 @@ constexpr quint8 muLawEncode(int sample)
         sign = 0x80;
         sample = -sample;
     }
-    if (sample > clip)
+    if (sample > clip) {
         sample = clip;
+    }
     sample += bias;
     const unsigned top = static_cast<unsigned>(sample >> 7) & 0xFFu;
     const int exponent = top <= 1 ? 0 : std::bit_width(top) - 1;

@@ -21,8 +21,9 @@ public:
         m_sum += input;
         ++m_count;
         m_time += m_step;
-        if (!(m_time > kPeriod))
+        if (!(m_time > kPeriod)) {
             return false;
+        }
         output = static_cast<int>(static_cast<double>(m_sum) / static_cast<double>(m_count));
         m_time -= kPeriod;
         m_sum = 0;

@@ -60,26 +60,29 @@ private:
 // A good estimate of the output size, so the output buffer is allocated once.
 qint64 expectedOutputSize(const WavFormat& format, qint64 frames)
 {
-    if (format.sampleRate <= static_cast<quint32>(kAuSampleRate))
+    if (format.sampleRate <= static_cast<quint32>(kAuSampleRate)) {
         return frames;
+    }
     const double ratio = static_cast<double>(kAuSampleRate) / format.sampleRate;
     return std::min(frames, static_cast<qint64>(std::ceil(frames * ratio)) + 16);
 }
 
 template <int Bits> int linearSample(const char* bytes)
 {
-    if constexpr (Bits == 8)
+    if constexpr (Bits == 8) {
         return static_cast<unsigned char>(*bytes) * 256 - 32768;
-    else
+    } else {
         return qFromLittleEndian<qint16>(bytes);
+    }
 }
 
 template <int Bits, int Channels> int monoSample(const char* frame)
 {
-    if constexpr (Channels == 1)
+    if constexpr (Channels == 1) {
         return linearSample<Bits>(frame);
-    else
+    } else {
         return (linearSample<Bits>(frame) + linearSample<Bits>(frame + Bits / 8)) / Channels;
+    }
 }
 
 template <int Bits, int Channels, bool Resample>
@@ -90,8 +93,9 @@ void encodeFrames(std::span<const char> block, RateConverter& rate, Output& outp
     OutputCursor cursor = output.cursor();
     const quint8* const codes = muLawTable().data() + 32768;
     const auto put = [&](int sample) {
-        if (cursor.next == cursor.end)
+        if (cursor.next == cursor.end) {
             cursor = output.grow(cursor);
+        }
         *cursor.next++ = static_cast<char>(codes[sample]);
     };
     const char* const end = block.data() + block.size();
@@ -99,8 +103,9 @@ void encodeFrames(std::span<const char> block, RateConverter& rate, Output& outp
         const int sample = monoSample<Bits, Channels>(frame);
         if constexpr (Resample) {
             int averaged;
-            if (converter.push(sample, averaged))
+            if (converter.push(sample, averaged)) {
                 put(averaged);
+            }
         } else {
             put(sample);
         }
@@ -138,10 +143,12 @@ public:
         , m_rate(rate)
         , m_output(output)
     {
-        if (totalBytes > blockSize)
+        if (totalBytes > blockSize) {
             startWorker(blockSize);
-        if (!m_worker.joinable())
+        }
+        if (!m_worker.joinable()) {
             m_inline.resize(static_cast<size_t>(blockSize));
+        }
     }
     ~BlockPipeline() { finish(); }
     BlockPipeline(const BlockPipeline&) = delete;
@@ -154,16 +161,18 @@ public:
     }
     void submit(qint64 size)
     {
-        if (m_worker.joinable())
+        if (m_worker.joinable()) {
             m_queue->push(size);
-        else
+        } else {
             m_encode({m_inline.data(), static_cast<size_t>(size)}, m_rate, m_output);
+        }
     }
     // Returns once every submitted block is encoded.
     void finish()
     {
-        if (!m_worker.joinable())
+        if (!m_worker.joinable()) {
             return;
+        }
         m_queue->close();
         m_worker.join();
     }
@@ -209,16 +218,19 @@ EncodedSamples encodeSamples(BlockReader& reader, const WavHeader& header,
     qint64 bytesLeft = totalBytes;
     while (bytesLeft > 0) {
         const qint64 size = std::min(bytesLeft, blockSize);
-        if (!reader.read(pipeline.nextBlock(), size))
+        if (!reader.read(pipeline.nextBlock(), size)) {
             return {};
+        }
         pipeline.submit(size);
         bytesLeft -= size;
-        if (progress)
+        if (progress) {
             progress(static_cast<double>(totalBytes - bytesLeft) / static_cast<double>(totalBytes));
+        }
     }
     pipeline.finish();
-    if (progress)
+    if (progress) {
         progress(1.0);
+    }
     return {true, output.take()};
 }
 

@@ -22,32 +22,39 @@ EncodedWav encodeWav(QIODevice& device, const ProgressCallback& progress, qint64
 {
     BlockReader reader(device, blockSize);
     const WavHeader header = readWavHeader(reader);
-    if (!header.ok())
+    if (!header.ok()) {
         return {header.error, header.errorDetail, {}};
+    }
     EncodedSamples samples = encodeSamples(reader, header, progress);
-    if (!samples.ok)
+    if (!samples.ok) {
         return {ConversionError::ReadError, 0, {}};
+    }
     return {ConversionError::None, 0, std::move(samples.muLaw)};
 }
 
 EncodedFile encodeWavFile(const QString& sourcePath, const ProgressCallback& progress)
 {
     const QFileInfo info(sourcePath);
-    if (!info.exists())
+    if (!info.exists()) {
         return {failure(ConversionError::SourceNotFound, sourcePath), {}};
+    }
     // Opening a pipe waits for a writer that may never come, and a device never ends: only a
     // regular file is read. The opened file is checked too, as the path may have been replaced
     // by a device in between.
-    if (!info.isFile())
+    if (!info.isFile()) {
         return {failure(ConversionError::SourceNotRegular, sourcePath), {}};
+    }
     QFile file(sourcePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return {failure(ConversionError::SourceNotOpened, sourcePath), {}};
-    if (file.isSequential())
+    }
+    if (file.isSequential()) {
         return {failure(ConversionError::SourceNotRegular, sourcePath), {}};
+    }
     EncodedWav encoded = encodeWav(file, progress);
-    if (!encoded.ok())
+    if (!encoded.ok()) {
         return {failure(encoded.error, sourcePath, encoded.errorDetail), {}};
+    }
     return {{}, std::move(encoded.muLaw)};
 }
 
@@ -56,11 +63,13 @@ ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destination
     // The save file's rename would put a regular file in place of a device, a pipe or a link to
     // one, and whatever uses it would lose it.
     const QFileInfo existing(destinationPath);
-    if (existing.exists() && !existing.isFile())
+    if (existing.exists() && !existing.isFile()) {
         return failure(ConversionError::DestinationNotRegular, destinationPath);
+    }
     QSaveFile file(destinationPath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
         return failure(ConversionError::DestinationNotCreated, destinationPath);
+    }
     const QByteArray header = auHeader(static_cast<quint32>(muLaw.size()));
     // A save file flushes small writes only inside commit(), which then renames even when that
     // flush failed: the flush is checked first.
@@ -71,8 +80,9 @@ ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destination
         file.commit();
         return failure(ConversionError::DestinationNotWritten, destinationPath);
     }
-    if (!file.commit())
+    if (!file.commit()) {
         return failure(ConversionError::DestinationNotWritten, destinationPath);
+    }
     return {};
 }
 
@@ -85,11 +95,13 @@ ConversionResult convertWavToAu(const QString& sourcePath, const QString& destin
                                 const ProgressCallback& progress)
 {
     const EncodedFile encoded = encodeWavFile(sourcePath, progress);
-    if (!encoded.result.ok())
+    if (!encoded.result.ok()) {
         return encoded.result;
+    }
     const ConversionResult written = writeAuFile(encoded.muLaw, destinationPath);
-    if (!written.ok())
+    if (!written.ok()) {
         return written;
+    }
     return {ConversionError::None, successMessage(sourcePath, destinationPath)};
 }
 

@@ -1,5 +1,7 @@
 #include "catalog/Catalog.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::catalog {
 
 Support Support::all()
@@ -26,7 +28,7 @@ Support supportOf(const ProfileReader& profile, const QString& kind)
 
 QString description(const ProfileReader& profile, const QString& kind)
 {
-    return profile.read(QStringLiteral("descriptions"), kind, QStringLiteral("none"));
+    return profile.read(u"descriptions"_s, kind, u"none"_s);
 }
 
 } // namespace morvane::catalog

@@ -2,6 +2,8 @@
 
 #include "catalog/KeyTable.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::catalog {
 
 const std::array<CommonParameterInfo, kCommonParameterCount>& commonParameters()
@@ -48,15 +50,16 @@ QStringList CommonParameterInfo::keyNames() const
 {
     QStringList names;
     for (const char16_t* key : keys) {
-        if (key)
+        if (key) {
             names.append(QString::fromUtf16(key));
+        }
     }
     return names;
 }
 
 QString specificParametersNode()
 {
-    return QStringLiteral("Specific parameters");
+    return u"Specific parameters"_s;
 }
 
 } // namespace morvane::catalog

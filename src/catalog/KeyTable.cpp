@@ -424,8 +424,9 @@ QStringList SettingKey::choiceCaptions() const
 const KindKeys& kindKeys(const QString& kind)
 {
     for (const KindKeys& entry : kTable) {
-        if (kind == QStringView(entry.kind))
+        if (kind == QStringView(entry.kind)) {
             return entry;
+        }
     }
     return kNoKeys;
 }
@@ -433,8 +434,9 @@ const KindKeys& kindKeys(const QString& kind)
 const SettingKey* findSpecificKey(const QString& kind, const QString& key)
 {
     for (const SettingKey& entry : kindKeys(kind).keys) {
-        if (key == QStringView(entry.key))
+        if (key == QStringView(entry.key)) {
             return &entry;
+        }
     }
     return nullptr;
 }
@@ -443,8 +445,9 @@ std::span<const ListFileSpec> allListFiles()
 {
     static const std::vector<ListFileSpec> all = [] {
         std::vector<ListFileSpec> files;
-        for (const KindKeys& entry : kTable)
+        for (const KindKeys& entry : kTable) {
             files.insert(files.end(), entry.lists.begin(), entry.lists.end());
+        }
         return files;
     }();
     return all;
@@ -454,8 +457,9 @@ std::span<const ListFileSpec> allListFiles()
 constexpr bool idsInTableOrder()
 {
     for (size_t i = 0; i < std::size(kCommonKeys); ++i) {
-        if (static_cast<size_t>(kCommonKeys[i].id) != i)
+        if (static_cast<size_t>(kCommonKeys[i].id) != i) {
             return false;
+        }
     }
     return true;
 }
@@ -469,8 +473,9 @@ std::span<const CommonKey> commonKeys()
 const CommonKey* findCommonKey(const QString& key)
 {
     for (const CommonKey& entry : kCommonKeys) {
-        if (key == QStringView(entry.key))
+        if (key == QStringView(entry.key)) {
             return &entry;
+        }
     }
     return nullptr;
 }

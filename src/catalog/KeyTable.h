@@ -7,6 +7,8 @@
 
 namespace morvane::catalog {
 
+using namespace Qt::StringLiterals;
+
 enum class ValueForm { Text, Color, Choice, Flag };
 
 // One setting of a kind's section: its key, its form and the default used when it is read.
@@ -130,7 +132,7 @@ const CommonKey* findCommonKey(const QString& key);
 // The text that marks a common key as absent.
 inline QString absentMarker()
 {
-    return QStringLiteral("n");
+    return u"n"_s;
 }
 
 } // namespace morvane::catalog

@@ -61,8 +61,9 @@ const std::array<KindInfo, kKindCount>& kinds()
 
 QString kindName(int index)
 {
-    if (index < 0 || index >= kKindCount)
+    if (index < 0 || index >= kKindCount) {
         return {};
+    }
     return QString::fromUtf16(kinds()[static_cast<size_t>(index)].name);
 }
 
@@ -70,16 +71,18 @@ QStringList kindNames()
 {
     QStringList names;
     names.reserve(kKindCount);
-    for (const KindInfo& kind : kinds())
+    for (const KindInfo& kind : kinds()) {
         names.append(QString::fromUtf16(kind.name));
+    }
     return names;
 }
 
 int kindIndex(const QString& name)
 {
     for (int i = 0; i < kKindCount; ++i) {
-        if (name == QStringView(kinds()[static_cast<size_t>(i)].name))
+        if (name == QStringView(kinds()[static_cast<size_t>(i)].name)) {
             return i;
+        }
     }
     return -1;
 }

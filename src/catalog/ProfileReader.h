@@ -4,6 +4,8 @@
 
 namespace morvane::catalog {
 
+using namespace Qt::StringLiterals;
+
 // Read access to the settings file, as the catalog needs it. The settings layer provides it.
 class ProfileReader {
 public:
@@ -14,7 +16,7 @@ public:
     // Whether a common key counts as present: it exists and does not hold the marker "n".
     virtual bool isPresent(const QString& section, const QString& key) const
     {
-        return read(section, key, QStringLiteral("n")) != QStringLiteral("n");
+        return read(section, key, u"n"_s) != u"n"_s;
     }
 };
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::catalog {
 namespace {
 
@@ -10,12 +12,14 @@ namespace {
 QString resolveFolder(const QString& parent, const QString& name)
 {
     const QDir dir(parent);
-    if (dir.exists(name))
+    if (dir.exists(name)) {
         return dir.filePath(name);
+    }
     const QStringList entries = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
             return dir.filePath(entry);
+        }
     }
     return dir.filePath(name);
 }
@@ -24,12 +28,12 @@ QString resolveFolder(const QString& parent, const QString& name)
 
 QString samplesFolder(const QString& appDir)
 {
-    return resolveFolder(appDir, QStringLiteral("samples"));
+    return resolveFolder(appDir, u"samples"_s);
 }
 
 QString allAppletsPage(const QString& appDir)
 {
-    return QDir(samplesFolder(appDir)).filePath(QStringLiteral("index.htm"));
+    return QDir(samplesFolder(appDir)).filePath(u"index.htm"_s);
 }
 
 QString sampleFolder(const QString& appDir, const QString& kind)
@@ -39,12 +43,12 @@ QString sampleFolder(const QString& appDir, const QString& kind)
 
 QString samplePageName(const QString& kind)
 {
-    return kind.toLower() + QStringLiteral(".htm");
+    return kind.toLower() + u".htm"_s;
 }
 
 QString sampleHelpPageName(const QString& kind)
 {
-    return kind.toLower() + QStringLiteral("_help.htm");
+    return kind.toLower() + u"_help.htm"_s;
 }
 
 QString samplePage(const QString& appDir, const QString& kind)
@@ -68,8 +72,9 @@ QStringList classFiles(const QString& appDir, const QString& kind)
     const QFileInfoList entries = folder.entryInfoList(QDir::Files, QDir::Name);
     QStringList files;
     for (const QFileInfo& entry : entries) {
-        if (entry.fileName().endsWith(QStringLiteral(".class"), Qt::CaseSensitive))
+        if (entry.fileName().endsWith(u".class"_s, Qt::CaseSensitive)) {
             files.append(entry.filePath());
+        }
     }
     return files;
 }

@@ -4,19 +4,21 @@
 
 namespace morvane {
 
+using namespace Qt::StringLiterals;
+
 inline QString versionText()
 {
-    return QStringLiteral("1.5.4");
+    return u"1.5.4"_s;
 }
 
 inline QString releaseDateText()
 {
-    return QStringLiteral("November 30, 2026");
+    return u"November 30, 2026"_s;
 }
 
 inline QString makerHomePage()
 {
-    return QStringLiteral("https://www.morvane.net/");
+    return u"https://www.morvane.net/"_s;
 }
 
 } // namespace morvane

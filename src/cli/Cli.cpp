@@ -48,8 +48,9 @@ constexpr qsizetype kColumn = 25;
 const OptionRow* findOption(const QString& arg)
 {
     for (const OptionRow& row : kOptions) {
-        if (arg == QStringView(row.shortName) || arg == QStringView(row.longName))
+        if (arg == QStringView(row.shortName) || arg == QStringView(row.longName)) {
             return &row;
+        }
     }
     return nullptr;
 }
@@ -57,8 +58,9 @@ const OptionRow* findOption(const QString& arg)
 const Command* findCommand(const QString& name)
 {
     for (const Command& command : kCommands) {
-        if (name == QStringView(command.name))
+        if (name == QStringView(command.name)) {
             return &command;
+        }
     }
     return nullptr;
 }
@@ -69,8 +71,9 @@ void printHelp(QTextStream& out)
            "Generates web applet code and converts sounds as Morvane does.\n\nCommands:\n";
     for (const Command& command : kCommands) {
         QString synopsis = QString::fromUtf16(command.name);
-        if (*command.arguments != '\0')
+        if (*command.arguments != '\0') {
             synopsis += u' ' + QLatin1StringView(command.arguments);
+        }
         out << "  " << synopsis.leftJustified(kColumn - 3) << ' ' << command.summary << "\n";
     }
     out << "\nOptions:\n";
@@ -97,16 +100,20 @@ int enterInstallation(const FolderChooser& chooseFolder, bool verbose, QTextStre
     const settings::AppDirChoice choice = chooseFolder();
     if (verbose) {
         if (choice.update.created) {
-            if (choice.result)
+            if (choice.result) {
                 err << "Copied the shipped data into a new installation folder\n";
+            }
         } else {
-            for (const QString& file : choice.update.added)
+            for (const QString& file : choice.update.added) {
                 err << "Added the new shipped file " << file << "\n";
+            }
         }
-        for (const QString& file : choice.update.refreshed)
+        for (const QString& file : choice.update.refreshed) {
             err << "Refreshed the shipped file " << file << "\n";
-        for (const QString& warning : choice.update.warnings)
+        }
+        for (const QString& warning : choice.update.warnings) {
             err << "Not refreshed: " << warning << "\n";
+        }
         err << "Installation folder: " << QDir::toNativeSeparators(choice.appDir) << "\n";
     }
     if (!choice.result) {
@@ -129,8 +136,9 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err,
     qsizetype next = 0;
     for (; next < args.size() && args[next].startsWith(u'-'); ++next) {
         const OptionRow* option = findOption(args[next]);
-        if (!option)
+        if (!option) {
             return usageError(err, u"unknown option: "_s + args[next]);
+        }
         switch (option->option) {
         case Option::Help:
             printHelp(out);
@@ -143,14 +151,17 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err,
             break;
         }
     }
-    if (next == args.size())
+    if (next == args.size()) {
         return usageError(err, u"no command given"_s);
+    }
     const Command* command = findCommand(args[next]);
-    if (!command)
+    if (!command) {
         return usageError(err, u"unknown command: "_s + args[next]);
+    }
     if (command->inInstallation) {
-        if (const int entered = enterInstallation(chooseFolder, verbose, err); entered != Success)
+        if (const int entered = enterInstallation(chooseFolder, verbose, err); entered != Success) {
             return entered;
+        }
     }
     return command->run(args.mid(next + 1), out, err);
 }

@@ -6,12 +6,14 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::cli {
 
 int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QStringList rest = args;
-    const bool runtime = rest.removeAll(QStringLiteral("--runtime")) > 0;
+    const bool runtime = rest.removeAll(u"--runtime"_s) > 0;
     if (rest.size() != 1) {
         err << "usage: morvane-cli html [--runtime] KIND\n";
         return UsageError;
@@ -36,11 +38,13 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
         err << generation.message << "\n";
         return Failure;
     }
-    for (const QString& line : generation.lines)
+    for (const QString& line : generation.lines) {
         out << line << "\n";
+    }
     out << "--- needed files\n";
-    for (const QString& name : generator::neededFileNames(appDir, kind, generation.media))
+    for (const QString& name : generator::neededFileNames(appDir, kind, generation.media)) {
         out << name << "\n";
+    }
     return Success;
 }
 

@@ -105,8 +105,9 @@ constexpr KindNote kKindNotes[] = {
 QString noteOf(const QString& kind)
 {
     for (const KindNote& note : kKindNotes) {
-        if (kind == QStringView(note.kind))
+        if (kind == QStringView(note.kind)) {
             return QString::fromUtf16(note.html);
+        }
     }
     return {};
 }
@@ -160,8 +161,9 @@ std::pair<QString, QString> fieldOf(const QString& kind, const QString& source)
         }
         return {key->labelText(), shown};
     }
-    if (source.endsWith(u".txt"_s))
+    if (source.endsWith(u".txt"_s)) {
         return {u"the list of the section (cfg/"_s + source + u")"_s, u"(empty list)"_s};
+    }
     return {source, QString()};
 }
 
@@ -176,8 +178,9 @@ QStringList helpPage(const QString& kind, const catalog::Support& support)
     page << u"<h2>Common parameters</h2>"_s << u"<table>"_s
          << u"<tr><th>Parameter</th><th>Meaning</th><th>Field</th></tr>"_s;
     for (const CommonParameterHelp& help : kCommonHelp) {
-        if (!support.has(help.parameter))
+        if (!support.has(help.parameter)) {
             continue;
+        }
         page << u"<tr><td><code>"_s + QString::fromUtf16(help.names) + u"</code></td><td>"_s +
                     escapeHtml(QString::fromUtf16(help.meaning)) + u"</td><td>"_s +
                     escapeHtml(QString::fromUtf16(help.field)) + u"</td></tr>"_s;
@@ -185,8 +188,9 @@ QStringList helpPage(const QString& kind, const catalog::Support& support)
     page << u"</table>"_s;
 
     page << u"<h2>Specific parameters</h2>"_s;
-    if (const QString note = noteOf(kind); !note.isEmpty())
+    if (const QString note = noteOf(kind); !note.isEmpty()) {
         page << note;
+    }
     const std::span<const generator::Step> steps = generator::kindSteps(kind);
     if (steps.empty()) {
         page << u"<p>This applet has no specific parameters.</p>"_s;
@@ -196,8 +200,9 @@ QStringList helpPage(const QString& kind, const catalog::Support& support)
         for (const generator::Step& step : steps) {
             const auto [label, defaultValue] = fieldOf(kind, QString::fromUtf16(step.source));
             QString name = QString::fromUtf16(step.param);
-            if (step.rule == generator::Rule::FileList || step.rule == generator::Rule::TextList)
+            if (step.rule == generator::Rule::FileList || step.rule == generator::Rule::TextList) {
                 name += u"1, "_s + name + u"2, ..."_s;
+            }
             page << u"<tr><td><code>"_s + escapeHtml(name) + u"</code></td><td>"_s +
                         escapeHtml(meaningOf(step.rule)) + u"</td><td>"_s +
                         (defaultValue.isEmpty() ? u"&mdash;"_s : escapeHtml(defaultValue)) +
@@ -226,8 +231,9 @@ QStringList samplePage(const QString& kind, const QString& description,
     page << u"<pre>"_s + escapeHtml(code.lines.join(u'\n')) + u"</pre>"_s;
     page << u"<h2>Needed files</h2>"_s << u"<p>Copy these files into the folder of your page:</p>"_s
          << u"<ul>"_s;
-    for (const QString& name : neededFiles)
+    for (const QString& name : neededFiles) {
         page << u"<li><code>"_s + escapeHtml(name) + u"</code></li>"_s;
+    }
     page << u"</ul>"_s
          << u"<p><a href=\""_s + catalog::sampleHelpPageName(kind) +
                 u"\">Parameters help</a> &middot; <a href=\"../index.htm\">All applets</a></p>"_s;
@@ -261,18 +267,21 @@ Result writeSamplePages(const QString& appDir)
     Result read;
     const settings::Profile profile =
         settings::Profile::load(settings::profilePath(appDir), appDir, &read);
-    if (!read)
+    if (!read) {
         return read;
+    }
 
     for (const QString& kind : catalog::kindNames()) {
         settings::WorkingCopy values;
         const settings::KindLoad load = settings::loadKind(appDir, kind, values);
-        if (!load.result)
+        if (!load.result) {
             return load.result;
+        }
         const generator::Generation code =
             generator::generateClosed({kind, values, load.support, appDir, /*runtime=*/true});
-        if (!code.ok)
+        if (!code.ok) {
             return Result::failure(kind + u": "_s + code.message);
+        }
 
         const QString folder = catalog::sampleFolder(appDir, kind);
         const QStringList needed = generator::neededFileNames(appDir, kind, code.media);
@@ -283,14 +292,16 @@ Result writeSamplePages(const QString& appDir)
         for (int i = 0; i < 2; ++i) {
             const Result written =
                 settings::writeTextLines(QDir(folder).filePath(names[i]), pages[i], {appDir, true});
-            if (!written)
+            if (!written) {
                 return written;
+            }
         }
     }
     const Result index = settings::writeTextLines(catalog::allAppletsPage(appDir),
                                                   indexPage(profile), {appDir, true});
-    if (!index)
+    if (!index) {
         return index;
+    }
     return settings::writeTextLines(QDir(catalog::samplesFolder(appDir)).filePath(u"samples.css"_s),
                                     kStylesheet, {appDir, true});
 }

@@ -19,8 +19,9 @@ QStringList commandArguments(int& argc, char* argv[], std::optional<QCoreApplica
 #else
     Q_UNUSED(app);
     QStringList args;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         args.append(QString::fromLocal8Bit(argv[i]));
+    }
     return args;
 #endif
 }
@@ -32,8 +33,9 @@ int main(int argc, char* argv[])
     std::optional<QCoreApplication> app;
     const QStringList args = commandArguments(argc, argv, app);
     const auto chooseFolder = [&] {
-        if (!app)
+        if (!app) {
             app.emplace(argc, argv);
+        }
         return morvane::settings::chooseAppDir(
             morvane::settings::surroundingsOf(QCoreApplication::applicationDirPath()));
     };

@@ -21,8 +21,9 @@ QString resolvePath(const QString& path, const QString& baseDir)
 
 FileState probeFile(const QString& path, const QString& baseDir)
 {
-    if (path.contains(QChar(u'\0')) || path.size() > kLongestPath)
+    if (path.contains(QChar(u'\0')) || path.size() > kLongestPath) {
         return FileState::Invalid;
+    }
     const QFileInfo info(resolvePath(path, baseDir));
     return info.isFile() ? FileState::Exists : FileState::Missing;
 }

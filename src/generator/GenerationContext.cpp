@@ -28,8 +28,9 @@ bool GenerationContext::fail(const QString& message)
 Generation GenerationContext::finish(bool ok)
 {
     m_result.ok = ok;
-    if (ok)
+    if (ok) {
         m_result.message.clear();
+    }
     return std::move(m_result);
 }
 

@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::generator {
 namespace {
 
@@ -47,29 +49,33 @@ constexpr CommonMediaCheck kCommonMedia[] = {
 
 bool checkCommonValues(GenerationContext& ctx)
 {
-    if (!isPositiveInteger(text(ctx, K::Width), 1))
-        return ctx.fail(QStringLiteral("Invalid width"));
-    if (!isPositiveInteger(text(ctx, K::Height), 1))
-        return ctx.fail(QStringLiteral("Invalid height"));
+    if (!isPositiveInteger(text(ctx, K::Width), 1)) {
+        return ctx.fail(u"Invalid width"_s);
+    }
+    if (!isPositiveInteger(text(ctx, K::Height), 1)) {
+        return ctx.fail(u"Invalid height"_s);
+    }
 
     for (const CommonMediaCheck& check : kCommonMedia) {
         const QString path = text(ctx, check.key);
-        if (!ctx.supports(check.parameter) || path.isEmpty())
+        if (!ctx.supports(check.parameter) || path.isEmpty()) {
             continue;
+        }
         switch (ctx.probe(path)) {
         case FileState::Exists:
             ctx.addMedia(path);
             break;
         case FileState::Missing:
-            return ctx.fail(QStringLiteral("Can't find the file: ") + path);
+            return ctx.fail(u"Can't find the file: "_s + path);
         case FileState::Invalid:
             return ctx.fail(QString::fromUtf16(check.invalidMessage));
         }
     }
 
     if (flag(ctx, K::OnmouseoverTextEnabled) && ctx.supports(CommonParameter::MouseOverMessage) &&
-        !isPositiveInteger(text(ctx, K::OnmouseoverTextHeight), 1))
-        return ctx.fail(QStringLiteral("Invalid message height"));
+        !isPositiveInteger(text(ctx, K::OnmouseoverTextHeight), 1)) {
+        return ctx.fail(u"Invalid message height"_s);
+    }
     return true;
 }
 
@@ -88,36 +94,39 @@ void writeCommonColor(GenerationContext& ctx, K key)
 void writeCommonFile(GenerationContext& ctx, CommonParameter parameter, K key)
 {
     const QString path = text(ctx, key);
-    if (ctx.supports(parameter) && !path.isEmpty())
+    if (ctx.supports(parameter) && !path.isEmpty()) {
         ctx.param(catalog::commonKeyInfo(key).paramName(), fileNamePart(path));
+    }
 }
 
 void writeCommonParameters(GenerationContext& ctx)
 {
     const auto attribute = [&](K key) -> QString {
-        return u' ' + catalog::commonKeyInfo(key).paramName() + QStringLiteral("=\"") +
+        return u' ' + catalog::commonKeyInfo(key).paramName() + u"=\""_s +
                escapeQuotes(text(ctx, key)) + u'"';
     };
-    ctx.lines().append(QStringLiteral("<applet code=\"") + escapeQuotes(ctx.kind()) +
-                       QStringLiteral(".class\"") + attribute(K::Width) + attribute(K::Height) +
-                       u'>');
-    ctx.param(QStringLiteral("generator"), generatorValue());
+    ctx.lines().append(u"<applet code=\""_s + escapeQuotes(ctx.kind()) + u".class\""_s +
+                       attribute(K::Width) + attribute(K::Height) + u'>');
+    ctx.param(u"generator"_s, generatorValue());
 
-    if (ctx.supports(CommonParameter::BackgroundColor))
+    if (ctx.supports(CommonParameter::BackgroundColor)) {
         writeCommonColor(ctx, K::BackgroundColor);
+    }
     writeCommonFile(ctx, CommonParameter::BackgroundImage, K::BackgroundImage);
     if (ctx.supports(CommonParameter::StatusbarMessage) &&
-        !text(ctx, K::StatusbarMessage).isEmpty())
+        !text(ctx, K::StatusbarMessage).isEmpty()) {
         writeCommonText(ctx, K::StatusbarMessage);
+    }
     if (ctx.supports(CommonParameter::LoadSound) && !text(ctx, K::OnloadSound).isEmpty()) {
         writeCommonFile(ctx, CommonParameter::LoadSound, K::OnloadSound);
         ctx.param(catalog::commonKeyInfo(K::Loop).paramName(),
-                  flag(ctx, K::Loop) ? QStringLiteral("yes") : QStringLiteral("no"));
+                  flag(ctx, K::Loop) ? u"yes"_s : u"no"_s);
     }
     writeCommonFile(ctx, CommonParameter::MouseOverSound, K::OnmouseoverSound);
     if (ctx.supports(CommonParameter::MouseOverColor) &&
-        flag(ctx, K::OnmouseoverBackgroundColorEnabled))
+        flag(ctx, K::OnmouseoverBackgroundColorEnabled)) {
         writeCommonColor(ctx, K::OnmouseoverBackgroundColor);
+    }
     if (ctx.supports(CommonParameter::MouseOverMessage) && flag(ctx, K::OnmouseoverTextEnabled) &&
         !text(ctx, K::OnmouseoverText).isEmpty()) {
         writeCommonText(ctx, K::OnmouseoverText);
@@ -127,8 +136,9 @@ void writeCommonParameters(GenerationContext& ctx)
     writeCommonFile(ctx, CommonParameter::ClickSound, K::OnclicSound);
     if (ctx.supports(CommonParameter::ClickLink) && !text(ctx, K::Link).isEmpty()) {
         writeCommonText(ctx, K::Link);
-        if (!text(ctx, K::Target).isEmpty())
+        if (!text(ctx, K::Target).isEmpty()) {
             writeCommonText(ctx, K::Target);
+        }
     }
 }
 
@@ -136,46 +146,51 @@ void writeCommonParameters(GenerationContext& ctx)
 
 QString generatorValue()
 {
-    return QStringLiteral("Morvane ") + versionText() + QStringLiteral(" - ") + makerHomePage();
+    return u"Morvane "_s + versionText() + u" - "_s + makerHomePage();
 }
 
 Generation generate(const GenerationInput& input)
 {
     GenerationContext ctx(input);
-    if (!checkCommonValues(ctx))
+    if (!checkCommonValues(ctx)) {
         return ctx.finish(false);
+    }
     writeCommonParameters(ctx);
     return ctx.finish(runKindBlock(ctx));
 }
 
 void closeApplet(Generation& generation, const QString& kind, const QString& noJavaMessage)
 {
-    if (kind == QStringLiteral("WhoIsVisitor"))
+    if (kind == u"WhoIsVisitor"_s) {
         return;
-    if (!noJavaMessage.isEmpty())
+    }
+    if (!noJavaMessage.isEmpty()) {
         generation.lines.append(noJavaMessage);
-    generation.lines.append(QStringLiteral("</applet>"));
+    }
+    generation.lines.append(u"</applet>"_s);
 }
 
 Generation generateClosed(const GenerationInput& input)
 {
     Generation generation = generate(input);
-    if (generation.ok)
+    if (generation.ok) {
         closeApplet(generation, input.kind,
                     input.values.common().text(catalog::commonKeyName(K::NoJavaMessage)));
-    if (generation.ok && input.runtime)
+    }
+    if (generation.ok && input.runtime) {
         addRuntime(generation, input.appDir);
+    }
     return generation;
 }
 
 QString runtimeScriptLine()
 {
-    return QStringLiteral("<script src=\"morvane-applets.js\"></script>");
+    return u"<script src=\"morvane-applets.js\"></script>"_s;
 }
 
 QString runtimeFilePath(const QString& appDir)
 {
-    return QDir(appDir).filePath(QStringLiteral("runtime/morvane-applets.js"));
+    return QDir(appDir).filePath(u"runtime/morvane-applets.js"_s);
 }
 
 void addRuntime(Generation& generation, const QString& appDir)

@@ -1,18 +1,19 @@
 #include "generator/Html.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::generator {
 
 QString escapeQuotes(const QString& text)
 {
     QString escaped = text;
-    escaped.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
+    escaped.replace(QLatin1Char('"'), u"&quot;"_s);
     return escaped;
 }
 
 QString paramLine(const QString& name, const QString& value)
 {
-    return QStringLiteral("<param name=\"") + name + QStringLiteral("\" value=\"") +
-           escapeQuotes(value) + QStringLiteral("\">");
+    return u"<param name=\""_s + name + u"\" value=\""_s + escapeQuotes(value) + u"\">"_s;
 }
 
 QString fileNamePart(const QString& path)

@@ -9,8 +9,9 @@ const KindBlock* findBlock(const QString& kind)
 {
     for (const std::span<const KindBlock> blocks : {firstColumnBlocks(), otherColumnsBlocks()}) {
         for (const KindBlock& block : blocks) {
-            if (kind == QStringView(block.kind))
+            if (kind == QStringView(block.kind)) {
                 return &block;
+            }
         }
     }
     return nullptr;

@@ -3,6 +3,8 @@
 #include "generator/Html.h"
 #include "generator/Writers.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::generator {
 namespace {
 
@@ -13,7 +15,7 @@ QString str(const char16_t* text)
 
 QString countName(const Step& step)
 {
-    return step.count ? QString::fromUtf16(step.count) : QStringLiteral("-");
+    return step.count ? QString::fromUtf16(step.count) : u"-"_s;
 }
 
 bool isSet(const settings::ValueSet& values, const QString& key)
@@ -23,10 +25,12 @@ bool isSet(const settings::ValueSet& values, const QString& key)
 
 QString choiceValue(const Step& step, int index)
 {
-    if (index == 0)
+    if (index == 0) {
         return str(step.firstValue);
-    if (index == 1 && step.secondValue)
+    }
+    if (index == 1 && step.secondValue) {
         return str(step.secondValue);
+    }
     return str(step.otherValue);
 }
 
@@ -72,8 +76,9 @@ bool runStep(GenerationContext& ctx, const Step& step)
         ctx.param(name, values.flag(source) ? str(step.firstValue) : str(step.otherValue));
         return true;
     case Rule::FileName:
-        if (!values.text(source).isEmpty())
+        if (!values.text(source).isEmpty()) {
             ctx.param(name, fileNamePart(values.text(source)));
+        }
         return true;
     }
     return true;
@@ -84,10 +89,12 @@ bool runStep(GenerationContext& ctx, const Step& step)
 bool runSteps(GenerationContext& ctx, std::span<const Step> steps)
 {
     for (const Step& step : steps) {
-        if (step.when && !isSet(ctx.specific(), QString::fromUtf16(step.when)))
+        if (step.when && !isSet(ctx.specific(), QString::fromUtf16(step.when))) {
             continue;
-        if (!runStep(ctx, step))
+        }
+        if (!runStep(ctx, step)) {
             return false;
+        }
     }
     return true;
 }

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::generator {
 namespace {
 
@@ -19,12 +21,12 @@ constexpr qint64 kBlockSize = 64 * 1024;
 
 QString openFailure(const QString& path)
 {
-    return QStringLiteral("Impossible d'ouvrir le fichier ") + path;
+    return u"Impossible d'ouvrir le fichier "_s + path;
 }
 
 QString createFailure(const QString& path)
 {
-    return QStringLiteral("Impossible de créer le fichier ") + path;
+    return u"Impossible de créer le fichier "_s + path;
 }
 
 // A place named inside the installation folder must really lie there: the folder is data that
@@ -39,10 +41,12 @@ QString boundOf(const QString& path, const QString& appDir)
 QStringList neededFileNames(const QString& appDir, const QString& kind, const QStringList& media)
 {
     QStringList names;
-    for (const QString& classFile : catalog::classFiles(appDir, kind))
+    for (const QString& classFile : catalog::classFiles(appDir, kind)) {
         names.append(QFileInfo(classFile).fileName());
-    for (const QString& path : media)
+    }
+    for (const QString& path : media) {
         names.append(fileNamePart(path));
+    }
     return names;
 }
 
@@ -53,21 +57,26 @@ Result copyFileIntoFolder(const QString& file, const QString& folder, const QStr
 
     if (Result inside =
             settings::checkInside(boundOf(source, appDir), source, openFailure(QString()));
-        !inside)
+        !inside) {
         return inside;
+    }
     // A pipe would never end.
-    if (QFileInfo info(source); info.exists() && !info.isFile())
+    if (QFileInfo info(source); info.exists() && !info.isFile()) {
         return Result::failure(openFailure(source));
+    }
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly)) {
         return Result::failure(openFailure(source));
+    }
     // Replacing a file by itself would empty it on platforms that truncate before reading.
-    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
         return Result::failure(createFailure(target));
+    }
 
     QSaveFile out(target);
-    if (!settings::openForReplacing(out, {boundOf(target, appDir)}))
+    if (!settings::openForReplacing(out, {boundOf(target, appDir)})) {
         return Result::failure(createFailure(target));
+    }
     QByteArray block;
     while (!(block = in.read(kBlockSize)).isEmpty()) {
         if (out.write(block) != block.size()) {
@@ -79,8 +88,9 @@ Result copyFileIntoFolder(const QString& file, const QString& folder, const QStr
         out.cancelWriting();
         return Result::failure(openFailure(source));
     }
-    if (!settings::commitWhole(out))
+    if (!settings::commitWhole(out)) {
         return Result::failure(createFailure(target));
+    }
     return Result::success();
 }
 
@@ -92,8 +102,9 @@ CopiedFiles copyNeededFiles(const QString& appDir, const QString& kind, const QS
     files.append(media);
     for (const QString& file : files) {
         copied.result = copyFileIntoFolder(file, folder, appDir);
-        if (!copied.result)
+        if (!copied.result) {
             return copied;
+        }
         copied.names.append(fileNamePart(file));
     }
     return copied;
@@ -102,11 +113,12 @@ CopiedFiles copyNeededFiles(const QString& appDir, const QString& kind, const QS
 QString copiedFilesMessage(const QStringList& names, const QString& folder)
 {
     QStringList quoted;
-    for (const QString& name : names)
+    for (const QString& name : names) {
         quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
-    const QString list = quoted.join(QStringLiteral(", "));
-    const QString verb = list.contains(QLatin1Char(',')) ? QStringLiteral(" were copied into ")
-                                                         : QStringLiteral(" was copied into ");
+    }
+    const QString list = quoted.join(u", "_s);
+    const QString verb =
+        list.contains(QLatin1Char(',')) ? u" were copied into "_s : u" was copied into "_s;
     return list + verb + folder;
 }
 

@@ -8,43 +8,47 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::generator {
 
 QStringList buildPreviewPage(const QString& kind, const QStringList& htmlLines)
 {
     QStringList page{
-        QStringLiteral("<html>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<title></title>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<body bgcolor=\"#000000\">"),
-        QStringLiteral("<h1 align=\"center\"><u><strong><font color=\"#FFFF00\">") + kind +
-            QStringLiteral(" preview</font></strong></u></h1>"),
-        QStringLiteral("<p><u><strong><font color=\"#FFFF00\">&nbsp;</font></strong></u></p>"),
-        QStringLiteral("<p align=\"center\">"),
+        u"<html>"_s,
+        u"<head>"_s,
+        u"<title></title>"_s,
+        u"<head>"_s,
+        u"<body bgcolor=\"#000000\">"_s,
+        u"<h1 align=\"center\"><u><strong><font color=\"#FFFF00\">"_s + kind +
+            u" preview</font></strong></u></h1>"_s,
+        u"<p><u><strong><font color=\"#FFFF00\">&nbsp;</font></strong></u></p>"_s,
+        u"<p align=\"center\">"_s,
     };
     page.append(htmlLines);
-    page.append({QStringLiteral("</p>"), QStringLiteral("</body>"), QStringLiteral("</html>")});
+    page.append({u"</p>"_s, u"</body>"_s, u"</html>"_s});
     return page;
 }
 
 QString testFolder(const QString& appDir)
 {
-    return QDir(appDir).filePath(QStringLiteral("test"));
+    return QDir(appDir).filePath(u"test"_s);
 }
 
 Result clearTestFolder(const QString& folder, const QString& appDir)
 {
     const QDir dir(folder);
-    if (!dir.exists())
-        return Result::failure(QStringLiteral("Can't find the folder: ") + folder);
+    if (!dir.exists()) {
+        return Result::failure(u"Can't find the folder: "_s + folder);
+    }
     // Clearing a folder elsewhere would delete files that are not ours.
-    if (Result inside =
-            settings::checkInside(appDir, folder, QStringLiteral("Can't use the folder: "));
-        !inside)
+    if (Result inside = settings::checkInside(appDir, folder, u"Can't use the folder: "_s);
+        !inside) {
         return inside;
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+    }
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
         QFile::remove(dir.filePath(name));
+    }
     return Result::success();
 }
 
@@ -54,15 +58,15 @@ PreparedPreview preparePreview(const QString& appDir, const QString& kind,
     PreparedPreview preview;
     const QString folder = testFolder(appDir);
     preview.result = clearTestFolder(folder, appDir);
-    if (!preview.result)
+    if (!preview.result) {
         return preview;
+    }
 
     const int number = static_cast<int>(QRandomGenerator::global()->bounded(10000));
-    preview.pageFileName = QStringLiteral("test%1.htm").arg(number);
+    preview.pageFileName = u"test%1.htm"_s.arg(number);
     const QString pagePath = QDir(folder).filePath(preview.pageFileName);
     if (!settings::writeTextLines(pagePath, buildPreviewPage(kind, htmlLines), {appDir})) {
-        preview.result =
-            Result::failure(QStringLiteral("Impossible de créer le fichier ") + pagePath);
+        preview.result = Result::failure(u"Impossible de créer le fichier "_s + pagePath);
         return preview;
     }
     preview.result = copyNeededFiles(appDir, kind, media, folder).result;

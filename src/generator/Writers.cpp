@@ -6,10 +6,12 @@
 #include <limits>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::generator {
 namespace {
 
-const QString kNoCount = QStringLiteral("-");
+const QString kNoCount = u"-"_s;
 
 bool hasNul(const QString& text)
 {
@@ -20,11 +22,13 @@ bool hasNul(const QString& text)
 bool parseStrictInt(const QString& text, qint64& value)
 {
     qsizetype digitsStart = (text.startsWith(u'+') || text.startsWith(u'-')) ? 1 : 0;
-    if (digitsStart == text.size())
+    if (digitsStart == text.size()) {
         return false;
+    }
     for (qsizetype i = digitsStart; i < text.size(); ++i) {
-        if (text.at(i) < u'0' || text.at(i) > u'9')
+        if (text.at(i) < u'0' || text.at(i) > u'9') {
             return false;
+        }
     }
     bool ok = false;
     value = text.toLongLong(&ok, 10);
@@ -43,8 +47,9 @@ struct MenuEntry {
 MenuEntry splitMenuText(const QString& text)
 {
     const qsizetype hash = text.indexOf(u'#');
-    if (hash < 0)
+    if (hash < 0) {
         return {text, QString()};
+    }
     return {text.left(std::max<qsizetype>(hash - 1, 0)), text.mid(hash + 2)};
 }
 
@@ -58,13 +63,16 @@ bool anyHasNul(const QStringList& entries)
 bool writeInteger(GenerationContext& ctx, const QString& name, const QString& text,
                   const QString& message, Negatives negatives)
 {
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         return true;
+    }
     qint64 value = 0;
-    if (!parseStrictInt(text, value))
+    if (!parseStrictInt(text, value)) {
         return ctx.fail(message);
-    if (negatives == Negatives::Refused && value <= 0)
+    }
+    if (negatives == Negatives::Refused && value <= 0) {
         return ctx.fail(message);
+    }
     ctx.param(name, text);
     return true;
 }
@@ -72,10 +80,12 @@ bool writeInteger(GenerationContext& ctx, const QString& name, const QString& te
 bool writeText(GenerationContext& ctx, const QString& name, const QString& text,
                const QString& description, Requirement requirement)
 {
-    if (text.isEmpty() && requirement == Requirement::Optional)
+    if (text.isEmpty() && requirement == Requirement::Optional) {
         return true;
-    if (text.isEmpty() || hasNul(text))
-        return ctx.fail(QStringLiteral("You must specify ") + description);
+    }
+    if (text.isEmpty() || hasNul(text)) {
+        return ctx.fail(u"You must specify "_s + description);
+    }
     ctx.param(name, text);
     return true;
 }
@@ -83,60 +93,68 @@ bool writeText(GenerationContext& ctx, const QString& name, const QString& text,
 bool writeFile(GenerationContext& ctx, const QString& name, const QString& path,
                const QString& description)
 {
-    if (path.isEmpty())
-        return ctx.fail(QStringLiteral("You must specify ") + description);
+    if (path.isEmpty()) {
+        return ctx.fail(u"You must specify "_s + description);
+    }
     switch (ctx.probe(path)) {
     case FileState::Exists:
         ctx.addMedia(path);
         ctx.param(name, fileNamePart(path));
         return true;
     case FileState::Missing:
-        return ctx.fail(QStringLiteral("Can't find the file: ") + path);
+        return ctx.fail(u"Can't find the file: "_s + path);
     case FileState::Invalid:
         break;
     }
-    return ctx.fail(QStringLiteral("Invalid file name: ") + path);
+    return ctx.fail(u"Invalid file name: "_s + path);
 }
 
 bool writeFileList(GenerationContext& ctx, const QString& baseName, const QStringList& paths,
                    const QString& description, const QString& countName)
 {
-    if (paths.isEmpty())
-        return ctx.fail(QStringLiteral("You must add at least ") + description);
+    if (paths.isEmpty()) {
+        return ctx.fail(u"You must add at least "_s + description);
+    }
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const QString& path = paths.at(i);
         // A path that cannot even be tested names no file either.
-        if (ctx.probe(path) != FileState::Exists)
-            return ctx.fail(QStringLiteral("Can't find the file: ") + path);
+        if (ctx.probe(path) != FileState::Exists) {
+            return ctx.fail(u"Can't find the file: "_s + path);
+        }
         ctx.addMedia(path);
         ctx.param(baseName + QString::number(i + 1), fileNamePart(path));
     }
-    if (countName != kNoCount)
+    if (countName != kNoCount) {
         ctx.param(countName, QString::number(paths.size()));
+    }
     return true;
 }
 
 bool writeTextList(GenerationContext& ctx, const QString& baseName, const QStringList& entries,
                    const QString& description, const QString& countName)
 {
-    if (entries.isEmpty() || anyHasNul(entries))
-        return ctx.fail(QStringLiteral("You must add at least ") + description);
-    if (countName.isEmpty())
+    if (entries.isEmpty() || anyHasNul(entries)) {
+        return ctx.fail(u"You must add at least "_s + description);
+    }
+    if (countName.isEmpty()) {
         return true;
-    for (qsizetype i = 0; i < entries.size(); ++i)
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i) {
         ctx.param(baseName + QString::number(i + 1), entries.at(i));
-    if (countName != kNoCount)
+    }
+    if (countName != kNoCount) {
         ctx.param(countName, QString::number(entries.size()));
+    }
     return true;
 }
 
 bool writeMenuHierarchy(GenerationContext& ctx, const settings::MenuTree& tree)
 {
     const settings::TreeNode* root = tree.root();
-    const QString emptyMessage =
-        QStringLiteral("You must add at least an item in the menu hierarchy");
-    if (!root || root->children.empty())
+    const QString emptyMessage = u"You must add at least an item in the menu hierarchy"_s;
+    if (!root || root->children.empty()) {
         return ctx.fail(emptyMessage);
+    }
 
     // Depth first without recursion: a tree file can nest as deep as it has lines.
     struct Level {
@@ -153,14 +171,17 @@ bool writeMenuHierarchy(GenerationContext& ctx, const settings::MenuTree& tree)
         }
         const settings::TreeNode& child = level.node->children[level.next++];
         const QString path = level.prefix + QString::number(level.next);
-        if (hasNul(child.text))
+        if (hasNul(child.text)) {
             return ctx.fail(emptyMessage);
+        }
         const MenuEntry entry = splitMenuText(child.text);
-        ctx.param(QStringLiteral("text") + path, entry.caption);
-        if (!entry.link.isEmpty())
-            ctx.param(QStringLiteral("link") + path, entry.link);
-        if (!child.children.empty())
+        ctx.param(u"text"_s + path, entry.caption);
+        if (!entry.link.isEmpty()) {
+            ctx.param(u"link"_s + path, entry.link);
+        }
+        if (!child.children.empty()) {
             levels.push_back({&child, path}); // invalidates `level`
+        }
     }
     return true;
 }

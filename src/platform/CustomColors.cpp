@@ -14,8 +14,9 @@ QString entryName(int index)
 
 int indexOfName(QStringView name)
 {
-    if (name.size() != namePrefix.size() + 1 || !name.startsWith(namePrefix, Qt::CaseInsensitive))
+    if (name.size() != namePrefix.size() + 1 || !name.startsWith(namePrefix, Qt::CaseInsensitive)) {
         return -1;
+    }
     const char16_t letter = QChar(name.back()).toUpper().unicode();
     const int index = letter - u'A';
     return index >= 0 && index < customColorCount ? index : -1;
@@ -24,28 +25,34 @@ int indexOfName(QStringView name)
 int hexDigitValue(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
+    if (u >= u'0' && u <= u'9') {
         return u - u'0';
-    if (u >= u'A' && u <= u'F')
+    }
+    if (u >= u'A' && u <= u'F') {
         return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
+    }
+    if (u >= u'a' && u <= u'f') {
         return u - u'a' + 10;
+    }
     return -1;
 }
 
 std::optional<settings::ColorRef> colorFromHex(QStringView hex)
 {
-    if (hex.isEmpty() || hex.size() > 8)
+    if (hex.isEmpty() || hex.size() > 8) {
         return std::nullopt;
+    }
     settings::ColorRef value = 0;
     for (QChar c : hex) {
         const int digit = hexDigitValue(c);
-        if (digit < 0)
+        if (digit < 0) {
             return std::nullopt;
+        }
         value = value * 16 + settings::ColorRef(digit);
     }
-    if (value > largestColor)
+    if (value > largestColor) {
         return std::nullopt;
+    }
     return value;
 }
 
@@ -57,11 +64,13 @@ CustomColors customColorsFromLines(const QStringList& lines)
     std::array<bool, customColorCount> named{};
     for (const QString& line : lines) {
         const qsizetype equals = line.indexOf(u'=');
-        if (equals < 0)
+        if (equals < 0) {
             continue;
+        }
         const int index = indexOfName(QStringView(line).left(equals));
-        if (index < 0 || named[std::size_t(index)])
+        if (index < 0 || named[std::size_t(index)]) {
             continue;
+        }
         // The first line naming an entry decides it, as a name=value lookup would.
         named[std::size_t(index)] = true;
         colors[std::size_t(index)] = colorFromHex(QStringView(line).mid(equals + 1).trimmed());
@@ -74,10 +83,11 @@ QStringList linesFromCustomColors(const CustomColors& colors)
     QStringList lines;
     for (int i = 0; i < customColorCount; ++i) {
         const auto& color = colors[std::size_t(i)];
-        if (color)
+        if (color) {
             lines.append(
                 entryName(i) + u'=' +
                 QString::number(*color & largestColor, 16).toUpper().rightJustified(6, u'0'));
+        }
     }
     return lines;
 }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::platform {
 
 namespace {
@@ -10,8 +12,9 @@ namespace {
 QString descriptionWithoutPatterns(const QString& description)
 {
     const QString trimmed = description.trimmed();
-    if (!trimmed.endsWith(u')'))
+    if (!trimmed.endsWith(u')')) {
         return trimmed;
+    }
     const qsizetype open = trimmed.lastIndexOf(u'(');
     return open < 0 ? trimmed : trimmed.left(open).trimmed();
 }
@@ -20,14 +23,15 @@ QStringList qtPatterns(const QString& windowsPatterns)
 {
     QStringList patterns;
     const auto addOnce = [&patterns](const QString& pattern) {
-        if (!patterns.contains(pattern))
+        if (!patterns.contains(pattern)) {
             patterns.append(pattern);
+        }
     };
     const QStringList parts = windowsPatterns.split(u';', Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const QString pattern = part.trimmed();
         if (pattern == u"*.*" || pattern == u"*") {
-            addOnce(QStringLiteral("*"));
+            addOnce(u"*"_s);
         } else if (!pattern.isEmpty()) {
             addOnce(pattern.toLower());
             addOnce(pattern.toUpper());
@@ -44,11 +48,13 @@ QString qtFilterFromWindowsFilter(const QString& filter)
     QStringList qtFilters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QStringList patterns = qtPatterns(parts.at(i + 1));
-        if (patterns.isEmpty())
+        if (patterns.isEmpty()) {
             continue;
+        }
         QString description = descriptionWithoutPatterns(parts.at(i));
-        if (description.isEmpty())
+        if (description.isEmpty()) {
             description = patterns.join(u' ');
+        }
         qtFilters.append(description + u" (" + patterns.join(u' ') + u')');
     }
     return qtFilters.join(u";;");

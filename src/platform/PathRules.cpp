@@ -19,16 +19,20 @@ QString appendExtensionIfMissing(const QString& name, const QString& extension)
 QString folderOfChosenFile(const QString& path)
 {
     qsizetype end = path.size();
-    while (end > 0 && !isSeparator(path.at(end - 1)))
+    while (end > 0 && !isSeparator(path.at(end - 1))) {
         --end;
-    if (end == 0)
+    }
+    if (end == 0) {
         return {};
+    }
     const QChar rootSeparator = path.at(end - 1);
-    while (end > 0 && isSeparator(path.at(end - 1)))
+    while (end > 0 && isSeparator(path.at(end - 1))) {
         --end;
+    }
     const QString folder = path.left(end);
-    if (folder.isEmpty() || folder.endsWith(u':'))
+    if (folder.isEmpty() || folder.endsWith(u':')) {
         return folder + rootSeparator;
+    }
     return folder;
 }
 

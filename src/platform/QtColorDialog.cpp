@@ -16,11 +16,13 @@ QtColorDialog::chooseColor(QWidget* parent, settings::ColorRef initial, CustomCo
     }
 
     QColorDialog dialog(colorFromColorref(initial), parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
+    }
 
-    for (int i = 0; i < customColorCount; ++i)
+    for (int i = 0; i < customColorCount; ++i) {
         customs[std::size_t(i)] = colorrefFromColor(QColorDialog::customColor(i));
+    }
     return colorrefFromColor(dialog.selectedColor());
 }
 

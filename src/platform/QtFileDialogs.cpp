@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::platform {
 
 namespace {
@@ -19,8 +21,9 @@ QString absoluteFolder(const QString& folder)
 
 QString runFileDialog(QFileDialog& dialog)
 {
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
         return {};
+    }
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.constFirst();
 }
@@ -42,14 +45,15 @@ protected:
         if (!folder.isEmpty() && !QFileInfo::exists(folder)) {
             const auto answer = QMessageBox::question(
                 this, windowTitle(),
-                QStringLiteral("The folder %1 does not exist.\nDo you want to create it?")
-                    .arg(QDir::toNativeSeparators(folder)));
-            if (answer != QMessageBox::Yes)
+                u"The folder %1 does not exist.\nDo you want to create it?"_s.arg(
+                    QDir::toNativeSeparators(folder)));
+            if (answer != QMessageBox::Yes) {
                 return;
+            }
             if (!QDir().mkpath(folder)) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QStringLiteral("The folder %1 could not be created.")
-                                         .arg(QDir::toNativeSeparators(folder)));
+                QMessageBox::warning(
+                    this, windowTitle(),
+                    u"The folder %1 could not be created."_s.arg(QDir::toNativeSeparators(folder)));
                 return;
             }
         }
@@ -78,8 +82,9 @@ QString QtFileDialogs::getSaveFileName(QWidget* parent, const QString& caption,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!proposedName.isEmpty())
+    if (!proposedName.isEmpty()) {
         dialog.selectFile(QFileInfo(proposedName).fileName());
+    }
     return runFileDialog(dialog);
 }
 

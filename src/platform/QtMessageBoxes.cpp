@@ -31,8 +31,9 @@ int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
     QMessageBox box(icon, messageBoxTitle, text, buttons, parent);
     // Messages quote paths and typed values, which must never be read as markup.
     box.setTextFormat(Qt::PlainText);
-    if (buttons.testFlag(QMessageBox::No))
+    if (buttons.testFlag(QMessageBox::No)) {
         box.setDefaultButton(QMessageBox::No);
+    }
     keepTitleWhole(box);
     return box.exec();
 }

@@ -3,6 +3,8 @@
 
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::platform {
 
 QtPreviewServer::QtPreviewServer() = default;
@@ -20,8 +22,8 @@ QString QtPreviewServer::addressOf(const QString& folder, const QString& fileNam
     }
     m_server->setRoot(folder);
     QUrl address;
-    address.setScheme(QStringLiteral("http"));
-    address.setHost(QStringLiteral("127.0.0.1"));
+    address.setScheme(u"http"_s);
+    address.setHost(u"127.0.0.1"_s);
     address.setPort(m_server->port());
     address.setPath(u'/' + fileName);
     return address.toString(QUrl::FullyEncoded);

@@ -14,8 +14,9 @@ void QtPrinter::print(const QTextDocument& document, const QString& jobTitle, QW
     if (QPrinterInfo::defaultPrinter().isNull()) {
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(jobTitle);
-        if (dialog.exec() != QDialog::Accepted)
+        if (dialog.exec() != QDialog::Accepted) {
             return;
+        }
     }
     document.print(&printer);
 }

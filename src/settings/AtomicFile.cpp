@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 namespace {
 
@@ -15,7 +17,7 @@ ReadText readFailure(const QString& path, const QString& reason)
 {
     ReadText result;
     result.ok = false;
-    result.message = QStringLiteral("Can't read the file: ") + path + u" (" + reason + u')';
+    result.message = u"Can't read the file: "_s + path + u" (" + reason + u')';
     return result;
 }
 
@@ -35,39 +37,44 @@ bool commitWhole(QSaveFile& file)
 
 Result checkTextSize(const QString& path, const QByteArray& bytes)
 {
-    if (bytes.size() <= kMaxTextFileSize)
+    if (bytes.size() <= kMaxTextFileSize) {
         return Result::success();
-    return Result::failure(QStringLiteral("Can't write the file: ") + path +
-                           QStringLiteral(" (larger than %1 MB)").arg(kMaxTextFileSize >> 20));
+    }
+    return Result::failure(u"Can't write the file: "_s + path +
+                           u" (larger than %1 MB)"_s.arg(kMaxTextFileSize >> 20));
 }
 
 Result openForReplacing(QSaveFile& file, const Placement& placement)
 {
     const QString path = file.fileName();
-    const QString failure = QStringLiteral("Can't create the file: ") + path;
-    if (Result inside =
-            checkInside(placement.within, path, QStringLiteral("Can't create the file: "));
-        !inside)
+    const QString failure = u"Can't create the file: "_s + path;
+    if (Result inside = checkInside(placement.within, path, u"Can't create the file: "_s);
+        !inside) {
         return inside;
+    }
     // A save file would put a regular file in place of a device or a pipe.
     const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile())
-        return Result::failure(failure + QStringLiteral(" (not a regular file)"));
-    if (placement.createFolder && !QDir().mkpath(existing.absolutePath()))
+    if (existing.exists() && !existing.isFile()) {
+        return Result::failure(failure + u" (not a regular file)"_s);
+    }
+    if (placement.createFolder && !QDir().mkpath(existing.absolutePath())) {
         return Result::failure(failure);
-    if (!file.open(QIODevice::WriteOnly))
+    }
+    if (!file.open(QIODevice::WriteOnly)) {
         return Result::failure(failure);
+    }
     return Result::success();
 }
 
 Result writeFileAtomically(const QString& path, const QByteArray& bytes, const Placement& placement)
 {
     QSaveFile file(path);
-    if (Result opened = openForReplacing(file, placement); !opened)
+    if (Result opened = openForReplacing(file, placement); !opened) {
         return opened;
+    }
     if (file.write(bytes) != bytes.size() || !commitWhole(file)) {
         file.cancelWriting();
-        return Result::failure(QStringLiteral("Can't write the file: ") + path);
+        return Result::failure(u"Can't write the file: "_s + path);
     }
     return Result::success();
 }
@@ -75,8 +82,9 @@ Result writeFileAtomically(const QString& path, const QByteArray& bytes, const P
 Result writeText(const QString& path, const QString& text, const Placement& placement)
 {
     const QByteArray bytes = encodeText(text);
-    if (Result fits = checkTextSize(path, bytes); !fits)
+    if (Result fits = checkTextSize(path, bytes); !fits) {
         return fits;
+    }
     return writeFileAtomically(path, bytes, placement);
 }
 
@@ -88,25 +96,31 @@ Result writeTextLines(const QString& path, const QStringList& lines, const Place
 Result checkReadable(const QString& path, const QString& within)
 {
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists() && !info.isSymLink()) {
         return Result::success();
-    if (Result inside = checkInside(within, path, QStringLiteral("Can't read the file: ")); !inside)
+    }
+    if (Result inside = checkInside(within, path, u"Can't read the file: "_s); !inside) {
         return inside;
-    if (info.exists() && !info.isFile())
-        return Result::failure(readFailure(path, QStringLiteral("not a regular file")).message);
+    }
+    if (info.exists() && !info.isFile()) {
+        return Result::failure(readFailure(path, u"not a regular file"_s).message);
+    }
     return Result::success();
 }
 
 ReadBytes readWholeFile(const QString& path, const QString& within)
 {
-    if (Result readable = checkReadable(path, within); !readable)
+    if (Result readable = checkReadable(path, within); !readable) {
         return {readable, {}};
+    }
     QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return {Result::failure(QStringLiteral("Can't open the file: ") + path), {}};
+    if (!in.open(QIODevice::ReadOnly)) {
+        return {Result::failure(u"Can't open the file: "_s + path), {}};
+    }
     QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return {Result::failure(QStringLiteral("Can't read the file: ") + path), {}};
+    if (in.error() != QFileDevice::NoError) {
+        return {Result::failure(u"Can't read the file: "_s + path), {}};
+    }
     return {Result::success(), std::move(bytes)};
 }
 
@@ -124,22 +138,25 @@ ReadText readTextFile(const QString& path, const QString& within)
         missing.exists = false;
         return missing;
     }
-    if (info.size() > kMaxTextFileSize)
-        return readFailure(path, QStringLiteral("larger than %1 MB").arg(kMaxTextFileSize >> 20));
+    if (info.size() > kMaxTextFileSize) {
+        return readFailure(path, u"larger than %1 MB"_s.arg(kMaxTextFileSize >> 20));
+    }
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReadText result;
         result.ok = false;
-        result.message = QStringLiteral("Can't open the file: ") + path;
+        result.message = u"Can't open the file: "_s + path;
         return result;
     }
     // The file may grow between the check and the read.
     const QByteArray bytes = file.read(kMaxTextFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
         return readFailure(path, file.errorString());
-    if (bytes.size() > kMaxTextFileSize)
-        return readFailure(path, QStringLiteral("larger than %1 MB").arg(kMaxTextFileSize >> 20));
+    }
+    if (bytes.size() > kMaxTextFileSize) {
+        return readFailure(path, u"larger than %1 MB"_s.arg(kMaxTextFileSize >> 20));
+    }
     ReadText result;
     result.text = decodeText(bytes);
     return result;

@@ -1,5 +1,7 @@
 #include "settings/ColorRef.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 
 QString htmlColor(ColorRef color)
@@ -7,8 +9,7 @@ QString htmlColor(ColorRef color)
     const uint red = color & 0xFFu;
     const uint green = (color >> 8) & 0xFFu;
     const uint blue = (color >> 16) & 0xFFu;
-    return QStringLiteral("#%1%2%3")
-        .arg(red, 2, 16, QLatin1Char('0'))
+    return u"#%1%2%3"_s.arg(red, 2, 16, QLatin1Char('0'))
         .arg(green, 2, 16, QLatin1Char('0'))
         .arg(blue, 2, 16, QLatin1Char('0'))
         .toUpper();

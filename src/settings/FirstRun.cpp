@@ -61,8 +61,9 @@ const SampleMedia kSampleMedia[] = {
 Result copyMedia(const QString& appDir, const QString& source, const QString& target)
 {
     const ReadBytes read = readWholeFile(source, appDir);
-    if (!read.result)
+    if (!read.result) {
         return read.result;
+    }
     return writeFileAtomically(target, read.bytes, {appDir, /*createFolder=*/true});
 }
 
@@ -80,19 +81,22 @@ FirstRun runFirstRun(const QString& appDir)
     // The options' load has told what could not be finished.
     finishInterruptedSave(appDir);
     Profile profile = Profile::load(ini, appDir, &run.result);
-    if (!run.result)
+    if (!run.result) {
         return run;
+    }
     run.wasFirstRun = readFlagOption(profile, OptionKey::FirstRun);
-    if (!run.wasFirstRun)
+    if (!run.wasFirstRun) {
         return run;
+    }
 
     const QDir media(QDir(appDir).filePath(u"images&sounds"_s));
     for (const SampleMedia& row : kSampleMedia) {
         const QDir target(catalog::sampleFolder(appDir, QString::fromUtf16(row.kind)));
         for (const QString& file : row.files) {
             run.result = copyMedia(appDir, media.filePath(file), target.filePath(file));
-            if (!run.result)
+            if (!run.result) {
                 return run;
+            }
         }
     }
     writeFlagOption(profile, OptionKey::FirstRun, false);

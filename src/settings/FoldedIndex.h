@@ -16,15 +16,18 @@ public:
     void insert(qint32 id, quint32 hash);
     template <typename Matches> qint32 find(quint32 hash, Matches matches) const
     {
-        if (m_slots.empty())
+        if (m_slots.empty()) {
             return -1;
+        }
         const size_t mask = m_slots.size() - 1;
         for (size_t i = hash & mask;; i = (i + 1) & mask) {
             const Slot& slot = m_slots[i];
-            if (slot.id < 0)
+            if (slot.id < 0) {
                 return -1;
-            if (slot.hash == hash && matches(slot.id))
+            }
+            if (slot.hash == hash && matches(slot.id)) {
                 return slot.id;
+            }
         }
     }
 

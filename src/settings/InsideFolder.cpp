@@ -20,8 +20,9 @@ constexpr Qt::CaseSensitivity kFileNameCase =
 
 bool startsFolder(const QString& folder, const QString& path)
 {
-    if (path.compare(folder, kFileNameCase) == 0)
+    if (path.compare(folder, kFileNameCase) == 0) {
         return true;
+    }
     const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
     return path.startsWith(prefix, kFileNameCase);
 }
@@ -38,19 +39,22 @@ QString realLocation(const QString& path)
         const QFileInfo info(current);
         if (info.exists()) {
             const QString canonical = info.canonicalFilePath();
-            if (canonical.isEmpty())
+            if (canonical.isEmpty()) {
                 return {};
+            }
             return rest.isEmpty() ? canonical : QDir::cleanPath(canonical + u'/' + rest);
         }
         if (info.isSymLink()) {
-            if (++links > kMaxLinks)
+            if (++links > kMaxLinks) {
                 return {};
+            }
             current = QDir::cleanPath(info.symLinkTarget());
             continue;
         }
         const QString parent = info.absolutePath();
-        if (parent == current)
+        if (parent == current) {
             return rest.isEmpty() ? current : QDir::cleanPath(current + u'/' + rest);
+        }
         rest = rest.isEmpty() ? info.fileName() : info.fileName() + u'/' + rest;
         current = parent;
     }
@@ -63,8 +67,9 @@ struct Root {
 
 Result verdict(const Root& root, const QString& path, const QString& real, const QString& failure)
 {
-    if (!root.real.isEmpty() && !real.isEmpty() && startsFolder(root.real, real))
+    if (!root.real.isEmpty() && !real.isEmpty() && startsFolder(root.real, real)) {
         return Result::success();
+    }
     return Result::failure(failure + path + u" (a link leads outside "_s + root.asGiven + u')');
 }
 
@@ -78,16 +83,18 @@ bool isUnder(const QString& folder, const QString& path)
 
 Result checkInside(const QString& root, const QString& path, const QString& failure)
 {
-    if (root.isEmpty())
+    if (root.isEmpty()) {
         return Result::success();
+    }
     return verdict({root, realLocation(root)}, path, realLocation(path), failure);
 }
 
 InsideRoot::InsideRoot(const QString& root)
     : m_root(root)
 {
-    if (root.isEmpty())
+    if (root.isEmpty()) {
         return;
+    }
     m_cleanRoot = QDir::cleanPath(QFileInfo(root).absoluteFilePath());
     m_realRoot = realLocation(root);
 }
@@ -95,13 +102,16 @@ InsideRoot::InsideRoot(const QString& root)
 // A path that does not end in a link lies where its folder really lies.
 QString InsideRoot::realOf(const QString& path)
 {
-    if (path == m_cleanRoot)
+    if (path == m_cleanRoot) {
         return m_realRoot;
-    if (const auto known = m_realPaths.constFind(path); known != m_realPaths.cend())
+    }
+    if (const auto known = m_realPaths.constFind(path); known != m_realPaths.cend()) {
         return *known;
+    }
     const qsizetype slash = path.lastIndexOf(u'/');
-    if (slash <= 0 || !startsFolder(m_cleanRoot, path) || QFileInfo(path).isSymLink())
+    if (slash <= 0 || !startsFolder(m_cleanRoot, path) || QFileInfo(path).isSymLink()) {
         return realLocation(path);
+    }
     const QString folder = realOf(path.left(slash));
     const QString real = folder.isEmpty() ? QString() : folder + path.mid(slash);
     m_realPaths.insert(path, real);
@@ -110,8 +120,9 @@ QString InsideRoot::realOf(const QString& path)
 
 Result InsideRoot::check(const QString& path, const QString& failure)
 {
-    if (m_root.isEmpty())
+    if (m_root.isEmpty()) {
         return Result::success();
+    }
     const QString real = realOf(
         QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QFileInfo(path).absoluteFilePath()));
     return verdict({m_root, m_realRoot}, path, real, failure);

@@ -5,11 +5,13 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 
 QString cfgFolder(const QString& appDir)
 {
-    return QDir(appDir).filePath(QStringLiteral("cfg"));
+    return QDir(appDir).filePath(u"cfg"_s);
 }
 
 QString listFilePath(const QString& appDir, const QString& fileName)
@@ -23,21 +25,21 @@ QString lengthsNotice(const QString& kind, const std::vector<catalog::ListFileSp
                       const WorkingCopy& copy)
 {
     QStringList lengths;
-    for (const catalog::ListFileSpec& listFile : lists)
-        lengths.append(listFile.name() + QStringLiteral(": ") +
+    for (const catalog::ListFileSpec& listFile : lists) {
+        lengths.append(listFile.name() + u": "_s +
                        QString::number(copy.list(listFile.name()).size()));
-    return QStringLiteral("The item lists of ") + kind +
-           QStringLiteral(" do not have the same length (") + lengths.join(QStringLiteral(", ")) +
-           QStringLiteral("). The missing entries are shown empty; check the items before "
-                          "generating the HTML code.");
+    }
+    return u"The item lists of "_s + kind + u" do not have the same length ("_s +
+           lengths.join(u", "_s) +
+           u"). The missing entries are shown empty; check the items before "
+           "generating the HTML code."_s;
 }
 
 QString flattenedNotice(const QString& fileName)
 {
-    return QStringLiteral("The menu tree in ") + fileName +
-           QStringLiteral(" is nested deeper than %1 levels; its deepest items were kept at "
-                          "level %1.")
-               .arg(kMaxTreeDepth);
+    return u"The menu tree in "_s + fileName +
+           u" is nested deeper than %1 levels; its deepest items were kept at "
+           "level %1."_s.arg(kMaxTreeDepth);
 }
 
 } // namespace
@@ -59,26 +61,32 @@ ListLoad loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& 
             bool flattened = false;
             MenuTree tree = parseTree(lines, &flattened);
             copy.tree(listFile.name()) = tree.topLevel.empty() ? MenuTree::withRoot() : tree;
-            if (flattened)
+            if (flattened) {
                 load.notices.append(flattenedNotice(listFile.name()));
+            }
             continue;
         }
         copy.list(listFile.name()) = lines;
         parallel.push_back(listFile);
-        if (listFile.countsItems)
+        if (listFile.countsItems) {
             itemCount = lines.size();
+        }
     }
-    if (itemCount < 0)
+    if (itemCount < 0) {
         return load;
+    }
     bool padded = false;
-    for (const catalog::ListFileSpec& listFile : parallel)
+    for (const catalog::ListFileSpec& listFile : parallel) {
         padded = padded || copy.list(listFile.name()).size() != itemCount;
-    if (padded)
+    }
+    if (padded) {
         load.notices.append(lengthsNotice(kind, parallel, copy));
+    }
     for (const catalog::ListFileSpec& listFile : parallel) {
         QStringList& list = copy.list(listFile.name());
-        while (list.size() < itemCount)
+        while (list.size() < itemCount) {
             list.append(QString());
+        }
     }
     return load;
 }
@@ -90,7 +98,7 @@ std::vector<PendingFile> listFileContents(const QString& kind, const WorkingCopy
         const QStringList lines = listFile.form == catalog::ListForm::Tree
                                       ? treeLines(copy.tree(listFile.name()))
                                       : copy.list(listFile.name());
-        files.push_back({QStringLiteral("cfg/") + listFile.name(), encodeText(joinLines(lines))});
+        files.push_back({u"cfg/"_s + listFile.name(), encodeText(joinLines(lines))});
     }
     return files;
 }

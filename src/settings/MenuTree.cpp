@@ -2,6 +2,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 
 TreeNode::TreeNode(QString nodeText, std::vector<TreeNode> nodeChildren)
@@ -19,17 +21,20 @@ TreeNode::TreeNode(const TreeNode& other)
         const auto [from, to] = pending.back();
         pending.pop_back();
         to->children.reserve(from->children.size());
-        for (const TreeNode& child : from->children)
+        for (const TreeNode& child : from->children) {
             to->children.push_back(TreeNode(child.text, {}));
-        for (size_t i = 0; i < from->children.size(); ++i)
+        }
+        for (size_t i = 0; i < from->children.size(); ++i) {
             pending.emplace_back(&from->children[i], &to->children[i]);
+        }
     }
 }
 
 TreeNode& TreeNode::operator=(const TreeNode& other)
 {
-    if (this != &other)
+    if (this != &other) {
         *this = TreeNode(other);
+    }
     return *this;
 }
 
@@ -51,8 +56,9 @@ TreeNode::~TreeNode()
     while (!pending.empty()) {
         TreeNode last = std::move(pending.back());
         pending.pop_back();
-        for (TreeNode& child : last.children)
+        for (TreeNode& child : last.children) {
             pending.push_back(std::move(child));
+        }
         last.children.clear();
     }
 }
@@ -63,17 +69,19 @@ bool operator==(const TreeNode& a, const TreeNode& b)
     while (!pending.empty()) {
         const auto [left, right] = pending.back();
         pending.pop_back();
-        if (left->text != right->text || left->children.size() != right->children.size())
+        if (left->text != right->text || left->children.size() != right->children.size()) {
             return false;
-        for (size_t i = 0; i < left->children.size(); ++i)
+        }
+        for (size_t i = 0; i < left->children.size(); ++i) {
             pending.emplace_back(&left->children[i], &right->children[i]);
+        }
     }
     return true;
 }
 
 MenuTree MenuTree::withRoot()
 {
-    return MenuTree{{TreeNode{QStringLiteral("Root"), {}}}};
+    return MenuTree{{TreeNode{u"Root"_s, {}}}};
 }
 
 MenuTree parseTree(const QStringList& lines)
@@ -84,23 +92,27 @@ MenuTree parseTree(const QStringList& lines)
 MenuTree parseTree(const QStringList& lines, bool* flattened)
 {
     MenuTree tree;
-    if (flattened)
+    if (flattened) {
         *flattened = false;
+    }
     // The path from the top level to the node added last.
     std::vector<std::vector<TreeNode>*> levels;
     for (const QString& line : lines) {
-        if (line.isEmpty())
+        if (line.isEmpty()) {
             continue;
+        }
         qsizetype indent = 0;
-        while (indent < line.size() && (line.at(indent) == u'\t' || line.at(indent) == u' '))
+        while (indent < line.size() && (line.at(indent) == u'\t' || line.at(indent) == u' ')) {
             ++indent;
+        }
         const QString text = line.mid(indent);
 
         qsizetype level = levels.empty() ? 0 : std::min<qsizetype>(indent, levels.size());
         if (level > kMaxTreeDepth) {
             level = kMaxTreeDepth;
-            if (flattened)
+            if (flattened) {
                 *flattened = true;
+            }
         }
         std::vector<TreeNode>* siblings = nullptr;
         if (level == 0) {
@@ -136,9 +148,10 @@ QStringList treeLines(const MenuTree& tree)
         // An empty line would be skipped on reading: the first node keeps its place as the
         // root with a blank, the only indentation the first line may have.
         const bool blankRoot = lines.isEmpty() && node.text.isEmpty();
-        lines.append(blankRoot ? QStringLiteral(" ") : QString(depth, u'\t') + node.text);
-        if (!node.children.empty())
+        lines.append(blankRoot ? u" "_s : QString(depth, u'\t') + node.text);
+        if (!node.children.empty()) {
             levels.push_back({&node.children}); // invalidates `level`
+        }
     }
     return lines;
 }

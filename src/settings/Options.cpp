@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 namespace {
 
@@ -28,7 +30,7 @@ constexpr FlagOption kFlagOptions[] = {
 QString defaultDestinationFolder()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("C:\\");
+    return u"C:\\"_s;
 #else
     return QDir::homePath();
 #endif
@@ -36,7 +38,7 @@ QString defaultDestinationFolder()
 
 QString customColorsPath(const QString& appDir)
 {
-    return listFilePath(appDir, QStringLiteral("customcolors.txt"));
+    return listFilePath(appDir, u"customcolors.txt"_s);
 }
 
 Options loadOptions(const QString& appDir, Result* result)
@@ -48,18 +50,22 @@ Options loadOptions(const QString& appDir, Result* result)
     options.lastFolder = readOption(profile, OptionKey::LastFolder);
     options.destinationFolder =
         readOption(profile, OptionKey::DestinationFolder, defaultDestinationFolder());
-    for (const FlagOption& row : kFlagOptions)
+    for (const FlagOption& row : kFlagOptions) {
         options.*row.flag = readFlagOption(profile, row.key);
+    }
 
     const ReadText colors = readTextFile(customColorsPath(appDir), appDir);
     options.customColors = splitLines(colors.text);
-    if (read.ok && !colors.ok)
+    if (read.ok && !colors.ok) {
         read = Result::failure(colors.message);
+    }
     // What could not be finished was given up: the options above are the ones now saved.
-    if (read.ok && !finished.ok)
+    if (read.ok && !finished.ok) {
         read = finished;
-    if (result)
+    }
+    if (result) {
         *result = read;
+    }
     return options;
 }
 
@@ -69,12 +75,14 @@ Result saveOptions(const QString& appDir, const Options& options)
     finishInterruptedSave(appDir);
     Result read;
     Profile profile = Profile::load(profilePath(appDir), appDir, &read);
-    if (!read)
+    if (!read) {
         return read;
+    }
     writeOption(profile, OptionKey::LastFolder, options.lastFolder);
     writeOption(profile, OptionKey::DestinationFolder, options.destinationFolder);
-    for (const FlagOption& row : kFlagOptions)
+    for (const FlagOption& row : kFlagOptions) {
         writeFlagOption(profile, row.key, options.*row.flag);
+    }
     return profile.save(profilePath(appDir), appDir);
 }
 

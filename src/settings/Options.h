@@ -7,10 +7,12 @@
 
 namespace morvane::settings {
 
+using namespace Qt::StringLiterals;
+
 // What the program remembers about its own use, from start-up to the closing step.
 struct Options {
-    QString lastFolder = QStringLiteral("images&sounds"); // initial folder of media dialogs
-    QString destinationFolder;                            // initial folder of the HTML window
+    QString lastFolder = u"images&sounds"_s; // initial folder of media dialogs
+    QString destinationFolder;               // initial folder of the HTML window
     bool hotTrack = true;
     bool runtime = true;      // the HTML code loads the script that runs the applets in browsers
     QStringList customColors; // the lines of cfg/customcolors.txt

@@ -3,6 +3,8 @@
 #include "settings/AtomicFile.h"
 #include "settings/TextCodec.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 namespace {
 
@@ -20,21 +22,25 @@ QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
+    while (begin < end && isBlank(text.at(begin))) {
         ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
+    }
+    while (end > begin && isBlank(text.at(end - 1))) {
         --end;
+    }
     return text.sliced(begin, end - begin);
 }
 
 std::optional<QStringView> sectionName(QStringView line)
 {
     const QStringView trimmed = trimmedView(line);
-    if (trimmed.size() < 2 || trimmed.front() != u'[')
+    if (trimmed.size() < 2 || trimmed.front() != u'[') {
         return std::nullopt;
+    }
     const qsizetype close = trimmed.indexOf(u']');
-    if (close < 0)
+    if (close < 0) {
         return std::nullopt;
+    }
     return trimmedView(trimmed.sliced(1, close - 1));
 }
 
@@ -42,11 +48,13 @@ std::optional<QStringView> sectionName(QStringView line)
 std::optional<QStringView> keyOf(QStringView line)
 {
     const qsizetype equals = line.indexOf(u'=');
-    if (equals <= 0)
+    if (equals <= 0) {
         return std::nullopt;
+    }
     const QStringView key = trimmedView(line.left(equals));
-    if (key.isEmpty() || key.startsWith(u';'))
+    if (key.isEmpty() || key.startsWith(u';')) {
         return std::nullopt;
+    }
     return key;
 }
 
@@ -67,8 +75,9 @@ QString withoutLineBreaks(QString text)
 QString unquoteValue(const QString& raw)
 {
     QString value = trimmedView(raw).toString();
-    if (isEnclosedInQuotes(value))
+    if (isEnclosedInQuotes(value)) {
         value = value.mid(1, value.size() - 2);
+    }
     return value;
 }
 
@@ -83,8 +92,9 @@ QString quoteValueIfNeeded(const QString& value, const QString& quoteAlso)
 Profile Profile::load(const QString& path, const QString& within, Result* result)
 {
     const ReadText read = readTextFile(path, within);
-    if (result)
+    if (result) {
         *result = read.ok ? Result::success() : Result::failure(read.message);
+    }
     return fromText(read.text);
 }
 
@@ -96,19 +106,23 @@ Profile Profile::fromText(const QString& text)
     qsizetype start = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
+        if (c != u'\r' && c != u'\n') {
             continue;
+        }
         profile.m_lines.push_back(Line{static_cast<qint32>(start), static_cast<qint32>(i - start)});
-        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') {
             ++i;
+        }
         start = i + 1;
     }
-    if (start < size)
+    if (start < size) {
         profile.m_lines.push_back(
             Line{static_cast<qint32>(start), static_cast<qint32>(size - start)});
+    }
     const auto count = static_cast<qint32>(profile.m_lines.size());
-    for (qint32 i = 0; i + 1 < count; ++i)
+    for (qint32 i = 0; i + 1 < count; ++i) {
         profile.m_lines[static_cast<size_t>(i)].next = i + 1;
+    }
     if (count > 0) {
         profile.m_first = 0;
         profile.m_last = count - 1;
@@ -120,8 +134,9 @@ Profile Profile::fromText(const QString& text)
 QStringView Profile::lineText(qint32 line) const
 {
     const Line& piece = m_lines[static_cast<size_t>(line)];
-    if (piece.length < 0)
+    if (piece.length < 0) {
         return m_written.at(piece.start);
+    }
     return QStringView(m_text).sliced(piece.start, piece.length);
 }
 
@@ -145,8 +160,9 @@ qint32 Profile::insertLine(const QString& text, qint32 after)
     Line& previous = m_lines[static_cast<size_t>(after)];
     m_lines.back().next = previous.next;
     previous.next = line;
-    if (after == m_last)
+    if (after == m_last) {
         m_last = line;
+    }
     return line;
 }
 
@@ -166,8 +182,9 @@ void Profile::indexSections()
             m_sections.push_back(Section{line, line});
             continue;
         }
-        if (current >= 0 && keyOf(text))
+        if (current >= 0 && keyOf(text)) {
             m_sections[static_cast<size_t>(current)].last = line;
+        }
     }
 }
 
@@ -182,19 +199,22 @@ qint32 Profile::findSection(QStringView section) const
 const FoldedIndex& Profile::keyIndex(qint32 section) const
 {
     const auto found = m_keyIndexes.find(section);
-    if (found != m_keyIndexes.end())
+    if (found != m_keyIndexes.end()) {
         return found->second;
+    }
     FoldedIndex& index = m_keyIndexes[section];
     const Section& bounds = m_sections[static_cast<size_t>(section)];
     for (qint32 line = bounds.header; line != bounds.last;) {
         line = m_lines[static_cast<size_t>(line)].next;
         const auto key = keyOf(lineText(line));
-        if (!key)
+        if (!key) {
             continue;
+        }
         const quint32 hash = FoldedIndex::hash(*key);
         const auto sameKey = [&](qint32 id) { return sameName(*keyOf(lineText(id)), *key); };
-        if (index.find(hash, sameKey) < 0)
+        if (index.find(hash, sameKey) < 0) {
             index.insert(line, hash);
+        }
     }
     return index;
 }
@@ -202,8 +222,9 @@ const FoldedIndex& Profile::keyIndex(qint32 section) const
 qint32 Profile::findKeyLine(const QString& section, const QString& key) const
 {
     const qint32 found = findSection(section);
-    if (found < 0)
+    if (found < 0) {
         return -1;
+    }
     return keyIndex(found).find(FoldedIndex::hash(key),
                                 [&](qint32 line) { return sameName(*keyOf(lineText(line)), key); });
 }
@@ -211,8 +232,9 @@ qint32 Profile::findKeyLine(const QString& section, const QString& key) const
 std::optional<QString> Profile::rawValue(const QString& section, const QString& key) const
 {
     const qint32 line = findKeyLine(section, key);
-    if (line < 0)
+    if (line < 0) {
         return std::nullopt;
+    }
     const QStringView text = lineText(line);
     return trimmedView(text.sliced(text.indexOf(u'=') + 1)).toString();
 }
@@ -225,7 +247,7 @@ bool Profile::contains(const QString& section, const QString& key) const
 bool Profile::isPresent(const QString& section, const QString& key) const
 {
     const auto raw = rawValue(section, key);
-    return raw && *raw != QStringLiteral("n");
+    return raw && *raw != u"n"_s;
 }
 
 QString Profile::read(const QString& section, const QString& key, const QString& defaultValue) const
@@ -253,8 +275,9 @@ void Profile::write(const QString& section, const QString& key, const QString& v
     }
     Section& bounds = m_sections[static_cast<size_t>(found)];
     bounds.last = insertLine(newLine, bounds.last);
-    if (const auto index = m_keyIndexes.find(found); index != m_keyIndexes.end())
+    if (const auto index = m_keyIndexes.find(found); index != m_keyIndexes.end()) {
         index->second.insert(bounds.last, FoldedIndex::hash(key));
+    }
 }
 
 QString Profile::toText() const
@@ -263,7 +286,7 @@ QString Profile::toText() const
     text.reserve(m_text.size() + static_cast<qsizetype>(m_lines.size()) * 2);
     for (qint32 line = m_first; line >= 0; line = m_lines[static_cast<size_t>(line)].next) {
         text += lineText(line);
-        text += QStringLiteral("\r\n");
+        text += u"\r\n"_s;
     }
     return text;
 }

@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 namespace {
 
@@ -27,11 +29,13 @@ constexpr qint64 kMaxJournalSize = 8 * (kMaxTextFileSize + 4096);
 // directly in cfg/ are accepted.
 bool isSettingsPath(const QString& relativePath)
 {
-    if (relativePath == u"morvane.ini")
+    if (relativePath == u"morvane.ini") {
         return true;
-    const QString prefix = QStringLiteral("cfg/");
-    if (!relativePath.startsWith(prefix))
+    }
+    const QString prefix = u"cfg/"_s;
+    if (!relativePath.startsWith(prefix)) {
         return false;
+    }
     const QString name = relativePath.mid(prefix.size());
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
            !name.contains(u'\\') && !name.contains(QChar(0));
@@ -45,19 +49,22 @@ QByteArray encodeJournal(const std::vector<PendingFile>& files)
     QDataStream out(&body, QIODevice::WriteOnly);
     out.setVersion(kStreamVersion);
     out << static_cast<quint32>(files.size());
-    for (const PendingFile& file : files)
+    for (const PendingFile& file : files) {
         out << file.relativePath << file.bytes;
+    }
     return kMagic + body + QCryptographicHash::hash(body, kDigest);
 }
 
 std::optional<std::vector<PendingFile>> decodeJournal(const QByteArray& bytes)
 {
     const qsizetype digestSize = QCryptographicHash::hashLength(kDigest);
-    if (!bytes.startsWith(kMagic) || bytes.size() < kMagic.size() + digestSize)
+    if (!bytes.startsWith(kMagic) || bytes.size() < kMagic.size() + digestSize) {
         return std::nullopt;
+    }
     const QByteArray body = bytes.mid(kMagic.size(), bytes.size() - kMagic.size() - digestSize);
-    if (QCryptographicHash::hash(body, kDigest) != bytes.right(digestSize))
+    if (QCryptographicHash::hash(body, kDigest) != bytes.right(digestSize)) {
         return std::nullopt;
+    }
     QDataStream in(body);
     in.setVersion(kStreamVersion);
     quint32 count = 0;
@@ -66,12 +73,14 @@ std::optional<std::vector<PendingFile>> decodeJournal(const QByteArray& bytes)
     for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         PendingFile file;
         in >> file.relativePath >> file.bytes;
-        if (!isSettingsPath(file.relativePath))
+        if (!isSettingsPath(file.relativePath)) {
             return std::nullopt;
+        }
         files.push_back(std::move(file));
     }
-    if (in.status() != QDataStream::Ok || !in.atEnd())
+    if (in.status() != QDataStream::Ok || !in.atEnd()) {
         return std::nullopt;
+    }
     return files;
 }
 
@@ -85,8 +94,9 @@ Placement settingsPlacement(const QString& appDir)
 Result removeJournal(const QString& path)
 {
     const QFileInfo info(path);
-    if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
-        return Result::failure(QStringLiteral("Can't delete the file: ") + path);
+    if ((info.exists() || info.isSymLink()) && !QFile::remove(path)) {
+        return Result::failure(u"Can't delete the file: "_s + path);
+    }
     return Result::success();
 }
 
@@ -100,13 +110,16 @@ Result stageFiles(const QString& appDir, const std::vector<PendingFile>& files, 
     const QDir dir(appDir);
     for (const PendingFile& file : files) {
         const QString path = dir.filePath(file.relativePath);
-        if (Result fits = checkTextSize(path, file.bytes); !fits)
+        if (Result fits = checkTextSize(path, file.bytes); !fits) {
             return fits;
+        }
         auto saveFile = std::make_unique<QSaveFile>(path);
-        if (Result opened = openForReplacing(*saveFile, settingsPlacement(appDir)); !opened)
+        if (Result opened = openForReplacing(*saveFile, settingsPlacement(appDir)); !opened) {
             return opened;
-        if (saveFile->write(file.bytes) != file.bytes.size() || !saveFile->flush())
-            return Result::failure(QStringLiteral("Can't write the file: ") + path);
+        }
+        if (saveFile->write(file.bytes) != file.bytes.size() || !saveFile->flush()) {
+            return Result::failure(u"Can't write the file: "_s + path);
+        }
         staged.push_back(std::move(saveFile));
     }
     return Result::success();
@@ -115,8 +128,9 @@ Result stageFiles(const QString& appDir, const std::vector<PendingFile>& files, 
 Result commitStaged(const StagedFiles& staged)
 {
     for (const std::unique_ptr<QSaveFile>& file : staged) {
-        if (!commitWhole(*file))
-            return Result::failure(QStringLiteral("Can't write the file: ") + file->fileName());
+        if (!commitWhole(*file)) {
+            return Result::failure(u"Can't write the file: "_s + file->fileName());
+        }
     }
     return Result::success();
 }
@@ -125,8 +139,9 @@ Result commitStaged(const StagedFiles& staged)
 Result replaceFiles(const QString& appDir, const std::vector<PendingFile>& files)
 {
     StagedFiles staged;
-    if (Result written = stageFiles(appDir, files, staged); !written)
+    if (Result written = stageFiles(appDir, files, staged); !written) {
         return written;
+    }
     return commitStaged(staged);
 }
 
@@ -134,7 +149,7 @@ Result replaceFiles(const QString& appDir, const std::vector<PendingFile>& files
 
 QString journalPath(const QString& appDir)
 {
-    return QDir(appDir).filePath(QStringLiteral("morvane.ini.pending"));
+    return QDir(appDir).filePath(u"morvane.ini.pending"_s);
 }
 
 Result commitJournal(const QString& appDir, const std::vector<PendingFile>& files)
@@ -145,15 +160,19 @@ Result commitJournal(const QString& appDir, const std::vector<PendingFile>& file
 Result writeFilesTogether(const QString& appDir, const std::vector<PendingFile>& files)
 {
     StagedFiles staged;
-    if (Result written = stageFiles(appDir, files, staged); !written)
+    if (Result written = stageFiles(appDir, files, staged); !written) {
         return written;
+    }
     // One file is replaced whole by itself.
-    if (files.size() == 1)
+    if (files.size() == 1) {
         return commitStaged(staged);
-    if (Result written = commitJournal(appDir, files); !written)
+    }
+    if (Result written = commitJournal(appDir, files); !written) {
         return written;
-    if (commitStaged(staged))
+    }
+    if (commitStaged(staged)) {
         return removeJournal(journalPath(appDir));
+    }
     // Only renames were left, and one failed: the journal finishes the save now, or it is given
     // up so that no later load applies a save reported as failed.
     const Result finished = replaceFiles(appDir, files);
@@ -165,24 +184,28 @@ Result finishInterruptedSave(const QString& appDir)
 {
     const QString journal = journalPath(appDir);
     const QFileInfo info(journal);
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists() && !info.isSymLink()) {
         return Result::success();
+    }
     // Whatever stands in the journal's place and is not one of ours is dropped unread.
-    if (info.isSymLink() || !info.isFile() || info.size() > kMaxJournalSize)
+    if (info.isSymLink() || !info.isFile() || info.size() > kMaxJournalSize) {
         return removeJournal(journal);
+    }
     QFile file(journal);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result::failure(QStringLiteral("Can't open the file: ") + journal);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Result::failure(u"Can't open the file: "_s + journal);
+    }
     const QByteArray bytes = file.read(kMaxJournalSize + 1);
     file.close();
     const std::optional<std::vector<PendingFile>> files = decodeJournal(bytes);
     const Result applied = files ? replaceFiles(appDir, *files) : Result::success();
-    if (Result removed = removeJournal(journal); !removed)
+    if (Result removed = removeJournal(journal); !removed) {
         return removed;
-    if (!applied)
-        return Result::failure(applied.message +
-                               QStringLiteral("\nThe last save was cut short and could not "
-                                              "be finished; it has been given up."));
+    }
+    if (!applied) {
+        return Result::failure(applied.message + u"\nThe last save was cut short and could not "
+                                                 "be finished; it has been given up."_s);
+    }
     return Result::success();
 }
 

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 namespace {
 
@@ -18,8 +20,9 @@ using catalog::ValueForm;
 std::optional<int> toInt(const QString& text)
 {
     // The number conversion stops at a NUL and would read another number.
-    if (text.contains(QChar(0)))
+    if (text.contains(QChar(0))) {
         return std::nullopt;
+    }
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
@@ -33,8 +36,9 @@ ColorRef toColor(const QString& text, const QString& fallback)
 std::optional<QString> presentCommonValue(const Profile& profile, const QString& kind,
                                           const QString& key)
 {
-    if (!profile.isPresent(kind, key))
+    if (!profile.isPresent(kind, key)) {
         return std::nullopt;
+    }
     return profile.read(kind, key, QString());
 }
 
@@ -49,7 +53,7 @@ void loadCommonKeys(const Profile& profile, const QString& kind, ValueSet& value
             values.setText(name, value.value_or(QString()));
             break;
         case ValueForm::Flag:
-            values.setFlag(name, value == QStringLiteral("yes"));
+            values.setFlag(name, value == u"yes"_s);
             break;
         case ValueForm::Color:
             values.setColor(name, toColor(value.value_or(absent), absent));
@@ -62,8 +66,9 @@ void loadCommonKeys(const Profile& profile, const QString& kind, ValueSet& value
 
 int clampChoice(int index, int buttons)
 {
-    if (index < 0)
+    if (index < 0) {
         return kNoChoice;
+    }
     return std::min(index, buttons - 1);
 }
 
@@ -73,8 +78,9 @@ void loadSpecificKeys(const Profile& profile, const QString& kind, ValueSet& val
         const QString name = key.name();
         const QString fallback = key.defaultText();
         QString stored = profile.read(kind, name, fallback);
-        if (key.fallbackKey && !profile.contains(kind, name))
+        if (key.fallbackKey && !profile.contains(kind, name)) {
             stored = profile.read(kind, QString::fromUtf16(key.fallbackKey), fallback);
+        }
         switch (key.form) {
         case ValueForm::Text:
             values.setText(name, stored);
@@ -87,7 +93,7 @@ void loadSpecificKeys(const Profile& profile, const QString& kind, ValueSet& val
                                                key.choiceCount()));
             break;
         case ValueForm::Flag:
-            values.setFlag(name, stored == QStringLiteral("yes"));
+            values.setFlag(name, stored == u"yes"_s);
             break;
         }
     }
@@ -103,7 +109,7 @@ QString storedText(ValueForm form, const ValueSet& values, const QString& key)
     case ValueForm::Choice:
         return QString::number(values.choice(key));
     case ValueForm::Flag:
-        return values.flag(key) ? QStringLiteral("yes") : QStringLiteral("no");
+        return values.flag(key) ? u"yes"_s : u"no"_s;
     }
     return {};
 }
@@ -112,26 +118,29 @@ QString storedText(ValueForm form, const ValueSet& values, const QString& key)
 
 QString profilePath(const QString& appDir)
 {
-    return QDir(appDir).filePath(QStringLiteral("morvane.ini"));
+    return QDir(appDir).filePath(u"morvane.ini"_s);
 }
 
 KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
 {
     KindLoad load;
     QStringList notices;
-    if (const Result finished = finishInterruptedSave(appDir); !finished)
+    if (const Result finished = finishInterruptedSave(appDir); !finished) {
         notices.append(finished.message);
+    }
     const Profile profile = Profile::load(profilePath(appDir), appDir, &load.result);
-    if (!load.result)
+    if (!load.result) {
         return load;
+    }
 
     WorkingCopy staged = copy;
     loadCommonKeys(profile, kind, staged.common());
     loadSpecificKeys(profile, kind, staged.specific(kind));
     const ListLoad lists = loadListFiles(appDir, kind, staged);
     load.result = lists.result;
-    if (!load.result)
+    if (!load.result) {
         return load;
+    }
     notices.append(lists.notices);
     load.notice = notices.join(u'\n');
 
@@ -142,29 +151,34 @@ KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
 
 Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& copy)
 {
-    if (kind.isEmpty())
+    if (kind.isEmpty()) {
         return Result::success();
+    }
     // The load before this save told the user what could not be finished.
     finishInterruptedSave(appDir);
     Result read;
     Profile profile = Profile::load(profilePath(appDir), appDir, &read);
-    if (!read)
+    if (!read) {
         return read;
+    }
 
     const ValueSet& common = copy.common();
     for (const catalog::CommonKey& key : catalog::commonKeys()) {
         const QString name = key.name();
-        if (!key.alwaysWritten && !presentCommonValue(profile, kind, name))
+        if (!key.alwaysWritten && !presentCommonValue(profile, kind, name)) {
             continue;
+        }
         profile.write(kind, name, storedText(key.form, common, name), catalog::absentMarker());
     }
     const ValueSet& specific = copy.specific(kind);
-    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys)
+    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
         profile.write(kind, key.name(), storedText(key.form, specific, key.name()));
+    }
 
-    std::vector<PendingFile> files{{QStringLiteral("morvane.ini"), encodeText(profile.toText())}};
-    for (PendingFile& list : listFileContents(kind, copy))
+    std::vector<PendingFile> files{{u"morvane.ini"_s, encodeText(profile.toText())}};
+    for (PendingFile& list : listFileContents(kind, copy)) {
         files.push_back(std::move(list));
+    }
     return writeFilesTogether(appDir, files);
 }
 

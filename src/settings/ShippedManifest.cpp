@@ -23,12 +23,14 @@ constexpr QStringView kFolder = u"folder";
 
 bool isHexDigest(QStringView text)
 {
-    if (text.size() != kHexDigits)
+    if (text.size() != kHexDigits) {
         return false;
+    }
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (!((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f')))
+        if (!((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f'))) {
             return false;
+        }
     }
     return true;
 }
@@ -37,12 +39,14 @@ bool isHexDigest(QStringView text)
 std::optional<qint64> number(QStringView text)
 {
     constexpr qsizetype kMaxDigits = 18; // stays below the largest qint64
-    if (text.isEmpty() || text.size() > kMaxDigits)
+    if (text.isEmpty() || text.size() > kMaxDigits) {
         return std::nullopt;
+    }
     qint64 value = 0;
     for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
+        if (c < u'0' || c > u'9') {
             return std::nullopt;
+        }
         value = value * 10 + (c.unicode() - u'0');
     }
     return value;
@@ -68,11 +72,13 @@ std::optional<std::pair<QString, ShippedRecord>> parseUnstamped(QStringView line
     const qsizetype sizeStart = kHexDigits + 1;
     const qsizetype pathStart = line.indexOf(u' ', sizeStart) + 1;
     if (pathStart <= sizeStart || pathStart == line.size() || line.at(kHexDigits) != u' ' ||
-        !isHexDigest(line.left(kHexDigits)))
+        !isHexDigest(line.left(kHexDigits))) {
         return std::nullopt;
+    }
     const std::optional<qint64> size = number(line.mid(sizeStart, pathStart - 1 - sizeStart));
-    if (!size)
+    if (!size) {
         return std::nullopt;
+    }
     return std::pair{line.mid(pathStart).toString(),
                      ShippedRecord{line.left(kHexDigits).toLatin1(), *size}};
 }
@@ -99,11 +105,13 @@ template <typename Take> void forEachLine(QStringView text, Take&& take)
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
+        if (end < 0) {
             end = text.size();
+        }
         QStringView line = text.sliced(start, end - start);
-        if (line.endsWith(u'\r'))
+        if (line.endsWith(u'\r')) {
             line.chop(1);
+        }
         take(line);
         start = end + 1;
     }
@@ -114,8 +122,9 @@ std::optional<FileStamp> parseStamp(QStringView text)
 {
     const std::optional<QStringView> size = takeField(text, u':');
     const std::optional<QStringView> modified = takeField(text, u':');
-    if (!size || !modified)
+    if (!size || !modified) {
         return std::nullopt;
+    }
     const FileStamp stamp{number(*size).value_or(-1), number(*modified).value_or(-1),
                           number(text).value_or(-1)};
     return stamp.known() ? std::optional(stamp) : std::nullopt;
@@ -136,37 +145,44 @@ template <typename T> struct Field {
 // Digest and size of what was copied, or "- -" when nothing was.
 Field<ShippedRecord> parseCopied(QStringView digest, QStringView size)
 {
-    if (digest == kNone && size == kNone)
+    if (digest == kNone && size == kNone) {
         return {true, std::nullopt};
+    }
     const std::optional<qint64> bytes = number(size);
-    if (!isHexDigest(digest) || !bytes)
+    if (!isHexDigest(digest) || !bytes) {
         return {};
+    }
     return {true, ShippedRecord{digest.toLatin1(), *bytes}};
 }
 
 // "-" when not seen; otherwise the digest (or "=" for the copied one), a colon and the stamp.
 Field<SeenFile> parseSeen(QStringView text, const std::optional<ShippedRecord>& copied)
 {
-    if (text == kNone)
+    if (text == kNone) {
         return {true, std::nullopt};
+    }
     const std::optional<QStringView> digest = takeField(text, u':');
     const std::optional<FileStamp> stamp = parseStamp(text);
-    if (!digest || !stamp)
+    if (!digest || !stamp) {
         return {};
+    }
     if (*digest == kAsCopied) {
-        if (!copied || copied->size != stamp->size)
+        if (!copied || copied->size != stamp->size) {
             return {};
+        }
         return {true, SeenFile{*stamp, copied->sha256}};
     }
-    if (!isHexDigest(*digest))
+    if (!isHexDigest(*digest)) {
         return {};
+    }
     return {true, SeenFile{*stamp, digest->toLatin1()}};
 }
 
 QString textOf(const std::optional<SeenFile>& seen, const std::optional<ShippedRecord>& copied)
 {
-    if (!seen || !seen->stamp.known())
+    if (!seen || !seen->stamp.known()) {
         return kNone.toString();
+    }
     const QString digest = copied && seen->content() == *copied ? kAsCopied.toString()
                                                                 : QString::fromLatin1(seen->sha256);
     return digest + u':' + textOf(seen->stamp);
@@ -194,27 +210,32 @@ bool parseStamped(QStringView line, qint64 written, ShippedManifest& manifest)
             shippedText ? parseStamp(*shippedText) : std::nullopt;
         std::optional<FileStamp> copy = copyText ? parseStamp(*copyText) : std::nullopt;
         if (!shipped || !copyText || (!copy && *copyText != kNone) || rest.isEmpty() ||
-            !settledBefore(*shipped, written))
+            !settledBefore(*shipped, written)) {
             return false;
-        if (copy && !settledBefore(*copy, written))
+        }
+        if (copy && !settledBefore(*copy, written)) {
             copy.reset();
+        }
         manifest.folders.insert(manifest.folders.cend(), rest.toString(), {*shipped, copy});
         return true;
     }
     const std::optional<QStringView> size = takeField(rest, u' ');
     const std::optional<QStringView> shippedText = takeField(rest, u' ');
     const std::optional<QStringView> copyText = takeField(rest, u' ');
-    if (!first || !size || !shippedText || !copyText || rest.isEmpty())
+    if (!first || !size || !shippedText || !copyText || rest.isEmpty()) {
         return false;
+    }
     const Field<ShippedRecord> copied = parseCopied(*first, *size);
     const Field<SeenFile> shipped = parseSeen(*shippedText, copied.value);
     const Field<SeenFile> copy = parseSeen(*copyText, copied.value);
-    if (!copied.ok || !shipped.ok || !copy.ok)
+    if (!copied.ok || !shipped.ok || !copy.ok) {
         return false;
+    }
     ShippedEntry entry{copied.value, shipped.value, copy.value};
     for (std::optional<SeenFile>* seen : {&entry.shipped, &entry.copy}) {
-        if (*seen && !settledBefore((*seen)->stamp, written))
+        if (*seen && !settledBefore((*seen)->stamp, written)) {
             seen->reset();
+        }
     }
     manifest.files.insert(manifest.files.cend(), rest.toString(), entry);
     return true;
@@ -244,15 +265,17 @@ ShippedManifest readShippedManifest(const QString& userDir)
     // not looked up, and none of what the manifest says was seen is trusted.
     const qint64 written = QFileInfo(path).isSymLink() ? -1 : stampOf(path).modified;
     const ReadText read = readTextFile(path, userDir);
-    if (!read.ok)
+    if (!read.ok) {
         return manifest;
+    }
     std::optional<bool> stamped; // by the first line
     bool whole = true;
     forEachLine(read.text, [&](QStringView line) {
         if (!stamped) {
             stamped = line == kStampedHeader;
-            if (*stamped)
+            if (*stamped) {
                 return;
+            }
         }
         if (*stamped) {
             whole = parseStamped(line, written, manifest) && whole;
@@ -261,8 +284,9 @@ ShippedManifest readShippedManifest(const QString& userDir)
         }
     });
     // A file left out of the list would be taken as no longer shipped.
-    if (!whole || !stamped.value_or(false))
+    if (!whole || !stamped.value_or(false)) {
         manifest.folders.clear();
+    }
     return manifest;
 }
 

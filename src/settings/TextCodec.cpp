@@ -4,6 +4,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings {
 namespace {
 
@@ -22,8 +24,9 @@ QString decodeCp1252(QByteArrayView bytes)
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         char16_t unit = byte;
-        if (byte >= 0x80 && byte <= 0x9F && kCp1252High[byte - 0x80] != 0)
+        if (byte >= 0x80 && byte <= 0x9F && kCp1252High[byte - 0x80] != 0) {
             unit = kCp1252High[byte - 0x80];
+        }
         text.append(QChar(unit));
     }
     return text;
@@ -51,14 +54,16 @@ QString decodeLineByLine(const QByteArray& bytes)
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = start;
-        while (end < bytes.size() && !isLineBreak(bytes.at(end)))
+        while (end < bytes.size() && !isLineBreak(bytes.at(end))) {
             ++end;
+        }
         const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
         QStringDecoder utf8 = utf8Decoder();
         const QString decoded = utf8.decode(line);
         text += utf8.hasError() ? decodeCp1252(line) : decoded;
-        while (end < bytes.size() && isLineBreak(bytes.at(end)))
+        while (end < bytes.size() && isLineBreak(bytes.at(end))) {
             text += QLatin1Char(bytes.at(end++));
+        }
         start = end;
     }
     return text;
@@ -78,8 +83,9 @@ QString decodeText(const QByteArray& bytes)
 QByteArray encodeText(const QString& text)
 {
     // Reading drops one byte-order mark: a text that begins with that character gets one more.
-    if (text.startsWith(QChar(0xFEFF)))
+    if (text.startsWith(QChar(0xFEFF))) {
         return kBom + text.toUtf8();
+    }
     return text.toUtf8();
 }
 
@@ -90,23 +96,27 @@ QStringList splitLines(const QString& text)
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
         const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
+        if (c != u'\r' && c != u'\n') {
             continue;
+        }
         lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') {
             ++i;
+        }
         start = i + 1;
     }
-    if (start < size)
+    if (start < size) {
         lines.append(text.mid(start));
+    }
     return lines;
 }
 
 QString joinLines(const QStringList& lines)
 {
     QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
+    for (const QString& line : lines) {
+        text += line + u"\r\n"_s;
+    }
     return text;
 }
 

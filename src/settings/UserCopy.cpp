@@ -35,8 +35,9 @@ bool sameFolder(const QString& a, const QString& b)
 
 QString userCopyDir(const Surroundings& where)
 {
-    if (!where.installDirVariable.isEmpty())
+    if (!where.installDirVariable.isEmpty()) {
         return QDir::cleanPath(QDir(where.currentDir).absoluteFilePath(where.installDirVariable));
+    }
     // A relative data home is invalid and ignored, as the base directory rules say.
     const QString dataHome = QDir::isAbsolutePath(where.dataHome)
                                  ? where.dataHome
@@ -70,10 +71,11 @@ ShippedList walkShipped(const QString& shippedDir)
         while (it.hasNext()) {
             it.next();
             const QFileInfo entry = it.fileInfo();
-            if (!entry.isDir())
+            if (!entry.isDir()) {
                 list.files.append(prefix + entry.fileName());
-            else if (!entry.isSymLink())
+            } else if (!entry.isSymLink()) {
                 pending.append(prefix + entry.fileName());
+            }
         }
     }
     list.files.sort();
@@ -82,11 +84,13 @@ ShippedList walkShipped(const QString& shippedDir)
 
 bool unchanged(const QString& shippedDir, const QMap<QString, SeenFolder>& folders)
 {
-    if (folders.isEmpty())
+    if (folders.isEmpty()) {
         return false;
+    }
     for (auto it = folders.cbegin(); it != folders.cend(); ++it) {
-        if (stampOf(folderPath(shippedDir, it.key())) != it->shipped)
+        if (stampOf(folderPath(shippedDir, it.key())) != it->shipped) {
             return false;
+        }
     }
     return true;
 }
@@ -96,10 +100,11 @@ bool unchanged(const QString& shippedDir, const QMap<QString, SeenFolder>& folde
 ShippedList listShipped(const QString& shippedDir, const ShippedManifest& recorded)
 {
     ShippedList list;
-    if (unchanged(shippedDir, recorded.folders))
+    if (unchanged(shippedDir, recorded.folders)) {
         list = {recorded.files.keys(), recorded.folders, true};
-    else
+    } else {
         list = walkShipped(shippedDir);
+    }
     for (const SeenFolder& folder : std::as_const(list.folders)) {
         if (!folder.shipped.known()) {
             list.folders.clear();
@@ -109,8 +114,9 @@ ShippedList listShipped(const QString& shippedDir, const ShippedManifest& record
     const QDir root(shippedDir);
     list.files.removeAll(root.relativeFilePath(shippedManifestPath(shippedDir)));
     const QString profile = root.relativeFilePath(profilePath(shippedDir));
-    if (list.files.removeAll(profile) > 0)
+    if (list.files.removeAll(profile) > 0) {
         list.files.append(profile);
+    }
     return list;
 }
 
@@ -135,10 +141,12 @@ public:
 
     std::optional<ShippedRecord> content(QStringList& contentRead)
     {
-        if (seen_ && seen_->stamp == stamp())
+        if (seen_ && seen_->stamp == stamp()) {
             return seen_->content();
-        if (!read(contentRead))
+        }
+        if (!read(contentRead)) {
             return std::nullopt;
+        }
         return read_.content;
     }
 
@@ -151,20 +159,23 @@ public:
     // Reads the whole file unless done already; fails with the reader's message.
     Result read(QStringList& contentRead)
     {
-        if (read_.done)
+        if (read_.done) {
             return read_.result;
+        }
         read_.done = true;
         const qint64 size = stamp().size;
         contentRead.append(path_);
         ReadBytes whole = readWholeFile(path_, within_);
         read_.result = whole.result;
-        if (!read_.result)
+        if (!read_.result) {
             return read_.result;
+        }
         read_.bytes = std::move(whole.bytes);
         read_.content = recordOf(read_.bytes);
         // A file that grew or shrank while it was read is read again next time.
-        if (read_.content.size == size)
+        if (read_.content.size == size) {
             see(read_.content);
+        }
         return read_.result;
     }
 
@@ -181,15 +192,17 @@ private:
     // Taken before any read: a file changed meanwhile shows another stamp next time.
     const FileStamp& stamp()
     {
-        if (!stamp_)
+        if (!stamp_) {
             stamp_ = stampOf(path_);
+        }
         return *stamp_;
     }
 
     void see(const ShippedRecord& content)
     {
-        if (stamp().known())
+        if (stamp().known()) {
             seen_ = SeenFile{stamp(), content.sha256};
+        }
     }
 
     struct Read {
@@ -209,12 +222,14 @@ private:
 // Copies the shipped file over the user's; the shipped one is read unless it was already.
 Result copyOver(SideFile& shipped, SideFile& copy, const QString& userDir, QStringList& contentRead)
 {
-    if (Result read = shipped.read(contentRead); !read)
+    if (Result read = shipped.read(contentRead); !read) {
         return read;
+    }
     if (Result written =
             writeFileAtomically(copy.path(), shipped.bytes(), {userDir, /*createFolder=*/true});
-        !written)
+        !written) {
         return written;
+    }
     copy.written(shipped.readContent());
     return Result::success();
 }
@@ -230,8 +245,9 @@ std::optional<ShippedRecord> refreshPresent(const QString& userDir, const QStrin
         update.warnings.append(u"Can't read the file: "_s + shipped.path());
         return old;
     }
-    if (old == now)
+    if (old == now) {
         return old;
+    }
     if (old && copy.holds(*old, update.contentRead)) {
         if (const Result copied = copyOver(shipped, copy, userDir, update.contentRead); !copied) {
             update.warnings.append(copied.message);
@@ -241,8 +257,9 @@ std::optional<ShippedRecord> refreshPresent(const QString& userDir, const QStrin
         return shipped.readContent();
     }
     // A copy made before records were kept, or a refresh cut off before its record was written.
-    if (copy.holds(*now, update.contentRead))
+    if (copy.holds(*now, update.contentRead)) {
         return now;
+    }
     return old;
 }
 
@@ -290,10 +307,12 @@ struct Places {
 // looked at: a file added, taken away or replaced later changes the stamp.
 std::optional<FileStamp> stampBeforeLooking(Places& places, const QString& path)
 {
-    if (!places.inside.check(path, {}))
+    if (!places.inside.check(path, {})) {
         return std::nullopt;
-    if (const QFileInfo folder(path); folder.isSymLink() || !folder.isDir())
+    }
+    if (const QFileInfo folder(path); folder.isSymLink() || !folder.isDir()) {
         return std::nullopt;
+    }
     const FileStamp stamp = stampOf(path);
     return stamp.known() ? std::optional(stamp) : std::nullopt;
 }
@@ -311,8 +330,9 @@ QMap<QString, SeenFolder> lookAtFolders(Places& places, const ShippedList& list,
     places.unchangedFolders.reserve(list.folders.size());
     for (auto it = list.folders.cbegin(); it != list.folders.cend(); ++it) {
         const QString& folder = it.key();
-        if (folder == u".")
+        if (folder == u".") {
             continue;
+        }
         const QString path = places.userPrefix + folder;
         const qsizetype slash = folder.lastIndexOf(u'/');
         const std::optional<FileStamp> before =
@@ -322,8 +342,9 @@ QMap<QString, SeenFolder> lookAtFolders(Places& places, const ShippedList& list,
                        : places.unchangedFolders.contains(folder.left(slash))) &&
             stampOf(path) == *before) {
             places.unchangedFolders.insert(folder);
-            if (it->copy != before)
+            if (it->copy != before) {
                 folders[folder].copy = before;
+            }
         } else if (const std::optional<FileStamp> now = stampBeforeLooking(places, path);
                    now != it->copy) {
             folders[folder].copy = now;
@@ -342,16 +363,19 @@ ShippedEntry bringUpToDate(Places& places, const QString& file, const ShippedEnt
     // In a folder whose files are as they were, a file that held what was copied still does
     // as far as a refresh is concerned, and the user's own are still there.
     if (places.inUnchangedFolder(file)) {
-        if (usersOwn)
+        if (usersOwn) {
             return {};
-        if (old.copied && shipped.content(update.contentRead) == old.copied)
+        }
+        if (old.copied && shipped.content(update.contentRead) == old.copied) {
             return {old.copied, shipped.seen(), old.copy};
+        }
     }
     const QString target = places.userPrefix + file;
     const QString folder = target.left(target.lastIndexOf(u'/'));
     auto known = places.folderInside.constFind(folder);
-    if (known == places.folderInside.cend())
+    if (known == places.folderInside.cend()) {
         known = places.folderInside.insert(folder, bool(places.inside.check(folder, {})));
+    }
     // A folder of the copy that leads elsewhere is neither looked into nor written through,
     // nor is a link: a file of a folder inside is inside unless it is a link itself.
     const QFileInfo present(target);
@@ -362,16 +386,19 @@ ShippedEntry bringUpToDate(Places& places, const QString& file, const ShippedEnt
         }
     }
     const bool missing = !present.exists() && !present.isSymLink();
-    if (!missing && (usersOwn || present.isSymLink() || !present.isFile()))
+    if (!missing && (usersOwn || present.isSymLink() || !present.isFile())) {
         return {};
+    }
     SideFile copy(target, places.userDir, old.copy);
     if (missing) {
         update.result = copyOver(shipped, copy, places.userDir, update.contentRead);
-        if (!update.result)
+        if (!update.result) {
             return {};
+        }
         update.added.append(file);
-        if (usersOwn)
+        if (usersOwn) {
             return {};
+        }
         return {shipped.readContent(), shipped.seen(), copy.seen()};
     }
     const std::optional<ShippedRecord> kept =
@@ -384,7 +411,7 @@ ShippedEntry bringUpToDate(Places& places, const QString& file, const ShippedEnt
 Surroundings surroundingsOf(const QString& programDir)
 {
     const QString shipped =
-        QDir::cleanPath(QDir(programDir).filePath(QStringLiteral(MORVANE_DATA_FROM_PROGRAM)));
+        QDir::cleanPath(QDir(programDir).filePath(QString::fromUtf8(MORVANE_DATA_FROM_PROGRAM)));
     return {QDir::currentPath(), holdsInstallation(shipped) ? shipped : QString(),
             qEnvironmentVariable("MORVANE_INSTALL_DIR"), qEnvironmentVariable("XDG_DATA_HOME"),
             QDir::homePath()};
@@ -411,22 +438,27 @@ CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir)
         auto old = next != recorded.files.cend() && next.key() == file
                        ? next
                        : recorded.files.constFind(file);
-        if (old != recorded.files.cend())
+        if (old != recorded.files.cend()) {
             next = std::next(old);
+        }
         const ShippedEntry entry = bringUpToDate(
             places, file, old == recorded.files.cend() ? ShippedEntry() : *old, update);
         // The old manifest stays: the next start records what this one copied.
-        if (!update.result)
+        if (!update.result) {
             return update;
-        if (!list.asRecorded || entry != *old)
+        }
+        if (!list.asRecorded || entry != *old) {
             manifest.files.insert(file, entry);
+        }
     }
     // The preview writes its pages there.
-    if (!user.mkpath(u"test"_s))
+    if (!user.mkpath(u"test"_s)) {
         update.result = Result::failure(u"Can't create the folder: "_s + user.filePath(u"test"_s));
+    }
     if (manifest != recorded) {
-        if (const Result written = writeShippedManifest(userDir, manifest); !written)
+        if (const Result written = writeShippedManifest(userDir, manifest); !written) {
             update.warnings.append(written.message);
+        }
     }
     return update;
 }
@@ -448,9 +480,10 @@ AppDirChoice chooseAppDir(const Surroundings& where)
     choice.userCopy = true;
     choice.appDir = userCopyDir(where);
     if (!installed) {
-        if (!holdsInstallation(choice.appDir))
+        if (!holdsInstallation(choice.appDir)) {
             choice.result =
                 Result::failure(u"Can't find the file: "_s + profilePath(choice.appDir));
+        }
         return choice;
     }
     choice.update = updateUserCopy(where.shippedDataDir, choice.appDir);

@@ -12,8 +12,9 @@ const ValueSet& WorkingCopy::specific(const QString& kind) const
 MenuTree& WorkingCopy::tree(const QString& fileName)
 {
     auto it = m_trees.find(fileName);
-    if (it == m_trees.end())
+    if (it == m_trees.end()) {
         it = m_trees.insert(fileName, MenuTree::withRoot());
+    }
     return it.value();
 }
 

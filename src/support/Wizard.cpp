@@ -4,8 +4,9 @@ namespace morvane::support {
 
 Wizard::Wizard()
 {
-    for (const WizardStep& s : wizardSteps())
+    for (const WizardStep& s : wizardSteps()) {
         m_selected[static_cast<size_t>(s.number - 1)] = s.isTerminal() ? -1 : 0;
+    }
 }
 
 const WizardStep& Wizard::step() const
@@ -15,15 +16,17 @@ const WizardStep& Wizard::step() const
 
 int Wizard::selectedAnswer(int number) const
 {
-    if (number < kFirstStep || number > kStepCount)
+    if (number < kFirstStep || number > kStepCount) {
         return -1;
+    }
     return m_selected[static_cast<size_t>(number - 1)];
 }
 
 bool Wizard::selectAnswer(int index)
 {
-    if (index < 0 || index >= step().answers.size())
+    if (index < 0 || index >= step().answers.size()) {
         return false;
+    }
     m_selected[static_cast<size_t>(m_current - 1)] = index;
     return true;
 }
@@ -40,8 +43,9 @@ bool Wizard::canGoNext() const
 
 bool Wizard::showStep(int number)
 {
-    if (!wizardStep(number))
+    if (!wizardStep(number)) {
         return false;
+    }
     m_current = number;
     return true;
 }
@@ -49,8 +53,9 @@ bool Wizard::showStep(int number)
 bool Wizard::next()
 {
     const int answer = selectedAnswer();
-    if (answer < 0 || answer >= step().answers.size())
+    if (answer < 0 || answer >= step().answers.size()) {
         return false;
+    }
     return showStep(step().answers.at(answer).nextStep);
 }
 

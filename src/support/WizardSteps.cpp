@@ -2,6 +2,8 @@
 
 #include "catalog/Version.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::support {
 namespace {
 
@@ -138,7 +140,7 @@ QList<WizardStep> buildSteps()
 
 QString supportAddress()
 {
-    return QStringLiteral("support@morvane.net");
+    return u"support@morvane.net"_s;
 }
 
 QString versionLine()
@@ -154,8 +156,9 @@ const QList<WizardStep>& wizardSteps()
 
 const WizardStep* wizardStep(int number)
 {
-    if (number < kFirstStep || number > kStepCount)
+    if (number < kFirstStep || number > kStepCount) {
         return nullptr;
+    }
     return &wizardSteps().at(number - 1);
 }
 

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 namespace {
@@ -110,7 +112,7 @@ QPixmap helpIconPixmap()
     font.setPixelSize(10);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 12, 12), Qt::AlignCenter, QStringLiteral("?"));
+    p.drawText(QRect(0, 0, 12, 12), Qt::AlignCenter, u"?"_s);
     return pixmap;
 }
 

@@ -46,13 +46,13 @@ constexpr QRect kMainHelpIconRect{613, 408, 12, 12};
 constexpr QSize kClientSize{674, 422};
 
 const QString kQuitWithoutSaving =
-    QStringLiteral("\n\nQuit anyway? The settings that could not be saved will be lost.");
+    u"\n\nQuit anyway? The settings that could not be saved will be lost."_s;
 
-const QString kMainHelpText = QStringLiteral(
-    "This is the main screen of Morvane. Click 'Applets' on the explorer on the left to view the "
+const QString kMainHelpText =
+    u"This is the main screen of Morvane. Click 'Applets' on the explorer on the left to view the "
     "applets list. Next, double click on the applet name you want and fill out the parameters. "
     "Then click 'Show preview' to view a preview in the default browser. When the applet "
-    "configuration is ready, click on 'HTML' to get the HTML code and copy the needed files.");
+    "configuration is ready, click on 'HTML' to get the HTML code and copy the needed files."_s;
 
 QAction* addItem(QMenu* menu, const QString& text, const QString& name)
 {
@@ -70,7 +70,7 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     , m_state(appDir, m_copy)
     , m_runDialog([](QDialog& dialog) { return dialog.exec(); })
 {
-    setObjectName(QStringLiteral("mainWindow"));
+    setObjectName(u"mainWindow"_s);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -95,31 +95,31 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     connect(m_appletsList, &AppletsList::viewSampleRequested, this, &MainWindow::openSamplePage);
 
     m_helpPane = new QTextEdit(client);
-    m_helpPane->setObjectName(QStringLiteral("helpPane"));
+    m_helpPane->setObjectName(u"helpPane"_s);
     m_helpPane->setReadOnly(true);
     m_helpPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     m_views = new QStackedWidget(client);
-    m_views->setObjectName(QStringLiteral("views"));
+    m_views->setObjectName(u"views"_s);
     m_views->setGeometry(kViewsRect.translated(right));
     m_views->addWidget(m_appletsList);
     m_views->addWidget(m_helpPane);
 
-    m_previewButton = new QPushButton(QStringLiteral("Show preview "), client);
-    m_previewButton->setObjectName(QStringLiteral("previewButton"));
+    m_previewButton = new QPushButton(u"Show preview "_s, client);
+    m_previewButton->setObjectName(u"previewButton"_s);
     m_previewButton->setGeometry(kPreviewButtonRect.translated(right));
     connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::showPreview);
-    m_htmlButton = new QPushButton(QStringLiteral("HTML..."), client);
-    m_htmlButton->setObjectName(QStringLiteral("htmlButton"));
+    m_htmlButton = new QPushButton(u"HTML..."_s, client);
+    m_htmlButton->setObjectName(u"htmlButton"_s);
     m_htmlButton->setGeometry(kHtmlButtonRect.translated(right));
     connect(m_htmlButton, &QPushButton::clicked, this, &MainWindow::showHtml);
 
     m_mainHelpIcon = new QToolButton(client);
-    m_mainHelpIcon->setObjectName(QStringLiteral("mainHelpIcon"));
+    m_mainHelpIcon->setObjectName(u"mainHelpIcon"_s);
     m_mainHelpIcon->setIcon(QIcon(helpIconPixmap()));
     m_mainHelpIcon->setIconSize(kMainHelpIconRect.size());
     m_mainHelpIcon->setAutoRaise(true);
-    m_mainHelpIcon->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
+    m_mainHelpIcon->setStyleSheet(u"QToolButton { border: none; padding: 0; }"_s);
     m_mainHelpIcon->setCursor(Qt::PointingHandCursor);
     m_mainHelpIcon->setGeometry(kMainHelpIconRect.translated(right));
     connect(m_mainHelpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
@@ -133,39 +133,38 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    connect(addItem(file, QStringLiteral("&Quit"), u"quit"_s), &QAction::triggered, this,
-            &QWidget::close);
+    QMenu* file = menuBar()->addMenu(u"File"_s);
+    connect(addItem(file, u"&Quit"_s, u"quit"_s), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    connect(addItem(tools, QStringLiteral("&Wav2Au..."), u"wav2au"_s), &QAction::triggered, this,
+    QMenu* tools = menuBar()->addMenu(u"Tools"_s);
+    connect(addItem(tools, u"&Wav2Au..."_s, u"wav2au"_s), &QAction::triggered, this,
             &MainWindow::convertWav);
-    connect(addItem(tools, QStringLiteral("&Options..."), u"options"_s), &QAction::triggered, this,
+    connect(addItem(tools, u"&Options..."_s, u"options"_s), &QAction::triggered, this,
             &MainWindow::showOptions);
 
-    QMenu* samples = menuBar()->addMenu(QStringLiteral("Applets Samples"));
-    connect(addItem(samples, QStringLiteral("&All Applets page..."), u"allAppletsPage"_s),
-            &QAction::triggered, this, &MainWindow::openAllAppletsPage);
+    QMenu* samples = menuBar()->addMenu(u"Applets Samples"_s);
+    connect(addItem(samples, u"&All Applets page..."_s, u"allAppletsPage"_s), &QAction::triggered,
+            this, &MainWindow::openAllAppletsPage);
     samples->addSeparator();
     m_chooseApplet = new ChooseAppletMenu(samples);
     samples->addMenu(m_chooseApplet);
     connect(m_chooseApplet, &ChooseAppletMenu::kindChosen, this, &MainWindow::openSamplePage);
 
-    buildHelpMenu(menuBar()->addMenu(QStringLiteral("Help")));
+    buildHelpMenu(menuBar()->addMenu(u"Help"_s));
 }
 
 void MainWindow::buildHelpMenu(QMenu* menu)
 {
-    QAction* mainHelp = addItem(menu, QStringLiteral("&Main Help"), u"mainHelp"_s);
+    QAction* mainHelp = addItem(menu, u"&Main Help"_s, u"mainHelp"_s);
     mainHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(mainHelp, &QAction::triggered, this,
             [this] { showHelpWindow(HelpTab::GettingStarted); });
-    connect(addItem(menu, QStringLiteral("Live support..."), u"liveSupport"_s), &QAction::triggered,
-            this, [this] { m_runDialog(*liveSupportWindow()); });
-    connect(addItem(menu, QStringLiteral("&Tutorial"), u"tutorial"_s), &QAction::triggered, this,
+    connect(addItem(menu, u"Live support..."_s, u"liveSupport"_s), &QAction::triggered, this,
+            [this] { m_runDialog(*liveSupportWindow()); });
+    connect(addItem(menu, u"&Tutorial"_s, u"tutorial"_s), &QAction::triggered, this,
             [this] { showHelpWindow(HelpTab::Tutorial); });
     menu->addSeparator();
-    connect(addItem(menu, QStringLiteral("&About..."), u"about"_s), &QAction::triggered, this,
+    connect(addItem(menu, u"&About..."_s, u"about"_s), &QAction::triggered, this,
             [this] { m_runDialog(*aboutBox()); });
 }
 
@@ -204,7 +203,7 @@ ParameterPage* MainWindow::parameterPage()
 {
     if (!m_page) {
         m_page = new ParameterPage(PageContext{m_copy, m_services, m_options, m_appDir});
-        m_page->setObjectName(QStringLiteral("parameterPage"));
+        m_page->setObjectName(u"parameterPage"_s);
         m_views->addWidget(m_page);
     }
     return m_page;
@@ -353,7 +352,7 @@ void MainWindow::openSamplePage(const QString& kind)
 
 void MainWindow::openAllAppletsPage()
 {
-    m_services.shell.openFile(QStringLiteral("index.htm"), catalog::samplesFolder(m_appDir));
+    m_services.shell.openFile(u"index.htm"_s, catalog::samplesFolder(m_appDir));
 }
 
 std::optional<generator::Generation> MainWindow::generate()

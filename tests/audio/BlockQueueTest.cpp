@@ -17,8 +17,9 @@ TEST(BlockQueue, EveryBlockArrivesInOrderWhicheverSideWaits)
     constexpr int kBlocks = 3000;
     constexpr qsizetype kBlockSize = 64;
     const auto pause = [](std::mt19937& random) {
-        if (random() % 16 == 0)
+        if (random() % 16 == 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        }
     };
     BlockQueue queue(kBlockSize);
     std::thread producer([&] {
@@ -26,8 +27,9 @@ TEST(BlockQueue, EveryBlockArrivesInOrderWhicheverSideWaits)
         for (int i = 0; i < kBlocks; ++i) {
             const std::span<char> block = queue.emptyBlock();
             const auto size = static_cast<qsizetype>(1 + i % kBlockSize);
-            for (qsizetype j = 0; j < size; ++j)
+            for (qsizetype j = 0; j < size; ++j) {
                 block[static_cast<size_t>(j)] = static_cast<char>(i + j);
+            }
             queue.push(size);
             pause(random);
         }
@@ -39,8 +41,9 @@ TEST(BlockQueue, EveryBlockArrivesInOrderWhicheverSideWaits)
     bool inOrder = true;
     while (const auto block = queue.fullBlock()) {
         inOrder = inOrder && block->size() == static_cast<size_t>(1 + received % kBlockSize);
-        for (size_t j = 0; j < block->size(); ++j)
+        for (size_t j = 0; j < block->size(); ++j) {
             inOrder = inOrder && (*block)[j] == static_cast<char>(received + static_cast<int>(j));
+        }
         queue.pop();
         ++received;
         pause(random);

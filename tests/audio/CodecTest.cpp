@@ -48,8 +48,9 @@ std::vector<int> convert(double rate, const std::vector<int>& inputs)
     std::vector<int> outputs;
     for (const int input : inputs) {
         int output;
-        if (converter.push(input, output))
+        if (converter.push(input, output)) {
             outputs.push_back(output);
+        }
     }
     return outputs;
 }
@@ -74,8 +75,9 @@ std::vector<int> groupSizes(double rate, int inputCount)
 TEST(RateConverter, TwiceTheRateAveragesPairsAfterAFirstGroupOfThree)
 {
     std::vector<int> ramp;
-    for (int i = 1; i <= 20; ++i)
+    for (int i = 1; i <= 20; ++i) {
         ramp.push_back(i);
+    }
     EXPECT_EQ(convert(16024, ramp), (std::vector<int>{2, 4, 6, 8, 10, 12, 14, 16, 18}));
 }
 

@@ -131,8 +131,9 @@ bool makeSpecial(Special kind, const QString& path)
 bool stillOfItsKind(Special kind, const QString& path)
 {
     struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
         return false;
+    }
     switch (kind) {
     case Special::Folder:
         return S_ISDIR(status.st_mode);
@@ -165,8 +166,9 @@ TEST_F(ConversionFileTest, SpecialFilesAtEitherEndAreRefusedUnreadAndLeftAsTheyA
                     {"link to a fifo", Special::LinkToFifo},
                     {"device", Special::Device}};
     for (const auto& special : specials) {
-        if (special.kind == Special::Device && !asRoot)
+        if (special.kind == Special::Device && !asRoot) {
             continue;
+        }
         for (const bool atSource : {true, false}) {
             SCOPED_TRACE(std::string(special.name) + (atSource ? " as source" : " as destination"));
             const QString target = path(u"special"_s);
@@ -186,8 +188,9 @@ TEST_F(ConversionFileTest, SpecialFilesAtEitherEndAreRefusedUnreadAndLeftAsTheyA
             QFile::remove(target + u".fifo"_s);
         }
     }
-    if (!asRoot)
+    if (!asRoot) {
         GTEST_SKIP() << "devices are made as root only; the other cases passed";
+    }
 }
 
 TEST(DestinationName, ProposalReplacesTheLastFourCharacters)
@@ -204,8 +207,9 @@ TEST(DestinationName, ProposalReplacesTheLastFourCharacters)
         {u"/music.d/song"_s, QString()},
         {u"C:\\my.sounds\\song"_s, QString()},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(proposedDestinationName(c.source), c.proposed) << c.source.toStdString();
+    }
 }
 
 TEST(DestinationName, AuIsAppendedUnlessPresentAnywhere)
@@ -219,8 +223,9 @@ TEST(DestinationName, AuIsAppendedUnlessPresentAnywhere)
         {u"/out/bell.AU"_s, u"/out/bell.AU.au"_s},
         {u"/my.audio/bell"_s, u"/my.audio/bell"_s},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(destinationWithAuExtension(c.chosen), c.destination) << c.chosen.toStdString();
+    }
 }
 
 } // namespace

@@ -31,8 +31,9 @@ QByteArray noise(qint64 size, quint32 seed)
 
 int sampleAt(const QByteArray& data, qint64 index, int bits)
 {
-    if (bits == 8)
+    if (bits == 8) {
         return static_cast<unsigned char>(data[index]) * 256 - 32768;
+    }
     const auto low = static_cast<unsigned char>(data[2 * index]);
     const auto high = static_cast<unsigned char>(data[2 * index + 1]);
     return static_cast<qint16>(static_cast<quint16>(high << 8 | low));
@@ -50,8 +51,9 @@ QByteArray referenceMuLaw(const QByteArray& data, int channels, quint32 rate, in
     QByteArray codes;
     for (qint64 frame = 0; frame < frames; ++frame) {
         int sample = sampleAt(data, frame * channels, bits);
-        if (channels == 2)
+        if (channels == 2) {
             sample = (sample + sampleAt(data, frame * 2 + 1, bits)) / 2;
+        }
         if (rate == static_cast<quint32>(kAuSampleRate)) {
             codes.append(static_cast<char>(muLawEncode(sample)));
             continue;
@@ -116,8 +118,9 @@ public:
 protected:
     qint64 readData(char* data, qint64 size) override
     {
-        if (pos() + size > m_limit)
+        if (pos() + size > m_limit) {
             return -1;
+        }
         return QBuffer::readData(data, size);
     }
 

@@ -23,7 +23,7 @@ struct CliRun {
 CliRun runCli(const QStringList& args)
 {
     QProcess process;
-    process.start(QStringLiteral(MORVANE_CLI_PATH), QStringList{u"wav2au"_s} + args);
+    process.start(QString::fromUtf8(MORVANE_CLI_PATH), QStringList{u"wav2au"_s} + args);
     EXPECT_TRUE(process.waitForFinished(-1));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};

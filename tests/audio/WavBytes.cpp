@@ -40,8 +40,9 @@ QByteArray riffWave(const QByteArray& chunks)
 QByteArray samples16(const QList<int>& values)
 {
     QByteArray bytes;
-    for (const int value : values)
+    for (const int value : values) {
         bytes += le16(value);
+    }
     return bytes;
 }
 

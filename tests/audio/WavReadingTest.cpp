@@ -27,8 +27,9 @@ EncodedWav encodeBytes(const QByteArray& bytes, qint64 blockSize = BlockReader::
 QByteArray codes(std::initializer_list<int> samples)
 {
     QByteArray bytes;
-    for (const int sample : samples)
+    for (const int sample : samples) {
         bytes.append(static_cast<char>(muLawEncode(sample)));
+    }
     return bytes;
 }
 
@@ -195,8 +196,9 @@ TEST(WavReading, BlockSizeDoesNotChangeTheResult)
     const EncodedWav reference = encodeBytes(source);
     ASSERT_TRUE(reference.ok());
     EXPECT_NEAR(reference.muLaw.size(), 8012, 1);
-    for (const qint64 blockSize : {16, 17, 4099, 65536})
+    for (const qint64 blockSize : {16, 17, 4099, 65536}) {
         EXPECT_EQ(encodeBytes(source, blockSize).muLaw, reference.muLaw) << blockSize;
+    }
 }
 
 TEST(WavReading, ProgressRisesToOne)

@@ -31,8 +31,9 @@ TEST(Kinds, TableOrderAndMenuColumns)
 
     QList<int> columnStarts;
     for (int i = 0; i < kKindCount; ++i) {
-        if (startsMenuColumn(i))
+        if (startsMenuColumn(i)) {
             columnStarts.append(i);
+        }
     }
     EXPECT_EQ(columnStarts, (QList<int>{23, 45}));
     EXPECT_EQ(kindName(45), u"TextStream");
@@ -129,8 +130,9 @@ TEST(KeyTable, ListFilesInLoadOrderWithTheirCountingList)
     EXPECT_EQ(kindKeys(u"MenuPopUp"_s).lists[0].form, ListForm::Tree);
 
     QStringList names;
-    for (const ListFileSpec& listFile : allListFiles())
+    for (const ListFileSpec& listFile : allListFiles()) {
         names.append(listFile.name());
+    }
     EXPECT_EQ(names.size(), 28);
     EXPECT_EQ(names.removeDuplicates(), 0);
 }

@@ -41,8 +41,9 @@ TEST(SamplePaths, ClassFilesAreFoundWhateverTheFolderCase)
     QDir().mkpath(folder + u"sub.class");
 
     QStringList names;
-    for (const QString& file : classFiles(app.path(), u"Stars"_s))
+    for (const QString& file : classFiles(app.path(), u"Stars"_s)) {
         names.append(QFileInfo(file).fileName());
+    }
     EXPECT_EQ(names, (QStringList{u"Star.class"_s, u"Stars.class"_s}));
 }
 

@@ -15,7 +15,7 @@ inline CliRun runCli(const QString& workingDir, const QStringList& args)
 {
     QProcess process;
     process.setWorkingDirectory(workingDir);
-    process.start(QStringLiteral(MORVANE_CLI_PATH), args);
+    process.start(QString::fromUtf8(MORVANE_CLI_PATH), args);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),

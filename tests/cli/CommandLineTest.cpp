@@ -58,7 +58,7 @@ TEST(CommandLine, TheInstallationFolderIsFoundFromAnUnrelatedFolder)
     environment.insert(u"MORVANE_INSTALL_DIR"_s, staged.path());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(elsewhere.path());
-    process.start(QStringLiteral(MORVANE_CLI_PATH), {u"--verbose"_s, u"html"_s, u"Stars"_s});
+    process.start(QString::fromUtf8(MORVANE_CLI_PATH), {u"--verbose"_s, u"html"_s, u"Stars"_s});
     ASSERT_TRUE(process.waitForFinished(60000));
     const QString err = QString::fromUtf8(process.readAllStandardError());
     EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
@@ -68,7 +68,7 @@ TEST(CommandLine, TheInstallationFolderIsFoundFromAnUnrelatedFolder)
 
     QFile::copy(QDir(staged.path()).filePath(u"morvane.ini"_s),
                 QDir(elsewhere.path()).filePath(u"morvane.ini"_s));
-    process.start(QStringLiteral(MORVANE_CLI_PATH), {u"--verbose"_s, u"html"_s, u"Stars"_s});
+    process.start(QString::fromUtf8(MORVANE_CLI_PATH), {u"--verbose"_s, u"html"_s, u"Stars"_s});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
                     .startsWith(u"Installation folder: "_s +

@@ -59,7 +59,7 @@ TEST_F(ShippedInstallation, EveryKindGeneratesWithTheShippedSettings)
         }
 
         // The shipped sample page shows exactly this code.
-        QFile page(catalog::samplePage(QStringLiteral(MORVANE_DATA_DIR), kind));
+        QFile page(catalog::samplePage(QString::fromUtf8(MORVANE_DATA_DIR), kind));
         ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
         const QString pageText = QString::fromUtf8(page.readAll());
         const QString code = lines.mid(0, marker).join(u"\r\n"_s) + u"\r\n"_s;

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::test {
 namespace {
 
@@ -18,14 +20,14 @@ void copyFile(const QString& source, const QString& target)
 
 void stageShippedInstallation(const QString& appDir)
 {
-    const QDir data(QStringLiteral(MORVANE_DATA_DIR));
+    const QDir data(QString::fromUtf8(MORVANE_DATA_DIR));
     QDirIterator it(data.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
         copyFile(file, QDir(appDir).filePath(data.relativeFilePath(file)));
     }
-    copyFile(QStringLiteral(MORVANE_RUNTIME_FILE),
-             QDir(appDir).filePath(QStringLiteral("runtime/morvane-applets.js")));
+    copyFile(QString::fromUtf8(MORVANE_RUNTIME_FILE),
+             QDir(appDir).filePath(u"runtime/morvane-applets.js"_s));
 }
 
 } // namespace morvane::test

@@ -140,9 +140,11 @@ constexpr Unwritten kUnwritten[] = {
 
 const TextValue* findText(const QString& key)
 {
-    for (const TextValue& text : kValidTexts)
-        if (QString::fromUtf16(text.key) == key)
+    for (const TextValue& text : kValidTexts) {
+        if (QString::fromUtf16(text.key) == key) {
             return &text;
+        }
+    }
     return nullptr;
 }
 
@@ -183,12 +185,14 @@ protected:
         common.setText(u"Target"_s, u"_blank"_s);
         media(u"samples/GuestBook/guestbook.txt"_s);
 
-        for (const QString& kind : catalog::kindNames())
+        for (const QString& kind : catalog::kindNames()) {
             fillKind(kind);
+        }
         for (const ListValue& list : kValidLists) {
             QStringList& lines = values.list(QString::fromUtf16(list.fileName));
-            for (const char16_t* line : list.lines)
+            for (const char16_t* line : list.lines) {
                 lines.append(media(QString::fromUtf16(line)));
+            }
         }
         values.tree(u"TreeView1.txt"_s) = validMenu();
         values.tree(u"TreeView2.txt"_s) = validMenu();
@@ -200,8 +204,9 @@ protected:
         for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
             switch (key.form) {
             case ValueForm::Text:
-                if (const TextValue* text = findText(key.name()))
+                if (const TextValue* text = findText(key.name())) {
                     fields.setText(key.name(), media(QString::fromUtf16(text->value)));
+                }
                 break;
             case ValueForm::Color:
                 fields.setColor(key.name(), 0x336699);
@@ -214,9 +219,11 @@ protected:
                 break;
             }
         }
-        for (const ChoiceValue& choice : kChoices)
-            if (QString::fromUtf16(choice.kind) == kind)
+        for (const ChoiceValue& choice : kChoices) {
+            if (QString::fromUtf16(choice.kind) == kind) {
                 fields.setChoice(QString::fromUtf16(choice.key), choice.index);
+            }
+        }
     }
 
     // Creates the file a media/ value names; other values are returned as they are.
@@ -248,8 +255,9 @@ TEST(AllKindsValues, CoverEveryTextSettingAndListFile)
         }
     }
     QSet<QString> listed;
-    for (const ListValue& list : kValidLists)
+    for (const ListValue& list : kValidLists) {
         listed.insert(QString::fromUtf16(list.fileName));
+    }
     for (const catalog::ListFileSpec& listFile : catalog::allListFiles()) {
         if (listFile.form == catalog::ListForm::Lines) {
             EXPECT_TRUE(listed.contains(listFile.name())) << listFile.name().toStdString();
@@ -297,8 +305,9 @@ TEST(AllKindsSteps, ReadOnlySettingsAndListsOfTheirKindInTheFormTheirRuleNeeds)
                 EXPECT_TRUE(when->form == ValueForm::Text || when->form == ValueForm::Flag)
                     << where;
             }
-            if (step.rule == Rule::Custom)
+            if (step.rule == Rule::Custom) {
                 continue;
+            }
             const auto expected =
                 std::find_if(std::begin(kRuleSources), std::end(kRuleSources),
                              [&](const RuleSource& row) { return row.rule == step.rule; });
@@ -325,8 +334,9 @@ TEST_P(AllKinds, GenerateWellFormedCode)
     const Generation result = run(kind);
     ASSERT_TRUE(result.ok) << kind.toStdString() << ": " << result.message.toStdString();
 
-    for (const QString& path : result.media)
+    for (const QString& path : result.media) {
         EXPECT_EQ(probeFile(path, app.path()), FileState::Exists) << path.toStdString();
+    }
 
     if (kind == u"WhoIsVisitor") {
         ASSERT_EQ(result.lines.size(), 10);
@@ -368,12 +378,14 @@ TEST_P(AllKinds, GenerateWellFormedCode)
 
     // Every value of the kind reaches its code, bar the ones its choices leave out.
     for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
-        if (key.form != ValueForm::Text)
+        if (key.form != ValueForm::Text) {
             continue;
+        }
         bool expectedUnwritten = false;
-        for (const Unwritten& skip : kUnwritten)
+        for (const Unwritten& skip : kUnwritten) {
             expectedUnwritten |=
                 QString::fromUtf16(skip.kind) == kind && QString::fromUtf16(skip.key) == key.name();
+        }
         const QString value = shown(values.specific(kind).text(key.name()));
         EXPECT_EQ(written.contains(value), !expectedUnwritten)
             << kind.toStdString() << " " << key.name().toStdString();

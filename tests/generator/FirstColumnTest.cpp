@@ -39,15 +39,18 @@ protected:
     {
         settings::ValueSet& set = specific(kind);
         for (const char16_t* key : {u"Text", u"ButtonText", u"ButtonLink", u"GraphTitle",
-                                    u"XAxisLabel", u"YAxisLabel", u"LettersMap", u"Email"})
+                                    u"XAxisLabel", u"YAxisLabel", u"LettersMap", u"Email"}) {
             set.setText(QString::fromUtf16(key), u"some text"_s);
+        }
         set.setText(u"Image"_s, touch(u"pic.gif"_s));
         set.setText(u"DataFile"_s, touch(u"data.txt"_s));
         for (const char16_t* file : {u"ListBox1.txt", u"ListBox2.txt", u"ListBox4.txt",
-                                     u"ListBox11.txt", u"ImageViewerLocations.txt"})
+                                     u"ListBox11.txt", u"ImageViewerLocations.txt"}) {
             list(QString::fromUtf16(file)) = QStringList{u"pic.gif"_s};
-        for (const char16_t* file : {u"TextList2.txt", u"LinkList2.txt", u"ImageViewerNames.txt"})
+        }
+        for (const char16_t* file : {u"TextList2.txt", u"LinkList2.txt", u"ImageViewerNames.txt"}) {
             list(QString::fromUtf16(file)) = QStringList{u"entry"_s};
+        }
     }
     Generation run(const QString& kind)
     {

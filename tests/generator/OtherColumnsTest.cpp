@@ -47,8 +47,9 @@ public:
         QStringList pairs;
         for (const QString& text : result.lines.mid(2)) {
             const QRegularExpressionMatch match = line.match(text);
-            if (match.hasMatch())
+            if (match.hasMatch()) {
                 pairs.append(match.captured(1) + u'=' + match.captured(2));
+            }
         }
         return pairs;
     }
@@ -87,8 +88,9 @@ protected:
             {u"OrderMax", u"9"},   {u"AngleStep", u"3"},   {u"TrianglesNumber", u"6"},
             {u"NumberMax", u"12"}, {u"Coefficient", u"2"}, {u"ReplicaNumber", u"4"},
         };
-        for (const auto& [key, value] : texts)
+        for (const auto& [key, value] : texts) {
             field().setText(QString::fromUtf16(key), QString::fromUtf16(value));
+        }
         field().setColor(u"Color"_s, 0x0000FF);
     }
 };
@@ -463,8 +465,9 @@ class KindMessages : public ::testing::TestWithParam<MessageCase> {};
 TEST_P(KindMessages, KeepTheirExactWording)
 {
     Kind kind(QString::fromUtf16(GetParam().kind));
-    for (const auto& [key, value] : GetParam().texts)
+    for (const auto& [key, value] : GetParam().texts) {
         kind.field().setText(QString::fromUtf16(key), QString::fromUtf16(value));
+    }
     EXPECT_EQ(kind.message(), QString::fromUtf16(GetParam().expected));
 }
 

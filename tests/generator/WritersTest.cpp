@@ -213,8 +213,9 @@ TEST_P(MenuTextSplit, CutsOneCharacterOnEachSideOfTheFirstHash)
     const Generation result =
         write({{node(u"Root"_s, {node(QString::fromUtf16(GetParam().text))})}});
     QStringList expected{line(u"text1"_s, QString::fromUtf16(GetParam().caption))};
-    if (GetParam().link)
+    if (GetParam().link) {
         expected.append(line(u"link1"_s, QString::fromUtf16(GetParam().link)));
+    }
     EXPECT_EQ(result.lines, expected);
 }
 
@@ -230,8 +231,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, MenuTextSplit,
 TEST_F(MenuWriterTest, TenOrMoreEntriesGiveAmbiguousNamesAsTheAppletExpects)
 {
     std::vector<TreeNode> items{node(u"First"_s, {node(u"Sub"_s)})};
-    for (int i = 2; i <= 11; ++i)
+    for (int i = 2; i <= 11; ++i) {
         items.push_back(node(QString::number(i)));
+    }
     const Generation result = write({{node(u"Root"_s, items)}});
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.lines.filter(u"\"text11\""_s),
@@ -287,8 +289,9 @@ TEST_F(StepRunnerTest, ChoicesIndicesAndFlags)
         specific().setChoice(u"Radio"_s, choice);
         specific().setFlag(u"Box"_s, choice == 0);
         QStringList result;
-        for (const QString& text : runTable(kChoiceAndFlagSteps).lines)
+        for (const QString& text : runTable(kChoiceAndFlagSteps).lines) {
             result.append(text.section(u"value=\""_s, 1).chopped(2));
+        }
         return result;
     };
     EXPECT_EQ(valuesFor(0), (QStringList{u"center"_s, u"enter"_s, u"0"_s, u"true"_s}));

@@ -21,8 +21,9 @@ TEST(CustomColors, WritesSixUpperCaseHexDigitsOfTheColorrefInLetterOrder)
 TEST(CustomColors, SixteenLinesReadBackUnchanged)
 {
     CustomColors colors;
-    for (int i = 0; i < customColorCount; ++i)
+    for (int i = 0; i < customColorCount; ++i) {
         colors[std::size_t(i)] = quint32(i) * 0x0F0F0Fu;
+    }
     const QStringList lines = linesFromCustomColors(colors);
     EXPECT_EQ(lines.size(), customColorCount);
     EXPECT_EQ(customColorsFromLines(lines), colors);

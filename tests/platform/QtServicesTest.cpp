@@ -32,10 +32,11 @@ namespace {
 template <typename Dialog> void whenShown(std::function<void(Dialog*)> handle)
 {
     QTimer::singleShot(0, [handle = std::move(handle)]() mutable {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
             handle(dialog);
-        else
+        } else {
             whenShown<Dialog>(std::move(handle));
+        }
     });
 }
 
@@ -121,10 +122,11 @@ TEST(QtFileDialogs, SaveDialogProposesTheNameInTheInitialFolderAndReplacesWithou
     whenShown<QFileDialog>([&](QFileDialog* dialog) {
         proposedSeen = dialog->selectedFiles().value(0);
         // An overwrite question would be one more modal box that nothing answers.
-        if (dialog->testOption(QFileDialog::DontConfirmOverwrite))
+        if (dialog->testOption(QFileDialog::DontConfirmOverwrite)) {
             static_cast<QDialog*>(dialog)->accept();
-        else
+        } else {
             dialog->reject();
+        }
     });
     QtFileDialogs files;
     const QString chosen = files.getSaveFileName(nullptr, u"Save"_s, dir.path(),
@@ -145,8 +147,9 @@ TEST(QtFileDialogs, FolderChooserCreatesATypedFolderOnlyWhenTheUserAgrees)
                 [reply](QMessageBox* question) { question->button(reply)->click(); });
             static_cast<QDialog*>(chooser)->accept();
             // A refused creation leaves the chooser open for another choice.
-            if (chooser->isVisible())
+            if (chooser->isVisible()) {
                 chooser->reject();
+            }
         });
     };
     QtFileDialogs files;
@@ -204,8 +207,9 @@ TEST(QtShell, OpensTheFileInItsWorkingFolderAndAddressesAsGiven)
 {
     UrlRecorder recorder;
     const QStringList schemes{u"file"_s, u"https"_s};
-    for (const QString& scheme : schemes)
+    for (const QString& scheme : schemes) {
         QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    }
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -214,8 +218,9 @@ TEST(QtShell, OpensTheFileInItsWorkingFolderAndAddressesAsGiven)
     shell.openFile(dir.filePath(u"test/test17.htm"_s), u"/elsewhere"_s);
     shell.openUrl(u"https://example.org/applets"_s);
 
-    for (const QString& scheme : schemes)
+    for (const QString& scheme : schemes) {
         QDesktopServices::unsetUrlHandler(scheme);
+    }
     ASSERT_EQ(recorder.urls.size(), 3);
     EXPECT_EQ(recorder.urls.at(0),
               QUrl::fromLocalFile(dir.filePath(u"samples/ImageWhirl/imagewhirl_help.htm"_s)));
@@ -232,8 +237,9 @@ TEST(QtClipboard, PutsPlainTextOnTheClipboard)
 
 TEST(QtPrinter, WithoutDefaultPrinterAsksAndACancelPrintsNothing)
 {
-    if (!QPrinterInfo::defaultPrinter().isNull())
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
         GTEST_SKIP() << "a default printer exists; nothing is sent to it from a test";
+    }
     QString titleSeen;
     whenShown<QPrintDialog>([&](QPrintDialog* dialog) {
         titleSeen = dialog->printer()->docName();

@@ -41,7 +41,7 @@ TEST(SaveCrash, EveryKillLeavesAWholeOldOrNewSave)
     const int kills = killCount();
     for (int kill = 0; kill < kills; ++kill) {
         QProcess saver;
-        saver.start(QStringLiteral(MORVANE_SAVE_CRASHER),
+        saver.start(QString::fromUtf8(MORVANE_SAVE_CRASHER),
                     {app.path(), QString::number(lastSeen + 1)});
         ASSERT_TRUE(saver.waitForReadyRead(60000)); // started: the kill lands among the saves
         QThread::usleep(static_cast<unsigned long>(delayMicroseconds(random)));

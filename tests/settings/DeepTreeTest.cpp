@@ -23,8 +23,9 @@ constexpr uint kSmallStack = 256 * 1024;
 TreeNode& deepest(MenuTree& tree)
 {
     TreeNode* node = &tree.topLevel.front();
-    while (!node->children.empty())
+    while (!node->children.empty()) {
         node = &node->children.back();
+    }
     return *node;
 }
 
@@ -33,8 +34,9 @@ TEST(DeepTrees, ATreeAtTheDepthLimitIsParsedCopiedComparedSavedAndGeneratedOnASm
     QTemporaryDir app;
     ASSERT_TRUE(app.isValid());
     QStringList lines;
-    for (qsizetype depth = 0; depth <= kMaxTreeDepth; ++depth)
+    for (qsizetype depth = 0; depth <= kMaxTreeDepth; ++depth) {
         lines.append(QString(depth, u'\t') + u"level"_s + QString::number(depth));
+    }
 
     bool ran = false;
     const std::unique_ptr<QThread> thread(QThread::create([&] {

@@ -146,8 +146,9 @@ TEST_F(HostileFiles, ASaveThatWouldNotLoadBackIsRefusedBeforeAnythingIsWritten)
     // Just under the cap with LF line ends; CR LF would take it over.
     QByteArray lines;
     const QByteArray line = QByteArray(999, 'a') + '\n';
-    while (lines.size() + line.size() <= kMaxTextFileSize)
+    while (lines.size() + line.size() <= kMaxTextFileSize) {
         lines += line;
+    }
     write(u"cfg/ListBox1.txt"_s, lines);
     write(u"morvane.ini"_s, "[Fade]\r\n");
     ASSERT_TRUE(load(u"Fade"_s).result.ok);
@@ -181,8 +182,9 @@ TEST_F(HostileFiles, ParallelListsOfDifferentLengthsAreLoadedPaddedAndTold)
 TEST_F(HostileFiles, ATenThousandLevelTreeLoadsCutToTheDepthLimitAndSavesBack)
 {
     QByteArray lines;
-    for (int depth = 0; depth < 10000; ++depth)
+    for (int depth = 0; depth < 10000; ++depth) {
         lines += QByteArray(depth, '\t') + "level" + QByteArray::number(depth) + "\r\n";
+    }
     write(u"cfg/TreeView2.txt"_s, lines);
     const KindLoad loaded = load(u"MenuPopUp"_s);
     ASSERT_TRUE(loaded.result.ok);

@@ -1,11 +1,12 @@
 #include "LoginBoxSaves.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::settings::saves {
 namespace {
 
-const QString kTarget = QStringLiteral("LoginBoxTarget");
-const QString kLists[] = {QStringLiteral("LoginList4.txt"), QStringLiteral("PasswordList4.txt"),
-                          QStringLiteral("LinkList4.txt")};
+const QString kTarget = u"LoginBoxTarget"_s;
+const QString kLists[] = {u"LoginList4.txt"_s, u"PasswordList4.txt"_s, u"LinkList4.txt"_s};
 
 qsizetype lengthOf(int number)
 {
@@ -22,12 +23,13 @@ QString entry(const QString& list, int number, qsizetype index)
 void fillSave(WorkingCopy& copy, int number)
 {
     copy.specific(kLoginBox).setText(kTarget, u"save-" + QString::number(number));
-    copy.common().setText(QStringLiteral("Width"), QString::number(number));
+    copy.common().setText(u"Width"_s, QString::number(number));
     for (const QString& list : kLists) {
         QStringList& lines = copy.list(list);
         lines.clear();
-        for (qsizetype i = 0; i < lengthOf(number); ++i)
+        for (qsizetype i = 0; i < lengthOf(number); ++i) {
             lines.append(entry(list, number, i));
+        }
     }
 }
 
@@ -37,15 +39,18 @@ int wholeSaveNumber(const WorkingCopy& copy)
     bool ok = false;
     const int number = target.mid(5).toInt(&ok);
     if (!ok || !target.startsWith(u"save-") ||
-        copy.common().text(QStringLiteral("Width")) != QString::number(number))
+        copy.common().text(u"Width"_s) != QString::number(number)) {
         return -1;
+    }
     for (const QString& list : kLists) {
         const QStringList lines = copy.list(list);
-        if (lines.size() != lengthOf(number))
+        if (lines.size() != lengthOf(number)) {
             return -1;
+        }
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (lines.at(i) != entry(list, number, i))
+            if (lines.at(i) != entry(list, number, i)) {
                 return -1;
+            }
         }
     }
     return number;

@@ -8,7 +8,9 @@
 // file of save number n carries n, and the lists' length depends on n.
 namespace morvane::settings::saves {
 
-inline const QString kLoginBox = QStringLiteral("LoginBox");
+using namespace Qt::StringLiterals;
+
+inline const QString kLoginBox = u"LoginBox"_s;
 
 void fillSave(WorkingCopy& copy, int number);
 // The number of the save the copy holds, or -1 when its files come from different saves.

@@ -35,8 +35,9 @@ protected:
     void shipAllMedia()
     {
         for (const SampleMedia& row : sampleMediaTable()) {
-            for (const QString& file : row.files)
+            for (const QString& file : row.files) {
                 write(u"images&sounds/"_s + file, file.toUtf8());
+            }
         }
     }
 

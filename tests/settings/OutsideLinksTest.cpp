@@ -39,14 +39,16 @@ QByteArray treeHash(const QString& folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     QStringList entries;
-    while (it.hasNext())
+    while (it.hasNext()) {
         entries.append(it.next());
+    }
     entries.sort();
     for (const QString& entry : entries) {
         hash.addData(entry.toUtf8());
         QFile file(entry);
-        if (file.open(QIODevice::ReadOnly))
+        if (file.open(QIODevice::ReadOnly)) {
             hash.addData(file.readAll());
+        }
     }
     return hash.result();
 }
@@ -75,8 +77,9 @@ QString loginBoxHtml(Folders& f)
 {
     WorkingCopy copy;
     const KindLoad load = loadKind(f.app.path(), u"LoginBox"_s, copy);
-    if (!load.result)
+    if (!load.result) {
         return load.result.message;
+    }
     for (const QString& size : {u"Width"_s, u"Height"_s}) {
         copy.common().setText(size, u"200"_s);
         copy.specific(u"LoginBox"_s).setText(u"Frame"_s + size, u"100"_s);
@@ -170,8 +173,9 @@ TEST_P(OutsideLinks, NeitherReadNorWrittenThrough)
     QDirIterator it(f.app.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo file(it.next());
-        if (file.isSymLink())
+        if (file.isSymLink()) {
             continue;
+        }
         QFile in(file.filePath());
         ASSERT_TRUE(in.open(QIODevice::ReadOnly));
         EXPECT_FALSE(in.readAll().contains(kSecret)) << file.filePath().toStdString();

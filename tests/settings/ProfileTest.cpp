@@ -55,11 +55,13 @@ TEST(Profile, KeysAddedToSectionsInAnyOrderLandAtTheEndOfTheirOwnSection)
 
     // Thousands of sections, each found again.
     QString text;
-    for (int i = 0; i < 20000; ++i)
+    for (int i = 0; i < 20000; ++i) {
         text += u"[S"_s + QString::number(i) + u"]\r\nk=v"_s + QString::number(i) + u"\r\n"_s;
+    }
     Profile many = Profile::fromText(text);
-    for (int i = 0; i < 20000; i += 7)
+    for (int i = 0; i < 20000; i += 7) {
         ASSERT_EQ(many.read(u"s"_s + QString::number(i), u"K"_s, {}), u"v"_s + QString::number(i));
+    }
     many.write(u"S19999"_s, u"k2"_s, u"x"_s);
     EXPECT_TRUE(many.toText().endsWith(u"[S19999]\r\nk=v19999\r\nk2=x\r\n"));
 }

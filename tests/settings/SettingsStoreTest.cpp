@@ -74,8 +74,9 @@ TEST_F(SettingsStoreTest, SaveWritesOnlyTheCommonKeysTheSectionHolds)
     EXPECT_EQ(saved.read(u"Stars"_s, u"Link"_s, {}), u"index.html");
     EXPECT_EQ(saved.read(u"Stars"_s, u"Target"_s, {}), u"n"); // companion tested by itself
     EXPECT_FALSE(saved.contains(u"Stars"_s, u"OnloadSound"_s));
-    for (const char16_t* key : {u"Width", u"Height", u"NoJavaMessage"})
+    for (const char16_t* key : {u"Width", u"Height", u"NoJavaMessage"}) {
         EXPECT_TRUE(saved.contains(u"Stars"_s, QString::fromUtf16(key)));
+    }
     EXPECT_EQ(saved.read(u"Stars"_s, u"StarsNumber"_s, u"<absent>"_s), u"");
     EXPECT_EQ(saved.read(u"Stars"_s, u"Color"_s, {}), u"16777215");
 }

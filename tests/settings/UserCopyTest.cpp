@@ -83,8 +83,9 @@ protected:
         QMap<QString, ShippedRecord> records;
         const ShippedManifest manifest = readShippedManifest(userCopy());
         for (auto it = manifest.files.cbegin(); it != manifest.files.cend(); ++it) {
-            if (it->copied)
+            if (it->copied) {
                 records.insert(it.key(), *it->copied);
+            }
         }
         return records;
     }
@@ -308,8 +309,9 @@ TEST_F(ShippedRefreshTest, AFailedRefreshKeepsTheOldFileAndItsRecordAndIsTriedAg
     EXPECT_EQ(retried.refreshed, QStringList{u"runtime/morvane-applets.js"_s});
     EXPECT_EQ(read(mine(u"runtime/morvane-applets.js"_s)), bigRuntime);
 
-    if (geteuid() == 0)
+    if (geteuid() == 0) {
         return; // permissions do not stop root
+    }
     write(shipped(u"help/faq.rtf"_s), "{\\rtf1 faq 3}");
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
     ASSERT_TRUE(QFile::setPermissions(mine(u"help"_s), readOnly));
@@ -367,8 +369,9 @@ public:
         const QString probe = path(u"clock"_s);
         for (int tries = 0;; ++tries) {
             write(probe, "tick");
-            if (QFileInfo(probe).lastModified() > written)
+            if (QFileInfo(probe).lastModified() > written) {
                 break;
+            }
             ASSERT_LT(tries, 10000) << "the file system's clock stands still";
             QThread::msleep(1);
         }
@@ -394,9 +397,10 @@ public:
     {
         QByteArray lines;
         const QMap<QString, ShippedRecord> records = copiedRecords();
-        for (auto it = records.cbegin(); it != records.cend(); ++it)
+        for (auto it = records.cbegin(); it != records.cend(); ++it) {
             lines +=
                 it->sha256 + ' ' + QByteArray::number(it->size) + ' ' + it.key().toUtf8() + "\r\n";
+        }
         write(shippedManifestPath(userCopy()), lines);
     }
 
@@ -406,12 +410,13 @@ public:
         for (const QString& file : paths) {
             const QString mineRoot = userCopy() + u'/';
             const QString shippedRoot = path(u"prefix/share/morvane/"_s);
-            if (file.startsWith(mineRoot))
+            if (file.startsWith(mineRoot)) {
                 tagged.append(u"mine:"_s + file.mid(mineRoot.size()));
-            else if (file.startsWith(shippedRoot))
+            } else if (file.startsWith(shippedRoot)) {
                 tagged.append(u"shipped:"_s + file.mid(shippedRoot.size()));
-            else
+            } else {
                 tagged.append(file);
+            }
         }
         return tagged;
     }
@@ -420,8 +425,9 @@ public:
     {
         QMap<QString, QByteArray> contents;
         for (const QString& file : {u"help/faq.rtf"_s, u"runtime/morvane-applets.js"_s,
-                                    u"samples/stars/index.htm"_s, u"morvane.ini"_s})
+                                    u"samples/stars/index.htm"_s, u"morvane.ini"_s}) {
             contents.insert(file, read(mine(file)));
+        }
         return contents;
     }
 };
@@ -517,9 +523,10 @@ TEST_P(StampedStartTest, ReadsOnlyWhatChangedSinceTheRecordAndDecidesAsBefore)
     const CopyUpdate update = start();
     ASSERT_TRUE(update.result) << update.result.message.toStdString();
     QStringList refused;
-    for (const QString& file : GetParam().refused)
+    for (const QString& file : GetParam().refused) {
         refused.append(u"Can't create the file: "_s + mine(file) + u" (a link leads outside "_s +
                        userCopy() + u')');
+    }
     EXPECT_EQ(update.warnings, refused);
     EXPECT_EQ(update.added, GetParam().added);
     EXPECT_EQ(update.refreshed, GetParam().refreshed);

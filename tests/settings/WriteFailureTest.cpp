@@ -131,8 +131,9 @@ const Writer kWriters[] = {
      [](const QString& app) {
          writeTestFile(settings::profilePath(app), "[options]\r\nfirst=yes\r\n");
          for (const settings::SampleMedia& row : settings::sampleMediaTable()) {
-             for (const QString& file : row.files)
+             for (const QString& file : row.files) {
                  writeTestFile(app + u"/images&sounds/"_s + file, "media");
+             }
          }
          // The first copy is the one that fails.
          writeTestFile(app + u"/images&sounds/chrismas.jpg"_s, QByteArray(kNewSize, 'j'));
@@ -174,8 +175,9 @@ public:
     }
     ~FullDisk()
     {
-        if (m_mounted)
+        if (m_mounted) {
             ::umount(QFile::encodeName(m_dir.path()).constData());
+        }
     }
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
@@ -205,8 +207,9 @@ private:
 TEST_P(WriteFailure, ReportedAndTheOldFileStaysWholeOnAFullDisk)
 {
     FullDisk disk;
-    if (!disk.mounted())
+    if (!disk.mounted()) {
         GTEST_SKIP() << "mounting a small tmpfs was refused; the full-disk case is not run";
+    }
     disk.clear();
     GetParam().prepare(disk.app());
     const auto before = snapshot(disk.app());
@@ -218,8 +221,9 @@ TEST_P(WriteFailure, ReportedAndTheOldFileStaysWholeOnAFullDisk)
 INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailure, ::testing::ValuesIn(kWriters),
                          [](const auto& writer) {
                              std::string name;
-                             for (const char c : std::string(writer.param.name))
+                             for (const char c : std::string(writer.param.name)) {
                                  name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
                              return name;
                          });
 

@@ -5,6 +5,8 @@
 #include <set>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using morvane::support::Wizard;
 using morvane::support::wizardStep;
 using morvane::support::wizardSteps;
@@ -53,7 +55,7 @@ TEST(Wizard, SecondAnswerLeadsToStepNineAndBackKeepsTheAnswer)
     ASSERT_TRUE(wizard.selectAnswer(1));
     ASSERT_TRUE(wizard.next());
     EXPECT_EQ(wizard.currentStep(), 9);
-    EXPECT_EQ(wizard.step().counter, QStringLiteral("1/1"));
+    EXPECT_EQ(wizard.step().counter, u"1/1"_s);
     ASSERT_TRUE(wizard.back());
     EXPECT_EQ(wizard.currentStep(), 1);
     EXPECT_EQ(wizard.selectedAnswer(), 1);
@@ -62,11 +64,13 @@ TEST(Wizard, SecondAnswerLeadsToStepNineAndBackKeepsTheAnswer)
 TEST(Wizard, BackThreeTimesFromStepEightReachesStepTwo)
 {
     Wizard wizard;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         ASSERT_TRUE(wizard.next());
+    }
     ASSERT_EQ(wizard.currentStep(), 8);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(wizard.back());
+    }
     EXPECT_EQ(wizard.currentStep(), 2);
 }
 
@@ -131,11 +135,10 @@ TEST(WizardSteps, PredecessorsAreTheStepsWhoseAnswersLeadThere)
 
 TEST(WizardSteps, NamesTheSupportAddressAndTheVersion)
 {
-    EXPECT_TRUE(wizardStep(1)->footer.startsWith(
-        QStringLiteral("Morvane version: 1.5.4, released date: ")));
-    for (int step : {8, 11, 12})
-        EXPECT_TRUE(wizardStep(step)->advice.contains(QStringLiteral("support@morvane.net")))
-            << step;
+    EXPECT_TRUE(wizardStep(1)->footer.startsWith(u"Morvane version: 1.5.4, released date: "_s));
+    for (int step : {8, 11, 12}) {
+        EXPECT_TRUE(wizardStep(step)->advice.contains(u"support@morvane.net"_s)) << step;
+    }
 }
 
 } // namespace

@@ -14,9 +14,8 @@ using catalog::CommonParameter;
 TEST(Caption, NamesTheViewAndTheKind)
 {
     EXPECT_EQ(captionFor(View::AppletsList, QString()), u"Morvane 1.5.4: Applets list");
-    EXPECT_EQ(captionFor(View::HelpPage, QStringLiteral("Zoom")), u"Morvane 1.5.4: Help");
-    EXPECT_EQ(captionFor(View::KindPage, QStringLiteral("Zoom")),
-              u"Morvane 1.5.4: Zoom configuration");
+    EXPECT_EQ(captionFor(View::HelpPage, u"Zoom"_s), u"Morvane 1.5.4: Help");
+    EXPECT_EQ(captionFor(View::KindPage, u"Zoom"_s), u"Morvane 1.5.4: Zoom configuration");
 }
 
 struct ActionCase {

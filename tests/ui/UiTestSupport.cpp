@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::test {
 
 InstallDir::InstallDir()
 {
     morvane::test::stageShippedInstallation(m_dir.path());
-    QDir(m_dir.path()).mkpath(QStringLiteral("test"));
+    QDir(m_dir.path()).mkpath(u"test"_s);
 }
 
 void InstallDir::write(const QString& relative, const QByteArray& bytes) const
@@ -34,7 +36,7 @@ QString InstallDir::read(const QString& relative) const
 QString InstallDir::setting(const QString& section, const QString& key) const
 {
     return settings::Profile::load(settings::profilePath(path()), path())
-        .read(section, key, QStringLiteral("<missing>"));
+        .read(section, key, u"<missing>"_s);
 }
 
 QStringList InstallDir::filesIn(const QString& relative) const

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 using namespace morvane;
 
 int main(int argc, char** argv)
@@ -33,17 +35,19 @@ int main(int argc, char** argv)
 
     int written = 0;
     auto save = [&](QWidget* section, const QString& name) {
-        if (section && section->grab().save(out.filePath(name + QStringLiteral(".png"))))
+        if (section && section->grab().save(out.filePath(name + u".png"_s))) {
             ++written;
+        }
     };
     for (const QString& kind : catalog::kindNames()) {
         page.loadFromCopy(kind);
         page.assemble(kind, catalog::Support::all());
         save(page.findChild<QWidget*>(ui::page::specificSectionName(kind)), kind);
     }
-    for (const catalog::CommonParameterInfo& info : catalog::commonParameters())
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
         save(page.findChild<QWidget*>(ui::page::commonSection(info.id).name()),
              ui::page::commonSection(info.id).name());
+    }
     QTextStream(stdout) << written << " sections drawn into " << out.path() << "\n";
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "generator/kinds/Blocks.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::generator {
 namespace {
 
@@ -7,11 +9,12 @@ namespace {
 // ticks every item it is not told about.
 bool writeUncheckedItems(GenerationContext& ctx)
 {
-    const QStringList states = ctx.list(QStringLiteral("CheckList2.txt"));
-    const qsizetype items = ctx.list(QStringLiteral("TextList2.txt")).size();
+    const QStringList states = ctx.list(u"CheckList2.txt"_s);
+    const qsizetype items = ctx.list(u"TextList2.txt"_s).size();
     for (qsizetype i = 0; i < items && i < states.size(); ++i) {
-        if (states.at(i) == u"no")
-            ctx.param(QStringLiteral("checked") + QString::number(i + 1), QStringLiteral("no"));
+        if (states.at(i) == u"no") {
+            ctx.param(u"checked"_s + QString::number(i + 1), u"no"_s);
+        }
     }
     return true;
 }
@@ -20,7 +23,7 @@ bool writeUncheckedItems(GenerationContext& ctx)
 // exist yet.
 bool addGuestBookFile(GenerationContext& ctx)
 {
-    ctx.addMedia(QStringLiteral("samples/GuestBook/guestbook.txt"));
+    ctx.addMedia(u"samples/GuestBook/guestbook.txt"_s);
     return true;
 }
 

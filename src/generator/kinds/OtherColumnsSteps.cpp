@@ -46,14 +46,18 @@ constexpr RandomGroup kTriangleGroup = {
 bool runGroup(GenerationContext& ctx, const RandomGroup& group)
 {
     const int choice = ctx.specific().choice(QString::fromUtf16(group.choiceKey));
-    if (choice == 0 && !runSteps(ctx, std::span(&group.fixed, 1)))
+    if (choice == 0 && !runSteps(ctx, std::span(&group.fixed, 1))) {
         return false;
-    if (choice == 1 && !runSteps(ctx, std::span(&group.random, 1)))
+    }
+    if (choice == 1 && !runSteps(ctx, std::span(&group.random, 1))) {
         return false;
-    if (!runSteps(ctx, group.following))
+    }
+    if (!runSteps(ctx, group.following)) {
         return false;
-    if (choice == 1)
+    }
+    if (choice == 1) {
         ctx.param(QString::fromUtf16(group.zeroedParam), u"0"_s);
+    }
     return true;
 }
 
@@ -72,17 +76,20 @@ bool writeLoginPasswordFile(GenerationContext& ctx)
     const QStringList passwords = ctx.list(u"PasswordList4.txt"_s);
     const QStringList links = ctx.list(u"LinkList4.txt"_s);
     // The links were checked by the step before; a NUL would cut the published file's line.
-    if (anyHasNul(logins) || anyHasNul(passwords))
+    if (anyHasNul(logins) || anyHasNul(passwords)) {
         return ctx.fail(u"You must add at least a login, a password and a link"_s);
+    }
     QStringList lines;
     lines.reserve(logins.size());
-    for (qsizetype i = 0; i < logins.size(); ++i)
+    for (qsizetype i = 0; i < logins.size(); ++i) {
         lines.append(logins.at(i) + u' ' + passwords.value(i) + u' ' + links.value(i));
+    }
 
     const QString path = settings::listFilePath(ctx.appDir(), u"pass.txt"_s);
     const Result written = settings::writeTextLines(path, lines, {ctx.appDir(), true});
-    if (!written)
+    if (!written) {
         return ctx.fail(written.message);
+    }
     ctx.addMedia(path);
     return true;
 }
@@ -90,16 +97,18 @@ bool writeLoginPasswordFile(GenerationContext& ctx)
 bool writePolygonSteps(GenerationContext& ctx)
 {
     const int mode = polygonsMode(ctx);
-    if (mode != PolygonsEffect && mode != AlternateRandomly)
+    if (mode != PolygonsEffect && mode != AlternateRandomly) {
         return true;
+    }
     return runGroup(ctx, kPolygonGroup);
 }
 
 bool writeTriangleSteps(GenerationContext& ctx)
 {
     const int mode = polygonsMode(ctx);
-    if (mode != TrianglesEffect && mode != AlternateRandomly)
+    if (mode != TrianglesEffect && mode != AlternateRandomly) {
         return true;
+    }
     return runGroup(ctx, kTriangleGroup);
 }
 
@@ -111,8 +120,9 @@ bool writeColumnColors(GenerationContext& ctx)
         // Only a hand-edited list file can hold something else than a decimal color.
         bool ok = false;
         const qlonglong color = colors.at(i).toLongLong(&ok, 10);
-        if (!ok)
+        if (!ok) {
             return ctx.fail(u"Invalid column color: "_s + colors.at(i));
+        }
         ctx.colorParam(u"columns_color"_s + columns.value(i),
                        static_cast<settings::ColorRef>(color));
     }

@@ -11,11 +11,13 @@ namespace morvane::generator {
 bool writeVisitorScript(GenerationContext& ctx)
 {
     const QString recipient = ctx.specific().text(u"Recipient"_s);
-    if (recipient.isEmpty())
+    if (recipient.isEmpty()) {
         return ctx.fail(u"You must specify a recipient email"_s);
+    }
     const QString sender = ctx.specific().text(u"Sender"_s);
-    if (sender.isEmpty())
+    if (sender.isEmpty()) {
         return ctx.fail(u"You must specify a sender email"_s);
+    }
 
     const QString width =
         escapeQuotes(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Width)));

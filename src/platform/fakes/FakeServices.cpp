@@ -2,6 +2,8 @@
 
 #include <QTextDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::platform {
 
 namespace {
@@ -11,8 +13,9 @@ QStringList textsOfKind(const QList<Record>& records, Kind kind)
 {
     QStringList texts;
     for (const Record& record : records) {
-        if (record.kind == kind)
+        if (record.kind == kind) {
             texts.append(record.text);
+        }
     }
     return texts;
 }
@@ -88,11 +91,13 @@ std::optional<settings::ColorRef> FakeColorDialog::chooseColor(QWidget*, setting
                                                                CustomColors& customs)
 {
     m_calls.append({initial, customs});
-    if (m_answers.isEmpty())
+    if (m_answers.isEmpty()) {
         return std::nullopt;
+    }
     const Answer next = m_answers.takeFirst();
-    if (next.color && next.customsAfter)
+    if (next.color && next.customsAfter) {
         customs = *next.customsAfter;
+    }
     return next.color;
 }
 
@@ -135,7 +140,7 @@ QString FakePreviewServer::addressOf(const QString& folder, const QString& fileN
     if (m_port == 0) {
         return QString();
     }
-    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port) + fileName;
+    return u"http://127.0.0.1:%1/"_s.arg(m_port) + fileName;
 }
 
 } // namespace morvane::platform

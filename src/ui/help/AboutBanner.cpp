@@ -7,6 +7,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 namespace {
 
@@ -41,21 +43,21 @@ void drawWave(QPainter& painter)
 
 void drawName(QPainter& painter)
 {
-    QFont name(QStringLiteral("DejaVu Serif"));
+    QFont name(u"DejaVu Serif"_s);
     name.setPixelSize(40);
     name.setBold(true);
     name.setItalic(true);
     painter.setFont(name);
     painter.setPen(QColor(0, 0, 0, 70));
-    painter.drawText(QPointF(20, 50), QStringLiteral("Morvane"));
+    painter.drawText(QPointF(20, 50), u"Morvane"_s);
     painter.setPen(Qt::white);
-    painter.drawText(QPointF(18, 48), QStringLiteral("Morvane"));
+    painter.drawText(QPointF(18, 48), u"Morvane"_s);
 
-    QFont tagline(QStringLiteral("DejaVu Sans"));
+    QFont tagline(u"DejaVu Sans"_s);
     tagline.setPixelSize(12);
     painter.setFont(tagline);
     painter.setPen(QColor(0xDD, 0xEE, 0xFF));
-    painter.drawText(QPointF(22, 66), QStringLiteral("Fifty web applets, ready to configure"));
+    painter.drawText(QPointF(22, 66), u"Fifty web applets, ready to configure"_s);
 }
 
 } // namespace

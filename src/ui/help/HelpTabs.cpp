@@ -27,8 +27,9 @@ std::span<const HelpTabInfo> helpTabs()
 int helpTabIndex(HelpTab tab)
 {
     for (size_t i = 0; i < kHelpTabs.size(); ++i) {
-        if (kHelpTabs[i].tab == tab)
+        if (kHelpTabs[i].tab == tab) {
             return static_cast<int>(i);
+        }
     }
     return 0;
 }

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidget* parent)
@@ -23,36 +25,37 @@ HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidg
     , m_appDir(appDir)
     , m_services(services)
 {
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(u"Help"_s);
     resize(574, 420);
 
     m_tabs = new QTabBar(this);
-    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setObjectName(u"tabs"_s);
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
     m_tabs->setUsesScrollButtons(false); // all seven tabs stay in view
-    for (const HelpTabInfo& info : helpTabs())
+    for (const HelpTabInfo& info : helpTabs()) {
         m_tabs->addTab(QString::fromUtf16(info.caption));
+    }
 
     auto* page = new QFrame(this);
     page->setFrameShape(QFrame::StyledPanel);
 
     m_text = new QTextEdit(page);
-    m_text->setObjectName(QStringLiteral("text"));
+    m_text->setObjectName(u"text"_s);
     m_text->setReadOnly(true);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     m_kinds = new QComboBox(page);
-    m_kinds->setObjectName(QStringLiteral("kinds"));
+    m_kinds->setObjectName(u"kinds"_s);
     m_kinds->setEditable(true);
     m_kinds->setInsertPolicy(QComboBox::NoInsert);
     m_kinds->addItems(catalog::kindNames());
-    m_kinds->setCurrentText(QStringLiteral("ButtonLink"));
+    m_kinds->setCurrentText(u"ButtonLink"_s);
     m_kinds->setMinimumWidth(145);
 
-    auto* parametersHelp = new QPushButton(QStringLiteral("Show specific parameters help"), page);
-    parametersHelp->setObjectName(QStringLiteral("parametersHelpButton"));
+    auto* parametersHelp = new QPushButton(u"Show specific parameters help"_s, page);
+    parametersHelp->setObjectName(u"parametersHelpButton"_s);
 
     auto* chooserRow = new QHBoxLayout;
     chooserRow->addStretch(1);
@@ -64,10 +67,10 @@ HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidg
     pageLayout->addWidget(m_text, 1);
     pageLayout->addLayout(chooserRow);
 
-    auto* print = new QPushButton(QStringLiteral("Print"), this);
-    print->setObjectName(QStringLiteral("printButton"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
+    auto* print = new QPushButton(u"Print"_s, this);
+    print->setObjectName(u"printButton"_s);
+    auto* ok = new QPushButton(u"OK"_s, this);
+    ok->setObjectName(u"okButton"_s);
     ok->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -86,12 +89,14 @@ HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidg
     // A press on another tab selects it and so reads its page; a press on the selected tab
     // reads the page again.
     connect(m_tabs, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index == m_tabs->currentIndex())
+        if (index >= 0 && index == m_tabs->currentIndex()) {
             loadCurrentPage();
+        }
     });
     connect(m_tabs, &QTabBar::currentChanged, this, [this] {
-        if (isVisible())
+        if (isVisible()) {
             loadCurrentPage();
+        }
     });
     connect(parametersHelp, &QPushButton::clicked, this, &HelpWindow::showParametersHelp);
     connect(print, &QPushButton::clicked, this, &HelpWindow::printPage);

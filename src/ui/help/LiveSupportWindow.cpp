@@ -8,21 +8,24 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 LiveSupportWindow::LiveSupportWindow(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Live Support"));
+    setWindowTitle(u"Live Support"_s);
     resize(472, 380);
 
     m_steps = new QStackedWidget(this);
-    m_steps->setObjectName(QStringLiteral("steps"));
+    m_steps->setObjectName(u"steps"_s);
     for (const support::WizardStep& step : support::wizardSteps()) {
         auto* panel = new StepPanel(step, m_steps);
         connect(panel, &StepPanel::answerSelected, this, [this, panel](int index) {
-            if (panel->stepNumber() == m_wizard.currentStep())
+            if (panel->stepNumber() == m_wizard.currentStep()) {
                 m_wizard.selectAnswer(index);
+            }
         });
         m_steps->addWidget(panel);
         m_panels.append(panel);
@@ -32,16 +35,17 @@ LiveSupportWindow::LiveSupportWindow(QWidget* parent)
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    m_back = new QPushButton(QStringLiteral("<< Back"), this);
-    m_back->setObjectName(QStringLiteral("backButton"));
-    m_next = new QPushButton(QStringLiteral("Next >>"), this);
-    m_next->setObjectName(QStringLiteral("nextButton"));
-    auto* resetButton = new QPushButton(QStringLiteral("Reset"), this);
-    resetButton->setObjectName(QStringLiteral("resetButton"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    for (QPushButton* button : {m_back, m_next, resetButton, close})
+    m_back = new QPushButton(u"<< Back"_s, this);
+    m_back->setObjectName(u"backButton"_s);
+    m_next = new QPushButton(u"Next >>"_s, this);
+    m_next->setObjectName(u"nextButton"_s);
+    auto* resetButton = new QPushButton(u"Reset"_s, this);
+    resetButton->setObjectName(u"resetButton"_s);
+    auto* close = new QPushButton(u"Close"_s, this);
+    close->setObjectName(u"closeButton"_s);
+    for (QPushButton* button : {m_back, m_next, resetButton, close}) {
         button->setAutoDefault(false);
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(resetButton);
@@ -66,20 +70,23 @@ LiveSupportWindow::LiveSupportWindow(QWidget* parent)
 
 void LiveSupportWindow::showStep(int number)
 {
-    if (m_wizard.showStep(number))
+    if (m_wizard.showStep(number)) {
         showCurrentStep();
+    }
 }
 
 void LiveSupportWindow::next()
 {
-    if (m_wizard.next())
+    if (m_wizard.next()) {
         showCurrentStep();
+    }
 }
 
 void LiveSupportWindow::back()
 {
-    if (m_wizard.back())
+    if (m_wizard.back()) {
         showCurrentStep();
+    }
 }
 
 void LiveSupportWindow::reset()

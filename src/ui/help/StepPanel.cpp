@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 namespace {
 
@@ -25,24 +27,24 @@ StepPanel::StepPanel(const support::WizardStep& step, QWidget* parent)
     : QWidget(parent)
     , m_number(step.number)
 {
-    setObjectName(QStringLiteral("step%1").arg(step.number));
+    setObjectName(u"step%1"_s.arg(step.number));
     auto* layout = new QVBoxLayout(this);
 
     auto* heading = new QHBoxLayout;
     auto* title = new QLabel(step.title, this);
-    title->setObjectName(QStringLiteral("title"));
+    title->setObjectName(u"title"_s);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     title->setFont(titleFont);
     auto* counter = new QLabel(step.counter, this);
-    counter->setObjectName(QStringLiteral("counter"));
+    counter->setObjectName(u"counter"_s);
     heading->addWidget(title, 1);
     heading->addWidget(counter, 0, Qt::AlignRight | Qt::AlignTop);
     layout->addLayout(heading);
 
     auto* advice = wrappedLabel(step.advice, this);
-    advice->setObjectName(QStringLiteral("advice"));
+    advice->setObjectName(u"advice"_s);
     if (step.centered) {
         QFont adviceFont = advice->font();
         adviceFont.setBold(true);
@@ -54,12 +56,12 @@ StepPanel::StepPanel(const support::WizardStep& step, QWidget* parent)
 
     if (!step.isTerminal()) {
         auto* question = new QGroupBox(step.question, this);
-        question->setObjectName(QStringLiteral("question"));
+        question->setObjectName(u"question"_s);
         auto* answersLayout = new QVBoxLayout(question);
         m_answers = new QButtonGroup(this);
         for (int i = 0; i < step.answers.size(); ++i) {
             auto* answer = new QRadioButton(step.answers.at(i).text, question);
-            answer->setObjectName(QStringLiteral("answer%1").arg(i));
+            answer->setObjectName(u"answer%1"_s.arg(i));
             m_answers->addButton(answer, i);
             answersLayout->addWidget(answer);
         }
@@ -72,7 +74,7 @@ StepPanel::StepPanel(const support::WizardStep& step, QWidget* parent)
 
     if (!step.footer.isEmpty()) {
         auto* footer = new QLabel(step.footer, this);
-        footer->setObjectName(QStringLiteral("footer"));
+        footer->setObjectName(u"footer"_s);
         footer->setEnabled(false);
         layout->addWidget(footer);
     }
@@ -85,10 +87,12 @@ int StepPanel::selectedAnswer() const
 
 void StepPanel::setSelectedAnswer(int index)
 {
-    if (!m_answers)
+    if (!m_answers) {
         return;
-    if (QAbstractButton* answer = m_answers->button(index))
+    }
+    if (QAbstractButton* answer = m_answers->button(index)) {
         answer->setChecked(true);
+    }
 }
 
 } // namespace morvane::ui

@@ -45,52 +45,50 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
     , m_neededFiles(new QListWidget(this))
     , m_html(new QPlainTextEdit(this))
 {
-    setObjectName(QStringLiteral("htmlWindow"));
-    setWindowTitle(QStringLiteral("HTML and needed files"));
+    setObjectName(u"htmlWindow"_s);
+    setWindowTitle(u"HTML and needed files"_s);
 
     auto* menuBar = new QMenuBar(this);
-    QMenu* files = menuBar->addMenu(QStringLiteral("Files"));
+    QMenu* files = menuBar->addMenu(u"Files"_s);
     QAction* saveFiles =
-        addMenuItem(files, QStringLiteral("&Save needed files into..."), u"saveNeededFilesInto"_s);
+        addMenuItem(files, u"&Save needed files into..."_s, u"saveNeededFilesInto"_s);
     files->addSeparator();
-    QAction* close = addMenuItem(files, QStringLiteral("&Close"), QStringLiteral("close"));
-    QMenu* html = menuBar->addMenu(QStringLiteral("HTML"));
-    QAction* copy =
-        addMenuItem(html, QStringLiteral("&Copy into clipboard"), u"copyIntoClipboard"_s);
-    QAction* saveText = addMenuItem(html, QStringLiteral("Save as &text..."), u"saveAsText"_s);
+    QAction* close = addMenuItem(files, u"&Close"_s, u"close"_s);
+    QMenu* html = menuBar->addMenu(u"HTML"_s);
+    QAction* copy = addMenuItem(html, u"&Copy into clipboard"_s, u"copyIntoClipboard"_s);
+    QAction* saveText = addMenuItem(html, u"Save as &text..."_s, u"saveAsText"_s);
     html->addSeparator();
     QAction* savePreview =
-        addMenuItem(html, QStringLiteral("Save .&html preview page..."), u"savePreviewPage"_s);
+        addMenuItem(html, u"Save .&html preview page..."_s, u"savePreviewPage"_s);
 
     auto* toolBar = new QToolBar(this);
     toolBar->setIconSize(QSize(16, 16));
-    QAction* toolSaveFiles = addToolAction(
-        toolBar, ToolIcon::SaveFiles, QStringLiteral("Save files into..."), u"toolSaveFiles"_s);
+    QAction* toolSaveFiles =
+        addToolAction(toolBar, ToolIcon::SaveFiles, u"Save files into..."_s, u"toolSaveFiles"_s);
     toolBar->addSeparator();
-    QAction* toolCopy = addToolAction(toolBar, ToolIcon::CopyHtml,
-                                      QStringLiteral("Copy HTML into clipboard"), u"toolCopy"_s);
-    QAction* toolSaveText = addToolAction(
-        toolBar, ToolIcon::SaveText, QStringLiteral("Save HTML as text..."), u"toolSaveText"_s);
-    QAction* toolSavePreview =
-        addToolAction(toolBar, ToolIcon::SavePreview, QStringLiteral("Save .html preview page"),
-                      u"toolSavePreview"_s);
+    QAction* toolCopy =
+        addToolAction(toolBar, ToolIcon::CopyHtml, u"Copy HTML into clipboard"_s, u"toolCopy"_s);
+    QAction* toolSaveText =
+        addToolAction(toolBar, ToolIcon::SaveText, u"Save HTML as text..."_s, u"toolSaveText"_s);
+    QAction* toolSavePreview = addToolAction(toolBar, ToolIcon::SavePreview,
+                                             u"Save .html preview page"_s, u"toolSavePreview"_s);
 
-    m_neededFiles->setObjectName(QStringLiteral("neededFiles"));
-    auto* neededGroup = new QGroupBox(QStringLiteral("Needed files"), this);
+    m_neededFiles->setObjectName(u"neededFiles"_s);
+    auto* neededGroup = new QGroupBox(u"Needed files"_s, this);
     auto* neededLayout = new QVBoxLayout(neededGroup);
     neededLayout->addWidget(m_neededFiles);
 
-    m_html->setObjectName(QStringLiteral("html"));
+    m_html->setObjectName(u"html"_s);
     m_html->setReadOnly(true);
     m_html->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_html->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_html->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto* htmlGroup = new QGroupBox(QStringLiteral("HTML"), this);
+    auto* htmlGroup = new QGroupBox(u"HTML"_s, this);
     auto* htmlLayout = new QVBoxLayout(htmlGroup);
     htmlLayout->addWidget(m_html);
 
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
+    auto* closeButton = new QPushButton(u"Close"_s, this);
+    closeButton->setObjectName(u"closeButton"_s);
     closeButton->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -149,7 +147,7 @@ void HtmlWindow::showEvent(QShowEvent* event)
 void HtmlWindow::copyIntoClipboard()
 {
     m_html->selectAll();
-    m_services.clipboard.setText(m_htmlLines.join(QStringLiteral("\r\n")));
+    m_services.clipboard.setText(m_htmlLines.join(u"\r\n"_s));
 }
 
 bool HtmlWindow::writeLines(const QString& path, const QStringList& lines)
@@ -163,13 +161,12 @@ bool HtmlWindow::writeLines(const QString& path, const QStringList& lines)
 
 void HtmlWindow::saveAsText()
 {
-    const QString chosen =
-        m_services.files.getSaveFileName(this, QStringLiteral("Save HTML as text"),
-                                         m_destinationFolder, QString(), platform::textFilesFilter);
+    const QString chosen = m_services.files.getSaveFileName(
+        this, u"Save HTML as text"_s, m_destinationFolder, QString(), platform::textFilesFilter);
     if (chosen.isEmpty()) {
         return;
     }
-    const QString path = platform::appendExtensionIfMissing(chosen, QStringLiteral(".txt"));
+    const QString path = platform::appendExtensionIfMissing(chosen, u".txt"_s);
     if (writeLines(path, m_htmlLines)) {
         m_destinationFolder = platform::folderOfChosenFile(chosen);
     }
@@ -178,13 +175,12 @@ void HtmlWindow::saveAsText()
 void HtmlWindow::savePreviewPage()
 {
     const QStringList page = generator::buildPreviewPage(m_kind, m_htmlLines);
-    const QString chosen =
-        m_services.files.getSaveFileName(this, QStringLiteral("Save preview page"),
-                                         m_destinationFolder, QString(), platform::htmlFilesFilter);
+    const QString chosen = m_services.files.getSaveFileName(
+        this, u"Save preview page"_s, m_destinationFolder, QString(), platform::htmlFilesFilter);
     if (chosen.isEmpty()) {
         return;
     }
-    const QString path = platform::appendExtensionIfMissing(chosen, QStringLiteral(".html"));
+    const QString path = platform::appendExtensionIfMissing(chosen, u".html"_s);
     if (writeLines(path, page)) {
         m_destinationFolder = platform::folderOfChosenFile(chosen);
     }
@@ -192,8 +188,8 @@ void HtmlWindow::savePreviewPage()
 
 void HtmlWindow::saveNeededFilesInto()
 {
-    const QString folder = m_services.files.chooseFolder(
-        this, QStringLiteral("Save needed files into"), m_destinationFolder);
+    const QString folder =
+        m_services.files.chooseFolder(this, u"Save needed files into"_s, m_destinationFolder);
     if (folder.isEmpty()) {
         return;
     }

@@ -7,17 +7,19 @@
 #include <QHeaderView>
 #include <QMenu>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     : QTreeWidget(parent)
     , m_hotTrack(new HotTrackDelegate(this))
     , m_contextMenu(new QMenu(this))
-    , m_viewSample(m_contextMenu->addAction(QStringLiteral("View sample")))
+    , m_viewSample(m_contextMenu->addAction(u"View sample"_s))
 {
-    setObjectName(QStringLiteral("appletsList"));
+    setObjectName(u"appletsList"_s);
     setColumnCount(2);
-    setHeaderLabels({QStringLiteral("Applet name"), QStringLiteral("Description")});
+    setHeaderLabels({u"Applet name"_s, u"Description"_s});
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(false);
     setRootIsDecorated(false);
@@ -50,7 +52,7 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     setColumnWidth(0, widest[0]);
     setColumnWidth(1, widest[1]);
 
-    m_viewSample->setObjectName(QStringLiteral("viewSample"));
+    m_viewSample->setObjectName(u"viewSample"_s);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_contextMenu->popup(viewport()->mapToGlobal(at)); });

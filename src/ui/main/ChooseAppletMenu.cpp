@@ -8,15 +8,17 @@
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 namespace {
 
 // Looks and behaves like a menu item: left-aligned text, highlighted under the mouse.
 const QString kItemStyle =
-    QStringLiteral("QPushButton { text-align: left; border: none; padding: 3px 14px 3px 10px; }"
-                   "QPushButton:hover, QPushButton:focus { background: palette(highlight);"
-                   " color: palette(highlighted-text); }");
+    u"QPushButton { text-align: left; border: none; padding: 3px 14px 3px 10px; }"
+    "QPushButton:hover, QPushButton:focus { background: palette(highlight);"
+    " color: palette(highlighted-text); }"_s;
 
 QPushButton* menuItemButton(QAction* action, QWidget* parent)
 {
@@ -39,9 +41,9 @@ QFrame* columnBar(QWidget* parent)
 } // namespace
 
 ChooseAppletMenu::ChooseAppletMenu(QWidget* parent)
-    : QMenu(QStringLiteral("Choose Applet"), parent)
+    : QMenu(u"Choose Applet"_s, parent)
 {
-    setObjectName(QStringLiteral("chooseAppletMenu"));
+    setObjectName(u"chooseAppletMenu"_s);
     connect(this, &QMenu::aboutToShow, this, &ChooseAppletMenu::ensureBuilt);
 }
 

@@ -9,6 +9,8 @@
 
 #include <QHeaderView>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 namespace {
@@ -37,7 +39,7 @@ Explorer::Explorer(const catalog::ProfileReader& profile, QWidget* parent)
     : QTreeWidget(parent)
     , m_hotTrack(new HotTrackDelegate(this))
 {
-    setObjectName(QStringLiteral("explorer"));
+    setObjectName(u"explorer"_s);
     setColumnCount(1);
     setHeaderHidden(true);
     setIndentation(19);

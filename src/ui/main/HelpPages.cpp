@@ -31,8 +31,9 @@ QString helpPageFile(const QString& appDir, HelpTab page)
 std::optional<HelpTab> helpPageForNode(const QString& nodeText)
 {
     for (const HelpPageInfo& info : kPages) {
-        if (nodeText == QStringView(info.explorerNode))
+        if (nodeText == QStringView(info.explorerNode)) {
             return info.page;
+        }
     }
     return std::nullopt;
 }

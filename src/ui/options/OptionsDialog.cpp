@@ -7,36 +7,37 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget* parent)
     : QDialog(parent)
-    , m_hotTrack(new QCheckBox(QStringLiteral("Hot track in explorers")))
-    , m_runtime(
-          new QCheckBox(QStringLiteral("Add the script that runs the applets in today's browsers")))
+    , m_hotTrack(new QCheckBox(u"Hot track in explorers"_s))
+    , m_runtime(new QCheckBox(u"Add the script that runs the applets in today's browsers"_s))
     , m_openedHotTrack(hotTrackChecked)
     , m_openedRuntime(runtimeChecked)
 {
-    setObjectName(QStringLiteral("optionsDialog"));
-    setWindowTitle(QStringLiteral("Options"));
-    m_hotTrack->setObjectName(QStringLiteral("hotTrack"));
+    setObjectName(u"optionsDialog"_s);
+    setWindowTitle(u"Options"_s);
+    m_hotTrack->setObjectName(u"hotTrack"_s);
     m_hotTrack->setChecked(hotTrackChecked);
 
-    m_runtime->setObjectName(QStringLiteral("runtime"));
+    m_runtime->setObjectName(u"runtime"_s);
     m_runtime->setChecked(runtimeChecked);
 
-    auto* display = new QGroupBox(QStringLiteral("Display"));
+    auto* display = new QGroupBox(u"Display"_s);
     auto* displayLayout = new QVBoxLayout(display);
     displayLayout->addWidget(m_hotTrack);
-    auto* code = new QGroupBox(QStringLiteral("HTML code"));
+    auto* code = new QGroupBox(u"HTML code"_s);
     auto* codeLayout = new QVBoxLayout(code);
     codeLayout->addWidget(m_runtime);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("ok"));
+    auto* ok = new QPushButton(u"OK"_s);
+    ok->setObjectName(u"ok"_s);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("cancel"));
+    auto* cancel = new QPushButton(u"Cancel"_s);
+    cancel->setObjectName(u"cancel"_s);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

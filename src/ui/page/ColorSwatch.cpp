@@ -37,8 +37,9 @@ void ColorSwatch::mousePressEvent(QMouseEvent* event)
 
 void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         Q_EMIT clicked();
+    }
     event->accept();
 }
 

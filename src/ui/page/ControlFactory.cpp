@@ -20,6 +20,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
@@ -29,8 +31,7 @@ constexpr int kMinimumEditWidth = 120;
 
 QStringList targetChoices()
 {
-    return {QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_parent"),
-            QStringLiteral("_top"), QStringLiteral("frame name")};
+    return {u"_self"_s, u"_blank"_s, u"_parent"_s, u"_top"_s, u"frame name"_s};
 }
 
 QString keyOf(const FieldSpec& field)
@@ -74,8 +75,9 @@ protected:
 
 QString spokenName(QString text)
 {
-    while (!text.isEmpty() && (text.back() == u':' || text.back().isSpace()))
+    while (!text.isEmpty() && (text.back() == u':' || text.back().isSpace())) {
         text.chop(1);
+    }
     return text;
 }
 
@@ -157,8 +159,9 @@ MadeControl ControlFactory::make(const FieldSpec& field, const QString& label, i
                                        field.width > 0 ? field.width : room);
         break;
     }
-    if (made.control)
+    if (made.control) {
         made.control->setObjectName(key);
+    }
     return made;
 }
 
@@ -166,8 +169,9 @@ MadeControl ControlFactory::make(const FieldSpec& field, const QString& label, i
 int ControlFactory::editWidth(const FieldSpec& field, int room) const
 {
     int hint = 0;
-    if (field.hint && field.width <= 0)
+    if (field.hint && field.width <= 0) {
         hint = textWidth(QString::fromUtf16(field.hint), m_panel->fontMetrics()) + kSpace;
+    }
     const int rest = std::max(40, room - hint);
     return field.width > 0 ? std::min(field.width, rest) : rest;
 }
@@ -179,8 +183,9 @@ QWidget* ControlFactory::makeSwatch(const QString& key) const
     swatch->setFocusPolicy(Qt::StrongFocus);
     swatch->installEventFilter(new SwatchKeys(swatch));
     QObject::connect(swatch, &ColorSwatch::clicked, swatch, [context = m_context, swatch] {
-        if (const auto color = chooseColor(context, swatch->window()))
+        if (const auto color = chooseColor(context, swatch->window())) {
             swatch->pick(*color);
+        }
     });
     return swatch;
 }
@@ -190,8 +195,8 @@ MadeControl ControlFactory::makePathEdit(const FieldSpec& field, const QString& 
 {
     auto* edit = new QLineEdit(m_panel);
     m_binder.bindText(edit, key);
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), m_panel);
-    browse->setObjectName(key + QStringLiteral("Browse"));
+    auto* browse = new QPushButton(u"Browse..."_s, m_panel);
+    browse->setObjectName(key + u"Browse"_s);
     browse->resize(browse->sizeHint());
     const int rest = room - kSpace - browse->width();
     const int width = field.width > 0 ? std::min(field.width, rest) : std::max(60, rest);
@@ -199,8 +204,9 @@ MadeControl ControlFactory::makePathEdit(const FieldSpec& field, const QString& 
     QObject::connect(browse, &QPushButton::clicked, edit,
                      [context = m_context, edit, files = field.files] {
                          const QString chosen = browseForFile(context, edit->window(), files);
-                         if (!chosen.isEmpty())
+                         if (!chosen.isEmpty()) {
                              edit->setText(chosen);
+                         }
                      });
     return {edit, browse};
 }
@@ -234,8 +240,9 @@ QWidget* ControlFactory::makeRadioGroup(const FieldSpec& field, const QString& c
         group->addButton(button, index);
         buttons.append(button);
         buttonsWidth += button->sizeHint().width() + 12;
-        if (size_t(index) < besideItems.size())
+        if (size_t(index) < besideItems.size()) {
             itemEdits.append(makeItemEdit(besideItems[size_t(index)], button->text(), box));
+        }
     }
     if (!itemEdits.isEmpty()) {
         auto* grid = new QGridLayout;
@@ -243,24 +250,28 @@ QWidget* ControlFactory::makeRadioGroup(const FieldSpec& field, const QString& c
         grid->setVerticalSpacing(2);
         for (int index = 0; index < buttons.size(); ++index) {
             grid->addWidget(buttons[index], index, 0, Qt::AlignLeft);
-            if (index >= itemEdits.size())
+            if (index >= itemEdits.size()) {
                 continue;
+            }
             grid->addWidget(itemEdits[index], index, 1);
             const char16_t* hint = besideItems[size_t(index)].hint;
-            if (hint)
+            if (hint) {
                 grid->addWidget(new QLabel(QString::fromUtf16(hint), box), index, 2);
+            }
         }
         grid->setColumnStretch(3, 1);
         column->addLayout(grid);
     } else if (buttonsWidth + 12 <= width) {
         auto* line = new QHBoxLayout;
-        for (QRadioButton* button : buttons)
+        for (QRadioButton* button : buttons) {
             line->addWidget(button);
+        }
         line->addStretch();
         column->addLayout(line);
     } else {
-        for (QRadioButton* button : buttons)
+        for (QRadioButton* button : buttons) {
             column->addWidget(button, 0, Qt::AlignLeft);
+        }
     }
     m_binder.bindChoice(group, key);
     box->resize(width, box->sizeHint().height());

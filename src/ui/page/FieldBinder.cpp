@@ -11,6 +11,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
@@ -23,8 +25,9 @@ bool hasLineBreak(const QString& text)
 // the field's change signal with the clean text.
 bool cleanLineBreaks(QLineEdit* edit, const QString& text)
 {
-    if (!hasLineBreak(text))
+    if (!hasLineBreak(text)) {
         return false;
+    }
     const int cursor = edit->cursorPosition();
     const QString clean = withLineBreaksAsBlanks(text);
     edit->setText(clean);
@@ -42,11 +45,12 @@ void allowAnyLength(QLineEdit* edit)
 
 QString withLineBreaksAsBlanks(const QString& text)
 {
-    if (!hasLineBreak(text))
+    if (!hasLineBreak(text)) {
         return text;
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    }
+    static const QRegularExpression lineBreak(u"\r\n|\r|\n"_s);
     QString clean = text;
-    clean.replace(lineBreak, QStringLiteral(" "));
+    clean.replace(lineBreak, u" "_s);
     return clean;
 }
 
@@ -68,26 +72,30 @@ void FieldBinder::bindText(QLineEdit* edit, const QString& key)
         edit->setText(withLineBreaksAsBlanks(values.text(key)));
     });
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit, key](const QString& text) {
-        if (m_loading || cleanLineBreaks(edit, text))
+        if (m_loading || cleanLineBreaks(edit, text)) {
             return;
+        }
         m_values().setText(key, text);
     });
 }
 
 void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
 {
-    if (QLineEdit* edit = comboBox->lineEdit())
+    if (QLineEdit* edit = comboBox->lineEdit()) {
         allowAnyLength(edit);
+    }
     m_shows.append([comboBox, key](const settings::ValueSet& values) {
         comboBox->setEditText(withLineBreaksAsBlanks(values.text(key)));
     });
     QObject::connect(comboBox, &QComboBox::editTextChanged, comboBox,
                      [this, comboBox, key](const QString& text) {
-                         if (m_loading)
+                         if (m_loading) {
                              return;
+                         }
                          QLineEdit* edit = comboBox->lineEdit();
-                         if (edit && cleanLineBreaks(edit, text))
+                         if (edit && cleanLineBreaks(edit, text)) {
                              return;
+                         }
                          m_values().setText(key, text);
                      });
 }
@@ -98,8 +106,9 @@ void FieldBinder::bindFlag(QCheckBox* checkBox, const QString& key)
         checkBox->setChecked(values.flag(key));
     });
     QObject::connect(checkBox, &QCheckBox::toggled, checkBox, [this, key](bool checked) {
-        if (!m_loading)
+        if (!m_loading) {
             m_values().setFlag(key, checked);
+        }
     });
 }
 
@@ -109,8 +118,9 @@ void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
         [swatch, key](const settings::ValueSet& values) { swatch->setColor(values.color(key)); });
     QObject::connect(swatch, &ColorSwatch::colorPicked, swatch,
                      [this, key](settings::ColorRef color) {
-                         if (!m_loading)
+                         if (!m_loading) {
                              m_values().setColor(key, color);
+                         }
                      });
 }
 
@@ -124,13 +134,15 @@ void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)
             return;
         }
         group->setExclusive(false);
-        for (QAbstractButton* button : group->buttons())
+        for (QAbstractButton* button : group->buttons()) {
             button->setChecked(false);
+        }
         group->setExclusive(true);
     });
     QObject::connect(group, &QButtonGroup::idToggled, group, [this, key](int id, bool checked) {
-        if (!m_loading && checked)
+        if (!m_loading && checked) {
             m_values().setChoice(key, id);
+        }
     });
 }
 
@@ -150,8 +162,9 @@ void FieldBinder::load()
 {
     m_loading = true;
     const settings::ValueSet& values = m_values();
-    for (const Show& show : std::as_const(m_shows))
+    for (const Show& show : std::as_const(m_shows)) {
         show(values);
+    }
     m_loading = false;
 }
 

@@ -6,13 +6,15 @@
 #include <QPen>
 #include <QPixmapCache>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 
 namespace {
 
 QPixmap picture()
 {
-    const QString key = QStringLiteral("morvane-help-icon");
+    const QString key = u"morvane-help-icon"_s;
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         pixmap = helpIconPixmap();
@@ -31,7 +33,7 @@ HelpIcon::HelpIcon(const QString& text, QWidget* parent)
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setFixedSize(kSize, kSize);
-    setToolTip(QStringLiteral("Help"));
+    setToolTip(u"Help"_s);
 }
 
 void HelpIcon::paintEvent(QPaintEvent*)

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
@@ -15,8 +17,9 @@ const std::vector<SpecificSectionEntry>& allEntries()
     static const std::vector<SpecificSectionEntry> entries = [] {
         std::vector<SpecificSectionEntry> all;
         for (const auto family : {tables::textSections(), tables::imageSections(),
-                                  tables::linkSections(), tables::dataGameSections()})
+                                  tables::linkSections(), tables::dataGameSections()}) {
             all.insert(all.end(), family.begin(), family.end());
+        }
         std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
             return catalog::kindIndex(QString::fromUtf16(a.kind)) <
                    catalog::kindIndex(QString::fromUtf16(b.kind));
@@ -44,7 +47,7 @@ std::span<const SpecificSectionEntry> SpecificSectionRegistry::entries()
 
 QString specificSectionName(const QString& kind)
 {
-    return QStringLiteral("ZPanel") + kind;
+    return u"ZPanel"_s + kind;
 }
 
 } // namespace morvane::ui::page

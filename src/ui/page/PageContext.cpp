@@ -6,14 +6,17 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
 QString initialFolder(const PageContext& context)
 {
     const QString& last = context.options.lastFolder;
-    if (context.appDir.isEmpty() || last.isEmpty() || !QDir::isRelativePath(last))
+    if (context.appDir.isEmpty() || last.isEmpty() || !QDir::isRelativePath(last)) {
         return last;
+    }
     return QDir(context.appDir).filePath(last);
 }
 
@@ -35,9 +38,10 @@ QString filterFor(FileKind files)
 QString browseForFile(const PageContext& context, QWidget* parent, FileKind files)
 {
     const QString chosen = context.services.files.getOpenFileName(
-        parent, QStringLiteral("Open"), initialFolder(context), filterFor(files));
-    if (!chosen.isEmpty())
+        parent, u"Open"_s, initialFolder(context), filterFor(files));
+    if (!chosen.isEmpty()) {
         context.options.lastFolder = platform::folderOfChosenFile(chosen);
+    }
     return chosen;
 }
 
@@ -46,8 +50,9 @@ std::optional<settings::ColorRef> chooseColor(const PageContext& context, QWidge
     platform::CustomColors customs = platform::customColorsFromLines(context.options.customColors);
     const std::optional<settings::ColorRef> color =
         context.services.colors.chooseColor(parent, 0, customs);
-    if (color)
+    if (color) {
         context.options.customColors = platform::linesFromCustomColors(customs);
+    }
     return color;
 }
 

@@ -67,8 +67,9 @@ int centeredLeft(int clientWidth, int labelWidth)
 {
     const int twice = clientWidth - labelWidth;
     const int down = floorDiv2(twice);
-    if (twice % 2 == 0)
+    if (twice % 2 == 0) {
         return down;
+    }
     return down % 2 == 0 ? down : down + 1;
 }
 
@@ -80,15 +81,18 @@ PageLayout computePageLayout(const PageLayoutInput& input)
     layout.title = stack.centered(input.title, 0);
     layout.step1Heading = stack.centered(input.step1Heading, input.title.height + kHeadingSpace);
     stack.y = layout.step1Heading.y() + input.step1Heading.height + kPageGap;
-    for (CommonParameter parameter : kStep1)
+    for (CommonParameter parameter : kStep1) {
         stack.commonSection(parameter);
+    }
 
     layout.step2Heading = stack.heading(input.step2Heading);
     bool anyStep2 = false;
-    for (CommonParameter parameter : kStep2)
+    for (CommonParameter parameter : kStep2) {
         anyStep2 = stack.commonSection(parameter) || anyStep2;
-    if (!anyStep2)
+    }
+    if (!anyStep2) {
         layout.step2None = stack.centered(input.step2None, stack.y);
+    }
 
     layout.step3Heading = stack.heading(input.step3Heading);
     bool matched = false;

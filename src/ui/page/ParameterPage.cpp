@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 using namespace page;
@@ -52,10 +54,11 @@ void placeSection(QWidget* section, const SectionPlacement& placement)
 // face; the program's own font reads better.
 QFont titleFont()
 {
-    const QString family = QStringLiteral("Comic Sans MS");
+    const QString family = u"Comic Sans MS"_s;
     QFont font(family, 12);
-    if (QFontInfo(font).family() != family)
+    if (QFontInfo(font).family() != family) {
         font.setFamily(QApplication::font().family());
+    }
     return font;
 }
 
@@ -76,8 +79,7 @@ void fitHeading(QLabel* heading, int clientWidth)
 
 QString step3HeadingText(const QString& kind)
 {
-    return QStringLiteral("-- Step3 : ") + kind +
-           QStringLiteral(" specific parameters (required) --");
+    return u"-- Step3 : "_s + kind + u" specific parameters (required) --"_s;
 }
 
 } // namespace
@@ -114,7 +116,7 @@ ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
     : QScrollArea(parent)
     , d(std::make_unique<Private>(context))
 {
-    setObjectName(QStringLiteral("parameterPage"));
+    setObjectName(u"parameterPage"_s);
     resize(kWidth, kHeight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -131,25 +133,24 @@ ParameterPage::~ParameterPage()
 
 void ParameterPage::ensureBuilt()
 {
-    if (d->content)
+    if (d->content) {
         return;
+    }
     d->content = new QWidget;
-    d->content->setObjectName(QStringLiteral("pageContent"));
+    d->content->setObjectName(u"pageContent"_s);
     QWidget* content = d->content;
 
-    d->title = newLabel(QString(), QStringLiteral("pageTitle"), content);
+    d->title = newLabel(QString(), u"pageTitle"_s, content);
     d->title->setFont(titleFont());
 
-    d->step1Heading = newLabel(QStringLiteral("-- Step 1 : General properties --"),
-                               QStringLiteral("step1Heading"), content);
-    d->step2Heading = newLabel(QStringLiteral("-- Step 2 : Mouse events --"),
-                               QStringLiteral("step2Heading"), content);
-    d->step3Heading = newLabel(QStringLiteral("-- Specific parameters --"),
-                               QStringLiteral("step3Heading"), content);
-    for (QLabel* heading : {d->step1Heading, d->step2Heading, d->step3Heading})
+    d->step1Heading = newLabel(u"-- Step 1 : General properties --"_s, u"step1Heading"_s, content);
+    d->step2Heading = newLabel(u"-- Step 2 : Mouse events --"_s, u"step2Heading"_s, content);
+    d->step3Heading = newLabel(u"-- Specific parameters --"_s, u"step3Heading"_s, content);
+    for (QLabel* heading : {d->step1Heading, d->step2Heading, d->step3Heading}) {
         fitHeading(heading, clientWidth());
-    d->step2None = newLabel(QStringLiteral("none"), QStringLiteral("step2None"), content);
-    d->step3None = newLabel(QStringLiteral("none"), QStringLiteral("step3None"), content);
+    }
+    d->step2None = newLabel(u"none"_s, u"step2None"_s, content);
+    d->step3None = newLabel(u"none"_s, u"step3None"_s, content);
     d->step2None->hide();
     d->step3None->hide();
 
@@ -166,12 +167,14 @@ void ParameterPage::ensureBuilt()
 SectionPanel* ParameterPage::ensureSpecificSection(const QString& kind)
 {
     for (const Private::SpecificSection& section : d->specific) {
-        if (section.kind == kind)
+        if (section.kind == kind) {
             return section.panel;
+        }
     }
     const SectionLayout* layout = SpecificSectionRegistry::find(kind);
-    if (!layout)
+    if (!layout) {
         return nullptr;
+    }
     auto binder = std::make_unique<FieldBinder>(d->context.copy, kind);
     SectionPanel* panel = buildSection(*layout, QString(), kind, d->context, *binder, d->content);
     panel->move(kPutAwayLeft, 0);
@@ -192,8 +195,9 @@ void ParameterPage::loadFromCopy(const QString& kind)
     d->commonBinder.load();
     if (ensureSpecificSection(kind)) {
         for (const Private::SpecificSection& section : d->specific) {
-            if (section.kind == kind)
+            if (section.kind == kind) {
                 section.binder->load();
+            }
         }
     }
 }
@@ -204,7 +208,7 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
     ensureSpecificSection(kind);
     d->kind = kind;
     d->support = support;
-    d->title->setText(QStringLiteral("- ") + kind + QStringLiteral(" configuration -"));
+    d->title->setText(u"- "_s + kind + u" configuration -"_s);
     d->title->adjustSize();
     d->step3Heading->setText(step3HeadingText(kind));
     fitHeading(d->step3Heading, clientWidth());
@@ -219,26 +223,32 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
     input.step3Heading = sizeOf(d->step3Heading);
     input.step2None = sizeOf(d->step2None);
     input.step3None = sizeOf(d->step3None);
-    for (size_t index = 0; index < d->common.size(); ++index)
+    for (size_t index = 0; index < d->common.size(); ++index) {
         input.commonHeights[index] = d->common[index]->height();
-    for (const Private::SpecificSection& section : d->specific)
+    }
+    for (const Private::SpecificSection& section : d->specific) {
         input.specificSections.append({section.kind, section.panel->height()});
+    }
 
     const PageLayout layout = computePageLayout(input);
     place(d->title, layout.title);
     place(d->step1Heading, layout.step1Heading);
     place(d->step2Heading, layout.step2Heading);
     place(d->step3Heading, layout.step3Heading);
-    for (size_t index = 0; index < d->common.size(); ++index)
+    for (size_t index = 0; index < d->common.size(); ++index) {
         placeSection(d->common[index], layout.common[index]);
-    for (size_t index = 0; index < d->specific.size(); ++index)
+    }
+    for (size_t index = 0; index < d->specific.size(); ++index) {
         placeSection(d->specific[index].panel, layout.specific[qsizetype(index)]);
+    }
     d->step2None->setVisible(layout.step2None.has_value());
-    if (layout.step2None)
+    if (layout.step2None) {
         place(d->step2None, *layout.step2None);
+    }
     d->step3None->setVisible(layout.step3None.has_value());
-    if (layout.step3None)
+    if (layout.step3None) {
         place(d->step3None, *layout.step3None);
+    }
     d->content->resize(input.clientWidth, layout.scrollRange);
 }
 
@@ -246,8 +256,9 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
 void ParameterPage::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
-    if (d->content && !d->kind.isEmpty() && d->content->width() != clientWidth())
+    if (d->content && !d->kind.isEmpty() && d->content->width() != clientWidth()) {
         assemble(d->kind, d->support);
+    }
 }
 
 void ParameterPage::scrollToTop()
@@ -264,10 +275,11 @@ void ParameterPage::scrollIntoView(const QWidget* section)
     bar->setMaximum(std::max(0, d->content->height() - visibleHeight));
     const int top = section->y();
     const int bottom = top + section->height();
-    if (top < bar->value())
+    if (top < bar->value()) {
         bar->setValue(top);
-    else if (bottom > bar->value() + visibleHeight)
+    } else if (bottom > bar->value() + visibleHeight) {
         bar->setValue(bottom - visibleHeight);
+    }
 }
 
 void ParameterPage::scrollToCommonSection(CommonParameter parameter)

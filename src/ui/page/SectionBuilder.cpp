@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
@@ -56,7 +58,7 @@ public:
             auto* label = new QLabel(title, m_panel);
             label->adjustSize();
             label->move(kLeft, m_y);
-            label->setObjectName(QStringLiteral("title"));
+            label->setObjectName(u"title"_s);
             m_y += label->height() + kRowSpace;
         }
         m_labelColumnWidth = labelColumnWidth();
@@ -69,8 +71,9 @@ public:
             }
             size_t end = first + 1;
             while (end < fields.size() && (fields[end].placement == Placement::SameRow ||
-                                           fields[end].placement == Placement::BesideItem))
+                                           fields[end].placement == Placement::BesideItem)) {
                 ++end;
+            }
             buildRow(fields.subspan(first, end - first));
             first = end;
         }
@@ -84,8 +87,9 @@ public:
         int number = 0;
         for (const HelpSpec& help : m_layout.help) {
             ++number;
-            if (help.beside)
+            if (help.beside) {
                 continue; // placed with its field or group
+            }
             addHelpIcon(help, number, panelHeight - 8 - HelpIcon::kSize);
         }
     }
@@ -110,11 +114,13 @@ private:
     // An unlabelled control is named by its key's label, else by its section.
     QString accessibleNameOf(const FieldSpec& field, const QString& label) const
     {
-        if (!label.isEmpty())
+        if (!label.isEmpty()) {
             return spokenName(label);
+        }
         const QString fromKey = keyLabel(field);
-        if (!fromKey.isEmpty())
+        if (!fromKey.isEmpty()) {
             return spokenName(fromKey);
+        }
         return spokenName(m_groupCaption.isEmpty() ? m_caption : m_groupCaption);
     }
 
@@ -125,16 +131,19 @@ private:
         probe.hide();
         int widest = 0;
         for (const FieldSpec& field : m_layout.fields) {
-            if (field.placement != Placement::NewRow || labelIsCaption(field))
+            if (field.placement != Placement::NewRow || labelIsCaption(field)) {
                 continue;
+            }
             const QString text = labelOf(field);
-            if (text.isEmpty() || labelGoesAbove(field, text))
+            if (text.isEmpty() || labelGoesAbove(field, text)) {
                 continue;
+            }
             probe.setText(text);
             probe.adjustSize();
             const int width = probe.width();
-            if (width <= kLabelColumnLimit)
+            if (width <= kLabelColumnLimit) {
                 widest = std::max(widest, width);
+            }
         }
         return widest == 0 ? 0 : widest + kLabelSpace;
     }
@@ -143,9 +152,10 @@ private:
     int minimumControlWidth(const FieldSpec& field) const
     {
         int width = m_controls.minimumWidth(field);
-        if (field.hint)
+        if (field.hint) {
             width +=
                 kLabelSpace + widestWord(QString::fromUtf16(field.hint), m_panel->fontMetrics());
+        }
         return width;
     }
 
@@ -153,12 +163,15 @@ private:
     // label too long to leave its control room at this font goes above it.
     bool labelGoesAbove(const FieldSpec& field, const QString& label) const
     {
-        if (field.placement == Placement::LabelAbove)
+        if (field.placement == Placement::LabelAbove) {
             return true;
-        if (field.placement != Placement::NewRow || label.isEmpty() || labelIsCaption(field))
+        }
+        if (field.placement != Placement::NewRow || label.isEmpty() || labelIsCaption(field)) {
             return false;
-        if (field.control == Control::PathEdit)
+        }
+        if (field.control == Control::PathEdit) {
             return true;
+        }
         const int left = kLeft + kGroupInset; // the narrower case, inside a group
         const int right = kRight - kGroupInset;
         return left + textWidth(label, m_panel->fontMetrics()) + kLabelSpace +
@@ -171,7 +184,7 @@ private:
         closeGroup();
         m_groupCaption = labelOf(field);
         m_group = new QGroupBox(m_groupCaption, m_panel);
-        m_group->setObjectName(QStringLiteral("group"));
+        m_group->setObjectName(u"group"_s);
         m_group->setAccessibleName(spokenName(m_groupCaption));
         m_group->setFocusPolicy(Qt::NoFocus);
         m_groupTop = m_y;
@@ -183,8 +196,9 @@ private:
 
     void closeGroup()
     {
-        if (!m_group)
+        if (!m_group) {
             return;
+        }
         m_group->setGeometry(kLeft - 3, m_groupTop, kRight - kLeft + 3, m_y - m_groupTop + 2);
         m_group->lower();
         m_y += kGroupSpace;
@@ -225,31 +239,38 @@ private:
                 left->adjustSize();
                 placed.append({left, x});
                 x += left->width() + kLabelSpace;
-                if (index == 0 && left->width() <= kLabelColumnLimit)
+                if (index == 0 && left->width() <= kLabelColumnLimit) {
                     x = std::max(x, m_left + m_labelColumnWidth);
+                }
             }
             size_t items = 0;
             if (field.control == Control::RadioGroup) {
                 while (index + 1 + items < row.size() &&
-                       row[index + 1 + items].placement == Placement::BesideItem)
+                       row[index + 1 + items].placement == Placement::BesideItem) {
                     ++items;
+                }
             }
             QWidget* control = addControl(field, label, x, placed, row.subspan(index + 1, items));
             index += items;
-            if (!placed.isEmpty())
+            if (!placed.isEmpty()) {
                 x = placed.back().x + placed.back().widget->width() + kFieldSpace;
-            if (left && control && !labelIsCaption(field))
+            }
+            if (left && control && !labelIsCaption(field)) {
                 left->setBuddy(control);
+            }
         }
         int height = 0;
-        for (const Placed& item : placed)
+        for (const Placed& item : placed) {
             height = std::max(height, item.widget->height());
-        for (const Placed& item : placed)
+        }
+        for (const Placed& item : placed) {
             item.widget->move(item.x, m_y + (height - item.widget->height()) / 2);
+        }
         m_y += height + kRowSpace;
         for (const FieldSpec& field : row) {
-            if (field.key)
+            if (field.key) {
                 placeBesideIcons(keyOf(field), rowTop);
+            }
         }
     }
 
@@ -258,14 +279,17 @@ private:
     {
         const MadeControl made = m_controls.make(field, label, m_right - x, besideItems);
         QWidget* control = made.control;
-        if (!control)
+        if (!control) {
             return nullptr;
+        }
         placed.append({control, x});
-        if (made.browse)
+        if (made.browse) {
             placed.append({made.browse, x + control->width() + kLabelSpace});
+        }
         if (field.control != Control::Note && field.control != Control::CheckBox &&
-            control->accessibleName().isEmpty())
+            control->accessibleName().isEmpty()) {
             control->setAccessibleName(accessibleNameOf(field, label));
+        }
         if (field.hint) {
             const int hintLeft = placed.back().x + placed.back().widget->width() + kLabelSpace;
             placed.append({addHint(QString::fromUtf16(field.hint), hintLeft), hintLeft});
@@ -288,22 +312,21 @@ private:
         int number = 0;
         for (const HelpSpec& help : m_layout.help) {
             ++number;
-            if (help.beside && anchor == QStringView(help.beside))
+            if (help.beside && anchor == QStringView(help.beside)) {
                 addHelpIcon(help, number, top);
+            }
         }
     }
 
     void addHelpIcon(const HelpSpec& help, int number, int top)
     {
         auto* icon = new HelpIcon(QString::fromUtf16(help.text), m_panel);
-        icon->setObjectName(number == 1 ? QStringLiteral("help")
-                                        : QStringLiteral("help%1").arg(number));
-        QString name = QStringLiteral("Help: ") + spokenName(m_caption);
+        icon->setObjectName(number == 1 ? u"help"_s : u"help%1"_s.arg(number));
+        QString name = u"Help: "_s + spokenName(m_caption);
         if (help.beside) {
             const catalog::SettingKey* key =
                 catalog::findSpecificKey(m_kind, QString::fromUtf16(help.beside));
-            name += QStringLiteral(", ") +
-                    spokenName(key ? key->labelText() : QString::fromUtf16(help.beside));
+            name += u", "_s + spokenName(key ? key->labelText() : QString::fromUtf16(help.beside));
         }
         icon->setAccessibleName(name);
         icon->move(kIconLeft, top);
@@ -332,7 +355,7 @@ private:
 
 QString specificSectionCaption(const QString& kind)
 {
-    return kind + QStringLiteral(" specific parameters");
+    return kind + u" specific parameters"_s;
 }
 
 SectionPanel* buildSection(const SectionLayout& layout, const QString& title, const QString& kind,

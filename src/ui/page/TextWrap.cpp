@@ -27,8 +27,9 @@ QString wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width
 int widestWord(const QString& text, const QFontMetrics& metrics)
 {
     int widest = 0;
-    for (const QString& word : text.split(u' '))
+    for (const QString& word : text.split(u' ')) {
         widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
     return widest;
 }
 

@@ -37,10 +37,11 @@ QString decodeWestern(QByteArrayView bytes)
     text.reserve(bytes.size());
     for (const char b : bytes) {
         const auto byte = static_cast<unsigned char>(b);
-        if (byte >= 0x80 && byte <= 0x9F)
+        if (byte >= 0x80 && byte <= 0x9F) {
             text.append(QChar(kWestern80To9F[byte - 0x80]));
-        else
+        } else {
             text.append(QChar(char16_t(byte)));
+        }
     }
     return text;
 }
@@ -72,23 +73,28 @@ QByteArray decoderName(int codePage)
 int codePageOfCharset(int charset)
 {
     for (const auto& [set, page] : kCharsetCodePages) {
-        if (set == charset)
+        if (set == charset) {
             return page;
+        }
     }
     return 0;
 }
 
 QString decodeCodePage(QByteArrayView bytes, int codePage)
 {
-    if (codePage == kWesternCodePage)
+    if (codePage == kWesternCodePage) {
         return decodeWestern(bytes);
-    if (codePage == kSymbolCodePage)
+    }
+    if (codePage == kSymbolCodePage) {
         return decodeSymbol(bytes);
-    if (codePage == kUtf8CodePage)
+    }
+    if (codePage == kUtf8CodePage) {
         return QString::fromUtf8(bytes);
+    }
     QStringDecoder decoder(decoderName(codePage).constData());
-    if (!decoder.isValid())
+    if (!decoder.isValid()) {
         return decodeWestern(bytes);
+    }
     return decoder.decode(bytes);
 }
 

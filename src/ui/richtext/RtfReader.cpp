@@ -18,6 +18,8 @@
 #include <unordered_map>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::richtext {
 namespace {
 
@@ -181,8 +183,9 @@ const WordRule* findRule(QByteArrayView word)
 {
     static const auto rules = [] {
         std::unordered_map<std::string_view, const WordRule*> map;
-        for (const WordRule& rule : kWordRules)
+        for (const WordRule& rule : kWordRules) {
             map.emplace(rule.word, &rule);
+        }
         return map;
     }();
     const auto it = rules.find(std::string_view(word.data(), static_cast<size_t>(word.size())));
@@ -263,8 +266,9 @@ public:
         m_cursor.beginEditBlock();
         while (!m_finished) {
             const RtfToken token = tokens.next();
-            if (token.type == RtfTokenType::End)
+            if (token.type == RtfTokenType::End) {
                 break;
+            }
             handle(token);
         }
         finish();
@@ -288,11 +292,13 @@ private:
             closeGroup();
             return;
         }
-        if (m_overflow > 0)
+        if (m_overflow > 0) {
             return;
+        }
         if (token.type == RtfTokenType::Text) {
-            for (const char c : token.data)
+            for (const char c : token.data) {
                 onTextByte(static_cast<unsigned char>(c));
+            }
             return;
         }
         if (m_fallbackToSkip > 0) {
@@ -329,20 +335,24 @@ private:
             --m_overflow;
             return;
         }
-        if (top().destination == Destination::FontTable)
+        if (top().destination == Destination::FontTable) {
             commitFont();
-        if (m_groups.size() <= 1)
+        }
+        if (m_groups.size() <= 1) {
             return;
+        }
         m_groups.pop_back();
         // The document ends with the group that began it; whatever follows is not part of it.
-        if (m_groups.size() == 1)
+        if (m_groups.size() == 1) {
             m_finished = true;
+        }
     }
 
     void onTextByte(unsigned char byte)
     {
-        if (byte == '\r' || byte == '\n')
+        if (byte == '\r' || byte == '\n') {
             return;
+        }
         if (m_fallbackToSkip > 0) {
             --m_fallbackToSkip;
             return;
@@ -357,14 +367,16 @@ private:
             m_pendingBytes.append(static_cast<char>(byte));
             break;
         case Destination::FontTable:
-            if (byte == ';' && !escaped)
+            if (byte == ';' && !escaped) {
                 commitFont();
-            else
+            } else {
                 m_fontName.append(static_cast<char>(byte));
+            }
             break;
         case Destination::ColorTable:
-            if (byte == ';' && !escaped)
+            if (byte == ';' && !escaped) {
                 commitColor();
+            }
             break;
         case Destination::Skip:
             break;
@@ -391,8 +403,9 @@ private:
             break;
         case '\n':
         case '\r':
-            if (top().destination == Destination::Text)
+            if (top().destination == Destination::Text) {
                 endParagraph();
+            }
             break;
         default:
             break;
@@ -403,8 +416,9 @@ private:
     {
         const WordRule* rule = findRule(token.word);
         GroupState& group = top();
-        if (!rule || group.destination == Destination::Skip)
+        if (!rule || group.destination == Destination::Skip) {
             return;
+        }
         const int value = token.hasParameter ? token.parameter : rule->value;
         switch (rule->action) {
         case Action::FontTable:
@@ -429,26 +443,29 @@ private:
         default:
             break;
         }
-        if (group.destination == Destination::FontTable)
+        if (group.destination == Destination::FontTable) {
             applyFontTableWord(rule->action, value);
-        else if (group.destination == Destination::ColorTable)
+        } else if (group.destination == Destination::ColorTable) {
             applyColorTableWord(rule->action, value);
-        else
+        } else {
             applyTextWord(*rule, value);
+        }
     }
 
     void applyFontTableWord(Action action, int value)
     {
         switch (action) {
         case Action::Font:
-            if (!m_fontName.isEmpty())
+            if (!m_fontName.isEmpty()) {
                 commitFont();
+            }
             m_fontNumber = value;
             m_fontCodePage = 0;
             break;
         case Action::FontCharset:
-            if (m_fontCodePage == 0)
+            if (m_fontCodePage == 0) {
                 m_fontCodePage = codePageOfCharset(value);
+            }
             break;
         case Action::FontCodePage:
             m_fontCodePage = value;
@@ -461,14 +478,15 @@ private:
     void applyColorTableWord(Action action, int value)
     {
         const int component = qBound(0, value, 255);
-        if (action == Action::Red)
+        if (action == Action::Red) {
             m_color.setRed(component);
-        else if (action == Action::Green)
+        } else if (action == Action::Green) {
             m_color.setGreen(component);
-        else if (action == Action::Blue)
+        } else if (action == Action::Blue) {
             m_color.setBlue(component);
-        else
+        } else {
             return;
+        }
         m_colorDefined = true;
     }
 
@@ -550,8 +568,9 @@ private:
             m_defaultFont = value;
             break;
         case Action::DocumentCodePage:
-            if (value > 0)
+            if (value > 0) {
                 m_documentCodePage = value;
+            }
             break;
         default:
             break;
@@ -560,8 +579,9 @@ private:
 
     void appendCharacter(int code)
     {
-        if (top().destination != Destination::Text)
+        if (top().destination != Destination::Text) {
             return;
+        }
         decodePendingBytes();
         m_pendingText.append(code >= 0 && code <= 0xFFFF ? QChar(code)
                                                          : QChar::ReplacementCharacter);
@@ -570,8 +590,9 @@ private:
     void commitFont()
     {
         const QString name = decodeCodePage(m_fontName, kWesternCodePage).trimmed();
-        if (!name.isEmpty())
+        if (!name.isEmpty()) {
             m_fonts.insert(m_fontNumber, FontEntry{name, m_fontCodePage});
+        }
         m_fontName.clear();
     }
 
@@ -590,8 +611,9 @@ private:
     int currentCodePage() const
     {
         const auto font = m_fonts.constFind(fontOf(m_groups.back().chars));
-        if (font != m_fonts.constEnd() && font->codePage != 0)
+        if (font != m_fonts.constEnd() && font->codePage != 0) {
             return font->codePage;
+        }
         return m_documentCodePage;
     }
 
@@ -604,18 +626,21 @@ private:
     {
         QTextCharFormat format;
         const auto font = m_fonts.constFind(fontOf(chars));
-        if (font != m_fonts.constEnd())
+        if (font != m_fonts.constEnd()) {
             format.setFontFamilies({font->name});
+        }
         format.setFontPointSize(chars.halfPoints / 2.0);
         format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(chars.italic);
         format.setFontUnderline(chars.underline);
         format.setFontStrikeOut(chars.strike);
         format.setVerticalAlignment(chars.vertical);
-        if (const QColor foreground = color(chars.foreground); foreground.isValid())
+        if (const QColor foreground = color(chars.foreground); foreground.isValid()) {
             format.setForeground(foreground);
-        if (const QColor background = color(chars.background); background.isValid())
+        }
+        if (const QColor background = color(chars.background); background.isValid()) {
             format.setBackground(background);
+        }
         return format;
     }
 
@@ -634,8 +659,9 @@ private:
 
     void decodePendingBytes()
     {
-        if (m_pendingBytes.isEmpty())
+        if (m_pendingBytes.isEmpty()) {
             return;
+        }
         m_pendingText.append(decodeCodePage(m_pendingBytes, currentCodePage()));
         m_pendingBytes.clear();
     }
@@ -643,12 +669,14 @@ private:
     void flush()
     {
         decodePendingBytes();
-        if (m_pendingText.isEmpty())
+        if (m_pendingText.isEmpty()) {
             return;
+        }
         const QString text = cleaned(m_pendingText);
         m_pendingText.clear();
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             return;
+        }
         m_cursor.insertText(text, charFormat(top().chars));
         m_blockHasText = true;
         m_lastParagraph = top().paragraph;
@@ -658,8 +686,9 @@ private:
     {
         flush();
         m_cursor.setBlockFormat(blockFormat(top().paragraph));
-        if (!m_blockHasText)
+        if (!m_blockHasText) {
             m_cursor.setBlockCharFormat(charFormat(top().chars));
+        }
         m_cursor.insertBlock();
         m_blockHasText = false;
         m_endedParagraph = true;
@@ -668,10 +697,11 @@ private:
     void finish()
     {
         flush();
-        if (m_blockHasText)
+        if (m_blockHasText) {
             m_cursor.setBlockFormat(blockFormat(m_lastParagraph));
-        else if (m_endedParagraph)
+        } else if (m_endedParagraph) {
             m_cursor.deletePreviousChar(); // the last \par ends a paragraph; it starts none
+        }
     }
 
     QTextCursor m_cursor;
@@ -701,26 +731,29 @@ private:
 qsizetype rtfStart(const QByteArray& rtf)
 {
     qsizetype start = rtf.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (start < rtf.size() && QChar::isSpace(static_cast<unsigned char>(rtf.at(start))))
+    while (start < rtf.size() && QChar::isSpace(static_cast<unsigned char>(rtf.at(start)))) {
         ++start;
+    }
     return QByteArrayView(rtf).sliced(start).startsWith("{\\rtf") ? start : -1;
 }
 
 void setError(QString* error, const QString& message)
 {
-    if (error)
+    if (error) {
         *error = message;
+    }
 }
 
 } // namespace
 
 bool loadRtf(const QByteArray& rtf, QTextDocument* document, QString* error)
 {
-    if (!document)
+    if (!document) {
         return false;
+    }
     const qsizetype start = rtfStart(rtf);
     if (start < 0) {
-        setError(error, QStringLiteral("The text is not in rich text format."));
+        setError(error, u"The text is not in rich text format."_s);
         return false;
     }
     const bool undoRedo = document->isUndoRedoEnabled();
@@ -741,22 +774,20 @@ bool loadRtfFile(const QString& path, const QString& within, QTextDocument* docu
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Can't open the file: ") + shownPath + u" (" +
-                            file.errorString() + u')');
+        setError(error, u"Can't open the file: "_s + shownPath + u" (" + file.errorString() + u')');
         return false;
     }
     const QByteArray rtf = file.read(kMaxRtfFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Can't read the file: ") + shownPath + u" (" +
-                            file.errorString() + u')');
+        setError(error, u"Can't read the file: "_s + shownPath + u" (" + file.errorString() + u')');
         return false;
     }
     if (rtf.size() > kMaxRtfFileSize) {
-        setError(error, QStringLiteral("The file is too large: ") + shownPath);
+        setError(error, u"The file is too large: "_s + shownPath);
         return false;
     }
     if (!loadRtf(rtf, document, nullptr)) {
-        setError(error, QStringLiteral("The file is not in rich text format: ") + shownPath);
+        setError(error, u"The file is not in rich text format: "_s + shownPath);
         return false;
     }
     return true;

@@ -20,12 +20,15 @@ bool isDigit(char c)
 
 int hexValue(char c)
 {
-    if (isDigit(c))
+    if (isDigit(c)) {
         return c - '0';
-    if (c >= 'a' && c <= 'f')
+    }
+    if (c >= 'a' && c <= 'f') {
         return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
+    }
+    if (c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
+    }
     return -1;
 }
 
@@ -34,8 +37,9 @@ int hexValue(char c)
 RtfToken RtfTokenizer::next()
 {
     RtfToken token;
-    if (atEnd())
+    if (atEnd()) {
         return token;
+    }
     const char c = m_input[m_pos];
     if (c == '{') {
         ++m_pos;
@@ -48,8 +52,10 @@ RtfToken RtfTokenizer::next()
         token = afterBackslash();
     } else {
         const qsizetype start = m_pos;
-        while (!atEnd() && m_input[m_pos] != '{' && m_input[m_pos] != '}' && m_input[m_pos] != '\\')
+        while (!atEnd() && m_input[m_pos] != '{' && m_input[m_pos] != '}' &&
+               m_input[m_pos] != '\\') {
             ++m_pos;
+        }
         token.type = RtfTokenType::Text;
         token.data = m_input.sliced(start, m_pos - start);
     }
@@ -59,11 +65,13 @@ RtfToken RtfTokenizer::next()
 RtfToken RtfTokenizer::afterBackslash()
 {
     RtfToken token;
-    if (atEnd())
+    if (atEnd()) {
         return token;
+    }
     const char c = m_input[m_pos];
-    if (isLetter(c))
+    if (isLetter(c)) {
         return controlWord();
+    }
     ++m_pos;
     if (c == '\'' && m_pos + 1 < m_input.size()) {
         const int high = hexValue(m_input[m_pos]);
@@ -85,14 +93,16 @@ RtfToken RtfTokenizer::controlWord()
     RtfToken token;
     token.type = RtfTokenType::ControlWord;
     const qsizetype start = m_pos;
-    while (!atEnd() && isLetter(m_input[m_pos]))
+    while (!atEnd() && isLetter(m_input[m_pos])) {
         ++m_pos;
+    }
     token.word = m_input.sliced(start, qMin(m_pos - start, kMaxWordLength));
 
     const bool negative = !atEnd() && m_input[m_pos] == '-' && m_pos + 1 < m_input.size() &&
                           isDigit(m_input[m_pos + 1]);
-    if (negative)
+    if (negative) {
         ++m_pos;
+    }
     if (!atEnd() && isDigit(m_input[m_pos])) {
         long long value = 0;
         while (!atEnd() && isDigit(m_input[m_pos])) {
@@ -102,8 +112,9 @@ RtfToken RtfTokenizer::controlWord()
         token.hasParameter = true;
         token.parameter = static_cast<int>(negative ? -value : value);
     }
-    if (!atEnd() && m_input[m_pos] == ' ')
+    if (!atEnd() && m_input[m_pos] == ' ') {
         ++m_pos;
+    }
 
     if (token.word == "bin" && token.hasParameter) {
         const qsizetype length =

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 namespace {
@@ -17,10 +19,9 @@ constexpr int kProgressSteps = 1000;
 
 audio::EncodedFile encodeWithProgress(const QString& source, QWidget* parent)
 {
-    QProgressDialog progress(QStringLiteral("Converting ") + source, QString(), 0, kProgressSteps,
-                             parent);
-    progress.setObjectName(QStringLiteral("wav2auProgress"));
-    progress.setWindowTitle(QStringLiteral("Wav2Au"));
+    QProgressDialog progress(u"Converting "_s + source, QString(), 0, kProgressSteps, parent);
+    progress.setObjectName(u"wav2auProgress"_s);
+    progress.setWindowTitle(u"Wav2Au"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
@@ -42,8 +43,8 @@ Wav2AuCommand::Wav2AuCommand(platform::Services services, QString& lastFolder, Q
 
 void Wav2AuCommand::run()
 {
-    const QString source = m_services.files.getOpenFileName(
-        m_parent, QStringLiteral("Open"), m_lastFolder, platform::waveFilesFilter);
+    const QString source = m_services.files.getOpenFileName(m_parent, u"Open"_s, m_lastFolder,
+                                                            platform::waveFilesFilter);
     if (source.isEmpty()) {
         return;
     }
@@ -55,9 +56,9 @@ void Wav2AuCommand::run()
         return;
     }
 
-    const QString chosen = m_services.files.getSaveFileName(
-        m_parent, QStringLiteral("Save As"), m_lastFolder, audio::proposedDestinationName(source),
-        platform::auFilesFilter);
+    const QString chosen = m_services.files.getSaveFileName(m_parent, u"Save As"_s, m_lastFolder,
+                                                            audio::proposedDestinationName(source),
+                                                            platform::auFilesFilter);
     if (chosen.isEmpty()) {
         return;
     }

@@ -13,47 +13,43 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using morvane::platform::FakeServices;
 using morvane::ui::HelpTab;
 using morvane::ui::HelpWindow;
 
 namespace {
 
-const QStringList kPageFiles = {QStringLiteral("getting_started"),
-                                QStringLiteral("step"),
-                                QStringLiteral("versions_history"),
-                                QStringLiteral("support"),
-                                QStringLiteral("faq"),
-                                QStringLiteral("tutorial"),
-                                QStringLiteral("about")};
+const QStringList kPageFiles = {
+    u"getting_started"_s, u"step"_s, u"versions_history"_s, u"support"_s, u"faq"_s,
+    u"tutorial"_s,        u"about"_s};
 
 class HelpWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("help")));
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("samples/ImageWhirl")));
-        for (const QString& page : kPageFiles)
-            writePage(page, page + QStringLiteral(" page"));
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath(u"help"_s));
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath(u"samples/ImageWhirl"_s));
+        for (const QString& page : kPageFiles) {
+            writePage(page, page + u" page"_s);
+        }
         m_window = std::make_unique<HelpWindow>(m_dir.path(), m_fakes.services());
     }
 
     void writePage(const QString& page, const QString& text)
     {
-        QFile file(m_dir.filePath(QStringLiteral("help/") + page + QStringLiteral(".rtf")));
+        QFile file(m_dir.filePath(u"help/"_s + page + u".rtf"_s));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("{\\rtf1\\ansi " + text.toLatin1() + "\\par}");
     }
 
-    QString shownText() const
-    {
-        return m_window->findChild<QTextEdit*>(QStringLiteral("text"))->toPlainText();
-    }
+    QString shownText() const { return m_window->findChild<QTextEdit*>(u"text"_s)->toPlainText(); }
 
     void pressTab(int index)
     {
-        auto* tabs = m_window->findChild<QTabBar*>(QStringLiteral("tabs"));
+        auto* tabs = m_window->findChild<QTabBar*>(u"tabs"_s);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
     }
 
@@ -69,16 +65,15 @@ protected:
 
 TEST_F(HelpWindowTest, TabsInTheirOrder)
 {
-    auto* tabs = m_window->findChild<QTabBar*>(QStringLiteral("tabs"));
+    auto* tabs = m_window->findChild<QTabBar*>(u"tabs"_s);
     QStringList captions;
-    for (int i = 0; i < tabs->count(); ++i)
+    for (int i = 0; i < tabs->count(); ++i) {
         captions.append(tabs->tabText(i));
-    EXPECT_EQ(
-        captions,
-        (QStringList{QStringLiteral("Getting started"), QStringLiteral("Step by step"),
-                     QStringLiteral("Versions history"), QStringLiteral("Support and bugs report"),
-                     QStringLiteral("FAQ"), QStringLiteral("Tutorial"), QStringLiteral("About")}));
-    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Help"));
+    }
+    EXPECT_EQ(captions,
+              (QStringList{u"Getting started"_s, u"Step by step"_s, u"Versions history"_s,
+                           u"Support and bugs report"_s, u"FAQ"_s, u"Tutorial"_s, u"About"_s}));
+    EXPECT_EQ(m_window->windowTitle(), u"Help"_s);
 }
 
 TEST_F(HelpWindowTest, EachTabPressShowsItsPage)
@@ -86,7 +81,7 @@ TEST_F(HelpWindowTest, EachTabPressShowsItsPage)
     m_window->show();
     for (int i = kPageFiles.size() - 1; i >= 0; --i) {
         pressTab(i);
-        EXPECT_EQ(shownText(), kPageFiles.at(i) + QStringLiteral(" page"));
+        EXPECT_EQ(shownText(), kPageFiles.at(i) + u" page"_s);
     }
     EXPECT_TRUE(m_fakes.messages.shown().isEmpty());
 }
@@ -95,62 +90,63 @@ TEST_F(HelpWindowTest, OpensOnTheTabAskedForAndReadsAgainWhenShownAgain)
 {
     m_window->selectTab(HelpTab::Tutorial);
     m_window->show();
-    EXPECT_EQ(shownText(), QStringLiteral("tutorial page"));
+    EXPECT_EQ(shownText(), u"tutorial page"_s);
     pressTab(4);
     EXPECT_EQ(m_window->currentTab(), HelpTab::Faq);
-    EXPECT_EQ(shownText(), QStringLiteral("faq page"));
+    EXPECT_EQ(shownText(), u"faq page"_s);
     m_window->hide();
 
     m_window->selectTab(HelpTab::GettingStarted);
     m_window->show();
-    EXPECT_EQ(shownText(), QStringLiteral("getting_started page"));
+    EXPECT_EQ(shownText(), u"getting_started page"_s);
     EXPECT_TRUE(m_fakes.messages.shown().isEmpty());
 }
 
 TEST_F(HelpWindowTest, PressOnTheSelectedTabReadsThePageAgain)
 {
     m_window->show();
-    writePage(QStringLiteral("getting_started"), QStringLiteral("edited"));
+    writePage(u"getting_started"_s, u"edited"_s);
     pressTab(0);
-    EXPECT_EQ(shownText(), QStringLiteral("edited"));
+    EXPECT_EQ(shownText(), u"edited"_s);
 }
 
 TEST_F(HelpWindowTest, UnreadablePageIsReportedAndThePreviousTextStays)
 {
     m_window->show();
-    ASSERT_TRUE(QFile::remove(m_dir.filePath(QStringLiteral("help/faq.rtf"))));
+    ASSERT_TRUE(QFile::remove(m_dir.filePath(u"help/faq.rtf"_s)));
     pressTab(4);
     ASSERT_EQ(m_fakes.messages.errors().size(), 1);
-    EXPECT_TRUE(m_fakes.messages.errors().first().contains(QStringLiteral("faq.rtf")));
-    EXPECT_EQ(shownText(), QStringLiteral("getting_started page"));
+    EXPECT_TRUE(m_fakes.messages.errors().first().contains(u"faq.rtf"_s));
+    EXPECT_EQ(shownText(), u"getting_started page"_s);
 
-    writePage(QStringLiteral("faq"), QStringLiteral("back again"));
+    writePage(u"faq"_s, u"back again"_s);
     pressTab(4);
-    EXPECT_EQ(shownText(), QStringLiteral("back again"));
+    EXPECT_EQ(shownText(), u"back again"_s);
     EXPECT_EQ(m_fakes.messages.errors().size(), 1);
 }
 
 TEST_F(HelpWindowTest, ParametersHelpOpensTheLowerCasedPageInTheFolderAsTyped)
 {
-    auto* kinds = m_window->findChild<QComboBox*>(QStringLiteral("kinds"));
+    auto* kinds = m_window->findChild<QComboBox*>(u"kinds"_s);
     QStringList names;
-    for (int i = 0; i < kinds->count(); ++i)
+    for (int i = 0; i < kinds->count(); ++i) {
         names.append(kinds->itemText(i));
+    }
     EXPECT_EQ(names, morvane::catalog::kindNames());
-    EXPECT_EQ(kinds->currentText(), QStringLiteral("ButtonLink"));
+    EXPECT_EQ(kinds->currentText(), u"ButtonLink"_s);
 
-    kinds->setCurrentText(QStringLiteral("ImageWhirl"));
+    kinds->setCurrentText(u"ImageWhirl"_s);
     click("parametersHelpButton");
-    kinds->setCurrentText(QStringLiteral("No Such Kind"));
+    kinds->setCurrentText(u"No Such Kind"_s);
     click("parametersHelpButton");
 
     const auto& opened = m_fakes.shell.openedFiles();
     ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened[0].fileName, QStringLiteral("imagewhirl_help.htm"));
+    EXPECT_EQ(opened[0].fileName, u"imagewhirl_help.htm"_s);
     EXPECT_EQ(QDir(opened[0].workingFolder).canonicalPath(),
-              QDir(m_dir.filePath(QStringLiteral("samples/ImageWhirl"))).canonicalPath());
-    EXPECT_EQ(opened[1].fileName, QStringLiteral("no such kind_help.htm"));
-    EXPECT_TRUE(opened[1].workingFolder.endsWith(QStringLiteral("samples/No Such Kind")));
+              QDir(m_dir.filePath(u"samples/ImageWhirl"_s)).canonicalPath());
+    EXPECT_EQ(opened[1].fileName, u"no such kind_help.htm"_s);
+    EXPECT_TRUE(opened[1].workingFolder.endsWith(u"samples/No Such Kind"_s));
     EXPECT_TRUE(m_fakes.messages.shown().isEmpty());
 }
 
@@ -160,8 +156,8 @@ TEST_F(HelpWindowTest, PrintsThePageInViewUnderTheHelpJobTitle)
     m_window->show();
     click("printButton");
     ASSERT_EQ(m_fakes.printer.jobs().size(), 1);
-    EXPECT_EQ(m_fakes.printer.jobs()[0].jobTitle, QStringLiteral("Morvane help"));
-    EXPECT_EQ(m_fakes.printer.jobs()[0].plainText, QStringLiteral("support page"));
+    EXPECT_EQ(m_fakes.printer.jobs()[0].jobTitle, u"Morvane help"_s);
+    EXPECT_EQ(m_fakes.printer.jobs()[0].plainText, u"support page"_s);
 }
 
 TEST_F(HelpWindowTest, OkCloses)

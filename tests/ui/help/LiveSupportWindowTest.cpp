@@ -10,6 +10,8 @@
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 using morvane::ui::LiveSupportWindow;
 using morvane::ui::StepPanel;
 
@@ -27,14 +29,14 @@ protected:
     // The step the user sees, as shown by the stack of panels.
     int stepInView() const
     {
-        auto* steps = m_window.findChild<QStackedWidget*>(QStringLiteral("steps"));
+        auto* steps = m_window.findChild<QStackedWidget*>(u"steps"_s);
         return qobject_cast<StepPanel*>(steps->currentWidget())->stepNumber();
     }
 
     void choose(int answer)
     {
         auto* panel = m_window.panel(stepInView());
-        panel->findChild<QRadioButton*>(QStringLiteral("answer%1").arg(answer))->click();
+        panel->findChild<QRadioButton*>(u"answer%1"_s.arg(answer))->click();
     }
 
     LiveSupportWindow m_window;
@@ -42,13 +44,12 @@ protected:
 
 TEST_F(LiveSupportWindowTest, SecondAnswerShowsStepNineAndBackKeepsIt)
 {
-    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Live Support"));
+    EXPECT_EQ(m_window.windowTitle(), u"Live Support"_s);
     ASSERT_EQ(stepInView(), 1);
     choose(1);
     button("nextButton")->click();
     EXPECT_EQ(stepInView(), 9);
-    EXPECT_EQ(m_window.panel(9)->findChild<QLabel*>(QStringLiteral("counter"))->text(),
-              QStringLiteral("1/1"));
+    EXPECT_EQ(m_window.panel(9)->findChild<QLabel*>(u"counter"_s)->text(), u"1/1"_s);
     button("backButton")->click();
     EXPECT_EQ(stepInView(), 1);
     EXPECT_EQ(m_window.panel(1)->selectedAnswer(), 1);
@@ -67,11 +68,13 @@ TEST_F(LiveSupportWindowTest, ButtonsFollowTheStep)
 
 TEST_F(LiveSupportWindowTest, BackThreeTimesFromStepEightAndReset)
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         button("nextButton")->click();
+    }
     ASSERT_EQ(stepInView(), 8);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         button("backButton")->click();
+    }
     EXPECT_EQ(stepInView(), 2);
     button("resetButton")->click();
     EXPECT_EQ(stepInView(), 1);
@@ -97,8 +100,8 @@ TEST_F(LiveSupportWindowTest, ClosedOnStepSevenOpensOnStepOneWithTheAnswersKept)
 
 TEST_F(LiveSupportWindowTest, FirstStepShowsTheVersionLine)
 {
-    const QString footer = m_window.panel(1)->findChild<QLabel*>(QStringLiteral("footer"))->text();
-    EXPECT_TRUE(footer.startsWith(QStringLiteral("Morvane version: 1.5.4, released date: ")));
+    const QString footer = m_window.panel(1)->findChild<QLabel*>(u"footer"_s)->text();
+    EXPECT_TRUE(footer.startsWith(u"Morvane version: 1.5.4, released date: "_s));
 }
 
 } // namespace

@@ -36,8 +36,9 @@ using page::FieldSpec;
 const generator::Step* stepReading(const QString& kind, const QString& key)
 {
     for (const generator::Step& step : generator::kindSteps(kind)) {
-        if (step.source && key == QStringView(step.source) && step.rule != Rule::Custom)
+        if (step.source && key == QStringView(step.source) && step.rule != Rule::Custom) {
             return &step;
+        }
     }
     return nullptr;
 }
@@ -60,8 +61,9 @@ QString written(const generator::Step& step, const QString& text, settings::Colo
     case Rule::Color:
         return settings::htmlColor(color);
     case Rule::Choice:
-        if (choice == 0)
+        if (choice == 0) {
             return QString::fromUtf16(step.firstValue);
+        }
         return QString::fromUtf16(choice == 1 && step.secondValue ? step.secondValue
                                                                   : step.otherValue);
     case Rule::Index:
@@ -76,15 +78,19 @@ QString written(const generator::Step& step, const QString& text, settings::Colo
 // One list entry of a kind's list files that the generator accepts.
 QString validListEntry(const QString& kind, const QString& fileName)
 {
-    if (fileName == u"CheckList2.txt")
+    if (fileName == u"CheckList2.txt") {
         return u"yes"_s;
-    if (fileName == u"ColorList3.txt")
+    }
+    if (fileName == u"ColorList3.txt") {
         return u"255"_s;
-    if (fileName == u"TextList3.txt")
+    }
+    if (fileName == u"TextList3.txt") {
         return u"2"_s;
+    }
     for (const generator::Step& step : generator::kindSteps(kind)) {
-        if (step.rule == Rule::FileList && fileName == QStringView(step.source))
+        if (step.rule == Rule::FileList && fileName == QStringView(step.source)) {
             return u"media/listed.gif"_s;
+        }
     }
     return u"entry.html"_s;
 }
@@ -146,10 +152,11 @@ protected:
         switch (key.form) {
         case ValueForm::Text: {
             const QString text = textFor(kind, key.name(), number);
-            if (auto* combo = qobject_cast<QComboBox*>(control))
+            if (auto* combo = qobject_cast<QComboBox*>(control)) {
                 type(combo->lineEdit(), text);
-            else
+            } else {
                 type(qobject_cast<QLineEdit*>(control), text);
+            }
             expected.setText(key.name(), text);
             break;
         }
@@ -197,8 +204,9 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
 
     settings::ValueSet expected;
     int number = 1;
-    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys)
+    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
         fill(panel, kind, key, number++, expected);
+    }
     EXPECT_EQ(copy.specific(kind), expected);
 
     // Another kind's page and back: the section shows the values again.
@@ -207,8 +215,9 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
     EXPECT_FALSE(panel->isEnabled());
     open(kind);
     for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
-        if (key.form != ValueForm::Text)
+        if (key.form != ValueForm::Text) {
             continue;
+        }
         QWidget* control = panel->findChild<QWidget*>(key.name());
         const QString shown = qobject_cast<QComboBox*>(control)
                                   ? qobject_cast<QComboBox*>(control)->currentText()
@@ -229,8 +238,9 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
                 settings::MenuTree{{settings::TreeNode{u"Root"_s, {{u"Home # index.html"_s, {}}}}}};
         } else {
             const QString entry = validListEntry(kind, list.name());
-            if (entry.startsWith(u"media/"_s))
+            if (entry.startsWith(u"media/"_s)) {
                 media(entry);
+            }
             loaded.list(list.name()) = QStringList{entry};
         }
     }
@@ -241,8 +251,9 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
 
     for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
         const generator::Step* step = stepReading(kind, key.name());
-        if (!step || !step->param)
+        if (!step || !step->param) {
             continue; // written by the kind's own code, checked by the generator's tests
+        }
         const QString value = written(*step, expected.text(key.name()), expected.color(key.name()),
                                       expected.choice(key.name()));
         const QString line = u"<param name=\""_s + QString::fromUtf16(step->param) +

@@ -16,6 +16,8 @@
 
 namespace morvane::ui::page {
 
+using namespace Qt::StringLiterals;
+
 // One list editor built as the section builder builds it, in a shown window of its own, with
 // the desktop faked.
 class EditorHarness {
@@ -62,22 +64,23 @@ inline void EditorHarness::click(const QString& button) const
 inline QStringList EditorHarness::rows() const
 {
     QStringList lines;
-    auto* list = child<QListWidget>(QStringLiteral("list"));
-    for (int row = 0; row < list->count(); ++row)
+    auto* list = child<QListWidget>(u"list"_s);
+    for (int row = 0; row < list->count(); ++row) {
         lines.append(list->item(row)->text());
+    }
     return lines;
 }
 
 inline void EditorHarness::clickRow(int row) const
 {
-    auto* list = child<QListWidget>(QStringLiteral("list"));
+    auto* list = child<QListWidget>(u"list"_s);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
 }
 
 inline void EditorHarness::pressNode(QTreeWidgetItem* item) const
 {
-    auto* tree = child<QTreeWidget>(QStringLiteral("tree"));
+    auto* tree = child<QTreeWidget>(u"tree"_s);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
 }
 

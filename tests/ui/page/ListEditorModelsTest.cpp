@@ -21,13 +21,15 @@ TEST(RecordKinds, EveryRecordKindEditsExactlyItsListFiles)
         bool counted = false;
         for (const catalog::ListFileSpec& file : catalog::kindKeys(kind).lists) {
             counted = counted || file.countsItems;
-            if (file.form == catalog::ListForm::Lines)
+            if (file.form == catalog::ListForm::Lines) {
                 lineFiles.insert(file.name());
+            }
         }
         const RecordKind* record = findRecordKind(kind);
         ASSERT_EQ(record != nullptr, counted) << kind.toStdString();
-        if (!record)
+        if (!record) {
             continue;
+        }
         QSet<QString> columns;
         for (const RecordColumn& column : record->columns) {
             columns.insert(column.name());
@@ -35,8 +37,9 @@ TEST(RecordKinds, EveryRecordKindEditsExactlyItsListFiles)
             EXPECT_EQ(column.emptyMessage != nullptr, typed) << column.name().toStdString();
         }
         EXPECT_EQ(columns, lineFiles) << kind.toStdString();
-        for (int shown : record->display)
+        for (int shown : record->display) {
             EXPECT_LT(size_t(shown), record->columns.size()) << kind.toStdString();
+        }
     }
 }
 
@@ -79,14 +82,17 @@ TEST_F(RecordListModelTest, AddStopsAtTheFirstEmptyFieldWithItsMessage)
         RecordListModel records = model(test.kind);
         const auto& columns = records.columns().columns;
         QStringList values;
-        for (const RecordColumn& column : columns)
+        for (const RecordColumn& column : columns) {
             values.append(column.emptyMessage ? QString() : u"0"_s);
+        }
         QStringList shown;
         for (size_t column = 0; column < columns.size(); ++column) {
-            if (!columns[column].emptyMessage)
+            if (!columns[column].emptyMessage) {
                 continue;
-            if (const std::optional<QString> error = records.add(values))
+            }
+            if (const std::optional<QString> error = records.add(values)) {
                 shown.append(*error);
+            }
             values[qsizetype(column)] = u"v"_s;
         }
         EXPECT_FALSE(records.add(values));
@@ -98,8 +104,9 @@ TEST_F(RecordListModelTest, AddStopsAtTheFirstEmptyFieldWithItsMessage)
 TEST_F(RecordListModelTest, RemoveKeepsEveryColumnAligned)
 {
     RecordListModel records = model(u"Navigation"_s);
-    for (const QString& n : {u"1"_s, u"2"_s, u"3"_s, u"4"_s})
+    for (const QString& n : {u"1"_s, u"2"_s, u"3"_s, u"4"_s}) {
         ASSERT_FALSE(records.add({u"link"_s + n, u"image"_s + n, u"over"_s + n}));
+    }
 
     EXPECT_TRUE(records.remove(1));
     EXPECT_FALSE(records.remove(3));

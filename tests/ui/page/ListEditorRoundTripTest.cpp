@@ -70,8 +70,9 @@ public:
     {
         if (const SectionLayout* section = SpecificSectionRegistry::find(kind)) {
             for (const FieldSpec& field : section->fields) {
-                if (isListEditor(field.control))
+                if (isListEditor(field.control)) {
                     m_field = field;
+                }
             }
         }
         if (m_field.key) {
@@ -87,8 +88,9 @@ public:
         }
         const catalog::ListFileSpec* key = nullptr;
         for (const catalog::ListFileSpec& file : catalog::kindKeys(kind).lists) {
-            if (!key || file.countsItems)
+            if (!key || file.countsItems) {
                 key = &file;
+            }
         }
         m_field.key = key->fileName;
         m_field.control = key->form == catalog::ListForm::Tree ? Control::MenuTree
@@ -105,10 +107,11 @@ public:
     void open(const QString& kind)
     {
         ASSERT_TRUE(settings::loadKind(appDir(), kind, m_harness.copy).result);
-        if (m_page)
+        if (m_page) {
             m_page->loadFromCopy(kind);
-        else if (kind == m_kind)
+        } else if (kind == m_kind) {
             m_harness.load();
+        }
     }
 
 private:
@@ -196,23 +199,28 @@ void fillRecords(EditorHarness& h, const QString& kind, Expected& expected)
             const QString value = recordValue(kind, column, n, h);
             values.append(value);
             expected.lists[column.name()].append(value);
-            if (kind == u"LoginBox")
+            if (kind == u"LoginBox") {
                 continue;
-            if (column.entry == Entry::PathEdit)
+            }
+            if (column.entry == Entry::PathEdit) {
                 expected.paramValues.append(generator::fileNamePart(value));
-            else if (column.entry == Entry::Edit && kind != u"Table")
+            } else if (column.entry == Entry::Edit && kind != u"Table") {
                 expected.paramValues.append(value);
+            }
         }
         h.click(u"add"_s);
         expected.rows.append(RecordListModel::displayLine(record, values));
-        if (kind == u"LoginBox")
+        if (kind == u"LoginBox") {
             expected.passwordLines.append(values.join(u' '));
-        if (kind == u"Table")
+        }
+        if (kind == u"Table") {
             expected.params.append(generator::paramLine(u"columns_color"_s + values[0],
                                                         settings::htmlColor(values[1].toUInt())));
-        if (kind == u"CheckBoxLink" && values[1] == u"no")
+        }
+        if (kind == u"CheckBoxLink" && values[1] == u"no") {
             expected.params.append(
                 generator::paramLine(u"checked"_s + QString::number(n), u"no"_s));
+        }
     }
 }
 
@@ -248,12 +256,14 @@ QStringList shownTree(EditorHarness& h)
     QStringList lines;
     std::function<void(QTreeWidgetItem*, int)> walk = [&](QTreeWidgetItem* item, int depth) {
         lines.append(QString(depth, u'\t') + item->text(0));
-        for (int i = 0; i < item->childCount(); ++i)
+        for (int i = 0; i < item->childCount(); ++i) {
             walk(item->child(i), depth + 1);
+        }
     };
     auto* tree = h.child<QTreeWidget>(u"tree"_s);
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         walk(tree->topLevelItem(i), 0);
+    }
     return lines;
 }
 
@@ -261,8 +271,9 @@ QStringList kindsWithLists()
 {
     QStringList kinds;
     for (const QString& kind : catalog::kindNames()) {
-        if (!catalog::kindKeys(kind).lists.empty())
+        if (!catalog::kindKeys(kind).lists.empty()) {
             kinds.append(kind);
+        }
     }
     return kinds;
 }
@@ -280,12 +291,13 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
     ASSERT_NE(h.editor, nullptr);
 
     Expected expected;
-    if (editor.control() == Control::MenuTree)
+    if (editor.control() == Control::MenuTree) {
         fillMenu(h, kind, expected);
-    else if (editor.control() == Control::RecordList)
+    } else if (editor.control() == Control::RecordList) {
         fillRecords(h, kind, expected);
-    else
+    } else {
         fillLineList(h, kind, editor.key(), editor.control(), expected);
+    }
     EXPECT_TRUE(h.fakes.messages.errors().isEmpty())
         << h.fakes.messages.errors().join(u'\n').toStdString();
 
@@ -303,8 +315,9 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
     settings::WorkingCopy fresh;
     const settings::KindLoad load = settings::loadKind(appDir(), kind, fresh);
     ASSERT_TRUE(load.result);
-    for (auto it = expected.lists.cbegin(); it != expected.lists.cend(); ++it)
+    for (auto it = expected.lists.cbegin(); it != expected.lists.cend(); ++it) {
         EXPECT_EQ(fresh.list(it.key()), it.value()) << it.key().toStdString();
+    }
     if (editor.control() == Control::MenuTree) {
         EXPECT_EQ(fresh.tree(editor.key()), expected.tree);
     }
@@ -315,13 +328,16 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
     static const QRegularExpression value(u"value=\"([^\"]*)\""_s);
     QStringList values;
     for (const QString& line : code.lines) {
-        if (const QRegularExpressionMatch match = value.match(line); match.hasMatch())
+        if (const QRegularExpressionMatch match = value.match(line); match.hasMatch()) {
             values.append(match.captured(1));
+        }
     }
-    for (const QString& wanted : std::as_const(expected.paramValues))
+    for (const QString& wanted : std::as_const(expected.paramValues)) {
         EXPECT_TRUE(values.contains(wanted)) << wanted.toStdString();
-    for (const QString& line : std::as_const(expected.params))
+    }
+    for (const QString& line : std::as_const(expected.params)) {
         EXPECT_TRUE(code.lines.contains(line)) << line.toStdString();
+    }
     if (!expected.passwordLines.isEmpty()) {
         const settings::ReadText pass =
             settings::readTextFile(settings::listFilePath(appDir(), u"pass.txt"_s), appDir());

@@ -65,8 +65,9 @@ protected:
 Support only(std::initializer_list<CommonParameter> parameters)
 {
     Support support;
-    for (CommonParameter parameter : parameters)
+    for (CommonParameter parameter : parameters) {
         support.set(parameter);
+    }
     return support;
 }
 
@@ -250,8 +251,9 @@ TEST_F(ParameterPageTest, TargetDropDownOffersTheFiveChoices)
     open(u"Stars"_s, Support::all());
     auto* target = field<QComboBox>(CommonParameter::ClickLink, u"Target"_s);
     QStringList items;
-    for (int index = 0; index < target->count(); ++index)
+    for (int index = 0; index < target->count(); ++index) {
         items.append(target->itemText(index));
+    }
     EXPECT_EQ(items,
               QStringList({u"_self"_s, u"_blank"_s, u"_parent"_s, u"_top"_s, u"frame name"_s}));
     EXPECT_TRUE(target->isEditable());

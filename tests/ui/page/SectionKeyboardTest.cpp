@@ -30,13 +30,16 @@ namespace {
 QWidget* stopOf(QWidget* widget, QWidget* panel)
 {
     for (QWidget* up = widget; up && up != panel; up = up->parentWidget()) {
-        if (up->parentWidget() == panel && up->objectName().endsWith(u".txt"_s))
+        if (up->parentWidget() == panel && up->objectName().endsWith(u".txt"_s)) {
             return up;
+        }
     }
-    if (qobject_cast<QRadioButton*>(widget))
+    if (qobject_cast<QRadioButton*>(widget)) {
         return widget->parentWidget();
-    if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()))
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget())) {
         return combo; // its line edit
+    }
     return widget;
 }
 
@@ -77,11 +80,13 @@ QList<QWidget*> stopsOf(QWidget* panel)
 {
     QList<QWidget*> stops;
     for (QWidget* widget : panel->findChildren<QWidget*>()) {
-        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(panel))
+        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(panel)) {
             continue;
+        }
         QWidget* stop = stopOf(widget, panel);
-        if (!stops.contains(stop))
+        if (!stops.contains(stop)) {
             stops.append(stop);
+        }
     }
     return inReadingOrder(stops, panel);
 }
@@ -90,10 +95,12 @@ QWidget* firstFocusableIn(QWidget* stop)
 {
     for (QWidget* widget = stop; widget; widget = widget->nextInFocusChain()) {
         if ((widget == stop || stop->isAncestorOf(widget)) &&
-            (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible())
+            (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()) {
             return widget;
-        if (widget->nextInFocusChain() == stop)
+        }
+        if (widget->nextInFocusChain() == stop) {
             break;
+        }
     }
     return stop;
 }
@@ -127,11 +134,13 @@ protected:
         QList<QWidget*> reached;
         for (int step = 0; step < 200; ++step) {
             QWidget* focus = QApplication::focusWidget();
-            if (!focus || !panel->isAncestorOf(focus))
+            if (!focus || !panel->isAncestorOf(focus)) {
                 break;
+            }
             QWidget* stop = stopOf(focus, panel);
-            if (!reached.contains(stop))
+            if (!reached.contains(stop)) {
                 reached.append(stop);
+            }
             QTest::keyClick(focus, Qt::Key_Tab);
         }
         return reached;
@@ -146,8 +155,9 @@ protected:
         const QList<QWidget*> reached = walk(panel, firstFocusableIn(stops.first()));
         auto names = [](const QList<QWidget*>& widgets) {
             QStringList all;
-            for (QWidget* widget : widgets)
+            for (QWidget* widget : widgets) {
                 all.append(widget->objectName() + u"/"_s + accessibleName(widget));
+            }
             return all.join(u" | "_s).toStdString();
         };
         EXPECT_EQ(names(reached), names(stops));
@@ -200,8 +210,9 @@ TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideAndApart)
         const QRect inside = panel->rect().adjusted(3, 3, -3, -3);
         QList<QWidget*> widgets;
         for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child->isVisibleTo(panel) && child->objectName() != u"group"_s)
+            if (child->isVisibleTo(panel) && child->objectName() != u"group"_s) {
                 widgets.append(child);
+            }
         }
         for (qsizetype i = 0; i < widgets.size(); ++i) {
             const QRect a = widgets[i]->geometry();

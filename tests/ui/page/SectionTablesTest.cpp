@@ -46,8 +46,9 @@ QSet<QString> keysOf(const SectionLayout& layout)
 {
     QSet<QString> keys;
     for (const FieldSpec& field : layout.fields) {
-        if (field.key)
+        if (field.key) {
             keys.insert(QString::fromUtf16(field.key));
+        }
     }
     return keys;
 }
@@ -75,19 +76,22 @@ TEST(CommonSectionTables, ControlsMatchTheFormsOfTheirKeys)
 // The list files a list editor stands for: a record list edits every column of its kind.
 QStringList listFilesEditedBy(const FieldSpec& field, const QString& kind)
 {
-    if (field.control != Control::RecordList)
+    if (field.control != Control::RecordList) {
         return {QString::fromUtf16(field.key)};
+    }
     QStringList files;
-    for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists)
+    for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
         files.append(list.name());
+    }
     return files;
 }
 
 const catalog::ListFileSpec* findListFile(const QString& kind, const QString& name)
 {
     for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
-        if (list.name() == name)
+        if (list.name() == name) {
             return &list;
+        }
     }
     return nullptr;
 }
@@ -95,8 +99,9 @@ const catalog::ListFileSpec* findListFile(const QString& kind, const QString& na
 TEST(SpecificSectionRegistry, EveryKindButHexColorHasASectionInCatalogOrder)
 {
     QStringList kinds;
-    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries())
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries()) {
         kinds.append(QString::fromUtf16(entry.kind));
+    }
     QStringList expected = catalog::kindNames();
     expected.removeOne(u"HexColor"_s);
     EXPECT_EQ(kinds, expected);
@@ -123,8 +128,9 @@ TEST(SpecificSectionRegistry, EveryKeyAndListFileOfAKindIsShownByExactlyOneContr
                           field.control == Control::MenuTree);
                 // A record list is keyed by the column that counts its rows.
                 EXPECT_EQ(list->countsItems, field.control == Control::RecordList);
-                for (const QString& file : listFilesEditedBy(field, kind))
+                for (const QString& file : listFilesEditedBy(field, kind)) {
                     ++shown[file];
+                }
                 continue;
             }
             const catalog::SettingKey* setting = catalog::findSpecificKey(kind, key);
@@ -139,10 +145,12 @@ TEST(SpecificSectionRegistry, EveryKeyAndListFileOfAKindIsShownByExactlyOneContr
             ++shown[key];
         }
         QMap<QString, int> expected;
-        for (const catalog::SettingKey& setting : catalog::kindKeys(kind).keys)
+        for (const catalog::SettingKey& setting : catalog::kindKeys(kind).keys) {
             expected[setting.name()] = 1;
-        for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists)
+        }
+        for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
             expected[list.name()] = 1;
+        }
         EXPECT_EQ(shown, expected);
     }
 }
@@ -153,8 +161,9 @@ TEST(SpecificSectionRegistry, PathFieldsAreTheFieldsNamingAFileWithTheirFilter)
     for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries()) {
         const QString kind = QString::fromUtf16(entry.kind);
         for (const FieldSpec& field : entry.section.fields) {
-            if (!field.key || isListEditor(field.control))
+            if (!field.key || isListEditor(field.control)) {
                 continue;
+            }
             const QString label =
                 catalog::findSpecificKey(kind, QString::fromUtf16(field.key))->labelText();
             const bool path = label.endsWith(u"location :"_s) || label.endsWith(u"image :"_s) ||
@@ -164,8 +173,9 @@ TEST(SpecificSectionRegistry, PathFieldsAreTheFieldsNamingAFileWithTheirFilter)
                               label == u"Image to display when an image is turned off :"_s;
             EXPECT_EQ(field.control == Control::PathEdit, path)
                 << kind.toStdString() << " " << label.toStdString();
-            if (!path)
+            if (!path) {
                 continue;
+            }
             const FileKind files = label == u"Data file :"_s    ? FileKind::AllFiles
                                    : label.contains(u"sound"_s) ? FileKind::Sounds
                                                                 : FileKind::Images;
@@ -259,10 +269,12 @@ TEST(SectionHelp, SeventyNineIconsEachBesideAFieldOrGroupOfItsSection)
         }
         EXPECT_EQ(bottom, 1); // one icon near the bottom-right corner
     };
-    for (const catalog::CommonParameterInfo& info : catalog::commonParameters())
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
         check(commonSection(info.id), QString::fromUtf16(info.explorerNode));
-    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries())
+    }
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries()) {
         check(entry.section, QString::fromUtf16(entry.kind));
+    }
     EXPECT_EQ(icons, 79);
 }
 
@@ -276,10 +288,12 @@ TEST(SectionHelp, WordingsThatHoldAWebAddressUseTheExampleDomain)
             }
         }
     };
-    for (const catalog::CommonParameterInfo& info : catalog::commonParameters())
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
         check(commonSection(info.id));
-    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries())
+    }
+    for (const SpecificSectionEntry& entry : SpecificSectionRegistry::entries()) {
         check(entry.section);
+    }
 }
 
 TEST(SpecificSectionRegistry, KindsWithoutAnEntryHaveNoSection)

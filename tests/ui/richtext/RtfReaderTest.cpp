@@ -12,6 +12,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 using morvane::ui::richtext::loadRtf;
 using morvane::ui::richtext::loadRtfFile;
 
@@ -94,7 +96,7 @@ TEST(RtfParagraphs, EachParEndsOneParagraph)
     QTextDocument document;
     ASSERT_TRUE(loadRtf(R"({\rtf1 one\par\par three\par})", &document));
     EXPECT_EQ(document.blockCount(), 3);
-    EXPECT_EQ(document.toPlainText(), QStringLiteral("one\n\nthree"));
+    EXPECT_EQ(document.toPlainText(), u"one\n\nthree"_s);
 }
 
 TEST(RtfParagraphs, AlignmentAndIndentsBelongToTheParagraphTheyEnd)
@@ -123,73 +125,71 @@ TEST(RtfCharacters, FormattingFollowsControlWordsAndGroups)
         R"( \strike gone\strike0 \super up\nosupersub \b\i\plain reset})",
         &document));
 
-    const QTextCharFormat plain = formatOf(document, QStringLiteral("plain"));
+    const QTextCharFormat plain = formatOf(document, u"plain"_s);
     EXPECT_EQ(plain.fontWeight(), QFont::Normal);
     EXPECT_DOUBLE_EQ(plain.fontPointSize(), 10.0);
-    EXPECT_EQ(plain.fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
-    EXPECT_EQ(formatOf(document, QStringLiteral("bold")).fontWeight(), QFont::Bold);
-    const QTextCharFormat both = formatOf(document, QStringLiteral("both"));
+    EXPECT_EQ(plain.fontFamilies().toStringList(), QStringList{u"Arial"_s});
+    EXPECT_EQ(formatOf(document, u"bold"_s).fontWeight(), QFont::Bold);
+    const QTextCharFormat both = formatOf(document, u"both"_s);
     EXPECT_EQ(both.fontWeight(), QFont::Bold);
     EXPECT_TRUE(both.fontItalic());
-    EXPECT_TRUE(formatOf(document, QStringLiteral("under")).fontUnderline());
-    EXPECT_FALSE(formatOf(document, QStringLiteral("red")).fontUnderline());
-    EXPECT_EQ(formatOf(document, QStringLiteral("red")).foreground().color(), QColor(255, 0, 0));
-    const QTextCharFormat mono = formatOf(document, QStringLiteral("mono"));
-    EXPECT_EQ(mono.fontFamilies().toStringList(), QStringList{QStringLiteral("Courier New")});
+    EXPECT_TRUE(formatOf(document, u"under"_s).fontUnderline());
+    EXPECT_FALSE(formatOf(document, u"red"_s).fontUnderline());
+    EXPECT_EQ(formatOf(document, u"red"_s).foreground().color(), QColor(255, 0, 0));
+    const QTextCharFormat mono = formatOf(document, u"mono"_s);
+    EXPECT_EQ(mono.fontFamilies().toStringList(), QStringList{u"Courier New"_s});
     EXPECT_DOUBLE_EQ(mono.fontPointSize(), 16.0);
     EXPECT_FALSE(mono.hasProperty(QTextFormat::ForegroundBrush));
-    EXPECT_TRUE(formatOf(document, QStringLiteral("gone")).fontStrikeOut());
-    EXPECT_EQ(formatOf(document, QStringLiteral("up")).verticalAlignment(),
-              QTextCharFormat::AlignSuperScript);
-    const QTextCharFormat reset = formatOf(document, QStringLiteral("reset"));
+    EXPECT_TRUE(formatOf(document, u"gone"_s).fontStrikeOut());
+    EXPECT_EQ(formatOf(document, u"up"_s).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    const QTextCharFormat reset = formatOf(document, u"reset"_s);
     EXPECT_EQ(reset.fontWeight(), QFont::Normal);
     EXPECT_FALSE(reset.fontItalic());
     EXPECT_DOUBLE_EQ(reset.fontPointSize(), 12.0);
-    EXPECT_EQ(reset.fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
+    EXPECT_EQ(reset.fontFamilies().toStringList(), QStringList{u"Arial"_s});
 }
 
 TEST(RtfLoad, RefusesTextThatIsNotRtfAndKeepsTheDocument)
 {
-    QTextDocument document(QStringLiteral("before"));
+    QTextDocument document(u"before"_s);
     QString error;
     for (const char* text : {"", "plain text", "{\\rtx1 a}", "\\rtf1 a"}) {
         EXPECT_FALSE(loadRtf(QByteArray(text), &document, &error)) << text;
-        EXPECT_EQ(document.toPlainText(), QStringLiteral("before"));
+        EXPECT_EQ(document.toPlainText(), u"before"_s);
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_TRUE(loadRtf("\xEF\xBB\xBF \r\n{\\rtf1 after}", &document));
-    EXPECT_EQ(document.toPlainText(), QStringLiteral("after"));
+    EXPECT_EQ(document.toPlainText(), u"after"_s);
 }
 
 TEST(RtfLoad, FileThatCannotBeReadLeavesTheDocumentAndNamesThePath)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QTextDocument document(QStringLiteral("before"));
+    QTextDocument document(u"before"_s);
     QString error;
-    const QString missing = dir.filePath(QStringLiteral("faq.rtf"));
+    const QString missing = dir.filePath(u"faq.rtf"_s);
     EXPECT_FALSE(loadRtfFile(missing, {}, &document, &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Can't open the file: ") +
-                                 QDir::toNativeSeparators(missing)))
+    EXPECT_TRUE(error.startsWith(u"Can't open the file: "_s + QDir::toNativeSeparators(missing)))
         << error.toStdString();
     EXPECT_FALSE(loadRtfFile(dir.path(), {}, &document, &error));
 
-    QFile notRtf(dir.filePath(QStringLiteral("step.rtf")));
+    QFile notRtf(dir.filePath(u"step.rtf"_s));
     ASSERT_TRUE(notRtf.open(QIODevice::WriteOnly));
     notRtf.write("hello");
     notRtf.close();
     EXPECT_FALSE(loadRtfFile(notRtf.fileName(), {}, &document, &error));
 
     // Neither waited on nor read through a link that leads out of the installation folder.
-    const QString pipe = dir.filePath(QStringLiteral("pipe.rtf"));
+    const QString pipe = dir.filePath(u"pipe.rtf"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     EXPECT_FALSE(loadRtfFile(pipe, {}, &document, &error));
     QTemporaryDir install;
-    const QString link = install.filePath(QStringLiteral("help.rtf"));
+    const QString link = install.filePath(u"help.rtf"_s);
     ASSERT_TRUE(QFile::link(notRtf.fileName(), link));
     EXPECT_FALSE(loadRtfFile(link, install.path(), &document, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("a link leads outside"))) << error.toStdString();
-    EXPECT_EQ(document.toPlainText(), QStringLiteral("before"));
+    EXPECT_TRUE(error.contains(u"a link leads outside"_s)) << error.toStdString();
+    EXPECT_EQ(document.toPlainText(), u"before"_s);
 }
 
 // Each input must load without a crash, a hang or a sanitizer report.
@@ -223,16 +223,18 @@ TEST(RtfHostileInput, NestingBeyondTheLimitKeepsTheOuterText)
 {
     const QByteArray rtf = QByteArray("{\\rtf1 before") + QByteArray(5000, '{') + "inside" +
                            QByteArray(5000, '}') + " after}";
-    EXPECT_EQ(plainText(rtf), QStringLiteral("before after"));
+    EXPECT_EQ(plainText(rtf), u"before after"_s);
 }
 
 class ShippedHelpPage : public testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedHelpPage, ReadsAsText)
 {
-    const QString path = QDir(QStringLiteral(MORVANE_HELP_DIR)).filePath(QLatin1String(GetParam()));
-    if (!QFile::exists(path))
+    const QString path =
+        QDir(QString::fromUtf8(MORVANE_HELP_DIR)).filePath(QLatin1String(GetParam()));
+    if (!QFile::exists(path)) {
         GTEST_SKIP() << "not shipped yet";
+    }
     QTextDocument document;
     QString error;
     ASSERT_TRUE(loadRtfFile(path, {}, &document, &error)) << error.toStdString();
@@ -240,7 +242,7 @@ TEST_P(ShippedHelpPage, ReadsAsText)
     EXPECT_GT(text.trimmed().size(), 100);
     EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
     // A control word that leaked into the text.
-    static const QRegularExpression leaked(QStringLiteral(R"(\\[a-z]+)"));
+    static const QRegularExpression leaked(uR"(\\[a-z]+)"_s);
     EXPECT_FALSE(leaked.match(text).hasMatch()) << leaked.match(text).captured().toStdString();
 }
 

@@ -10,6 +10,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 
 QString captionOf(const FieldSpec& field, const QString& fallback)
@@ -47,7 +49,7 @@ QLabel* newLabelFor(const QString& text, QWidget* buddy, QWidget* parent)
 QListWidget* newListBox(const QString& accessibleName, int height, QWidget* parent)
 {
     auto* list = new QListWidget(parent);
-    list->setObjectName(QStringLiteral("list"));
+    list->setObjectName(u"list"_s);
     list->setAccessibleName(accessibleName);
     list->setFixedHeight(height);
     list->setSelectionMode(QAbstractItemView::SingleSelection);

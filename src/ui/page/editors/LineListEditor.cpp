@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
@@ -34,17 +36,14 @@ LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& cont
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    m_list =
-        newListBox(captionOf(field, links ? QStringLiteral("Links") : QStringLiteral("Images")),
-                   kListHeight, this);
-    auto* addButton = newButton(links ? QStringLiteral("Add") : QStringLiteral("Add..."),
-                                QStringLiteral("add"), this);
-    auto* removeButton = newButton(QStringLiteral("Remove"), QStringLiteral("remove"), this);
+    m_list = newListBox(captionOf(field, links ? u"Links"_s : u"Images"_s), kListHeight, this);
+    auto* addButton = newButton(links ? u"Add"_s : u"Add..."_s, u"add"_s, this);
+    auto* removeButton = newButton(u"Remove"_s, u"remove"_s, this);
     layout->addLayout(listWithButtons(m_list, addButton, removeButton));
     if (links) {
-        m_entry = newEntry(QStringLiteral("Enter a link :"), QStringLiteral("linkEntry"), this);
+        m_entry = newEntry(u"Enter a link :"_s, u"linkEntry"_s, this);
         auto* row = new QHBoxLayout;
-        row->addWidget(newLabelFor(QStringLiteral("Enter a link :"), m_entry, this));
+        row->addWidget(newLabelFor(u"Enter a link :"_s, m_entry, this));
         row->addWidget(m_entry, 1);
         layout->addLayout(row);
         const auto copyBack = [this](QListWidgetItem* item) { m_entry->setText(item->text()); };
@@ -63,15 +62,17 @@ void LineListEditor::showContent()
 void LineListEditor::add()
 {
     const QString value = m_entry ? m_entry->text() : browseForFile(m_page, this, FileKind::Images);
-    if (m_model.add(value))
+    if (m_model.add(value)) {
         appendRow(m_list, m_model.rows().constLast());
+    }
 }
 
 void LineListEditor::remove()
 {
     const int row = selectedRow(m_list);
-    if (m_model.remove(row))
+    if (m_model.remove(row)) {
         removeRow(m_list, row);
+    }
 }
 
 } // namespace morvane::ui::page

@@ -14,10 +14,12 @@ bool LineListModel::add(const QString& value)
 {
     const QString line = withLineBreaksAsBlanks(value);
     QStringList& items = m_copy.list(m_fileName);
-    if (line.isEmpty())
+    if (line.isEmpty()) {
         return false;
-    if (m_rule == Rule::DistinctPaths && items.contains(line, Qt::CaseSensitive))
+    }
+    if (m_rule == Rule::DistinctPaths && items.contains(line, Qt::CaseSensitive)) {
         return false;
+    }
     items.append(line);
     return true;
 }
@@ -25,8 +27,9 @@ bool LineListModel::add(const QString& value)
 bool LineListModel::remove(int index)
 {
     QStringList& items = m_copy.list(m_fileName);
-    if (index < 0 || index >= items.size())
+    if (index < 0 || index >= items.size()) {
         return false;
+    }
     items.removeAt(index);
     return true;
 }

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
@@ -40,8 +42,9 @@ void addItems(const settings::TreeNode& node, QTreeWidgetItem* item, bool editab
         pending.pop_back();
         for (const settings::TreeNode& child : parentNode->children) {
             auto* childItem = new QTreeWidgetItem(parentItem, {child.text});
-            if (editable)
+            if (editable) {
                 childItem->setFlags(childItem->flags() | Qt::ItemIsEditable);
+            }
             pending.emplace_back(&child, childItem);
         }
     }
@@ -64,8 +67,8 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
     layout->setContentsMargins(0, 0, 0, 0);
 
     m_tree = new QTreeWidget(this);
-    m_tree->setObjectName(QStringLiteral("tree"));
-    m_tree->setAccessibleName(captionOf(field, QStringLiteral("Menu hierarchy")));
+    m_tree->setObjectName(u"tree"_s);
+    m_tree->setAccessibleName(captionOf(field, u"Menu hierarchy"_s));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setFixedSize(context.width * kTreeShare / 100, kTreeHeight);
@@ -73,19 +76,19 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
                                                    QAbstractItemView::EditKeyPressed
                                              : QAbstractItemView::NoEditTriggers);
 
-    m_link = newEntry(QStringLiteral("Link"), QStringLiteral("menuLink"), this);
-    m_text = newEntry(QStringLiteral("Text"), QStringLiteral("menuText"), this);
-    auto* hint = new QLabel(QStringLiteral("Put a '-' to add a separator"), this);
-    hint->setObjectName(QStringLiteral("separatorHint"));
+    m_link = newEntry(u"Link"_s, u"menuLink"_s, this);
+    m_text = newEntry(u"Text"_s, u"menuText"_s, this);
+    auto* hint = new QLabel(u"Put a '-' to add a separator"_s, this);
+    hint->setObjectName(u"separatorHint"_s);
     hint->setWordWrap(true);
-    auto* addButton = newButton(QStringLiteral("Add"), QStringLiteral("add"), this);
-    auto* removeButton = newButton(QStringLiteral("Remove"), QStringLiteral("remove"), this);
+    auto* addButton = newButton(u"Add"_s, u"add"_s, this);
+    auto* removeButton = newButton(u"Remove"_s, u"remove"_s, this);
 
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(2);
-    fields->addWidget(newLabelFor(QStringLiteral("Link :"), m_link, this), 0, 0);
+    fields->addWidget(newLabelFor(u"Link :"_s, m_link, this), 0, 0);
     fields->addWidget(m_link, 0, 1);
-    fields->addWidget(newLabelFor(QStringLiteral("Text :"), m_text, this), 1, 0);
+    fields->addWidget(newLabelFor(u"Text :"_s, m_text, this), 1, 0);
     fields->addWidget(m_text, 1, 1);
     fields->addWidget(hint, 2, 1);
     auto* buttons = new QHBoxLayout;
@@ -134,8 +137,9 @@ QTreeWidgetItem* MenuTreeEditor::itemAt(const NodePath& path) const
     QTreeWidgetItem* item = nullptr;
     for (int index : path) {
         item = item ? item->child(index) : m_tree->topLevelItem(index);
-        if (!item)
+        if (!item) {
             return nullptr;
+        }
     }
     return item;
 }
@@ -155,15 +159,17 @@ void MenuTreeEditor::add()
     }
     showContent();
     // The new item's parent stays selected, so further items join it.
-    if (QTreeWidgetItem* parent = itemAt(added.path.first(added.path.size() - 1)))
+    if (QTreeWidgetItem* parent = itemAt(added.path.first(added.path.size() - 1))) {
         m_tree->setCurrentItem(parent);
+    }
     m_tree->setFocus();
 }
 
 void MenuTreeEditor::remove()
 {
-    if (m_model.remove(selectedPath()))
+    if (m_model.remove(selectedPath())) {
         showContent();
+    }
 }
 
 void MenuTreeEditor::fillFields(QTreeWidgetItem* item)

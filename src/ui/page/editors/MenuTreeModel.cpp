@@ -2,10 +2,12 @@
 
 #include "ui/page/FieldBinder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
-const QString kRootText = QStringLiteral("Root");
+const QString kRootText = u"Root"_s;
 
 // Leading TABs and blanks count as levels when the tree file is read back, and an empty line
 // is no node at all: a node text never starts with them.
@@ -13,8 +15,9 @@ QString storableText(const QString& text)
 {
     const QString clean = withLineBreaksAsBlanks(text);
     qsizetype start = 0;
-    while (start < clean.size() && (clean.at(start) == u' ' || clean.at(start) == u'\t'))
+    while (start < clean.size() && (clean.at(start) == u' ' || clean.at(start) == u'\t')) {
         ++start;
+    }
     return clean.mid(start);
 }
 
@@ -23,8 +26,9 @@ template <typename Node, typename Nodes> Node* find(Nodes& topLevel, const NodeP
     Node* current = nullptr;
     auto* siblings = &topLevel;
     for (int index : path) {
-        if (index < 0 || size_t(index) >= siblings->size())
+        if (index < 0 || size_t(index) >= siblings->size()) {
             return nullptr;
+        }
         current = &(*siblings)[size_t(index)];
         siblings = &current->children;
     }
@@ -50,14 +54,15 @@ settings::TreeNode* MenuTreeModel::mutableNode(const NodePath& path)
 
 QString MenuTreeModel::nodeText(const QString& text, const QString& link)
 {
-    return link.isEmpty() ? text : text + QStringLiteral(" # ") + link;
+    return link.isEmpty() ? text : text + u" # "_s + link;
 }
 
 MenuEntry MenuTreeModel::splitNodeText(const QString& nodeText)
 {
     const qsizetype hash = nodeText.indexOf(u'#');
-    if (hash < 0)
+    if (hash < 0) {
         return {nodeText, QString()};
+    }
     QString text = nodeText.left(hash);
     text.chop(1);
     return {text, nodeText.mid(hash + 2)};
@@ -67,11 +72,13 @@ MenuTreeModel::Added MenuTreeModel::add(const NodePath& parent, const QString& t
                                         const QString& link)
 {
     const QString itemText = storableText(text);
-    if (itemText.isEmpty())
-        return {QStringLiteral("You must specify a text"), {}};
+    if (itemText.isEmpty()) {
+        return {u"You must specify a text"_s, {}};
+    }
     std::vector<settings::TreeNode>& topLevel = m_copy.tree(m_fileName).topLevel;
-    if (topLevel.empty())
+    if (topLevel.empty()) {
         topLevel.push_back({kRootText, {}});
+    }
     NodePath path = node(parent) ? parent : NodePath{0};
     settings::TreeNode* under = mutableNode(path);
     under->children.push_back({nodeText(itemText, withLineBreaksAsBlanks(link)), {}});
@@ -81,8 +88,9 @@ MenuTreeModel::Added MenuTreeModel::add(const NodePath& parent, const QString& t
 
 bool MenuTreeModel::remove(const NodePath& path)
 {
-    if (path.isEmpty() || isRoot(path) || !node(path))
+    if (path.isEmpty() || isRoot(path) || !node(path)) {
         return false;
+    }
     auto& siblings = path.size() == 1 ? m_copy.tree(m_fileName).topLevel
                                       : mutableNode(path.first(path.size() - 1))->children;
     siblings.erase(siblings.begin() + path.last());
@@ -93,8 +101,9 @@ bool MenuTreeModel::rename(const NodePath& path, const QString& text)
 {
     settings::TreeNode* target = mutableNode(path);
     const QString clean = storableText(text);
-    if (!target || clean.isEmpty())
+    if (!target || clean.isEmpty()) {
         return false;
+    }
     target->text = clean;
     return true;
 }
@@ -102,8 +111,9 @@ bool MenuTreeModel::rename(const NodePath& path, const QString& text)
 std::optional<MenuEntry> MenuTreeModel::entryOf(const NodePath& path) const
 {
     const settings::TreeNode* selected = node(path);
-    if (!selected || isRoot(path) || selected->text == kRootText)
+    if (!selected || isRoot(path) || selected->text == kRootText) {
         return std::nullopt;
+    }
     return splitNodeText(selected->text);
 }
 

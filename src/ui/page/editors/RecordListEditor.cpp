@@ -10,13 +10,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
 constexpr int kListHeight = 72;
 
-const QString kYes = QStringLiteral("yes");
-const QString kNo = QStringLiteral("no");
+const QString kYes = u"yes"_s;
+const QString kNo = u"no"_s;
 
 // The entry fields are named after the list they fill, without its extension.
 QString entryName(const RecordColumn& column)
@@ -30,8 +32,9 @@ QString entryName(const RecordColumn& column)
 QString spokenLabel(const RecordColumn& column)
 {
     QString label = QString::fromUtf16(column.label);
-    while (label.endsWith(u':') || label.endsWith(u' '))
+    while (label.endsWith(u':') || label.endsWith(u' ')) {
         label.chop(1);
+    }
     return label;
 }
 
@@ -40,8 +43,9 @@ QString spokenLabel(const RecordColumn& column)
 RecordListEditor* RecordListEditor::create(const FieldSpec& field, const EditorContext& context)
 {
     const RecordKind* columns = findRecordKind(context.kind);
-    if (!columns)
+    if (!columns) {
         return nullptr;
+    }
     return mountEditor(new RecordListEditor(*columns, field, context), context);
 }
 
@@ -55,15 +59,16 @@ RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& f
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     m_list = newListBox(captionOf(field, QString::fromUtf16(columns.caption)), kListHeight, this);
-    auto* addButton = newButton(QStringLiteral("Add"), QStringLiteral("add"), this);
-    auto* removeButton = newButton(QStringLiteral("Remove"), QStringLiteral("remove"), this);
+    auto* addButton = newButton(u"Add"_s, u"add"_s, this);
+    auto* removeButton = newButton(u"Remove"_s, u"remove"_s, this);
     layout->addLayout(listWithButtons(m_list, addButton, removeButton));
 
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
-    for (const RecordColumn& column : columns.columns)
+    for (const RecordColumn& column : columns.columns) {
         addEntry(column, grid);
+    }
     layout->addLayout(grid);
 
     connect(addButton, &QPushButton::clicked, this, &RecordListEditor::add);
@@ -87,14 +92,14 @@ void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
         grid->addWidget(newLabelFor(label, edit, this), row, 0);
         grid->addWidget(edit, row, 1);
         if (column.entry == Entry::PathEdit) {
-            auto* browse = newButton(QStringLiteral("Browse..."),
-                                     entryName(column) + QStringLiteral("Browse"), this);
-            browse->setAccessibleName(QStringLiteral("Browse ") + spokenLabel(column));
+            auto* browse = newButton(u"Browse..."_s, entryName(column) + u"Browse"_s, this);
+            browse->setAccessibleName(u"Browse "_s + spokenLabel(column));
             grid->addWidget(browse, row, 2);
             connect(browse, &QPushButton::clicked, this, [this, edit, files = column.files] {
                 const QString chosen = browseForFile(m_page, this, files);
-                if (!chosen.isEmpty())
+                if (!chosen.isEmpty()) {
                     edit->setText(chosen);
+                }
             });
         }
         entry = edit;
@@ -115,8 +120,9 @@ void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
         grid->addWidget(newLabelFor(label, swatch, this), row, 0);
         grid->addWidget(swatch, row, 1, Qt::AlignLeft);
         connect(swatch, &ColorSwatch::clicked, this, [this, swatch] {
-            if (const auto color = chooseColor(m_page, this))
+            if (const auto color = chooseColor(m_page, this)) {
                 swatch->pick(*color);
+            }
         });
         entry = swatch;
         break;
@@ -129,12 +135,13 @@ QStringList RecordListEditor::entries() const
 {
     QStringList values;
     for (QWidget* entry : m_entries) {
-        if (auto* edit = qobject_cast<QLineEdit*>(entry))
+        if (auto* edit = qobject_cast<QLineEdit*>(entry)) {
             values.append(edit->text());
-        else if (auto* box = qobject_cast<QCheckBox*>(entry))
+        } else if (auto* box = qobject_cast<QCheckBox*>(entry)) {
             values.append(box->isChecked() ? kYes : kNo);
-        else if (auto* swatch = qobject_cast<ColorSwatch*>(entry))
+        } else if (auto* swatch = qobject_cast<ColorSwatch*>(entry)) {
             values.append(QString::number(swatch->color()));
+        }
     }
     return values;
 }
@@ -144,12 +151,13 @@ void RecordListEditor::showEntries(const QStringList& values)
     for (int column = 0; column < m_entries.size(); ++column) {
         QWidget* entry = m_entries[column];
         const QString value = values.value(column);
-        if (auto* edit = qobject_cast<QLineEdit*>(entry))
+        if (auto* edit = qobject_cast<QLineEdit*>(entry)) {
             edit->setText(value);
-        else if (auto* box = qobject_cast<QCheckBox*>(entry))
+        } else if (auto* box = qobject_cast<QCheckBox*>(entry)) {
             box->setChecked(value == kYes);
-        else if (auto* swatch = qobject_cast<ColorSwatch*>(entry))
+        } else if (auto* swatch = qobject_cast<ColorSwatch*>(entry)) {
             swatch->setColor(value.toUInt());
+        }
     }
 }
 
@@ -170,15 +178,17 @@ void RecordListEditor::add()
 void RecordListEditor::remove()
 {
     const int row = selectedRow(m_list);
-    if (m_model.remove(row))
+    if (m_model.remove(row)) {
         removeRow(m_list, row);
+    }
 }
 
 void RecordListEditor::copyBack(int row)
 {
     const QStringList values = m_model.row(row);
-    if (!values.isEmpty())
+    if (!values.isEmpty()) {
         showEntries(values);
+    }
 }
 
 } // namespace morvane::ui::page

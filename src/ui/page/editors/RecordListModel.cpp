@@ -4,22 +4,26 @@
 #include "settings/ColorRef.h"
 #include "ui/page/FieldBinder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui::page {
 namespace {
 
 QString countingFile(const QString& kind, const RecordKind& columns)
 {
     for (const catalog::ListFileSpec& file : catalog::kindKeys(kind).lists) {
-        if (file.countsItems)
+        if (file.countsItems) {
             return file.name();
+        }
     }
     return columns.columns.front().name();
 }
 
 QString shown(const RecordColumn& column, const QString& value)
 {
-    if (column.entry != Entry::Swatch)
+    if (column.entry != Entry::Swatch) {
         return value;
+    }
     return settings::htmlColor(value.toUInt());
 }
 
@@ -45,23 +49,26 @@ int RecordListModel::rowCount() const
 QString RecordListModel::displayLine(const RecordKind& columns, const QStringList& values)
 {
     QStringList parts;
-    for (int column : columns.display)
+    for (int column : columns.display) {
         parts.append(shown(columns.columns[size_t(column)], values.value(column)));
-    return parts.join(QStringLiteral(" - "));
+    }
+    return parts.join(u" - "_s);
 }
 
 QStringList RecordListModel::displayLines() const
 {
     QList<QStringList> columns;
-    for (int column = 0; column < int(m_columns.columns.size()); ++column)
+    for (int column = 0; column < int(m_columns.columns.size()); ++column) {
         columns.append(list(column));
+    }
     QStringList lines;
     const int rows = rowCount();
     lines.reserve(rows);
     QStringList values(columns.size());
     for (int index = 0; index < rows; ++index) {
-        for (qsizetype column = 0; column < columns.size(); ++column)
+        for (qsizetype column = 0; column < columns.size(); ++column) {
             values[column] = columns[column].value(index);
+        }
         lines.append(displayLine(m_columns, values));
     }
     return lines;
@@ -74,11 +81,13 @@ QString RecordListModel::displayLine(int index) const
 
 QStringList RecordListModel::row(int index) const
 {
-    if (index < 0 || index >= rowCount())
+    if (index < 0 || index >= rowCount()) {
         return {};
+    }
     QStringList values;
-    for (int column = 0; column < int(m_columns.columns.size()); ++column)
+    for (int column = 0; column < int(m_columns.columns.size()); ++column) {
         values.append(list(column).value(index));
+    }
     return values;
 }
 
@@ -86,8 +95,9 @@ std::optional<QString> RecordListModel::add(const QStringList& values)
 {
     for (int column = 0; column < int(m_columns.columns.size()); ++column) {
         const RecordColumn& field = m_columns.columns[size_t(column)];
-        if (field.emptyMessage && values.value(column).isEmpty())
+        if (field.emptyMessage && values.value(column).isEmpty()) {
             return QString::fromUtf16(field.emptyMessage);
+        }
     }
     // A list longer than the counting one holds lines that belong to no row; they go, so the
     // new record lands at the same index in every list.
@@ -102,12 +112,14 @@ std::optional<QString> RecordListModel::add(const QStringList& values)
 
 bool RecordListModel::remove(int index)
 {
-    if (index < 0 || index >= rowCount())
+    if (index < 0 || index >= rowCount()) {
         return false;
+    }
     for (int column = 0; column < int(m_columns.columns.size()); ++column) {
         QStringList& items = list(column);
-        if (index < items.size())
+        if (index < items.size()) {
             items.removeAt(index);
+        }
     }
     return true;
 }
