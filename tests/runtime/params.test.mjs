@@ -54,3 +54,25 @@ test('numbered lists follow a valid count, else stop at the first gap', () => {
   assert.deepEqual(list({ image_number: '3' }), []);
   assert.equal(parseInteger('300', 0, 256), null);
 });
+
+test('aligned lists, numbered families and trees keep every entry in its place', () => {
+  const rows = { texts: P.aligned('Text', { count: 'Number' }), links: P.aligned('link', { count: 'number', by: 'text' }) };
+  const family = { colors: P.numbered('columns_color', P.color(null)), checked: P.numbered('checked', P.choice(['yes', 'no'], 'yes')) };
+  const tree = { text: P.text(), items: P.tree('text', 'link') };
+  const item = (caption, link, children = []) => ({ caption, link, children });
+  const cases = [
+    ['a valid count pads the lists with empty entries', rows,
+      { text1: ' A ', text2: 'B', number: '3', link1: 'a.htm', link3: 'c.htm', link4: 'd.htm' },
+      { texts: ['A', 'B', ''], links: ['a.htm', '', 'c.htm'] }],
+    ['without a valid count, the texts up to their first gap set the length', rows,
+      { text1: 'A', text2: 'B', text4: 'D', number: 'x', link1: '', link2: 'b.htm', link3: 'c.htm' },
+      { texts: ['A', 'B'], links: ['', 'b.htm'] }],
+    ['a family keeps its gaps, types each member and takes plain numbers only', family,
+      { columns_color: '#00FF00', columns_color3: 'ff0000', columns_color1: 'red', columns_color03: '#0000FF', checked2: ' NO ', checked4: 'maybe' },
+      { colors: new Map([[3, '#FF0000'], [1, null]]), checked: new Map([[2, 'no'], [4, 'yes']]) }],
+    ['a tree beside a parameter of its base name', tree,
+      { text: 'Menu', text1: 'A', link1: ' a.htm ', text11: 'A1', text2: 'B' },
+      { text: 'Menu', items: [item('A', 'a.htm', [item('A1', '')]), item('B', '')] }],
+  ];
+  for (const [name, decls, entries, expected] of cases) assert.deepEqual(resolveParams(decls, raw(entries), size), expected, name);
+});

@@ -56,7 +56,6 @@ export class Applet {
     this.g = canvas.getContext('2d');
 
     const raw = readRawParams(element);
-    this.rawParams = raw;
     const size = { width, height };
     this.params = resolveParams(kind.params, raw, size);
     this.savedDisplay = element.style.display;
@@ -95,7 +94,6 @@ export class Applet {
       canvas: this.canvas,
       g: this.g,
       params: this.params,
-      rawParams: this.rawParams,
       background: this.background,
       get hovered() {
         return applet.hovered;

@@ -1,7 +1,7 @@
 // Data and tools: a graph and a table drawn from a data file beside the page, a color picker
 // that shows the HTML code of a color, and the visitor's address label.
 
-import { P, parseColor } from '../core/params.js';
+import { P } from '../core/params.js';
 import { drawMessage, inkOn, listenKeys, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
@@ -220,10 +220,10 @@ registerKind('Table', {
     border_color: P.color('#FFFFFF'),
     background_color2: P.color(null),
     columns_color: P.color('#FFFFFF'),
+    column_colors: P.numbered('columns_color', P.color(null)),
   },
   async create(ctx) {
     const p = ctx.params;
-    const raw = ctx.rawParams;
     const ink = inkOn(ctx.background);
     const file = await readDataFile(p.data_file);
     if (file.error) ctx.log(file.error);
@@ -232,7 +232,7 @@ registerKind('Table', {
       : tableRows(lines(file.text), { titleMode: p.title_mode, titleRow: p.title_row, skipFirst: p.skip_first_row === '1' });
     const all = title ? [title, ...rows] : rows;
     const count = all.reduce((n, row) => Math.max(n, row.length), 0);
-    const colors = Array.from({ length: count }, (_, i) => parseColor(raw.get(`columns_color${i + 1}`)) ?? p.columns_color);
+    const colors = Array.from({ length: count }, (_, i) => p.column_colors.get(i + 1) ?? p.columns_color);
     const b = p.border;
 
     // Column widths from the widest cell, spread over the applet's width.

@@ -1,7 +1,7 @@
 // Links and pictures: a push button, check boxes and a list of titles that open pages, a row of
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
-import { P, alignedList, listLength } from '../core/params.js';
+import { P } from '../core/params.js';
 import { drawButton, inkOn, inside, listenKeys } from '../core/kit.js';
 import { drawPlaced, placeImage } from '../core/images.js';
 import { registerKind } from '../core/applet.js';
@@ -64,11 +64,16 @@ registerKind('ButtonLink', {
 
 const GO_LABEL = 'Go';
 
-// The texts and their links, and the ink that reads on the background.
+// The texts, as many as `number` says, and their links beside them.
+const ROWS = {
+  texts: P.aligned('text', { count: 'number' }),
+  links: P.aligned('link', { count: 'number', by: 'text' }),
+};
+
+// The rows, how many, and the ink that reads on the background.
 function textsAndLinks(ctx) {
-  const raw = ctx.rawParams;
-  const n = listLength(raw, 'number', 'text');
-  return { raw, n, texts: alignedList(raw, 'text', n), links: alignedList(raw, 'link', n), ink: inkOn(ctx.background) };
+  const { texts, links } = ctx.params;
+  return { n: texts.length, texts, links, ink: inkOn(ctx.background) };
 }
 
 function rowHeight(height, rows) {
@@ -76,10 +81,10 @@ function rowHeight(height, rows) {
 }
 
 registerKind('CheckBoxLink', {
-  params: { target: P.text('_blank') },
+  params: { target: P.text('_blank'), ...ROWS, checked: P.numbered('checked', P.choice(['yes', 'no'], 'yes')) },
   create(ctx) {
-    const { raw, n, texts, links, ink } = textsAndLinks(ctx);
-    const ticked = texts.map((_, i) => (raw.get(`checked${i + 1}`) ?? '').trim().toLowerCase() !== 'no');
+    const { n, texts, links, ink } = textsAndLinks(ctx);
+    const ticked = texts.map((_, i) => ctx.params.checked.get(i + 1) !== 'no');
     const row = rowHeight(ctx.height, n + 1);
     const go = { x: ctx.width - 50, y: ctx.height - row, w: 46, h: row };
     // Rows that do not fit above the button scroll with the wheel and the keys.
@@ -169,7 +174,7 @@ registerKind('CheckBoxLink', {
 });
 
 registerKind('ListLink', {
-  params: { target: P.text('_blank') },
+  params: { target: P.text('_blank'), ...ROWS },
   create(ctx) {
     const { n, texts, links, ink } = textsAndLinks(ctx);
     const row = 18;
@@ -247,13 +252,18 @@ registerKind('ListLink', {
 // --- Navigation: image buttons side by side (or one under the other) that light up under the mouse.
 
 registerKind('Navigation', {
-  params: { direction: P.choice(['horizontal', 'vertical'], 'horizontal'), target: P.text('_blank') },
+  params: {
+    direction: P.choice(['horizontal', 'vertical'], 'horizontal'),
+    target: P.text('_blank'),
+    links: P.aligned('link', { count: 'number' }),
+    images: P.aligned('image', { count: 'number', by: 'link' }),
+    lit_images: P.aligned('image_focused', { count: 'number', by: 'link' }),
+  },
   async create(ctx) {
-    const raw = ctx.rawParams;
-    const n = listLength(raw, 'number', 'link');
-    const links = alignedList(raw, 'link', n);
-    const load = (base) => Promise.all(alignedList(raw, base, n).map((name) => (name ? ctx.loadImage(name) : null)));
-    const [images, lit] = await Promise.all([load('image'), load('image_focused')]);
+    const { links } = ctx.params;
+    const n = links.length;
+    const load = (names) => Promise.all(names.map((name) => (name ? ctx.loadImage(name) : null)));
+    const [images, lit] = await Promise.all([load(ctx.params.images), load(ctx.params.lit_images)]);
     const vertical = ctx.params.direction === 'vertical';
     // A missing picture keeps its place, the size of the first one that loaded.
     const known = images.find(Boolean) ?? lit.find(Boolean);
@@ -312,10 +322,9 @@ function pickAtRandom(list) {
 }
 
 registerKind('RandomLink', {
-  params: { image: P.text(), target: P.text('_self') },
+  params: { image: P.text(), target: P.text('_self'), links: P.aligned('link', { count: 'link_number' }) },
   async create(ctx) {
-    const raw = ctx.rawParams;
-    const links = alignedList(raw, 'link', listLength(raw, 'link_number', 'link')).filter(Boolean);
+    const links = ctx.params.links.filter(Boolean);
     const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
     const picture = image && placeImage(image, ctx.width, ctx.height);
     if (links.length) {
@@ -339,10 +348,13 @@ registerKind('RandomLink', {
   },
 });
 
+// The pictures of RandomImage and Protect, as many as `images_number` says.
+const PICTURES = { images: P.aligned('image', { count: 'images_number' }) };
+
 registerKind('RandomImage', {
+  params: PICTURES,
   async create(ctx) {
-    const raw = ctx.rawParams;
-    const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    const names = ctx.params.images.filter(Boolean);
     // Another picture when the chosen one is missing, so a broken entry does not leave it empty.
     const order = names.map((name) => [Math.random(), name]).sort((a, b) => a[0] - b[0]);
     let picture = null;
@@ -366,9 +378,9 @@ registerKind('RandomImage', {
 const PROTECT_HOLD = 3000;
 
 registerKind('Protect', {
+  params: PICTURES,
   async create(ctx) {
-    const raw = ctx.rawParams;
-    const names = alignedList(raw, 'image', listLength(raw, 'images_number', 'image')).filter(Boolean);
+    const names = ctx.params.images.filter(Boolean);
     const pictures = (await ctx.loadImages(names)).map((image) => placeImage(image, ctx.width, ctx.height));
     const canvas = ctx.canvas;
     const refuse = (event) => event.preventDefault();

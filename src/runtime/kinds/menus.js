@@ -2,55 +2,18 @@
 // tree menu in a frame window of its own. Both are page elements of ours, built with DOM calls
 // and textContent only: menu texts come from the page and are never read as HTML.
 
-import { P } from '../core/params.js';
+import { P, resolveParams } from '../core/params.js';
 import { inkOn } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
-const MAX_NODES = 1000;
-const MAX_DEPTH = 9;
 const FONT = '12px sans-serif';
 
-function itemOf(raw, path) {
-  return { caption: raw.get(`text${path}`) ?? '', link: (raw.get(`link${path}`) ?? '').trim(), children: [] };
-}
+// Both menus: text1, link1, text11, link11, ... as one tree of items.
+const ITEMS = { items: P.tree('text', 'link') };
 
-// Items are numbered by their path without separators ("text1", "text12", "text121"): once a
-// level holds ten items the names are ambiguous, but the page lists them depth first, so the
-// order of the parameters tells a first child from a later sibling.
+// The tree a page's parameters describe, as the menus read it.
 export function menuTree(raw) {
-  const names = [...raw.keys()].filter((name) => /^text\d+$/.test(name)).slice(0, MAX_NODES);
-  const root = [];
-  const levels = [{ prefix: '', next: 1, items: root }];
-  let last = null;
-  for (const name of names) {
-    const path = name.slice(4);
-    if (last && path === `${last.path}1` && levels.length < MAX_DEPTH) {
-      levels.push({ prefix: last.path, next: 1, items: last.node.children });
-    } else {
-      let depth = levels.length - 1;
-      while (depth >= 0 && path !== levels[depth].prefix + levels[depth].next) depth--;
-      // Written in another order (by hand): read the tree by its names instead.
-      if (depth < 0) return menuTreeByNames(raw);
-      levels.length = depth + 1;
-    }
-    const level = levels[levels.length - 1];
-    const node = itemOf(raw, path);
-    level.items.push(node);
-    level.next++;
-    last = { path, node };
-  }
-  return root;
-}
-
-function menuTreeByNames(raw, prefix = '', budget = { left: MAX_NODES }) {
-  const items = [];
-  for (let k = 1; budget.left > 0 && raw.has(`text${prefix}${k}`); k++) {
-    budget.left--;
-    const node = itemOf(raw, `${prefix}${k}`);
-    if (prefix.length < MAX_DEPTH) node.children = menuTreeByNames(raw, `${prefix}${k}`, budget);
-    items.push(node);
-  }
-  return items;
+  return resolveParams(ITEMS, raw).items;
 }
 
 const isSeparator = (item) => /^\s*-+\s*$/.test(item.caption) && !item.link && item.children.length === 0;
@@ -244,10 +207,11 @@ registerKind('MenuPopUp', {
     target: P.text('_self'),
     mode: P.choice(['enter', 'clic'], 'enter'),
     location: P.choice(['center', 'random', 'mouse'], 'center'),
+    ...ITEMS,
   },
   create(ctx) {
     const p = ctx.params;
-    const items = menuTree(ctx.rawParams);
+    const items = p.items;
     const canvas = ctx.canvas;
     if (canvas.tabIndex < 0) canvas.tabIndex = 0;
     canvas.setAttribute('aria-haspopup', 'menu');
@@ -381,11 +345,11 @@ registerKind('MenuFrame', {
     frame_X: P.int(350, { max: 100000 }),
     frame_Y: P.int(300, { max: 100000 }),
     target: P.text('_self'),
+    ...ITEMS,
   },
   create(ctx) {
     const p = ctx.params;
-    const raw = ctx.rawParams;
-    const items = menuTree(raw);
+    const items = p.items;
     const ink = inkOn(ctx.background);
     const canvas = ctx.canvas;
     canvas.style.cursor = 'pointer';

@@ -1,7 +1,7 @@
 // Players: a picture viewer with its slide show and a player for sound clips, each with its row
 // of buttons and its keys. Each tells what it shows in the canvas's accessible name.
 
-import { P, alignedList } from '../core/params.js';
+import { P } from '../core/params.js';
 import { buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
@@ -38,12 +38,12 @@ registerKind('ImageViewer', {
     play_label: P.text('Slide on'),
     stop_label: P.text('Slide off'),
     auto_slide: P.choice(['1', '0'], '1'),
+    files: P.aligned('image'),
+    names: P.aligned('image_name'),
   },
   async create(ctx) {
     const p = ctx.params;
-    const raw = ctx.rawParams;
-    const files = alignedList(raw, 'image');
-    const names = alignedList(raw, 'image_name');
+    const { files, names } = p;
     const images = await Promise.all(files.map((file) => (file ? ctx.loadImage(file) : null)));
     const count = files.length;
     const ink = inkOn(ctx.background);
@@ -120,12 +120,12 @@ registerKind('SoundPlayer', {
     stop_label: P.text('Stop'),
     prefix: P.text('***'),
     auto_play: P.choice(['1', '0'], '1'),
+    files: P.aligned('clip'),
+    names: P.aligned('clip_name'),
   },
   create(ctx) {
     const p = ctx.params;
-    const raw = ctx.rawParams;
-    const files = alignedList(raw, 'clip');
-    const names = alignedList(raw, 'clip_name');
+    const { files, names } = p;
     const count = files.length;
     const sounds = new Array(count).fill(null);
     const ink = inkOn(ctx.background);
