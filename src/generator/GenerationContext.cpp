@@ -1,7 +1,7 @@
 #include "generator/GenerationContext.h"
 
+#include "base/ColorRef.h"
 #include "generator/Html.h"
-#include "settings/ColorRef.h"
 
 namespace morvane::generator {
 
@@ -14,9 +14,9 @@ void GenerationContext::param(const QString& name, const QString& value)
     m_result.lines.append(paramLine(name, value));
 }
 
-void GenerationContext::colorParam(const QString& name, settings::ColorRef color)
+void GenerationContext::colorParam(const QString& name, ColorRef color)
 {
-    param(name, settings::htmlColor(color));
+    param(name, htmlColor(color));
 }
 
 bool GenerationContext::fail(const QString& message)

@@ -47,7 +47,7 @@ public:
     FileState probe(const QString& path) const { return probeFile(path, m_input.appDir); }
 
     void param(const QString& name, const QString& value);
-    void colorParam(const QString& name, settings::ColorRef color);
+    void colorParam(const QString& name, ColorRef color);
     void addMedia(const QString& path) { m_result.media.append(path); }
     QStringList& lines() { return m_result.lines; }
 

@@ -14,8 +14,8 @@ public:
     virtual ~ColorDialog() = default;
     // On confirmation returns the chosen color and replaces customs with the dialog's sixteen
     // custom colors; on cancel returns nothing and leaves customs untouched.
-    virtual std::optional<settings::ColorRef>
-    chooseColor(QWidget* parent, settings::ColorRef initial, CustomColors& customs) = 0;
+    virtual std::optional<ColorRef> chooseColor(QWidget* parent, ColorRef initial,
+                                                CustomColors& customs) = 0;
 
 protected:
     ColorDialog() = default;

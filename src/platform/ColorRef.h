@@ -1,23 +1,22 @@
 #pragma once
 
-#include "settings/ColorRef.h"
+#include "base/ColorRef.h"
 
 #include <QColor>
 
 namespace morvane::platform {
 
 // COLORREF (0x00BBGGRR) <-> QColor; the high byte of a COLORREF is ignored.
-inline QColor colorFromColorref(settings::ColorRef colorref)
+inline QColor colorFromColorref(ColorRef colorref)
 {
     return QColor(int(colorref & 0xFFu), int((colorref >> 8) & 0xFFu),
                   int((colorref >> 16) & 0xFFu));
 }
 
-inline settings::ColorRef colorrefFromColor(const QColor& color)
+inline ColorRef colorrefFromColor(const QColor& color)
 {
     const QRgb rgb = color.rgb();
-    return settings::ColorRef(qRed(rgb)) | (settings::ColorRef(qGreen(rgb)) << 8) |
-           (settings::ColorRef(qBlue(rgb)) << 16);
+    return ColorRef(qRed(rgb)) | (ColorRef(qGreen(rgb)) << 8) | (ColorRef(qBlue(rgb)) << 16);
 }
 
 } // namespace morvane::platform

@@ -5,7 +5,7 @@ namespace morvane::platform {
 namespace {
 
 constexpr QLatin1String namePrefix{"Color"};
-constexpr settings::ColorRef largestColor = 0xFFFFFFu;
+constexpr ColorRef largestColor = 0xFFFFFFu;
 
 QString entryName(int index)
 {
@@ -37,18 +37,18 @@ int hexDigitValue(QChar c)
     return -1;
 }
 
-std::optional<settings::ColorRef> colorFromHex(QStringView hex)
+std::optional<ColorRef> colorFromHex(QStringView hex)
 {
     if (hex.isEmpty() || hex.size() > 8) {
         return std::nullopt;
     }
-    settings::ColorRef value = 0;
+    ColorRef value = 0;
     for (QChar c : hex) {
         const int digit = hexDigitValue(c);
         if (digit < 0) {
             return std::nullopt;
         }
-        value = value * 16 + settings::ColorRef(digit);
+        value = value * 16 + ColorRef(digit);
     }
     if (value > largestColor) {
         return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ColorRef.h"
+#include "base/ColorRef.h"
 
 #include <QStringList>
 
@@ -12,7 +12,7 @@ namespace morvane::platform {
 inline constexpr int customColorCount = 16;
 
 // The color dialog's custom colors as COLORREF values; an empty entry is unset.
-using CustomColors = std::array<std::optional<settings::ColorRef>, customColorCount>;
+using CustomColors = std::array<std::optional<ColorRef>, customColorCount>;
 
 // Lines of the form "ColorA=BBGGRR" ... "ColorP=BBGGRR" (six upper-case hex digits of the
 // COLORREF). A missing or unreadable entry stays unset; unset entries are not written.

@@ -5,8 +5,8 @@
 
 namespace morvane::platform {
 
-std::optional<settings::ColorRef>
-QtColorDialog::chooseColor(QWidget* parent, settings::ColorRef initial, CustomColors& customs)
+std::optional<ColorRef> QtColorDialog::chooseColor(QWidget* parent, ColorRef initial,
+                                                   CustomColors& customs)
 {
     // The dialog's custom colors are shared by every QColorDialog, so all sixteen are set
     // each time; an unset entry shows as white, as a fresh dialog would.

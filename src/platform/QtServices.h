@@ -30,8 +30,8 @@ public:
 class QtColorDialog final : public ColorDialog {
 public:
     QtColorDialog() = default;
-    std::optional<settings::ColorRef> chooseColor(QWidget* parent, settings::ColorRef initial,
-                                                  CustomColors& customs) override;
+    std::optional<ColorRef> chooseColor(QWidget* parent, ColorRef initial,
+                                        CustomColors& customs) override;
 };
 
 class QtShell final : public Shell {

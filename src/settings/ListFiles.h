@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
 #include "catalog/KeyTable.h"
-#include "catalog/Result.h"
 #include "settings/SaveJournal.h"
 #include "settings/WorkingCopy.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
 #include "catalog/ProfileReader.h"
-#include "catalog/Result.h"
 #include "settings/FoldedIndex.h"
 
 #include <QString>

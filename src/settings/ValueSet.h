@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ColorRef.h"
+#include "base/ColorRef.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/Result.h"
+#include "base/Result.h"
 #include "generator/GenerationContext.h"
 #include "platform/Services.h"
 #include "settings/Options.h"

@@ -1,8 +1,8 @@
 #include "generator/Generator.h"
+#include "base/ColorRef.h"
 #include "catalog/Version.h"
 #include "generator/Html.h"
 #include "generator/Preview.h"
-#include "settings/ColorRef.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,10 +44,10 @@ protected:
 
 TEST(Html, ColorsParamLinesAndFileNames)
 {
-    EXPECT_EQ(settings::htmlColor(0xFF0000), u"#0000FF");
-    EXPECT_EQ(settings::htmlColor(0x336699), u"#996633");
-    EXPECT_EQ(settings::htmlColor(0x000040), u"#400000");
-    EXPECT_EQ(settings::htmlColor(0), u"#000000");
+    EXPECT_EQ(htmlColor(0xFF0000), u"#0000FF");
+    EXPECT_EQ(htmlColor(0x336699), u"#996633");
+    EXPECT_EQ(htmlColor(0x000040), u"#400000");
+    EXPECT_EQ(htmlColor(0), u"#000000");
     EXPECT_EQ(paramLine(u"text"_s, u"say \"hi\" & <b>"_s),
               u"<param name=\"text\" value=\"say &quot;hi&quot; & <b>\">");
     EXPECT_EQ(fileNamePart(u"C:\\a\\x.gif"_s), u"x.gif");

@@ -123,8 +123,7 @@ bool writeColumnColors(GenerationContext& ctx)
         if (!ok) {
             return ctx.fail(u"Invalid column color: "_s + colors.at(i));
         }
-        ctx.colorParam(u"columns_color"_s + columns.value(i),
-                       static_cast<settings::ColorRef>(color));
+        ctx.colorParam(u"columns_color"_s + columns.value(i), static_cast<ColorRef>(color));
     }
     return true;
 }

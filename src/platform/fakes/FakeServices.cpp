@@ -87,8 +87,8 @@ QString FakeFileDialogs::answer(QStringList& queue)
     return queue.isEmpty() ? QString() : queue.takeFirst();
 }
 
-std::optional<settings::ColorRef> FakeColorDialog::chooseColor(QWidget*, settings::ColorRef initial,
-                                                               CustomColors& customs)
+std::optional<ColorRef> FakeColorDialog::chooseColor(QWidget*, ColorRef initial,
+                                                     CustomColors& customs)
 {
     m_calls.append({initial, customs});
     if (m_answers.isEmpty()) {
@@ -101,7 +101,7 @@ std::optional<settings::ColorRef> FakeColorDialog::chooseColor(QWidget*, setting
     return next.color;
 }
 
-void FakeColorDialog::setNextAnswer(std::optional<settings::ColorRef> color,
+void FakeColorDialog::setNextAnswer(std::optional<ColorRef> color,
                                     std::optional<CustomColors> customsAfter)
 {
     m_answers.append({color, customsAfter});

@@ -83,17 +83,17 @@ private:
 class FakeColorDialog final : public ColorDialog {
 public:
     struct Call {
-        settings::ColorRef initial;
+        ColorRef initial;
         CustomColors customs;
     };
 
     FakeColorDialog() = default;
-    std::optional<settings::ColorRef> chooseColor(QWidget* parent, settings::ColorRef initial,
-                                                  CustomColors& customs) override;
+    std::optional<ColorRef> chooseColor(QWidget* parent, ColorRef initial,
+                                        CustomColors& customs) override;
 
     // A color confirms the next dialog, std::nullopt cancels it. On confirmation the caller's
     // custom colors become customsAfter when given, and stay as they were otherwise.
-    void setNextAnswer(std::optional<settings::ColorRef> color,
+    void setNextAnswer(std::optional<ColorRef> color,
                        std::optional<CustomColors> customsAfter = std::nullopt);
 
     const QList<Call>& calls() const { return m_calls; }
@@ -102,7 +102,7 @@ public:
 
 private:
     struct Answer {
-        std::optional<settings::ColorRef> color;
+        std::optional<ColorRef> color;
         std::optional<CustomColors> customsAfter;
     };
     QList<Call> m_calls;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
 #include "catalog/Catalog.h"
-#include "catalog/Result.h"
 #include "settings/WorkingCopy.h"
 
 #include <QString>

@@ -16,7 +16,7 @@ ColorSwatch::ColorSwatch(QWidget* parent)
     setColor(0);
 }
 
-void ColorSwatch::setColor(settings::ColorRef color)
+void ColorSwatch::setColor(ColorRef color)
 {
     m_color = color & 0xFFFFFFu;
     QPalette colors = palette();
@@ -24,7 +24,7 @@ void ColorSwatch::setColor(settings::ColorRef color)
     setPalette(colors);
 }
 
-void ColorSwatch::pick(settings::ColorRef color)
+void ColorSwatch::pick(ColorRef color)
 {
     setColor(color);
     Q_EMIT colorPicked(m_color);

@@ -18,20 +18,20 @@ public:
 
     explicit ColorSwatch(QWidget* parent = nullptr);
 
-    settings::ColorRef color() const { return m_color; }
-    void setColor(settings::ColorRef color); // shows it, emits nothing
-    void pick(settings::ColorRef color);     // shows it and emits colorPicked()
+    ColorRef color() const { return m_color; }
+    void setColor(ColorRef color); // shows it, emits nothing
+    void pick(ColorRef color);     // shows it and emits colorPicked()
 
 Q_SIGNALS:
     void clicked();
-    void colorPicked(settings::ColorRef color);
+    void colorPicked(ColorRef color);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    settings::ColorRef m_color = 0;
+    ColorRef m_color = 0;
 };
 
 } // namespace morvane::ui::page

@@ -116,12 +116,11 @@ void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
 {
     m_shows.append(
         [swatch, key](const settings::ValueSet& values) { swatch->setColor(values.color(key)); });
-    QObject::connect(swatch, &ColorSwatch::colorPicked, swatch,
-                     [this, key](settings::ColorRef color) {
-                         if (!m_loading) {
-                             m_values().setColor(key, color);
-                         }
-                     });
+    QObject::connect(swatch, &ColorSwatch::colorPicked, swatch, [this, key](ColorRef color) {
+        if (!m_loading) {
+            m_values().setColor(key, color);
+        }
+    });
 }
 
 void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)

@@ -45,11 +45,10 @@ QString browseForFile(const PageContext& context, QWidget* parent, FileKind file
     return chosen;
 }
 
-std::optional<settings::ColorRef> chooseColor(const PageContext& context, QWidget* parent)
+std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent)
 {
     platform::CustomColors customs = platform::customColorsFromLines(context.options.customColors);
-    const std::optional<settings::ColorRef> color =
-        context.services.colors.chooseColor(parent, 0, customs);
+    const std::optional<ColorRef> color = context.services.colors.chooseColor(parent, 0, customs);
     if (color) {
         context.options.customColors = platform::linesFromCustomColors(customs);
     }

@@ -35,6 +35,6 @@ QString browseForFile(const PageContext& context, QWidget* parent, FileKind file
 
 // The color dialog, opened on black with the shared custom colors; a confirmation replaces
 // the custom colors with the dialog's, a cancel changes nothing.
-std::optional<settings::ColorRef> chooseColor(const PageContext& context, QWidget* parent);
+std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent);
 
 } // namespace morvane::ui::page

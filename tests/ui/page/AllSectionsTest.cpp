@@ -1,11 +1,11 @@
 #include "TestFiles.h"
+#include "base/ColorRef.h"
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
 #include "generator/Generator.h"
 #include "generator/Html.h"
 #include "generator/KindBlocks.h"
 #include "platform/fakes/FakeServices.h"
-#include "settings/ColorRef.h"
 #include "settings/SettingsStore.h"
 #include "ui/page/ColorSwatch.h"
 #include "ui/page/KindSections.h"
@@ -51,15 +51,14 @@ int chosenIndex(const catalog::SettingKey& key)
 }
 
 // What a step writes for a value, as its <param> line shows it.
-QString written(const generator::Step& step, const QString& text, settings::ColorRef color,
-                int choice)
+QString written(const generator::Step& step, const QString& text, ColorRef color, int choice)
 {
     switch (step.rule) {
     case Rule::File:
     case Rule::FileName:
         return generator::fileNamePart(text);
     case Rule::Color:
-        return settings::htmlColor(color);
+        return htmlColor(color);
     case Rule::Choice:
         if (choice == 0) {
             return QString::fromUtf16(step.firstValue);
@@ -161,7 +160,7 @@ protected:
             break;
         }
         case ValueForm::Color: {
-            const settings::ColorRef color = 0x010203u * settings::ColorRef(number);
+            const ColorRef color = 0x010203u * ColorRef(number);
             fakes.colors.setNextAnswer(color);
             QTest::mouseClick(control, Qt::LeftButton);
             expected.setColor(key.name(), color);

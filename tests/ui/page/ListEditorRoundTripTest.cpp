@@ -1,12 +1,12 @@
 #include "ListEditorHarness.h"
 
 #include "ShippedInstallation.h"
+#include "base/ColorRef.h"
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
 #include "generator/Generator.h"
 #include "generator/Html.h"
 #include "settings/AtomicFile.h"
-#include "settings/ColorRef.h"
 #include "settings/FirstRun.h"
 #include "settings/ListFiles.h"
 #include "settings/SettingsStore.h"
@@ -215,7 +215,7 @@ void fillRecords(EditorHarness& h, const QString& kind, Expected& expected)
         }
         if (kind == u"Table") {
             expected.params.append(generator::paramLine(u"columns_color"_s + values[0],
-                                                        settings::htmlColor(values[1].toUInt())));
+                                                        htmlColor(values[1].toUInt())));
         }
         if (kind == u"CheckBoxLink" && values[1] == u"no") {
             expected.params.append(

@@ -1,7 +1,7 @@
 #include "ui/page/editors/RecordListModel.h"
 
+#include "base/ColorRef.h"
 #include "catalog/KeyTable.h"
-#include "settings/ColorRef.h"
 #include "ui/page/FieldBinder.h"
 
 using namespace Qt::StringLiterals;
@@ -24,7 +24,7 @@ QString shown(const RecordColumn& column, const QString& value)
     if (column.entry != Entry::Swatch) {
         return value;
     }
-    return settings::htmlColor(value.toUInt());
+    return htmlColor(value.toUInt());
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-// The outcome of an operation that may fail with a message for the user.
+// What an action that may fail gives: success, or the message that says why for the user.
 struct Result {
     bool ok = true;
     QString message;

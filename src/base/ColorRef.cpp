@@ -1,8 +1,8 @@
-#include "settings/ColorRef.h"
+#include "base/ColorRef.h"
 
 using namespace Qt::StringLiterals;
 
-namespace morvane::settings {
+namespace morvane {
 
 QString htmlColor(ColorRef color)
 {
@@ -15,4 +15,4 @@ QString htmlColor(ColorRef color)
         .toUpper();
 }
 
-} // namespace morvane::settings
+} // namespace morvane
