@@ -3,6 +3,7 @@
 #include "audio/BlockQueue.h"
 #include "audio/MuLaw.h"
 #include "audio/RateConverter.h"
+#include "audio/ReadFailure.h"
 
 #include <QtEndian>
 
@@ -203,8 +204,8 @@ private:
 
 } // namespace
 
-EncodedSamples encodeSamples(BlockReader& reader, const WavHeader& header,
-                             const ProgressCallback& progress)
+Outcome<QByteArray> encodeSamples(BlockReader& reader, const WavHeader& header,
+                                  QStringView sourceName, const ProgressCallback& progress)
 {
     const WavFormat& format = header.format;
     const qint64 frameSize = format.bytesPerFrame();
@@ -219,7 +220,7 @@ EncodedSamples encodeSamples(BlockReader& reader, const WavHeader& header,
     while (bytesLeft > 0) {
         const qint64 size = std::min(bytesLeft, blockSize);
         if (!reader.read(pipeline.nextBlock(), size)) {
-            return {};
+            return readFailure(sourceName, kReadError);
         }
         pipeline.submit(size);
         bytesLeft -= size;
@@ -231,7 +232,7 @@ EncodedSamples encodeSamples(BlockReader& reader, const WavHeader& header,
     if (progress) {
         progress(1.0);
     }
-    return {true, output.take()};
+    return output.take();
 }
 
 } // namespace morvane::audio

@@ -1,11 +1,11 @@
 #include "audio/WavHeader.h"
 
 #include "audio/BlockReader.h"
+#include "audio/ReadFailure.h"
 
 #include <QtEndian>
 
 #include <cstring>
-#include <optional>
 
 namespace morvane::audio {
 
@@ -20,42 +20,33 @@ bool isTag(const Tag tag, const char* expected)
     return std::memcmp(tag, expected, 4) == 0;
 }
 
-struct Failure {
-    ConversionError error;
-    qint64 detail = 0;
-};
-
-// A supported format needs nothing more; otherwise the first field that rules it out.
-std::optional<Failure> unsupported(const WavFormat& format)
+// Empty for a format the encoder handles; otherwise the first field that rules it out.
+QString unsupportedReason(const WavFormat& format)
 {
     if (format.channels < 1 || format.channels > 2) {
-        return Failure{ConversionError::UnsupportedChannels, format.channels};
+        return u"unsupported number of channels (" % QString::number(format.channels) % u")";
     }
     if (format.bitsPerSample != 8 && format.bitsPerSample != 16) {
-        return Failure{ConversionError::UnsupportedBits, format.bitsPerSample};
+        return u"unsupported bits per sample (" % QString::number(format.bitsPerSample) % u")";
     }
     if (format.sampleRate == 0) {
-        return Failure{ConversionError::UnsupportedRate, 0};
+        return u"unsupported sample rate (" % QString::number(format.sampleRate) % u")";
     }
-    return std::nullopt;
+    return {};
 }
 
 class Walk {
 public:
-    explicit Walk(BlockReader& reader)
+    Walk(BlockReader& reader, QStringView sourceName)
         : m_reader(reader)
+        , m_sourceName(sourceName)
     {}
 
-    WavHeader run();
+    Outcome<WavHeader> run();
 
 private:
-    WavHeader fail(ConversionError error, qint64 detail = 0) const
-    {
-        WavHeader header;
-        header.error = error;
-        header.errorDetail = detail;
-        return header;
-    }
+    Result readError() const { return readFailure(m_sourceName, kReadError); }
+    Result fieldCut() const { return readFailure(m_sourceName); }
     bool readTag(Tag tag) { return m_reader.read(tag, 4); }
     bool readLong(quint32& value)
     {
@@ -93,27 +84,28 @@ private:
     }
 
     BlockReader& m_reader;
+    QStringView m_sourceName;
     qint64 m_consumed = 0;
 };
 
-WavHeader Walk::run()
+Outcome<WavHeader> Walk::run()
 {
     Tag tag;
     quint32 riffSize = 0;
     if (!readTag(tag)) {
-        return fail(ConversionError::ReadError);
+        return readError();
     }
     if (!isTag(tag, "RIFF")) {
-        return fail(ConversionError::NotRiff);
+        return readFailure(m_sourceName, u"not a RIFF file");
     }
     if (!readLong(riffSize)) {
-        return fail(ConversionError::FieldReadError);
+        return fieldCut();
     }
     if (!readTag(tag)) {
-        return fail(ConversionError::ReadError);
+        return readError();
     }
     if (!isTag(tag, "WAVE")) {
-        return fail(ConversionError::NotWave);
+        return readFailure(m_sourceName, u"not a WAVE file");
     }
 
     WavHeader header;
@@ -121,47 +113,47 @@ WavHeader Walk::run()
     while (riffSize > m_consumed) {
         quint32 chunkSize = 0;
         if (!readTag(tag)) {
-            return fail(ConversionError::ReadError);
+            return readError();
         }
         if (!readLong(chunkSize)) {
-            return fail(ConversionError::FieldReadError);
+            return fieldCut();
         }
         m_consumed += 8;
         if (isTag(tag, "fmt ")) {
             if (!readFormatFields(header.format)) {
-                return fail(ConversionError::FieldReadError);
+                return fieldCut();
             }
             m_consumed += kFormatFieldsSize;
             formatSeen = true;
             if (!skipBody(chunkSize, kFormatFieldsSize)) {
-                return fail(ConversionError::ReadError);
+                return readError();
             }
         } else if (isTag(tag, "data")) {
             if (!formatSeen) {
-                return fail(ConversionError::ReadError);
+                return readError();
             }
-            if (const auto failure = unsupported(header.format)) {
-                return fail(failure->error, failure->detail);
+            if (const QString reason = unsupportedReason(header.format); !reason.isEmpty()) {
+                return readFailure(m_sourceName, reason);
             }
             header.frameCount = chunkSize / header.format.bytesPerFrame();
             // A chunk that claims more than the file holds is refused before anything is read.
             if (header.frameCount * header.format.bytesPerFrame() > m_reader.remaining()) {
-                return fail(ConversionError::ReadError);
+                return readError();
             }
             return header;
         } else if (!skipBody(chunkSize, 0)) {
-            return fail(ConversionError::ReadError);
+            return readError();
         }
     }
     // The RIFF size ended the walk before any "data" chunk.
-    return fail(ConversionError::ReadError);
+    return readError();
 }
 
 } // namespace
 
-WavHeader readWavHeader(BlockReader& reader)
+Outcome<WavHeader> readWavHeader(BlockReader& reader, QStringView sourceName)
 {
-    return Walk(reader).run();
+    return Walk(reader, sourceName).run();
 }
 
 } // namespace morvane::audio

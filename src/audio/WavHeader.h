@@ -1,7 +1,8 @@
 #pragma once
 
-#include "audio/ConversionError.h"
+#include "base/Outcome.h"
 
+#include <QStringView>
 #include <QtGlobal>
 
 namespace morvane::audio {
@@ -18,17 +19,13 @@ struct WavFormat {
 };
 
 struct WavHeader {
-    ConversionError error = ConversionError::None;
-    qint64 errorDetail = 0;
     WavFormat format;
     qint64 frameCount = 0;
-
-    bool ok() const { return error == ConversionError::None; }
 };
 
 // Walks the RIFF chunks up to the "data" chunk and leaves the reader at its first sample.
 // On success the format is one the sample encoder handles and frameCount whole frames are in
-// the file.
-WavHeader readWavHeader(BlockReader& reader);
+// the file; a failure's message names the source as `sourceName`.
+Outcome<WavHeader> readWavHeader(BlockReader& reader, QStringView sourceName);
 
 } // namespace morvane::audio

@@ -11,64 +11,62 @@ namespace morvane::audio {
 
 namespace {
 
-ConversionResult failure(ConversionError error, const QString& path, qint64 detail = 0)
+Result sourceNotRegular(const QString& path)
 {
-    return {error, errorMessage(error, path, detail)};
+    return Result::failure(u"Can't open the file: " % path % u" (not a regular file)");
+}
+
+Result destinationNotWritten(const QString& path)
+{
+    return Result::failure(u"Can't write " % path);
 }
 
 } // namespace
 
-EncodedWav encodeWav(QIODevice& device, const ProgressCallback& progress, qint64 blockSize)
+Outcome<QByteArray> encodeWav(QIODevice& device, const ProgressCallback& progress, qint64 blockSize,
+                              QStringView sourceName)
 {
     BlockReader reader(device, blockSize);
-    const WavHeader header = readWavHeader(reader);
+    const Outcome<WavHeader> header = readWavHeader(reader, sourceName);
     if (!header.ok()) {
-        return {header.error, header.errorDetail, {}};
+        return header.result();
     }
-    EncodedSamples samples = encodeSamples(reader, header, progress);
-    if (!samples.ok) {
-        return {ConversionError::ReadError, 0, {}};
-    }
-    return {ConversionError::None, 0, std::move(samples.muLaw)};
+    return encodeSamples(reader, header.value(), sourceName, progress);
 }
 
-EncodedFile encodeWavFile(const QString& sourcePath, const ProgressCallback& progress)
+Outcome<QByteArray> encodeWavFile(const QString& sourcePath, const ProgressCallback& progress)
 {
     const QFileInfo info(sourcePath);
     if (!info.exists()) {
-        return {failure(ConversionError::SourceNotFound, sourcePath), {}};
+        return Result::failure(u"Can't find the file: " % sourcePath);
     }
     // Opening a pipe waits for a writer that may never come, and a device never ends: only a
     // regular file is read. The opened file is checked too, as the path may have been replaced
     // by a device in between.
     if (!info.isFile()) {
-        return {failure(ConversionError::SourceNotRegular, sourcePath), {}};
+        return sourceNotRegular(sourcePath);
     }
     QFile file(sourcePath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        return {failure(ConversionError::SourceNotOpened, sourcePath), {}};
+        return Result::failure(u"Can't open the file: " % sourcePath);
     }
     if (file.isSequential()) {
-        return {failure(ConversionError::SourceNotRegular, sourcePath), {}};
+        return sourceNotRegular(sourcePath);
     }
-    EncodedWav encoded = encodeWav(file, progress);
-    if (!encoded.ok()) {
-        return {failure(encoded.error, sourcePath, encoded.errorDetail), {}};
-    }
-    return {{}, std::move(encoded.muLaw)};
+    return encodeWav(file, progress, BlockReader::kDefaultBlockSize, sourcePath);
 }
 
-ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destinationPath)
+Result writeAuFile(const QByteArray& muLaw, const QString& destinationPath)
 {
     // The save file's rename would put a regular file in place of a device, a pipe or a link to
     // one, and whatever uses it would lose it.
     const QFileInfo existing(destinationPath);
     if (existing.exists() && !existing.isFile()) {
-        return failure(ConversionError::DestinationNotRegular, destinationPath);
+        return Result::failure(u"Can't create " % destinationPath % u" (not a regular file)");
     }
     QSaveFile file(destinationPath);
     if (!file.open(QIODevice::WriteOnly)) {
-        return failure(ConversionError::DestinationNotCreated, destinationPath);
+        return Result::failure(u"Can't create " % destinationPath);
     }
     const QByteArray header = auHeader(static_cast<quint32>(muLaw.size()));
     // A save file flushes small writes only inside commit(), which then renames even when that
@@ -78,12 +76,12 @@ ConversionResult writeAuFile(const QByteArray& muLaw, const QString& destination
     if (!whole) {
         file.cancelWriting();
         file.commit();
-        return failure(ConversionError::DestinationNotWritten, destinationPath);
+        return destinationNotWritten(destinationPath);
     }
     if (!file.commit()) {
-        return failure(ConversionError::DestinationNotWritten, destinationPath);
+        return destinationNotWritten(destinationPath);
     }
-    return {};
+    return Result::success();
 }
 
 QString successMessage(const QString& sourcePath, const QString& destinationPath)
@@ -91,18 +89,14 @@ QString successMessage(const QString& sourcePath, const QString& destinationPath
     return u"Successfully converted " % sourcePath % u" to " % destinationPath;
 }
 
-ConversionResult convertWavToAu(const QString& sourcePath, const QString& destinationPath,
-                                const ProgressCallback& progress)
+Result convertWavToAu(const QString& sourcePath, const QString& destinationPath,
+                      const ProgressCallback& progress)
 {
-    const EncodedFile encoded = encodeWavFile(sourcePath, progress);
-    if (!encoded.result.ok()) {
-        return encoded.result;
+    const Outcome<QByteArray> encoded = encodeWavFile(sourcePath, progress);
+    if (!encoded.ok()) {
+        return encoded.result();
     }
-    const ConversionResult written = writeAuFile(encoded.muLaw, destinationPath);
-    if (!written.ok()) {
-        return written;
-    }
-    return {ConversionError::None, successMessage(sourcePath, destinationPath)};
+    return writeAuFile(encoded.value(), destinationPath);
 }
 
 } // namespace morvane::audio

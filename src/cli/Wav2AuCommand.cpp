@@ -10,12 +10,12 @@ int runWav2Au(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "usage: morvane-cli wav2au IN.wav OUT.au\n";
         return UsageError;
     }
-    const audio::ConversionResult result = audio::convertWavToAu(args.at(0), args.at(1));
-    if (!result.ok()) {
+    const Result result = audio::convertWavToAu(args.at(0), args.at(1));
+    if (!result.ok) {
         err << result.message << '\n';
         return Failure;
     }
-    out << result.message << '\n';
+    out << audio::successMessage(args.at(0), args.at(1)) << '\n';
     return Success;
 }
 

@@ -14,6 +14,7 @@ namespace morvane::audio {
 namespace {
 
 using namespace test;
+using namespace Qt::StringLiterals;
 
 // Long enough to be encoded on the worker thread, and not a whole number of blocks.
 constexpr qint64 kLongFrames = 9 * 65536 + 1234;
@@ -91,10 +92,10 @@ TEST_P(LongSourceTest, MatchesTheSampleBySampleConversion)
     for (const qint64 blockSize : {BlockReader::kDefaultBlockSize, qint64{4099}}) {
         QBuffer buffer(&wav);
         buffer.open(QIODevice::ReadOnly);
-        const EncodedWav encoded = encodeWav(buffer, {}, blockSize);
+        const Outcome<QByteArray> encoded = encodeWav(buffer, {}, blockSize);
         ASSERT_TRUE(encoded.ok());
-        ASSERT_EQ(encoded.muLaw.size(), expected.size()) << blockSize;
-        EXPECT_TRUE(encoded.muLaw == expected) << blockSize;
+        ASSERT_EQ(encoded->size(), expected.size()) << blockSize;
+        EXPECT_TRUE(encoded.value() == expected) << blockSize;
     }
 }
 
@@ -133,9 +134,9 @@ TEST(LongSource, AReadFailureWhileConvertingGivesTheReadError)
     QByteArray wav = pcmWav(2, 44100, 16, noise(kLongFrames * 4, 7));
     FailingDevice device(&wav, wav.size() / 2);
     device.open(QIODevice::ReadOnly);
-    const EncodedWav encoded = encodeWav(device);
-    EXPECT_EQ(encoded.error, ConversionError::ReadError);
-    EXPECT_TRUE(encoded.muLaw.isEmpty());
+    const Outcome<QByteArray> encoded = encodeWav(device);
+    EXPECT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.message(), u"Can't read the input: read error !"_s);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 
-audio::EncodedFile encodeWithProgress(const QString& source, QWidget* parent)
+Outcome<QByteArray> encodeWithProgress(const QString& source, QWidget* parent)
 {
     QProgressDialog progress(u"Converting "_s + source, QString(), 0, kProgressSteps, parent);
     progress.setObjectName(u"wav2auProgress"_s);
@@ -26,7 +26,7 @@ audio::EncodedFile encodeWithProgress(const QString& source, QWidget* parent)
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setValue(0);
-    audio::EncodedFile encoded = audio::encodeWavFile(source, [&progress](double fraction) {
+    Outcome<QByteArray> encoded = audio::encodeWavFile(source, [&progress](double fraction) {
         progress.setValue(static_cast<int>(std::lround(fraction * (kProgressSteps - 1))));
     });
     progress.reset();
@@ -50,9 +50,9 @@ void Wav2AuCommand::run()
     }
     m_lastFolder = platform::folderOfChosenFile(source);
 
-    const audio::EncodedFile encoded = encodeWithProgress(source, m_parent);
-    if (!encoded.result.ok()) {
-        m_services.messages.showError(m_parent, encoded.result.message);
+    const Outcome<QByteArray> encoded = encodeWithProgress(source, m_parent);
+    if (!encoded.ok()) {
+        m_services.messages.showError(m_parent, encoded.message());
         return;
     }
 
@@ -65,8 +65,8 @@ void Wav2AuCommand::run()
     const QString destination = audio::destinationWithAuExtension(chosen);
     m_lastFolder = platform::folderOfChosenFile(chosen);
 
-    const audio::ConversionResult written = audio::writeAuFile(encoded.muLaw, destination);
-    if (!written.ok()) {
+    const Result written = audio::writeAuFile(encoded.value(), destination);
+    if (!written.ok) {
         m_services.messages.showError(m_parent, written.message);
         return;
     }
