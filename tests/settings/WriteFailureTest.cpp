@@ -125,7 +125,7 @@ const Writer kWriters[] = {
      }},
     {"AU output", [](const QString& app) { writeTestFile(app + u"/out.au"_s, "old sound"); },
      [](const QString& app) {
-         return audio::writeAuFile(QByteArray(8016, '\x7f'), app + u"/out.au"_s).ok();
+         return audio::writeAuFile(QByteArray(8016, '\x7f'), app + u"/out.au"_s).ok;
      }},
     {"first-run media copies",
      [](const QString& app) {
