@@ -45,10 +45,11 @@ QString browseForFile(const PageContext& context, QWidget* parent, FileKind file
     return chosen;
 }
 
-std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent)
+std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent, ColorRef initial)
 {
     platform::CustomColors customs = platform::customColorsFromLines(context.options.customColors);
-    const std::optional<ColorRef> color = context.services.colors.chooseColor(parent, 0, customs);
+    const std::optional<ColorRef> color =
+        context.services.colors.chooseColor(parent, initial, customs);
     if (color) {
         context.options.customColors = platform::linesFromCustomColors(customs);
     }

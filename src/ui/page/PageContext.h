@@ -33,8 +33,8 @@ QString filterFor(FileKind files);
 // file makes its folder the last-used one; an empty result is a cancel.
 QString browseForFile(const PageContext& context, QWidget* parent, FileKind files);
 
-// The color dialog, opened on black with the shared custom colors; a confirmation replaces
+// The color dialog, opened on `initial` with the shared custom colors; a confirmation replaces
 // the custom colors with the dialog's, a cancel changes nothing.
-std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent);
+std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent, ColorRef initial);
 
 } // namespace morvane::ui::page

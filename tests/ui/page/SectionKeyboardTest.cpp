@@ -297,5 +297,36 @@ TEST_F(SectionKeyboard, SpaceOnAFocusedSwatchOpensTheColorDialog)
     EXPECT_EQ(copy.specific(u"Stars"_s).color(u"Color"_s), 0x123456u);
 }
 
+// Within a section every control reads differently, and a swatch reads its label and color.
+TEST_F(SectionKeyboard, NoTwoControlsOfASectionShareAName)
+{
+    const auto check = [](QWidget* panel, const std::string& what) {
+        SCOPED_TRACE(what);
+        ASSERT_NE(panel, nullptr);
+        QMap<QString, QString> seen; // accessible name -> object name
+        for (QWidget* widget : panel->findChildren<QWidget*>()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(panel) ||
+                qobject_cast<QRadioButton*>(widget)) {
+                continue;
+            }
+            const QString name = accessibleName(widget);
+            EXPECT_FALSE(seen.contains(name))
+                << name.toStdString() << ": " << widget->objectName().toStdString() << " and "
+                << seen.value(name).toStdString();
+            seen.insert(name, widget->objectName());
+        }
+    };
+    open(u"Stars"_s);
+    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
+        check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
+              QString::fromUtf16(info.explorerNode).toStdString());
+    }
+    for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
+        const QString kind = QString::fromUtf16(entry.kind);
+        open(kind);
+        check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
+    }
+}
+
 } // namespace
 } // namespace morvane::ui
