@@ -166,12 +166,8 @@ MadeControl ControlFactory::makePathEdit(const FieldSpec& field, const QString& 
     const int width = field.width > 0 ? std::min(field.width, rest) : std::max(60, rest);
     edit->resize(width, edit->sizeHint().height());
     QObject::connect(browse, &QPushButton::clicked, edit,
-                     [context = m_context, edit, files = field.files] {
-                         const QString chosen = browseForFile(context, edit->window(), files);
-                         if (!chosen.isEmpty()) {
-                             edit->setText(chosen);
-                         }
-                     });
+                     pickFiles(m_context, edit, field.files,
+                               [edit](const QString& path) { edit->setText(path); }));
     return {edit, browse};
 }
 

@@ -97,12 +97,9 @@ void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
             auto* browse = newButton(u"Browse..."_s, entryName(column) + u"Browse"_s, this);
             browse->setAccessibleName(u"Browse "_s + spokenLabel(column));
             grid->addWidget(browse, row, 2);
-            connect(browse, &QPushButton::clicked, this, [this, edit, files = column.files] {
-                const QString chosen = browseForFile(m_page, this, files);
-                if (!chosen.isEmpty()) {
-                    edit->setText(chosen);
-                }
-            });
+            connect(browse, &QPushButton::clicked, this,
+                    pickFiles(m_page, edit, column.files,
+                              [edit](const QString& path) { edit->setText(path); }));
         }
         entry = edit;
         break;
