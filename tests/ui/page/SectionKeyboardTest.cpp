@@ -1,6 +1,8 @@
+#include "base/ColorRef.h"
 #include "catalog/CommonParameters.h"
 #include "catalog/Kinds.h"
 #include "platform/fakes/FakeServices.h"
+#include "ui/page/ColorSwatch.h"
 #include "ui/page/CommonSections.h"
 #include "ui/page/HelpIcon.h"
 #include "ui/page/KindSections.h"
@@ -314,6 +316,10 @@ TEST_F(SectionKeyboard, NoTwoControlsOfASectionShareAName)
                 << name.toStdString() << ": " << widget->objectName().toStdString() << " and "
                 << seen.value(name).toStdString();
             seen.insert(name, widget->objectName());
+            if (auto* swatch = qobject_cast<page::ColorSwatch*>(widget)) {
+                EXPECT_TRUE(name.endsWith(u": "_s + htmlColor(swatch->color())))
+                    << name.toStdString();
+            }
         }
     };
     open(u"Stars"_s);
