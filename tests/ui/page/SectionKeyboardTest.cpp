@@ -129,6 +129,21 @@ protected:
         page.assemble(kind, catalog::Support::all());
     }
 
+    // Every common section, then every kind's specific section on its own page.
+    template <typename Check> void forEverySection(const Check& check)
+    {
+        open(u"Stars"_s);
+        for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
+            check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
+                  QString::fromUtf16(info.explorerNode).toStdString());
+        }
+        for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
+            const QString kind = QString::fromUtf16(entry.kind);
+            open(kind);
+            check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
+        }
+    }
+
     // Tab from the first stop: the stops in the order Tab reaches them, until focus leaves.
     QList<QWidget*> walk(QWidget* panel, QWidget* first)
     {
@@ -227,16 +242,7 @@ TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideAndApart)
             }
         }
     };
-    open(u"Stars"_s);
-    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
-        check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
-              QString::fromUtf16(info.explorerNode).toStdString());
-    }
-    for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
-        const QString kind = QString::fromUtf16(entry.kind);
-        open(kind);
-        check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
-    }
+    forEverySection(check);
 }
 
 // A hint too long for its row goes on at the next line, whole words only ("width/10)" is one).
@@ -322,16 +328,7 @@ TEST_F(SectionKeyboard, NoTwoControlsOfASectionShareAName)
             }
         }
     };
-    open(u"Stars"_s);
-    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
-        check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
-              QString::fromUtf16(info.explorerNode).toStdString());
-    }
-    for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
-        const QString kind = QString::fromUtf16(entry.kind);
-        open(kind);
-        check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
-    }
+    forEverySection(check);
 }
 
 } // namespace
