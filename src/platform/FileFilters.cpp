@@ -1,5 +1,6 @@
 #include "platform/FileFilters.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +59,21 @@ QString qtFilterFromWindowsFilter(const QString& filter)
         qtFilters.append(description + u" (" + patterns.join(u' ') + u')');
     }
     return qtFilters.join(u";;");
+}
+
+bool filterOffers(const QString& filter, const QString& fileName)
+{
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        for (const QString& pattern : qtPatterns(parts.at(i + 1))) {
+            if (QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive)
+                    .match(fileName)
+                    .hasMatch()) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace morvane::platform

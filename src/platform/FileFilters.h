@@ -20,4 +20,7 @@ inline constexpr QLatin1String auFilesFilter{"Netscape AU files (*.au)|*.AU"};
 // "*.*" becomes "*" so that names without an extension show too.
 QString qtFilterFromWindowsFilter(const QString& filter);
 
+// Whether the Qt file dialog would offer the file under the filter (by its name alone).
+bool filterOffers(const QString& filter, const QString& fileName);
+
 } // namespace morvane::platform

@@ -5,11 +5,68 @@
 #include "ui/main/HotTrackDelegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
 
 namespace morvane::ui {
+
+namespace {
+
+// Escape empties the field before it reaches anything else.
+class SearchField final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape && !text().isEmpty()) {
+            clear();
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+// The column captions with the search field above them: the list reserves the header's height
+// for both, and the captions are drawn below the field.
+class SearchHeader final : public QHeaderView {
+public:
+    explicit SearchHeader(QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent)
+        , m_field(new SearchField(this))
+    {
+        setViewportMargins(0, fieldHeight(), 0, 0);
+    }
+
+    QLineEdit* field() const { return m_field; }
+
+    QSize sizeHint() const override { return QHeaderView::sizeHint() + QSize(0, fieldHeight()); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QHeaderView::resizeEvent(event);
+        m_field->setGeometry(0, 0, width(), fieldHeight());
+    }
+
+private:
+    int fieldHeight() const { return m_field->sizeHint().height(); }
+
+    QLineEdit* m_field;
+};
+
+bool matches(const QTreeWidgetItem* row, const QString& text)
+{
+    return row->text(0).contains(text, Qt::CaseInsensitive) ||
+           row->text(1).contains(text, Qt::CaseInsensitive);
+}
+
+} // namespace
 
 AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     : QTreeWidget(parent)
@@ -18,6 +75,13 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     , m_viewSample(m_contextMenu->addAction(u"View sample"_s))
 {
     setObjectName(u"appletsList"_s);
+    auto* searchHeader = new SearchHeader(this);
+    setHeader(searchHeader);
+    m_search = searchHeader->field();
+    m_search->setObjectName(u"appletsSearch"_s);
+    m_search->setPlaceholderText(u"Search applets"_s);
+    m_search->setAccessibleName(u"Search applets"_s);
+    m_search->setClearButtonEnabled(true);
     setColumnCount(2);
     setHeaderLabels({u"Applet name"_s, u"Description"_s});
     header()->setSectionsClickable(false);
@@ -32,25 +96,40 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_Hover);
     setItemDelegate(m_hotTrack);
+    setAccessibleName(u"Applets"_s);
 
     QList<QTreeWidgetItem*> rows;
     rows.reserve(catalog::kKindCount);
     for (const QString& kind : catalog::kindNames()) {
-        rows.append(new QTreeWidgetItem(QStringList{kind, catalog::description(profile, kind)}));
+        const QString description = catalog::description(profile, kind);
+        auto* row = new QTreeWidgetItem(QStringList{kind, description});
+        row->setToolTip(0, description);
+        row->setToolTip(1, description);
+        rows.append(row);
     }
     addTopLevelItems(rows);
 
-    // At least the classic widths, and wide enough that no name or description is cut short.
+    // Names whole, at least the classic width; the descriptions take the rest of the row and
+    // end in "..." where they are longer (the whole one is the row's tool tip).
     const QFontMetrics metrics(font());
-    int widest[2] = {100, 325};
+    int widest = 100;
     for (const QTreeWidgetItem* row : std::as_const(rows)) {
-        for (int column = 0; column < 2; ++column) {
-            widest[column] =
-                qMax(widest[column], metrics.horizontalAdvance(row->text(column)) + 16);
-        }
+        widest = qMax(widest, metrics.horizontalAdvance(row->text(0)) + 16);
     }
-    setColumnWidth(0, widest[0]);
-    setColumnWidth(1, widest[1]);
+    setColumnWidth(0, widest);
+    header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+
+    connect(m_search, &QLineEdit::textChanged, this, &AppletsList::filter);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        for (int index = 0; index < topLevelItemCount(); ++index) {
+            if (!topLevelItem(index)->isHidden()) {
+                activate(topLevelItem(index));
+                return;
+            }
+        }
+    });
 
     m_viewSample->setObjectName(u"viewSample"_s);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -87,6 +166,38 @@ void AppletsList::setHotTracking(bool on)
 bool AppletsList::hotTracking() const
 {
     return m_hotTrack->isEnabled();
+}
+
+void AppletsList::focusSearch()
+{
+    m_search->setFocus(Qt::ShortcutFocusReason);
+    m_search->selectAll();
+}
+
+void AppletsList::keyPressEvent(QKeyEvent* event)
+{
+    if (currentItem() && isActivationKey(event)) {
+        activate(currentItem());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void AppletsList::filter(const QString& text)
+{
+    const QString wanted = text.trimmed();
+    for (int index = 0; index < topLevelItemCount(); ++index) {
+        QTreeWidgetItem* row = topLevelItem(index);
+        row->setHidden(!matches(row, wanted));
+    }
+}
+
+// The row becomes the selected one first, as a double-click leaves it.
+void AppletsList::activate(QTreeWidgetItem* row)
+{
+    setCurrentItem(row);
+    Q_EMIT kindActivated(row->text(0));
 }
 
 } // namespace morvane::ui

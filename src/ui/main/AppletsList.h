@@ -4,13 +4,16 @@
 
 #include <QTreeWidget>
 
+class QLineEdit;
 class QMenu;
 
 namespace morvane::ui {
 
 class HotTrackDelegate;
 
-// The report-style list of the 50 kinds with their descriptions.
+// The report-style list of the 50 kinds with their descriptions, under a search field that
+// keeps the rows whose name or description holds what is typed. Search field and list share
+// the list's place, so the window around them is laid out as without the field.
 class AppletsList final : public QTreeWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AppletsList)
@@ -24,15 +27,27 @@ public:
     bool hotTracking() const;
     QMenu* contextMenu() const { return m_contextMenu; }
     QAction* viewSampleAction() const { return m_viewSample; }
+    QLineEdit* searchField() const { return m_search; }
+
+public Q_SLOTS:
+    // Puts the cursor in the search field, its text selected (the window's Find shortcut).
+    void focusSearch();
 
 Q_SIGNALS:
     void kindActivated(const QString& kind);
     void viewSampleRequested(const QString& kind);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void filter(const QString& text);
+    void activate(QTreeWidgetItem* row);
+
     HotTrackDelegate* m_hotTrack;
     QMenu* m_contextMenu;
     QAction* m_viewSample;
+    QLineEdit* m_search;
 };
 
 } // namespace morvane::ui

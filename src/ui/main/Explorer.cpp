@@ -8,6 +8,7 @@
 #include "ui/main/HotTrackDelegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -117,6 +118,16 @@ void Explorer::setHotTracking(bool on)
 bool Explorer::hotTracking() const
 {
     return m_hotTrack->isEnabled();
+}
+
+void Explorer::keyPressEvent(QKeyEvent* event)
+{
+    if (currentItem() && isActivationKey(event)) {
+        onItemPressed(currentItem());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void Explorer::onItemPressed(QTreeWidgetItem* item)

@@ -30,8 +30,12 @@ public:
     bool hotTracking() const;
 
 Q_SIGNALS:
-    // A mouse press over a node; the node is selected already.
+    // A mouse press over a node, or Enter or Space on the current one; the node is selected
+    // already.
     void nodePressed(const QString& text, const QString& parentText);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     HotTrackDelegate* m_hotTrack;

@@ -2,7 +2,12 @@
 
 #include <QStyledItemDelegate>
 
+class QKeyEvent;
+
 namespace morvane::ui {
+
+// Enter or Space on the current row of the explorer or the applets list acts as the mouse does.
+bool isActivationKey(const QKeyEvent* event);
 
 // Underlines the item under the mouse while hot tracking is on.
 class HotTrackDelegate final : public QStyledItemDelegate {

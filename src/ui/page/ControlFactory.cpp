@@ -8,10 +8,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,38 +36,6 @@ QString keyOf(const FieldSpec& field)
 {
     return field.key ? QString::fromUtf16(field.key) : QString();
 }
-
-// Swatches take the keyboard like buttons: Space or Enter opens the color dialog, and a
-// focused swatch shows a thicker frame.
-class SwatchKeys final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* swatch = static_cast<ColorSwatch*>(watched);
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-                Q_EMIT swatch->clicked();
-                return true;
-            }
-            break;
-        }
-        case QEvent::FocusIn:
-            swatch->setLineWidth(2);
-            break;
-        case QEvent::FocusOut:
-            swatch->setLineWidth(1);
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -180,10 +146,8 @@ QWidget* ControlFactory::makeSwatch(const QString& key) const
 {
     auto* swatch = new ColorSwatch(m_panel);
     m_binder.bindColor(swatch, key);
-    swatch->setFocusPolicy(Qt::StrongFocus);
-    swatch->installEventFilter(new SwatchKeys(swatch));
     QObject::connect(swatch, &ColorSwatch::clicked, swatch, [context = m_context, swatch] {
-        if (const auto color = chooseColor(context, swatch->window())) {
+        if (const auto color = chooseColor(context, swatch->window(), swatch->color())) {
             swatch->pick(*color);
         }
     });
@@ -202,12 +166,8 @@ MadeControl ControlFactory::makePathEdit(const FieldSpec& field, const QString& 
     const int width = field.width > 0 ? std::min(field.width, rest) : std::max(60, rest);
     edit->resize(width, edit->sizeHint().height());
     QObject::connect(browse, &QPushButton::clicked, edit,
-                     [context = m_context, edit, files = field.files] {
-                         const QString chosen = browseForFile(context, edit->window(), files);
-                         if (!chosen.isEmpty()) {
-                             edit->setText(chosen);
-                         }
-                     });
+                     pickFiles(m_context, edit, field.files,
+                               [edit](const QString& path) { edit->setText(path); }));
     return {edit, browse};
 }
 

@@ -43,6 +43,12 @@ void allowAnyLength(QLineEdit* edit)
 
 } // namespace
 
+void showFromStart(QLineEdit* edit, const QString& text)
+{
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 QString withLineBreaksAsBlanks(const QString& text)
 {
     if (!hasLineBreak(text)) {
@@ -69,7 +75,7 @@ void FieldBinder::bindText(QLineEdit* edit, const QString& key)
 {
     allowAnyLength(edit);
     m_shows.append([edit, key](const settings::ValueSet& values) {
-        edit->setText(withLineBreaksAsBlanks(values.text(key)));
+        showFromStart(edit, withLineBreaksAsBlanks(values.text(key)));
     });
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit, key](const QString& text) {
         if (m_loading || cleanLineBreaks(edit, text)) {
@@ -86,6 +92,9 @@ void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
     }
     m_shows.append([comboBox, key](const settings::ValueSet& values) {
         comboBox->setEditText(withLineBreaksAsBlanks(values.text(key)));
+        if (QLineEdit* edit = comboBox->lineEdit()) {
+            edit->setCursorPosition(0);
+        }
     });
     QObject::connect(comboBox, &QComboBox::editTextChanged, comboBox,
                      [this, comboBox, key](const QString& text) {

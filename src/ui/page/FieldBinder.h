@@ -20,6 +20,10 @@ class ColorSwatch;
 // Line breaks typed or pasted into a one-line field become blanks, a CR LF pair one blank.
 QString withLineBreaksAsBlanks(const QString& text);
 
+// Fills a one-line field with the cursor at its start, so that a value longer than the field
+// shows its beginning.
+void showFromStart(QLineEdit* edit, const QString& text);
+
 // Binds a section's controls to the working copy: fields to the settings of one value set, list
 // editors to the copy's lists and trees. load() shows what is stored, and every change made in a
 // control is written back at once. The value set is looked up on each access, since the working

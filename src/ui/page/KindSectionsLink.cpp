@@ -70,7 +70,7 @@ constexpr FieldSpec kMenuPopUp[] = {
     radio(u"Radio5Index"),
     group(u"Text display"),
     swatch(u"Color"),
-    text(u"Text"),
+    {.control = C::Edit, .key = u"Text", .spoken = u"Display text"},
     number(u"TextHeight"),
     kMenuGroup,
     {.control = C::MenuTree, .key = u"TreeView2.txt"},

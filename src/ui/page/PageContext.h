@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -29,12 +30,16 @@ namespace morvane::ui::page {
 
 QString filterFor(FileKind files);
 
-// The open-file dialog of a "Browse..." or "Add..." button, in the last-used folder. A chosen
-// file makes its folder the last-used one; an empty result is a cancel.
-QString browseForFile(const PageContext& context, QWidget* parent, FileKind files);
+// Hands `take` the file the user picks for a field that takes `files`: the one chosen in the
+// open-file dialog, in the last-used folder, when the returned function runs (the field's
+// "Browse..." or "Add..."), or one file dropped onto `target` from the file manager that the
+// dialog would have offered. Either way its folder becomes the last-used one; a cancelled
+// dialog hands nothing.
+std::function<void()> pickFiles(const PageContext& context, QWidget* target, FileKind files,
+                                std::function<void(const QString&)> take);
 
-// The color dialog, opened on black with the shared custom colors; a confirmation replaces
+// The color dialog, opened on `initial` with the shared custom colors; a confirmation replaces
 // the custom colors with the dialog's, a cancel changes nothing.
-std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent);
+std::optional<ColorRef> chooseColor(const PageContext& context, QWidget* parent, ColorRef initial);
 
 } // namespace morvane::ui::page

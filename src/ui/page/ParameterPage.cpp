@@ -117,6 +117,8 @@ ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
     , d(std::make_unique<Private>(context))
 {
     setObjectName(u"parameterPage"_s);
+    // Tab goes straight to the first field; a click still gives the page the keys that scroll.
+    setFocusPolicy(Qt::ClickFocus);
     resize(kWidth, kHeight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

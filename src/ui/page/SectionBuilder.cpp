@@ -1,6 +1,7 @@
 #include "ui/page/SectionBuilder.h"
 
 #include "catalog/KeyTable.h"
+#include "ui/page/ColorSwatch.h"
 #include "ui/page/ControlFactory.h"
 #include "ui/page/HelpIcon.h"
 #include "ui/page/KindSections.h"
@@ -114,6 +115,9 @@ private:
     // An unlabelled control is named by its key's label, else by its section.
     QString accessibleNameOf(const FieldSpec& field, const QString& label) const
     {
+        if (field.spoken) {
+            return QString::fromUtf16(field.spoken);
+        }
         if (!label.isEmpty()) {
             return spokenName(label);
         }
@@ -286,9 +290,15 @@ private:
         if (made.browse) {
             placed.append({made.browse, x + control->width() + kLabelSpace});
         }
-        if (field.control != Control::Note && field.control != Control::CheckBox &&
-            control->accessibleName().isEmpty()) {
+        if (auto* swatch = qobject_cast<ColorSwatch*>(control)) {
+            swatch->setLabel(accessibleNameOf(field, label));
+        } else if (field.control != Control::Note && field.control != Control::CheckBox &&
+                   control->accessibleName().isEmpty()) {
             control->setAccessibleName(accessibleNameOf(field, label));
+        }
+        // A section with several files reads each "Browse..." with its field.
+        if (made.browse) {
+            made.browse->setAccessibleName(u"Browse "_s + control->accessibleName());
         }
         if (field.hint) {
             const int hintLeft = placed.back().x + placed.back().widget->width() + kLabelSpace;

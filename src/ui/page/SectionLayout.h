@@ -49,6 +49,9 @@ struct FieldSpec {
     Placement placement = Placement::NewRow;
     int width = 0; // of the control; 0: its usual width, or the rest of the row for edits
     FileKind files = FileKind::Images;
+    // What a screen reader calls the control, where its label alone would read like another
+    // control's of the same section.
+    const char16_t* spoken = nullptr;
 };
 
 struct HelpSpec {

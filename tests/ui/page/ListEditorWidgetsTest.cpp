@@ -2,10 +2,15 @@
 
 #include "ui/page/ColorSwatch.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -211,6 +216,113 @@ TEST(ListEditors, ControlsHaveAccessibleNamesFromTheirLabels)
     }
     EXPECT_EQ(h.child<QListWidget>(u"list"_s)->accessibleName(), u"Images and links :"_s);
     EXPECT_EQ(h.child<QLineEdit>(u"FocusedImageList3"_s)->accessibleName(), u"Mouse over image"_s);
+}
+
+TEST(RecordListEditor, ArrowKeysFillTheFieldsAsAClickDoes)
+{
+    EditorHarness h;
+    h.copy.list(u"TextList.txt"_s) = {u"a"_s, u"b"_s, u"c"_s};
+    h.copy.list(u"LinkList.txt"_s) = {u"1"_s, u"2"_s, u"3"_s};
+    h.build({.control = C::RecordList, .key = u"TextList.txt"}, u"ListLink"_s);
+    auto* list = h.child<QListWidget>(u"list"_s);
+    auto* text = h.child<QLineEdit>(u"TextList"_s);
+    h.clickRow(0);
+    for (const QString& expected : {u"b"_s, u"c"_s}) {
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(text->text(), expected);
+    }
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(h.child<QLineEdit>(u"LinkList"_s)->text(), u"2"_s);
+}
+
+// A file dropped from the file manager ends as the same file chosen with "Add..." or
+// "Browse..." does, refusals included; a file the dialog would not offer is not taken.
+TEST(ListEditors, ADroppedFileIsTakenAsTheDialogTakesIt)
+{
+    struct DropCase {
+        const char* what;
+        FieldSpec field;
+        const char16_t* kind;
+        const char16_t* target; // the editor itself when empty
+        const char16_t* button;
+        const char16_t* file;
+        bool offered;
+    };
+    const DropCase cases[] = {
+        {"new image",
+         {.control = C::ImageList, .key = u"ListBox4.txt"},
+         u"CropImages",
+         u"",
+         u"add",
+         u"b.gif",
+         true},
+        {"image listed already",
+         {.control = C::ImageList, .key = u"ListBox4.txt"},
+         u"CropImages",
+         u"",
+         u"add",
+         u"a.gif",
+         true},
+        {"not an image",
+         {.control = C::ImageList, .key = u"ListBox4.txt"},
+         u"CropImages",
+         u"",
+         u"add",
+         u"a.txt",
+         false},
+        {"record path",
+         {.control = C::RecordList, .key = u"ImageViewerNames.txt"},
+         u"ImageViewer",
+         u"ImageViewerLocations",
+         u"ImageViewerLocationsBrowse",
+         u"b.jpg",
+         true},
+        {"record path, not an image",
+         {.control = C::RecordList, .key = u"ImageViewerNames.txt"},
+         u"ImageViewer",
+         u"ImageViewerLocations",
+         u"ImageViewerLocationsBrowse",
+         u"b.au",
+         false},
+    };
+    QTemporaryDir folder;
+    const QString first = folder.filePath(u"a.gif"_s);
+    const auto state = [](const EditorHarness& h, const QString& target) {
+        auto* edit = h.child<QLineEdit>(target);
+        return QStringList{h.rows().join(u'|'), edit ? edit->text() : QString(),
+                           h.fakes.messages.errors().join(u'|'), h.options.lastFolder};
+    };
+    for (const DropCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString target = QString::fromUtf16(c.target);
+        const QString file = folder.filePath(QString::fromUtf16(c.file));
+        for (const QString& path : {first, file}) {
+            QFile(path).open(QIODevice::WriteOnly);
+        }
+        EditorHarness chosen;
+        EditorHarness dropped;
+        for (EditorHarness* h : {&chosen, &dropped}) {
+            h->build(c.field, QString::fromUtf16(c.kind));
+            h->fakes.files.setNextFileName(first);
+            h->click(QString::fromUtf16(c.button));
+        }
+        const QStringList before = state(dropped, target);
+        chosen.fakes.files.setNextFileName(file);
+        chosen.click(QString::fromUtf16(c.button));
+
+        QWidget* onto = target.isEmpty() ? dropped.editor : dropped.child(target);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(onto, &enter);
+        EXPECT_EQ(enter.isAccepted(), c.offered);
+        if (enter.isAccepted()) {
+            QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(onto, &drop);
+        }
+        EXPECT_EQ(state(dropped, target), c.offered ? state(chosen, target) : before);
+        EXPECT_TRUE(dropped.fakes.files.calls().size() == 1) << "a drop opens no dialog";
+    }
 }
 
 } // namespace

@@ -302,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrowseCase{CommonParameter::MouseOverSound, u"OnmouseoverSound", platform::soundsFilter},
         BrowseCase{CommonParameter::ClickSound, u"OnclicSound", platform::soundsFilter}));
 
-TEST_F(ParameterPageTest, SwatchOpensOnBlackAndAConfirmationUpdatesColorAndCustomColors)
+TEST_F(ParameterPageTest, SwatchOpensOnItsColorAndAConfirmationUpdatesColorAndCustomColors)
 {
     copy.common().setColor(u"OnmouseoverTextColor"_s, 0xFFFFFF);
     options.customColors = {u"ColorA=0000FF"_s};
@@ -316,14 +316,16 @@ TEST_F(ParameterPageTest, SwatchOpensOnBlackAndAConfirmationUpdatesColorAndCusto
     QTest::mouseClick(swatch, Qt::LeftButton);
 
     ASSERT_EQ(fakes.colors.calls().size(), 1);
-    EXPECT_EQ(fakes.colors.calls()[0].initial, 0u);
+    EXPECT_EQ(fakes.colors.calls()[0].initial, 0xFFFFFFu);
     EXPECT_EQ(fakes.colors.calls()[0].customs[0], 0x0000FFu);
     EXPECT_EQ(swatch->color(), 0x336699u);
+    EXPECT_EQ(swatch->toolTip(), u"#996633"_s);
     EXPECT_EQ(copy.common().color(u"OnmouseoverTextColor"_s), 0x336699u);
     EXPECT_EQ(options.customColors, platform::linesFromCustomColors(after));
 
     fakes.colors.setNextAnswer(std::nullopt);
     QTest::mouseClick(swatch, Qt::LeftButton);
+    EXPECT_EQ(fakes.colors.calls()[1].initial, 0x336699u);
     EXPECT_EQ(copy.common().color(u"OnmouseoverTextColor"_s), 0x336699u);
     EXPECT_EQ(options.customColors, platform::linesFromCustomColors(after));
 }

@@ -1,6 +1,8 @@
+#include "base/ColorRef.h"
 #include "catalog/CommonParameters.h"
 #include "catalog/Kinds.h"
 #include "platform/fakes/FakeServices.h"
+#include "ui/page/ColorSwatch.h"
 #include "ui/page/CommonSections.h"
 #include "ui/page/HelpIcon.h"
 #include "ui/page/KindSections.h"
@@ -127,6 +129,21 @@ protected:
         page.assemble(kind, catalog::Support::all());
     }
 
+    // Every common section, then every kind's specific section on its own page.
+    template <typename Check> void forEverySection(const Check& check)
+    {
+        open(u"Stars"_s);
+        for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
+            check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
+                  QString::fromUtf16(info.explorerNode).toStdString());
+        }
+        for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
+            const QString kind = QString::fromUtf16(entry.kind);
+            open(kind);
+            check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
+        }
+    }
+
     // Tab from the first stop: the stops in the order Tab reaches them, until focus leaves.
     QList<QWidget*> walk(QWidget* panel, QWidget* first)
     {
@@ -225,16 +242,7 @@ TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideAndApart)
             }
         }
     };
-    open(u"Stars"_s);
-    for (const catalog::CommonParameterInfo& info : catalog::commonParameters()) {
-        check(page.findChild<QWidget*>(page::commonSection(info.id).name()),
-              QString::fromUtf16(info.explorerNode).toStdString());
-    }
-    for (const page::SpecificSectionEntry& entry : page::SpecificSectionRegistry::entries()) {
-        const QString kind = QString::fromUtf16(entry.kind);
-        open(kind);
-        check(page.findChild<QWidget*>(page::specificSectionName(kind)), kind.toStdString());
-    }
+    forEverySection(check);
 }
 
 // A hint too long for its row goes on at the next line, whole words only ("width/10)" is one).
@@ -295,6 +303,32 @@ TEST_F(SectionKeyboard, SpaceOnAFocusedSwatchOpensTheColorDialog)
     QTest::keyClick(swatch, Qt::Key_Space);
     EXPECT_EQ(fakes.colors.calls().size(), 1);
     EXPECT_EQ(copy.specific(u"Stars"_s).color(u"Color"_s), 0x123456u);
+}
+
+// Within a section every control reads differently, and a swatch reads its label and color.
+TEST_F(SectionKeyboard, NoTwoControlsOfASectionShareAName)
+{
+    const auto check = [](QWidget* panel, const std::string& what) {
+        SCOPED_TRACE(what);
+        ASSERT_NE(panel, nullptr);
+        QMap<QString, QString> seen; // accessible name -> object name
+        for (QWidget* widget : panel->findChildren<QWidget*>()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(panel) ||
+                qobject_cast<QRadioButton*>(widget)) {
+                continue;
+            }
+            const QString name = accessibleName(widget);
+            EXPECT_FALSE(seen.contains(name))
+                << name.toStdString() << ": " << widget->objectName().toStdString() << " and "
+                << seen.value(name).toStdString();
+            seen.insert(name, widget->objectName());
+            if (auto* swatch = qobject_cast<page::ColorSwatch*>(widget)) {
+                EXPECT_TRUE(name.endsWith(u": "_s + htmlColor(swatch->color())))
+                    << name.toStdString();
+            }
+        }
+    };
+    forEverySection(check);
 }
 
 } // namespace

@@ -82,10 +82,12 @@ void appendRow(QListWidget* list, const QString& row)
     list->setCurrentRow(-1);
 }
 
+// Nothing current first: a removed current row would make its neighbour current, and fill the
+// entry fields from it.
 void removeRow(QListWidget* list, int row)
 {
-    delete list->takeItem(row);
     list->setCurrentRow(-1);
+    delete list->takeItem(row);
 }
 
 int selectedRow(const QListWidget* list)

@@ -50,7 +50,13 @@ LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& cont
         connect(m_list, &QListWidget::itemClicked, this, copyBack);
         connect(m_list, &QListWidget::itemActivated, this, copyBack);
     }
-    connect(addButton, &QPushButton::clicked, this, &LineListEditor::add);
+    if (links) {
+        connect(addButton, &QPushButton::clicked, this, [this] { add(m_entry->text()); });
+    } else {
+        connect(
+            addButton, &QPushButton::clicked, this,
+            pickFiles(m_page, this, FileKind::Images, [this](const QString& path) { add(path); }));
+    }
     connect(removeButton, &QPushButton::clicked, this, &LineListEditor::remove);
 }
 
@@ -59,9 +65,8 @@ void LineListEditor::showContent()
     showRows(m_list, m_model.rows());
 }
 
-void LineListEditor::add()
+void LineListEditor::add(const QString& value)
 {
-    const QString value = m_entry ? m_entry->text() : browseForFile(m_page, this, FileKind::Images);
     if (m_model.add(value)) {
         appendRow(m_list, m_model.rows().constLast());
     }

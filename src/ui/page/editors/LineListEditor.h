@@ -10,9 +10,9 @@ class QListWidget;
 
 namespace morvane::ui::page {
 
-// An image list ("Add..." asks for an image file) or the link list ("Add" takes the text of
-// "Enter a link :", and a row click puts the row back there): a list box whose rows are the
-// values of one list of the working copy.
+// An image list ("Add..." asks for an image file, or takes one dropped onto it) or the link list
+// ("Add" takes the text of "Enter a link :", and a row click puts the row back there): a list box
+// whose rows are the values of one list of the working copy.
 class LineListEditor final : public QWidget {
 public:
     static LineListEditor* create(const FieldSpec& field, const EditorContext& context);
@@ -21,7 +21,7 @@ public:
 
 private:
     LineListEditor(const FieldSpec& field, const EditorContext& context);
-    void add();
+    void add(const QString& value);
     void remove();
 
     PageContext m_page;

@@ -76,8 +76,8 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
                                                    QAbstractItemView::EditKeyPressed
                                              : QAbstractItemView::NoEditTriggers);
 
-    m_link = newEntry(u"Link"_s, u"menuLink"_s, this);
-    m_text = newEntry(u"Text"_s, u"menuText"_s, this);
+    m_link = newEntry(u"Menu link"_s, u"menuLink"_s, this);
+    m_text = newEntry(u"Menu text"_s, u"menuText"_s, this);
     auto* hint = new QLabel(u"Put a '-' to add a separator"_s, this);
     hint->setObjectName(u"separatorHint"_s);
     hint->setWordWrap(true);

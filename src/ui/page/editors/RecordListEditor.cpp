@@ -73,10 +73,12 @@ RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& f
 
     connect(addButton, &QPushButton::clicked, this, &RecordListEditor::add);
     connect(removeButton, &QPushButton::clicked, this, &RecordListEditor::remove);
+    // A row made current by the keyboard fills the fields as a click does; a click on the
+    // current row fills them again after they were edited.
     if (columns.rowClickFillsEntries) {
-        const auto clicked = [this](QListWidgetItem* item) { copyBack(m_list->row(item)); };
-        connect(m_list, &QListWidget::itemClicked, this, clicked);
-        connect(m_list, &QListWidget::itemActivated, this, clicked);
+        connect(m_list, &QListWidget::currentRowChanged, this, &RecordListEditor::copyBack);
+        connect(m_list, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem* item) { copyBack(m_list->row(item)); });
     }
 }
 
@@ -95,12 +97,9 @@ void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
             auto* browse = newButton(u"Browse..."_s, entryName(column) + u"Browse"_s, this);
             browse->setAccessibleName(u"Browse "_s + spokenLabel(column));
             grid->addWidget(browse, row, 2);
-            connect(browse, &QPushButton::clicked, this, [this, edit, files = column.files] {
-                const QString chosen = browseForFile(m_page, this, files);
-                if (!chosen.isEmpty()) {
-                    edit->setText(chosen);
-                }
-            });
+            connect(browse, &QPushButton::clicked, this,
+                    pickFiles(m_page, edit, column.files,
+                              [edit](const QString& path) { edit->setText(path); }));
         }
         entry = edit;
         break;
@@ -116,11 +115,11 @@ void RecordListEditor::addEntry(const RecordColumn& column, QGridLayout* grid)
     case Entry::Swatch: {
         auto* swatch = new ColorSwatch(this);
         swatch->setObjectName(entryName(column));
-        swatch->setAccessibleName(spokenLabel(column));
+        swatch->setLabel(spokenLabel(column));
         grid->addWidget(newLabelFor(label, swatch, this), row, 0);
         grid->addWidget(swatch, row, 1, Qt::AlignLeft);
         connect(swatch, &ColorSwatch::clicked, this, [this, swatch] {
-            if (const auto color = chooseColor(m_page, this)) {
+            if (const auto color = chooseColor(m_page, this, swatch->color())) {
                 swatch->pick(*color);
             }
         });
@@ -152,7 +151,7 @@ void RecordListEditor::showEntries(const QStringList& values)
         QWidget* entry = m_entries[column];
         const QString value = values.value(column);
         if (auto* edit = qobject_cast<QLineEdit*>(entry)) {
-            edit->setText(value);
+            showFromStart(edit, value);
         } else if (auto* box = qobject_cast<QCheckBox*>(entry)) {
             box->setChecked(value == kYes);
         } else if (auto* swatch = qobject_cast<ColorSwatch*>(entry)) {

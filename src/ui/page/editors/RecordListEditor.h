@@ -13,7 +13,8 @@ namespace morvane::ui::page {
 
 // The records of a kind: a list box of display lines with "Add" and "Remove", and below it one
 // entry field per column. "Add" takes the entry fields as they are and leaves them so; a row
-// click copies the row back into them (for the kinds that allow it).
+// made current, by a click or the arrow keys, is copied back into them (for the kinds that
+// allow it).
 class RecordListEditor final : public QWidget {
 public:
     // Nothing for a kind that keeps no records.
