@@ -2,9 +2,12 @@
 
 #include "catalog/Kinds.h"
 #include "ui/main/AppletsList.h"
+#include "ui/main/ChooseAppletMenu.h"
 #include "ui/main/Explorer.h"
 #include "ui/page/ParameterPage.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -85,6 +88,48 @@ TEST_F(KeyboardTest, TheSearchFieldKeepsMatchingKindsAndEnterOpensTheFirst)
     QTest::keyClick(search, Qt::Key_Return);
     EXPECT_EQ(window().state().currentKind(), u"ImageConvex"_s);
     EXPECT_EQ(window().currentView(), window().parameterPage());
+}
+
+// The kinds' menu is walked like a menu, across its three columns too, and a screen reader
+// reads each entry as an item named after its kind.
+TEST_F(KeyboardTest, ChooseAppletMenuWalksWithTheArrowsAndEnterOpensTheSample)
+{
+    ChooseAppletMenu* menu = window().chooseAppletMenu();
+    menu->popup(window().mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
+    ASSERT_EQ(face->childCount(), catalog::kKindCount);
+    for (int index = 0; index < catalog::kKindCount; ++index) {
+        QAccessibleInterface* entry = face->child(index);
+        EXPECT_EQ(entry->role(), QAccessible::MenuItem);
+        EXPECT_EQ(entry->text(QAccessible::Name), catalog::kindName(index));
+        EXPECT_EQ(entry->parent(), face);
+        EXPECT_EQ(face->indexOfChild(entry), index);
+    }
+
+    const auto focused = [] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name)
+                     : QString();
+    };
+    EXPECT_EQ(focused(), u"ButtonLink"_s);
+    struct Step {
+        Qt::Key key;
+        const char16_t* reached;
+    };
+    for (const Step& step : {Step{Qt::Key_Down, u"CheckBoxLink"}, Step{Qt::Key_Right, u"LightOn"},
+                             Step{Qt::Key_Right, u"TicTacToe"}, Step{Qt::Key_Down, u"WaveText"},
+                             Step{Qt::Key_Right, u"WaveText"}, Step{Qt::Key_Left, u"ListLink"},
+                             Step{Qt::Key_Up, u"LightOn"}, Step{Qt::Key_Up, u"IPViewer"},
+                             Step{Qt::Key_Up, u"Table"}}) {
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        EXPECT_EQ(focused(), QString::fromUtf16(step.reached));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(menu->isVisible());
+    ASSERT_EQ(fakes.shell.openedFiles().size(), 1);
+    EXPECT_EQ(fakes.shell.openedFiles().constFirst().fileName, u"table.htm"_s);
 }
 
 } // namespace

@@ -2,9 +2,10 @@
 
 #include "catalog/Kinds.h"
 
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QPushButton>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
@@ -20,16 +21,6 @@ const QString kItemStyle =
     "QPushButton:hover, QPushButton:focus { background: palette(highlight);"
     " color: palette(highlighted-text); }"_s;
 
-QPushButton* menuItemButton(QAction* action, QWidget* parent)
-{
-    auto* button = new QPushButton(action->text(), parent);
-    button->setFlat(true);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    button->setFocusPolicy(Qt::TabFocus);
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    return button;
-}
-
 QFrame* columnBar(QWidget* parent)
 {
     auto* bar = new QFrame(parent);
@@ -38,11 +29,96 @@ QFrame* columnBar(QWidget* parent)
     return bar;
 }
 
+// A menu's own accessible tree lists its actions, and the panel is one nameless action: the
+// menu lists its entries instead.
+class MenuAccessible final : public QAccessibleWidget {
+public:
+    explicit MenuAccessible(ChooseAppletMenu* menu)
+        : QAccessibleWidget(menu, QAccessible::PopupMenu, menu->title())
+    {}
+
+    int childCount() const override { return int(menu()->entries().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto& entries = menu()->entries();
+        return index >= 0 && index < entries.size()
+                   ? QAccessible::queryAccessibleInterface(entries[index])
+                   : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return int(menu()->entries().indexOf(qobject_cast<ChooseAppletEntry*>(child->object())));
+    }
+
+private:
+    ChooseAppletMenu* menu() const { return static_cast<ChooseAppletMenu*>(widget()); }
+};
+
+class EntryAccessible final : public QAccessibleWidget {
+public:
+    explicit EntryAccessible(ChooseAppletEntry* entry)
+        : QAccessibleWidget(entry, QAccessible::MenuItem, entry->text())
+    {}
+
+    QAccessibleInterface* parent() const override
+    {
+        for (QWidget* up = widget()->parentWidget(); up; up = up->parentWidget()) {
+            if (qobject_cast<ChooseAppletMenu*>(up)) {
+                return QAccessible::queryAccessibleInterface(up);
+            }
+        }
+        return QAccessibleWidget::parent();
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            static_cast<ChooseAppletEntry*>(widget())->click();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1StringView(ChooseAppletMenu::staticMetaObject.className())) {
+        return new MenuAccessible(static_cast<ChooseAppletMenu*>(object));
+    }
+    if (className == QLatin1StringView(ChooseAppletEntry::staticMetaObject.className())) {
+        return new EntryAccessible(static_cast<ChooseAppletEntry*>(object));
+    }
+    return nullptr;
+}
+
 } // namespace
+
+ChooseAppletEntry::ChooseAppletEntry(QAction* action, QWidget* parent)
+    : QPushButton(action->text(), parent)
+{
+    setObjectName(action->objectName());
+    setAccessibleName(action->text());
+    setFlat(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::TabFocus);
+    connect(this, &QPushButton::clicked, action, &QAction::trigger);
+}
 
 ChooseAppletMenu::ChooseAppletMenu(QWidget* parent)
     : QMenu(u"Choose Applet"_s, parent)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setObjectName(u"chooseAppletMenu"_s);
     connect(this, &QMenu::aboutToShow, this, &ChooseAppletMenu::ensureBuilt);
 }
@@ -68,6 +144,7 @@ void ChooseAppletMenu::ensureBuilt()
             column->setSpacing(0);
             row->addLayout(column);
             m_columns.append(QList<QAction*>());
+            m_entryColumns.append(QList<ChooseAppletEntry*>());
         }
         const QString kind = catalog::kindName(i);
         auto* action = new QAction(kind, this);
@@ -76,14 +153,82 @@ void ChooseAppletMenu::ensureBuilt()
             closeMenuChain();
             Q_EMIT kindChosen(action->text());
         });
-        column->addWidget(menuItemButton(action, panel));
+        auto* entry = new ChooseAppletEntry(action, panel);
+        entry->installEventFilter(this);
+        column->addWidget(entry);
         m_columns.last().append(action);
+        m_entryColumns.last().append(entry);
+        m_entries.append(entry);
     }
     column->addStretch();
+    panel->setFocusProxy(m_entries.constFirst());
 
     auto* holder = new QWidgetAction(this);
     holder->setDefaultWidget(panel);
     addAction(holder);
+}
+
+void ChooseAppletMenu::showEvent(QShowEvent* event)
+{
+    QMenu::showEvent(event);
+    if (!m_entries.isEmpty()) {
+        m_entries.constFirst()->setFocus(Qt::PopupFocusReason);
+    }
+}
+
+// The entries are buttons, which leave the arrow keys and Enter to the menu; the menu would
+// move among its actions, and the panel is a single one.
+bool ChooseAppletMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* entry = qobject_cast<ChooseAppletEntry*>(watched);
+    if (!entry) {
+        return QMenu::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Enter) {
+        entry->setFocus(Qt::MouseFocusReason); // one highlight, where the mouse is
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            entry->click();
+            return true;
+        }
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||
+            key == Qt::Key_Right) {
+            if (ChooseAppletEntry* next = neighbour(entry, key)) {
+                next->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+            // Left from the first column closes this submenu, as in any menu.
+            return key != Qt::Key_Left;
+        }
+    }
+    return QMenu::eventFilter(watched, event);
+}
+
+ChooseAppletEntry* ChooseAppletMenu::neighbour(ChooseAppletEntry* entry, int key) const
+{
+    for (qsizetype col = 0; col < m_entryColumns.size(); ++col) {
+        const qsizetype row = m_entryColumns[col].indexOf(entry);
+        if (row < 0) {
+            continue;
+        }
+        const auto& here = m_entryColumns[col];
+        switch (key) {
+        case Qt::Key_Up:
+            return here[(row + here.size() - 1) % here.size()];
+        case Qt::Key_Down:
+            return here[(row + 1) % here.size()];
+        default: {
+            const qsizetype to = col + (key == Qt::Key_Right ? 1 : -1);
+            if (to < 0 || to >= m_entryColumns.size()) {
+                return nullptr;
+            }
+            const auto& there = m_entryColumns[to];
+            return there[std::min(row, there.size() - 1)];
+        }
+        }
+    }
+    return nullptr;
 }
 
 void ChooseAppletMenu::closeMenuChain()

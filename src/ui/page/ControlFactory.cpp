@@ -70,7 +70,7 @@ int ControlFactory::minimumWidth(const FieldSpec& field) const
 }
 
 MadeControl ControlFactory::make(const FieldSpec& field, const QString& label, int room,
-                                 std::span<const FieldSpec> besideItems) const
+                                 std::span<const FieldSpec> besideItems, int itemsAt) const
 {
     const QString key = keyOf(field);
     MadeControl made;
@@ -107,7 +107,7 @@ MadeControl ControlFactory::make(const FieldSpec& field, const QString& label, i
         break;
     }
     case Control::RadioGroup:
-        made.control = makeRadioGroup(field, label, key, room, besideItems);
+        made.control = makeRadioGroup(field, label, key, room, besideItems, itemsAt);
         break;
     case Control::Note: {
         auto* note = new QLabel(wrapAtBlanks(label, m_panel->fontMetrics(), room), m_panel);
@@ -131,14 +131,18 @@ MadeControl ControlFactory::make(const FieldSpec& field, const QString& label, i
     return made;
 }
 
-// The rest of the row, less the room of the hint, unless the table gives a narrower one.
+// The rest of the row, less the room of the hint, unless the table gives a narrower one. A
+// long hint wraps rather than squeeze the edit below its usual narrowest width.
 int ControlFactory::editWidth(const FieldSpec& field, int room) const
 {
     int hint = 0;
+    int hintWord = 0;
     if (field.hint && field.width <= 0) {
-        hint = textWidth(QString::fromUtf16(field.hint), m_panel->fontMetrics()) + kSpace;
+        const QString text = QString::fromUtf16(field.hint);
+        hint = textWidth(text, m_panel->fontMetrics()) + kSpace;
+        hintWord = widestWord(text, m_panel->fontMetrics()) + kSpace;
     }
-    const int rest = std::max(40, room - hint);
+    const int rest = std::max({40, room - hint, std::min(kMinimumEditWidth, room - hintWord)});
     return field.width > 0 ? std::min(field.width, rest) : rest;
 }
 
@@ -173,7 +177,7 @@ MadeControl ControlFactory::makePathEdit(const FieldSpec& field, const QString& 
 
 QWidget* ControlFactory::makeRadioGroup(const FieldSpec& field, const QString& caption,
                                         const QString& key, int room,
-                                        std::span<const FieldSpec> besideItems) const
+                                        std::span<const FieldSpec> besideItems, int itemsAt) const
 {
     const QFontMetrics metrics = m_panel->fontMetrics();
     const int width = field.width > 0 ? std::min(field.width, room) : room;
@@ -204,8 +208,9 @@ QWidget* ControlFactory::makeRadioGroup(const FieldSpec& field, const QString& c
             itemEdits.append(makeItemEdit(besideItems[size_t(index)], button->text(), box));
         }
     }
+    QGridLayout* grid = nullptr;
     if (!itemEdits.isEmpty()) {
-        auto* grid = new QGridLayout;
+        grid = new QGridLayout;
         grid->setHorizontalSpacing(kSpace);
         grid->setVerticalSpacing(2);
         for (int index = 0; index < buttons.size(); ++index) {
@@ -235,6 +240,15 @@ QWidget* ControlFactory::makeRadioGroup(const FieldSpec& field, const QString& c
     }
     m_binder.bindChoice(group, key);
     box->resize(width, box->sizeHint().height());
+    if (grid && itemsAt > 0) {
+        column->activate();
+        const int gap = itemsAt - itemEdits.front()->x();
+        if (gap > 0) {
+            grid->setColumnMinimumWidth(0, grid->cellRect(0, 0).width() + gap);
+            box->resize(width, box->sizeHint().height());
+            column->activate();
+        }
+    }
     return box;
 }
 

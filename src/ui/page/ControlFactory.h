@@ -40,16 +40,18 @@ public:
     int minimumWidth(const FieldSpec& field) const;
 
     // `room`: from the control's left to the end of its row. `label`: the caption of a check
-    // box, radio group or note. `besideItems`: the edits beside a radio group's items.
+    // box, radio group or note. `besideItems`: the edits beside a radio group's items, which
+    // start `itemsAt` from the control's left when the items leave room for that (0: right
+    // after the items), so that they line up with the section's other fields.
     MadeControl make(const FieldSpec& field, const QString& label, int room,
-                     std::span<const FieldSpec> besideItems) const;
+                     std::span<const FieldSpec> besideItems, int itemsAt = 0) const;
 
 private:
     int editWidth(const FieldSpec& field, int room) const;
     QWidget* makeSwatch(const QString& key) const;
     MadeControl makePathEdit(const FieldSpec& field, const QString& key, int room) const;
     QWidget* makeRadioGroup(const FieldSpec& field, const QString& caption, const QString& key,
-                            int room, std::span<const FieldSpec> besideItems) const;
+                            int room, std::span<const FieldSpec> besideItems, int itemsAt) const;
     QLineEdit* makeItemEdit(const FieldSpec& field, const QString& item, QGroupBox* box) const;
 
     QString m_kind;

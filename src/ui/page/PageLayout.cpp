@@ -91,7 +91,9 @@ PageLayout computePageLayout(const PageLayoutInput& input)
         anyStep2 = stack.commonSection(parameter) || anyStep2;
     }
     if (!anyStep2) {
+        // Spaced like a section, so that the Step 3 heading keeps its distance from it.
         layout.step2None = stack.centered(input.step2None, stack.y);
+        stack.y += input.step2None.height + kPageGap;
     }
 
     layout.step3Heading = stack.heading(input.step3Heading);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -62,7 +63,7 @@ public:
             label->setObjectName(u"title"_s);
             m_y += label->height() + kRowSpace;
         }
-        m_labelColumnWidth = labelColumnWidth();
+        planLabels();
         const auto& fields = m_layout.fields;
         for (size_t first = 0; first < fields.size();) {
             if (fields[first].control == Control::Group) {
@@ -75,7 +76,7 @@ public:
                                            fields[end].placement == Placement::BesideItem)) {
                 ++end;
             }
-            buildRow(fields.subspan(first, end - first));
+            buildRow(fields.subspan(first, end - first), first);
             first = end;
         }
         closeGroup();
@@ -128,28 +129,11 @@ private:
         return spokenName(m_groupCaption.isEmpty() ? m_caption : m_groupCaption);
     }
 
-    // Controls after a left label line up, unless their label is too long for the column.
-    int labelColumnWidth() const
+    // A label in the section's column: beside its control, not a caption, not a path's.
+    bool inColumn(const FieldSpec& field) const
     {
-        QLabel probe(m_panel); // measures as the labels will
-        probe.hide();
-        int widest = 0;
-        for (const FieldSpec& field : m_layout.fields) {
-            if (field.placement != Placement::NewRow || labelIsCaption(field)) {
-                continue;
-            }
-            const QString text = labelOf(field);
-            if (text.isEmpty() || labelGoesAbove(field, text)) {
-                continue;
-            }
-            probe.setText(text);
-            probe.adjustSize();
-            const int width = probe.width();
-            if (width <= kLabelColumnLimit) {
-                widest = std::max(widest, width);
-            }
-        }
-        return widest == 0 ? 0 : widest + kLabelSpace;
+        return field.placement == Placement::NewRow && !labelIsCaption(field) &&
+               field.control != Control::PathEdit && !labelOf(field).isEmpty();
     }
 
     // The control's narrowest width and the widest word of its hint, which may wrap.
@@ -163,8 +147,65 @@ private:
         return width;
     }
 
-    // A labelled path field keeps the row for its edit, so that a whole path shows; any other
-    // label too long to leave its control room at this font goes above it.
+    // One way of placing labels for the whole section, so that its fields line up: the
+    // controls after left labels share one column across groups, a label too long for the
+    // column wraps onto two lines rather than pushing its control out of line, and when one
+    // control would not keep its room beside its label, every label goes above its control.
+    void planLabels()
+    {
+        const QFontMetrics metrics = m_panel->fontMetrics();
+        const auto& fields = m_layout.fields;
+        std::vector<int> lefts(fields.size(), kLeft);
+        bool grouped = false;
+        int shortColumn = 0;
+        for (size_t index = 0; index < fields.size(); ++index) {
+            grouped = grouped || fields[index].control == Control::Group;
+            lefts[index] = grouped ? kLeft + kGroupInset : kLeft;
+            const int width = textWidth(labelOf(fields[index]), metrics);
+            if (inColumn(fields[index]) && width <= kLabelColumnLimit) {
+                shortColumn = std::max(shortColumn, lefts[index] + width + kLabelSpace);
+            }
+        }
+        m_shownLabels.assign(fields.size(), QString());
+        m_column = shortColumn;
+        for (size_t index = 0; index < fields.size(); ++index) {
+            QString shown = labelOf(fields[index]);
+            const int width = textWidth(shown, metrics);
+            if (inColumn(fields[index]) && width > kLabelColumnLimit) {
+                int room = std::max(shortColumn - lefts[index] - kLabelSpace, (width + 1) / 2);
+                while (wrapAtBlanks(shown, metrics, room).count(u'\n') > 1) {
+                    room += metrics.averageCharWidth();
+                }
+                shown = wrapAtBlanks(shown, metrics, room);
+                m_column = std::max(m_column, lefts[index] + labelWidth(shown) + kLabelSpace);
+            }
+            m_shownLabels[index] = shown;
+        }
+        m_labelsAbove = false;
+        for (size_t index = 0; index < fields.size(); ++index) {
+            const FieldSpec& field = fields[index];
+            if (inColumn(field) &&
+                m_column + minimumControlWidth(field) > kRight - (lefts[index] - kLeft)) {
+                m_labelsAbove = true;
+            }
+        }
+        if (m_labelsAbove) {
+            m_column = 0;
+            for (size_t index = 0; index < fields.size(); ++index) {
+                m_shownLabels[index] = labelOf(fields[index]);
+            }
+        }
+    }
+
+    int labelWidth(const QString& text) const
+    {
+        QLabel probe(text, m_panel); // measures as the labels will
+        probe.hide();
+        probe.adjustSize();
+        return probe.width();
+    }
+
+    // A path field keeps the row for its edit, so that a whole path shows.
     bool labelGoesAbove(const FieldSpec& field, const QString& label) const
     {
         if (field.placement == Placement::LabelAbove) {
@@ -173,14 +214,7 @@ private:
         if (field.placement != Placement::NewRow || label.isEmpty() || labelIsCaption(field)) {
             return false;
         }
-        if (field.control == Control::PathEdit) {
-            return true;
-        }
-        const int left = kLeft + kGroupInset; // the narrower case, inside a group
-        const int right = kRight - kGroupInset;
-        return left + textWidth(label, m_panel->fontMetrics()) + kLabelSpace +
-                   minimumControlWidth(field) >
-               right;
+        return field.control == Control::PathEdit || m_labelsAbove;
     }
 
     void openGroup(const FieldSpec& field)
@@ -225,7 +259,7 @@ private:
         int x;
     };
 
-    void buildRow(std::span<const FieldSpec> row)
+    void buildRow(std::span<const FieldSpec> row, size_t first)
     {
         QList<Placed> placed;
         int x = m_left;
@@ -233,18 +267,19 @@ private:
         for (size_t index = 0; index < row.size(); ++index) {
             const FieldSpec& field = row[index];
             const QString label = labelOf(field);
+            const QString& shown = m_shownLabels[first + index];
             QLabel* left = nullptr;
             if (labelGoesAbove(field, label) || (isListEditor(field.control) && !label.isEmpty())) {
                 QLabel* above = addWrappedLabel(label, m_left, m_right - m_left);
                 m_y += above->height() + 2;
                 left = above;
             } else if (!label.isEmpty() && !labelIsCaption(field)) {
-                left = new QLabel(label, m_panel);
+                left = new QLabel(shown, m_panel);
                 left->adjustSize();
                 placed.append({left, x});
                 x += left->width() + kLabelSpace;
-                if (index == 0 && left->width() <= kLabelColumnLimit) {
-                    x = std::max(x, m_left + m_labelColumnWidth);
+                if (index == 0 && inColumn(field)) {
+                    x = std::max(x, m_column);
                 }
             }
             size_t items = 0;
@@ -281,7 +316,8 @@ private:
     QWidget* addControl(const FieldSpec& field, const QString& label, int x, QList<Placed>& placed,
                         std::span<const FieldSpec> besideItems)
     {
-        const MadeControl made = m_controls.make(field, label, m_right - x, besideItems);
+        const MadeControl made = m_controls.make(field, label, m_right - x, besideItems,
+                                                 m_column > x ? m_column - x : 0);
         QWidget* control = made.control;
         if (!control) {
             return nullptr;
@@ -355,7 +391,9 @@ private:
     int m_y = 0;
     int m_left = kLeft;
     int m_right = kRight;
-    int m_labelColumnWidth = 0;
+    int m_column = 0; // where the controls after left labels start
+    bool m_labelsAbove = false;
+    std::vector<QString> m_shownLabels; // parallel to the table's fields
     QGroupBox* m_group = nullptr;
     QString m_groupCaption;
     int m_groupTop = 0;

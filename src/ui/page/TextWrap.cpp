@@ -21,6 +21,17 @@ QString wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width
         }
     }
     lines.append(line);
+    // A last word alone on its line reads as cut off: it takes the word before it along, when
+    // the two fit and that leaves a word behind.
+    if (lines.size() > 1 && !lines.back().contains(u' ')) {
+        QString& before = lines[lines.size() - 2];
+        const qsizetype blank = before.lastIndexOf(u' ');
+        const QString joined = before.mid(blank + 1) + u' ' + lines.back();
+        if (blank > 0 && metrics.horizontalAdvance(joined) <= width) {
+            lines.back() = joined;
+            before.truncate(blank);
+        }
+    }
     return lines.join(u'\n');
 }
 

@@ -66,11 +66,11 @@ TEST(PageLayout, KindWithoutOptionalSectionsOrSpecificSectionShowsBothNoneLabels
     EXPECT_EQ(layout.step2Heading, QPoint(130, 245));
     ASSERT_TRUE(layout.step2None);
     EXPECT_EQ(*layout.step2None, QPoint(200, 274));
-    // The Step 2 "none" label takes no room: the Step 3 heading is 26 below it.
-    EXPECT_EQ(layout.step3Heading, QPoint(65, 300));
+    // The Step 2 "none" label takes its room and gap like a section: y = 274 + 14 + 13.
+    EXPECT_EQ(layout.step3Heading, QPoint(65, 327));
     ASSERT_TRUE(layout.step3None);
-    EXPECT_EQ(*layout.step3None, QPoint(200, 329));
-    EXPECT_EQ(layout.scrollRange, 329 + 14 + 13);
+    EXPECT_EQ(*layout.step3None, QPoint(200, 356));
+    EXPECT_EQ(layout.scrollRange, 356 + 14 + 13);
 }
 
 TEST(PageLayout, UnusedCommonSectionsArePutAwayKeepingTheirTop)

@@ -84,12 +84,12 @@ TEST_F(ParameterPageTest, KindWithoutSpecificSectionEndsThirteenPixelsBelowTheNo
     EXPECT_EQ(find<QLabel>(u"pageTitle"_s)->text(), u"- HexColor configuration -"_s);
 }
 
-TEST_F(ParameterPageTest, EmptyStepTwoNoneLabelStandsTwentySixAboveTheStepThreeHeading)
+TEST_F(ParameterPageTest, EmptyStepTwoNoneLabelIsSpacedLikeASectionAboveTheStepThreeHeading)
 {
     open(u"Stars"_s, only({CommonParameter::BackgroundColor}));
     auto* none = find<QLabel>(u"step2None"_s);
     EXPECT_TRUE(none->isVisible());
-    EXPECT_EQ(find<QLabel>(u"step3Heading"_s)->y(), none->y() + 26);
+    EXPECT_EQ(find<QLabel>(u"step3Heading"_s)->y(), none->y() + none->height() + 13 + 26);
     EXPECT_EQ(none->x(), page::centeredLeft(content()->width(), none->width()));
 }
 
