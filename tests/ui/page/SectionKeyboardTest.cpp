@@ -13,7 +13,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -218,8 +220,11 @@ TEST_F(SectionKeyboard, TabWalksEverySpecificSectionInReadingOrderAndEveryStopHa
 }
 
 // At the font of the machine running the test: nothing sticks out of the panel's inner bevel
-// and no two widgets cover each other (group frames stand behind their fields by design).
-TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideAndApart)
+// and no two widgets cover each other (group frames stand behind their fields by design). The
+// fields line up: a section places its labels one way (beside or above their controls; a path
+// field's above in any case), the controls after the labels that start rows stand in one
+// column, and no wrapped text leaves a short last word alone on a line.
+TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideApartAndInLine)
 {
     auto check = [](QWidget* panel, const std::string& what) {
         SCOPED_TRACE(what);
@@ -241,6 +246,39 @@ TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideAndApart)
                     << widgets[j]->objectName().toStdString();
             }
         }
+
+        QSet<bool> above; // of the labels that are not a path field's
+        QSet<int> column; // lefts of the controls after the labels that start rows
+        for (QWidget* widget : widgets) {
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (!label) {
+                continue;
+            }
+            const QStringList lines = label->text().split(u'\n');
+            if (lines.size() > 1 && lines[lines.size() - 2].contains(u' ')) {
+                EXPECT_TRUE(lines.back().contains(u' ') || lines.back().size() > 6) // "1000)"
+                    << label->text().toStdString();
+            }
+            QWidget* control = label->buddy();
+            if (!control) {
+                continue;
+            }
+            const bool isAbove = label->geometry().bottom() < control->y();
+            if (!panel->findChild<QWidget*>(control->objectName() + u"Browse"_s)) {
+                above.insert(isAbove);
+            }
+            if (!isAbove && label->x() <= 20) {
+                column.insert(control->x());
+            }
+        }
+        for (QLineEdit* edit : panel->findChildren<QLineEdit*>()) {
+            if (qobject_cast<QGroupBox*>(edit->parentWidget()) &&
+                edit->parentWidget()->findChild<QRadioButton*>()) {
+                column.insert(edit->mapTo(panel, QPoint(0, 0)).x());
+            }
+        }
+        EXPECT_LE(above.size(), 1);
+        EXPECT_LE(column.size(), 1);
     };
     forEverySection(check);
 }
