@@ -251,7 +251,8 @@ int main(int argc, char* argv[])
     copyTree(QString::fromLocal8Bit(argv[1]), install.path());
     {
         const QString ini = morvane::settings::profilePath(install.path());
-        morvane::settings::Profile profile = morvane::settings::Profile::load(ini, install.path());
+        morvane::settings::Profile profile =
+            morvane::settings::Profile::load(ini, install.path()).valueOr({});
         profile.write(u"options"_s, u"first"_s, u"no"_s);
         profile.save(ini, install.path());
     }

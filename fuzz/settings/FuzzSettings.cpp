@@ -63,8 +63,8 @@ void checkLists(const QString& text)
     const QStringList lines = splitLines(text);
     require(splitLines(decodeText(saved(joinLines(lines)))) == lines);
 
-    const MenuTree tree = parseTree(lines);
-    require(parseTree(splitLines(decodeText(saved(joinLines(treeLines(tree)))))) == tree);
+    const MenuTree tree = parseTree(lines).tree;
+    require(parseTree(splitLines(decodeText(saved(joinLines(treeLines(tree)))))).tree == tree);
 }
 
 } // namespace

@@ -11,12 +11,17 @@ namespace morvane {
 
 // What a read gives: its value, or the message that says for the user why there is none.
 // Actions that give nothing back return a Result.
-template <typename T>
-class Outcome {
+template <typename T> class Outcome {
 public:
-    Outcome(T value) : m_value(std::move(value)) {}
+    Outcome(T value)
+        : m_value(std::move(value))
+    {}
     // A failed outcome; `failed` must not be a success.
-    Outcome(Result failed) : m_message(std::move(failed.message)) { Q_ASSERT(!failed.ok); }
+    Outcome(Result failed)
+        : m_message(std::move(failed.message))
+    {
+        Q_ASSERT(!failed.ok);
+    }
 
     static Outcome failure(const QString& message) { return Outcome(Result::failure(message)); }
 

@@ -26,23 +26,23 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
 
     const QString appDir = QDir::currentPath();
     settings::WorkingCopy values;
-    const settings::KindLoad load = settings::loadKind(appDir, kind, values);
-    if (!load.result) {
-        err << load.result.message << "\n";
+    const Outcome<settings::KindLoad> load = settings::loadKind(appDir, kind, values);
+    if (!load) {
+        err << load.message() << "\n";
         return Failure;
     }
 
-    const generator::Generation generation =
-        generator::generateClosed({kind, values, load.support, appDir, runtime});
-    if (!generation.ok) {
-        err << generation.message << "\n";
+    const Outcome<generator::Generation> generation =
+        generator::generateClosed({kind, values, load->support, appDir, runtime});
+    if (!generation) {
+        err << generation.message() << "\n";
         return Failure;
     }
-    for (const QString& line : generation.lines) {
+    for (const QString& line : generation->lines) {
         out << line << "\n";
     }
     out << "--- needed files\n";
-    for (const QString& name : generator::neededFileNames(appDir, kind, generation.media)) {
+    for (const QString& name : generator::neededFileNames(appDir, kind, generation->media)) {
         out << name << "\n";
     }
     return Success;

@@ -12,12 +12,12 @@ int runFirstRun(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "usage: morvane-cli first-run\n";
         return UsageError;
     }
-    const settings::FirstRun run = settings::runFirstRun(QDir::currentPath());
-    if (!run.result) {
-        err << run.result.message << "\n";
+    const Outcome<settings::FirstRun> run = settings::runFirstRun(QDir::currentPath());
+    if (!run) {
+        err << run.message() << "\n";
         return Failure;
     }
-    out << (run.wasFirstRun ? "Sample media installed\n" : "Not a first run: nothing to do\n");
+    out << (run->wasFirstRun ? "Sample media installed\n" : "Not a first run: nothing to do\n");
     return Success;
 }
 

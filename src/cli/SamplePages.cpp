@@ -264,30 +264,30 @@ QStringList indexPage(const settings::Profile& profile)
 
 Result writeSamplePages(const QString& appDir)
 {
-    Result read;
-    const settings::Profile profile =
-        settings::Profile::load(settings::profilePath(appDir), appDir, &read);
+    const Outcome<settings::Profile> read =
+        settings::Profile::load(settings::profilePath(appDir), appDir);
     if (!read) {
-        return read;
+        return read.result();
     }
+    const settings::Profile& profile = read.value();
 
     for (const QString& kind : catalog::kindNames()) {
         settings::WorkingCopy values;
-        const settings::KindLoad load = settings::loadKind(appDir, kind, values);
-        if (!load.result) {
-            return load.result;
+        const Outcome<settings::KindLoad> load = settings::loadKind(appDir, kind, values);
+        if (!load) {
+            return load.result();
         }
-        const generator::Generation code =
-            generator::generateClosed({kind, values, load.support, appDir, /*runtime=*/true});
-        if (!code.ok) {
-            return Result::failure(kind + u": "_s + code.message);
+        const Outcome<generator::Generation> code =
+            generator::generateClosed({kind, values, load->support, appDir, /*runtime=*/true});
+        if (!code) {
+            return Result::failure(kind + u": "_s + code.message());
         }
 
         const QString folder = catalog::sampleFolder(appDir, kind);
-        const QStringList needed = generator::neededFileNames(appDir, kind, code.media);
+        const QStringList needed = generator::neededFileNames(appDir, kind, code->media);
         const QStringList pages[] = {
-            samplePage(kind, catalog::description(profile, kind), code, needed),
-            helpPage(kind, load.support)};
+            samplePage(kind, catalog::description(profile, kind), code.value(), needed),
+            helpPage(kind, load->support)};
         const QString names[] = {catalog::samplePageName(kind), catalog::sampleHelpPageName(kind)};
         for (int i = 0; i < 2; ++i) {
             const Result written =

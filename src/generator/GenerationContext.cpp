@@ -11,7 +11,7 @@ GenerationContext::GenerationContext(const GenerationInput& input)
 
 void GenerationContext::param(const QString& name, const QString& value)
 {
-    m_result.lines.append(paramLine(name, value));
+    m_code.lines.append(paramLine(name, value));
 }
 
 void GenerationContext::colorParam(const QString& name, ColorRef color)
@@ -21,17 +21,16 @@ void GenerationContext::colorParam(const QString& name, ColorRef color)
 
 bool GenerationContext::fail(const QString& message)
 {
-    m_result.message = message;
+    m_failure = message;
     return false;
 }
 
-Generation GenerationContext::finish(bool ok)
+Outcome<Generation> GenerationContext::finish(bool ok)
 {
-    m_result.ok = ok;
-    if (ok) {
-        m_result.message.clear();
+    if (!ok) {
+        return Outcome<Generation>::failure(m_failure);
     }
-    return std::move(m_result);
+    return std::move(m_code);
 }
 
 } // namespace morvane::generator

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "catalog/Catalog.h"
 #include "generator/FileProbe.h"
 #include "settings/WorkingCopy.h"
@@ -9,11 +10,8 @@
 
 namespace morvane::generator {
 
-// The outcome of one generation. On failure `message` says why, and the lines and media
-// gathered before the failure must not be used.
+// The code of one generation that succeeded.
 struct Generation {
-    bool ok = false;
-    QString message;
     QStringList lines; // the HTML lines
     QStringList media; // the media files' paths, as typed, in validation order
 };
@@ -48,17 +46,19 @@ public:
 
     void param(const QString& name, const QString& value);
     void colorParam(const QString& name, ColorRef color);
-    void addMedia(const QString& path) { m_result.media.append(path); }
-    QStringList& lines() { return m_result.lines; }
+    void addMedia(const QString& path) { m_code.media.append(path); }
+    QStringList& lines() { return m_code.lines; }
 
     // Records the failure and returns false, so a step can `return ctx.fail(...)`.
     bool fail(const QString& message);
 
-    Generation finish(bool ok);
+    // The code gathered, or the failure recorded when `ok` is false.
+    Outcome<Generation> finish(bool ok);
 
 private:
     const GenerationInput& m_input;
-    Generation m_result;
+    Generation m_code;
+    QString m_failure;
 };
 
 } // namespace morvane::generator

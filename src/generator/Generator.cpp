@@ -149,7 +149,7 @@ QString generatorValue()
     return u"Morvane "_s + versionText() + u" - "_s + makerHomePage();
 }
 
-Generation generate(const GenerationInput& input)
+Outcome<Generation> generate(const GenerationInput& input)
 {
     GenerationContext ctx(input);
     if (!checkCommonValues(ctx)) {
@@ -170,15 +170,16 @@ void closeApplet(Generation& generation, const QString& kind, const QString& noJ
     generation.lines.append(u"</applet>"_s);
 }
 
-Generation generateClosed(const GenerationInput& input)
+Outcome<Generation> generateClosed(const GenerationInput& input)
 {
-    Generation generation = generate(input);
-    if (generation.ok) {
-        closeApplet(generation, input.kind,
-                    input.values.common().text(catalog::commonKeyName(K::NoJavaMessage)));
+    Outcome<Generation> generation = generate(input);
+    if (!generation) {
+        return generation;
     }
-    if (generation.ok && input.runtime) {
-        addRuntime(generation, input.appDir);
+    closeApplet(generation.value(), input.kind,
+                input.values.common().text(catalog::commonKeyName(K::NoJavaMessage)));
+    if (input.runtime) {
+        addRuntime(generation.value(), input.appDir);
     }
     return generation;
 }

@@ -7,7 +7,7 @@ namespace morvane::generator {
 // The applet element of the input's kind: the checks of the common values, the <applet> line,
 // the "generator" line, the supported common parameters, then the kind's own parameters.
 // Stops at the first invalid value. Shows nothing; the caller reports the message.
-Generation generate(const GenerationInput& input);
+Outcome<Generation> generate(const GenerationInput& input);
 
 // Completes a successful generation: the no-Java text, when not empty, and </applet>.
 // WhoIsVisitor's script is complete already and gets nothing.
@@ -15,7 +15,7 @@ void closeApplet(Generation& generation, const QString& kind, const QString& noJ
 
 // generate() and, on success, closeApplet() with the working copy's no-Java text, then, when
 // the input asks for it, addRuntime().
-Generation generateClosed(const GenerationInput& input);
+Outcome<Generation> generateClosed(const GenerationInput& input);
 
 // The script that runs the applets in today's browsers: one line after the applet element,
 // `<script src="morvane-applets.js"></script>`, and its file appended to the media, so it

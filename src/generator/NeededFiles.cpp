@@ -94,20 +94,19 @@ Result copyFileIntoFolder(const QString& file, const QString& folder, const QStr
     return Result::success();
 }
 
-CopiedFiles copyNeededFiles(const QString& appDir, const QString& kind, const QStringList& media,
-                            const QString& folder)
+Outcome<QStringList> copyNeededFiles(const QString& appDir, const QString& kind,
+                                     const QStringList& media, const QString& folder)
 {
-    CopiedFiles copied;
+    QStringList names;
     QStringList files = catalog::classFiles(appDir, kind);
     files.append(media);
     for (const QString& file : files) {
-        copied.result = copyFileIntoFolder(file, folder, appDir);
-        if (!copied.result) {
+        if (Result copied = copyFileIntoFolder(file, folder, appDir); !copied) {
             return copied;
         }
-        copied.names.append(fileNamePart(file));
+        names.append(fileNamePart(file));
     }
-    return copied;
+    return names;
 }
 
 QString copiedFilesMessage(const QStringList& names, const QString& folder)

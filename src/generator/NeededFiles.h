@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "base/Result.h"
 
 #include <QString>
@@ -17,14 +18,10 @@ QStringList neededFileNames(const QString& appDir, const QString& kind, const QS
 // Messages: "Impossible d'ouvrir le fichier " + path, "Impossible de créer le fichier " + path.
 Result copyFileIntoFolder(const QString& file, const QString& folder, const QString& appDir);
 
-struct CopiedFiles {
-    Result result;
-    QStringList names; // the names copied before any failure, in order
-};
-
-// Copies the kind's class files, then every media file, into `folder`.
-CopiedFiles copyNeededFiles(const QString& appDir, const QString& kind, const QStringList& media,
-                            const QString& folder);
+// Copies the kind's class files, then every media file, into `folder`; gives the names copied,
+// in order. Stops at the first failure, the files before it copied.
+Outcome<QStringList> copyNeededFiles(const QString& appDir, const QString& kind,
+                                     const QStringList& media, const QString& folder);
 
 // "\"a.class\", \"b.gif\" were copied into " + folder (" was copied into " without a comma).
 QString copiedFilesMessage(const QStringList& names, const QString& folder);

@@ -52,25 +52,24 @@ Result clearTestFolder(const QString& folder, const QString& appDir)
     return Result::success();
 }
 
-PreparedPreview preparePreview(const QString& appDir, const QString& kind,
-                               const QStringList& htmlLines, const QStringList& media)
+Outcome<QString> preparePreview(const QString& appDir, const QString& kind,
+                                const QStringList& htmlLines, const QStringList& media)
 {
-    PreparedPreview preview;
     const QString folder = testFolder(appDir);
-    preview.result = clearTestFolder(folder, appDir);
-    if (!preview.result) {
-        return preview;
+    if (Result cleared = clearTestFolder(folder, appDir); !cleared) {
+        return cleared;
     }
 
     const int number = static_cast<int>(QRandomGenerator::global()->bounded(10000));
-    preview.pageFileName = u"test%1.htm"_s.arg(number);
-    const QString pagePath = QDir(folder).filePath(preview.pageFileName);
+    const QString pageFileName = u"test%1.htm"_s.arg(number);
+    const QString pagePath = QDir(folder).filePath(pageFileName);
     if (!settings::writeTextLines(pagePath, buildPreviewPage(kind, htmlLines), {appDir})) {
-        preview.result = Result::failure(u"Impossible de créer le fichier "_s + pagePath);
-        return preview;
+        return Result::failure(u"Impossible de créer le fichier "_s + pagePath);
     }
-    preview.result = copyNeededFiles(appDir, kind, media, folder).result;
-    return preview;
+    if (const Outcome<QStringList> copied = copyNeededFiles(appDir, kind, media, folder); !copied) {
+        return copied.result();
+    }
+    return pageFileName;
 }
 
 } // namespace morvane::generator

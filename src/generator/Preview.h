@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "base/Result.h"
 
 #include <QString>
@@ -16,15 +17,10 @@ QString testFolder(const QString& appDir);
 // Fails when the folder does not exist, or when a link leads it outside the installation folder.
 Result clearTestFolder(const QString& folder, const QString& appDir);
 
-struct PreparedPreview {
-    Result result;
-    QString pageFileName; // "test" + N + ".htm", inside the test folder
-};
-
 // Clears the test folder, writes the preview page under a random name "test0.htm" ..
-// "test9999.htm", and copies the kind's class files and the media files beside it.
-// The caller opens the page in the browser when this succeeded.
-PreparedPreview preparePreview(const QString& appDir, const QString& kind,
-                               const QStringList& htmlLines, const QStringList& media);
+// "test9999.htm", and copies the kind's class files and the media files beside it. Gives the
+// page's file name, inside the test folder, which the caller opens in the browser.
+Outcome<QString> preparePreview(const QString& appDir, const QString& kind,
+                                const QStringList& htmlLines, const QStringList& media);
 
 } // namespace morvane::generator

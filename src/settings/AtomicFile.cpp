@@ -13,12 +13,9 @@ using namespace Qt::StringLiterals;
 namespace morvane::settings {
 namespace {
 
-ReadText readFailure(const QString& path, const QString& reason)
+Result readFailure(const QString& path, const QString& reason)
 {
-    ReadText result;
-    result.ok = false;
-    result.message = u"Can't read the file: "_s + path + u" (" + reason + u')';
-    return result;
+    return Result::failure(u"Can't read the file: "_s + path + u" (" + reason + u')');
 }
 
 } // namespace
@@ -103,40 +100,35 @@ Result checkReadable(const QString& path, const QString& within)
         return inside;
     }
     if (info.exists() && !info.isFile()) {
-        return Result::failure(readFailure(path, u"not a regular file"_s).message);
+        return readFailure(path, u"not a regular file"_s);
     }
     return Result::success();
 }
 
-ReadBytes readWholeFile(const QString& path, const QString& within)
+Outcome<QByteArray> readWholeFile(const QString& path, const QString& within)
 {
     if (Result readable = checkReadable(path, within); !readable) {
-        return {readable, {}};
+        return readable;
     }
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
-        return {Result::failure(u"Can't open the file: "_s + path), {}};
+        return Result::failure(u"Can't open the file: "_s + path);
     }
     QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError) {
-        return {Result::failure(u"Can't read the file: "_s + path), {}};
+        return Result::failure(u"Can't read the file: "_s + path);
     }
-    return {Result::success(), std::move(bytes)};
+    return bytes;
 }
 
-ReadText readTextFile(const QString& path, const QString& within)
+Outcome<QString> readTextFile(const QString& path, const QString& within)
 {
     if (Result readable = checkReadable(path, within); !readable) {
-        ReadText refused;
-        refused.ok = false;
-        refused.message = readable.message;
-        return refused;
+        return readable;
     }
     const QFileInfo info(path);
     if (!info.exists()) {
-        ReadText missing;
-        missing.exists = false;
-        return missing;
+        return QString();
     }
     if (info.size() > kMaxTextFileSize) {
         return readFailure(path, u"larger than %1 MB"_s.arg(kMaxTextFileSize >> 20));
@@ -144,10 +136,7 @@ ReadText readTextFile(const QString& path, const QString& within)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReadText result;
-        result.ok = false;
-        result.message = u"Can't open the file: "_s + path;
-        return result;
+        return Result::failure(u"Can't open the file: "_s + path);
     }
     // The file may grow between the check and the read.
     const QByteArray bytes = file.read(kMaxTextFileSize + 1);
@@ -157,9 +146,7 @@ ReadText readTextFile(const QString& path, const QString& within)
     if (bytes.size() > kMaxTextFileSize) {
         return readFailure(path, u"larger than %1 MB"_s.arg(kMaxTextFileSize >> 20));
     }
-    ReadText result;
-    result.text = decodeText(bytes);
-    return result;
+    return decodeText(bytes);
 }
 
 } // namespace morvane::settings

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "base/Result.h"
 
 #include <QByteArray>
@@ -42,29 +43,17 @@ Result checkTextSize(const QString& path, const QByteArray& bytes);
 // the file on commitWhole(); dropping the save file leaves the old file as it was.
 Result openForReplacing(QSaveFile& file, const Placement& placement);
 
-struct ReadText {
-    bool ok = true;
-    bool exists = true;
-    QString message;
-    QString text;
-};
-
 // Whether a present file of the installation folder `within` may be read: it lies inside the
 // folder and is a regular file (a pipe or a device would never end). A missing file passes: what
 // that means is the reader's to say.
 Result checkReadable(const QString& path, const QString& within);
 
-struct ReadBytes {
-    Result result;
-    QByteArray bytes;
-};
-
 // Reads a whole regular file of the installation folder `within`, of any size: a file to copy.
-ReadBytes readWholeFile(const QString& path, const QString& within);
+Outcome<QByteArray> readWholeFile(const QString& path, const QString& within);
 
-// Reads a whole text file of the installation folder `within`; a missing file is not an error
-// (exists = false, empty text). Only regular files up to kMaxTextFileSize that lie inside the
-// folder are read: anything else is refused with a message.
-ReadText readTextFile(const QString& path, const QString& within);
+// Reads a whole text file of the installation folder `within`; a missing file is not an error:
+// its text is empty. Only regular files up to kMaxTextFileSize that lie inside the folder are
+// read: anything else is refused with a message.
+Outcome<QString> readTextFile(const QString& path, const QString& within);
 
 } // namespace morvane::settings

@@ -60,11 +60,11 @@ const SampleMedia kSampleMedia[] = {
 // A sample's media are published with it: a link must not bring in a file from elsewhere.
 Result copyMedia(const QString& appDir, const QString& source, const QString& target)
 {
-    const ReadBytes read = readWholeFile(source, appDir);
-    if (!read.result) {
-        return read.result;
+    const Outcome<QByteArray> read = readWholeFile(source, appDir);
+    if (!read) {
+        return read.result();
     }
-    return writeFileAtomically(target, read.bytes, {appDir, /*createFolder=*/true});
+    return writeFileAtomically(target, read.value(), {appDir, /*createFolder=*/true});
 }
 
 } // namespace
@@ -74,34 +74,35 @@ std::span<const SampleMedia> sampleMediaTable()
     return kSampleMedia;
 }
 
-FirstRun runFirstRun(const QString& appDir)
+Outcome<FirstRun> runFirstRun(const QString& appDir)
 {
-    FirstRun run;
     const QString ini = profilePath(appDir);
     // The options' load has told what could not be finished.
     finishInterruptedSave(appDir);
-    Profile profile = Profile::load(ini, appDir, &run.result);
-    if (!run.result) {
-        return run;
+    Outcome<Profile> read = Profile::load(ini, appDir);
+    if (!read) {
+        return read.result();
     }
-    run.wasFirstRun = readFlagOption(profile, OptionKey::FirstRun);
-    if (!run.wasFirstRun) {
-        return run;
+    Profile& profile = read.value();
+    if (!readFlagOption(profile, OptionKey::FirstRun)) {
+        return FirstRun{false};
     }
 
     const QDir media(QDir(appDir).filePath(u"images&sounds"_s));
     for (const SampleMedia& row : kSampleMedia) {
         const QDir target(catalog::sampleFolder(appDir, QString::fromUtf16(row.kind)));
         for (const QString& file : row.files) {
-            run.result = copyMedia(appDir, media.filePath(file), target.filePath(file));
-            if (!run.result) {
-                return run;
+            if (Result copied = copyMedia(appDir, media.filePath(file), target.filePath(file));
+                !copied) {
+                return copied;
             }
         }
     }
     writeFlagOption(profile, OptionKey::FirstRun, false);
-    run.result = profile.save(ini, appDir);
-    return run;
+    if (Result saved = profile.save(ini, appDir); !saved) {
+        return saved;
+    }
+    return FirstRun{true};
 }
 
 } // namespace morvane::settings

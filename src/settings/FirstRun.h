@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Result.h"
+#include "base/Outcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,12 +19,12 @@ struct SampleMedia {
 std::span<const SampleMedia> sampleMediaTable();
 
 struct FirstRun {
-    bool wasFirstRun = false; // `first` read exactly "yes"
-    Result result;            // a failed copy: reported; `first` stays "yes"
+    bool wasFirstRun = false; // `first` read exactly "yes": the sample media were installed
 };
 
 // When `first` in `options` reads exactly "yes": copies the sample media in table order
-// (replacing existing files) and, when every copy succeeded, writes first=no.
-FirstRun runFirstRun(const QString& appDir);
+// (replacing existing files) and, when every copy succeeded, writes first=no. A failed copy
+// fails the run, and `first` stays "yes".
+Outcome<FirstRun> runFirstRun(const QString& appDir);
 
 } // namespace morvane::settings

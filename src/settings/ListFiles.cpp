@@ -44,25 +44,24 @@ QString flattenedNotice(const QString& fileName)
 
 } // namespace
 
-ListLoad loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& copy)
+Outcome<QStringList> loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& copy)
 {
-    ListLoad load;
+    QStringList notices;
     const catalog::KindKeys& keys = catalog::kindKeys(kind);
     std::vector<catalog::ListFileSpec> parallel;
     qsizetype itemCount = -1;
     for (const catalog::ListFileSpec& listFile : keys.lists) {
-        const ReadText read = readTextFile(listFilePath(appDir, listFile.name()), appDir);
-        if (!read.ok) {
-            load.result = Result::failure(read.message);
-            return load;
+        const Outcome<QString> read = readTextFile(listFilePath(appDir, listFile.name()), appDir);
+        if (!read) {
+            return read.result();
         }
-        const QStringList lines = splitLines(read.text);
+        const QStringList lines = splitLines(read.value());
         if (listFile.form == catalog::ListForm::Tree) {
-            bool flattened = false;
-            MenuTree tree = parseTree(lines, &flattened);
-            copy.tree(listFile.name()) = tree.topLevel.empty() ? MenuTree::withRoot() : tree;
-            if (flattened) {
-                load.notices.append(flattenedNotice(listFile.name()));
+            const ParsedTree parsed = parseTree(lines);
+            copy.tree(listFile.name()) =
+                parsed.tree.topLevel.empty() ? MenuTree::withRoot() : parsed.tree;
+            if (parsed.flattened) {
+                notices.append(flattenedNotice(listFile.name()));
             }
             continue;
         }
@@ -73,14 +72,14 @@ ListLoad loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& 
         }
     }
     if (itemCount < 0) {
-        return load;
+        return notices;
     }
     bool padded = false;
     for (const catalog::ListFileSpec& listFile : parallel) {
         padded = padded || copy.list(listFile.name()).size() != itemCount;
     }
     if (padded) {
-        load.notices.append(lengthsNotice(kind, parallel, copy));
+        notices.append(lengthsNotice(kind, parallel, copy));
     }
     for (const catalog::ListFileSpec& listFile : parallel) {
         QStringList& list = copy.list(listFile.name());
@@ -88,7 +87,7 @@ ListLoad loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& 
             list.append(QString());
         }
     }
-    return load;
+    return notices;
 }
 
 std::vector<PendingFile> listFileContents(const QString& kind, const WorkingCopy& copy)

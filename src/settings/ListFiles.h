@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Result.h"
+#include "base/Outcome.h"
 #include "catalog/KeyTable.h"
 #include "settings/SaveJournal.h"
 #include "settings/WorkingCopy.h"
@@ -15,16 +15,12 @@ namespace morvane::settings {
 QString cfgFolder(const QString& appDir);
 QString listFilePath(const QString& appDir, const QString& fileName);
 
-struct ListLoad {
-    Result result;
-    // What the user should know about lists that loaded: parallel lists of different lengths
-    // (the shorter padded with empty entries), a tree cut to the deepest level kept.
-    QStringList notices;
-};
-
 // Reads the kind's list files into `copy`, in table order. A missing file is an empty list;
-// the shorter lists of a record kind are padded to the length of its counting list.
-ListLoad loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& copy);
+// the shorter lists of a record kind are padded to the length of its counting list. Gives what
+// the user should know about the lists that loaded: parallel lists of different lengths (the
+// shorter padded with empty entries), a tree cut to the deepest level kept. On failure `copy`
+// may hold the lists read before it.
+Outcome<QStringList> loadListFiles(const QString& appDir, const QString& kind, WorkingCopy& copy);
 // The kind's list files as they are saved from `copy`, relative to the installation folder.
 std::vector<PendingFile> listFileContents(const QString& kind, const WorkingCopy& copy);
 

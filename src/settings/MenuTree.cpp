@@ -84,17 +84,10 @@ MenuTree MenuTree::withRoot()
     return MenuTree{{TreeNode{u"Root"_s, {}}}};
 }
 
-MenuTree parseTree(const QStringList& lines)
+ParsedTree parseTree(const QStringList& lines)
 {
-    return parseTree(lines, nullptr);
-}
-
-MenuTree parseTree(const QStringList& lines, bool* flattened)
-{
-    MenuTree tree;
-    if (flattened) {
-        *flattened = false;
-    }
+    ParsedTree parsed;
+    MenuTree& tree = parsed.tree;
     // The path from the top level to the node added last.
     std::vector<std::vector<TreeNode>*> levels;
     for (const QString& line : lines) {
@@ -110,9 +103,7 @@ MenuTree parseTree(const QStringList& lines, bool* flattened)
         qsizetype level = levels.empty() ? 0 : std::min<qsizetype>(indent, levels.size());
         if (level > kMaxTreeDepth) {
             level = kMaxTreeDepth;
-            if (flattened) {
-                *flattened = true;
-            }
+            parsed.flattened = true;
         }
         std::vector<TreeNode>* siblings = nullptr;
         if (level == 0) {
@@ -125,7 +116,7 @@ MenuTree parseTree(const QStringList& lines, bool* flattened)
         levels.resize(static_cast<size_t>(level));
         levels.push_back(siblings);
     }
-    return tree;
+    return parsed;
 }
 
 QStringList treeLines(const MenuTree& tree)

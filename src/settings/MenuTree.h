@@ -39,12 +39,16 @@ struct MenuTree {
 // own further on: the editor's tree widget and the index paths the generator writes.
 inline constexpr qsizetype kMaxTreeDepth = 1000;
 
+struct ParsedTree {
+    MenuTree tree;
+    bool flattened = false; // a line deeper than kMaxTreeDepth was placed at that depth
+};
+
 // One node per line, depth-first, the depth written as leading TABs. Reading counts leading TABs
 // and blanks as levels; the first line is top level whatever its indentation, and a line more
 // than one level deeper than the line before it is placed one level deeper. A line deeper than
-// kMaxTreeDepth is placed at that depth and sets `*flattened`.
-MenuTree parseTree(const QStringList& lines);
-MenuTree parseTree(const QStringList& lines, bool* flattened);
+// kMaxTreeDepth is placed at that depth, and `flattened` says so.
+ParsedTree parseTree(const QStringList& lines);
 QStringList treeLines(const MenuTree& tree);
 
 } // namespace morvane::settings

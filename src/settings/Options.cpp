@@ -25,6 +25,18 @@ constexpr FlagOption kFlagOptions[] = {
     {OptionKey::Runtime, &Options::runtime},
 };
 
+Options optionsOf(const Profile& profile)
+{
+    Options options;
+    options.lastFolder = readOption(profile, OptionKey::LastFolder);
+    options.destinationFolder =
+        readOption(profile, OptionKey::DestinationFolder, defaultDestinationFolder());
+    for (const FlagOption& row : kFlagOptions) {
+        options.*row.flag = readFlagOption(profile, row.key);
+    }
+    return options;
+}
+
 } // namespace
 
 QString defaultDestinationFolder()
@@ -41,43 +53,38 @@ QString customColorsPath(const QString& appDir)
     return listFilePath(appDir, u"customcolors.txt"_s);
 }
 
-Options loadOptions(const QString& appDir, Result* result)
+Outcome<Options> loadOptions(const QString& appDir)
 {
-    const Result finished = finishInterruptedSave(appDir);
-    Result read;
-    const Profile profile = Profile::load(profilePath(appDir), appDir, &read);
-    Options options;
-    options.lastFolder = readOption(profile, OptionKey::LastFolder);
-    options.destinationFolder =
-        readOption(profile, OptionKey::DestinationFolder, defaultDestinationFolder());
-    for (const FlagOption& row : kFlagOptions) {
-        options.*row.flag = readFlagOption(profile, row.key);
+    const Outcome<Profile> read = Profile::load(profilePath(appDir), appDir);
+    if (!read) {
+        return read.result();
     }
+    return optionsOf(read.value());
+}
 
-    const ReadText colors = readTextFile(customColorsPath(appDir), appDir);
-    options.customColors = splitLines(colors.text);
-    if (read.ok && !colors.ok) {
-        read = Result::failure(colors.message);
+Options defaultOptions()
+{
+    return optionsOf(Profile());
+}
+
+Outcome<QStringList> loadCustomColors(const QString& appDir)
+{
+    const Outcome<QString> read = readTextFile(customColorsPath(appDir), appDir);
+    if (!read) {
+        return read.result();
     }
-    // What could not be finished was given up: the options above are the ones now saved.
-    if (read.ok && !finished.ok) {
-        read = finished;
-    }
-    if (result) {
-        *result = read;
-    }
-    return options;
+    return splitLines(read.value());
 }
 
 Result saveOptions(const QString& appDir, const Options& options)
 {
     // A save that could not be finished was given up and told by the load.
     finishInterruptedSave(appDir);
-    Result read;
-    Profile profile = Profile::load(profilePath(appDir), appDir, &read);
+    Outcome<Profile> read = Profile::load(profilePath(appDir), appDir);
     if (!read) {
-        return read;
+        return read.result();
     }
+    Profile& profile = read.value();
     writeOption(profile, OptionKey::LastFolder, options.lastFolder);
     writeOption(profile, OptionKey::DestinationFolder, options.destinationFolder);
     for (const FlagOption& row : kFlagOptions) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "base/Result.h"
 
 #include <QString>
@@ -21,9 +22,14 @@ struct Options {
 // The user's home folder: the destination folder when none was saved.
 QString defaultDestinationFolder();
 
-// Reads `directories`, `options` and cfg/customcolors.txt (a missing file is an empty list).
-// `hottrack` and `runtime` are on only when they read exactly "yes" (missing: on).
-Options loadOptions(const QString& appDir, Result* result = nullptr);
+// Reads `directories` and `options` of morvane.ini, the custom colors left empty (see
+// loadCustomColors). `hottrack` and `runtime` are on only when they read exactly "yes" (missing:
+// on). A save that a crash cut short is the caller's to finish first (finishInterruptedSave).
+Outcome<Options> loadOptions(const QString& appDir);
+// The options an empty morvane.ini gives: those to go on with when it cannot be read.
+Options defaultOptions();
+// The lines of cfg/customcolors.txt; a missing file is an empty list.
+Outcome<QStringList> loadCustomColors(const QString& appDir);
 
 // The closing step's writes, before the current kind is saved: the two folders and the options.
 Result saveOptions(const QString& appDir, const Options& options);

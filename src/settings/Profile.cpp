@@ -89,13 +89,13 @@ QString quoteValueIfNeeded(const QString& value, const QString& quoteAlso)
     return needsQuotes ? QLatin1Char('"') + value + QLatin1Char('"') : value;
 }
 
-Profile Profile::load(const QString& path, const QString& within, Result* result)
+Outcome<Profile> Profile::load(const QString& path, const QString& within)
 {
-    const ReadText read = readTextFile(path, within);
-    if (result) {
-        *result = read.ok ? Result::success() : Result::failure(read.message);
+    const Outcome<QString> read = readTextFile(path, within);
+    if (!read) {
+        return read.result();
     }
-    return fromText(read.text);
+    return fromText(read.value());
 }
 
 Profile Profile::fromText(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "base/Result.h"
 #include "catalog/ProfileReader.h"
 #include "settings/FoldedIndex.h"
@@ -25,8 +26,8 @@ public:
     Profile() = default;
 
     // A missing file gives an empty profile; an unreadable one, or one a link leads to outside the
-    // installation folder `within`, an error.
-    static Profile load(const QString& path, const QString& within, Result* result = nullptr);
+    // installation folder `within`, fails.
+    static Outcome<Profile> load(const QString& path, const QString& within);
     static Profile fromText(const QString& text);
 
     QString read(const QString& section, const QString& key,

@@ -30,9 +30,9 @@ Result writeFilesTogether(const QString& appDir, const std::vector<PendingFile>&
 Result commitJournal(const QString& appDir, const std::vector<PendingFile>& files);
 
 // Completes a save that a crash interrupted, if any. Every reader and writer of the settings
-// calls it first. A journal that is not whole is dropped: the old save stands. One that cannot
-// be finished is dropped too, and the failure says so; the folder stays usable either way, so
-// callers tell the user and go on.
+// calls it first (the options' reads leave it to their caller). A journal that is not whole is
+// dropped: the old save stands. One that cannot be finished is dropped too, and the failure says
+// so; the folder stays usable either way, so callers tell the user and go on.
 Result finishInterruptedSave(const QString& appDir);
 
 QByteArray encodeJournal(const std::vector<PendingFile>& files);

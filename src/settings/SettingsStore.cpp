@@ -121,29 +121,29 @@ QString profilePath(const QString& appDir)
     return QDir(appDir).filePath(u"morvane.ini"_s);
 }
 
-KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
+Outcome<KindLoad> loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
 {
-    KindLoad load;
     QStringList notices;
     if (const Result finished = finishInterruptedSave(appDir); !finished) {
         notices.append(finished.message);
     }
-    const Profile profile = Profile::load(profilePath(appDir), appDir, &load.result);
-    if (!load.result) {
-        return load;
+    const Outcome<Profile> read = Profile::load(profilePath(appDir), appDir);
+    if (!read) {
+        return read.result();
     }
+    const Profile& profile = read.value();
 
     WorkingCopy staged = copy;
     loadCommonKeys(profile, kind, staged.common());
     loadSpecificKeys(profile, kind, staged.specific(kind));
-    const ListLoad lists = loadListFiles(appDir, kind, staged);
-    load.result = lists.result;
-    if (!load.result) {
-        return load;
+    const Outcome<QStringList> listNotices = loadListFiles(appDir, kind, staged);
+    if (!listNotices) {
+        return listNotices.result();
     }
-    notices.append(lists.notices);
-    load.notice = notices.join(u'\n');
+    notices.append(listNotices.value());
 
+    KindLoad load;
+    load.notice = notices.join(u'\n');
     load.support = catalog::supportOf(profile, kind);
     copy = std::move(staged);
     return load;
@@ -156,11 +156,11 @@ Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& c
     }
     // The load before this save told the user what could not be finished.
     finishInterruptedSave(appDir);
-    Result read;
-    Profile profile = Profile::load(profilePath(appDir), appDir, &read);
+    Outcome<Profile> read = Profile::load(profilePath(appDir), appDir);
     if (!read) {
-        return read;
+        return read.result();
     }
+    Profile& profile = read.value();
 
     const ValueSet& common = copy.common();
     for (const catalog::CommonKey& key : catalog::commonKeys()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "base/Result.h"
 #include "catalog/Catalog.h"
 #include "settings/WorkingCopy.h"
@@ -10,17 +11,17 @@ namespace morvane::settings {
 
 QString profilePath(const QString& appDir);
 
+// What a load of a kind gives besides the values.
 struct KindLoad {
-    Result result;
     catalog::Support support; // the kind's catalog marks, read in the same pass
-    // Told to the user after a load that succeeded but had to mend something; empty otherwise.
+    // Told to the user after a load that had to mend something; empty otherwise.
     QString notice;
 };
 
 // Fills the common values, the kind's own values and its lists from morvane.ini and cfg/.
 // All or nothing: on failure `copy` is left exactly as it was. A save that a crash cut short is
 // finished first.
-KindLoad loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy);
+Outcome<KindLoad> loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy);
 
 // Writes the kind's values and lists back. Common keys other than Width, Height and
 // NoJavaMessage are written only when the section already holds them. An empty kind writes

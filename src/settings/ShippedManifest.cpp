@@ -264,13 +264,13 @@ ShippedManifest readShippedManifest(const QString& userDir)
     // Taken first: a manifest replaced meanwhile is only trusted less. The time of a link is
     // not looked up, and none of what the manifest says was seen is trusted.
     const qint64 written = QFileInfo(path).isSymLink() ? -1 : stampOf(path).modified;
-    const ReadText read = readTextFile(path, userDir);
-    if (!read.ok) {
+    const Outcome<QString> read = readTextFile(path, userDir);
+    if (!read) {
         return manifest;
     }
     std::optional<bool> stamped; // by the first line
     bool whole = true;
-    forEachLine(read.text, [&](QStringView line) {
+    forEachLine(read.value(), [&](QStringView line) {
         if (!stamped) {
             stamped = line == kStampedHeader;
             if (*stamped) {

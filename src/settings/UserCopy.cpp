@@ -165,12 +165,12 @@ public:
         read_.done = true;
         const qint64 size = stamp().size;
         contentRead.append(path_);
-        ReadBytes whole = readWholeFile(path_, within_);
-        read_.result = whole.result;
+        Outcome<QByteArray> whole = readWholeFile(path_, within_);
+        read_.result = whole.result();
         if (!read_.result) {
             return read_.result;
         }
-        read_.bytes = std::move(whole.bytes);
+        read_.bytes = std::move(whole).value();
         read_.content = recordOf(read_.bytes);
         // A file that grew or shrank while it was read is read again next time.
         if (read_.content.size == size) {

@@ -20,6 +20,9 @@ struct Surroundings {
 // current directory and environment.
 Surroundings surroundingsOf(const QString& programDir);
 
+// What an update of the user's copy did. Unlike a read's Outcome, it is told whether the update
+// went through or not: a failed one still lists what it did before the failure, and the
+// command line's --verbose shows that list before the failure's message.
 struct CopyUpdate {
     Result result;           // fails when a missing file could not be added
     bool created = false;    // the folder held no installation before
@@ -38,6 +41,8 @@ struct CopyUpdate {
 // installation and is completed on the next start.
 CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir);
 
+// The folder a program works in, kept like CopyUpdate on failure too: --verbose names the folder
+// and what was done to it before the failure's message.
 struct AppDirChoice {
     Result result;
     QString appDir;

@@ -7,6 +7,7 @@
 #include "generator/Preview.h"
 #include "settings/FirstRun.h"
 #include "settings/Profile.h"
+#include "settings/SaveJournal.h"
 #include "settings/SettingsStore.h"
 #include "ui/Icons.h"
 #include "ui/help/AboutBox.h"
@@ -23,6 +24,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDebug>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -80,9 +82,14 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     setCentralWidget(client);
 
     {
-        // The options' load, right after, tells what is wrong with an unreadable profile.
-        const settings::Profile profile =
+        // The lists go on with an empty profile when it cannot be read; the options' load, right
+        // after, tells the user why.
+        Outcome<settings::Profile> read =
             settings::Profile::load(settings::profilePath(appDir), appDir);
+        if (!read) {
+            qWarning().noquote() << read.message();
+        }
+        const settings::Profile profile = std::move(read).valueOr(settings::Profile());
         m_explorer = new Explorer(profile, client);
         m_appletsList = new AppletsList(profile, client);
     }
@@ -271,10 +278,10 @@ void MainWindow::showHelpPage(HelpTab page)
     }
     enterView(View::HelpPage, m_helpPane);
     const QString path = helpPageFile(m_appDir, page);
-    QString error;
-    if (!richtext::loadRtfFile(path, m_appDir, m_helpPane->document(), &error)) {
-        m_services.messages.showError(this,
-                                      error.isEmpty() ? u"Can't read the file: " % path : error);
+    if (const Result loaded = richtext::loadRtfFile(path, m_appDir, m_helpPane->document());
+        !loaded) {
+        m_services.messages.showError(
+            this, loaded.message.isEmpty() ? u"Can't read the file: " % path : loaded.message);
     }
 }
 
@@ -360,13 +367,14 @@ std::optional<generator::Generation> MainWindow::generate()
     if (m_state.view() != View::KindPage) {
         return std::nullopt;
     }
-    generator::Generation generation = generator::generateClosed(generator::GenerationInput{
-        m_state.currentKind(), m_copy, m_state.support(), m_appDir, m_options.runtime});
-    if (!generation.ok) {
-        m_services.messages.showError(this, generation.message);
+    Outcome<generator::Generation> generation =
+        generator::generateClosed(generator::GenerationInput{
+            m_state.currentKind(), m_copy, m_state.support(), m_appDir, m_options.runtime});
+    if (!generation) {
+        m_services.messages.showError(this, generation.message());
         return std::nullopt;
     }
-    return generation;
+    return std::move(generation).value();
 }
 
 void MainWindow::showHtml()
@@ -386,15 +394,15 @@ void MainWindow::showPreview()
     if (!generation) {
         return;
     }
-    const generator::PreparedPreview preview = generator::preparePreview(
-        m_appDir, m_state.currentKind(), generation->lines, generation->media);
-    if (!report(preview.result)) {
+    const Outcome<QString> page = generator::preparePreview(m_appDir, m_state.currentKind(),
+                                                            generation->lines, generation->media);
+    if (!report(page.result())) {
         return;
     }
     const QString folder = generator::testFolder(m_appDir);
-    const QString address = m_services.preview.addressOf(folder, preview.pageFileName);
+    const QString address = m_services.preview.addressOf(folder, page.value());
     if (address.isEmpty()) {
-        m_services.shell.openFile(preview.pageFileName, folder);
+        m_services.shell.openFile(page.value(), folder);
     } else {
         m_services.shell.openUrl(address);
     }
@@ -423,9 +431,19 @@ void MainWindow::applyHotTracking(bool on)
 
 void MainWindow::loadOptions()
 {
-    Result result;
-    m_options = settings::loadOptions(m_appDir, &result);
-    report(result);
+    // Each part that cannot be read falls back to its default alone, and the first failure is
+    // told. A save that could not be finished was given up: the options read are the ones now
+    // saved.
+    const Result finished = settings::finishInterruptedSave(m_appDir);
+    const Outcome<settings::Options> read = settings::loadOptions(m_appDir);
+    const Outcome<QStringList> colors = settings::loadCustomColors(m_appDir);
+    m_options = read.valueOr(settings::defaultOptions());
+    m_options.customColors = colors.valueOr(QStringList());
+    for (const Result& step : {read.result(), colors.result(), finished}) {
+        if (!report(step)) {
+            break;
+        }
+    }
     if (m_optionsDialog) {
         m_optionsDialog->hotTrackBox()->setChecked(m_options.hotTrack);
         m_optionsDialog->runtimeBox()->setChecked(m_options.runtime);
@@ -435,8 +453,8 @@ void MainWindow::loadOptions()
 
 void MainWindow::runFirstRunStep()
 {
-    const settings::FirstRun firstRun = settings::runFirstRun(m_appDir);
-    if (!report(firstRun.result) || !firstRun.wasFirstRun) {
+    const Outcome<settings::FirstRun> firstRun = settings::runFirstRun(m_appDir);
+    if (!report(firstRun.result()) || !firstRun->wasFirstRun) {
         return;
     }
     showHelpPage(HelpTab::GettingStarted);

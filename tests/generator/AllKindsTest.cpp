@@ -235,7 +235,7 @@ protected:
         return value;
     }
 
-    Generation run(const QString& kind)
+    Outcome<Generation> run(const QString& kind)
     {
         return generateClosed({kind, values, catalog::Support::all(), app.path()});
     }
@@ -331,40 +331,40 @@ TEST(AllKindsSteps, ReadOnlySettingsAndListsOfTheirKindInTheFormTheirRuleNeeds)
 TEST_P(AllKinds, GenerateWellFormedCode)
 {
     const QString kind = GetParam();
-    const Generation result = run(kind);
-    ASSERT_TRUE(result.ok) << kind.toStdString() << ": " << result.message.toStdString();
+    const Outcome<Generation> result = run(kind);
+    ASSERT_TRUE(result.ok()) << kind.toStdString() << ": " << result.message().toStdString();
 
-    for (const QString& path : result.media) {
+    for (const QString& path : result->media) {
         EXPECT_EQ(probeFile(path, app.path()), FileState::Exists) << path.toStdString();
     }
 
     if (kind == u"WhoIsVisitor") {
-        ASSERT_EQ(result.lines.size(), 10);
-        EXPECT_EQ(result.lines.first(), uR"(<script LANGUAGE="JavaScript">)");
-        EXPECT_TRUE(result.lines.at(2).contains(u"WIDTH=400 HEIGHT=150"_s));
-        EXPECT_EQ(result.lines.last(), u"</script>");
+        ASSERT_EQ(result->lines.size(), 10);
+        EXPECT_EQ(result->lines.first(), uR"(<script LANGUAGE="JavaScript">)");
+        EXPECT_TRUE(result->lines.at(2).contains(u"WIDTH=400 HEIGHT=150"_s));
+        EXPECT_EQ(result->lines.last(), u"</script>");
         return;
     }
 
     // The common part is the one a kind without parameters of its own gets.
-    Generation common = run(u"HexColor"_s);
-    ASSERT_TRUE(common.ok);
-    const QStringList commonLines = common.lines.mid(1, common.lines.size() - 3);
-    ASSERT_GE(result.lines.size(), commonLines.size() + 3);
-    EXPECT_EQ(result.lines.first(),
+    Outcome<Generation> common = run(u"HexColor"_s);
+    ASSERT_TRUE(common.ok());
+    const QStringList commonLines = common->lines.mid(1, common->lines.size() - 3);
+    ASSERT_GE(result->lines.size(), commonLines.size() + 3);
+    EXPECT_EQ(result->lines.first(),
               u"<applet code=\""_s + kind + u".class\" WIDTH=\"400\" HEIGHT=\"150\">"_s);
-    EXPECT_EQ(result.lines.mid(1, commonLines.size()), commonLines);
-    EXPECT_EQ(result.lines.mid(result.lines.size() - 2),
+    EXPECT_EQ(result->lines.mid(1, commonLines.size()), commonLines);
+    EXPECT_EQ(result->lines.mid(result->lines.size() - 2),
               (QStringList{u"Please activate Java..."_s, u"</applet>"_s}));
 
     static const QRegularExpression paramLine(
         u"^<param name=\"([A-Za-z][A-Za-z0-9_]*)\" value=\"([^\"]*)\">$"_s);
     const QStringList own =
-        result.lines.mid(1 + commonLines.size(), result.lines.size() - 3 - commonLines.size());
+        result->lines.mid(1 + commonLines.size(), result->lines.size() - 3 - commonLines.size());
     EXPECT_EQ(own.isEmpty(), kind == u"HexColor") << kind.toStdString();
     QSet<QString> names;
     QSet<QString> written;
-    for (const QString& line : result.lines.mid(1, result.lines.size() - 3)) {
+    for (const QString& line : result->lines.mid(1, result->lines.size() - 3)) {
         const QRegularExpressionMatch match = paramLine.match(line);
         ASSERT_TRUE(match.hasMatch()) << line.toStdString();
     }

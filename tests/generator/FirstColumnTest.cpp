@@ -52,16 +52,16 @@ protected:
             list(QString::fromUtf16(file)) = QStringList{u"entry"_s};
         }
     }
-    Generation run(const QString& kind)
+    Outcome<Generation> run(const QString& kind)
     {
         return generate({kind, values, catalog::Support{}, app.path()});
     }
     // The kind's own lines; empty on failure.
     QStringList kindLines(const QString& kind)
     {
-        const Generation result = run(kind);
-        EXPECT_TRUE(result.ok) << result.message.toStdString();
-        return result.ok ? result.lines.mid(2) : QStringList();
+        const Outcome<Generation> result = run(kind);
+        EXPECT_TRUE(result.ok()) << result.message().toStdString();
+        return result.ok() ? result->lines.mid(2) : QStringList();
     }
 
     QTemporaryDir app;
@@ -97,9 +97,9 @@ TEST_P(RefusedField, FailsWithItsOwnMessage)
     fillRequired(kind);
     specific(kind).setText(QString::fromUtf16(GetParam().key),
                            QString::fromUtf16(GetParam().value));
-    const Generation result = run(kind);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, QString::fromUtf16(GetParam().expected));
+    const Outcome<Generation> result = run(kind);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), QString::fromUtf16(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -168,16 +168,17 @@ TEST_F(FirstColumnTest, CheckBoxLinkNamesOnlyUncheckedItemsOfThoseShown)
               QStringList{line(u"checked1"_s, u"no"_s)});
 
     list(u"LinkList2.txt"_s).clear();
-    EXPECT_EQ(run(u"CheckBoxLink"_s).message, u"You must add at least at least a text and a link");
+    EXPECT_EQ(run(u"CheckBoxLink"_s).message(),
+              u"You must add at least at least a text and a link");
 }
 
 TEST_F(FirstColumnTest, GuestBookWritesOnlyFilledLabelsAndAlwaysListsItsFile)
 {
     specific(u"GuestBook"_s).setText(u"Email"_s, u"me@example.org"_s);
-    Generation result = run(u"GuestBook"_s);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines.mid(2), QStringList{line(u"email"_s, u"me@example.org"_s)});
-    EXPECT_EQ(result.media, QStringList{u"samples/GuestBook/guestbook.txt"_s});
+    Outcome<Generation> result = run(u"GuestBook"_s);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines.mid(2), QStringList{line(u"email"_s, u"me@example.org"_s)});
+    EXPECT_EQ(result->media, QStringList{u"samples/GuestBook/guestbook.txt"_s});
 
     specific(u"GuestBook"_s).setText(u"MessageBoxLabel"_s, u"Your words"_s);
     specific(u"GuestBook"_s).setText(u"MessageBoxSentLabel"_s, u"Thanks!"_s);
@@ -190,21 +191,21 @@ TEST_F(FirstColumnTest, GuestBookWritesOnlyFilledLabelsAndAlwaysListsItsFile)
 TEST_F(FirstColumnTest, ImageViewerChecksNamesBeforePaths)
 {
     list(u"ImageViewerLocations.txt"_s) = {u"missing.gif"_s};
-    EXPECT_EQ(run(u"ImageViewer"_s).message,
+    EXPECT_EQ(run(u"ImageViewer"_s).message(),
               u"You must add at least at least an image and an image name");
 
     list(u"ImageViewerNames.txt"_s) = {u"River"_s};
-    EXPECT_EQ(run(u"ImageViewer"_s).message, u"Can't find the file: missing.gif");
+    EXPECT_EQ(run(u"ImageViewer"_s).message(), u"Can't find the file: missing.gif");
 
     list(u"ImageViewerLocations.txt"_s) = {touch(u"river.jpg"_s)};
     specific(u"ImageViewer"_s).setChoice(u"Radio10Index"_s, 0);
     specific(u"ImageViewer"_s).setText(u"PlayLabel"_s, u"Play"_s);
-    const Generation result = run(u"ImageViewer"_s);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines.mid(2),
+    const Outcome<Generation> result = run(u"ImageViewer"_s);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines.mid(2),
               (QStringList{line(u"play_label"_s, u"Play"_s), line(u"image_name1"_s, u"River"_s),
                            line(u"image1"_s, u"river.jpg"_s), line(u"auto_slide"_s, u"1"_s)}));
-    EXPECT_EQ(result.media, QStringList{u"river.jpg"_s});
+    EXPECT_EQ(result->media, QStringList{u"river.jpg"_s});
 }
 
 TEST_F(FirstColumnTest, RadioGroupsWithoutSelectionTakeTheOtherValue)
@@ -224,16 +225,16 @@ TEST_F(FirstColumnTest, ImageListsAreCountedAndStopAtTheFirstMissingImage)
     fillRequired(u"Fade"_s);
     list(u"ListBox1.txt"_s) = {touch(u"one.gif"_s), touch(u"two.gif"_s)};
     specific(u"Fade"_s).setText(u"Pause"_s, u"40"_s);
-    const Generation result = run(u"Fade"_s);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines.mid(2),
+    const Outcome<Generation> result = run(u"Fade"_s);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines.mid(2),
               (QStringList{line(u"pause"_s, u"40"_s), line(u"image1"_s, u"one.gif"_s),
                            line(u"image2"_s, u"two.gif"_s), line(u"image_number"_s, u"2"_s)}));
 
     list(u"ListBox1.txt"_s).insert(1, u"lost.gif"_s);
-    EXPECT_EQ(run(u"Fade"_s).message, u"Can't find the file: lost.gif");
+    EXPECT_EQ(run(u"Fade"_s).message(), u"Can't find the file: lost.gif");
     list(u"ListBox1.txt"_s).clear();
-    EXPECT_EQ(run(u"Fade"_s).message, u"You must add at least an image name");
+    EXPECT_EQ(run(u"Fade"_s).message(), u"You must add at least an image name");
 }
 
 } // namespace

@@ -32,7 +32,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         return name;
     }
-    Generation run(const QString& kind = u"HexColor"_s)
+    Outcome<Generation> run(const QString& kind = u"HexColor"_s)
     {
         return generateClosed({kind, values, support, app.path()});
     }
@@ -64,9 +64,9 @@ TEST_F(GeneratorTest, WorkedExampleOfTheCommonPart)
     common().setText(u"Target"_s, u"_blank"_s);
     common().setText(u"StatusbarMessage"_s, u"not supported, not written"_s);
 
-    const Generation result = run();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(result.lines,
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    EXPECT_EQ(result->lines,
               (QStringList{u"<applet code=\"HexColor.class\" WIDTH=\"400\" HEIGHT=\"150\">"_s,
                            u"<param name=\"generator\" value=\"Morvane 1.5.4 - "_s +
                                makerHomePage() + u"\">"_s,
@@ -74,7 +74,7 @@ TEST_F(GeneratorTest, WorkedExampleOfTheCommonPart)
                            u"<param name=\"link\" value=\"index.html\">"_s,
                            u"<param name=\"target\" value=\"_blank\">"_s,
                            u"Please activate Java..."_s, u"</applet>"_s}));
-    EXPECT_TRUE(result.media.isEmpty());
+    EXPECT_TRUE(result->media.isEmpty());
 }
 
 class InvalidDimension : public GeneratorTest, public ::testing::WithParamInterface<QString> {};
@@ -84,10 +84,10 @@ TEST_P(InvalidDimension, IsRefusedBeforeAnythingElse)
     support.set(CommonParameter::BackgroundImage);
     common().setText(u"BackgroundImage"_s, u"missing.gif"_s);
     common().setText(u"Width"_s, GetParam());
-    EXPECT_EQ(run().message, u"Invalid width");
+    EXPECT_EQ(run().message(), u"Invalid width");
     common().setText(u"Width"_s, u"1"_s);
     common().setText(u"Height"_s, GetParam());
-    EXPECT_EQ(run().message, u"Invalid height");
+    EXPECT_EQ(run().message(), u"Invalid height");
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, InvalidDimension,
@@ -100,16 +100,16 @@ TEST_F(GeneratorTest, MediaFilesAreCheckedListedAndNamed)
     common().setText(u"BackgroundImage"_s, touch(u"back.gif"_s));
     common().setText(u"OnloadSound"_s, touch(u"hello.au"_s));
     common().setText(u"OnclicSound"_s, u"hello.au"_s);
-    const Generation result = run();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(result.media, (QStringList{u"back.gif"_s, u"hello.au"_s, u"hello.au"_s}));
-    EXPECT_TRUE(result.lines.contains(u"<param name=\"loop_sound\" value=\"no\">"_s));
-    EXPECT_TRUE(result.lines.contains(u"<param name=\"clic_sound_name\" value=\"hello.au\">"_s));
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    EXPECT_EQ(result->media, (QStringList{u"back.gif"_s, u"hello.au"_s, u"hello.au"_s}));
+    EXPECT_TRUE(result->lines.contains(u"<param name=\"loop_sound\" value=\"no\">"_s));
+    EXPECT_TRUE(result->lines.contains(u"<param name=\"clic_sound_name\" value=\"hello.au\">"_s));
 
     common().setText(u"OnmouseoverSound"_s, u"nowhere.au"_s);
-    EXPECT_EQ(run().message, u"Can't find the file: nowhere.au");
+    EXPECT_EQ(run().message(), u"Can't find the file: nowhere.au");
     common().setText(u"OnmouseoverSound"_s, u"bad\0name"_s);
-    EXPECT_EQ(run().message, u"Invalid on mouse over sound file name");
+    EXPECT_EQ(run().message(), u"Invalid on mouse over sound file name");
 }
 
 TEST_F(GeneratorTest, UnsupportedSectionsAreNeitherCheckedNorWritten)
@@ -119,9 +119,9 @@ TEST_F(GeneratorTest, UnsupportedSectionsAreNeitherCheckedNorWritten)
     common().setText(u"Link"_s, u"x.html"_s);
     common().setFlag(u"OnmouseoverTextEnabled"_s, true);
     common().setText(u"OnmouseoverTextHeight"_s, u"0"_s);
-    const Generation result = run();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(result.lines.size(), 4);
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    EXPECT_EQ(result->lines.size(), 4);
 }
 
 TEST_F(GeneratorTest, MouseOverMessageHeightCheckedEvenWithoutText)
@@ -129,17 +129,17 @@ TEST_F(GeneratorTest, MouseOverMessageHeightCheckedEvenWithoutText)
     support.set(CommonParameter::MouseOverMessage);
     common().setFlag(u"OnmouseoverTextEnabled"_s, true);
     common().setText(u"OnmouseoverTextHeight"_s, u"0"_s);
-    EXPECT_EQ(run().message, u"Invalid message height");
+    EXPECT_EQ(run().message(), u"Invalid message height");
 
     common().setText(u"OnmouseoverTextHeight"_s, u"12"_s);
-    Generation result = run();
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines.size(), 4); // no text, no message lines
+    Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines.size(), 4); // no text, no message lines
 
     common().setText(u"OnmouseoverText"_s, u"Hi"_s);
     common().setColor(u"OnmouseoverTextColor"_s, 0x0000FF);
     result = run();
-    EXPECT_EQ(result.lines.mid(2, 3),
+    EXPECT_EQ(result->lines.mid(2, 3),
               (QStringList{u"<param name=\"enter_text\" value=\"Hi\">"_s,
                            u"<param name=\"enter_text_color\" value=\"#FF0000\">"_s,
                            u"<param name=\"enter_text_height\" value=\"12\">"_s}));
@@ -150,9 +150,9 @@ TEST_F(GeneratorTest, LinkWithoutTargetAndEmptyNoJavaText)
     support.set(CommonParameter::ClickLink);
     common().setText(u"Link"_s, u"a.html"_s);
     common().setText(u"NoJavaMessage"_s, QString());
-    const Generation result = run();
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines.mid(2),
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines.mid(2),
               (QStringList{u"<param name=\"link\" value=\"a.html\">"_s, u"</applet>"_s}));
 }
 
@@ -160,44 +160,41 @@ TEST_F(GeneratorTest, MouseOverColorOnlyWhenEnabled)
 {
     support.set(CommonParameter::MouseOverColor);
     common().setColor(u"OnmouseoverBackgroundColor"_s, 0x00FF00);
-    EXPECT_EQ(run().lines.size(), 4);
+    EXPECT_EQ(run()->lines.size(), 4);
     common().setFlag(u"OnmouseoverBackgroundColorEnabled"_s, true);
     EXPECT_TRUE(
-        run().lines.contains(u"<param name=\"enter_background_color\" value=\"#00FF00\">"_s));
+        run()->lines.contains(u"<param name=\"enter_background_color\" value=\"#00FF00\">"_s));
 }
 
 TEST_F(GeneratorTest, RuntimeLineAndFileFollowTheClosedElementWhenAsked)
 {
     support.set(CommonParameter::BackgroundImage);
     common().setText(u"BackgroundImage"_s, touch(u"back.gif"_s));
-    const Generation plain = run();
-    const Generation withRuntime =
+    const Outcome<Generation> plain = run();
+    const Outcome<Generation> withRuntime =
         generateClosed({u"HexColor"_s, values, support, app.path(), true});
-    ASSERT_TRUE(withRuntime.ok);
-    EXPECT_EQ(withRuntime.lines,
-              plain.lines + QStringList{u"<script src=\"morvane-applets.js\"></script>"_s});
-    EXPECT_EQ(withRuntime.media, plain.media + QStringList{runtimeFilePath(app.path())});
-    EXPECT_EQ(fileNamePart(withRuntime.media.last()), u"morvane-applets.js");
+    ASSERT_TRUE(withRuntime.ok());
+    EXPECT_EQ(withRuntime->lines,
+              plain->lines + QStringList{u"<script src=\"morvane-applets.js\"></script>"_s});
+    EXPECT_EQ(withRuntime->media, plain->media + QStringList{runtimeFilePath(app.path())});
+    EXPECT_EQ(fileNamePart(withRuntime->media.last()), u"morvane-applets.js");
 
     // The preview copies the runtime beside its page like any needed file.
     QDir(app.path()).mkpath(u"runtime"_s);
     touch(u"runtime/morvane-applets.js"_s);
     QDir(app.path()).mkpath(u"test"_s);
-    const PreparedPreview preview =
-        preparePreview(app.path(), u"HexColor"_s, withRuntime.lines, withRuntime.media);
-    ASSERT_TRUE(preview.result.ok) << preview.result.message.toStdString();
+    const Outcome<QString> preview =
+        preparePreview(app.path(), u"HexColor"_s, withRuntime->lines, withRuntime->media);
+    ASSERT_TRUE(preview.ok()) << preview.message().toStdString();
     EXPECT_TRUE(QFile::exists(QDir(app.path()).filePath(u"test/morvane-applets.js"_s)));
 
     common().setText(u"Width"_s, u"0"_s);
-    const Generation failed = generateClosed({u"HexColor"_s, values, support, app.path(), true});
-    EXPECT_FALSE(failed.ok);
-    EXPECT_FALSE(failed.lines.contains(u"<script src=\"morvane-applets.js\"></script>"_s));
-    EXPECT_FALSE(failed.media.contains(runtimeFilePath(app.path())));
+    EXPECT_FALSE(generateClosed({u"HexColor"_s, values, support, app.path(), true}).ok());
 }
 
 TEST(CloseApplet, WhoIsVisitorGetsNothing)
 {
-    Generation generation{true, {}, {u"<script>"_s}, {}};
+    Generation generation{{u"<script>"_s}, {}};
     closeApplet(generation, u"WhoIsVisitor"_s, u"Please activate Java..."_s);
     EXPECT_EQ(generation.lines, QStringList{u"<script>"_s});
 }

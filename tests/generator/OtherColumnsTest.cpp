@@ -35,17 +35,17 @@ public:
         return name;
     }
 
-    Generation run() { return generateClosed({m_kind, values, support, app.path()}); }
-    QString message() { return run().message; }
+    Outcome<Generation> run() { return generateClosed({m_kind, values, support, app.path()}); }
+    QString message() { return run().message(); }
 
     // The kind's own parameters: what follows the <applet> and "generator" lines.
     QStringList params()
     {
-        const Generation result = run();
-        EXPECT_TRUE(result.ok) << result.message.toStdString();
+        const Outcome<Generation> result = run();
+        EXPECT_TRUE(result.ok()) << result.message().toStdString();
         static const QRegularExpression line(u"^<param name=\"([^\"]*)\" value=\"(.*)\">$"_s);
         QStringList pairs;
-        for (const QString& text : result.lines.mid(2)) {
+        for (const QString& text : result->lines.mid(2)) {
             const QRegularExpressionMatch match = line.match(text);
             if (match.hasMatch()) {
                 pairs.append(match.captured(1) + u'=' + match.captured(2));
@@ -274,17 +274,17 @@ protected:
 
 TEST_F(LoginBox, WritesThePasswordFileAndNeedsIt)
 {
-    const Generation result = run();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
     EXPECT_EQ(passwordBytes(), QByteArray("ann secret ann.html\r\nbob pa ss bob.html\r\n"));
-    EXPECT_EQ(result.media, QStringList{passwordFile()});
+    EXPECT_EQ(result->media, QStringList{passwordFile()});
     EXPECT_EQ(params(), (QStringList{u"frame_width=300"_s, u"target=_self"_s}));
 }
 
 TEST_F(LoginBox, EmptyLoginsGiveAnEmptyFileButEmptyLinksAreRefused)
 {
     list(u"LoginList4.txt"_s).clear();
-    ASSERT_TRUE(run().ok);
+    ASSERT_TRUE(run().ok());
     EXPECT_EQ(passwordBytes(), QByteArray());
 
     list(u"LoginList4.txt"_s) = QStringList{u"carl"_s};
@@ -295,7 +295,7 @@ TEST_F(LoginBox, EmptyLoginsGiveAnEmptyFileButEmptyLinksAreRefused)
 
 TEST_F(LoginBox, FailedCheckLeavesThePasswordFileUntouched)
 {
-    ASSERT_TRUE(run().ok);
+    ASSERT_TRUE(run().ok());
     field().setText(u"FrameHeight"_s, u"0"_s);
     list(u"PasswordList4.txt"_s) = QStringList{u"changed"_s, u"changed"_s};
     EXPECT_EQ(message(), u"Invalid frame height");
@@ -307,9 +307,9 @@ TEST_F(LoginBox, UnwritablePasswordFileFailsTheGeneration)
     QFile blocker(QDir(app.path()).filePath(u"cfg"_s)); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const Generation result = run();
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.isEmpty());
+    const Outcome<Generation> result = run();
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.message().isEmpty());
 }
 
 // --- WhoIsVisitor -------------------------------------------------------------------------
@@ -331,10 +331,10 @@ protected:
 
 TEST_F(WhoIsVisitor, OnlyTheScriptLinesRemainAndTheMediaStay)
 {
-    const Generation result = run();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
     EXPECT_EQ(
-        result.lines,
+        result->lines,
         (QStringList{
             uR"(<script LANGUAGE="JavaScript">)"_s,
             u"<!--"_s,
@@ -347,7 +347,7 @@ TEST_F(WhoIsVisitor, OnlyTheScriptLinesRemainAndTheMediaStay)
             u"// -->"_s,
             u"</script>"_s,
         }));
-    EXPECT_EQ(result.media, QStringList{u"back.gif"_s});
+    EXPECT_EQ(result->media, QStringList{u"back.gif"_s});
 }
 
 TEST_F(WhoIsVisitor, BothAddressesAreRequiredRecipientFirst)
@@ -372,9 +372,9 @@ protected:
 TEST_F(Memory, TurnedImageIsNamedButNeitherTestedNorNeeded)
 {
     field().setText(u"TurnedOffImage"_s, u"C:\\pics\\back.gif"_s);
-    const Generation result = run();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(result.media, (QStringList{u"a.gif"_s, u"b.gif"_s}));
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    EXPECT_EQ(result->media, (QStringList{u"a.gif"_s, u"b.gif"_s}));
     EXPECT_EQ(params().last(), u"turned_image=back.gif");
 
     field().setText(u"TurnedOffImage"_s, QString());
@@ -408,9 +408,9 @@ protected:
 TEST_F(TicTacToe, OptionalSoundsAreSkippedWhenEmptyAndCheckedOtherwise)
 {
     field().setText(u"DrawSound"_s, touch(u"draw.au"_s));
-    const Generation result = run();
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(result.media, (QStringList{u"x.gif"_s, u"o.gif"_s, u"draw.au"_s}));
+    const Outcome<Generation> result = run();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    EXPECT_EQ(result->media, (QStringList{u"x.gif"_s, u"o.gif"_s, u"draw.au"_s}));
     EXPECT_EQ(params(),
               (QStringList{u"cross=x.gif"_s, u"circle=o.gif"_s, u"draw_sound_name=draw.au"_s,
                            u"border_color=#000000"_s, u"first=2"_s, u"mode=1"_s}));

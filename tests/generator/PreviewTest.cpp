@@ -60,9 +60,9 @@ TEST_F(FilesTest, NeededFilesClassFilesFirstThenMedia)
               (QStringList{u"Fade$1.class"_s, u"Fade.class"_s, u"a.jpg"_s, u"a.jpg"_s}));
 
     write(u"site/.keep"_s, "");
-    const CopiedFiles copied = copyNeededFiles(app.path(), u"Fade"_s, media, u"site"_s);
-    ASSERT_TRUE(copied.result.ok) << copied.result.message.toStdString();
-    EXPECT_EQ(copied.names.size(), 4);
+    const Outcome<QStringList> copied = copyNeededFiles(app.path(), u"Fade"_s, media, u"site"_s);
+    ASSERT_TRUE(copied.ok()) << copied.message().toStdString();
+    EXPECT_EQ(copied->size(), 4);
     EXPECT_EQ(filesIn(u"site"_s), (QStringList{u"Fade$1.class"_s, u"Fade.class"_s, u"a.jpg"_s}));
 }
 
@@ -96,20 +96,19 @@ TEST_F(FilesTest, TwoPreviewsLeaveOnlyTheSecond)
     write(u"samples/stars/Stars.class"_s, "s");
     const QString image = write(u"pics/river.jpg"_s, "r");
 
-    PreparedPreview first = preparePreview(app.path(), u"Zoom"_s, {u"<applet>"_s}, {image});
-    ASSERT_TRUE(first.result.ok) << first.result.message.toStdString();
-    PreparedPreview second = preparePreview(app.path(), u"Stars"_s, {u"<applet>"_s}, {});
-    ASSERT_TRUE(second.result.ok);
-    EXPECT_TRUE(
-        second.pageFileName.contains(QRegularExpression(u"^test(0|[1-9][0-9]{0,3})\\.htm$"_s)));
-    EXPECT_EQ(filesIn(u"test"_s), (QStringList{u"Stars.class"_s, second.pageFileName}));
+    Outcome<QString> first = preparePreview(app.path(), u"Zoom"_s, {u"<applet>"_s}, {image});
+    ASSERT_TRUE(first.ok()) << first.message().toStdString();
+    Outcome<QString> second = preparePreview(app.path(), u"Stars"_s, {u"<applet>"_s}, {});
+    ASSERT_TRUE(second.ok());
+    EXPECT_TRUE(second->contains(QRegularExpression(u"^test(0|[1-9][0-9]{0,3})\\.htm$"_s)));
+    EXPECT_EQ(filesIn(u"test"_s), (QStringList{u"Stars.class"_s, second.value()}));
     EXPECT_TRUE(QDir(app.path()).exists(u"test/keep-me"_s));
 }
 
 TEST_F(FilesTest, PreviewWithoutTestFolderWritesNothing)
 {
-    const PreparedPreview preview = preparePreview(app.path(), u"Zoom"_s, {}, {});
-    EXPECT_FALSE(preview.result.ok);
+    const Outcome<QString> preview = preparePreview(app.path(), u"Zoom"_s, {}, {});
+    EXPECT_FALSE(preview.ok());
     EXPECT_FALSE(QDir(app.path()).exists(u"test"_s));
 }
 

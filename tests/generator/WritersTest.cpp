@@ -31,7 +31,7 @@ protected:
         return relativePath;
     }
     // Runs `write` on a fresh context and returns what it produced.
-    template <typename Write> Generation run(Write write)
+    template <typename Write> Outcome<Generation> run(Write write)
     {
         const GenerationInput input{u"Kind"_s, values, {}, app.path()};
         GenerationContext ctx(input);
@@ -54,15 +54,15 @@ class IntegerWriter : public WriterTest, public ::testing::WithParamInterface<In
 TEST_P(IntegerWriter, AcceptsOnlyStrictThirtyTwoBitIntegersAndWritesThemAsTyped)
 {
     const QString text = QString::fromUtf16(GetParam().text);
-    const Generation result = run([&](GenerationContext& ctx) {
+    const Outcome<Generation> result = run([&](GenerationContext& ctx) {
         return writeInteger(ctx, u"pause"_s, text, u"Invalid pause"_s, GetParam().negatives);
     });
-    EXPECT_EQ(result.ok, GetParam().accepted) << text.toStdString();
+    EXPECT_EQ(result.ok(), GetParam().accepted) << text.toStdString();
     if (GetParam().accepted) {
-        EXPECT_EQ(result.lines,
+        EXPECT_EQ(result->lines,
                   text.isEmpty() ? QStringList() : QStringList{line(u"pause"_s, text)});
     } else {
-        EXPECT_EQ(result.message, u"Invalid pause");
+        EXPECT_EQ(result.message(), u"Invalid pause");
     }
 }
 
@@ -91,12 +91,12 @@ TEST_F(WriterTest, TextWriterRequiresOrSkipsEmptyTextAndKeepsBlanks)
             return writeText(ctx, u"text"_s, text, u"a text"_s, requirement);
         });
     };
-    EXPECT_EQ(write({}, Requirement::Required).message, u"You must specify a text");
-    const Generation skipped = write({}, Requirement::Optional);
-    EXPECT_TRUE(skipped.ok);
-    EXPECT_TRUE(skipped.lines.isEmpty());
-    EXPECT_EQ(write(u" "_s, Requirement::Optional).lines, QStringList{line(u"text"_s, u" "_s)});
-    EXPECT_EQ(write(u"say \"hi\""_s, Requirement::Required).lines,
+    EXPECT_EQ(write({}, Requirement::Required).message(), u"You must specify a text");
+    const Outcome<Generation> skipped = write({}, Requirement::Optional);
+    EXPECT_TRUE(skipped.ok());
+    EXPECT_TRUE(skipped->lines.isEmpty());
+    EXPECT_EQ(write(u" "_s, Requirement::Optional)->lines, QStringList{line(u"text"_s, u" "_s)});
+    EXPECT_EQ(write(u"say \"hi\""_s, Requirement::Required)->lines,
               QStringList{line(u"text"_s, u"say &quot;hi&quot;"_s)});
 }
 
@@ -107,29 +107,29 @@ TEST_F(WriterTest, FileWriterTellsEmptyMissingAndUntestablePathsApart)
             return writeFile(ctx, u"image_name"_s, path, u"an image name"_s);
         });
     };
-    EXPECT_EQ(write({}).message, u"You must specify an image name");
-    EXPECT_EQ(write(u"nowhere.gif"_s).message, u"Can't find the file: nowhere.gif");
+    EXPECT_EQ(write({}).message(), u"You must specify an image name");
+    EXPECT_EQ(write(u"nowhere.gif"_s).message(), u"Can't find the file: nowhere.gif");
     const QString untestable = u"bad\0name.gif"_s;
-    EXPECT_EQ(write(untestable).message, u"Invalid file name: "_s + untestable);
+    EXPECT_EQ(write(untestable).message(), u"Invalid file name: "_s + untestable);
 
     touch(u"pictures/river.jpg"_s);
-    const Generation found = write(u"pictures\\river.jpg"_s);
-    ASSERT_TRUE(found.ok) << found.message.toStdString();
-    EXPECT_EQ(found.lines, QStringList{line(u"image_name"_s, u"river.jpg"_s)});
-    EXPECT_EQ(found.media, QStringList{u"pictures\\river.jpg"_s});
+    const Outcome<Generation> found = write(u"pictures\\river.jpg"_s);
+    ASSERT_TRUE(found.ok()) << found.message().toStdString();
+    EXPECT_EQ(found->lines, QStringList{line(u"image_name"_s, u"river.jpg"_s)});
+    EXPECT_EQ(found->media, QStringList{u"pictures\\river.jpg"_s});
 }
 
 TEST_F(WriterTest, FileListWritesNamesThenCountAndListsEveryPath)
 {
     const QStringList paths{touch(u"a/x.gif"_s), touch(u"y.gif"_s), u"y.gif"_s};
-    const Generation result = run([&](GenerationContext& ctx) {
+    const Outcome<Generation> result = run([&](GenerationContext& ctx) {
         return writeFileList(ctx, u"image"_s, paths, u"an image name"_s, u"image_number"_s);
     });
-    ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(result.lines,
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    EXPECT_EQ(result->lines,
               (QStringList{line(u"image1"_s, u"x.gif"_s), line(u"image2"_s, u"y.gif"_s),
                            line(u"image3"_s, u"y.gif"_s), line(u"image_number"_s, u"3"_s)}));
-    EXPECT_EQ(result.media, paths);
+    EXPECT_EQ(result->media, paths);
 }
 
 TEST_F(WriterTest, FileListFailsOnEmptyListAndStopsAtFirstMissingEntry)
@@ -139,14 +139,13 @@ TEST_F(WriterTest, FileListFailsOnEmptyListAndStopsAtFirstMissingEntry)
             return writeFileList(ctx, u"clip"_s, paths, u"a clip"_s, count);
         });
     };
-    EXPECT_EQ(write({}, u"-"_s).message, u"You must add at least a clip");
+    EXPECT_EQ(write({}, u"-"_s).message(), u"You must add at least a clip");
 
-    const Generation missing = write({touch(u"a.au"_s), u"b.au"_s, u"c.au"_s}, u"-"_s);
-    EXPECT_EQ(missing.message, u"Can't find the file: b.au");
-    EXPECT_EQ(missing.media, QStringList{u"a.au"_s});
+    const Outcome<Generation> missing = write({touch(u"a.au"_s), u"b.au"_s, u"c.au"_s}, u"-"_s);
+    EXPECT_EQ(missing.message(), u"Can't find the file: b.au");
 
-    const Generation uncounted = write({u"a.au"_s}, u"-"_s);
-    EXPECT_EQ(uncounted.lines, QStringList{line(u"clip1"_s, u"a.au"_s)});
+    const Outcome<Generation> uncounted = write({u"a.au"_s}, u"-"_s);
+    EXPECT_EQ(uncounted->lines, QStringList{line(u"clip1"_s, u"a.au"_s)});
 }
 
 TEST_F(WriterTest, TextListCountForms)
@@ -157,15 +156,15 @@ TEST_F(WriterTest, TextListCountForms)
             return writeTextList(ctx, u"link"_s, list, u"a link"_s, count);
         });
     };
-    EXPECT_EQ(write(entries, u"link_number"_s).lines,
+    EXPECT_EQ(write(entries, u"link_number"_s)->lines,
               (QStringList{line(u"link1"_s, u"one"_s), line(u"link2"_s, u"two"_s),
                            line(u"link_number"_s, u"2"_s)}));
-    EXPECT_EQ(write(entries, u"-"_s).lines.size(), 2);
-    const Generation presenceOnly = write(entries, QString());
-    EXPECT_TRUE(presenceOnly.ok);
-    EXPECT_TRUE(presenceOnly.lines.isEmpty());
-    EXPECT_EQ(write({}, QString()).message, u"You must add at least a link");
-    EXPECT_EQ(write({}, u"-"_s).message, u"You must add at least a link");
+    EXPECT_EQ(write(entries, u"-"_s)->lines.size(), 2);
+    const Outcome<Generation> presenceOnly = write(entries, QString());
+    EXPECT_TRUE(presenceOnly.ok());
+    EXPECT_TRUE(presenceOnly->lines.isEmpty());
+    EXPECT_EQ(write({}, QString()).message(), u"You must add at least a link");
+    EXPECT_EQ(write({}, u"-"_s).message(), u"You must add at least a link");
 }
 
 TreeNode node(const QString& text, std::vector<TreeNode> children = {})
@@ -175,7 +174,7 @@ TreeNode node(const QString& text, std::vector<TreeNode> children = {})
 
 class MenuWriterTest : public WriterTest {
 protected:
-    Generation write(const MenuTree& tree)
+    Outcome<Generation> write(const MenuTree& tree)
     {
         return run([&](GenerationContext& ctx) { return writeMenuHierarchy(ctx, tree); });
     }
@@ -189,9 +188,9 @@ TEST_F(MenuWriterTest, WritesDepthFirstWithConcatenatedIndices)
                node(u"Products"_s, {node(u"Tools # tools.html"_s),
                                     node(u"Books # books.html"_s, {node(u"Old # old.html"_s)})}),
                node(u"Contact # mail.html"_s)})}};
-    const Generation result = write(tree);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines,
+    const Outcome<Generation> result = write(tree);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines,
               (QStringList{line(u"text1"_s, u"Home"_s), line(u"link1"_s, u"index.html"_s),
                            line(u"text2"_s, u"Products"_s), line(u"text21"_s, u"Tools"_s),
                            line(u"link21"_s, u"tools.html"_s), line(u"text22"_s, u"Books"_s),
@@ -210,13 +209,13 @@ class MenuTextSplit : public MenuWriterTest, public ::testing::WithParamInterfac
 
 TEST_P(MenuTextSplit, CutsOneCharacterOnEachSideOfTheFirstHash)
 {
-    const Generation result =
+    const Outcome<Generation> result =
         write({{node(u"Root"_s, {node(QString::fromUtf16(GetParam().text))})}});
     QStringList expected{line(u"text1"_s, QString::fromUtf16(GetParam().caption))};
     if (GetParam().link) {
         expected.append(line(u"link1"_s, QString::fromUtf16(GetParam().link)));
     }
-    EXPECT_EQ(result.lines, expected);
+    EXPECT_EQ(result->lines, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, MenuTextSplit,
@@ -234,30 +233,30 @@ TEST_F(MenuWriterTest, TenOrMoreEntriesGiveAmbiguousNamesAsTheAppletExpects)
     for (int i = 2; i <= 11; ++i) {
         items.push_back(node(QString::number(i)));
     }
-    const Generation result = write({{node(u"Root"_s, items)}});
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines.filter(u"\"text11\""_s),
+    const Outcome<Generation> result = write({{node(u"Root"_s, items)}});
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines.filter(u"\"text11\""_s),
               (QStringList{line(u"text11"_s, u"Sub"_s), line(u"text11"_s, u"11"_s)}));
 }
 
 TEST_F(MenuWriterTest, OnlyTheFirstTopLevelNodeIsTheRoot)
 {
-    EXPECT_EQ(write(MenuTree{}).message, u"You must add at least an item in the menu hierarchy");
-    EXPECT_EQ(write(MenuTree::withRoot()).message,
+    EXPECT_EQ(write(MenuTree{}).message(), u"You must add at least an item in the menu hierarchy");
+    EXPECT_EQ(write(MenuTree::withRoot()).message(),
               u"You must add at least an item in the menu hierarchy");
-    EXPECT_EQ(write({{node(u"Root"_s), node(u"Stray"_s, {node(u"Child"_s)})}}).message,
+    EXPECT_EQ(write({{node(u"Root"_s), node(u"Stray"_s, {node(u"Child"_s)})}}).message(),
               u"You must add at least an item in the menu hierarchy");
 
-    const Generation result =
+    const Outcome<Generation> result =
         write({{node(u"Root"_s, {node(u"Kept"_s)}), node(u"Stray # s.html"_s)}});
-    EXPECT_EQ(result.lines, QStringList{line(u"text1"_s, u"Kept"_s)});
+    EXPECT_EQ(result->lines, QStringList{line(u"text1"_s, u"Kept"_s)});
 }
 
 // The runner's own rules; the writers behind the other rules are tested above.
 class StepRunnerTest : public WriterTest {
 protected:
     settings::ValueSet& specific() { return values.specific(u"Kind"_s); }
-    Generation runTable(std::span<const Step> steps)
+    Outcome<Generation> runTable(std::span<const Step> steps)
     {
         return run([&](GenerationContext& ctx) { return runSteps(ctx, steps); });
     }
@@ -289,7 +288,8 @@ TEST_F(StepRunnerTest, ChoicesIndicesAndFlags)
         specific().setChoice(u"Radio"_s, choice);
         specific().setFlag(u"Box"_s, choice == 0);
         QStringList result;
-        for (const QString& text : runTable(kChoiceAndFlagSteps).lines) {
+        const Outcome<Generation> generated = runTable(kChoiceAndFlagSteps);
+        for (const QString& text : generated->lines) {
             result.append(text.section(u"value=\""_s, 1).chopped(2));
         }
         return result;
@@ -319,22 +319,22 @@ TEST_F(StepRunnerTest, ConditionalStepsAreNeitherValidatedNorWrittenWhenTheirFie
 {
     specific().setText(u"TextHeight"_s, u"0"_s);
     specific().setColor(u"Color2"_s, 0x0000FF);
-    Generation result = runTable(kConditionalSteps);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.lines, QStringList{line(u"target"_s, QString())});
+    Outcome<Generation> result = runTable(kConditionalSteps);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->lines, QStringList{line(u"target"_s, QString())});
 
     specific().setText(u"Text"_s, u"Hello"_s);
-    EXPECT_EQ(runTable(kConditionalSteps).message, u"Invalid text height");
+    EXPECT_EQ(runTable(kConditionalSteps).message(), u"Invalid text height");
 
     specific().setText(u"TextHeight"_s, u"12"_s);
     specific().setFlag(u"Alternated"_s, true);
     specific().setText(u"TurnedImage"_s, u"not\\there.gif"_s);
     result = runTable(kConditionalSteps);
     EXPECT_EQ(
-        result.lines,
+        result->lines,
         (QStringList{line(u"text_height"_s, u"12"_s), line(u"background_color2"_s, u"#FF0000"_s),
                      line(u"turned_image"_s, u"there.gif"_s), line(u"target"_s, QString())}));
-    EXPECT_TRUE(result.media.isEmpty());
+    EXPECT_TRUE(result->media.isEmpty());
 }
 
 } // namespace

@@ -51,9 +51,9 @@ TEST(SaveCrash, EveryKillLeavesAWholeOldOrNewSave)
         journalsLeft += QFile::exists(journalPath(app.path())) ? 1 : 0;
 
         WorkingCopy loaded;
-        const KindLoad load = loadKind(app.path(), saves::kLoginBox, loaded);
-        ASSERT_TRUE(load.result.ok) << load.result.message.toStdString();
-        EXPECT_TRUE(load.notice.isEmpty()) << "after kill " << kill;
+        const morvane::Outcome<KindLoad> load = loadKind(app.path(), saves::kLoginBox, loaded);
+        ASSERT_TRUE(load.ok()) << load.message().toStdString();
+        EXPECT_TRUE(load->notice.isEmpty()) << "after kill " << kill;
         const int number = saves::wholeSaveNumber(loaded);
         ASSERT_GE(number, lastSeen) << "after kill " << kill << ": mixed or older files";
         newSaves += number > lastSeen ? 1 : 0;

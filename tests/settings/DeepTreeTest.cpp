@@ -40,9 +40,9 @@ TEST(DeepTrees, ATreeAtTheDepthLimitIsParsedCopiedComparedSavedAndGeneratedOnASm
 
     bool ran = false;
     const std::unique_ptr<QThread> thread(QThread::create([&] {
-        bool flattened = true;
-        MenuTree tree = parseTree(lines, &flattened);
-        EXPECT_FALSE(flattened);
+        ParsedTree parsed = parseTree(lines);
+        EXPECT_FALSE(parsed.flattened);
+        MenuTree& tree = parsed.tree;
         EXPECT_EQ(deepest(tree).text, u"level1000");
         EXPECT_EQ(treeLines(tree), lines);
 
@@ -57,16 +57,16 @@ TEST(DeepTrees, ATreeAtTheDepthLimitIsParsedCopiedComparedSavedAndGeneratedOnASm
         values.common().setText(u"Width"_s, u"200"_s);
         values.common().setText(u"Height"_s, u"300"_s);
         values.tree(u"TreeView2.txt"_s) = std::move(copy);
-        const generator::Generation html =
+        const Outcome<generator::Generation> html =
             generator::generate({u"MenuPopUp"_s, values, catalog::Support::all(), app.path()});
-        EXPECT_TRUE(html.ok) << html.message.toStdString();
+        ASSERT_TRUE(html.ok()) << html.message().toStdString();
         const QString deepestParam =
             u"<param name=\"text"_s + QString(kMaxTreeDepth, u'1') + u"\" value=\"level1000\">"_s;
-        EXPECT_TRUE(html.lines.contains(deepestParam));
+        EXPECT_TRUE(html->lines.contains(deepestParam));
 
         EXPECT_TRUE(saveKind(app.path(), u"MenuPopUp"_s, values).ok);
         WorkingCopy reloaded;
-        EXPECT_TRUE(loadKind(app.path(), u"MenuPopUp"_s, reloaded).result.ok);
+        EXPECT_TRUE(loadKind(app.path(), u"MenuPopUp"_s, reloaded).ok());
         EXPECT_EQ(reloaded.tree(u"TreeView2.txt"_s), tree);
         ran = true;
     }));

@@ -38,7 +38,7 @@ protected:
     {
         return morvane::test::readTestFile(app.filePath(relativePath));
     }
-    KindLoad load(const QString& kind) { return loadKind(app.path(), kind, copy); }
+    Outcome<KindLoad> load(const QString& kind) { return loadKind(app.path(), kind, copy); }
 
     QTemporaryDir app;
     WorkingCopy copy;
@@ -56,7 +56,7 @@ TEST_F(HostileFiles, OneStrayByteCostsOnlyItsLineAndASaveKeepsTheRest)
 {
     write(u"morvane.ini"_s, "[Stars]\r\nWidth=300\r\nNoJavaMessage=Déjà vu\r\n"
                             "Height=\xff\r\n");
-    ASSERT_TRUE(load(u"Stars"_s).result.ok);
+    ASSERT_TRUE(load(u"Stars"_s).ok());
     EXPECT_EQ(copy.common().text(u"NoJavaMessage"_s), u"Déjà vu");
     EXPECT_EQ(copy.common().text(u"Height"_s), u"ÿ");
     ASSERT_TRUE(saveKind(app.path(), u"Stars"_s, copy).ok);
@@ -70,11 +70,12 @@ TEST_F(HostileFiles, ANulMakesAColorOrChoiceTheDefaultAndIsRefusedByTheGenerator
                                        "Width=2\0"
                                        "00\r\nHeight=100\r\n",
                                        52));
-    ASSERT_TRUE(load(u"Stars"_s).result.ok);
+    ASSERT_TRUE(load(u"Stars"_s).ok());
     EXPECT_EQ(copy.common().color(u"BackgroundColor"_s), 0u); // the key's default, not 12
-    const generator::Generation generated = generator::generate({u"Stars"_s, copy, {}, app.path()});
-    EXPECT_FALSE(generated.ok);
-    EXPECT_EQ(generated.message, u"Invalid width");
+    const Outcome<generator::Generation> generated =
+        generator::generate({u"Stars"_s, copy, {}, app.path()});
+    EXPECT_FALSE(generated.ok());
+    EXPECT_EQ(generated.message(), u"Invalid width");
 }
 
 TEST(NulInValues, IntegersTextsListsAndMenusAreRefusedWithTheirMessages)
@@ -85,7 +86,7 @@ TEST(NulInValues, IntegersTextsListsAndMenusAreRefusedWithTheirMessages)
     const auto failure = [&](const std::function<bool(generator::GenerationContext&)>& write) {
         generator::GenerationContext ctx(input);
         const bool ok = write(ctx);
-        return ok ? u"<accepted>"_s : ctx.finish(false).message;
+        return ok ? u"<accepted>"_s : ctx.finish(false).message();
     };
     EXPECT_EQ(
         failure([&](auto& ctx) { return writeInteger(ctx, u"p"_s, nul, u"Invalid pause"_s); }),
@@ -104,7 +105,7 @@ TEST(NulInValues, IntegersTextsListsAndMenusAreRefusedWithTheirMessages)
     const generator::GenerationInput loginBox{u"LoginBox"_s, logins, {}, QString()};
     generator::GenerationContext loginCtx(loginBox);
     EXPECT_FALSE(generator::writeLoginPasswordFile(loginCtx));
-    EXPECT_EQ(loginCtx.finish(false).message,
+    EXPECT_EQ(loginCtx.finish(false).message(),
               u"You must add at least a login, a password and a link");
     const MenuTree menu{{TreeNode{u"Root"_s, {TreeNode{nul, {}}}}}};
     EXPECT_EQ(failure([&](auto& ctx) { return writeMenuHierarchy(ctx, menu); }),
@@ -114,10 +115,10 @@ TEST(NulInValues, IntegersTextsListsAndMenusAreRefusedWithTheirMessages)
 TEST_F(HostileFiles, DevicesAndPipesAreRefusedWithTheFileNamed)
 {
     ASSERT_EQ(::mkfifo(QFile::encodeName(app.filePath(u"morvane.ini"_s)).constData(), 0600), 0);
-    KindLoad loaded = load(u"Stars"_s);
-    EXPECT_FALSE(loaded.result.ok);
-    EXPECT_EQ(loaded.result.message, u"Can't read the file: "_s + app.filePath(u"morvane.ini"_s) +
-                                         u" (not a regular file)");
+    Outcome<KindLoad> loaded = load(u"Stars"_s);
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message(), u"Can't read the file: "_s + app.filePath(u"morvane.ini"_s) +
+                                    u" (not a regular file)");
 
     QFile::remove(app.filePath(u"morvane.ini"_s));
     QDir(app.path()).mkpath(u"cfg"_s);
@@ -126,8 +127,8 @@ TEST_F(HostileFiles, DevicesAndPipesAreRefusedWithTheFileNamed)
     copy.specific(u"LoginBox"_s).setText(u"LoginText"_s, u"kept"_s);
     const WorkingCopy before = copy;
     loaded = load(u"LoginBox"_s);
-    EXPECT_FALSE(loaded.result.ok);
-    EXPECT_EQ(loaded.result.message, u"Can't read the file: "_s + fifo + u" (not a regular file)");
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message(), u"Can't read the file: "_s + fifo + u" (not a regular file)");
     EXPECT_EQ(copy, before);
 }
 
@@ -135,10 +136,10 @@ TEST_F(HostileFiles, AFileOverTheSizeCapIsRefused)
 {
     write(u"morvane.ini"_s, QByteArray());
     ASSERT_TRUE(QFile::resize(app.filePath(u"morvane.ini"_s), kMaxTextFileSize + 1));
-    const KindLoad loaded = load(u"Stars"_s);
-    EXPECT_FALSE(loaded.result.ok);
-    EXPECT_TRUE(loaded.result.message.endsWith(u"(larger than 64 MB)"))
-        << loaded.result.message.toStdString();
+    const Outcome<KindLoad> loaded = load(u"Stars"_s);
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_TRUE(loaded.message().endsWith(u"(larger than 64 MB)"))
+        << loaded.message().toStdString();
 }
 
 TEST_F(HostileFiles, ASaveThatWouldNotLoadBackIsRefusedBeforeAnythingIsWritten)
@@ -151,14 +152,14 @@ TEST_F(HostileFiles, ASaveThatWouldNotLoadBackIsRefusedBeforeAnythingIsWritten)
     }
     write(u"cfg/ListBox1.txt"_s, lines);
     write(u"morvane.ini"_s, "[Fade]\r\n");
-    ASSERT_TRUE(load(u"Fade"_s).result.ok);
+    ASSERT_TRUE(load(u"Fade"_s).ok());
     const Result saved = saveKind(app.path(), u"Fade"_s, copy);
     EXPECT_EQ(saved.message, u"Can't write the file: "_s +
                                  listFilePath(app.path(), u"ListBox1.txt"_s) +
                                  u" (larger than 64 MB)");
     EXPECT_EQ(read(u"cfg/ListBox1.txt"_s), lines);
     EXPECT_EQ(read(u"morvane.ini"_s), "[Fade]\r\n");
-    EXPECT_TRUE(load(u"Fade"_s).result.ok);
+    EXPECT_TRUE(load(u"Fade"_s).ok());
 }
 
 TEST_F(HostileFiles, ParallelListsOfDifferentLengthsAreLoadedPaddedAndTold)
@@ -166,9 +167,9 @@ TEST_F(HostileFiles, ParallelListsOfDifferentLengthsAreLoadedPaddedAndTold)
     write(u"cfg/LoginList4.txt"_s, "ann\r\nbob\r\n");
     write(u"cfg/PasswordList4.txt"_s, "pw1\r\n");
     write(u"cfg/LinkList4.txt"_s, "a.html\r\nb.html\r\nc.html\r\n");
-    const KindLoad loaded = load(u"LoginBox"_s);
-    ASSERT_TRUE(loaded.result.ok);
-    EXPECT_EQ(loaded.notice,
+    const Outcome<KindLoad> loaded = load(u"LoginBox"_s);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded->notice,
               u"The item lists of LoginBox do not have the same length (LoginList4.txt: 2, "
               "PasswordList4.txt: 1, LinkList4.txt: 3). The missing entries are shown empty; "
               "check the items before generating the HTML code."_s);
@@ -176,7 +177,7 @@ TEST_F(HostileFiles, ParallelListsOfDifferentLengthsAreLoadedPaddedAndTold)
 
     write(u"cfg/PasswordList4.txt"_s, "pw1\r\npw2\r\n");
     write(u"cfg/LinkList4.txt"_s, "a.html\r\nb.html\r\n");
-    EXPECT_TRUE(load(u"LoginBox"_s).notice.isEmpty());
+    EXPECT_TRUE(load(u"LoginBox"_s)->notice.isEmpty());
 }
 
 TEST_F(HostileFiles, ATenThousandLevelTreeLoadsCutToTheDepthLimitAndSavesBack)
@@ -186,10 +187,10 @@ TEST_F(HostileFiles, ATenThousandLevelTreeLoadsCutToTheDepthLimitAndSavesBack)
         lines += QByteArray(depth, '\t') + "level" + QByteArray::number(depth) + "\r\n";
     }
     write(u"cfg/TreeView2.txt"_s, lines);
-    const KindLoad loaded = load(u"MenuPopUp"_s);
-    ASSERT_TRUE(loaded.result.ok);
-    EXPECT_EQ(loaded.notice, u"The menu tree in TreeView2.txt is nested deeper than 1000 levels; "
-                             "its deepest items were kept at level 1000."_s);
+    const Outcome<KindLoad> loaded = load(u"MenuPopUp"_s);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded->notice, u"The menu tree in TreeView2.txt is nested deeper than 1000 levels; "
+                              "its deepest items were kept at level 1000."_s);
 
     const MenuTree tree = copy.tree(u"TreeView2.txt"_s);
     qsizetype depth = 0;
@@ -200,15 +201,15 @@ TEST_F(HostileFiles, ATenThousandLevelTreeLoadsCutToTheDepthLimitAndSavesBack)
     }
     EXPECT_EQ(depth, kMaxTreeDepth);
     EXPECT_EQ(node->text, u"level9999");
-    EXPECT_EQ(parseTree(treeLines(tree)), tree);
+    EXPECT_EQ(parseTree(treeLines(tree)).tree, tree);
 }
 
 TEST(TreeFiles, ABlankFirstLineStaysTheRootThroughASave)
 {
-    const MenuTree tree = parseTree({u"   "_s, u"\tFile"_s, u"\t\tOpen"_s});
+    const MenuTree tree = parseTree({u"   "_s, u"\tFile"_s, u"\t\tOpen"_s}).tree;
     ASSERT_EQ(tree.root()->text, u"");
     ASSERT_EQ(tree.root()->children.size(), 1u);
-    EXPECT_EQ(parseTree(splitLines(joinLines(treeLines(tree)))), tree);
+    EXPECT_EQ(parseTree(splitLines(joinLines(treeLines(tree)))).tree, tree);
 }
 
 TEST_F(HostileFiles, AJournalLeftByACrashIsFinishedByTheNextLoad)
@@ -220,7 +221,7 @@ TEST_F(HostileFiles, AJournalLeftByACrashIsFinishedByTheNextLoad)
                                            {u"cfg/LoginList4.txt"_s, "new\r\n"},
                                            {u"cfg/PasswordList4.txt"_s, "pw\r\n"}})
                     .ok);
-    ASSERT_TRUE(load(u"LoginBox"_s).result.ok);
+    ASSERT_TRUE(load(u"LoginBox"_s).ok());
     EXPECT_EQ(copy.specific(u"LoginBox"_s).text(u"LoginText"_s), u"new");
     EXPECT_EQ(copy.list(u"LoginList4.txt"_s), QStringList{u"new"_s});
     EXPECT_EQ(copy.list(u"PasswordList4.txt"_s), QStringList{u"pw"_s});
@@ -233,7 +234,7 @@ TEST_F(HostileFiles, AFailedSaveLeavesTheFolderAsItWasAndBlocksNothing)
 {
     write(u"morvane.ini"_s, "[LoginBox]\r\nLoginText=old\r\n");
     write(u"cfg/LoginList4.txt"_s, "old\r\n");
-    ASSERT_TRUE(load(u"LoginBox"_s).result.ok);
+    ASSERT_TRUE(load(u"LoginBox"_s).ok());
     const QString blocked = listFilePath(app.path(), u"PasswordList4.txt"_s);
     ASSERT_TRUE(QDir().mkpath(blocked));
     copy.specific(u"LoginBox"_s).setText(u"LoginText"_s, u"new"_s);
@@ -246,10 +247,10 @@ TEST_F(HostileFiles, AFailedSaveLeavesTheFolderAsItWasAndBlocksNothing)
     EXPECT_EQ(read(u"cfg/LoginList4.txt"_s), "old\r\n");
 
     WorkingCopy other;
-    EXPECT_TRUE(loadKind(app.path(), u"Stars"_s, other).result.ok);
+    EXPECT_TRUE(loadKind(app.path(), u"Stars"_s, other).ok());
     EXPECT_TRUE(saveOptions(app.path(), {}).ok);
     ASSERT_TRUE(QDir(blocked).removeRecursively());
-    ASSERT_TRUE(load(u"LoginBox"_s).result.ok);
+    ASSERT_TRUE(load(u"LoginBox"_s).ok());
     EXPECT_EQ(copy.specific(u"LoginBox"_s).text(u"LoginText"_s), u"old");
 }
 
@@ -262,11 +263,11 @@ TEST_F(HostileFiles, AJournalThatCannotBeFinishedIsGivenUpWholeAndTold)
     const QString blocked = listFilePath(app.path(), u"PasswordList4.txt"_s);
     ASSERT_TRUE(QDir().mkpath(blocked));
 
-    const KindLoad loaded = load(u"Stars"_s);
-    ASSERT_TRUE(loaded.result.ok);
-    EXPECT_TRUE(loaded.notice.startsWith(u"Can't create the file: "_s + blocked))
-        << loaded.notice.toStdString();
-    EXPECT_TRUE(loaded.notice.endsWith(u"could not be finished; it has been given up."));
+    const Outcome<KindLoad> loaded = load(u"Stars"_s);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_TRUE(loaded->notice.startsWith(u"Can't create the file: "_s + blocked))
+        << loaded->notice.toStdString();
+    EXPECT_TRUE(loaded->notice.endsWith(u"could not be finished; it has been given up."));
     EXPECT_FALSE(QFile::exists(journalPath(app.path())));
     EXPECT_EQ(read(u"morvane.ini"_s), "[LoginBox]\r\nLoginText=old\r\n");
     EXPECT_TRUE(saveOptions(app.path(), {}).ok);
@@ -286,7 +287,7 @@ TEST_F(HostileFiles, ABrokenOrHostileJournalIsDroppedAndTheOldSaveStands)
     for (const QByteArray& journal :
          {whole.left(whole.size() - 1), whole.left(20), hostile, QByteArray("garbage")}) {
         write(u"morvane.ini.pending"_s, journal);
-        ASSERT_TRUE(load(u"LoginBox"_s).result.ok);
+        ASSERT_TRUE(load(u"LoginBox"_s).ok());
         EXPECT_EQ(copy.specific(u"LoginBox"_s).text(u"LoginText"_s), u"old");
         EXPECT_FALSE(QFile::exists(journalPath(app.path())));
     }

@@ -30,6 +30,7 @@ protected:
     QString first() const
     {
         return Profile::load(profilePath(app.path()), app.path())
+            .valueOr({})
             .read(u"options"_s, u"first"_s, u"<none>"_s);
     }
     void shipAllMedia()
@@ -46,26 +47,27 @@ protected:
 
 TEST_F(InstallationTest, OptionsDefaultsAndExactYes)
 {
-    Result result;
-    Options options = loadOptions(app.path(), &result);
-    EXPECT_TRUE(result.ok);
+    Outcome<Options> loaded = loadOptions(app.path());
+    ASSERT_TRUE(loaded.ok());
+    Options options = loaded.value();
     EXPECT_EQ(options.lastFolder, u"images&sounds");
     EXPECT_EQ(options.destinationFolder, defaultDestinationFolder());
     EXPECT_TRUE(options.hotTrack);
-    EXPECT_TRUE(options.customColors.isEmpty());
+    EXPECT_TRUE(loadCustomColors(app.path()).value().isEmpty());
 
     write(u"morvane.ini"_s, "[options]\r\nhottrack=Yes\r\n[directories]\r\nlast=C:\\pics\r\n");
     write(u"cfg/customcolors.txt"_s, "ColorA=0000FF\r\nColorB=00FF00");
-    options = loadOptions(app.path());
+    options = loadOptions(app.path()).value();
     EXPECT_FALSE(options.hotTrack);
     EXPECT_EQ(options.lastFolder, u"C:\\pics");
-    EXPECT_EQ(options.customColors, (QStringList{u"ColorA=0000FF"_s, u"ColorB=00FF00"_s}));
+    EXPECT_EQ(loadCustomColors(app.path()).value(),
+              (QStringList{u"ColorA=0000FF"_s, u"ColorB=00FF00"_s}));
 }
 
 TEST_F(InstallationTest, ClosingWritesFoldersOptionAndColorsButNoKind)
 {
     write(u"morvane.ini"_s, "[options]\r\nfirst=no\r\nhottrack=maybe\r\n");
-    Options options = loadOptions(app.path());
+    Options options = loadOptions(app.path()).value();
     options.lastFolder = u"/home/me/pictures"_s;
     ASSERT_TRUE(saveOptions(app.path(), options).ok);
     ASSERT_TRUE(saveCustomColors(app.path(), {u"ColorA=FFFFFF"_s}).ok);
@@ -80,18 +82,18 @@ TEST_F(InstallationTest, ClosingWritesFoldersOptionAndColorsButNoKind)
 
 TEST_F(InstallationTest, RuntimeOptionIsOnUnlessItReadsOtherThanYes)
 {
-    EXPECT_TRUE(loadOptions(app.path()).runtime);
+    EXPECT_TRUE(loadOptions(app.path())->runtime);
     for (const char* value : {"no", "Yes", "", "1"}) {
         write(u"morvane.ini"_s, QByteArray("[options]\r\nruntime=") + value + "\r\n");
-        EXPECT_FALSE(loadOptions(app.path()).runtime) << value;
+        EXPECT_FALSE(loadOptions(app.path())->runtime) << value;
     }
     write(u"morvane.ini"_s, "[options]\r\nruntime=yes\r\n");
-    Options options = loadOptions(app.path());
+    Options options = loadOptions(app.path()).value();
     EXPECT_TRUE(options.runtime);
     options.runtime = false;
     ASSERT_TRUE(saveOptions(app.path(), options).ok);
-    EXPECT_FALSE(loadOptions(app.path()).runtime);
-    EXPECT_TRUE(loadOptions(app.path()).hotTrack);
+    EXPECT_FALSE(loadOptions(app.path())->runtime);
+    EXPECT_TRUE(loadOptions(app.path())->hotTrack);
 }
 
 TEST_F(InstallationTest, FirstRunCopiesEveryMediaOnceAndTurnsItselfOff)
@@ -100,9 +102,9 @@ TEST_F(InstallationTest, FirstRunCopiesEveryMediaOnceAndTurnsItselfOff)
     shipAllMedia();
     write(u"samples/Puzzle/Cascade.jpg"_s, "old copy");
 
-    FirstRun run = runFirstRun(app.path());
-    EXPECT_TRUE(run.wasFirstRun);
-    ASSERT_TRUE(run.result.ok) << run.result.message.toStdString();
+    Outcome<FirstRun> run = runFirstRun(app.path());
+    ASSERT_TRUE(run.ok()) << run.message().toStdString();
+    EXPECT_TRUE(run->wasFirstRun);
     EXPECT_EQ(read(u"samples/Puzzle/Cascade.jpg"_s), QByteArray("Cascade.jpg"));
     EXPECT_EQ(read(u"samples/SoundPlayer/glass.au"_s), QByteArray("glass.au"));
     EXPECT_EQ(read(u"samples/Memory/river_small.jpg"_s), QByteArray("river_small.jpg"));
@@ -110,7 +112,8 @@ TEST_F(InstallationTest, FirstRunCopiesEveryMediaOnceAndTurnsItselfOff)
 
     QFile::remove(QDir(app.path()).filePath(u"samples/Puzzle/Cascade.jpg"_s));
     run = runFirstRun(app.path());
-    EXPECT_FALSE(run.wasFirstRun);
+    ASSERT_TRUE(run.ok());
+    EXPECT_FALSE(run->wasFirstRun);
     EXPECT_EQ(read(u"samples/Puzzle/Cascade.jpg"_s), QByteArray("<missing>"));
 }
 
@@ -120,10 +123,9 @@ TEST_F(InstallationTest, FailedFirstRunIsReportedAndRunsAgainNextTime)
     shipAllMedia();
     QFile::remove(QDir(app.path()).filePath(u"images&sounds/sphinx.gif"_s));
 
-    const FirstRun run = runFirstRun(app.path());
-    EXPECT_TRUE(run.wasFirstRun);
-    EXPECT_FALSE(run.result.ok);
-    EXPECT_TRUE(run.result.message.contains(u"sphinx.gif"_s));
+    const Outcome<FirstRun> run = runFirstRun(app.path());
+    EXPECT_FALSE(run.ok());
+    EXPECT_TRUE(run.message().contains(u"sphinx.gif"_s));
     EXPECT_EQ(read(u"samples/CropImages/river.jpg"_s), QByteArray("river.jpg")); // copied before
     EXPECT_EQ(first(), u"yes");
 }
@@ -131,7 +133,7 @@ TEST_F(InstallationTest, FailedFirstRunIsReportedAndRunsAgainNextTime)
 TEST_F(InstallationTest, OtherCaseIsNotAFirstRun)
 {
     write(u"morvane.ini"_s, "[options]\r\nfirst=Yes\r\n");
-    EXPECT_FALSE(runFirstRun(app.path()).wasFirstRun);
+    EXPECT_FALSE(runFirstRun(app.path())->wasFirstRun);
 }
 
 } // namespace

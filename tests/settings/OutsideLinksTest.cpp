@@ -76,9 +76,9 @@ struct Planted {
 QString loginBoxHtml(Folders& f)
 {
     WorkingCopy copy;
-    const KindLoad load = loadKind(f.app.path(), u"LoginBox"_s, copy);
-    if (!load.result) {
-        return load.result.message;
+    const Outcome<KindLoad> load = loadKind(f.app.path(), u"LoginBox"_s, copy);
+    if (!load) {
+        return load.message();
     }
     for (const QString& size : {u"Width"_s, u"Height"_s}) {
         copy.common().setText(size, u"200"_s);
@@ -87,15 +87,15 @@ QString loginBoxHtml(Folders& f)
     copy.list(u"LoginList4.txt"_s) = QStringList{u"echo attacker"_s};
     copy.list(u"PasswordList4.txt"_s) = QStringList{u"pw"_s};
     copy.list(u"LinkList4.txt"_s) = QStringList{u"a.html"_s};
-    return generator::generate({u"LoginBox"_s, copy, load.support, f.app.path()}).message;
+    return generator::generate({u"LoginBox"_s, copy, load->support, f.app.path()}).message();
 }
 
 QString loadThenSave(Folders& f, const QString& kind)
 {
     WorkingCopy copy;
-    const KindLoad load = loadKind(f.app.path(), kind, copy);
+    const Outcome<KindLoad> load = loadKind(f.app.path(), kind, copy);
     const Result saved = saveKind(f.app.path(), kind, copy);
-    return load.result.message + saved.message;
+    return load.message() + saved.message;
 }
 
 QString refreshUserCopy(Folders& f)
@@ -117,9 +117,8 @@ const Planted kPlanted[] = {
      [](Folders& f) -> QString { return loadThenSave(f, u"MenuFrame"_s); }},
     {"custom colors", u"cfg/customcolors.txt", false,
      [](Folders& f) -> QString {
-         Result loaded;
-         loadOptions(f.app.path(), &loaded);
-         return loaded.message + saveCustomColors(f.app.path(), {u"255"_s}).message;
+         return loadCustomColors(f.app.path()).message() +
+                saveCustomColors(f.app.path(), {u"255"_s}).message;
      }},
     {"lists folder", u"cfg", true,
      [](Folders& f) -> QString { return loadThenSave(f, u"LoginBox"_s); }},
@@ -127,19 +126,19 @@ const Planted kPlanted[] = {
     {"help folder of the user copy", u"help", true, refreshUserCopy},
     {"preview folder", u"test", true,
      [](Folders& f) -> QString {
-         return generator::preparePreview(f.app.path(), u"Stars"_s, {u"<p>"_s}, {}).result.message;
+         return generator::preparePreview(f.app.path(), u"Stars"_s, {u"<p>"_s}, {}).message();
      }},
     {"sample media", u"images&sounds/chrismas.jpg", false,
      [](Folders& f) -> QString {
          writeTestFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=yes\r\n");
-         return runFirstRun(f.app.path()).result.message;
+         return runFirstRun(f.app.path()).message();
      }},
     {"needed file", u"images/photo.jpg", false,
      [](Folders& f) -> QString {
          QDir(f.app.path()).mkpath(u"upload"_s);
          return generator::copyNeededFiles(f.app.path(), u"Stars"_s, {u"images/photo.jpg"_s},
                                            f.at(u"upload"_s))
-             .result.message;
+             .message();
      }},
 };
 
@@ -199,8 +198,8 @@ TEST(InsideLinks, KeepWorkingAndAHostileJournalLinkIsDroppedUnread)
     ASSERT_TRUE(QFile::link(f.decoyFile(), journalPath(f.app.path())));
 
     WorkingCopy copy;
-    const KindLoad load = loadKind(f.app.path(), u"LoginBox"_s, copy);
-    ASSERT_TRUE(load.result.ok) << load.result.message.toStdString();
+    const Outcome<KindLoad> load = loadKind(f.app.path(), u"LoginBox"_s, copy);
+    ASSERT_TRUE(load.ok()) << load.message().toStdString();
     EXPECT_EQ(copy.list(u"LoginList4.txt"_s), QStringList{u"ann"_s});
     EXPECT_FALSE(QFileInfo(journalPath(f.app.path())).isSymLink());
 

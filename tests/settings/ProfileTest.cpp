@@ -76,7 +76,7 @@ TEST_P(ProfileRoundTrip, AwkwardValuesReadBackUnchanged)
     ini.write(u"Kind"_s, u"Key"_s, GetParam(), u"n"_s);
     ASSERT_TRUE(ini.save(path, {}).ok);
 
-    const Profile loaded = Profile::load(path, {});
+    const Profile loaded = Profile::load(path, {}).valueOr({});
     EXPECT_EQ(loaded.read(u"Kind"_s, u"Key"_s, u"<absent>"_s), GetParam());
     EXPECT_NE(loaded.rawValue(u"Kind"_s, u"Key"_s), u"n") << "an 'n' must stay distinguishable";
 }
@@ -103,19 +103,19 @@ TEST(Profile, NonUtf8FileIsReadAsWindows1252)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[A]\r\nText=caf\xe9 \x80\x93\r\n");
     file.close();
-    EXPECT_EQ(Profile::load(path, {}).read(u"A"_s, u"Text"_s, {}), u"café €\u201C");
+    EXPECT_EQ(Profile::load(path, {}).valueOr({}).read(u"A"_s, u"Text"_s, {}), u"café €\u201C");
 }
 
 TEST(Profile, MissingFileIsEmptyAndSaveCreatesIt)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"new.ini"_s);
-    morvane::Result result;
-    Profile ini = Profile::load(path, {}, &result);
-    EXPECT_TRUE(result.ok);
+    morvane::Outcome<Profile> loaded = Profile::load(path, {});
+    ASSERT_TRUE(loaded.ok());
+    Profile& ini = loaded.value();
     ini.write(u"A"_s, u"k"_s, u"v"_s);
     ASSERT_TRUE(ini.save(path, {}).ok);
-    EXPECT_EQ(Profile::load(path, {}).read(u"A"_s, u"k"_s, {}), u"v");
+    EXPECT_EQ(Profile::load(path, {}).valueOr({}).read(u"A"_s, u"k"_s, {}), u"v");
 }
 
 TEST(Profile, FailedSaveLeavesTheOldFileWhole)

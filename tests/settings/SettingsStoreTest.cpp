@@ -34,8 +34,8 @@ protected:
         QFile file(listFilePath(app.path(), name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    Profile ini() const { return Profile::load(profilePath(app.path()), app.path()); }
-    KindLoad load(const QString& kind) { return loadKind(app.path(), kind, copy); }
+    Profile ini() const { return Profile::load(profilePath(app.path()), app.path()).valueOr({}); }
+    Outcome<KindLoad> load(const QString& kind) { return loadKind(app.path(), kind, copy); }
     Result save(const QString& kind) { return saveKind(app.path(), kind, copy); }
 
     QTemporaryDir app;
@@ -47,7 +47,7 @@ TEST_F(SettingsStoreTest, CommonKeysAbsentPresentAndEmpty)
     writeIni(u"[Stars]\nWidth=400\nHeight=150\nBackgroundColor=\nLink=n\nTarget=_blank\n"
              u"OnmouseoverText=hello\nOnmouseoverTextEnabled=Yes\n"_s);
     copy.common().setText(u"OnloadSound"_s, u"left over"_s);
-    ASSERT_TRUE(load(u"Stars"_s).result.ok);
+    ASSERT_TRUE(load(u"Stars"_s).ok());
 
     const ValueSet& common = copy.common();
     EXPECT_EQ(common.text(u"Width"_s), u"400");
@@ -63,7 +63,7 @@ TEST_F(SettingsStoreTest, CommonKeysAbsentPresentAndEmpty)
 TEST_F(SettingsStoreTest, SaveWritesOnlyTheCommonKeysTheSectionHolds)
 {
     writeIni(u"[Stars]\nBackgroundColor=\nLink=index.html\nTarget=n\n"_s);
-    ASSERT_TRUE(load(u"Stars"_s).result.ok);
+    ASSERT_TRUE(load(u"Stars"_s).ok());
     copy.common().setColor(u"BackgroundColor"_s, 0x400000);
     copy.common().setText(u"OnloadSound"_s, u"boom.au"_s);
     copy.common().setText(u"Target"_s, u"_top"_s);
@@ -84,26 +84,26 @@ TEST_F(SettingsStoreTest, SaveWritesOnlyTheCommonKeysTheSectionHolds)
 TEST_F(SettingsStoreTest, ACommonValueOfNStaysPresent)
 {
     writeIni(u"[Stars]\nLink=index.html\n"_s);
-    ASSERT_TRUE(load(u"Stars"_s).result.ok);
+    ASSERT_TRUE(load(u"Stars"_s).ok());
     copy.common().setText(u"Link"_s, u"n"_s);
     copy.common().setText(u"Width"_s, u"n"_s);
     ASSERT_TRUE(save(u"Stars"_s).ok);
 
     WorkingCopy reloaded;
-    const KindLoad again = loadKind(app.path(), u"Stars"_s, reloaded);
-    ASSERT_TRUE(again.result.ok);
+    const Outcome<KindLoad> again = loadKind(app.path(), u"Stars"_s, reloaded);
+    ASSERT_TRUE(again.ok());
     EXPECT_EQ(reloaded.common().text(u"Link"_s), u"n");
     EXPECT_EQ(reloaded.common().text(u"Width"_s), u"n");
-    EXPECT_TRUE(again.support.has(catalog::CommonParameter::ClickLink));
+    EXPECT_TRUE(again->support.has(catalog::CommonParameter::ClickLink));
 }
 
 TEST_F(SettingsStoreTest, SpecificDefaultsClampingAndFlags)
 {
     writeIni(u"[TicTacToe]\nRadio1Index=7\n[Table]\nRadio16Index=-3\nAlternated=true\n"
              u"BorderColor=abc\n[Polygons]\nRadio6Index=x\n"_s);
-    ASSERT_TRUE(load(u"TicTacToe"_s).result.ok);
-    ASSERT_TRUE(load(u"Table"_s).result.ok);
-    ASSERT_TRUE(load(u"Polygons"_s).result.ok);
+    ASSERT_TRUE(load(u"TicTacToe"_s).ok());
+    ASSERT_TRUE(load(u"Table"_s).ok());
+    ASSERT_TRUE(load(u"Polygons"_s).ok());
 
     const ValueSet& tic = copy.specific(u"TicTacToe"_s);
     EXPECT_EQ(tic.choice(u"Radio1Index"_s), 2); // past the last button: the last one
@@ -127,10 +127,10 @@ TEST_F(SettingsStoreTest, SameKindSavedAndLoadedBackIsUnchanged)
     writeIni(u"[ListLink]\nWidth=200\nBackgroundColor=255\nOnloadSound=a.au\nLoop=yes\n"_s);
     writeList(u"TextList.txt"_s, "Home\r\nNews");
     writeList(u"LinkList.txt"_s, "index.html\r\nnews.html\r\n");
-    ASSERT_TRUE(load(u"ListLink"_s).result.ok);
+    ASSERT_TRUE(load(u"ListLink"_s).ok());
     const WorkingCopy before = copy;
     ASSERT_TRUE(save(u"ListLink"_s).ok);
-    ASSERT_TRUE(load(u"ListLink"_s).result.ok);
+    ASSERT_TRUE(load(u"ListLink"_s).ok());
     EXPECT_EQ(copy, before);
     EXPECT_EQ(readList(u"TextList.txt"_s), QByteArray("Home\r\nNews\r\n"));
 }
@@ -139,7 +139,7 @@ TEST_F(SettingsStoreTest, ShortParallelListsArePaddedAndMissingFilesAreEmpty)
 {
     writeList(u"LoginList4.txt"_s, "ann\r\nbob\r\ncid\r\n");
     writeList(u"PasswordList4.txt"_s, "pw1\r\n");
-    ASSERT_TRUE(load(u"LoginBox"_s).result.ok);
+    ASSERT_TRUE(load(u"LoginBox"_s).ok());
     EXPECT_EQ(copy.list(u"PasswordList4.txt"_s), (QStringList{u"pw1"_s, u""_s, u""_s}));
     EXPECT_EQ(copy.list(u"LinkList4.txt"_s).size(), 3);
 }
@@ -147,11 +147,11 @@ TEST_F(SettingsStoreTest, ShortParallelListsArePaddedAndMissingFilesAreEmpty)
 TEST_F(SettingsStoreTest, GuestBookSentLabelHasItsOwnKeyAndFallsBack)
 {
     writeIni(u"[GuestBook]\nMessageBoxLabel=your message...\n"_s);
-    ASSERT_TRUE(load(u"GuestBook"_s).result.ok);
+    ASSERT_TRUE(load(u"GuestBook"_s).ok());
     EXPECT_EQ(copy.specific(u"GuestBook"_s).text(u"MessageBoxSentLabel"_s), u"your message...");
     copy.specific(u"GuestBook"_s).setText(u"MessageBoxSentLabel"_s, u"sent !!"_s);
     ASSERT_TRUE(save(u"GuestBook"_s).ok);
-    ASSERT_TRUE(load(u"GuestBook"_s).result.ok);
+    ASSERT_TRUE(load(u"GuestBook"_s).ok());
     EXPECT_EQ(copy.specific(u"GuestBook"_s).text(u"MessageBoxLabel"_s), u"your message...");
     EXPECT_EQ(copy.specific(u"GuestBook"_s).text(u"MessageBoxSentLabel"_s), u"sent !!");
 }
@@ -163,15 +163,15 @@ TEST_F(SettingsStoreTest, FailedLoadLeavesTheWorkingCopyUntouched)
     copy.specific(u"Fade"_s).setText(u"Pause"_s, u"old"_s);
     copy.common().setText(u"Width"_s, u"123"_s);
     const WorkingCopy before = copy;
-    EXPECT_FALSE(load(u"Fade"_s).result.ok);
+    EXPECT_FALSE(load(u"Fade"_s).ok());
     EXPECT_EQ(copy, before);
 }
 
 TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndSaveCreatesFileAndCfg)
 {
-    const KindLoad loaded = load(u"Zoom"_s);
-    ASSERT_TRUE(loaded.result.ok);
-    EXPECT_FALSE(loaded.support.has(catalog::CommonParameter::BackgroundColor));
+    const Outcome<KindLoad> loaded = load(u"Zoom"_s);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_FALSE(loaded->support.has(catalog::CommonParameter::BackgroundColor));
     copy.list(u"ListBox3.txt"_s) = QStringList{u"a.jpg"_s};
     ASSERT_TRUE(save(u"Zoom"_s).ok);
     EXPECT_EQ(readList(u"ListBox3.txt"_s), QByteArray("a.jpg\r\n"));
@@ -182,8 +182,8 @@ TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndSaveCreatesFileAndCfg)
 TEST_F(SettingsStoreTest, OtherKindsKeepTheirSpecificValuesAcrossLoads)
 {
     writeIni(u"[Fade]\nPause=10\nWidth=1\n[Zoom]\nPause=20\nWidth=2\n"_s);
-    ASSERT_TRUE(load(u"Fade"_s).result.ok);
-    ASSERT_TRUE(load(u"Zoom"_s).result.ok);
+    ASSERT_TRUE(load(u"Fade"_s).ok());
+    ASSERT_TRUE(load(u"Zoom"_s).ok());
     EXPECT_EQ(copy.specific(u"Fade"_s).text(u"Pause"_s), u"10");
     EXPECT_EQ(copy.specific(u"Zoom"_s).text(u"Pause"_s), u"20");
     EXPECT_EQ(copy.common().text(u"Width"_s), u"2");

@@ -46,7 +46,8 @@ TEST(TreeFiles, LevelsFromLeadingTabsAndBlanks)
     const MenuTree parsed =
         parseTree({u"\tRoot"_s, // first line is top level whatever its level
                    u"\tHome # index.html"_s, u"\tProducts"_s, u"\t\tTools # tools.html"_s,
-                   u" \tBooks"_s, u"\t\t\t\tToo deep"_s, u"Second top"_s});
+                   u" \tBooks"_s, u"\t\t\t\tToo deep"_s, u"Second top"_s})
+            .tree;
     const MenuTree expected =
         tree({TreeNode{u"Root"_s,
                        {TreeNode{u"Home # index.html"_s, {}},
@@ -64,12 +65,12 @@ TEST(TreeFiles, WriteThenReadGivesTheSameTree)
         {TreeNode{u"A"_s, {TreeNode{u"A1"_s, {TreeNode{u"A11"_s, {}}}}}}, TreeNode{u"B"_s, {}}}}});
     const QStringList lines = treeLines(original);
     EXPECT_EQ(lines, (QStringList{u"Root"_s, u"\tA"_s, u"\t\tA1"_s, u"\t\t\tA11"_s, u"\tB"_s}));
-    EXPECT_EQ(parseTree(lines), original);
+    EXPECT_EQ(parseTree(lines).tree, original);
 }
 
 TEST(TreeFiles, LeadingBlankOfANodeTextMovesItDeeper)
 {
-    const MenuTree parsed = parseTree({u"Root"_s, u"\tA"_s, u"\t B"_s});
+    const MenuTree parsed = parseTree({u"Root"_s, u"\tA"_s, u"\t B"_s}).tree;
     ASSERT_EQ(parsed.topLevel.front().children.size(), 1u);
     EXPECT_EQ(parsed.topLevel.front().children.front().children.front().text, u"B");
 }

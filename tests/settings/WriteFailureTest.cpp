@@ -121,7 +121,7 @@ const Writer kWriters[] = {
      }},
     {"preview page", [](const QString& app) { QDir(app).mkpath(u"test"_s); },
      [](const QString& app) {
-         return generator::preparePreview(app, u"Stars"_s, {longText('h')}, {}).result.ok;
+         return generator::preparePreview(app, u"Stars"_s, {longText('h')}, {}).ok();
      }},
     {"AU output", [](const QString& app) { writeTestFile(app + u"/out.au"_s, "old sound"); },
      [](const QString& app) {
@@ -138,7 +138,7 @@ const Writer kWriters[] = {
          // The first copy is the one that fails.
          writeTestFile(app + u"/images&sounds/chrismas.jpg"_s, QByteArray(kNewSize, 'j'));
      },
-     [](const QString& app) { return settings::runFirstRun(app).result.ok; }},
+     [](const QString& app) { return settings::runFirstRun(app).ok(); }},
     {"needed files copy",
      [](const QString& app) {
          writeTestFile(app + u"/media/sound.au"_s, QByteArray(kNewSize, 's'));

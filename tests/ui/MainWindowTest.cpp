@@ -91,6 +91,33 @@ TEST_F(MainWindowTest, AFailedSaveKeepsThePageInView)
     EXPECT_TRUE(buttonsEnabled(window()));
 }
 
+QStringList& loggedWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+TEST_F(MainWindowTest, AnUnreadableProfileIsLoggedByTheListsAndToldOnceByTheOptions)
+{
+    QFile::remove(install.file(u"morvane.ini"_s));
+    QDir().mkpath(install.file(u"morvane.ini/blocked"_s));
+    loggedWarnings().clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg) {
+                loggedWarnings().append(text);
+            }
+        });
+    makeWindow();
+    qInstallMessageHandler(previous);
+    const QString failure =
+        u"Can't read the file: "_s + install.file(u"morvane.ini"_s) + u" (not a regular file)"_s;
+    EXPECT_TRUE(loggedWarnings().contains(failure)) << loggedWarnings().join(u'\n').toStdString();
+    EXPECT_TRUE(fakes.messages.errors().isEmpty());
+    window().loadOptions();
+    EXPECT_EQ(fakes.messages.errors(), QStringList{failure});
+}
+
 TEST_F(MainWindowTest, AMissingHelpFileIsReportedAfterTheViewChanged)
 {
     QFile::remove(install.file(u"help/faq.rtf"_s));

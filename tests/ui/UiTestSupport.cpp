@@ -36,6 +36,7 @@ QString InstallDir::read(const QString& relative) const
 QString InstallDir::setting(const QString& section, const QString& key) const
 {
     return settings::Profile::load(settings::profilePath(path()), path())
+        .valueOr({})
         .read(section, key, u"<missing>"_s);
 }
 

@@ -116,10 +116,10 @@ HelpTab HelpWindow::currentTab() const
 bool HelpWindow::loadCurrentPage()
 {
     auto document = std::make_unique<QTextDocument>(this);
-    QString error;
-    if (!richtext::loadRtfFile(helpTabFile(m_appDir, currentTab()), m_appDir, document.get(),
-                               &error)) {
-        m_services.messages.showError(this, error);
+    if (const Result loaded =
+            richtext::loadRtfFile(helpTabFile(m_appDir, currentTab()), m_appDir, document.get());
+        !loaded) {
+        m_services.messages.showError(this, loaded.message);
         return false;
     }
     m_text->setDocument(document.get());

@@ -193,13 +193,14 @@ void HtmlWindow::saveNeededFilesInto()
     if (folder.isEmpty()) {
         return;
     }
-    const generator::CopiedFiles copied =
+    const Outcome<QStringList> copied =
         generator::copyNeededFiles(m_appDir, m_kind, m_media, folder);
-    if (!copied.result) {
-        m_services.messages.showError(this, copied.result.message);
+    if (!copied) {
+        m_services.messages.showError(this, copied.message());
         return;
     }
-    m_services.messages.showInformation(this, generator::copiedFilesMessage(copied.names, folder));
+    m_services.messages.showInformation(this,
+                                        generator::copiedFilesMessage(copied.value(), folder));
     m_destinationFolder = folder;
 }
 

@@ -43,13 +43,13 @@ Result MainState::openKind(const QString& kind)
     if (Result saved = saveCurrentKind(); !saved) {
         return saved;
     }
-    const settings::KindLoad load = settings::loadKind(m_appDir, kind, m_copy);
-    if (!load.result) {
-        return load.result;
+    const Outcome<settings::KindLoad> load = settings::loadKind(m_appDir, kind, m_copy);
+    if (!load) {
+        return load.result();
     }
     m_currentKind = kind;
-    m_support = load.support;
-    m_loadNotice = load.notice;
+    m_support = load->support;
+    m_loadNotice = load->notice;
     m_view = View::KindPage;
     return Result::success();
 }

@@ -737,60 +737,48 @@ qsizetype rtfStart(const QByteArray& rtf)
     return QByteArrayView(rtf).sliced(start).startsWith("{\\rtf") ? start : -1;
 }
 
-void setError(QString* error, const QString& message)
-{
-    if (error) {
-        *error = message;
-    }
-}
-
 } // namespace
 
-bool loadRtf(const QByteArray& rtf, QTextDocument* document, QString* error)
+Result loadRtf(const QByteArray& rtf, QTextDocument* document)
 {
     if (!document) {
-        return false;
+        return Result::failure(QString());
     }
     const qsizetype start = rtfStart(rtf);
     if (start < 0) {
-        setError(error, u"The text is not in rich text format."_s);
-        return false;
+        return Result::failure(u"The text is not in rich text format."_s);
     }
     const bool undoRedo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
     document->clear();
     RtfReader(document).read(QByteArrayView(rtf).sliced(start));
     document->setUndoRedoEnabled(undoRedo);
-    return true;
+    return Result::success();
 }
 
-bool loadRtfFile(const QString& path, const QString& within, QTextDocument* document,
-                 QString* error)
+Result loadRtfFile(const QString& path, const QString& within, QTextDocument* document)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     if (Result readable = settings::checkReadable(path, within); !readable) {
-        setError(error, readable.message);
-        return false;
+        return readable;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, u"Can't open the file: "_s + shownPath + u" (" + file.errorString() + u')');
-        return false;
+        return Result::failure(u"Can't open the file: "_s + shownPath + u" (" + file.errorString() +
+                               u')');
     }
     const QByteArray rtf = file.read(kMaxRtfFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        setError(error, u"Can't read the file: "_s + shownPath + u" (" + file.errorString() + u')');
-        return false;
+        return Result::failure(u"Can't read the file: "_s + shownPath + u" (" + file.errorString() +
+                               u')');
     }
     if (rtf.size() > kMaxRtfFileSize) {
-        setError(error, u"The file is too large: "_s + shownPath);
-        return false;
+        return Result::failure(u"The file is too large: "_s + shownPath);
     }
-    if (!loadRtf(rtf, document, nullptr)) {
-        setError(error, u"The file is not in rich text format: "_s + shownPath);
-        return false;
+    if (!loadRtf(rtf, document)) {
+        return Result::failure(u"The file is not in rich text format: "_s + shownPath);
     }
-    return true;
+    return Result::success();
 }
 
 } // namespace morvane::ui::richtext

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,11 +18,10 @@ inline constexpr qint64 kMaxRtfFileSize = 16 * 1024 * 1024;
 // objects, style sheets and every other destination are passed over. Any input is safe: the work
 // is bounded by its length. Fails, and leaves the document untouched, only when the text does not
 // begin as RTF does.
-bool loadRtf(const QByteArray& rtf, QTextDocument* document, QString* error = nullptr);
+Result loadRtf(const QByteArray& rtf, QTextDocument* document);
 
 // The same for a regular file of the installation folder `within` (see settings::checkInside);
 // fails, with the document untouched, when the file cannot be read.
-bool loadRtfFile(const QString& path, const QString& within, QTextDocument* document,
-                 QString* error = nullptr);
+Result loadRtfFile(const QString& path, const QString& within, QTextDocument* document);
 
 } // namespace morvane::ui::richtext

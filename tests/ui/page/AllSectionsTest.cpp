@@ -228,7 +228,7 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
     copy.common().setText(u"Height"_s, u"150"_s);
     ASSERT_TRUE(settings::saveKind(appDir.path(), kind, copy).ok);
     settings::WorkingCopy loaded;
-    ASSERT_TRUE(settings::loadKind(appDir.path(), kind, loaded).result.ok);
+    ASSERT_TRUE(settings::loadKind(appDir.path(), kind, loaded).ok());
     EXPECT_EQ(loaded.specific(kind), expected);
 
     for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
@@ -244,9 +244,9 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
         }
     }
     media(u"samples/GuestBook/guestbook.txt"_s);
-    const generator::Generation code =
+    const Outcome<generator::Generation> code =
         generator::generateClosed({kind, loaded, catalog::Support{}, appDir.path()});
-    ASSERT_TRUE(code.ok) << code.message.toStdString();
+    ASSERT_TRUE(code.ok()) << code.message().toStdString();
 
     for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
         const generator::Step* step = stepReading(kind, key.name());
@@ -257,7 +257,7 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
                                       expected.choice(key.name()));
         const QString line = u"<param name=\""_s + QString::fromUtf16(step->param) +
                              u"\" value=\""_s + value + u"\">"_s;
-        EXPECT_TRUE(code.lines.contains(line)) << line.toStdString();
+        EXPECT_TRUE(code->lines.contains(line)) << line.toStdString();
     }
 }
 

@@ -90,12 +90,12 @@ TEST_F(RecordListModelTest, AddStopsAtTheFirstEmptyFieldWithItsMessage)
             if (!columns[column].emptyMessage) {
                 continue;
             }
-            if (const std::optional<QString> error = records.add(values)) {
-                shown.append(*error);
+            if (const Result added = records.add(values); !added) {
+                shown.append(added.message);
             }
             values[qsizetype(column)] = u"v"_s;
         }
-        EXPECT_FALSE(records.add(values));
+        EXPECT_TRUE(records.add(values).ok);
         EXPECT_EQ(shown, test.messages) << test.kind.toStdString();
         EXPECT_EQ(records.rowCount(), 1) << test.kind.toStdString();
     }
@@ -105,7 +105,7 @@ TEST_F(RecordListModelTest, RemoveKeepsEveryColumnAligned)
 {
     RecordListModel records = model(u"Navigation"_s);
     for (const QString& n : {u"1"_s, u"2"_s, u"3"_s, u"4"_s}) {
-        ASSERT_FALSE(records.add({u"link"_s + n, u"image"_s + n, u"over"_s + n}));
+        ASSERT_TRUE(records.add({u"link"_s + n, u"image"_s + n, u"over"_s + n}).ok);
     }
 
     EXPECT_TRUE(records.remove(1));
@@ -127,7 +127,7 @@ TEST_F(RecordListModelTest, AddedRecordLinesUpWhateverTheFilesHeld)
     copy.list(u"LinkList.txt"_s) = {u"index.html"_s, u"orphan.html"_s};
     RecordListModel records = model(u"ListLink"_s);
 
-    EXPECT_FALSE(records.add({u"News\r\nof the day"_s, u"news.html"_s}));
+    EXPECT_TRUE(records.add({u"News\r\nof the day"_s, u"news.html"_s}).ok);
 
     EXPECT_EQ(copy.list(u"TextList.txt"_s), (QStringList{u"Home"_s, u"News of the day"_s}));
     EXPECT_EQ(copy.list(u"LinkList.txt"_s), (QStringList{u"index.html"_s, u"news.html"_s}));
@@ -163,12 +163,12 @@ TEST_F(MenuTreeModelTest, RootIsNeitherRemovedNorSplit)
 TEST_F(MenuTreeModelTest, ItemsGoUnderTheSelectedNodeAndLeaveWithTheirDescendants)
 {
     menu.add({}, u"Products"_s, QString());
-    const NodePath tools = menu.add({0, 0}, u"Tools"_s, u"tools.html"_s).path;
+    const NodePath tools = menu.add({0, 0}, u"Tools"_s, u"tools.html"_s).value();
     EXPECT_EQ(tools, (NodePath{0, 0, 0}));
     menu.add(tools, u"Saws"_s, QString());
     menu.add({}, u"Contact"_s, QString());
     // A selection that no longer exists falls back to the root.
-    EXPECT_EQ(menu.add({0, 7}, u"-"_s, QString()).path, (NodePath{0, 2}));
+    EXPECT_EQ(menu.add({0, 7}, u"-"_s, QString()).value(), (NodePath{0, 2}));
 
     EXPECT_TRUE(menu.remove({0, 0}));
     EXPECT_EQ(settings::treeLines(copy.tree(u"TreeView1.txt"_s)),
@@ -177,22 +177,22 @@ TEST_F(MenuTreeModelTest, ItemsGoUnderTheSelectedNodeAndLeaveWithTheirDescendant
 
 TEST_F(MenuTreeModelTest, TextsThatWouldNotReadBackAreRefusedOrCleaned)
 {
-    EXPECT_EQ(menu.add({}, QString(), u"a.html"_s).error, u"You must specify a text"_s);
-    EXPECT_EQ(menu.add({}, u" \t "_s, QString()).error, u"You must specify a text"_s);
-    const NodePath item = menu.add({}, u"  Home\nPage"_s, u"home\r\n.html"_s).path;
+    EXPECT_EQ(menu.add({}, QString(), u"a.html"_s).message(), u"You must specify a text"_s);
+    EXPECT_EQ(menu.add({}, u" \t "_s, QString()).message(), u"You must specify a text"_s);
+    const NodePath item = menu.add({}, u"  Home\nPage"_s, u"home\r\n.html"_s).value();
     EXPECT_EQ(menu.node(item)->text, u"Home Page # home .html"_s);
 
     EXPECT_FALSE(menu.rename(item, u"   "_s));
     EXPECT_TRUE(menu.rename(item, u"\tStart"_s));
     EXPECT_EQ(menu.node(item)->text, u"Start"_s);
     const settings::MenuTree tree = copy.tree(u"TreeView1.txt"_s);
-    EXPECT_EQ(settings::parseTree(settings::treeLines(tree)), tree);
+    EXPECT_EQ(settings::parseTree(settings::treeLines(tree)).tree, tree);
 }
 
 TEST_F(MenuTreeModelTest, AddToAnEmptyTreeStartsItsRoot)
 {
     copy.tree(u"TreeView1.txt"_s).topLevel.clear();
-    EXPECT_EQ(menu.add({}, u"Home"_s, QString()).path, (NodePath{0, 0}));
+    EXPECT_EQ(menu.add({}, u"Home"_s, QString()).value(), (NodePath{0, 0}));
     EXPECT_EQ(settings::treeLines(copy.tree(u"TreeView1.txt"_s)),
               (QStringList{u"Root"_s, u"\tHome"_s}));
 }

@@ -46,7 +46,7 @@ public:
         morvane::test::stageShippedInstallation(appDir());
         QDir(appDir()).mkpath(u"media"_s);
         QDir(appDir()).mkpath(u"test"_s);
-        ASSERT_TRUE(settings::runFirstRun(appDir()).result);
+        ASSERT_TRUE(settings::runFirstRun(appDir()).ok());
     }
     void TearDown() override { delete installation; }
 };
@@ -106,7 +106,7 @@ public:
     // What opening a page does: the values of `kind` loaded into the copy, then shown.
     void open(const QString& kind)
     {
-        ASSERT_TRUE(settings::loadKind(appDir(), kind, m_harness.copy).result);
+        ASSERT_TRUE(settings::loadKind(appDir(), kind, m_harness.copy).ok());
         if (m_page) {
             m_page->loadFromCopy(kind);
         } else if (kind == m_kind) {
@@ -243,7 +243,8 @@ void fillMenu(EditorHarness& h, const QString& kind, Expected& expected)
     expected.tree =
         settings::parseTree({u"Root"_s, u"\t"_s + kind + u"Home # "_s + kind + u"-home.html"_s,
                              u"\t"_s + kind + u"Products"_s,
-                             u"\t\t"_s + kind + u"Tools # "_s + kind + u"-tools.html"_s});
+                             u"\t\t"_s + kind + u"Tools # "_s + kind + u"-tools.html"_s})
+            .tree;
     expected.params = {generator::paramLine(u"text1"_s, kind + u"Home"_s),
                        generator::paramLine(u"link1"_s, kind + u"-home.html"_s),
                        generator::paramLine(u"text2"_s, kind + u"Products"_s),
@@ -286,7 +287,7 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
 {
     const QString kind = GetParam();
     EditorHarness h(appDir());
-    ASSERT_TRUE(settings::loadKind(appDir(), kind, h.copy).result);
+    ASSERT_TRUE(settings::loadKind(appDir(), kind, h.copy).ok());
     KindEditor editor(kind, h);
     ASSERT_NE(h.editor, nullptr);
 
@@ -313,8 +314,8 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
 
     ASSERT_TRUE(settings::saveKind(appDir(), kind, h.copy));
     settings::WorkingCopy fresh;
-    const settings::KindLoad load = settings::loadKind(appDir(), kind, fresh);
-    ASSERT_TRUE(load.result);
+    const Outcome<settings::KindLoad> load = settings::loadKind(appDir(), kind, fresh);
+    ASSERT_TRUE(load.ok());
     for (auto it = expected.lists.cbegin(); it != expected.lists.cend(); ++it) {
         EXPECT_EQ(fresh.list(it.key()), it.value()) << it.key().toStdString();
     }
@@ -322,12 +323,12 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
         EXPECT_EQ(fresh.tree(editor.key()), expected.tree);
     }
 
-    const generator::Generation code =
-        generator::generateClosed({kind, fresh, load.support, appDir()});
-    ASSERT_TRUE(code.ok) << code.message.toStdString();
+    const Outcome<generator::Generation> code =
+        generator::generateClosed({kind, fresh, load->support, appDir()});
+    ASSERT_TRUE(code.ok()) << code.message().toStdString();
     static const QRegularExpression value(u"value=\"([^\"]*)\""_s);
     QStringList values;
-    for (const QString& line : code.lines) {
+    for (const QString& line : code->lines) {
         if (const QRegularExpressionMatch match = value.match(line); match.hasMatch()) {
             values.append(match.captured(1));
         }
@@ -336,12 +337,12 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
         EXPECT_TRUE(values.contains(wanted)) << wanted.toStdString();
     }
     for (const QString& line : std::as_const(expected.params)) {
-        EXPECT_TRUE(code.lines.contains(line)) << line.toStdString();
+        EXPECT_TRUE(code->lines.contains(line)) << line.toStdString();
     }
     if (!expected.passwordLines.isEmpty()) {
-        const settings::ReadText pass =
+        const Outcome<QString> pass =
             settings::readTextFile(settings::listFilePath(appDir(), u"pass.txt"_s), appDir());
-        EXPECT_EQ(settings::splitLines(pass.text), expected.passwordLines);
+        EXPECT_EQ(settings::splitLines(pass.valueOr(QString())), expected.passwordLines);
     }
 }
 

@@ -177,8 +177,8 @@ TEST(MenuTreeEditor, AddJoinsTheFieldsUnderTheSelectionAndPressSplitsThemBack)
 TEST(MenuTreeEditor, OnlyThePopupMenuIsEditedInPlace)
 {
     EditorHarness h;
-    h.copy.tree(u"TreeView1.txt"_s) = settings::parseTree({u"Root"_s, u"\tHome"_s});
-    h.copy.tree(u"TreeView2.txt"_s) = settings::parseTree({u"Root"_s, u"\tHome"_s});
+    h.copy.tree(u"TreeView1.txt"_s) = settings::parseTree({u"Root"_s, u"\tHome"_s}).tree;
+    h.copy.tree(u"TreeView2.txt"_s) = settings::parseTree({u"Root"_s, u"\tHome"_s}).tree;
     h.build({.control = C::MenuTree, .key = u"TreeView1.txt"}, u"MenuFrame"_s);
     auto* frameTree = h.child<QTreeWidget>(u"tree"_s);
     EXPECT_FALSE(frameTree->topLevelItem(0)->child(0)->flags() & Qt::ItemIsEditable);

@@ -22,8 +22,8 @@ namespace {
 QString plainText(const QByteArray& rtf)
 {
     QTextDocument document;
-    QString error;
-    EXPECT_TRUE(loadRtf(rtf, &document, &error)) << error.toStdString();
+    const morvane::Result loaded = loadRtf(rtf, &document);
+    EXPECT_TRUE(loaded.ok) << loaded.message.toStdString();
     return document.toRawText();
 }
 
@@ -152,13 +152,13 @@ TEST(RtfCharacters, FormattingFollowsControlWordsAndGroups)
 TEST(RtfLoad, RefusesTextThatIsNotRtfAndKeepsTheDocument)
 {
     QTextDocument document(u"before"_s);
-    QString error;
     for (const char* text : {"", "plain text", "{\\rtx1 a}", "\\rtf1 a"}) {
-        EXPECT_FALSE(loadRtf(QByteArray(text), &document, &error)) << text;
+        const morvane::Result loaded = loadRtf(QByteArray(text), &document);
+        EXPECT_FALSE(loaded.ok) << text;
         EXPECT_EQ(document.toPlainText(), u"before"_s);
-        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(loaded.message.isEmpty());
     }
-    EXPECT_TRUE(loadRtf("\xEF\xBB\xBF \r\n{\\rtf1 after}", &document));
+    EXPECT_TRUE(loadRtf("\xEF\xBB\xBF \r\n{\\rtf1 after}", &document).ok);
     EXPECT_EQ(document.toPlainText(), u"after"_s);
 }
 
@@ -167,28 +167,30 @@ TEST(RtfLoad, FileThatCannotBeReadLeavesTheDocumentAndNamesThePath)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QTextDocument document(u"before"_s);
-    QString error;
     const QString missing = dir.filePath(u"faq.rtf"_s);
-    EXPECT_FALSE(loadRtfFile(missing, {}, &document, &error));
-    EXPECT_TRUE(error.startsWith(u"Can't open the file: "_s + QDir::toNativeSeparators(missing)))
-        << error.toStdString();
-    EXPECT_FALSE(loadRtfFile(dir.path(), {}, &document, &error));
+    morvane::Result loaded = loadRtfFile(missing, {}, &document);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_TRUE(
+        loaded.message.startsWith(u"Can't open the file: "_s + QDir::toNativeSeparators(missing)))
+        << loaded.message.toStdString();
+    EXPECT_FALSE(loadRtfFile(dir.path(), {}, &document).ok);
 
     QFile notRtf(dir.filePath(u"step.rtf"_s));
     ASSERT_TRUE(notRtf.open(QIODevice::WriteOnly));
     notRtf.write("hello");
     notRtf.close();
-    EXPECT_FALSE(loadRtfFile(notRtf.fileName(), {}, &document, &error));
+    EXPECT_FALSE(loadRtfFile(notRtf.fileName(), {}, &document).ok);
 
     // Neither waited on nor read through a link that leads out of the installation folder.
     const QString pipe = dir.filePath(u"pipe.rtf"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    EXPECT_FALSE(loadRtfFile(pipe, {}, &document, &error));
+    EXPECT_FALSE(loadRtfFile(pipe, {}, &document).ok);
     QTemporaryDir install;
     const QString link = install.filePath(u"help.rtf"_s);
     ASSERT_TRUE(QFile::link(notRtf.fileName(), link));
-    EXPECT_FALSE(loadRtfFile(link, install.path(), &document, &error));
-    EXPECT_TRUE(error.contains(u"a link leads outside"_s)) << error.toStdString();
+    loaded = loadRtfFile(link, install.path(), &document);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_TRUE(loaded.message.contains(u"a link leads outside"_s)) << loaded.message.toStdString();
     EXPECT_EQ(document.toPlainText(), u"before"_s);
 }
 
@@ -214,7 +216,7 @@ TEST(RtfHostileInput, LoadsSafely)
     };
     for (const QByteArray& input : inputs) {
         QTextDocument document;
-        EXPECT_TRUE(loadRtf(input, &document)) << input.left(40).toStdString();
+        EXPECT_TRUE(loadRtf(input, &document).ok) << input.left(40).toStdString();
         EXPECT_FALSE(document.toRawText().contains(QChar(0)));
     }
 }
@@ -236,8 +238,8 @@ TEST_P(ShippedHelpPage, ReadsAsText)
         GTEST_SKIP() << "not shipped yet";
     }
     QTextDocument document;
-    QString error;
-    ASSERT_TRUE(loadRtfFile(path, {}, &document, &error)) << error.toStdString();
+    const morvane::Result loaded = loadRtfFile(path, {}, &document);
+    ASSERT_TRUE(loaded.ok) << loaded.message.toStdString();
     const QString text = document.toRawText();
     EXPECT_GT(text.trimmed().size(), 100);
     EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));

@@ -152,14 +152,14 @@ NodePath MenuTreeEditor::selectedPath() const
 
 void MenuTreeEditor::add()
 {
-    const MenuTreeModel::Added added = m_model.add(selectedPath(), m_text->text(), m_link->text());
-    if (added.error) {
-        showError(m_page, this, *added.error);
+    const Outcome<NodePath> added = m_model.add(selectedPath(), m_text->text(), m_link->text());
+    if (!added) {
+        showError(m_page, this, added.message());
         return;
     }
     showContent();
     // The new item's parent stays selected, so further items join it.
-    if (QTreeWidgetItem* parent = itemAt(added.path.first(added.path.size() - 1))) {
+    if (QTreeWidgetItem* parent = itemAt(added->first(added->size() - 1))) {
         m_tree->setCurrentItem(parent);
     }
     m_tree->setFocus();

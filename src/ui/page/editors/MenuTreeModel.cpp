@@ -68,12 +68,12 @@ MenuEntry MenuTreeModel::splitNodeText(const QString& nodeText)
     return {text, nodeText.mid(hash + 2)};
 }
 
-MenuTreeModel::Added MenuTreeModel::add(const NodePath& parent, const QString& text,
-                                        const QString& link)
+Outcome<NodePath> MenuTreeModel::add(const NodePath& parent, const QString& text,
+                                     const QString& link)
 {
     const QString itemText = storableText(text);
     if (itemText.isEmpty()) {
-        return {u"You must specify a text"_s, {}};
+        return Result::failure(u"You must specify a text"_s);
     }
     std::vector<settings::TreeNode>& topLevel = m_copy.tree(m_fileName).topLevel;
     if (topLevel.empty()) {
@@ -83,7 +83,7 @@ MenuTreeModel::Added MenuTreeModel::add(const NodePath& parent, const QString& t
     settings::TreeNode* under = mutableNode(path);
     under->children.push_back({nodeText(itemText, withLineBreaksAsBlanks(link)), {}});
     path.append(int(under->children.size()) - 1);
-    return {std::nullopt, path};
+    return path;
 }
 
 bool MenuTreeModel::remove(const NodePath& path)

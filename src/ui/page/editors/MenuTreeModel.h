@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "settings/MenuTree.h"
 #include "settings/WorkingCopy.h"
 
@@ -28,12 +29,9 @@ public:
     const settings::TreeNode* node(const NodePath& path) const;
     static bool isRoot(const NodePath& path) { return path == NodePath{0}; }
 
-    struct Added {
-        std::optional<QString> error;
-        NodePath path;
-    };
-    // Adds an item as the last child of `parent`, or of the root when no node is given.
-    Added add(const NodePath& parent, const QString& text, const QString& link);
+    // Adds an item as the last child of `parent`, or of the root when no node is given; gives
+    // the new item's path. An empty text is refused with a message.
+    Outcome<NodePath> add(const NodePath& parent, const QString& text, const QString& link);
     // Removes the node and its descendants; never the root.
     bool remove(const NodePath& path);
     // An in-place edit; a text that would not read back as the same node is refused.

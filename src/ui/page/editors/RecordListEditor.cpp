@@ -167,8 +167,8 @@ void RecordListEditor::showContent()
 
 void RecordListEditor::add()
 {
-    if (const std::optional<QString> error = m_model.add(entries())) {
-        showError(m_page, this, *error);
+    if (const Result added = m_model.add(entries()); !added) {
+        showError(m_page, this, added.message);
         return;
     }
     appendRow(m_list, m_model.displayLine(m_model.rowCount() - 1));

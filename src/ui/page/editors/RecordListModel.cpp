@@ -91,12 +91,12 @@ QStringList RecordListModel::row(int index) const
     return values;
 }
 
-std::optional<QString> RecordListModel::add(const QStringList& values)
+Result RecordListModel::add(const QStringList& values)
 {
     for (int column = 0; column < int(m_columns.columns.size()); ++column) {
         const RecordColumn& field = m_columns.columns[size_t(column)];
         if (field.emptyMessage && values.value(column).isEmpty()) {
-            return QString::fromUtf16(field.emptyMessage);
+            return Result::failure(QString::fromUtf16(field.emptyMessage));
         }
     }
     // A list longer than the counting one holds lines that belong to no row; they go, so the
@@ -107,7 +107,7 @@ std::optional<QString> RecordListModel::add(const QStringList& values)
         items.resize(rows);
         items.append(withLineBreaksAsBlanks(values.value(column)));
     }
-    return std::nullopt;
+    return Result::success();
 }
 
 bool RecordListModel::remove(int index)

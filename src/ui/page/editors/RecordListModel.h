@@ -1,12 +1,11 @@
 #pragma once
 
+#include "base/Result.h"
 #include "settings/WorkingCopy.h"
 #include "ui/page/editors/RecordKinds.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 namespace morvane::ui::page {
 
@@ -23,9 +22,9 @@ public:
     QString displayLine(int index) const;
     QStringList row(int index) const; // empty when there is no such row
 
-    // Checks the values in column order; the first empty one gives its message and nothing
+    // Checks the values in column order; the first empty one fails with its message and nothing
     // is added. Line breaks become blanks, since every value is one line of its file.
-    std::optional<QString> add(const QStringList& values);
+    Result add(const QStringList& values);
     bool remove(int index);
 
     static QString displayLine(const RecordKind& columns, const QStringList& values);
