@@ -28,6 +28,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -100,6 +101,11 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     connect(m_explorer, &Explorer::nodePressed, this, &MainWindow::explorerPressed);
     connect(m_appletsList, &AppletsList::kindActivated, this, &MainWindow::appletsListActivated);
     connect(m_appletsList, &AppletsList::viewSampleRequested, this, &MainWindow::openSamplePage);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        showAppletsList();
+        m_appletsList->focusSearch();
+    });
 
     m_helpPane = new QTextEdit(client);
     m_helpPane->setObjectName(u"helpPane"_s);
@@ -119,6 +125,15 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_htmlButton = new QPushButton(u"HTML..."_s, client);
     m_htmlButton->setObjectName(u"htmlButton"_s);
     m_htmlButton->setGeometry(kHtmlButtonRect.translated(right));
+    // A click does nothing while the button is disabled, that is away from a kind's page.
+    const std::pair<QPushButton*, QKeySequence> buttonKeys[] = {
+        {m_previewButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {m_htmlButton, QKeySequence(Qt::CTRL | Qt::Key_Return)},
+    };
+    for (const auto& [button, keys] : buttonKeys) {
+        button->setToolTip(keys.toString(QKeySequence::NativeText));
+        connect(new QShortcut(keys, this), &QShortcut::activated, button, &QPushButton::click);
+    }
     connect(m_htmlButton, &QPushButton::clicked, this, &MainWindow::showHtml);
 
     m_mainHelpIcon = new QToolButton(client);
@@ -129,6 +144,7 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_mainHelpIcon->setStyleSheet(u"QToolButton { border: none; padding: 0; }"_s);
     m_mainHelpIcon->setCursor(Qt::PointingHandCursor);
     m_mainHelpIcon->setGeometry(kMainHelpIconRect.translated(right));
+    m_mainHelpIcon->setAccessibleName(u"Main help"_s);
     connect(m_mainHelpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
 
     buildMenus();
@@ -140,16 +156,18 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(u"File"_s);
-    connect(addItem(file, u"&Quit"_s, u"quit"_s), &QAction::triggered, this, &QWidget::close);
+    QMenu* file = menuBar()->addMenu(u"&File"_s);
+    QAction* quit = addItem(file, u"&Quit"_s, u"quit"_s);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* tools = menuBar()->addMenu(u"Tools"_s);
+    QMenu* tools = menuBar()->addMenu(u"&Tools"_s);
     connect(addItem(tools, u"&Wav2Au..."_s, u"wav2au"_s), &QAction::triggered, this,
             &MainWindow::convertWav);
     connect(addItem(tools, u"&Options..."_s, u"options"_s), &QAction::triggered, this,
             &MainWindow::showOptions);
 
-    QMenu* samples = menuBar()->addMenu(u"Applets Samples"_s);
+    QMenu* samples = menuBar()->addMenu(u"Applets &Samples"_s);
     connect(addItem(samples, u"&All Applets page..."_s, u"allAppletsPage"_s), &QAction::triggered,
             this, &MainWindow::openAllAppletsPage);
     samples->addSeparator();
@@ -157,16 +175,16 @@ void MainWindow::buildMenus()
     samples->addMenu(m_chooseApplet);
     connect(m_chooseApplet, &ChooseAppletMenu::kindChosen, this, &MainWindow::openSamplePage);
 
-    buildHelpMenu(menuBar()->addMenu(u"Help"_s));
+    buildHelpMenu(menuBar()->addMenu(u"&Help"_s));
 }
 
 void MainWindow::buildHelpMenu(QMenu* menu)
 {
     QAction* mainHelp = addItem(menu, u"&Main Help"_s, u"mainHelp"_s);
-    mainHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mainHelp->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::Key_F1)});
     connect(mainHelp, &QAction::triggered, this,
             [this] { showHelpWindow(HelpTab::GettingStarted); });
-    connect(addItem(menu, u"Live support..."_s, u"liveSupport"_s), &QAction::triggered, this,
+    connect(addItem(menu, u"&Live support..."_s, u"liveSupport"_s), &QAction::triggered, this,
             [this] { m_runDialog(*liveSupportWindow()); });
     connect(addItem(menu, u"&Tutorial"_s, u"tutorial"_s), &QAction::triggered, this,
             [this] { showHelpWindow(HelpTab::Tutorial); });

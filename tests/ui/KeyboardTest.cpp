@@ -1,6 +1,8 @@
 #include "UiTestSupport.h"
 
 #include "catalog/Kinds.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/html/HtmlWindow.h"
 #include "ui/main/AppletsList.h"
 #include "ui/main/ChooseAppletMenu.h"
 #include "ui/main/Explorer.h"
@@ -10,6 +12,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+
+#include <functional>
 
 namespace morvane::ui::test {
 namespace {
@@ -130,6 +134,44 @@ TEST_F(KeyboardTest, ChooseAppletMenuWalksWithTheArrowsAndEnterOpensTheSample)
     EXPECT_FALSE(menu->isVisible());
     ASSERT_EQ(fakes.shell.openedFiles().size(), 1);
     EXPECT_EQ(fakes.shell.openedFiles().constFirst().fileName, u"table.htm"_s);
+}
+
+// The standard shortcuts reach what the menus and buttons do; the page's two buttons answer
+// only on a kind's page.
+TEST_F(KeyboardTest, ShortcutsReachTheirActions)
+{
+    openKind(u"Stars"_s);
+    // Shortcuts answer in the active window only.
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    struct ShortcutCase {
+        QKeySequence keys;
+        std::function<bool()> reached;
+    };
+    const ShortcutCase cases[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Return),
+         [&] {
+             return shownDialogs.size() == 1 && shownDialogs.constLast() == window().htmlWindow();
+         }},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+         [&] { return fakes.shell.openedFiles().size() == 1; }},
+        {QKeySequence(Qt::Key_F1),
+         [&] {
+             return shownDialogs.size() == 2 && shownDialogs.constLast() == window().helpWindow();
+         }},
+        {QKeySequence(Qt::CTRL | Qt::Key_F),
+         [&] {
+             return window().currentView() == window().appletsList() &&
+                    QApplication::focusWidget() == m_list->findChild<QLineEdit*>();
+         }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), [&] { return shownDialogs.size() == 2; }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), [&] { return !window().isVisible(); }},
+    };
+    for (const ShortcutCase& c : cases) {
+        SCOPED_TRACE(c.keys.toString().toStdString());
+        QTest::keySequence(&window(), c.keys);
+        EXPECT_TRUE(c.reached());
+    }
 }
 
 } // namespace

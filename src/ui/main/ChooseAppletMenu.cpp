@@ -34,7 +34,7 @@ QFrame* columnBar(QWidget* parent)
 class MenuAccessible final : public QAccessibleWidget {
 public:
     explicit MenuAccessible(ChooseAppletMenu* menu)
-        : QAccessibleWidget(menu, QAccessible::PopupMenu, menu->title())
+        : QAccessibleWidget(menu, QAccessible::PopupMenu, QString(menu->title()).remove(u'&'))
     {}
 
     int childCount() const override { return int(menu()->entries().size()); }
@@ -112,7 +112,7 @@ ChooseAppletEntry::ChooseAppletEntry(QAction* action, QWidget* parent)
 }
 
 ChooseAppletMenu::ChooseAppletMenu(QWidget* parent)
-    : QMenu(u"Choose Applet"_s, parent)
+    : QMenu(u"&Choose Applet"_s, parent)
 {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFor);
