@@ -176,6 +176,10 @@ void MainWindow::buildMenus()
     connect(m_chooseApplet, &ChooseAppletMenu::kindChosen, this, &MainWindow::openSamplePage);
 
     buildHelpMenu(menuBar()->addMenu(u"&Help"_s));
+
+    // F10 opens the first menu, as in most desktop programs; Alt alone is the style's.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainWindow::buildHelpMenu(QMenu* menu)

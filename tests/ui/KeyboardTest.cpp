@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTest>
 
 #include <functional>
@@ -172,6 +173,16 @@ TEST_F(KeyboardTest, ShortcutsReachTheirActions)
         QTest::keySequence(&window(), c.keys);
         EXPECT_TRUE(c.reached());
     }
+}
+
+TEST_F(KeyboardTest, F10OpensTheFirstMenu)
+{
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QTest::keyClick(&window(), Qt::Key_F10);
+    QMenuBar* bar = window().menuBar();
+    ASSERT_NE(bar->activeAction(), nullptr);
+    EXPECT_EQ(bar->activeAction(), bar->actions().constFirst());
 }
 
 } // namespace
