@@ -60,7 +60,7 @@ EditActions addEditMenu(QMainWindow* window)
     const QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                        QKeySequence(Qt::CTRL | Qt::Key_Y)};
     QMenuBar* bar = window->menuBar();
-    auto* menu = new QMenu(u"Edit"_s, bar);
+    auto* menu = new QMenu(u"&Edit"_s, bar);
     menu->setObjectName(u"editMenu"_s);
     const EditActions actions{newAction(menu, u"&Undo"_s, u"undo"_s, undoKeys),
                               newAction(menu, u"&Redo"_s, u"redo"_s, redoKeys)};
