@@ -15,7 +15,9 @@
 #include "ui/help/LiveSupportWindow.h"
 #include "ui/html/HtmlWindow.h"
 #include "ui/main/AppletsList.h"
+#include "ui/main/AutoSave.h"
 #include "ui/main/ChooseAppletMenu.h"
+#include "ui/main/EditMenu.h"
 #include "ui/main/Explorer.h"
 #include "ui/options/OptionsDialog.h"
 #include "ui/page/ParameterPage.h"
@@ -148,6 +150,14 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     connect(m_mainHelpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
 
     buildMenus();
+    const EditActions edit = addEditMenu(this);
+    m_undo = edit.undo;
+    m_redo = edit.redo;
+    connect(m_undo, &QAction::triggered, this, &MainWindow::undo);
+    connect(m_redo, &QAction::triggered, this, &MainWindow::redo);
+    m_autoSave = new AutoSave([this] { return m_state.saveCurrentKind(); },
+                              [this](const Result& saved) { report(saved); }, this);
+    connect(m_autoSave, &AutoSave::settled, this, &MainWindow::recordStep);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     showAppletsList();
 }
@@ -234,6 +244,11 @@ ParameterPage* MainWindow::parameterPage()
         m_page = new ParameterPage(PageContext{m_copy, m_services, m_options, m_appDir});
         m_page->setObjectName(u"parameterPage"_s);
         m_views->addWidget(m_page);
+        connect(m_page, &ParameterPage::changed, this, [this] {
+            m_editPending = true;
+            m_autoSave->changed();
+            updateEditActions();
+        });
     }
     return m_page;
 }
@@ -284,6 +299,7 @@ void MainWindow::enterView(View view, QWidget* widget)
     m_previewButton->setEnabled(m_state.actionsEnabled());
     m_htmlButton->setEnabled(m_state.actionsEnabled());
     m_views->setCurrentWidget(widget);
+    updateEditActions();
 }
 
 void MainWindow::showAppletsList()
@@ -309,6 +325,7 @@ void MainWindow::showHelpPage(HelpTab page)
 
 void MainWindow::openKindPage(const QString& kind)
 {
+    recordStep();
     if (!report(m_state.openKind(kind))) {
         return;
     }
@@ -316,6 +333,7 @@ void MainWindow::openKindPage(const QString& kind)
     page->loadFromCopy(kind);
     page->scrollToTop();
     page->assemble(kind, m_state.support());
+    recordStep();
     enterView(View::KindPage, page);
     if (!m_state.loadNotice().isEmpty()) {
         m_services.messages.showInformation(this, m_state.loadNotice());
@@ -443,6 +461,48 @@ void MainWindow::showOptions()
 void MainWindow::showMainHelp()
 {
     m_services.messages.showInformation(this, kMainHelpText);
+}
+
+void MainWindow::recordStep()
+{
+    if (!m_state.currentKind().isEmpty()) {
+        m_history.record(m_state.currentKind(), m_copy);
+    }
+    m_editPending = false;
+    updateEditActions();
+}
+
+void MainWindow::updateEditActions()
+{
+    const QString& kind = m_state.currentKind();
+    const bool onPage = m_state.view() == View::KindPage;
+    m_undo->setEnabled(onPage && (m_editPending || m_history.canUndo(kind)));
+    m_redo->setEnabled(onPage && !m_editPending && m_history.canRedo(kind));
+}
+
+void MainWindow::undo()
+{
+    stepThroughHistory(&KindHistory::undo);
+}
+
+void MainWindow::redo()
+{
+    stepThroughHistory(&KindHistory::redo);
+}
+
+void MainWindow::stepThroughHistory(bool (KindHistory::*step)(const QString&,
+                                                              settings::WorkingCopy&))
+{
+    if (m_state.view() != View::KindPage) {
+        return;
+    }
+    m_autoSave->settleNow();
+    const QString& kind = m_state.currentKind();
+    if ((m_history.*step)(kind, m_copy)) {
+        parameterPage()->loadFromCopy(kind);
+        m_autoSave->changed();
+    }
+    updateEditActions();
 }
 
 void MainWindow::applyHotTracking(bool on)

@@ -8,6 +8,7 @@
 #include "ui/help/HelpTabs.h"
 #include "ui/main/ExplorerActions.h"
 #include "ui/main/HelpPages.h"
+#include "ui/main/KindHistory.h"
 #include "ui/main/MainState.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ namespace morvane::ui {
 
 class AboutBox;
 class AppletsList;
+class AutoSave;
 class ChooseAppletMenu;
 class Explorer;
 class HelpWindow;
@@ -65,6 +67,9 @@ public:
     void convertWav();
     void showOptions();
     void showMainHelp();
+    // Over the current kind's history; a pending edit is a step of its own first.
+    void undo();
+    void redo();
 
     const MainState& state() const { return m_state; }
     settings::WorkingCopy& workingCopy() { return m_copy; }
@@ -79,6 +84,7 @@ public:
     AboutBox* aboutBox();
     LiveSupportWindow* liveSupportWindow();
     OptionsDialog* optionsDialog();
+    AutoSave* autoSave() const { return m_autoSave; }
     QWidget* currentView() const;
     QWidget* helpPane() const;
     QTextEdit* helpText() const { return m_helpPane; }
@@ -99,6 +105,10 @@ private:
     // The current kind's closed applet element; nothing when no kind page is shown, or once the
     // message of a value that failed its check has been shown.
     std::optional<generator::Generation> generate();
+    // Makes the current kind's values its newest step of history.
+    void recordStep();
+    void updateEditActions();
+    void stepThroughHistory(bool (KindHistory::*step)(const QString&, settings::WorkingCopy&));
 
     QString m_appDir;
     platform::Services m_services;
@@ -121,6 +131,12 @@ private:
     HelpWindow* m_helpWindow = nullptr;
     AboutBox* m_aboutBox = nullptr;
     LiveSupportWindow* m_liveSupport = nullptr;
+
+    AutoSave* m_autoSave = nullptr;
+    KindHistory m_history;
+    bool m_editPending = false; // an edit not yet a step of history
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
 };
 
 } // namespace morvane::ui

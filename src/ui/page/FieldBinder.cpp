@@ -82,6 +82,7 @@ void FieldBinder::bindText(QLineEdit* edit, const QString& key)
             return;
         }
         m_values().setText(key, text);
+        notifyChanged();
     });
 }
 
@@ -106,6 +107,7 @@ void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
                              return;
                          }
                          m_values().setText(key, text);
+                         notifyChanged();
                      });
 }
 
@@ -117,6 +119,7 @@ void FieldBinder::bindFlag(QCheckBox* checkBox, const QString& key)
     QObject::connect(checkBox, &QCheckBox::toggled, checkBox, [this, key](bool checked) {
         if (!m_loading) {
             m_values().setFlag(key, checked);
+            notifyChanged();
         }
     });
 }
@@ -128,6 +131,7 @@ void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
     QObject::connect(swatch, &ColorSwatch::colorPicked, swatch, [this, key](ColorRef color) {
         if (!m_loading) {
             m_values().setColor(key, color);
+            notifyChanged();
         }
     });
 }
@@ -150,6 +154,7 @@ void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)
     QObject::connect(group, &QButtonGroup::idToggled, group, [this, key](int id, bool checked) {
         if (!m_loading && checked) {
             m_values().setChoice(key, id);
+            notifyChanged();
         }
     });
 }
@@ -158,6 +163,13 @@ void FieldBinder::bindLists(std::function<void()> show)
 {
     Q_ASSERT(m_copy);
     m_shows.append([show = std::move(show)](const settings::ValueSet&) { show(); });
+}
+
+void FieldBinder::notifyChanged() const
+{
+    if (m_changed) {
+        m_changed();
+    }
 }
 
 settings::WorkingCopy& FieldBinder::lists()

@@ -26,8 +26,8 @@ void showFromStart(QLineEdit* edit, const QString& text);
 
 // Binds a section's controls to the working copy: fields to the settings of one value set, list
 // editors to the copy's lists and trees. load() shows what is stored, and every change made in a
-// control is written back at once. The value set is looked up on each access, since the working
-// copy may move it.
+// control is written back at once and told to the change handler (never what load() shows). The
+// value set is looked up on each access, since the working copy may move it.
 class FieldBinder final {
 public:
     using Values = std::function<settings::ValueSet&()>;
@@ -48,6 +48,10 @@ public:
     void bindLists(std::function<void()> show);
     settings::WorkingCopy& lists();
 
+    void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+    // For the list editors, after they changed the lists or trees.
+    void notifyChanged() const;
+
     void load();
 
 private:
@@ -56,6 +60,7 @@ private:
     Values m_values;
     settings::WorkingCopy* m_copy = nullptr;
     QList<Show> m_shows;
+    std::function<void()> m_changed;
     bool m_loading = false;
 };
 

@@ -125,6 +125,7 @@ ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
     setWidgetResizable(false);
     verticalScrollBar()->setSingleStep(kArrowStep);
     verticalScrollBar()->setTracking(true);
+    d->commonBinder.setChangeHandler([this] { Q_EMIT changed(); });
 }
 
 ParameterPage::~ParameterPage()
@@ -178,6 +179,7 @@ SectionPanel* ParameterPage::ensureSpecificSection(const QString& kind)
         return nullptr;
     }
     auto binder = std::make_unique<FieldBinder>(d->context.copy, kind);
+    binder->setChangeHandler([this] { Q_EMIT changed(); });
     SectionPanel* panel = buildSection(*layout, QString(), kind, d->context, *binder, d->content);
     panel->move(kPutAwayLeft, 0);
     panel->setEnabled(false);

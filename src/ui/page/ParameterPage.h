@@ -19,6 +19,7 @@ class SectionPanel;
 // specific sections, stacked under three step headings by assemble(). Every edit is written
 // to the working copy at once. The widgets are created when the page is first loaded,
 // assembled or scrolled, and a kind's specific section when that kind is first loaded.
+// changed() follows every edit of a field, list or tree, never a load.
 class ParameterPage final : public QScrollArea {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ParameterPage)
@@ -46,6 +47,9 @@ public:
 
     // The kind of the last assembly; empty before the first.
     QString assembledKind() const;
+
+Q_SIGNALS:
+    void changed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -28,6 +28,7 @@ LineListEditor* LineListEditor::create(const FieldSpec& field, const EditorConte
 LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& context)
     : QWidget(context.parent)
     , m_page(context.page)
+    , m_binder(context.binder)
     , m_model(context.binder.lists(), QString::fromUtf16(field.key),
               isLinkList(field) ? LineListModel::Rule::NonEmptyTexts
                                 : LineListModel::Rule::DistinctPaths)
@@ -69,6 +70,7 @@ void LineListEditor::add(const QString& value)
 {
     if (m_model.add(value)) {
         appendRow(m_list, m_model.rows().constLast());
+        m_binder.notifyChanged();
     }
 }
 
@@ -77,6 +79,7 @@ void LineListEditor::remove()
     const int row = selectedRow(m_list);
     if (m_model.remove(row)) {
         removeRow(m_list, row);
+        m_binder.notifyChanged();
     }
 }
 

@@ -25,6 +25,7 @@ private:
     void remove();
 
     PageContext m_page;
+    const FieldBinder& m_binder; // told of every change
     LineListModel m_model;
     QListWidget* m_list = nullptr;
     QLineEdit* m_entry = nullptr; // the link list's "Enter a link :"

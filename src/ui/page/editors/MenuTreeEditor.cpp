@@ -60,6 +60,7 @@ MenuTreeEditor* MenuTreeEditor::create(const FieldSpec& field, const EditorConte
 MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& context)
     : QWidget(context.parent)
     , m_page(context.page)
+    , m_binder(context.binder)
     , m_model(context.binder.lists(), QString::fromUtf16(field.key))
     , m_inPlaceEditing(editsInPlace(QString::fromUtf16(field.key)))
 {
@@ -158,6 +159,7 @@ void MenuTreeEditor::add()
         return;
     }
     showContent();
+    m_binder.notifyChanged();
     // The new item's parent stays selected, so further items join it.
     if (QTreeWidgetItem* parent = itemAt(added->first(added->size() - 1))) {
         m_tree->setCurrentItem(parent);
@@ -169,6 +171,7 @@ void MenuTreeEditor::remove()
 {
     if (m_model.remove(selectedPath())) {
         showContent();
+        m_binder.notifyChanged();
     }
 }
 
@@ -183,7 +186,9 @@ void MenuTreeEditor::fillFields(QTreeWidgetItem* item)
 void MenuTreeEditor::renamed(QTreeWidgetItem* item)
 {
     const NodePath path = pathOf(item);
-    m_model.rename(path, item->text(0));
+    if (m_model.rename(path, item->text(0))) {
+        m_binder.notifyChanged();
+    }
     // A refused or cleaned text shows what the tree holds.
     if (const settings::TreeNode* node = m_model.node(path); node && node->text != item->text(0)) {
         const QSignalBlocker blocker(m_tree);

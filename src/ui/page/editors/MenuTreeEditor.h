@@ -30,6 +30,7 @@ private:
     void renamed(QTreeWidgetItem* item);
 
     PageContext m_page;
+    const FieldBinder& m_binder; // told of every change
     MenuTreeModel m_model;
     bool m_inPlaceEditing = false;
     QTreeWidget* m_tree = nullptr;

@@ -53,6 +53,7 @@ RecordListEditor::RecordListEditor(const RecordKind& columns, const FieldSpec& f
                                    const EditorContext& context)
     : QWidget(context.parent)
     , m_page(context.page)
+    , m_binder(context.binder)
     , m_model(context.binder.lists(), context.kind, columns)
 {
     auto* layout = new QVBoxLayout(this);
@@ -172,6 +173,7 @@ void RecordListEditor::add()
         return;
     }
     appendRow(m_list, m_model.displayLine(m_model.rowCount() - 1));
+    m_binder.notifyChanged();
 }
 
 void RecordListEditor::remove()
@@ -179,6 +181,7 @@ void RecordListEditor::remove()
     const int row = selectedRow(m_list);
     if (m_model.remove(row)) {
         removeRow(m_list, row);
+        m_binder.notifyChanged();
     }
 }
 

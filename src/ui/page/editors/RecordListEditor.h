@@ -33,6 +33,7 @@ private:
     void copyBack(int row);
 
     PageContext m_page;
+    const FieldBinder& m_binder; // told of every change
     RecordListModel m_model;
     QListWidget* m_list = nullptr;
     QList<QWidget*> m_entries; // one per column: an edit, a check box or a swatch

@@ -1,0 +1,74 @@
+#include "ui/main/EditMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+
+namespace morvane::ui {
+namespace {
+
+// A line edit claims its undo and redo keys before any shortcut sees them; left unclaimed,
+// they reach the window's actions.
+class ShortcutsFirst final : public QObject {
+public:
+    ShortcutsFirst(QMainWindow* window, QList<QKeySequence> keys)
+        : QObject(window)
+        , m_window(window)
+        , m_keys(std::move(keys))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride) {
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != m_window) {
+            return false;
+        }
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        return m_keys.contains(pressed);
+    }
+
+private:
+    QMainWindow* m_window;
+    QList<QKeySequence> m_keys;
+};
+
+QAction* newAction(QObject* parent, const QString& text, const QString& name,
+                   const QList<QKeySequence>& keys)
+{
+    auto* action = new QAction(text, parent);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+EditActions addEditMenu(QMainWindow* window)
+{
+    const QList<QKeySequence> undoKeys{QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    const QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                       QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    QMenuBar* bar = window->menuBar();
+    auto* menu = new QMenu(u"&Edit"_s, bar);
+    menu->setObjectName(u"editMenu"_s);
+    const EditActions actions{newAction(menu, u"&Undo"_s, u"undo"_s, undoKeys),
+                              newAction(menu, u"&Redo"_s, u"redo"_s, redoKeys)};
+    menu->addAction(actions.undo);
+    menu->addAction(actions.redo);
+    bar->insertMenu(bar->actions().value(1), menu);
+    new ShortcutsFirst(window, undoKeys + redoKeys);
+    return actions;
+}
+
+} // namespace morvane::ui
