@@ -15,14 +15,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class HistoryTest : public MainWindowTest {
+class HistoryTest : public ShownWindowTest {
 protected:
-    void SetUp() override
-    {
-        window().show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-    }
-
     static void press(QKeyCombination keys)
     {
         QWidget* target = QApplication::focusWidget();

@@ -21,14 +21,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class KeyboardTest : public MainWindowTest {
+class KeyboardTest : public ShownWindowTest {
 protected:
-    void SetUp() override
-    {
-        window().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-    }
-
     QStringList visibleKinds() const
     {
         QStringList kinds;
@@ -142,9 +136,6 @@ TEST_F(KeyboardTest, ChooseAppletMenuWalksWithTheArrowsAndEnterOpensTheSample)
 TEST_F(KeyboardTest, ShortcutsReachTheirActions)
 {
     openKind(u"Stars"_s);
-    // Shortcuts answer in the active window only.
-    window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     struct ShortcutCase {
         QKeySequence keys;
         std::function<bool()> reached;
@@ -177,8 +168,6 @@ TEST_F(KeyboardTest, ShortcutsReachTheirActions)
 
 TEST_F(KeyboardTest, F10OpensTheFirstMenu)
 {
-    window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     QTest::keyClick(&window(), Qt::Key_F10);
     QMenuBar* bar = window().menuBar();
     ASSERT_NE(bar->activeAction(), nullptr);

@@ -11,14 +11,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class MouseTest : public MainWindowTest {
+class MouseTest : public ShownWindowTest {
 protected:
-    void SetUp() override
-    {
-        window().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-    }
-
     void pressOn(QTreeWidget* tree, QTreeWidgetItem* item)
     {
         tree->scrollToItem(item);

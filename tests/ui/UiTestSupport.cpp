@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+
 #include "TestFiles.h"
 
 #include "ShippedInstallation.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +75,13 @@ void MainWindowTest::openKind(const QString& kind)
     window().openKindPage(kind);
     ASSERT_EQ(window().state().currentKind(), kind);
     ASSERT_EQ(window().state().view(), View::KindPage);
+}
+
+void ShownWindowTest::SetUp()
+{
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
 }
 
 } // namespace morvane::ui::test

@@ -49,4 +49,11 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
+// The same window shown and active, for tests that press keys or click: shortcuts and focus
+// answer in the active window only.
+class ShownWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override;
+};
+
 } // namespace morvane::ui::test
