@@ -21,6 +21,7 @@
 #include "ui/main/Explorer.h"
 #include "ui/options/OptionsDialog.h"
 #include "ui/page/ParameterPage.h"
+#include "ui/richtext/PaletteColors.h"
 #include "ui/richtext/RtfReader.h"
 #include "ui/wav2au/Wav2AuCommand.h"
 
@@ -320,7 +321,9 @@ void MainWindow::showHelpPage(HelpTab page)
         !loaded) {
         m_services.messages.showError(
             this, loaded.message.isEmpty() ? u"Can't read the file: " % path : loaded.message);
+        return;
     }
+    richtext::fitColorsToPalette(m_helpPane->document(), m_helpPane->palette());
 }
 
 void MainWindow::openKindPage(const QString& kind)

@@ -2,6 +2,7 @@
 
 #include "catalog/Kinds.h"
 #include "catalog/SamplePaths.h"
+#include "ui/richtext/PaletteColors.h"
 #include "ui/richtext/RtfReader.h"
 
 #include <QComboBox>
@@ -122,6 +123,7 @@ bool HelpWindow::loadCurrentPage()
         m_services.messages.showError(this, loaded.message);
         return false;
     }
+    richtext::fitColorsToPalette(document.get(), m_text->palette());
     m_text->setDocument(document.get());
     delete m_page;
     m_page = document.release();

@@ -1,7 +1,9 @@
 #include "ui/richtext/RtfReader.h"
+#include "ui/richtext/PaletteColors.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -251,5 +253,32 @@ TEST_P(ShippedHelpPage, ReadsAsText)
 INSTANTIATE_TEST_SUITE_P(Pages, ShippedHelpPage,
                          testing::Values("getting_started.rtf", "step.rtf", "versions_history.rtf",
                                          "support.rtf", "faq.rtf", "tutorial.rtf", "about.rtf"));
+
+// Dark heading colours become light on a dark page and stay as they are on a light one; text
+// without a colour of its own is left to the palette.
+TEST(PaletteColors, DarkColorsAreMirroredOnADarkPageOnly)
+{
+    struct PaletteCase {
+        QColor base;
+        bool mirrored;
+    };
+    for (const PaletteCase& c :
+         {PaletteCase{Qt::white, false}, PaletteCase{QColor(30, 30, 30), true}}) {
+        QTextDocument document;
+        ASSERT_TRUE(loadRtf(R"({\rtf1{\colortbl;\red0\green51\blue153;\red255\green200\blue0;})"
+                            R"({\cf1 Heading}{\cf2 Light}{ plain}})",
+                            &document));
+        QPalette palette;
+        palette.setColor(QPalette::Base, c.base);
+        morvane::ui::richtext::fitColorsToPalette(&document, palette);
+
+        const QColor heading = formatOf(document, u"Heading"_s).foreground().color();
+        const QColor original(0, 51, 153);
+        EXPECT_EQ(heading.lightness() >= 128, c.mirrored);
+        EXPECT_EQ(heading.hslHue(), original.hslHue());
+        EXPECT_EQ(formatOf(document, u"Light"_s).foreground().color(), QColor(255, 200, 0));
+        EXPECT_FALSE(formatOf(document, u"plain"_s).hasProperty(QTextFormat::ForegroundBrush));
+    }
+}
 
 } // namespace
