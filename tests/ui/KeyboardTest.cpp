@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <functional>
 
@@ -172,6 +174,63 @@ TEST_F(KeyboardTest, F10OpensTheFirstMenu)
     QMenuBar* bar = window().menuBar();
     ASSERT_NE(bar->activeAction(), nullptr);
     EXPECT_EQ(bar->activeAction(), bar->actions().constFirst());
+}
+
+// A whole session without the mouse: find and open a kind, change a field, copy its code, come
+// back, undo, then find another kind and add a node to its menu tree.
+TEST_F(KeyboardTest, AWholeSessionByKeyboardAlone)
+{
+    const auto focus = [&]() -> QWidget* {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget : &window();
+    };
+    // Tab until the control named `name` has the focus; a control Tab never reaches fails.
+    const auto tabTo = [&](const QString& name) -> QWidget* {
+        for (int step = 0; step < 300 && focus()->objectName() != name; ++step) {
+            QTest::keyClick(focus(), Qt::Key_Tab);
+        }
+        return focus()->objectName() == name ? focus() : nullptr;
+    };
+    const auto openBySearch = [&](const QString& typed, const QString& kind) {
+        QTest::keySequence(focus(), QKeySequence(Qt::CTRL | Qt::Key_F));
+        QTest::keyClicks(focus(), typed);
+        QTest::keyClick(focus(), Qt::Key_Return);
+        return window().state().currentKind() == kind;
+    };
+
+    window().runFirstRunStep(); // the samples' pictures, which the code checks
+    ASSERT_TRUE(openBySearch(u"wavetext"_s, u"WaveText"_s));
+    QWidget* text = tabTo(u"Text"_s);
+    ASSERT_NE(text, nullptr);
+    const QString shipped = qobject_cast<QLineEdit*>(text)->text();
+    QTest::keySequence(text, QKeySequence::SelectAll);
+    QTest::keyClicks(text, u"Typed alone"_s);
+
+    QTest::keySequence(focus(), QKeySequence(Qt::CTRL | Qt::Key_Return));
+    HtmlWindow* html = window().htmlWindow();
+    ASSERT_EQ(shownDialogs.size(), 1) << fakes.messages.errors().join(u'\n').toStdString();
+    ASSERT_EQ(shownDialogs.constFirst(), html);
+    html->show();
+    QApplication::setActiveWindow(html);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(html));
+    QTest::keySequence(html->findChild<QPlainTextEdit*>(u"html"_s), QKeySequence::Copy);
+    EXPECT_TRUE(fakes.clipboard.text().contains(u"Typed alone"_s));
+    QTest::keyClick(html, Qt::Key_Escape);
+    EXPECT_FALSE(html->isVisible());
+    QApplication::setActiveWindow(&window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+
+    QTest::keySequence(focus(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(text)->text(), shipped);
+
+    ASSERT_TRUE(openBySearch(u"menu"_s, u"MenuFrame"_s));
+    auto* tree = window().parameterPage()->findChild<QTreeWidget*>(u"tree"_s);
+    ASSERT_NE(tree, nullptr);
+    const int nodes = tree->topLevelItem(0)->childCount();
+    QTest::keyClicks(tabTo(u"menuLink"_s), u"keys.html"_s);
+    QTest::keyClicks(tabTo(u"menuText"_s), u"Keys"_s);
+    QTest::keyClick(tabTo(u"add"_s), Qt::Key_Space);
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), nodes + 1);
 }
 
 } // namespace

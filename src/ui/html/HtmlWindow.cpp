@@ -56,6 +56,8 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
     QAction* close = addMenuItem(files, u"&Close"_s, u"close"_s);
     QMenu* html = menuBar->addMenu(u"HTML"_s);
     QAction* copy = addMenuItem(html, u"&Copy into clipboard"_s, u"copyIntoClipboard"_s);
+    // The whole code, the one thing taken from this window; a selection in the text copies itself.
+    copy->setShortcut(QKeySequence::Copy);
     QAction* saveText = addMenuItem(html, u"Save as &text..."_s, u"saveAsText"_s);
     html->addSeparator();
     QAction* savePreview =
