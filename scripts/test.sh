@@ -23,7 +23,9 @@ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DMORVANE_SANITIZE=ON -DMORVANE_WERROR=ON -DBUILD_TESTING=ON -DMORVANE_BENCH=ON >/dev/null
 cmake --build "$build"
 # The rules in .clang-tidy, over every source the build compiles.
-if ! run-clang-tidy -p "$build" -quiet -j"$(nproc)" "^$here/(src|tests|fuzz|bench|tools)/" \
+# Headers are checked where they are ours, not what moc or the build writes.
+ours="^$here/(src|tests|fuzz|bench|tools)/"
+if ! run-clang-tidy -p "$build" -quiet -j"$(nproc)" -header-filter="$ours" "$ours" \
     >"$build/clang-tidy.log" 2>&1; then
     grep -A3 'error:' "$build/clang-tidy.log" >&2 || tail -20 "$build/clang-tidy.log" >&2
     exit 1
