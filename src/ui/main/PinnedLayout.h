@@ -10,7 +10,6 @@ namespace morvane::ui {
 // strip's left edge, or from its right edge. Its size hint and minimum are the strip's usual
 // size, so that the widgets never overlap.
 class PinnedLayout final : public QLayout {
-    Q_OBJECT
     Q_DISABLE_COPY_MOVE(PinnedLayout)
 
 public:
