@@ -14,6 +14,8 @@ constexpr std::array kOptionKeys{
     OptionKeyInfo{OptionKey::HotTrack,          u"options",     u"hottrack",    u"yes"},
     OptionKeyInfo{OptionKey::Runtime,           u"options",     u"runtime",     u"yes"},
     OptionKeyInfo{OptionKey::FirstRun,          u"options",     u"first",       u"no"},
+    OptionKeyInfo{OptionKey::WindowGeometry,    u"options",     u"windowgeometry", u""},
+    OptionKeyInfo{OptionKey::SplitterSizes,     u"options",     u"splittersizes",  u""},
 };
 // clang-format on
 

@@ -13,6 +13,8 @@ enum class OptionKey {
     HotTrack,          // lists follow the mouse
     Runtime,           // the HTML code loads the script that runs the applets in browsers
     FirstRun,          // "yes" until the first start has installed the sample media
+    WindowGeometry,    // the main window's client area when it was last closed: "x,y,w,h"
+    SplitterSizes,     // the widths of the explorer and of the views beside it: "a,b"
 };
 
 struct OptionKeyInfo {

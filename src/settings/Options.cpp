@@ -25,6 +25,46 @@ constexpr FlagOption kFlagOptions[] = {
     {OptionKey::Runtime, &Options::runtime},
 };
 
+struct NumberListOption {
+    OptionKey key;
+    QList<int> Options::*numbers;
+    qsizetype count;
+};
+
+constexpr NumberListOption kNumberListOptions[] = {
+    {OptionKey::WindowGeometry, &Options::windowGeometry, 4},
+    {OptionKey::SplitterSizes, &Options::splitterSizes, 2},
+};
+
+// A list edited by hand into something else is as good as missing: the window then opens as
+// it would without it.
+QList<int> numbersOf(const QString& text, qsizetype count)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != count) {
+        return {};
+    }
+    QList<int> numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const int number = part.trimmed().toInt(&ok);
+        if (!ok) {
+            return {};
+        }
+        numbers.append(number);
+    }
+    return numbers;
+}
+
+QString textOf(const QList<int>& numbers)
+{
+    QStringList parts;
+    for (int number : numbers) {
+        parts.append(QString::number(number));
+    }
+    return parts.join(u',');
+}
+
 Options optionsOf(const Profile& profile)
 {
     Options options;
@@ -33,6 +73,9 @@ Options optionsOf(const Profile& profile)
         readOption(profile, OptionKey::DestinationFolder, defaultDestinationFolder());
     for (const FlagOption& row : kFlagOptions) {
         options.*row.flag = readFlagOption(profile, row.key);
+    }
+    for (const NumberListOption& row : kNumberListOptions) {
+        options.*row.numbers = numbersOf(readOption(profile, row.key), row.count);
     }
     return options;
 }
@@ -89,6 +132,11 @@ Result saveOptions(const QString& appDir, const Options& options)
     writeOption(profile, OptionKey::DestinationFolder, options.destinationFolder);
     for (const FlagOption& row : kFlagOptions) {
         writeFlagOption(profile, row.key, options.*row.flag);
+    }
+    for (const NumberListOption& row : kNumberListOptions) {
+        if (!(options.*row.numbers).isEmpty()) {
+            writeOption(profile, row.key, textOf(options.*row.numbers));
+        }
     }
     return profile.save(profilePath(appDir), appDir);
 }

@@ -17,6 +17,9 @@ struct Options {
     bool hotTrack = true;
     bool runtime = true;      // the HTML code loads the script that runs the applets in browsers
     QStringList customColors; // the lines of cfg/customcolors.txt
+    // x, y, width and height of the main window's client area; empty: centred at its usual size.
+    QList<int> windowGeometry;
+    QList<int> splitterSizes; // the explorer's width, then the views'; empty: the usual widths
 };
 
 // The user's home folder: the destination folder when none was saved.
@@ -24,14 +27,17 @@ QString defaultDestinationFolder();
 
 // Reads `directories` and `options` of morvane.ini, the custom colors left empty (see
 // loadCustomColors). `hottrack` and `runtime` are on only when they read exactly "yes" (missing:
-// on). A save that a crash cut short is the caller's to finish first (finishInterruptedSave).
+// on). `windowgeometry` and `splittersizes` read as empty unless they hold exactly four and two
+// whole numbers separated by commas. A save that a crash cut short is the caller's to finish first
+// (finishInterruptedSave).
 Outcome<Options> loadOptions(const QString& appDir);
 // The options an empty morvane.ini gives: those to go on with when it cannot be read.
 Options defaultOptions();
 // The lines of cfg/customcolors.txt; a missing file is an empty list.
 Outcome<QStringList> loadCustomColors(const QString& appDir);
 
-// The closing step's writes, before the current kind is saved: the two folders and the options.
+// The closing step's writes, before the current kind is saved: the two folders and the options;
+// an empty number list leaves its key as it was.
 Result saveOptions(const QString& appDir, const Options& options);
 // The closing step's last write.
 Result saveCustomColors(const QString& appDir, const QStringList& lines);

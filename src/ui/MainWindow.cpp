@@ -19,19 +19,22 @@
 #include "ui/main/ChooseAppletMenu.h"
 #include "ui/main/EditMenu.h"
 #include "ui/main/Explorer.h"
+#include "ui/main/PinnedLayout.h"
+#include "ui/main/WindowPlacement.h"
 #include "ui/options/OptionsDialog.h"
 #include "ui/page/ParameterPage.h"
 #include "ui/richtext/PaletteColors.h"
 #include "ui/richtext/RtfReader.h"
 #include "ui/wav2au/Wav2AuCommand.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -42,14 +45,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Client-area geometry for an explorer 209 pixels wide. When the desktop font needs a wider
-// explorer to show its texts whole, everything to its right moves over by the difference.
+// The usual client-area geometry, for an explorer 209 pixels wide. When the desktop font needs
+// a wider explorer to show its texts whole, everything to its right moves over by the
+// difference. A wider window gives its room to the views; the buttons below them keep their
+// distance from the views' left edge, the help icon from their right edge.
 constexpr QRect kExplorerRect{0, 0, 209, 417};
 constexpr QRect kViewsRect{216, 0, 449, 369};
 constexpr QRect kPreviewButtonRect{288, 384, 105, 33};
 constexpr QRect kHtmlButtonRect{432, 384, 81, 33};
 constexpr QRect kMainHelpIconRect{613, 408, 12, 12};
 constexpr QSize kClientSize{674, 422};
+constexpr int kMinimumViewsHeight = 160;
 
 const QString kQuitWithoutSaving =
     u"\n\nQuit anyway? The settings that could not be saved will be lost."_s;
@@ -78,8 +84,8 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
 {
     setObjectName(u"mainWindow"_s);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     m_options.destinationFolder = settings::defaultDestinationFolder();
 
     auto* client = new QWidget(this);
@@ -97,10 +103,6 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
         m_explorer = new Explorer(profile, client);
         m_appletsList = new AppletsList(profile, client);
     }
-    const int shift = qMax(0, m_explorer->widthForAllTexts() - kExplorerRect.width());
-    const QPoint right(shift, 0);
-    client->setFixedSize(kClientSize + QSize(shift, 0));
-    m_explorer->setGeometry(kExplorerRect.adjusted(0, 0, shift, 0));
     connect(m_explorer, &Explorer::nodePressed, this, &MainWindow::explorerPressed);
     connect(m_appletsList, &AppletsList::kindActivated, this, &MainWindow::appletsListActivated);
     connect(m_appletsList, &AppletsList::viewSampleRequested, this, &MainWindow::openSamplePage);
@@ -117,17 +119,16 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
 
     m_views = new QStackedWidget(client);
     m_views->setObjectName(u"views"_s);
-    m_views->setGeometry(kViewsRect.translated(right));
+    // Narrower, the page's sections would be cut; shorter, the views scroll.
+    m_views->setMinimumSize(kViewsRect.width(), kMinimumViewsHeight);
     m_views->addWidget(m_appletsList);
     m_views->addWidget(m_helpPane);
 
     m_previewButton = new QPushButton(u"Show preview "_s, client);
     m_previewButton->setObjectName(u"previewButton"_s);
-    m_previewButton->setGeometry(kPreviewButtonRect.translated(right));
     connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::showPreview);
     m_htmlButton = new QPushButton(u"HTML..."_s, client);
     m_htmlButton->setObjectName(u"htmlButton"_s);
-    m_htmlButton->setGeometry(kHtmlButtonRect.translated(right));
     // A click does nothing while the button is disabled, that is away from a kind's page.
     const std::pair<QPushButton*, QKeySequence> buttonKeys[] = {
         {m_previewButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
@@ -146,10 +147,10 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_mainHelpIcon->setAutoRaise(true);
     m_mainHelpIcon->setStyleSheet(u"QToolButton { border: none; padding: 0; }"_s);
     m_mainHelpIcon->setCursor(Qt::PointingHandCursor);
-    m_mainHelpIcon->setGeometry(kMainHelpIconRect.translated(right));
     m_mainHelpIcon->setAccessibleName(u"Main help"_s);
     connect(m_mainHelpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
 
+    layOut(client);
     buildMenus();
     const EditActions edit = addEditMenu(this);
     m_undo = edit.undo;
@@ -159,11 +160,63 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_autoSave = new AutoSave([this] { return m_state.saveCurrentKind(); },
                               [this](const Result& saved) { report(saved); }, this);
     connect(m_autoSave, &AutoSave::settled, this, &MainWindow::recordStep);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     showAppletsList();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::layOut(QWidget* client)
+{
+    const int shift = qMax(0, m_explorer->widthForAllTexts() - kExplorerRect.width());
+    m_usualClient = kClientSize + QSize(shift, 0);
+
+    auto* explorerPane = new QWidget(client);
+    auto* explorerColumn = new QVBoxLayout(explorerPane);
+    explorerColumn->setContentsMargins(0, 0, 0, kClientSize.height() - kExplorerRect.height());
+    explorerColumn->addWidget(m_explorer);
+
+    // The buttons' strip, in the views' coordinates.
+    const QPoint below(kViewsRect.left(), kViewsRect.bottom() + 1);
+    auto* buttons = new QWidget(client);
+    auto* pinned = new PinnedLayout(
+        QSize(kViewsRect.width(), kClientSize.height() - kViewsRect.height()), buttons);
+    pinned->pin(m_previewButton, kPreviewButtonRect.translated(-below), PinnedLayout::Edge::Left);
+    pinned->pin(m_htmlButton, kHtmlButtonRect.translated(-below), PinnedLayout::Edge::Left);
+    pinned->pin(m_mainHelpIcon, kMainHelpIconRect.translated(-below), PinnedLayout::Edge::Right);
+
+    auto* viewsPane = new QWidget(client);
+    auto* viewsColumn = new QVBoxLayout(viewsPane);
+    viewsColumn->setContentsMargins(0, 0, 0, 0);
+    viewsColumn->setSpacing(0);
+    viewsColumn->addWidget(m_views, 1);
+    viewsColumn->addWidget(buttons);
+
+    m_splitter = new QSplitter(Qt::Horizontal, client);
+    m_splitter->setObjectName(u"splitter"_s);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(kViewsRect.left() - kExplorerRect.right() - 1);
+    m_splitter->addWidget(explorerPane);
+    m_splitter->addWidget(viewsPane);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({kExplorerRect.width() + shift, kViewsRect.width()});
+
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(0, 0, kClientSize.width() - kViewsRect.right() - 1, 0);
+    row->addWidget(m_splitter);
+    resize(m_usualClient.width(), m_usualClient.height() + menuBar()->sizeHint().height());
+}
+
+void MainWindow::restorePlacement(const settings::Options& remembered, const QRect& available)
+{
+    const QSize menu(0, menuBar()->sizeHint().height());
+    const WindowFit fit{m_usualClient + menu, minimumSizeHint()};
+    setGeometry(fitWindow(geometryOf(remembered.windowGeometry), fit, available, kFrameAllowance));
+    const QList<int>& sizes = remembered.splitterSizes;
+    if (sizes.size() == 2 && sizes[0] > 0 && sizes[1] > 0) {
+        m_splitter->setSizes(sizes);
+    }
+}
 
 void MainWindow::buildMenus()
 {
@@ -548,6 +601,11 @@ void MainWindow::runFirstRunStep()
 
 Result MainWindow::closingStep()
 {
+    // A window never shown has no place of its own to remember.
+    if (isVisible()) {
+        m_options.windowGeometry = geometryNumbers(normalGeometry());
+        m_options.splitterSizes = m_splitter->sizes();
+    }
     QStringList failures;
     for (const Result& saved :
          {settings::saveOptions(m_appDir, m_options), m_state.saveCurrentKind(),

@@ -18,6 +18,7 @@
 
 class QDialog;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QTextEdit;
 class QToolButton;
@@ -50,6 +51,9 @@ public:
 
     // Start-up steps, in this order, after the window is created.
     void loadOptions();
+    // Before the window is shown: its remembered size and place, or its usual size in the middle
+    // of `available`; always inside `available`, shrunk to it when needed.
+    void restorePlacement(const settings::Options& remembered, const QRect& available);
     void runFirstRunStep();
     // Writes the options, the folders, the current kind and the custom colors, each even when
     // another failed; the failure names what could not be written.
@@ -95,6 +99,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void layOut(QWidget* client);
     void buildMenus();
     void buildHelpMenu(QMenu* menu);
     void showHelpWindow(HelpTab tab);
@@ -121,6 +126,8 @@ private:
     AppletsList* m_appletsList = nullptr;
     QTextEdit* m_helpPane = nullptr;
     QStackedWidget* m_views = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QSize m_usualClient; // the client area's size before any resizing
     ParameterPage* m_page = nullptr;
     QPushButton* m_previewButton = nullptr;
     QPushButton* m_htmlButton = nullptr;

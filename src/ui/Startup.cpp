@@ -1,5 +1,7 @@
 #include "ui/Startup.h"
 
+#include "ui/main/WindowPlacement.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -8,11 +10,16 @@ namespace morvane::ui {
 std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Services services)
 {
     auto window = std::make_unique<MainWindow>(appDir, services);
-    window->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
+    // The options' load after showing tells what could not be read; this one only places.
+    const settings::Options remembered =
+        settings::loadOptions(appDir).valueOr(settings::defaultOptions());
+    const QRect before = geometryOf(remembered.windowGeometry);
+    const QScreen* screen = before.isEmpty() ? nullptr : QGuiApplication::screenAt(before.center());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen) {
+        window->restorePlacement(remembered, screen->availableGeometry());
     }
     window->show();
     window->loadOptions();

@@ -96,6 +96,43 @@ TEST_F(InstallationTest, RuntimeOptionIsOnUnlessItReadsOtherThanYes)
     EXPECT_TRUE(loadOptions(app.path())->hotTrack);
 }
 
+// The window's place is read only when it is whole; a profile without it, or with something
+// else in its place, opens the window as the shipped one does, and keeps it as it was.
+TEST_F(InstallationTest, WindowPlaceReadsOnlyWholeNumberLists)
+{
+    struct Row {
+        const char* lines;
+        QList<int> geometry;
+        QList<int> splitter;
+    };
+    const Row rows[] = {
+        {"", {}, {}},
+        {"windowgeometry=10,-20,900,600\r\nsplittersizes=250,640\r\n",
+         {10, -20, 900, 600},
+         {250, 640}},
+        {"windowgeometry=0,0,3,4\r\n", {0, 0, 3, 4}, {}},
+        {"windowgeometry=1,2,3\r\nsplittersizes=1,2,3\r\n", {}, {}},
+        {"windowgeometry=1,2,3,x\r\nsplittersizes=,\r\n", {}, {}},
+        {"windowgeometry=\r\nsplittersizes=9999999999,1\r\n", {}, {}},
+    };
+    for (const Row& row : rows) {
+        write(u"morvane.ini"_s, QByteArray("[options]\r\n") + row.lines);
+        const Options options = loadOptions(app.path()).value();
+        EXPECT_EQ(options.windowGeometry, row.geometry) << row.lines;
+        EXPECT_EQ(options.splitterSizes, row.splitter) << row.lines;
+        ASSERT_TRUE(saveOptions(app.path(), options).ok);
+        EXPECT_TRUE(read(u"morvane.ini"_s).contains(row.lines)) << row.lines;
+    }
+
+    Options options = loadOptions(app.path()).value();
+    options.windowGeometry = {-5, 7, 800, 500};
+    options.splitterSizes = {300, 500};
+    ASSERT_TRUE(saveOptions(app.path(), options).ok);
+    const Options again = loadOptions(app.path()).value();
+    EXPECT_EQ(again.windowGeometry, options.windowGeometry);
+    EXPECT_EQ(again.splitterSizes, options.splitterSizes);
+}
+
 TEST_F(InstallationTest, FirstRunCopiesEveryMediaOnceAndTurnsItselfOff)
 {
     write(u"morvane.ini"_s, "[options]\r\nfirst=yes\r\n");

@@ -1,5 +1,7 @@
 #include "ui/page/PageLayout.h"
 
+#include <algorithm>
+
 namespace morvane::ui::page {
 namespace {
 
@@ -25,6 +27,12 @@ public:
         , m_layout(layout)
     {}
 
+    // Past the content's right edge, however wide the page is.
+    SectionPlacement putAway() const
+    {
+        return SectionPlacement{false, std::max(kPutAwayLeft, m_input.clientWidth), std::nullopt};
+    }
+
     QPoint centered(LabelSize size, int top) const
     {
         return {centeredLeft(m_input.clientWidth, size.width), top};
@@ -46,7 +54,7 @@ public:
         const bool used =
             catalog::commonParameter(parameter).alwaysSupported() || m_input.support.has(parameter);
         if (!used) {
-            placement = SectionPlacement{};
+            placement = putAway();
             return false;
         }
         placement = SectionPlacement{true, kPageMargin, y};
@@ -104,7 +112,9 @@ PageLayout computePageLayout(const PageLayoutInput& input)
             layout.scrollRange = stack.y + box.height + kPageGap;
             matched = true;
         } else {
-            layout.specific.append(SectionPlacement{false, kPutAwayLeft, 0});
+            SectionPlacement away = stack.putAway();
+            away.top = 0;
+            layout.specific.append(away);
         }
     }
     if (!matched) {

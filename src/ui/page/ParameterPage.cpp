@@ -234,6 +234,15 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
         input.specificSections.append({section.kind, section.panel->height()});
     }
 
+    // The sections take the room a page wider than usual gives.
+    const int sectionWidth = SectionPanel::kWidth + std::max(0, width() - kWidth);
+    for (SectionPanel* section : d->common) {
+        section->setWidth(sectionWidth);
+    }
+    for (const Private::SpecificSection& section : d->specific) {
+        section.panel->setWidth(sectionWidth);
+    }
+
     const PageLayout layout = computePageLayout(input);
     place(d->title, layout.title);
     place(d->step1Heading, layout.step1Heading);

@@ -239,6 +239,7 @@ private:
         }
         m_group->setGeometry(kLeft - 3, m_groupTop, kRight - kLeft + 3, m_y - m_groupTop + 2);
         m_group->lower();
+        m_panel->follow(m_group, SectionPanel::Follow::Widen);
         m_y += kGroupSpace;
         m_group = nullptr;
         m_groupCaption.clear();
@@ -336,11 +337,30 @@ private:
         if (made.browse) {
             made.browse->setAccessibleName(u"Browse "_s + control->accessibleName());
         }
+        followRowEnd(field, made, x);
         if (field.hint) {
             const int hintLeft = placed.back().x + placed.back().widget->width() + kLabelSpace;
             placed.append({addHint(QString::fromUtf16(field.hint), hintLeft), hintLeft});
         }
         return control;
+    }
+
+    // A control that takes the rest of its row keeps taking it in a wider section; its
+    // "Browse..." stays at the row's end.
+    void followRowEnd(const FieldSpec& field, const MadeControl& made, int x)
+    {
+        const bool stretches = field.control == Control::Edit ||
+                               field.control == Control::PathEdit ||
+                               field.control == Control::RadioGroup || isListEditor(field.control);
+        const int end = made.browse ? x + made.control->width() + kLabelSpace + made.browse->width()
+                                    : x + made.control->width();
+        if (!stretches || field.hint || end < m_right - 1) {
+            return;
+        }
+        m_panel->follow(made.control, SectionPanel::Follow::Widen);
+        if (made.browse) {
+            m_panel->follow(made.browse, SectionPanel::Follow::Move);
+        }
     }
 
     // A hint too long for the rest of the row wraps at its blanks, never inside a word.
@@ -376,6 +396,7 @@ private:
         }
         icon->setAccessibleName(name);
         icon->move(kIconLeft, top);
+        m_panel->follow(icon, SectionPanel::Follow::Move);
         QObject::connect(icon, &HelpIcon::clicked, icon,
                          [messages = &m_context.services.messages, icon] {
                              messages->showInformation(icon->window(), icon->helpText());

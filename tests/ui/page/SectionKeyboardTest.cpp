@@ -7,6 +7,7 @@
 #include "ui/page/HelpIcon.h"
 #include "ui/page/KindSections.h"
 #include "ui/page/ParameterPage.h"
+#include "ui/page/SectionPanel.h"
 #include "ui/page/TextWrap.h"
 
 #include <QAbstractButton>
@@ -223,7 +224,8 @@ TEST_F(SectionKeyboard, TabWalksEverySpecificSectionInReadingOrderAndEveryStopHa
 // and no two widgets cover each other (group frames stand behind their fields by design). The
 // fields line up: a section places its labels one way (beside or above their controls; a path
 // field's above in any case), the controls after the labels that start rows stand in one
-// column, and no wrapped text leaves a short last word alone on a line.
+// column, and no wrapped text leaves a short last word alone on a line. All of it at the usual
+// width and in a page made wider, whose sections take the room.
 TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideApartAndInLine)
 {
     auto check = [](QWidget* panel, const std::string& what) {
@@ -280,7 +282,15 @@ TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideApartAndInLine)
         EXPECT_LE(above.size(), 1);
         EXPECT_LE(column.size(), 1);
     };
-    forEverySection(check);
+    for (const int extra : {0, 300}) {
+        SCOPED_TRACE(extra);
+        page.resize(ParameterPage::kWidth + extra, ParameterPage::kHeight);
+        forEverySection([&](QWidget* panel, const std::string& what) {
+            ASSERT_NE(panel, nullptr);
+            EXPECT_EQ(panel->width(), page::SectionPanel::kWidth + extra) << what;
+            check(panel, what);
+        });
+    }
 }
 
 // A hint too long for its row goes on at the next line, whole words only ("width/10)" is one).

@@ -1,0 +1,33 @@
+#include "ui/main/WindowPlacement.h"
+
+#include <algorithm>
+
+namespace morvane::ui {
+
+QRect fitWindow(const QRect& remembered, const WindowFit& fit, const QRect& available,
+                const QMargins& frame)
+{
+    const QRect room = available.marginsRemoved(frame);
+    QRect client = remembered;
+    if (client.isEmpty()) {
+        client = QRect(QPoint(), fit.usual);
+        client.moveCenter(available.center());
+    }
+    // The screen wins over the minimum: a window larger than the screen cannot be used whole.
+    client.setSize(client.size().expandedTo(fit.minimum).boundedTo(room.size()));
+    client.moveLeft(std::clamp(client.left(), room.left(), room.right() + 1 - client.width()));
+    client.moveTop(std::clamp(client.top(), room.top(), room.bottom() + 1 - client.height()));
+    return client;
+}
+
+QList<int> geometryNumbers(const QRect& geometry)
+{
+    return {geometry.x(), geometry.y(), geometry.width(), geometry.height()};
+}
+
+QRect geometryOf(const QList<int>& numbers)
+{
+    return numbers.size() == 4 ? QRect(numbers[0], numbers[1], numbers[2], numbers[3]) : QRect();
+}
+
+} // namespace morvane::ui

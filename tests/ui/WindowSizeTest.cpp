@@ -1,0 +1,155 @@
+#include "UiTestSupport.h"
+
+#include "settings/Options.h"
+#include "ui/main/Explorer.h"
+#include "ui/main/WindowPlacement.h"
+#include "ui/page/ParameterPage.h"
+#include "ui/page/SectionPanel.h"
+
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace morvane::ui::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+enum class Change { Keeps, Widens, Moves };
+
+struct Follower {
+    const char16_t* section;
+    const char16_t* widget;
+    Change change;
+};
+
+// clang-format off
+constexpr Follower kFollowers[] = {
+    {u"sectionBackgroundImage", u"BackgroundImage",       Change::Widens}, // rest of its row
+    {u"sectionBackgroundImage", u"BackgroundImageBrowse", Change::Moves},
+    {u"sectionBackgroundImage", u"help",                  Change::Moves},
+    {u"sectionNoJavaMessage",   u"NoJavaMessage",         Change::Widens},
+    {u"sectionDimensions",      u"Width",                 Change::Keeps},  // a width of its own
+    {u"sectionLoadSound",       u"OnloadSound",           Change::Keeps},
+    {u"sectionLoadSound",       u"Loop",                  Change::Keeps},
+    {u"ZPanelCropImages",       u"ListBox4.txt",          Change::Widens}, // a list editor
+    {u"ZPanelCropImages",       u"Pause",                 Change::Keeps},  // hint after it
+    {u"ZPanelCropImages",       u"group",                 Change::Widens},
+};
+// clang-format on
+
+QWidget* sectionOf(MainWindow& window, const char16_t* name)
+{
+    return window.parameterPage()->widget()->findChild<QWidget*>(QString::fromUtf16(name));
+}
+
+QRect placeOf(MainWindow& window, const Follower& row)
+{
+    QWidget* section = sectionOf(window, row.section);
+    QWidget* widget =
+        section ? section->findChild<QWidget*>(QString::fromUtf16(row.widget)) : nullptr;
+    return widget ? widget->geometry() : QRect();
+}
+
+TEST_F(ShownWindowTest, AWiderWindowGivesItsRoomToTheViewsAndTheSectionsFields)
+{
+    openKind(u"CropImages"_s);
+    auto* views = window().findChild<QStackedWidget*>(u"views"_s);
+    const int usualViews = views->width();
+    const int usualExplorer = window().explorer()->width();
+    EXPECT_EQ(usualViews, 449);
+    QList<QRect> usual;
+    for (const Follower& row : kFollowers) {
+        usual.append(placeOf(window(), row));
+        ASSERT_FALSE(usual.back().isEmpty()) << QString::fromUtf16(row.widget).toStdString();
+    }
+
+    const int extra = 260;
+    window().resize(window().width() + extra, window().height() + 120);
+    EXPECT_EQ(views->width(), usualViews + extra);
+    EXPECT_EQ(window().explorer()->width(), usualExplorer);
+    EXPECT_EQ(sectionOf(window(), u"ZPanelCropImages")->width(),
+              page::SectionPanel::kWidth + extra);
+    auto* help = window().findChild<QToolButton*>(u"mainHelpIcon"_s);
+    EXPECT_EQ(views->mapTo(&window(), QPoint(views->width(), 0)).x() -
+                  help->mapTo(&window(), QPoint(0, 0)).x(),
+              449 - (613 - 216)); // as far from the views' right edge as before
+    for (qsizetype index = 0; index < qsizetype(std::size(kFollowers)); ++index) {
+        const Follower& row = kFollowers[index];
+        SCOPED_TRACE(QString::fromUtf16(row.widget).toStdString());
+        const QRect before = usual[index];
+        const QRect now = placeOf(window(), row);
+        EXPECT_EQ(now.size(),
+                  row.change == Change::Widens ? before.size() + QSize(extra, 0) : before.size());
+        EXPECT_EQ(now.topLeft(), row.change == Change::Moves ? before.topLeft() + QPoint(extra, 0)
+                                                             : before.topLeft());
+    }
+
+    // Smaller than usual, the views keep the width the sections need and scroll instead.
+    window().resize(200, 200);
+    EXPECT_EQ(views->width(), usualViews);
+    EXPECT_EQ(sectionOf(window(), u"ZPanelCropImages")->width(), page::SectionPanel::kWidth);
+    EXPECT_GE(window().height(), window().minimumSizeHint().height());
+    EXPECT_LT(window().height(), 422);
+}
+
+struct Placing {
+    const char* name;
+    QRect remembered;
+    QRect available;
+    QRect expected;
+};
+
+// The usual size is 674 x 444 (the menu bar included), the smallest 480 x 220; the frame adds
+// 4 at the sides and below and 30 above.
+// clang-format off
+const Placing kPlacings[] = {
+    {"nothing remembered: centred", {}, {0, 0, 1280, 1024}, {303, 290, 674, 444}},
+    {"remembered and on screen", {50, 60, 900, 700}, {0, 0, 1280, 1024}, {50, 60, 900, 700}},
+    {"on a screen now gone", {3000, 2000, 900, 700}, {0, 0, 1280, 1024}, {376, 320, 900, 700}},
+    {"above the screen's top", {-40, -10, 900, 700}, {0, 0, 1280, 1024}, {4, 30, 900, 700}},
+    {"larger than the screen", {0, 0, 2000, 1500}, {0, 0, 1280, 1024}, {4, 30, 1272, 990}},
+    {"smaller than the smallest", {100, 100, 10, 10}, {0, 0, 1280, 1024}, {100, 100, 480, 220}},
+    {"double scale, nothing remembered", {}, {0, 0, 640, 512}, {4, 34, 632, 444}},
+    {"a second screen", {1400, 100, 700, 500}, {1280, 0, 1024, 768}, {1400, 100, 700, 500}},
+};
+// clang-format on
+
+TEST(WindowPlacement, TheWindowFitsTheScreenItLastStoodOn)
+{
+    const WindowFit fit{{674, 444}, {480, 220}};
+    for (const Placing& row : kPlacings) {
+        EXPECT_EQ(fitWindow(row.remembered, fit, row.available, kFrameAllowance), row.expected)
+            << row.name;
+    }
+}
+
+TEST_F(MainWindowTest, SizePlaceAndSplitterAreRememberedInTheProfile)
+{
+    const QRect screen(0, 0, 1280, 1024);
+    settings::Options shipped = settings::loadOptions(install.path()).value();
+    ASSERT_TRUE(shipped.windowGeometry.isEmpty());
+    window().restorePlacement(shipped, screen);
+    // Today's size, with the explorer as wide as the font needs.
+    const int shift = std::max(0, window().explorer()->widthForAllTexts() - 209);
+    EXPECT_EQ(window().width(), 674 + shift);
+    EXPECT_EQ(window().geometry().center(), screen.center());
+
+    window().show();
+    window().setGeometry(40, 50, 900, 600);
+    auto* splitter = window().findChild<QSplitter*>(u"splitter"_s);
+    splitter->setSizes({260, 600});
+    const QList<int> sizes = splitter->sizes();
+    ASSERT_TRUE(window().closingStep().ok);
+    EXPECT_EQ(install.setting(u"options"_s, u"windowgeometry"_s), u"40,50,900,600");
+
+    MainWindow again(install.path(), fakes.services());
+    again.restorePlacement(settings::loadOptions(install.path()).value(), screen);
+    EXPECT_EQ(again.geometry(), QRect(40, 50, 900, 600));
+    again.show();
+    EXPECT_EQ(again.findChild<QSplitter*>(u"splitter"_s)->sizes(), sizes);
+}
+
+} // namespace
+} // namespace morvane::ui::test
