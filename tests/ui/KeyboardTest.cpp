@@ -69,7 +69,7 @@ TEST_F(KeyboardTest, EnterOrSpaceOnAKindOpensIt)
     }
 }
 
-TEST_F(KeyboardTest, TheSearchFieldKeepsMatchingKindsAndEnterOpensTheFirst)
+TEST_F(KeyboardTest, TheSearchFieldKeepsMatchingKindsAndEnterOpensTheBest)
 {
     QLineEdit* search = m_list->searchField();
     EXPECT_EQ(search->placeholderText(), u"Search applets"_s);
@@ -89,6 +89,13 @@ TEST_F(KeyboardTest, TheSearchFieldKeepsMatchingKindsAndEnterOpensTheFirst)
     QTest::keyClick(search, Qt::Key_Return);
     EXPECT_EQ(window().state().currentKind(), u"ImageConvex"_s);
     EXPECT_EQ(window().currentView(), window().parameterPage());
+
+    // A typed name opens that kind even when a kind before it mentions the word.
+    window().showAppletsList();
+    search->setText(u"zoom"_s);
+    EXPECT_GT(visibleKinds().size(), 1);
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(window().state().currentKind(), u"Zoom"_s);
 }
 
 // The kinds' menu is walked like a menu, across its three columns too, and a screen reader

@@ -123,11 +123,8 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
 
     connect(m_search, &QLineEdit::textChanged, this, &AppletsList::filter);
     connect(m_search, &QLineEdit::returnPressed, this, [this] {
-        for (int index = 0; index < topLevelItemCount(); ++index) {
-            if (!topLevelItem(index)->isHidden()) {
-                activate(topLevelItem(index));
-                return;
-            }
+        if (QTreeWidgetItem* best = bestMatch()) {
+            activate(best);
         }
     });
 
@@ -182,6 +179,31 @@ void AppletsList::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+QTreeWidgetItem* AppletsList::bestMatch() const
+{
+    // A typed name wins over a description that mentions it ("zoom" opens Zoom, not a kind whose
+    // text zooms); otherwise the first kind in catalog order.
+    const QString wanted = m_search->text().trimmed();
+    QTreeWidgetItem* best = nullptr;
+    int bestRank = 3;
+    for (int index = 0; index < topLevelItemCount(); ++index) {
+        QTreeWidgetItem* item = topLevelItem(index);
+        if (item->isHidden()) {
+            continue;
+        }
+        const QString name = item->text(0);
+        const int rank = name.compare(wanted, Qt::CaseInsensitive) == 0 ? 0
+                         : name.startsWith(wanted, Qt::CaseInsensitive) ? 1
+                         : name.contains(wanted, Qt::CaseInsensitive)   ? 2
+                                                                        : 3;
+        if (!best || rank < bestRank) {
+            best = item;
+            bestRank = rank;
+        }
+    }
+    return best;
 }
 
 void AppletsList::filter(const QString& text)

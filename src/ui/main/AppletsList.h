@@ -42,6 +42,8 @@ protected:
 
 private:
     void filter(const QString& text);
+    // The visible kind Enter in the search field opens.
+    QTreeWidgetItem* bestMatch() const;
     void activate(QTreeWidgetItem* row);
 
     HotTrackDelegate* m_hotTrack;
