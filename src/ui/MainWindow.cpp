@@ -216,6 +216,9 @@ void MainWindow::restorePlacement(const settings::Options& remembered, const QRe
     if (sizes.size() == 2 && sizes[0] > 0 && sizes[1] > 0) {
         m_splitter->setSizes(sizes);
     }
+    if (remembered.windowMaximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
 }
 
 void MainWindow::buildMenus()
@@ -605,6 +608,7 @@ Result MainWindow::closingStep()
     if (isVisible()) {
         m_options.windowGeometry = geometryNumbers(normalGeometry());
         m_options.splitterSizes = m_splitter->sizes();
+        m_options.windowMaximized = isMaximized();
     }
     QStringList failures;
     for (const Result& saved :

@@ -149,6 +149,17 @@ TEST_F(MainWindowTest, SizePlaceAndSplitterAreRememberedInTheProfile)
     EXPECT_EQ(again.geometry(), QRect(40, 50, 900, 600));
     again.show();
     EXPECT_EQ(again.findChild<QSplitter*>(u"splitter"_s)->sizes(), sizes);
+
+    // Maximised, it opens maximised again and still knows where to return to.
+    again.showMaximized();
+    ASSERT_TRUE(again.closingStep().ok);
+    EXPECT_EQ(install.setting(u"options"_s, u"windowmaximized"_s), u"yes");
+    EXPECT_EQ(install.setting(u"options"_s, u"windowgeometry"_s), u"40,50,900,600");
+    MainWindow third(install.path(), fakes.services());
+    third.restorePlacement(settings::loadOptions(install.path()).value(), screen);
+    EXPECT_TRUE(third.windowState().testFlag(Qt::WindowMaximized));
+    third.showNormal();
+    EXPECT_EQ(third.geometry(), QRect(40, 50, 900, 600));
 }
 
 } // namespace
