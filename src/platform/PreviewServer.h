@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
-
-class QString;
-class QStringList;
+#include <QString>
+#include <QStringList>
 
 namespace morvane::platform {
 
