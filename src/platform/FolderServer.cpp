@@ -11,6 +11,7 @@
 #include <cstring>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 #include <netinet/in.h>
 #include <unistd.h>

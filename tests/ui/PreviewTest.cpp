@@ -121,7 +121,7 @@ TEST_F(PreviewTest, SamplesOpenFromTheServerWhenItRunsAndFromTheDiskOtherwise)
                 EXPECT_TRUE(fakes.shell.openedFiles().isEmpty());
             } else {
                 ASSERT_EQ(fakes.shell.openedFiles().size(), 1);
-                const FakeShell::OpenedFile opened = fakes.shell.openedFiles().constFirst();
+                const auto& opened = fakes.shell.openedFiles().constFirst();
                 EXPECT_EQ(QDir(opened.workingFolder).filePath(opened.fileName),
                           install.file(u"samples/"_s + entry.page));
                 EXPECT_TRUE(fakes.shell.openedUrls().isEmpty());
