@@ -8,7 +8,7 @@ const dark = '#000040';
 describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
   const bench = useBench();
 
-  test('an applet becomes a canvas of its size; its no-Java text is hidden; names ignore case', async () => {
+  test('an applet becomes a canvas of its size in a box before it; its no-Java text is hidden; names ignore case', async () => {
     const url = bench.server.page('/core/basic.htm', appletPage('Stars', {
       width: 240, height: 120, params: { BACKGROUND_COLOR: '#102030', Star_Color: '#FF0000', number: '300' },
     }));
@@ -18,7 +18,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     const shape = await page.evaluate(() => {
       const canvas = document.querySelector('canvas.morvane-applet');
       const applet = document.querySelector('applet');
-      return { w: canvas.width, h: canvas.height, next: canvas.nextElementSibling === applet, shown: applet.checkVisibility() };
+      return { w: canvas.width, h: canvas.height, next: canvas.parentElement.nextElementSibling === applet, shown: applet.checkVisibility() };
     });
     assert.deepEqual(shape, { w: 240, h: 120, next: true, shown: false });
     const p = await pixels(page);

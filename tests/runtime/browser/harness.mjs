@@ -245,7 +245,7 @@ function recordOpens() {
 
 // A kind's page under /samples/`folder`/, started and run 5 frames, with what a test drives it
 // by: `at(x, y)` (page coordinates of an applet point), `click(x, y)` and `key(name)` (each
-// followed by 2 frames), `label()` (the canvas's accessible name) and `opened()` (see recordOpens).
+// followed by 2 frames), `label()` (the applet's accessible name) and `opened()` (see recordOpens).
 export async function openKind(bench, kind, options = {}, { folder = 'K', setup = null, ignore = null } = {}) {
   const path = `/samples/${folder}/${kind}-${Math.random().toString(36).slice(2)}.htm`;
   const url = bench.server.page(path, appletPage(kind, options));
@@ -271,7 +271,7 @@ export async function openKind(bench, kind, options = {}, { folder = 'K', setup 
       await page.keyboard.press(name);
       await waitFrames(page, 2);
     },
-    label: () => page.$eval('canvas.morvane-applet', (c) => c.getAttribute('aria-label') ?? ''),
+    label: () => page.$eval('.morvane-applet-box', (box) => box.getAttribute('aria-label') ?? ''),
     opened: () => page.evaluate(() => window.opened),
   };
 }
