@@ -234,12 +234,20 @@ export function registeredKinds() {
     .sort();
 }
 
+// Gives the keys to the applet, as a Tab would: its canvas when that takes the focus, else its
+// first control; left where it is when it is already there.
+export async function focusApplet(page) {
+  await page.$eval('.morvane-applet-box', (box) => {
+    if (!box.contains(document.activeElement)) box.querySelector('canvas[tabindex], input, select, button, textarea')?.focus();
+  });
+}
+
 // Runs in the page: window.open records what it was asked to open instead of opening it.
 function recordOpens() {
   window.opened = [];
   window.open = (address, target) => {
     window.opened.push([address, target]);
-    return null;
+    return {};
   };
 }
 
@@ -267,7 +275,7 @@ export async function openKind(bench, kind, options = {}, { folder = 'K', setup 
       await waitFrames(page, 2);
     },
     async key(name) {
-      await page.focus('canvas.morvane-applet');
+      await focusApplet(page);
       await page.keyboard.press(name);
       await waitFrames(page, 2);
     },

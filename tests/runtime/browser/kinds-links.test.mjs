@@ -8,7 +8,7 @@ import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { before, describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, openKind, openPage, pixels, runtimePath, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, focusApplet, haveChromium, openKind, openPage, pixels, runtimePath, useBench, waitFrames } from './harness.mjs';
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 const green = (r, g, b) => r < 60 && g > 200 && b < 60;
@@ -84,7 +84,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
           for (let k = 0; k < actions[i + 1]; k++) await page.mouse.wheel({ deltaY: 100 });
           i += 2;
         } else if (action === 'key') {
-          await page.focus('canvas.morvane-applet');
+          await focusApplet(page);
           await page.keyboard.press(actions[i + 1]);
           i += 2;
         } else {
