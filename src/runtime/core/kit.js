@@ -104,6 +104,11 @@ export function describeApplet(ctx, text) {
   ctx.describe(text);
 }
 
+// The name of an applet that shows the pictures `names` one after the other.
+export function slideShowLabel(names) {
+  return `Slide show, ${names.length} ${names.length === 1 ? 'image' : 'images'}`;
+}
+
 // An element of the applet that only assistive technology meets: text the canvas draws, or
 // controls that do what the pointer does on the canvas. Never markup: fill it with textContent.
 export function hiddenPart(ctx, tag) {
