@@ -66,13 +66,15 @@ export async function startServer() {
   };
 }
 
-// `autoplay: false` keeps the browser's rule that audio starts only after a user gesture.
-export async function launchBrowser({ autoplay = true } = {}) {
+// `autoplay: false` keeps the browser's rule that audio starts only after a user gesture;
+// `popups: false` its popup blocker, which puppeteer turns off.
+export async function launchBrowser({ autoplay = true, popups = true } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'morvane-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
     headless: true,
     userDataDir: profile,
+    ignoreDefaultArgs: popups ? [] : ['--disable-popup-blocking'],
     args: [
       '--no-sandbox', '--headless', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',

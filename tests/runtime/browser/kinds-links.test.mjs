@@ -73,6 +73,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       ['ListLink', { ...list, target: 'side' }, [200, 100], ['dblclick', 20, 30, 'dblclick', 20, 45], [[origin('two.htm'), 'side']]],
       ['ListLink', { ...list, target: 'side' }, [200, 100], ['key', 'ArrowDown', 'key', 'Enter'], [[origin('two.htm'), 'side']]],
       ['Navigation', { link1: 'one.htm', link2: 'two.htm', number: '2', image1: 'button11.gif', image2: 'button12.gif', image_focused1: 'button21.gif', image_focused2: 'button22.gif', target: 'nav' }, [300, 30], ['click', 150, 15], [[origin('two.htm'), 'nav']]],
+      ['Navigation', { link1: 'one.htm', link2: 'two.htm', number: '2', image1: 'button11.gif', image2: 'button12.gif', target: 'nav' }, [300, 30], ['key', 'ArrowRight', 'key', 'Enter'], [[origin('two.htm'), 'nav']]],
       ['RandomLink', { image: 'river.jpg', link1: 'https://example.com/r', link_number: '1', target: '_blank' }, [200, 100], ['click', 100, 50], [['https://example.com/r', '_blank']]],
     ];
     for (const [kind, params, [width, height], actions, expected] of cases) {
