@@ -33,7 +33,7 @@ export function openLink(link, target, base) {
   // "noopener" would make every answer null, so a blocked window could not be told apart: the
   // new page is cut from this one by hand instead.
   const opened = window.open(url, name);
-  if (opened && name === '_blank') opened.opener = null;
+  if (typeof opened === 'object' && opened !== null && name === '_blank') opened.opener = null;
   return { url, opened: Boolean(opened) };
 }
 
