@@ -172,6 +172,9 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
     const row = (caption) => page.evaluateHandle((c) => [...document.querySelectorAll('[role=treeitem]')].find((b) => b.textContent.endsWith(c)), caption);
     assert.equal(await (await row('Family')).isVisible(), false, 'branches start closed');
     await (await row('Photos')).click();
+    const separators = await page.$$eval('[role=tree] [role=separator]', (lines) => lines.filter((l) => l.checkVisibility()).length);
+    const dashRows = await page.$$eval('[role=treeitem]', (rows) => rows.filter((r) => r.textContent.trim() === '-').length);
+    assert.deepEqual([separators, dashRows], [1, 0], 'a "-" item is a line, not a row');
     await (await row('Family')).click();
     assert.deepEqual(await opened(), [[origin('family.html'), 'content']]);
     await page.click('[role=dialog] [aria-label=Close]');
