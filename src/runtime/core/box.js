@@ -59,6 +59,9 @@ export class AppletBox {
       box.append(copy);
       box.setAttribute('aria-describedby', copy.id);
     }
+    // A block in the box: the box is exactly the canvas's size (no line gap under it), so parts
+    // laid over the canvas by percentages meet what it draws.
+    canvas.style.display = 'block';
     box.append(canvas);
     element.before(box);
   }
