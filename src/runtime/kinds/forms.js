@@ -74,6 +74,7 @@ const today = () => {
 
 const ROW = 20;
 const BOX_LINES = 3;
+const NOTICE_H = 14;
 const SENT_DEFAULT = 'message sent !!';
 // The applet only hands the message to the visitor's mail program: whether it is sent is
 // decided there, so the applet never claims it was.
@@ -268,10 +269,15 @@ registerKind('GuestBook', {
         for (const field of fields.slice(0, 2)) g.fillText(field.label, 4, field.rect.y + ROW / 2 + 1, Math.max(1, labelWidth - 4));
         drawButton(g, send, p.text4, pressed, { focused: document.activeElement === sendButton });
         if (notice) {
+          // A band over the foot of the list: beside the button, a long notice would be squeezed
+          // past reading.
+          const band = top >= NOTICE_H ? { y: top - NOTICE_H, w: W - 8 } : { y: send.y + (ROW - NOTICE_H) / 2, w: send.x - 8 };
+          g.fillStyle = ctx.background;
+          g.fillRect(0, band.y, band.w + 8, NOTICE_H);
           g.font = `11${FONT}`;
           g.fillStyle = failed ? '#C00000' : ink;
-          g.textAlign = 'right';
-          g.fillText(notice, W - 4, send.y + ROW / 2, Math.max(1, send.x - 8));
+          g.textAlign = 'center';
+          g.fillText(notice, 4 + band.w / 2, band.y + NOTICE_H / 2, Math.max(1, band.w));
         }
       },
       dispose() {
