@@ -395,6 +395,13 @@ registerKind('Navigation', {
             g.strokeStyle = '#808080';
             g.strokeRect(b.x + 0.5, b.y + 0.5, b.w - 1, b.h - 1);
           }
+          // Without a lit picture, the keys' button needs a mark of its own.
+          if (i === keyboard && !lit[i]) {
+            g.strokeStyle = inkOn(ctx.background);
+            g.setLineDash([1, 2]);
+            g.strokeRect(b.x + 2.5, b.y + 2.5, b.w - 5, b.h - 5);
+            g.setLineDash([]);
+          }
         });
       },
     };
