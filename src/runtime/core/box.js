@@ -74,15 +74,15 @@ export class AppletBox {
   // A new state of the applet. Told aloud only while the visitor works the applet (the focus
   // is in it): animations change their names far too often to be announced.
   describe(text) {
-    const before = this.element.getAttribute('aria-label');
-    this.name(text);
-    if (this.element.getAttribute('aria-label') === before || !this.element.contains(document.activeElement)) return;
+    // The region is there before it speaks: one that appears with its words is not always heard.
     if (!this.status) {
       this.status = hideVisually(document.createElement('span'));
       this.status.setAttribute('role', 'status');
       this.element.append(this.status);
     }
-    this.status.textContent = text;
+    const before = this.element.getAttribute('aria-label');
+    this.name(text);
+    if (this.element.getAttribute('aria-label') !== before && this.element.contains(document.activeElement)) this.status.textContent = text;
   }
 
   // Once the kind has built its parts: a box holding controls or text of its own is a group

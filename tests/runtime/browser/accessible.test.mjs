@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
-import { appletPage, canvases, haveChromium, launchBrowser, openKind, openPage, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, framesUntil, haveChromium, launchBrowser, openKind, openPage, useBench, waitFrames } from './harness.mjs';
 
 // The first node of the accessibility tree with `role` whose name matches `name`.
 function findNode(node, role, name) {
@@ -52,6 +52,17 @@ describe('applets for screen readers and keyboards', { skip: !haveChromium && 'n
       assert.equal(findNode(tree, role, name).description, FALLBACK, `${kind}: the fallback text describes the box`);
       await page.close();
     }
+  });
+
+  test('a changing name is told aloud only while the visitor works the applet', async () => {
+    const params = { image1: 'river.jpg', image_name1: 'River', image2: 'capitole.jpg', image_name2: 'Capitol', pause2: '600' };
+    const viewer = await openKind(bench, 'ImageViewer', { width: 300, height: 260, params });
+    const status = () => viewer.page.$eval('.morvane-applet-box [role=status]', (s) => s.textContent);
+    assert.ok(await framesUntil(viewer.page, () => /^Capitol/.test(document.querySelector('.morvane-applet-box').getAttribute('aria-label'))));
+    assert.equal(await status(), '', 'the slide show moves on in silence');
+    await viewer.key('ArrowRight');
+    assert.match(await status(), /^River \(1 of 2\)/);
+    await viewer.page.close();
   });
 
   test('the element\'s id, class, style, title, align and alt carry to the box; the element keeps no id', async () => {
