@@ -1,5 +1,8 @@
 // One animation loop for every applet of the page: each applet steps at its own pause, and
-// nothing steps or draws while the applet is out of view or the tab is hidden.
+// nothing steps or draws while the applet is out of view or the tab is hidden. An animation
+// held still for a visitor who wants less motion is drawn when it changes, and never stepped.
+
+import { holdsStill } from './display.js';
 
 // After a long stall (a slow machine, a debugger) the animation resumes instead of catching up.
 const MAX_STEPS = 8;
@@ -41,6 +44,12 @@ function run(now) {
       continue;
     }
     if (!applet.visible) continue;
+    if (holdsStill(applet)) {
+      // Resumed later, it starts from its held frame rather than catching up.
+      applet.last = null;
+      if (applet.dirty) applet.render();
+      continue;
+    }
     applet.tick(now);
     if (applet.animated || applet.dirty) again = true;
   }

@@ -417,6 +417,11 @@ const EFFECTS = {
         step(n) {
           for (let left = n * speed; left > 0; left -= r) advance(Math.min(left, r));
         },
+        // The picture uncovered, resting in full view.
+        rest() {
+          out.set(picture.pixels);
+          [travelled, uncovering, pos.x] = [pass, true, -2 * r];
+        },
         render() {},
         overlay(g) {
           g.save();
@@ -475,6 +480,7 @@ function pixelEffect(effect) {
       return {
         pause: ctx.params.pause,
         step: (n) => run.step(n),
+        rest: run.rest,
         draw(g) {
           run.render(surface.data, picture.pixels);
           surface.present(g);

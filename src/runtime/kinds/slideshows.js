@@ -78,6 +78,12 @@ export function createShow(count, length) {
       this.done = Math.min(length, this.done + n * step);
       if (this.done >= length) this.holding = true;
     },
+    // The arriving image in full view at once.
+    complete() {
+      if (count === 0) return;
+      this.done = length;
+      this.holding = true;
+    },
   };
 }
 
@@ -98,6 +104,7 @@ function slideShow(transition, ownParams = {}) {
           return show.holding ? pause2 : pause;
         },
         step: (n) => show.step(n, step),
+        rest: () => show.complete(),
         draw(g) {
           if (show.from >= 0) drawPlaced(g, placed[show.from]);
           if (show.holding) drawPlaced(g, placed[show.to]);
