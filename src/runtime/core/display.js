@@ -10,6 +10,7 @@ const MAX_BACKING_PIXELS = 4096 * 4096;
 
 const shown = new Set();
 let ratioQuery = null;
+let fittedRatio = 1;
 let motionQuery = null;
 let focusedCanvas = null;
 // Applets that have been set at their representative frame since motion was last reduced.
@@ -45,8 +46,9 @@ function fitCanvas(applet) {
 // (a zoom, the window moved to another screen), and the next query names the new one.
 function followRatio() {
   if (typeof matchMedia !== 'function') return;
+  fittedRatio = screenRatio();
   ratioQuery?.removeEventListener('change', followRatio);
-  ratioQuery = matchMedia(`(resolution: ${screenRatio()}dppx)`);
+  ratioQuery = matchMedia(`(resolution: ${fittedRatio}dppx)`);
   ratioQuery.addEventListener('change', followRatio);
   if (shown.size === 0) return;
   for (const applet of shown) {
@@ -97,6 +99,11 @@ export function showOnScreen(applet) {
   // A held animation runs while pointed at: the loop has to hear of it, even when it sleeps.
   applet.canvas.addEventListener('pointerenter', wake);
   applet.canvas.addEventListener('pointerleave', wake);
+}
+
+// Some ratio changes come with no query change (an emulated screen): the loop looks each frame.
+export function followScreen() {
+  if (ratioQuery && screenRatio() !== fittedRatio) followRatio();
 }
 
 export function motionReduced() {

@@ -2,7 +2,7 @@
 // nothing steps or draws while the applet is out of view or the tab is hidden. An animation
 // held still for a visitor who wants less motion is drawn when it changes, and never stepped.
 
-import { holdsStill } from './display.js';
+import { followScreen, holdsStill } from './display.js';
 
 // After a long stall (a slow machine, a debugger) the animation resumes instead of catching up.
 const MAX_STEPS = 8;
@@ -35,6 +35,7 @@ function tick(now) {
 
 function run(now) {
   if (document.hidden) return;
+  followScreen();
   let again = false;
   for (const applet of applets) {
     if (!applet.canvas.isConnected) {

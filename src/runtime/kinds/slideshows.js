@@ -2,7 +2,7 @@
 // view for a while before the next one comes.
 
 import { P } from '../core/params.js';
-import { drawPlaced, placeImage } from '../core/images.js';
+import { blankApplet, drawPlaced, placeImage } from '../core/images.js';
 import { registerKind } from '../core/applet.js';
 
 // Part of a placed image: the applet rectangle (x, y, w, h) clipped to the picture.
@@ -97,7 +97,7 @@ function slideShow(transition, ownParams = {}) {
       const placed = (await ctx.loadImages(names)).map((image) => placeImage(image, size.width, size.height));
       const options = { strip: ctx.params.strip_width ?? 10 };
       const show = createShow(placed.length, Math.max(1, transition.length(size, options)));
-      if (placed.length === 0) return { draw() {} };
+      if (placed.length === 0) return blankApplet(ctx, names);
       return {
         // Nothing moves while an image is held in full view: step again only after the long pause.
         get pause() {

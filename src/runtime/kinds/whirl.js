@@ -1,6 +1,7 @@
 // An image that spins into a whirl and back: pixels turn about the centre, more near it.
 
 import { P } from '../core/params.js';
+import { blankApplet } from '../core/images.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_TWIST = 540; // degrees at the centre at the height of the whirl
@@ -58,7 +59,7 @@ registerKind('ImageWhirl', {
   async create(ctx) {
     const { pause, angle_step: angleStep, image_name: name } = ctx.params;
     const image = name ? await ctx.loadImage(name) : null;
-    if (!image) return { draw() {} };
+    if (!image) return blankApplet(ctx, name);
     const w = Math.min(image.naturalWidth, ctx.width);
     const h = Math.min(image.naturalHeight, ctx.height);
     const left = Math.round((ctx.width - w) / 2);
