@@ -9,6 +9,8 @@ import { wake } from './loop.js';
 const MAX_BACKING_PIXELS = 4096 * 4096;
 
 const shown = new Set();
+// Applets that asked for fewer backing pixels: applet -> the most they want.
+const limits = new WeakMap();
 let ratioQuery = null;
 let fittedRatio = 1;
 let motionQuery = null;
@@ -16,10 +18,11 @@ let focusedCanvas = null;
 // Applets that have been set at their representative frame since motion was last reduced.
 let rested = new WeakSet();
 
-// Backing pixels per CSS pixel for a canvas of width × height at the screen's pixel ratio.
-export function backingScale(width, height, ratio) {
+// Backing pixels per CSS pixel for a canvas of width × height at the screen's pixel ratio, with
+// at most `most` backing pixels.
+export function backingScale(width, height, ratio, most = MAX_BACKING_PIXELS) {
   const wanted = Number.isFinite(ratio) && ratio > 0 ? ratio : 1;
-  return Math.max(Math.min(1, wanted), Math.min(wanted, Math.sqrt(MAX_BACKING_PIXELS / (width * height))));
+  return Math.min(wanted, Math.sqrt(most / (width * height)));
 }
 
 function screenRatio() {
@@ -30,7 +33,7 @@ function screenRatio() {
 // Resizing clears the canvas and its state, so the applet is drawn again.
 function fitCanvas(applet) {
   const canvas = applet.canvas;
-  const scale = backingScale(applet.width, applet.height, screenRatio());
+  const scale = backingScale(applet.width, applet.height, screenRatio(), limits.get(applet));
   const width = Math.max(1, Math.round(applet.width * scale));
   const height = Math.max(1, Math.round(applet.height * scale));
   canvas.style.width = `${applet.width}px`;
@@ -104,6 +107,17 @@ export function showOnScreen(applet) {
 // Some ratio changes come with no query change (an emulated screen): the loop looks each frame.
 export function followScreen() {
   if (ratioQuery && screenRatio() !== fittedRatio) followRatio();
+}
+
+// For kinds that work on every pixel each frame: the canvas gets at most `count` backing pixels
+// (the browser stretches it to its place, far cheaper than a stretching draw), and kinds keep
+// drawing in CSS pixels. Returns the backing pixels per CSS pixel when it is fewer than one.
+export function limitPixels(canvas, count) {
+  const applet = canvas.morvaneApplet;
+  if (!applet) return 1;
+  limits.set(applet, count);
+  fitCanvas(applet);
+  return Math.min(1, backingScale(applet.width, applet.height, 1, count));
 }
 
 export function motionReduced() {

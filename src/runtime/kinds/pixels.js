@@ -4,6 +4,7 @@
 import { P, rgbOf } from '../core/params.js';
 import { Surface, blankApplet, copyPixel, placeImage } from '../core/images.js';
 import { easeTowards, trackPointer } from '../core/kit.js';
+import { limitPixels } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // How dark the unlit parts of a picture are, and how bright the centre of a light makes it.
@@ -15,7 +16,8 @@ const TURN_PER_STEP = Math.PI / 60;
 const CONVEXITY_MAX = 1000;
 const CONVEXITY_HALF = 250;
 // Every frame works on each pixel: above this many the effect runs on fewer, larger pixels
-// (a sharp picture at 1024 × 768, a softer one above it) so that its frame rate holds.
+// (a sharp picture at 1024 × 768, a softer one above it) so that its frame rate holds; the
+// canvas has no more either, so that nothing stretches them but the browser.
 const EFFECT_PIXELS = 1024 * 768;
 
 // A value that moves by `speed` each step and turns back at `lo` and `hi`.
@@ -65,7 +67,7 @@ async function loadPicture(ctx, name, view) {
 
 // The size the effect works at, with its length parameters (`lengths`) in its own pixels.
 function effectView(ctx, lengths = []) {
-  const scale = Math.min(1, Math.sqrt(EFFECT_PIXELS / (ctx.width * ctx.height)));
+  const scale = limitPixels(ctx.canvas, EFFECT_PIXELS);
   const params = { ...ctx.params };
   for (const name of lengths) params[name] *= scale;
   return {
