@@ -1,7 +1,8 @@
 #!/usr/bin/env node
 // What the applets cost the page's main thread, on the browser's real clock: for each scene the
-// share of the time the main thread was busy (tasks, script, painting), the script's share, the
-// page's frames per second, and for single-applet scenes how often the applet drew.
+// share of the time the main thread was busy (tasks, script, painting), the share of it the
+// thread had the processor (on a loaded machine, busy time also counts the waits for it), the
+// script's share, the page's frames per second and how often the applets drew.
 // Usage: MORVANE_BUILD_DIR=BUILD node bench/runtime-costs.mjs [SECONDS per scene] [--scale=N]
 //   [--only=TEXT]   (after npm ci; --scale sets the device pixel ratio the page is shown at,
 //   default 1; --only runs the scenes whose name holds TEXT)
@@ -76,7 +77,7 @@ async function measure(browser, server, name, html) {
     const { metrics } = await cdp.send('Performance.getMetrics');
     const m = Object.fromEntries(metrics.map((x) => [x.name, x.value]));
     const counts = await tab.evaluate(() => [window.benchFrames, window.benchDraws]);
-    return { t: m.Timestamp, task: m.TaskDuration, script: m.ScriptDuration, frames: counts[0], draws: counts[1] };
+    return { t: m.Timestamp, task: m.TaskDuration, cpu: m.ThreadTime, script: m.ScriptDuration, frames: counts[0], draws: counts[1] };
   };
   const a = await read();
   await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
@@ -84,11 +85,12 @@ async function measure(browser, server, name, html) {
   const wall = b.t - a.t;
   const row = {
     busy: (100 * (b.task - a.task)) / wall,
+    cpu: (100 * (b.cpu - a.cpu)) / wall,
     script: (100 * (b.script - a.script)) / wall,
     fps: (b.frames - a.frames) / wall,
     draws: (b.draws - a.draws) / wall,
   };
-  console.log(`${name.padEnd(32)} busy ${row.busy.toFixed(0).padStart(3)} %  script ${row.script.toFixed(0).padStart(3)} %  ` +
+  console.log(`${name.padEnd(32)} busy ${row.busy.toFixed(0).padStart(3)} %  cpu ${row.cpu.toFixed(0).padStart(3)} %  script ${row.script.toFixed(0).padStart(3)} %  ` +
     `page ${row.fps.toFixed(1).padStart(5)} fps  draws ${row.draws.toFixed(1).padStart(6)}/s${problems.length ? `  problems: ${problems.join(' | ')}` : ''}`);
   await tab.close();
 }
