@@ -97,6 +97,9 @@ function listenOnce() {
 // Gives a new applet's canvas its backing pixels and keeps them matched to the screen.
 export function showOnScreen(applet) {
   listenOnce();
+  // Applets the page took away are let go here, so that a page that keeps changing them holds
+  // no more than it shows.
+  for (const gone of shown) if (gone.disposed) shown.delete(gone);
   shown.add(applet);
   fitCanvas(applet);
   // A held animation runs while pointed at: the loop has to hear of it, even when it sleeps.
@@ -131,7 +134,7 @@ export function holdsStill(applet) {
   if (!rested.has(applet)) {
     rested.add(applet);
     if (applet.instance?.rest) {
-      applet.instance.rest();
+      applet.guard(() => applet.instance.rest());
       applet.dirty = true;
     }
   }
