@@ -116,11 +116,17 @@ export function followScreen() {
 // (the browser stretches it to its place, far cheaper than a stretching draw), and kinds keep
 // drawing in CSS pixels. Returns the backing pixels per CSS pixel when it is fewer than one.
 export function limitPixels(canvas, count) {
-  const applet = canvas.morvaneApplet;
+  const applet = canvas?.morvaneApplet;
   if (!applet) return 1;
   limits.set(applet, count);
   fitCanvas(applet);
   return Math.min(1, backingScale(applet.width, applet.height, 1, count));
+}
+
+// For kinds that show pictures: a picture has no more pixels than the applet's CSS pixels, so a
+// denser canvas would only stretch it at a higher cost.
+export function pictureCanvas(ctx) {
+  limitPixels(ctx.canvas, ctx.width * ctx.height);
 }
 
 export function motionReduced() {

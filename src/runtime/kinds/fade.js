@@ -2,6 +2,7 @@
 
 import { P } from '../core/params.js';
 import { blankApplet } from '../core/images.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // Position in the cycle: which image shows, and how far the next one has faded in (0..1).
@@ -26,6 +27,7 @@ registerKind('Fade', {
     image: P.list('image_number'),
   },
   async create(ctx) {
+    pictureCanvas(ctx);
     const { pause, pause2, frame_number: frames, image: names } = ctx.params;
     const images = await ctx.loadImages(names);
     if (images.length === 0) return blankApplet(ctx, names);

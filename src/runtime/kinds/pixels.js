@@ -17,7 +17,8 @@ const CONVEXITY_MAX = 1000;
 const CONVEXITY_HALF = 250;
 // Every frame works on each pixel: above this many the effect runs on fewer, larger pixels
 // (a sharp picture at 1024 × 768, a softer one above it) so that its frame rate holds; the
-// canvas has no more either, so that nothing stretches them but the browser.
+// canvas has no more either (nor more than the applet's CSS pixels: a picture gains nothing
+// from a denser screen), so that nothing stretches them but the browser.
 const EFFECT_PIXELS = 1024 * 768;
 
 // A value that moves by `speed` each step and turns back at `lo` and `hi`.
@@ -67,7 +68,7 @@ async function loadPicture(ctx, name, view) {
 
 // The size the effect works at, with its length parameters (`lengths`) in its own pixels.
 function effectView(ctx, lengths = []) {
-  const scale = limitPixels(ctx.canvas, EFFECT_PIXELS);
+  const scale = limitPixels(ctx.canvas, Math.min(EFFECT_PIXELS, ctx.width * ctx.height));
   const params = { ...ctx.params };
   for (const name of lengths) params[name] *= scale;
   return {

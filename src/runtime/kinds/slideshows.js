@@ -3,6 +3,7 @@
 
 import { P } from '../core/params.js';
 import { blankApplet, drawPlaced, placeImage } from '../core/images.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // Part of a placed image: the applet rectangle (x, y, w, h) clipped to the picture.
@@ -92,6 +93,7 @@ function slideShow(transition, ownParams = {}) {
   return {
     params: { pause: P.int(50), pause2: P.int(1000), step: P.int(2), image: P.list('image_number'), ...ownParams },
     async create(ctx) {
+      pictureCanvas(ctx);
       const size = { width: ctx.width, height: ctx.height };
       const { pause, pause2, step, image: names } = ctx.params;
       const placed = (await ctx.loadImages(names)).map((image) => placeImage(image, size.width, size.height));

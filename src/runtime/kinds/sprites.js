@@ -3,6 +3,7 @@
 import { P } from '../core/params.js';
 import { Surface, blankApplet, copyPixel } from '../core/images.js';
 import { easeTowards, trackPointer } from '../core/kit.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 const WAVE_PER_STEP = 0.3;
@@ -17,6 +18,7 @@ async function loadSprite(ctx, name) {
 registerKind('Deformation', {
   params: { pause: P.int(20), amplitude: P.int(3, { max: 100 }), ondulation: P.int(2, { max: 100 }), sprite: P.text() },
   async create(ctx) {
+    pictureCanvas(ctx);
     const sprite = await loadSprite(ctx, ctx.params.sprite);
     if (!sprite) return blankApplet(ctx, ctx.params.sprite);
     const { image, w, h } = sprite;
@@ -60,6 +62,7 @@ registerKind('Deformation', {
 registerKind('ImagePointer', {
   params: { pause: P.int(50), image: P.text(), out_visible: P.choice(['yes', 'no'], 'yes') },
   async create(ctx) {
+    pictureCanvas(ctx);
     const sprite = await loadSprite(ctx, ctx.params.image);
     if (!sprite) return blankApplet(ctx, ctx.params.image);
     const mouse = { inside: false, x: 0, y: 0 };

@@ -2,6 +2,7 @@
 
 import { P } from '../core/params.js';
 import { blankApplet } from '../core/images.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_TWIST = 540; // degrees at the centre at the height of the whirl
@@ -57,6 +58,7 @@ registerKind('ImageWhirl', {
     image_name: P.text(''),
   },
   async create(ctx) {
+    pictureCanvas(ctx);
     const { pause, angle_step: angleStep, image_name: name } = ctx.params;
     const image = name ? await ctx.loadImage(name) : null;
     if (!image) return blankApplet(ctx, name);
