@@ -151,6 +151,17 @@ TEST(SpecificSectionRegistry, EveryKeyAndListFileOfAKindIsShownByExactlyOneContr
     }
 }
 
+// The files' names, sorted, for a failure to read.
+std::string namesOf(const QSet<ListFileId>& files)
+{
+    QStringList names;
+    for (const ListFileId file : files) {
+        names.append(catalog::listFileName(file));
+    }
+    names.sort();
+    return names.join(u", "_s).toStdString();
+}
+
 // A list file no step reads is edited and saved but never reaches the code; one that a step
 // reads but its kind does not own is never loaded, so the step reads it empty.
 TEST(ListFileTable, EachKindOwnsExactlyTheListFilesItsSectionEditsAndItsStepsRead)
@@ -177,8 +188,8 @@ TEST(ListFileTable, EachKindOwnsExactlyTheListFilesItsSectionEditsAndItsStepsRea
             read.unite(QSet<ListFileId>(step.reads.begin(), step.reads.end()));
         }
         const QSet<ListFileId> owned = unclaimed.take(kind);
-        EXPECT_EQ(edited, owned) << kind.toStdString();
-        EXPECT_EQ(read, owned) << kind.toStdString();
+        EXPECT_EQ(namesOf(edited), namesOf(owned)) << kind.toStdString();
+        EXPECT_EQ(namesOf(read), namesOf(owned)) << kind.toStdString();
     }
     EXPECT_TRUE(unclaimed.isEmpty()) << unclaimed.firstKey().toStdString();
 }
