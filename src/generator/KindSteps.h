@@ -8,7 +8,7 @@
 namespace morvane::generator {
 
 // How one step of a kind's block takes its value and validates it. Values come from the kind's
-// own fields (`ctx.specific()`), lists and trees from the working copy by list file.
+// own fields (`ctx.specific()`), lists and trees from the working copy by their ListFileId.
 enum class Rule {
     PositiveInt,  // integer writer, > 0
     AnyInt,       // integer writer, negatives allowed
