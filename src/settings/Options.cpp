@@ -77,6 +77,7 @@ Options optionsOf(const Profile& profile)
     for (const NumberListOption& row : kNumberListOptions) {
         options.*row.numbers = numbersOf(readOption(profile, row.key), row.count);
     }
+    options.windowMaximized = readFlagOption(profile, OptionKey::WindowMaximized);
     return options;
 }
 
@@ -137,6 +138,10 @@ Result saveOptions(const QString& appDir, const Options& options)
         if (!(options.*row.numbers).isEmpty()) {
             writeOption(profile, row.key, textOf(options.*row.numbers));
         }
+    }
+    // Kept with the place it belongs to: a window never shown leaves both as they were.
+    if (!options.windowGeometry.isEmpty()) {
+        writeFlagOption(profile, OptionKey::WindowMaximized, options.windowMaximized);
     }
     return profile.save(profilePath(appDir), appDir);
 }
