@@ -232,7 +232,9 @@ TEST(ListEditors, ArrowKeysFillTheFieldsAsAClickDoes)
     };
     const Row rows[] = {
         {{.control = C::RecordList, .list = ListFileId::ListLinkTexts}, u"ListLink", u"TextList"},
-        {{.control = C::LinkList, .list = ListFileId::RandomLinkLinks}, u"RandomLink", u"linkEntry"},
+        {{.control = C::LinkList, .list = ListFileId::RandomLinkLinks},
+         u"RandomLink",
+         u"linkEntry"},
     };
     for (const Row& row : rows) {
         EditorHarness h;
