@@ -1,7 +1,5 @@
 #include "catalog/KeyTable.h"
 
-#include <vector>
-
 namespace morvane::catalog {
 namespace {
 
@@ -17,20 +15,17 @@ constexpr SettingKey kButtonLinkKeys[] = {
 constexpr SettingKey kCheckBoxLinkKeys[] = {
     {u"CheckBoxLinkTarget", ValueForm::Text, u"_blank", u"Target:", u""},
 };
-constexpr ListFileSpec kCheckBoxLinkLists[] = {{u"TextList2.txt", ListForm::Lines, true}, {u"LinkList2.txt", ListForm::Lines}, {u"CheckList2.txt", ListForm::Lines}};
 constexpr SettingKey kCropImagesKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5):", u""},
     {u"Pause2", ValueForm::Text, u"", u"Pause when image is 100% displayed :", u""},
     {u"Step", ValueForm::Text, u"", u"Animation step :", u""},
     {u"StripsWidth", ValueForm::Text, u"", u"Strips width :", u""},
 };
-constexpr ListFileSpec kCropImagesLists[] = {{u"ListBox4.txt", ListForm::Lines}};
 constexpr SettingKey kCropImages2Keys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5):", u""},
     {u"Pause2", ValueForm::Text, u"", u"Pause when image 100% displayed :", u""},
     {u"Step", ValueForm::Text, u"", u"Animation step :", u""},
 };
-constexpr ListFileSpec kCropImages2Lists[] = {{u"ListBox11.txt", ListForm::Lines}};
 constexpr SettingKey kCyclingColorsTextKeys[] = {
     {u"TextHeight", ValueForm::Text, u"", u"Text height :", u""},
     {u"TextHeightOffset", ValueForm::Text, u"", u"Text height offset : ", u""},
@@ -55,7 +50,6 @@ constexpr SettingKey kFadeKeys[] = {
     {u"Pause2", ValueForm::Text, u"", u"Pause when image is 100% displayed :", u""},
     {u"FramesNumber", ValueForm::Text, u"", u"Frames number :", u""},
 };
-constexpr ListFileSpec kFadeLists[] = {{u"ListBox1.txt", ListForm::Lines}};
 constexpr SettingKey kFlickeringKeys[] = {
     {u"TextHeight", ValueForm::Text, u"", u"Height of the text :", u""},
     {u"HeightOffset", ValueForm::Text, u"", u"Text height offset : ", u""},
@@ -144,7 +138,6 @@ constexpr SettingKey kImageStreamKeys[] = {
     {u"Pause2", ValueForm::Text, u"", u"Pause between 2 images:", u""},
     {u"Step", ValueForm::Text, u"", u"Animation step :", u""},
 };
-constexpr ListFileSpec kImageStreamLists[] = {{u"ListBox2.txt", ListForm::Lines}};
 constexpr SettingKey kImageViewerKeys[] = {
     {u"Pause2", ValueForm::Text, u"", u"Delay between two images during slide show (>500) :", u""},
     {u"PlayLabel", ValueForm::Text, u"", u"Slide on button label (default is \"Slide on\") :", u""},
@@ -153,7 +146,6 @@ constexpr SettingKey kImageViewerKeys[] = {
     {u"PrevLabel", ValueForm::Text, u"", u"Previous image button label (default is \"Prev\") :", u""},
     {u"Radio10Index", ValueForm::Choice, u"0", u"Slide on on applet load ?", u"yes|no"},
 };
-constexpr ListFileSpec kImageViewerLists[] = {{u"ImageViewerLocations.txt", ListForm::Lines}, {u"ImageViewerNames.txt", ListForm::Lines, true}};
 constexpr SettingKey kImageWhirlKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5):", u""},
     {u"AngleStep", ValueForm::Text, u"", u"Angle step :", u""},
@@ -170,7 +162,6 @@ constexpr SettingKey kLightOnKeys[] = {
 constexpr SettingKey kListLinkKeys[] = {
     {u"ListLinkTarget", ValueForm::Text, u"_blank", u"Target:", u""},
 };
-constexpr ListFileSpec kListLinkLists[] = {{u"TextList.txt", ListForm::Lines, true}, {u"LinkList.txt", ListForm::Lines}};
 constexpr SettingKey kLoginBoxKeys[] = {
     {u"FrameWidth", ValueForm::Text, u"", u"Frame width :", u""},
     {u"FrameHeight", ValueForm::Text, u"", u"Frame height :", u""},
@@ -179,13 +170,11 @@ constexpr SettingKey kLoginBoxKeys[] = {
     {u"PasswordText", ValueForm::Text, u"", u"Password text :", u""},
     {u"LoginBoxTarget", ValueForm::Text, u"_self", u"Target link:", u""},
 };
-constexpr ListFileSpec kLoginBoxLists[] = {{u"LoginList4.txt", ListForm::Lines, true}, {u"PasswordList4.txt", ListForm::Lines}, {u"LinkList4.txt", ListForm::Lines}};
 constexpr SettingKey kMemoryKeys[] = {
     {u"ColumnNumber", ValueForm::Text, u"", u"Columns number :", u""},
     {u"TurnedOffImage", ValueForm::Text, u"", u"Image to display when an image is turned off :", u""},
     {u"TurnedOffColor", ValueForm::Color, u"16777215", u"Color when an image is turned off (if you don't use a 'turned off image') :", u""},
 };
-constexpr ListFileSpec kMemoryLists[] = {{u"ListBox16.txt", ListForm::Lines}};
 constexpr SettingKey kMenuFrameKeys[] = {
     {u"FrameWidth", ValueForm::Text, u"", u"Frame width :", u""},
     {u"FrameHeight", ValueForm::Text, u"", u"Frame Height :", u""},
@@ -193,7 +182,6 @@ constexpr SettingKey kMenuFrameKeys[] = {
     {u"FrameY", ValueForm::Text, u"", u"Frame initial Y :", u""},
     {u"MenuFrameTarget", ValueForm::Text, u"frame name", u"Target :", u""},
 };
-constexpr ListFileSpec kMenuFrameLists[] = {{u"TreeView1.txt", ListForm::Tree}};
 constexpr SettingKey kMenuPopUpKeys[] = {
     {u"Text", ValueForm::Text, u"", u"Text :", u""},
     {u"TextHeight", ValueForm::Text, u"", u"Height:", u""},
@@ -202,12 +190,10 @@ constexpr SettingKey kMenuPopUpKeys[] = {
     {u"Radio4Index", ValueForm::Choice, u"0", u"The location where the popup appears on the applet area :", u"Centered|At random|Where the mouse enters"},
     {u"Radio5Index", ValueForm::Choice, u"0", u"When does the popup opens ?", u"On mouse over|On mouse clic"},
 };
-constexpr ListFileSpec kMenuPopUpLists[] = {{u"TreeView2.txt", ListForm::Tree}};
 constexpr SettingKey kNavigationKeys[] = {
     {u"NavigationTarget", ValueForm::Text, u"_blank", u"Target:", u""},
     {u"Radio3Index", ValueForm::Choice, u"0", u"Buttons direction", u"Horizontal|Vertical"},
 };
-constexpr ListFileSpec kNavigationLists[] = {{u"ImageList3.txt", ListForm::Lines, true}, {u"FocusedImageList3.txt", ListForm::Lines}, {u"LinkList3.txt", ListForm::Lines}};
 constexpr SettingKey kPolygonsKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5) :", u""},
     {u"Pause2", ValueForm::Text, u"", u"Pause between 2 drawings :", u""},
@@ -223,7 +209,6 @@ constexpr SettingKey kPolygonsKeys[] = {
     {u"Radio8Index", ValueForm::Choice, u"0", u"Triangles number", u"Number :|Random, from 4 to :"},
     {u"Color", ValueForm::Color, u"16777215", u"Drawing color :", u""},
 };
-constexpr ListFileSpec kProtectLists[] = {{u"ListBox6.txt", ListForm::Lines}};
 constexpr SettingKey kPuzzleKeys[] = {
     {u"LinearSquares", ValueForm::Text, u"", u"Linear squares number :", u""},
     {u"Image", ValueForm::Text, u"", u"Puzzle image :", u""},
@@ -231,12 +216,10 @@ constexpr SettingKey kPuzzleKeys[] = {
     {u"Color", ValueForm::Color, u"0", u"Empty square color :", u""},
     {u"PuzzleTarget", ValueForm::Text, u"_self", u"Target (optional) :", u""},
 };
-constexpr ListFileSpec kRandomImageLists[] = {{u"ListBox5.txt", ListForm::Lines}};
 constexpr SettingKey kRandomLinkKeys[] = {
     {u"Image", ValueForm::Text, u"", u"Image location :", u""},
     {u"RandomImageTarget", ValueForm::Text, u"_self", u"Target:", u""},
 };
-constexpr ListFileSpec kRandomLinkLists[] = {{u"ListBox7.txt", ListForm::Lines}};
 constexpr SettingKey kScanImageKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5):", u""},
     {u"AreaStepLimit", ValueForm::Text, u"", u"Area step limit :", u""},
@@ -270,7 +253,6 @@ constexpr SettingKey kSoundPlayerKeys[] = {
     {u"Prefix", ValueForm::Text, u"", u"Title prefix and suffix :", u""},
     {u"Radio11Index", ValueForm::Choice, u"0", u"Play first clip on applet load ?", u"yes|no"},
 };
-constexpr ListFileSpec kSoundPlayerLists[] = {{u"SoundPlayerLocations.txt", ListForm::Lines}, {u"SoundPlayerNames.txt", ListForm::Lines, true}};
 constexpr SettingKey kStarsKeys[] = {
     {u"Pause", ValueForm::Text, u"", u"Animation pause (>5) :", u""},
     {u"StarsNumber", ValueForm::Text, u"", u"Stars number :", u""},
@@ -315,7 +297,6 @@ constexpr SettingKey kTableKeys[] = {
     {u"ColumnsColor", ValueForm::Color, u"16777215", u"Default data color in all columns :", u""},
     {u"Alternated", ValueForm::Flag, u"no", u"Alternated rows background color :", u""},
 };
-constexpr ListFileSpec kTableLists[] = {{u"TextList3.txt", ListForm::Lines, true}, {u"ColorList3.txt", ListForm::Lines}};
 constexpr SettingKey kTextStreamKeys[] = {
     {u"TextHeight", ValueForm::Text, u"", u"Text height :", u""},
     {u"TextHeightOffset", ValueForm::Text, u"", u"Text height offset : ", u""},
@@ -356,58 +337,66 @@ constexpr SettingKey kZoomKeys[] = {
     {u"Pause2", ValueForm::Text, u"", u"Pause when image is 100% displayed :", u""},
     {u"Step", ValueForm::Text, u"", u"Animation step :", u""},
 };
-constexpr ListFileSpec kZoomLists[] = {{u"ListBox3.txt", ListForm::Lines}};
+// clang-format on
+
+// A kind's row, with its list files taken from their own table.
+constexpr KindKeys kindEntry(const char16_t* kind, std::span<const SettingKey> keys)
+{
+    return {kind, keys, listFilesOf(kind)};
+}
+
+// clang-format off
 constexpr KindKeys kTable[] = {
-    {u"ButtonLink", kButtonLinkKeys, {}},
-    {u"CheckBoxLink", kCheckBoxLinkKeys, kCheckBoxLinkLists},
-    {u"CropImages", kCropImagesKeys, kCropImagesLists},
-    {u"CropImages2", kCropImages2Keys, kCropImages2Lists},
-    {u"CyclingColorsText", kCyclingColorsTextKeys, {}},
-    {u"DateText", kDateTextKeys, {}},
-    {u"Deformation", kDeformationKeys, {}},
-    {u"Fade", kFadeKeys, kFadeLists},
-    {u"Flickering", kFlickeringKeys, {}},
-    {u"FontImageScrolling", kFontImageScrollingKeys, {}},
-    {u"Graph", kGraphKeys, {}},
-    {u"GuestBook", kGuestBookKeys, {}},
-    {u"HexColor", {}, {}},
-    {u"ImageAxisRotation", kImageAxisRotationKeys, {}},
-    {u"ImageConvex", kImageConvexKeys, {}},
-    {u"ImageConvex2", kImageConvex2Keys, {}},
-    {u"ImageExtend", kImageExtendKeys, {}},
-    {u"ImageLight", kImageLightKeys, {}},
-    {u"ImageLight2", kImageLight2Keys, {}},
-    {u"ImagePointer", kImagePointerKeys, {}},
-    {u"ImageStream", kImageStreamKeys, kImageStreamLists},
-    {u"ImageViewer", kImageViewerKeys, kImageViewerLists},
-    {u"ImageWhirl", kImageWhirlKeys, {}},
-    {u"IPViewer", kIPViewerKeys, {}},
-    {u"LightOn", kLightOnKeys, {}},
-    {u"ListLink", kListLinkKeys, kListLinkLists},
-    {u"LoginBox", kLoginBoxKeys, kLoginBoxLists},
-    {u"Memory", kMemoryKeys, kMemoryLists},
-    {u"MenuFrame", kMenuFrameKeys, kMenuFrameLists},
-    {u"MenuPopUp", kMenuPopUpKeys, kMenuPopUpLists},
-    {u"Navigation", kNavigationKeys, kNavigationLists},
-    {u"Polygons", kPolygonsKeys, {}},
-    {u"Protect", {}, kProtectLists},
-    {u"Puzzle", kPuzzleKeys, {}},
-    {u"RandomImage", {}, kRandomImageLists},
-    {u"RandomLink", kRandomLinkKeys, kRandomLinkLists},
-    {u"ScanImage", kScanImageKeys, {}},
-    {u"Scrolling", kScrollingKeys, {}},
-    {u"ScrollUpDown", kScrollUpDownKeys, {}},
-    {u"SoundPlayer", kSoundPlayerKeys, kSoundPlayerLists},
-    {u"Stars", kStarsKeys, {}},
-    {u"StarsText", kStarsTextKeys, {}},
-    {u"StarsText2", kStarsText2Keys, {}},
-    {u"StatusBarScroller", kStatusBarScrollerKeys, {}},
-    {u"Table", kTableKeys, kTableLists},
-    {u"TextStream", kTextStreamKeys, {}},
-    {u"TicTacToe", kTicTacToeKeys, {}},
-    {u"WaveText", kWaveTextKeys, {}},
-    {u"WhoIsVisitor", kWhoIsVisitorKeys, {}},
-    {u"Zoom", kZoomKeys, kZoomLists},
+    kindEntry(u"ButtonLink", kButtonLinkKeys),
+    kindEntry(u"CheckBoxLink", kCheckBoxLinkKeys),
+    kindEntry(u"CropImages", kCropImagesKeys),
+    kindEntry(u"CropImages2", kCropImages2Keys),
+    kindEntry(u"CyclingColorsText", kCyclingColorsTextKeys),
+    kindEntry(u"DateText", kDateTextKeys),
+    kindEntry(u"Deformation", kDeformationKeys),
+    kindEntry(u"Fade", kFadeKeys),
+    kindEntry(u"Flickering", kFlickeringKeys),
+    kindEntry(u"FontImageScrolling", kFontImageScrollingKeys),
+    kindEntry(u"Graph", kGraphKeys),
+    kindEntry(u"GuestBook", kGuestBookKeys),
+    kindEntry(u"HexColor", {}),
+    kindEntry(u"ImageAxisRotation", kImageAxisRotationKeys),
+    kindEntry(u"ImageConvex", kImageConvexKeys),
+    kindEntry(u"ImageConvex2", kImageConvex2Keys),
+    kindEntry(u"ImageExtend", kImageExtendKeys),
+    kindEntry(u"ImageLight", kImageLightKeys),
+    kindEntry(u"ImageLight2", kImageLight2Keys),
+    kindEntry(u"ImagePointer", kImagePointerKeys),
+    kindEntry(u"ImageStream", kImageStreamKeys),
+    kindEntry(u"ImageViewer", kImageViewerKeys),
+    kindEntry(u"ImageWhirl", kImageWhirlKeys),
+    kindEntry(u"IPViewer", kIPViewerKeys),
+    kindEntry(u"LightOn", kLightOnKeys),
+    kindEntry(u"ListLink", kListLinkKeys),
+    kindEntry(u"LoginBox", kLoginBoxKeys),
+    kindEntry(u"Memory", kMemoryKeys),
+    kindEntry(u"MenuFrame", kMenuFrameKeys),
+    kindEntry(u"MenuPopUp", kMenuPopUpKeys),
+    kindEntry(u"Navigation", kNavigationKeys),
+    kindEntry(u"Polygons", kPolygonsKeys),
+    kindEntry(u"Protect", {}),
+    kindEntry(u"Puzzle", kPuzzleKeys),
+    kindEntry(u"RandomImage", {}),
+    kindEntry(u"RandomLink", kRandomLinkKeys),
+    kindEntry(u"ScanImage", kScanImageKeys),
+    kindEntry(u"Scrolling", kScrollingKeys),
+    kindEntry(u"ScrollUpDown", kScrollUpDownKeys),
+    kindEntry(u"SoundPlayer", kSoundPlayerKeys),
+    kindEntry(u"Stars", kStarsKeys),
+    kindEntry(u"StarsText", kStarsTextKeys),
+    kindEntry(u"StarsText2", kStarsText2Keys),
+    kindEntry(u"StatusBarScroller", kStatusBarScrollerKeys),
+    kindEntry(u"Table", kTableKeys),
+    kindEntry(u"TextStream", kTextStreamKeys),
+    kindEntry(u"TicTacToe", kTicTacToeKeys),
+    kindEntry(u"WaveText", kWaveTextKeys),
+    kindEntry(u"WhoIsVisitor", kWhoIsVisitorKeys),
+    kindEntry(u"Zoom", kZoomKeys),
 };
 // clang-format on
 
@@ -443,15 +432,23 @@ const SettingKey* findSpecificKey(const QString& kind, const QString& key)
 
 std::span<const ListFileSpec> allListFiles()
 {
-    static const std::vector<ListFileSpec> all = [] {
-        std::vector<ListFileSpec> files;
-        for (const KindKeys& entry : kTable) {
-            files.insert(files.end(), entry.lists.begin(), entry.lists.end());
-        }
-        return files;
-    }();
-    return all;
+    return kListFiles;
 }
+
+// The list files' ids index their table, and each kind's rows stand together, which is what
+// listFilesOf() takes for a kind's whole part.
+constexpr bool listFilesInIdOrderAndGroupedByKind()
+{
+    for (size_t i = 0; i < std::size(kListFiles); ++i) {
+        const ListFileSpec& row = kListFiles[i];
+        const std::span<const ListFileSpec> firstRun = listFilesOf(row.kind);
+        if (static_cast<size_t>(row.id) != i || &row >= firstRun.data() + firstRun.size()) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(listFilesInIdOrderAndGroupedByKind());
 
 // The ids index the table.
 constexpr bool idsInTableOrder()

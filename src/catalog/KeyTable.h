@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/ListFileTable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,23 +29,10 @@ struct SettingKey {
     int choiceCount() const { return static_cast<int>(choiceCaptions().size()); }
 };
 
-enum class ListForm { Lines, Tree };
-
-// A list file under cfg/, owned by one kind.
-struct ListFileSpec {
-    const char16_t* fileName; // "ListBox4.txt"
-    ListForm form;
-    // The list whose length is the number of items of a record kind; the kind's other lists
-    // hold one field of each item at the same index.
-    bool countsItems = false;
-
-    QString name() const { return QString::fromUtf16(fileName); }
-};
-
 struct KindKeys {
     const char16_t* kind;
     std::span<const SettingKey> keys;    // in table order: the load and save order
-    std::span<const ListFileSpec> lists; // in load and save order
+    std::span<const ListFileSpec> lists; // its rows of kListFiles: the load and save order
 };
 
 // The specific keys and list files of a kind; empty spans for an unknown kind and for HexColor.

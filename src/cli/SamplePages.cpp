@@ -161,9 +161,14 @@ QString meaningOf(generator::Rule rule)
 }
 
 // The field's label and default for a step's source: a setting key or a list file.
-std::pair<QString, QString> fieldOf(const QString& kind, const QString& source)
+std::pair<QString, QString> fieldOf(const QString& kind, const generator::StepSource& source)
 {
-    if (const catalog::SettingKey* key = catalog::findSpecificKey(kind, source)) {
+    if (source.list) {
+        return {u"the list of the section (cfg/"_s + catalog::listFileName(*source.list) + u")"_s,
+                u"(empty list)"_s};
+    }
+    const QString settingKey = source.key ? QString::fromUtf16(source.key) : QString();
+    if (const catalog::SettingKey* key = catalog::findSpecificKey(kind, settingKey)) {
         QString shown = key->defaultText();
         if (key->form == catalog::ValueForm::Choice) {
             const QStringList captions = key->choiceCaptions();
@@ -171,10 +176,7 @@ std::pair<QString, QString> fieldOf(const QString& kind, const QString& source)
         }
         return {key->labelText(), shown};
     }
-    if (source.endsWith(u".txt"_s)) {
-        return {u"the list of the section (cfg/"_s + source + u")"_s, u"(empty list)"_s};
-    }
-    return {source, QString()};
+    return {settingKey, QString()};
 }
 
 QStringList helpPage(const QString& kind, const catalog::Support& support)
@@ -208,7 +210,7 @@ QStringList helpPage(const QString& kind, const catalog::Support& support)
         page << u"<table>"_s
              << u"<tr><th>Parameter</th><th>Meaning</th><th>Default</th><th>Field</th></tr>"_s;
         for (const generator::Step& step : steps) {
-            const auto [label, defaultValue] = fieldOf(kind, QString::fromUtf16(step.source));
+            const auto [label, defaultValue] = fieldOf(kind, step.source);
             QString name = QString::fromUtf16(step.param);
             if (step.rule == generator::Rule::FileList || step.rule == generator::Rule::TextList) {
                 name += u"1, "_s + name + u"2, ..."_s;

@@ -39,8 +39,8 @@ public:
     }
     const settings::ValueSet& common() const { return m_input.values.common(); }
     const settings::ValueSet& specific() const { return m_input.values.specific(m_input.kind); }
-    QStringList list(const QString& fileName) const { return m_input.values.list(fileName); }
-    settings::MenuTree tree(const QString& fileName) const { return m_input.values.tree(fileName); }
+    QStringList list(catalog::ListFileId file) const { return m_input.values.list(file); }
+    settings::MenuTree tree(catalog::ListFileId file) const { return m_input.values.tree(file); }
 
     FileState probe(const QString& path) const { return probeFile(path, m_input.appDir); }
 

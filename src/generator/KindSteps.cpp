@@ -38,7 +38,7 @@ bool runStep(GenerationContext& ctx, const Step& step)
 {
     const settings::ValueSet& values = ctx.specific();
     const QString name = str(step.param);
-    const QString source = str(step.source);
+    const QString source = str(step.source.key);
     const QString message = str(step.message);
 
     switch (step.rule) {
@@ -53,9 +53,9 @@ bool runStep(GenerationContext& ctx, const Step& step)
     case Rule::File:
         return writeFile(ctx, name, values.text(source), message);
     case Rule::FileList:
-        return writeFileList(ctx, name, ctx.list(source), message, countName(step));
+        return writeFileList(ctx, name, ctx.list(*step.source.list), message, countName(step));
     case Rule::TextList:
-        return writeTextList(ctx, name, ctx.list(source), message, countName(step));
+        return writeTextList(ctx, name, ctx.list(*step.source.list), message, countName(step));
     case Rule::Color:
         ctx.colorParam(name, values.color(source));
         return true;
@@ -69,7 +69,7 @@ bool runStep(GenerationContext& ctx, const Step& step)
         ctx.param(name, QString::number(values.choice(source)));
         return true;
     case Rule::MenuTree:
-        return writeMenuHierarchy(ctx, ctx.tree(source));
+        return writeMenuHierarchy(ctx, ctx.tree(*step.source.list));
     case Rule::Custom:
         return step.custom(ctx);
     case Rule::Flag:

@@ -2,12 +2,13 @@
 
 #include "generator/GenerationContext.h"
 
+#include <optional>
 #include <span>
 
 namespace morvane::generator {
 
 // How one step of a kind's block takes its value and validates it. Values come from the kind's
-// own fields (`ctx.specific()`), lists and trees from the working copy by list file name.
+// own fields (`ctx.specific()`), lists and trees from the working copy by their ListFileId.
 enum class Rule {
     PositiveInt,  // integer writer, > 0
     AnyInt,       // integer writer, negatives allowed
@@ -27,10 +28,24 @@ enum class Rule {
     FileName,     // only when not empty: the file-name part, neither tested nor a media file
 };
 
+// What a step reads: one of the kind's settings by key, or one of its list files.
+struct StepSource {
+    constexpr StepSource() = default;
+    constexpr StepSource(const char16_t* settingKey)
+        : key(settingKey)
+    {}
+    constexpr StepSource(catalog::ListFileId listFile)
+        : list(listFile)
+    {}
+
+    const char16_t* key = nullptr;
+    std::optional<catalog::ListFileId> list;
+};
+
 struct Step {
     Rule rule;
     const char16_t* param;             // parameter name, or base name of a numbered series
-    const char16_t* source;            // setting key, or list file name for lists and trees
+    StepSource source;                 // a setting, or the list file of a list or tree rule
     const char16_t* message = nullptr; // failure message or description, per rule
     // Lists: the count parameter's name. nullptr or u"-": no count line. For a text list, u""
     // only requires the list to be non-empty and writes nothing at all.
@@ -42,6 +57,9 @@ struct Step {
     // When set, the step runs only if this field of the kind is a non-empty text or a ticked
     // box; otherwise it is skipped, its value neither validated nor written.
     const char16_t* when = nullptr;
+    // The list files a custom step's code reads besides its source, declared so that what each
+    // kind reads can be checked against the list files it owns.
+    std::span<const catalog::ListFileId> reads = {};
 };
 
 struct KindBlock {

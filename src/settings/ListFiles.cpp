@@ -26,8 +26,7 @@ QString lengthsNotice(const QString& kind, const std::vector<catalog::ListFileSp
 {
     QStringList lengths;
     for (const catalog::ListFileSpec& listFile : lists) {
-        lengths.append(listFile.name() + u": "_s +
-                       QString::number(copy.list(listFile.name()).size()));
+        lengths.append(listFile.name() + u": "_s + QString::number(copy.list(listFile.id).size()));
     }
     return u"The item lists of "_s + kind + u" do not have the same length ("_s +
            lengths.join(u", "_s) +
@@ -58,14 +57,14 @@ Outcome<QStringList> loadListFiles(const QString& appDir, const QString& kind, W
         const QStringList lines = splitLines(read.value());
         if (listFile.form == catalog::ListForm::Tree) {
             const ParsedTree parsed = parseTree(lines);
-            copy.tree(listFile.name()) =
+            copy.tree(listFile.id) =
                 parsed.tree.topLevel.empty() ? MenuTree::withRoot() : parsed.tree;
             if (parsed.flattened) {
                 notices.append(flattenedNotice(listFile.name()));
             }
             continue;
         }
-        copy.list(listFile.name()) = lines;
+        copy.list(listFile.id) = lines;
         parallel.push_back(listFile);
         if (listFile.countsItems) {
             itemCount = lines.size();
@@ -76,13 +75,13 @@ Outcome<QStringList> loadListFiles(const QString& appDir, const QString& kind, W
     }
     bool padded = false;
     for (const catalog::ListFileSpec& listFile : parallel) {
-        padded = padded || copy.list(listFile.name()).size() != itemCount;
+        padded = padded || copy.list(listFile.id).size() != itemCount;
     }
     if (padded) {
         notices.append(lengthsNotice(kind, parallel, copy));
     }
     for (const catalog::ListFileSpec& listFile : parallel) {
-        QStringList& list = copy.list(listFile.name());
+        QStringList& list = copy.list(listFile.id);
         while (list.size() < itemCount) {
             list.append(QString());
         }
@@ -95,8 +94,8 @@ std::vector<PendingFile> listFileContents(const QString& kind, const WorkingCopy
     std::vector<PendingFile> files;
     for (const catalog::ListFileSpec& listFile : catalog::kindKeys(kind).lists) {
         const QStringList lines = listFile.form == catalog::ListForm::Tree
-                                      ? treeLines(copy.tree(listFile.name()))
-                                      : copy.list(listFile.name());
+                                      ? treeLines(copy.tree(listFile.id))
+                                      : copy.list(listFile.id);
         files.push_back({u"cfg/"_s + listFile.name(), encodeText(joinLines(lines))});
     }
     return files;

@@ -9,18 +9,18 @@ const ValueSet& WorkingCopy::specific(const QString& kind) const
     return it == m_specific.constEnd() ? empty : it.value();
 }
 
-MenuTree& WorkingCopy::tree(const QString& fileName)
+MenuTree& WorkingCopy::tree(catalog::ListFileId file)
 {
-    auto it = m_trees.find(fileName);
+    auto it = m_trees.find(file);
     if (it == m_trees.end()) {
-        it = m_trees.insert(fileName, MenuTree::withRoot());
+        it = m_trees.insert(file, MenuTree::withRoot());
     }
     return it.value();
 }
 
-MenuTree WorkingCopy::tree(const QString& fileName) const
+MenuTree WorkingCopy::tree(catalog::ListFileId file) const
 {
-    return m_trees.value(fileName, MenuTree::withRoot());
+    return m_trees.value(file, MenuTree::withRoot());
 }
 
 } // namespace morvane::settings

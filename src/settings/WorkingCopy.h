@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/ListFileTable.h"
 #include "settings/MenuTree.h"
 #include "settings/ValueSet.h"
 
@@ -10,9 +11,8 @@
 namespace morvane::settings {
 
 // What the parameter page holds: the common values (shared by every kind and overwritten by
-// every load), each kind's own values, and the list files' contents keyed by file name
-// ("ListBox4.txt", "TreeView1.txt"). The settings store fills it, the generator reads it and the
-// page edits it.
+// every load), each kind's own values, and the list files' contents. The settings store fills
+// it, the generator reads it and the page edits it.
 class WorkingCopy {
 public:
     ValueSet& common() { return m_common; }
@@ -21,19 +21,19 @@ public:
     ValueSet& specific(const QString& kind) { return m_specific[kind]; }
     const ValueSet& specific(const QString& kind) const;
 
-    QStringList& list(const QString& fileName) { return m_lists[fileName]; }
-    QStringList list(const QString& fileName) const { return m_lists.value(fileName); }
+    QStringList& list(catalog::ListFileId file) { return m_lists[file]; }
+    QStringList list(catalog::ListFileId file) const { return m_lists.value(file); }
 
-    MenuTree& tree(const QString& fileName);
-    MenuTree tree(const QString& fileName) const;
+    MenuTree& tree(catalog::ListFileId file);
+    MenuTree tree(catalog::ListFileId file) const;
 
     friend bool operator==(const WorkingCopy&, const WorkingCopy&) = default;
 
 private:
     ValueSet m_common;
     QHash<QString, ValueSet> m_specific;
-    QHash<QString, QStringList> m_lists;
-    QHash<QString, MenuTree> m_trees;
+    QHash<catalog::ListFileId, QStringList> m_lists;
+    QHash<catalog::ListFileId, MenuTree> m_trees;
 };
 
 } // namespace morvane::settings

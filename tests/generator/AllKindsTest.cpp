@@ -21,6 +21,7 @@
 using namespace morvane;
 using namespace morvane::generator;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 using catalog::ValueForm;
 using settings::MenuTree;
 using settings::TreeNode;
@@ -83,37 +84,37 @@ constexpr TextValue kValidTexts[] = {
 };
 
 struct ListValue {
-    const char16_t* fileName;
+    ListFileId file;
     std::initializer_list<const char16_t*> lines;
 };
 
 const ListValue kValidLists[] = {
-    {u"TextList2.txt", {u"One", u"Two", u"Three"}},
-    {u"LinkList2.txt", {u"one.html", u"two.html", u"three.html"}},
-    {u"CheckList2.txt", {u"yes", u"no", u"yes"}},
-    {u"ListBox4.txt", {u"media/a.gif", u"media/b.gif"}},
-    {u"ListBox11.txt", {u"media/a.gif", u"media/b.gif"}},
-    {u"ListBox1.txt", {u"media/a.gif", u"media/b.gif"}},
-    {u"ListBox2.txt", {u"media/a.gif", u"media/b.gif"}},
-    {u"ImageViewerLocations.txt", {u"media/a.gif", u"media/b.gif"}},
-    {u"ImageViewerNames.txt", {u"Sea", u"Hills"}},
-    {u"TextList.txt", {u"Home", u"News"}},
-    {u"LinkList.txt", {u"index.html", u"news.html"}},
-    {u"LoginList4.txt", {u"ann", u"bob"}},
-    {u"PasswordList4.txt", {u"secret", u"hidden"}},
-    {u"LinkList4.txt", {u"ann.html", u"bob.html"}},
-    {u"ListBox16.txt", {u"media/a.gif", u"media/b.gif", u"media/c.gif"}},
-    {u"ImageList3.txt", {u"media/a.gif", u"media/b.gif"}},
-    {u"FocusedImageList3.txt", {u"media/a2.gif", u"media/b2.gif"}},
-    {u"LinkList3.txt", {u"a.html", u"b.html"}},
-    {u"ListBox6.txt", {u"media/a.gif"}},
-    {u"ListBox5.txt", {u"media/a.gif", u"media/c.gif"}},
-    {u"ListBox7.txt", {u"first.html", u"second.html"}},
-    {u"SoundPlayerLocations.txt", {u"media/one.au", u"media/two.au"}},
-    {u"SoundPlayerNames.txt", {u"First", u"Second"}},
-    {u"TextList3.txt", {u"2", u"5"}},
-    {u"ColorList3.txt", {u"255", u"16711680"}},
-    {u"ListBox3.txt", {u"media/a.gif", u"media/b.gif"}},
+    {ListFileId::CheckBoxLinkTexts, {u"One", u"Two", u"Three"}},
+    {ListFileId::CheckBoxLinkLinks, {u"one.html", u"two.html", u"three.html"}},
+    {ListFileId::CheckBoxLinkStates, {u"yes", u"no", u"yes"}},
+    {ListFileId::CropImagesImages, {u"media/a.gif", u"media/b.gif"}},
+    {ListFileId::CropImages2Images, {u"media/a.gif", u"media/b.gif"}},
+    {ListFileId::FadeImages, {u"media/a.gif", u"media/b.gif"}},
+    {ListFileId::ImageStreamImages, {u"media/a.gif", u"media/b.gif"}},
+    {ListFileId::ImageViewerLocations, {u"media/a.gif", u"media/b.gif"}},
+    {ListFileId::ImageViewerNames, {u"Sea", u"Hills"}},
+    {ListFileId::ListLinkTexts, {u"Home", u"News"}},
+    {ListFileId::ListLinkLinks, {u"index.html", u"news.html"}},
+    {ListFileId::LoginBoxLogins, {u"ann", u"bob"}},
+    {ListFileId::LoginBoxPasswords, {u"secret", u"hidden"}},
+    {ListFileId::LoginBoxLinks, {u"ann.html", u"bob.html"}},
+    {ListFileId::MemoryImages, {u"media/a.gif", u"media/b.gif", u"media/c.gif"}},
+    {ListFileId::NavigationImages, {u"media/a.gif", u"media/b.gif"}},
+    {ListFileId::NavigationFocusedImages, {u"media/a2.gif", u"media/b2.gif"}},
+    {ListFileId::NavigationLinks, {u"a.html", u"b.html"}},
+    {ListFileId::ProtectImages, {u"media/a.gif"}},
+    {ListFileId::RandomImageImages, {u"media/a.gif", u"media/c.gif"}},
+    {ListFileId::RandomLinkLinks, {u"first.html", u"second.html"}},
+    {ListFileId::SoundPlayerLocations, {u"media/one.au", u"media/two.au"}},
+    {ListFileId::SoundPlayerNames, {u"First", u"Second"}},
+    {ListFileId::TableColumns, {u"2", u"5"}},
+    {ListFileId::TableColors, {u"255", u"16711680"}},
+    {ListFileId::ZoomImages, {u"media/a.gif", u"media/b.gif"}},
 };
 
 // Choices away from a kind's defaults, so the optional parts are written too.
@@ -189,13 +190,13 @@ protected:
             fillKind(kind);
         }
         for (const ListValue& list : kValidLists) {
-            QStringList& lines = values.list(QString::fromUtf16(list.fileName));
+            QStringList& lines = values.list(list.file);
             for (const char16_t* line : list.lines) {
                 lines.append(media(QString::fromUtf16(line)));
             }
         }
-        values.tree(u"TreeView1.txt"_s) = validMenu();
-        values.tree(u"TreeView2.txt"_s) = validMenu();
+        values.tree(ListFileId::MenuFrameTree) = validMenu();
+        values.tree(ListFileId::MenuPopUpTree) = validMenu();
     }
 
     void fillKind(const QString& kind)
@@ -254,13 +255,13 @@ TEST(AllKindsValues, CoverEveryTextSettingAndListFile)
             }
         }
     }
-    QSet<QString> listed;
+    QSet<ListFileId> listed;
     for (const ListValue& list : kValidLists) {
-        listed.insert(QString::fromUtf16(list.fileName));
+        listed.insert(list.file);
     }
     for (const catalog::ListFileSpec& listFile : catalog::allListFiles()) {
         if (listFile.form == catalog::ListForm::Lines) {
-            EXPECT_TRUE(listed.contains(listFile.name())) << listFile.name().toStdString();
+            EXPECT_TRUE(listed.contains(listFile.id)) << listFile.name().toStdString();
         }
     }
 }
@@ -293,11 +294,13 @@ constexpr RuleSource kRuleSources[] = {
 TEST(AllKindsSteps, ReadOnlySettingsAndListsOfTheirKindInTheFormTheirRuleNeeds)
 {
     for (const QString& kind : catalog::kindNames()) {
-        const catalog::KindKeys& keys = catalog::kindKeys(kind);
         for (const Step& step : kindSteps(kind)) {
             const std::string where =
                 kind.toStdString() + " " +
                 QString::fromUtf16(step.param ? step.param : u"").toStdString();
+            for (const ListFileId read : step.reads) {
+                EXPECT_EQ(QString::fromUtf16(catalog::listFileInfo(read).kind), kind) << where;
+            }
             if (step.when) {
                 const catalog::SettingKey* when =
                     catalog::findSpecificKey(kind, QString::fromUtf16(step.when));
@@ -312,18 +315,18 @@ TEST(AllKindsSteps, ReadOnlySettingsAndListsOfTheirKindInTheFormTheirRuleNeeds)
                 std::find_if(std::begin(kRuleSources), std::end(kRuleSources),
                              [&](const RuleSource& row) { return row.rule == step.rule; });
             ASSERT_NE(expected, std::end(kRuleSources)) << where;
-            const QString source = QString::fromUtf16(step.source);
             if (expected->form) {
+                const QString source = QString::fromUtf16(step.source.key);
                 const catalog::SettingKey* key = catalog::findSpecificKey(kind, source);
                 ASSERT_NE(key, nullptr) << where << " reads " << source.toStdString();
                 EXPECT_EQ(key->form, *expected->form) << where;
                 continue;
             }
-            const auto list =
-                std::find_if(keys.lists.begin(), keys.lists.end(),
-                             [&](const auto& listFile) { return listFile.name() == source; });
-            ASSERT_NE(list, keys.lists.end()) << where << " reads " << source.toStdString();
-            EXPECT_EQ(list->form, *expected->list) << where;
+            ASSERT_TRUE(step.source.list.has_value()) << where;
+            const catalog::ListFileSpec& list = catalog::listFileInfo(*step.source.list);
+            EXPECT_EQ(QString::fromUtf16(list.kind), kind)
+                << where << " reads " << list.name().toStdString();
+            EXPECT_EQ(list.form, *expected->list) << where;
         }
     }
 }

@@ -9,6 +9,7 @@
 using namespace morvane;
 using namespace morvane::generator;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 
 namespace {
 
@@ -27,7 +28,7 @@ protected:
         values.common().setText(u"Height"_s, u"200"_s);
     }
     settings::ValueSet& specific(const QString& kind) { return values.specific(kind); }
-    QStringList& list(const QString& fileName) { return values.list(fileName); }
+    QStringList& list(catalog::ListFileId file) { return values.list(file); }
     QString touch(const QString& name)
     {
         QFile file(QDir(app.path()).filePath(name));
@@ -44,12 +45,14 @@ protected:
         }
         set.setText(u"Image"_s, touch(u"pic.gif"_s));
         set.setText(u"DataFile"_s, touch(u"data.txt"_s));
-        for (const char16_t* file : {u"ListBox1.txt", u"ListBox2.txt", u"ListBox4.txt",
-                                     u"ListBox11.txt", u"ImageViewerLocations.txt"}) {
-            list(QString::fromUtf16(file)) = QStringList{u"pic.gif"_s};
+        for (const ListFileId file :
+             {ListFileId::FadeImages, ListFileId::ImageStreamImages, ListFileId::CropImagesImages,
+              ListFileId::CropImages2Images, ListFileId::ImageViewerLocations}) {
+            list(file) = QStringList{u"pic.gif"_s};
         }
-        for (const char16_t* file : {u"TextList2.txt", u"LinkList2.txt", u"ImageViewerNames.txt"}) {
-            list(QString::fromUtf16(file)) = QStringList{u"entry"_s};
+        for (const ListFileId file : {ListFileId::CheckBoxLinkTexts, ListFileId::CheckBoxLinkLinks,
+                                      ListFileId::ImageViewerNames}) {
+            list(file) = QStringList{u"entry"_s};
         }
     }
     Outcome<Generation> run(const QString& kind)
@@ -152,9 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FirstColumnTest, CheckBoxLinkNamesOnlyUncheckedItemsOfThoseShown)
 {
-    list(u"TextList2.txt"_s) = {u"A"_s, u"B"_s, u"C"_s};
-    list(u"LinkList2.txt"_s) = {u"a.html"_s, u"b.html"_s, u"c.html"_s};
-    list(u"CheckList2.txt"_s) = {u"yes"_s, u"no"_s, u"yes"_s, u"no"_s};
+    list(ListFileId::CheckBoxLinkTexts) = {u"A"_s, u"B"_s, u"C"_s};
+    list(ListFileId::CheckBoxLinkLinks) = {u"a.html"_s, u"b.html"_s, u"c.html"_s};
+    list(ListFileId::CheckBoxLinkStates) = {u"yes"_s, u"no"_s, u"yes"_s, u"no"_s};
     specific(u"CheckBoxLink"_s).setText(u"CheckBoxLinkTarget"_s, u"_blank"_s);
     EXPECT_EQ(
         kindLines(u"CheckBoxLink"_s),
@@ -163,11 +166,11 @@ TEST_F(FirstColumnTest, CheckBoxLinkNamesOnlyUncheckedItemsOfThoseShown)
                      line(u"link2"_s, u"b.html"_s), line(u"link3"_s, u"c.html"_s),
                      line(u"checked2"_s, u"no"_s), line(u"target"_s, u"_blank"_s)}));
 
-    list(u"CheckList2.txt"_s) = {u"no"_s};
+    list(ListFileId::CheckBoxLinkStates) = {u"no"_s};
     EXPECT_EQ(kindLines(u"CheckBoxLink"_s).filter(u"checked"_s),
               QStringList{line(u"checked1"_s, u"no"_s)});
 
-    list(u"LinkList2.txt"_s).clear();
+    list(ListFileId::CheckBoxLinkLinks).clear();
     EXPECT_EQ(run(u"CheckBoxLink"_s).message(),
               u"You must add at least at least a text and a link");
 }
@@ -190,14 +193,14 @@ TEST_F(FirstColumnTest, GuestBookWritesOnlyFilledLabelsAndAlwaysListsItsFile)
 
 TEST_F(FirstColumnTest, ImageViewerChecksNamesBeforePaths)
 {
-    list(u"ImageViewerLocations.txt"_s) = {u"missing.gif"_s};
+    list(ListFileId::ImageViewerLocations) = {u"missing.gif"_s};
     EXPECT_EQ(run(u"ImageViewer"_s).message(),
               u"You must add at least at least an image and an image name");
 
-    list(u"ImageViewerNames.txt"_s) = {u"River"_s};
+    list(ListFileId::ImageViewerNames) = {u"River"_s};
     EXPECT_EQ(run(u"ImageViewer"_s).message(), u"Can't find the file: missing.gif");
 
-    list(u"ImageViewerLocations.txt"_s) = {touch(u"river.jpg"_s)};
+    list(ListFileId::ImageViewerLocations) = {touch(u"river.jpg"_s)};
     specific(u"ImageViewer"_s).setChoice(u"Radio10Index"_s, 0);
     specific(u"ImageViewer"_s).setText(u"PlayLabel"_s, u"Play"_s);
     const Outcome<Generation> result = run(u"ImageViewer"_s);
@@ -223,7 +226,7 @@ TEST_F(FirstColumnTest, RadioGroupsWithoutSelectionTakeTheOtherValue)
 TEST_F(FirstColumnTest, ImageListsAreCountedAndStopAtTheFirstMissingImage)
 {
     fillRequired(u"Fade"_s);
-    list(u"ListBox1.txt"_s) = {touch(u"one.gif"_s), touch(u"two.gif"_s)};
+    list(ListFileId::FadeImages) = {touch(u"one.gif"_s), touch(u"two.gif"_s)};
     specific(u"Fade"_s).setText(u"Pause"_s, u"40"_s);
     const Outcome<Generation> result = run(u"Fade"_s);
     ASSERT_TRUE(result.ok());
@@ -231,9 +234,9 @@ TEST_F(FirstColumnTest, ImageListsAreCountedAndStopAtTheFirstMissingImage)
               (QStringList{line(u"pause"_s, u"40"_s), line(u"image1"_s, u"one.gif"_s),
                            line(u"image2"_s, u"two.gif"_s), line(u"image_number"_s, u"2"_s)}));
 
-    list(u"ListBox1.txt"_s).insert(1, u"lost.gif"_s);
+    list(ListFileId::FadeImages).insert(1, u"lost.gif"_s);
     EXPECT_EQ(run(u"Fade"_s).message(), u"Can't find the file: lost.gif");
-    list(u"ListBox1.txt"_s).clear();
+    list(ListFileId::FadeImages).clear();
     EXPECT_EQ(run(u"Fade"_s).message(), u"You must add at least an image name");
 }
 

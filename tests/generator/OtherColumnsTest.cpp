@@ -11,6 +11,7 @@
 using namespace morvane;
 using namespace morvane::generator;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 using settings::MenuTree;
 using settings::TreeNode;
 
@@ -27,7 +28,7 @@ public:
     }
 
     settings::ValueSet& field() { return values.specific(m_kind); }
-    QStringList& list(const QString& fileName) { return values.list(fileName); }
+    QStringList& list(catalog::ListFileId file) { return values.list(file); }
     QString touch(const QString& name)
     {
         QFile file(QDir(app.path()).filePath(name));
@@ -156,7 +157,7 @@ protected:
     MenuPopUp()
         : KindTest(u"MenuPopUp"_s)
     {
-        values.tree(u"TreeView2.txt"_s) =
+        values.tree(ListFileId::MenuPopUpTree) =
             MenuTree{{TreeNode{u"Root"_s, {TreeNode{u"Home # index.html"_s, {}}}}}};
         field().setText(u"MenuPopupTarget"_s, u"_top"_s);
         field().setChoice(u"Radio4Index"_s, 0);
@@ -196,7 +197,7 @@ TEST_F(MenuPopUp, ModeAndLocationFollowTheirButtons)
 
 TEST_F(MenuPopUp, AnEmptyMenuIsRefused)
 {
-    values.tree(u"TreeView2.txt"_s) = MenuTree::withRoot();
+    values.tree(ListFileId::MenuPopUpTree) = MenuTree::withRoot();
     EXPECT_EQ(message(), u"You must add at least an item in the menu hierarchy");
 }
 
@@ -206,7 +207,7 @@ TEST(MenuFrame, HierarchyStandsBetweenFrameXAndFrameY)
     menu.field().setText(u"FrameX"_s, u"10"_s);
     menu.field().setText(u"FrameY"_s, u"20"_s);
     menu.field().setText(u"MenuFrameTarget"_s, u"main"_s);
-    menu.values.tree(u"TreeView1.txt"_s) = MenuTree{
+    menu.values.tree(ListFileId::MenuFrameTree) = MenuTree{
         {TreeNode{u"Root"_s, {TreeNode{u"Products"_s, {TreeNode{u"Tools # tools.html"_s, {}}}}}}}};
     EXPECT_EQ(menu.params(),
               (QStringList{u"frame_X=10"_s, u"text1=Products"_s, u"text11=Tools"_s,
@@ -236,8 +237,8 @@ TEST_F(Table, AlternatedColorOnlyWhenTickedAndColumnColorsFollowTheDefault)
                            u"border_color=#000000"_s, u"columns_color=#996633"_s}));
 
     field().setFlag(u"Alternated"_s, true);
-    list(u"TextList3.txt"_s) = QStringList{u"2"_s, u"5"_s};
-    list(u"ColorList3.txt"_s) = QStringList{u"255"_s, u"16711680"_s};
+    list(ListFileId::TableColumns) = QStringList{u"2"_s, u"5"_s};
+    list(ListFileId::TableColors) = QStringList{u"255"_s, u"16711680"_s};
     EXPECT_EQ(params().mid(3),
               (QStringList{u"border_color=#000000"_s, u"background_color2=#EEEEEE"_s,
                            u"columns_color=#996633"_s, u"columns_color2=#FF0000"_s,
@@ -246,8 +247,8 @@ TEST_F(Table, AlternatedColorOnlyWhenTickedAndColumnColorsFollowTheDefault)
 
 TEST_F(Table, ColumnColorThatIsNoNumberIsRefused)
 {
-    list(u"TextList3.txt"_s) = QStringList{u"1"_s};
-    list(u"ColorList3.txt"_s) = QStringList{u"red"_s};
+    list(ListFileId::TableColumns) = QStringList{u"1"_s};
+    list(ListFileId::TableColors) = QStringList{u"red"_s};
     EXPECT_EQ(message(), u"Invalid column color: red");
 }
 
@@ -260,9 +261,9 @@ protected:
     {
         field().setText(u"FrameWidth"_s, u"300"_s);
         field().setText(u"LoginBoxTarget"_s, u"_self"_s);
-        list(u"LoginList4.txt"_s) = QStringList{u"ann"_s, u"bob"_s};
-        list(u"PasswordList4.txt"_s) = QStringList{u"secret"_s, u"pa ss"_s};
-        list(u"LinkList4.txt"_s) = QStringList{u"ann.html"_s, u"bob.html"_s};
+        list(ListFileId::LoginBoxLogins) = QStringList{u"ann"_s, u"bob"_s};
+        list(ListFileId::LoginBoxPasswords) = QStringList{u"secret"_s, u"pa ss"_s};
+        list(ListFileId::LoginBoxLinks) = QStringList{u"ann.html"_s, u"bob.html"_s};
     }
     QString passwordFile() const { return settings::listFilePath(app.path(), u"pass.txt"_s); }
     QByteArray passwordBytes() const
@@ -283,12 +284,12 @@ TEST_F(LoginBox, WritesThePasswordFileAndNeedsIt)
 
 TEST_F(LoginBox, EmptyLoginsGiveAnEmptyFileButEmptyLinksAreRefused)
 {
-    list(u"LoginList4.txt"_s).clear();
+    list(ListFileId::LoginBoxLogins).clear();
     ASSERT_TRUE(run().ok());
     EXPECT_EQ(passwordBytes(), QByteArray());
 
-    list(u"LoginList4.txt"_s) = QStringList{u"carl"_s};
-    list(u"LinkList4.txt"_s).clear();
+    list(ListFileId::LoginBoxLogins) = QStringList{u"carl"_s};
+    list(ListFileId::LoginBoxLinks).clear();
     EXPECT_EQ(message(), u"You must add at least at least a login, a password and a link");
     EXPECT_EQ(passwordBytes(), QByteArray()); // the failed run left the file alone
 }
@@ -297,7 +298,7 @@ TEST_F(LoginBox, FailedCheckLeavesThePasswordFileUntouched)
 {
     ASSERT_TRUE(run().ok());
     field().setText(u"FrameHeight"_s, u"0"_s);
-    list(u"PasswordList4.txt"_s) = QStringList{u"changed"_s, u"changed"_s};
+    list(ListFileId::LoginBoxPasswords) = QStringList{u"changed"_s, u"changed"_s};
     EXPECT_EQ(message(), u"Invalid frame height");
     EXPECT_EQ(passwordBytes(), QByteArray("ann secret ann.html\r\nbob pa ss bob.html\r\n"));
 }
@@ -365,7 +366,7 @@ protected:
     Memory()
         : KindTest(u"Memory"_s)
     {
-        list(u"ListBox16.txt"_s) = QStringList{touch(u"a.gif"_s), touch(u"b.gif"_s)};
+        list(ListFileId::MemoryImages) = QStringList{touch(u"a.gif"_s), touch(u"b.gif"_s)};
     }
 };
 
@@ -434,9 +435,10 @@ protected:
     Navigation()
         : KindTest(u"Navigation"_s)
     {
-        list(u"LinkList3.txt"_s) = QStringList{u"a.html"_s, u"b.html"_s};
-        list(u"ImageList3.txt"_s) = QStringList{touch(u"a.gif"_s), touch(u"b.gif"_s)};
-        list(u"FocusedImageList3.txt"_s) = QStringList{touch(u"a2.gif"_s), touch(u"b2.gif"_s)};
+        list(ListFileId::NavigationLinks) = QStringList{u"a.html"_s, u"b.html"_s};
+        list(ListFileId::NavigationImages) = QStringList{touch(u"a.gif"_s), touch(u"b.gif"_s)};
+        list(ListFileId::NavigationFocusedImages) =
+            QStringList{touch(u"a2.gif"_s), touch(u"b2.gif"_s)};
         field().setText(u"NavigationTarget"_s, u"_blank"_s);
     }
 };
@@ -454,9 +456,9 @@ TEST_F(Navigation, ListsThenDirectionThenTarget)
 
 TEST_F(Navigation, MissingFocusedImageIsNamed)
 {
-    list(u"FocusedImageList3.txt"_s)[1] = u"gone.gif"_s;
+    list(ListFileId::NavigationFocusedImages)[1] = u"gone.gif"_s;
     EXPECT_EQ(message(), u"Can't find the file: gone.gif");
-    list(u"LinkList3.txt"_s).clear();
+    list(ListFileId::NavigationLinks).clear();
     EXPECT_EQ(message(), u"You must add at least at a link, an image and a mouse over image");
 }
 

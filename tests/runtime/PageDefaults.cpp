@@ -52,8 +52,8 @@ QJsonArray promisedDefaults()
                 continue;
             }
             for (const generator::Step& step : generator::kindSteps(kind)) {
-                if (!step.source || !step.param ||
-                    QStringView(step.source) != QStringView(field.key)) {
+                if (!step.source.key || !step.param ||
+                    QStringView(step.source.key) != QStringView(field.key)) {
                     continue;
                 }
                 rows.append(QJsonObject{{u"kind"_s, kind},

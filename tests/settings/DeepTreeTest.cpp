@@ -15,6 +15,7 @@
 using namespace morvane;
 using namespace morvane::settings;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST(DeepTrees, ATreeAtTheDepthLimitIsParsedCopiedComparedSavedAndGeneratedOnASm
         WorkingCopy values;
         values.common().setText(u"Width"_s, u"200"_s);
         values.common().setText(u"Height"_s, u"300"_s);
-        values.tree(u"TreeView2.txt"_s) = std::move(copy);
+        values.tree(ListFileId::MenuPopUpTree) = std::move(copy);
         const Outcome<generator::Generation> html =
             generator::generate({u"MenuPopUp"_s, values, catalog::Support::all(), app.path()});
         ASSERT_TRUE(html.ok()) << html.message().toStdString();
@@ -67,7 +68,7 @@ TEST(DeepTrees, ATreeAtTheDepthLimitIsParsedCopiedComparedSavedAndGeneratedOnASm
         EXPECT_TRUE(saveKind(app.path(), u"MenuPopUp"_s, values).ok);
         WorkingCopy reloaded;
         EXPECT_TRUE(loadKind(app.path(), u"MenuPopUp"_s, reloaded).ok());
-        EXPECT_EQ(reloaded.tree(u"TreeView2.txt"_s), tree);
+        EXPECT_EQ(reloaded.tree(ListFileId::MenuPopUpTree), tree);
         ran = true;
     }));
     thread->setStackSize(kSmallStack);

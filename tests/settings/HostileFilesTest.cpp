@@ -25,6 +25,7 @@
 using namespace morvane;
 using namespace morvane::settings;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 
 namespace {
 
@@ -100,8 +101,8 @@ TEST(NulInValues, IntegersTextsListsAndMenusAreRefusedWithTheirMessages)
               }),
               u"You must add at least a line");
     WorkingCopy logins;
-    logins.list(u"LoginList4.txt"_s) = QStringList{nul};
-    logins.list(u"PasswordList4.txt"_s) = QStringList{u"pw"_s};
+    logins.list(ListFileId::LoginBoxLogins) = QStringList{nul};
+    logins.list(ListFileId::LoginBoxPasswords) = QStringList{u"pw"_s};
     const generator::GenerationInput loginBox{u"LoginBox"_s, logins, {}, QString()};
     generator::GenerationContext loginCtx(loginBox);
     EXPECT_FALSE(generator::writeLoginPasswordFile(loginCtx));
@@ -173,7 +174,7 @@ TEST_F(HostileFiles, ParallelListsOfDifferentLengthsAreLoadedPaddedAndTold)
               u"The item lists of LoginBox do not have the same length (LoginList4.txt: 2, "
               "PasswordList4.txt: 1, LinkList4.txt: 3). The missing entries are shown empty; "
               "check the items before generating the HTML code."_s);
-    EXPECT_EQ(copy.list(u"PasswordList4.txt"_s), (QStringList{u"pw1"_s, u""_s}));
+    EXPECT_EQ(copy.list(ListFileId::LoginBoxPasswords), (QStringList{u"pw1"_s, u""_s}));
 
     write(u"cfg/PasswordList4.txt"_s, "pw1\r\npw2\r\n");
     write(u"cfg/LinkList4.txt"_s, "a.html\r\nb.html\r\n");
@@ -192,7 +193,7 @@ TEST_F(HostileFiles, ATenThousandLevelTreeLoadsCutToTheDepthLimitAndSavesBack)
     EXPECT_EQ(loaded->notice, u"The menu tree in TreeView2.txt is nested deeper than 1000 levels; "
                               "its deepest items were kept at level 1000."_s);
 
-    const MenuTree tree = copy.tree(u"TreeView2.txt"_s);
+    const MenuTree tree = copy.tree(ListFileId::MenuPopUpTree);
     qsizetype depth = 0;
     const TreeNode* node = tree.root();
     while (!node->children.empty()) {
@@ -223,8 +224,8 @@ TEST_F(HostileFiles, AJournalLeftByACrashIsFinishedByTheNextLoad)
                     .ok);
     ASSERT_TRUE(load(u"LoginBox"_s).ok());
     EXPECT_EQ(copy.specific(u"LoginBox"_s).text(u"LoginText"_s), u"new");
-    EXPECT_EQ(copy.list(u"LoginList4.txt"_s), QStringList{u"new"_s});
-    EXPECT_EQ(copy.list(u"PasswordList4.txt"_s), QStringList{u"pw"_s});
+    EXPECT_EQ(copy.list(ListFileId::LoginBoxLogins), QStringList{u"new"_s});
+    EXPECT_EQ(copy.list(ListFileId::LoginBoxPasswords), QStringList{u"pw"_s});
     EXPECT_FALSE(QFile::exists(journalPath(app.path())));
 }
 
@@ -238,7 +239,7 @@ TEST_F(HostileFiles, AFailedSaveLeavesTheFolderAsItWasAndBlocksNothing)
     const QString blocked = listFilePath(app.path(), u"PasswordList4.txt"_s);
     ASSERT_TRUE(QDir().mkpath(blocked));
     copy.specific(u"LoginBox"_s).setText(u"LoginText"_s, u"new"_s);
-    copy.list(u"LoginList4.txt"_s) = QStringList{u"new"_s};
+    copy.list(ListFileId::LoginBoxLogins) = QStringList{u"new"_s};
 
     const Result saved = saveKind(app.path(), u"LoginBox"_s, copy);
     EXPECT_EQ(saved.message, u"Can't create the file: "_s + blocked + u" (not a regular file)");

@@ -6,16 +6,20 @@ namespace morvane::settings::saves {
 namespace {
 
 const QString kTarget = u"LoginBoxTarget"_s;
-const QString kLists[] = {u"LoginList4.txt"_s, u"PasswordList4.txt"_s, u"LinkList4.txt"_s};
+using catalog::ListFileId;
+
+constexpr ListFileId kLists[] = {ListFileId::LoginBoxLogins, ListFileId::LoginBoxPasswords,
+                                 ListFileId::LoginBoxLinks};
 
 qsizetype lengthOf(int number)
 {
     return 1 + number % 4;
 }
 
-QString entry(const QString& list, int number, qsizetype index)
+QString entry(ListFileId list, int number, qsizetype index)
 {
-    return list.left(4) + u'-' + QString::number(number) + u'-' + QString::number(index);
+    return catalog::listFileName(list).left(4) + u'-' + QString::number(number) + u'-' +
+           QString::number(index);
 }
 
 } // namespace
@@ -24,7 +28,7 @@ void fillSave(WorkingCopy& copy, int number)
 {
     copy.specific(kLoginBox).setText(kTarget, u"save-" + QString::number(number));
     copy.common().setText(u"Width"_s, QString::number(number));
-    for (const QString& list : kLists) {
+    for (const ListFileId list : kLists) {
         QStringList& lines = copy.list(list);
         lines.clear();
         for (qsizetype i = 0; i < lengthOf(number); ++i) {
@@ -42,7 +46,7 @@ int wholeSaveNumber(const WorkingCopy& copy)
         copy.common().text(u"Width"_s) != QString::number(number)) {
         return -1;
     }
-    for (const QString& list : kLists) {
+    for (const ListFileId list : kLists) {
         const QStringList lines = copy.list(list);
         if (lines.size() != lengthOf(number)) {
             return -1;

@@ -26,6 +26,7 @@
 using namespace morvane;
 using namespace morvane::settings;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 
 namespace {
 
@@ -84,9 +85,9 @@ QString loginBoxHtml(Folders& f)
         copy.common().setText(size, u"200"_s);
         copy.specific(u"LoginBox"_s).setText(u"Frame"_s + size, u"100"_s);
     }
-    copy.list(u"LoginList4.txt"_s) = QStringList{u"echo attacker"_s};
-    copy.list(u"PasswordList4.txt"_s) = QStringList{u"pw"_s};
-    copy.list(u"LinkList4.txt"_s) = QStringList{u"a.html"_s};
+    copy.list(ListFileId::LoginBoxLogins) = QStringList{u"echo attacker"_s};
+    copy.list(ListFileId::LoginBoxPasswords) = QStringList{u"pw"_s};
+    copy.list(ListFileId::LoginBoxLinks) = QStringList{u"a.html"_s};
     return generator::generate({u"LoginBox"_s, copy, load->support, f.app.path()}).message();
 }
 
@@ -200,10 +201,10 @@ TEST(InsideLinks, KeepWorkingAndAHostileJournalLinkIsDroppedUnread)
     WorkingCopy copy;
     const Outcome<KindLoad> load = loadKind(f.app.path(), u"LoginBox"_s, copy);
     ASSERT_TRUE(load.ok()) << load.message().toStdString();
-    EXPECT_EQ(copy.list(u"LoginList4.txt"_s), QStringList{u"ann"_s});
+    EXPECT_EQ(copy.list(ListFileId::LoginBoxLogins), QStringList{u"ann"_s});
     EXPECT_FALSE(QFileInfo(journalPath(f.app.path())).isSymLink());
 
-    copy.list(u"LoginList4.txt"_s) = QStringList{u"bob"_s};
+    copy.list(ListFileId::LoginBoxLogins) = QStringList{u"bob"_s};
     ASSERT_TRUE(saveKind(f.app.path(), u"LoginBox"_s, copy).ok);
     QFile shared(f.at(u"cfg/shared.txt"_s));
     ASSERT_TRUE(shared.open(QIODevice::ReadOnly));

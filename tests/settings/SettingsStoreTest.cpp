@@ -11,6 +11,7 @@
 using namespace morvane;
 using namespace morvane::settings;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 
 namespace {
 
@@ -140,8 +141,8 @@ TEST_F(SettingsStoreTest, ShortParallelListsArePaddedAndMissingFilesAreEmpty)
     writeList(u"LoginList4.txt"_s, "ann\r\nbob\r\ncid\r\n");
     writeList(u"PasswordList4.txt"_s, "pw1\r\n");
     ASSERT_TRUE(load(u"LoginBox"_s).ok());
-    EXPECT_EQ(copy.list(u"PasswordList4.txt"_s), (QStringList{u"pw1"_s, u""_s, u""_s}));
-    EXPECT_EQ(copy.list(u"LinkList4.txt"_s).size(), 3);
+    EXPECT_EQ(copy.list(ListFileId::LoginBoxPasswords), (QStringList{u"pw1"_s, u""_s, u""_s}));
+    EXPECT_EQ(copy.list(ListFileId::LoginBoxLinks).size(), 3);
 }
 
 TEST_F(SettingsStoreTest, GuestBookSentLabelHasItsOwnKeyAndFallsBack)
@@ -172,7 +173,7 @@ TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndSaveCreatesFileAndCfg)
     const Outcome<KindLoad> loaded = load(u"Zoom"_s);
     ASSERT_TRUE(loaded.ok());
     EXPECT_FALSE(loaded->support.has(catalog::CommonParameter::BackgroundColor));
-    copy.list(u"ListBox3.txt"_s) = QStringList{u"a.jpg"_s};
+    copy.list(ListFileId::ZoomImages) = QStringList{u"a.jpg"_s};
     ASSERT_TRUE(save(u"Zoom"_s).ok);
     EXPECT_EQ(readList(u"ListBox3.txt"_s), QByteArray("a.jpg\r\n"));
     EXPECT_TRUE(ini().contains(u"Zoom"_s, u"Pause2"_s));

@@ -27,6 +27,7 @@
 
 using namespace morvane;
 using namespace Qt::StringLiterals;
+using catalog::ListFileId;
 
 namespace {
 
@@ -64,15 +65,15 @@ bool saveLoginBox(const QString& app)
 {
     settings::WorkingCopy copy;
     copy.specific(u"LoginBox"_s).setText(u"LoginText"_s, longText('n'));
-    copy.list(u"LoginList4.txt"_s) = QStringList{longText('l')};
-    copy.list(u"PasswordList4.txt"_s) = QStringList{longText('p')};
+    copy.list(ListFileId::LoginBoxLogins) = QStringList{longText('l')};
+    copy.list(ListFileId::LoginBoxPasswords) = QStringList{longText('p')};
     return settings::saveKind(app, u"LoginBox"_s, copy).ok;
 }
 
 bool savePasswordFile(const QString& app)
 {
     settings::WorkingCopy copy;
-    copy.list(u"LoginList4.txt"_s) = QStringList{longText('l')};
+    copy.list(ListFileId::LoginBoxLogins) = QStringList{longText('l')};
     const generator::GenerationInput input{u"LoginBox"_s, copy, {}, app};
     generator::GenerationContext ctx(input);
     return generator::writeLoginPasswordFile(ctx);

@@ -5,12 +5,14 @@ using namespace Qt::StringLiterals;
 namespace morvane::generator {
 namespace {
 
+using catalog::ListFileId;
+
 // The check states run parallel to the texts; only unticked items are named, so the applet
 // ticks every item it is not told about.
 bool writeUncheckedItems(GenerationContext& ctx)
 {
-    const QStringList states = ctx.list(u"CheckList2.txt"_s);
-    const qsizetype items = ctx.list(u"TextList2.txt"_s).size();
+    const QStringList states = ctx.list(ListFileId::CheckBoxLinkStates);
+    const qsizetype items = ctx.list(ListFileId::CheckBoxLinkTexts).size();
     for (qsizetype i = 0; i < items && i < states.size(); ++i) {
         if (states.at(i) == u"no") {
             ctx.param(u"checked"_s + QString::number(i + 1), u"no"_s);
@@ -32,7 +34,7 @@ constexpr Step kFullPause = {Rule::PositiveInt, u"pause2", u"Pause2", u"Invalid 
 constexpr Step kAnimationStep = {Rule::PositiveInt, u"step", u"Step", u"Invalid animation step"};
 constexpr Step kImageName = {Rule::File, u"image_name", u"Image", u"an image name"};
 
-constexpr Step imageList(const char16_t* listFile)
+constexpr Step imageList(ListFileId listFile)
 {
     return {Rule::FileList, u"image", listFile, u"an image name", u"image_number"};
 }
@@ -46,13 +48,18 @@ constexpr Step kButtonLink[] = {
     {Rule::AsTyped, u"target", u"ButtonTarget"},
 };
 
+// What writeUncheckedItems() reads besides the check states.
+constexpr ListFileId kUncheckedItemsReads[] = {ListFileId::CheckBoxLinkTexts};
+
 constexpr Step kCheckBoxLink[] = {
-    {Rule::TextList, u"text", u"TextList2.txt", u"at least a text and a link", u"number"},
-    {Rule::TextList, u"link", u"LinkList2.txt", u"at least a text and a link", u"-"},
+    {Rule::TextList, u"text", ListFileId::CheckBoxLinkTexts, u"at least a text and a link",
+     u"number"},
+    {Rule::TextList, u"link", ListFileId::CheckBoxLinkLinks, u"at least a text and a link", u"-"},
     {.rule = Rule::Custom,
      .param = u"checked",
-     .source = u"CheckList2.txt",
-     .custom = writeUncheckedItems},
+     .source = ListFileId::CheckBoxLinkStates,
+     .custom = writeUncheckedItems,
+     .reads = kUncheckedItemsReads},
     {Rule::AsTyped, u"target", u"CheckBoxLinkTarget"},
 };
 
@@ -61,10 +68,11 @@ constexpr Step kCropImages[] = {
     kFullPause,
     kAnimationStep,
     {Rule::PositiveInt, u"strip_width", u"StripsWidth", u"Invalid strip width"},
-    imageList(u"ListBox4.txt"),
+    imageList(ListFileId::CropImagesImages),
 };
 
-constexpr Step kCropImages2[] = {kPause, kFullPause, kAnimationStep, imageList(u"ListBox11.txt")};
+constexpr Step kCropImages2[] = {kPause, kFullPause, kAnimationStep,
+                                 imageList(ListFileId::CropImages2Images)};
 
 constexpr Step kCyclingColorsText[] = {
     {Rule::PositiveInt, u"text_height", u"TextHeight", u"Invalid text height"},
@@ -92,7 +100,7 @@ constexpr Step kFade[] = {
     kPause,
     kFullPause,
     {Rule::PositiveInt, u"frame_number", u"FramesNumber", u"Invalid frames number"},
-    imageList(u"ListBox1.txt"),
+    imageList(ListFileId::FadeImages),
 };
 
 constexpr Step kFlickering[] = {
@@ -199,7 +207,8 @@ constexpr Step kImagePointer[] = {
      .otherValue = u"no"},
 };
 
-constexpr Step kImageStream[] = {kPause, kFullPause, kAnimationStep, imageList(u"ListBox2.txt")};
+constexpr Step kImageStream[] = {kPause, kFullPause, kAnimationStep,
+                                 imageList(ListFileId::ImageStreamImages)};
 
 constexpr Step kImageViewer[] = {
     {Rule::PositiveInt, u"pause2", u"Pause2", u"Invalid delay"},
@@ -207,10 +216,10 @@ constexpr Step kImageViewer[] = {
     {Rule::OptionalText, u"prev_label", u"PrevLabel"},
     {Rule::OptionalText, u"play_label", u"PlayLabel"},
     {Rule::OptionalText, u"stop_label", u"StopLabel"},
-    {Rule::TextList, u"image_name", u"ImageViewerNames.txt", u"at least an image and an image name",
-     u"-"},
-    {Rule::FileList, u"image", u"ImageViewerLocations.txt", u"at least an image and an image name",
-     u"-"},
+    {Rule::TextList, u"image_name", ListFileId::ImageViewerNames,
+     u"at least an image and an image name", u"-"},
+    {Rule::FileList, u"image", ListFileId::ImageViewerLocations,
+     u"at least an image and an image name", u"-"},
     {.rule = Rule::Choice,
      .param = u"auto_slide",
      .source = u"Radio10Index",

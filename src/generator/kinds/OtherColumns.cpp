@@ -4,9 +4,12 @@
 namespace morvane::generator {
 namespace {
 
-constexpr Step codeStep(bool (*code)(GenerationContext&))
+using catalog::ListFileId;
+
+constexpr Step codeStep(bool (*code)(GenerationContext&), std::span<const ListFileId> reads = {})
 {
-    return {.rule = Rule::Custom, .param = nullptr, .source = nullptr, .custom = code};
+    return {
+        .rule = Rule::Custom, .param = nullptr, .source = nullptr, .custom = code, .reads = reads};
 }
 
 // clang-format off
@@ -19,8 +22,8 @@ constexpr Step kLightOn[] = {
     {Rule::Color, u"on_color", u"OnColor"},
 };
 constexpr Step kListLink[] = {
-    {Rule::TextList, u"text", u"TextList.txt", u"at least a text and a link", u"number"},
-    {Rule::TextList, u"link", u"LinkList.txt", u"at least a text and a link", u"-"},
+    {Rule::TextList, u"text", ListFileId::ListLinkTexts, u"at least a text and a link", u"number"},
+    {Rule::TextList, u"link", ListFileId::ListLinkLinks, u"at least a text and a link", u"-"},
     {Rule::AsTyped, u"target", u"ListLinkTarget"},
 };
 // The item lists only go into the password file; the links list must not be empty, and an
@@ -31,13 +34,13 @@ constexpr Step kLoginBox[] = {
     {Rule::OptionalText, u"title", u"FrameTitle"},
     {Rule::OptionalText, u"login_text", u"LoginText"},
     {Rule::OptionalText, u"password_text", u"PasswordText"},
-    {Rule::TextList, u"link", u"LinkList4.txt", u"at least a login, a password and a link", u""},
+    {Rule::TextList, u"link", ListFileId::LoginBoxLinks, u"at least a login, a password and a link", u""},
     {Rule::AsTyped, u"target", u"LoginBoxTarget"},
-    codeStep(writeLoginPasswordFile),
+    codeStep(writeLoginPasswordFile, kLoginPasswordFileReads),
 };
 constexpr Step kMemory[] = {
     {Rule::PositiveInt, u"columns_number", u"ColumnNumber", u"Invalid column number"},
-    {Rule::FileList, u"image", u"ListBox16.txt", u"an image name", u"-"},
+    {Rule::FileList, u"image", ListFileId::MemoryImages, u"an image name", u"-"},
     {Rule::Color, u"turned_color", u"TurnedOffColor"},
     // Optional, but once named it is published with the page like the images of the list.
     {.rule = Rule::File, .param = u"turned_image", .source = u"TurnedOffImage", .when = u"TurnedOffImage"},
@@ -46,12 +49,12 @@ constexpr Step kMenuFrame[] = {
     {Rule::PositiveInt, u"frame_width", u"FrameWidth", u"Invalid frame width"},
     {Rule::PositiveInt, u"frame_height", u"FrameHeight", u"Invalid frame height"},
     {Rule::PositiveInt, u"frame_X", u"FrameX", u"Invalid frame X"},
-    {Rule::MenuTree, nullptr, u"TreeView1.txt"},
+    {Rule::MenuTree, nullptr, ListFileId::MenuFrameTree},
     {Rule::PositiveInt, u"frame_Y", u"FrameY", u"Invalid frame Y"},
     {Rule::AsTyped, u"target", u"MenuFrameTarget"},
 };
 constexpr Step kMenuPopUp[] = {
-    {Rule::MenuTree, nullptr, u"TreeView2.txt"},
+    {Rule::MenuTree, nullptr, ListFileId::MenuPopUpTree},
     {.rule = Rule::PositiveInt, .param = u"text_height", .source = u"TextHeight", .message = u"Invalid text height", .when = u"Text"},
     {.rule = Rule::AsTyped, .param = u"text", .source = u"Text", .when = u"Text"},
     {.rule = Rule::Color, .param = u"text_color", .source = u"Color", .when = u"Text"},
@@ -60,9 +63,9 @@ constexpr Step kMenuPopUp[] = {
     {.rule = Rule::Choice, .param = u"location", .source = u"Radio4Index", .firstValue = u"center", .otherValue = u"mouse", .secondValue = u"random"},
 };
 constexpr Step kNavigation[] = {
-    {Rule::TextList, u"link", u"LinkList3.txt", u"at a link, an image and a mouse over image", u"number"},
-    {Rule::FileList, u"image", u"ImageList3.txt", u"at a link, an image and a mouse over image", u"-"},
-    {Rule::FileList, u"image_focused", u"FocusedImageList3.txt", u"at a link, an image and a mouse over image", u"-"},
+    {Rule::TextList, u"link", ListFileId::NavigationLinks, u"at a link, an image and a mouse over image", u"number"},
+    {Rule::FileList, u"image", ListFileId::NavigationImages, u"at a link, an image and a mouse over image", u"-"},
+    {Rule::FileList, u"image_focused", ListFileId::NavigationFocusedImages, u"at a link, an image and a mouse over image", u"-"},
     {.rule = Rule::Choice, .param = u"direction", .source = u"Radio3Index", .firstValue = u"horizontal", .otherValue = u"horizontal", .secondValue = u"vertical"},
     {Rule::AsTyped, u"target", u"NavigationTarget"},
 };
@@ -75,7 +78,7 @@ constexpr Step kPolygons[] = {
     {Rule::Color, u"color", u"Color"},
 };
 constexpr Step kProtect[] = {
-    {Rule::FileList, u"image", u"ListBox6.txt", u"an image name", u"images_number"},
+    {Rule::FileList, u"image", ListFileId::ProtectImages, u"an image name", u"images_number"},
 };
 constexpr Step kPuzzle[] = {
     {Rule::File, u"image_name", u"Image", u"an image name"},
@@ -85,11 +88,11 @@ constexpr Step kPuzzle[] = {
     {.rule = Rule::AsTyped, .param = u"target", .source = u"PuzzleTarget", .when = u"WinningLink"},
 };
 constexpr Step kRandomImage[] = {
-    {Rule::FileList, u"image", u"ListBox5.txt", u"an image name", u"images_number"},
+    {Rule::FileList, u"image", ListFileId::RandomImageImages, u"an image name", u"images_number"},
 };
 constexpr Step kRandomLink[] = {
     {Rule::File, u"image", u"Image", u"an image name"},
-    {Rule::TextList, u"link", u"ListBox7.txt", u"a link", u"link_number"},
+    {Rule::TextList, u"link", ListFileId::RandomLinkLinks, u"a link", u"link_number"},
     {Rule::AsTyped, u"target", u"RandomImageTarget"},
 };
 constexpr Step kScanImage[] = {
@@ -123,8 +126,8 @@ constexpr Step kSoundPlayer[] = {
     {Rule::OptionalText, u"play_label", u"PlayLabel"},
     {Rule::OptionalText, u"stop_label", u"StopLabel"},
     {Rule::OptionalText, u"prefix", u"Prefix"},
-    {Rule::TextList, u"clip_name", u"SoundPlayerNames.txt", u"at least a clip and a clip name", u"-"},
-    {Rule::FileList, u"clip", u"SoundPlayerLocations.txt", u"at least a clip and a clip name", u"-"},
+    {Rule::TextList, u"clip_name", ListFileId::SoundPlayerNames, u"at least a clip and a clip name", u"-"},
+    {Rule::FileList, u"clip", ListFileId::SoundPlayerLocations, u"at least a clip and a clip name", u"-"},
     {.rule = Rule::Choice, .param = u"auto_play", .source = u"Radio11Index", .firstValue = u"1", .otherValue = u"0"},
 };
 constexpr Step kStars[] = {
@@ -169,7 +172,7 @@ constexpr Step kTable[] = {
     {Rule::Color, u"border_color", u"BorderColor"},
     {.rule = Rule::Color, .param = u"background_color2", .source = u"BackgroundColor2", .when = u"Alternated"},
     {Rule::Color, u"columns_color", u"ColumnsColor"},
-    codeStep(writeColumnColors),
+    codeStep(writeColumnColors, kColumnColorsReads),
 };
 constexpr Step kTextStream[] = {
     {Rule::PositiveInt, u"text_height", u"TextHeight", u"Invalid height text"},
@@ -209,7 +212,7 @@ constexpr Step kZoom[] = {
     {Rule::PositiveInt, u"pause", u"Pause", u"Invalid pause"},
     {Rule::PositiveInt, u"pause2", u"Pause2", u"Invalid 100% pause"},
     {Rule::PositiveInt, u"step", u"Step", u"Invalid animation step"},
-    {Rule::FileList, u"image", u"ListBox3.txt", u"an image name", u"image_number"},
+    {Rule::FileList, u"image", ListFileId::ZoomImages, u"an image name", u"image_number"},
 };
 
 constexpr KindBlock kBlocks[] = {

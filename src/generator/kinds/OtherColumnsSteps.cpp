@@ -72,9 +72,9 @@ int polygonsMode(const GenerationContext& ctx)
 
 bool writeLoginPasswordFile(GenerationContext& ctx)
 {
-    const QStringList logins = ctx.list(u"LoginList4.txt"_s);
-    const QStringList passwords = ctx.list(u"PasswordList4.txt"_s);
-    const QStringList links = ctx.list(u"LinkList4.txt"_s);
+    const QStringList logins = ctx.list(catalog::ListFileId::LoginBoxLogins);
+    const QStringList passwords = ctx.list(catalog::ListFileId::LoginBoxPasswords);
+    const QStringList links = ctx.list(catalog::ListFileId::LoginBoxLinks);
     // The links were checked by the step before; a NUL would cut the published file's line.
     if (anyHasNul(logins) || anyHasNul(passwords)) {
         return ctx.fail(u"You must add at least a login, a password and a link"_s);
@@ -114,8 +114,8 @@ bool writeTriangleSteps(GenerationContext& ctx)
 
 bool writeColumnColors(GenerationContext& ctx)
 {
-    const QStringList columns = ctx.list(u"TextList3.txt"_s);
-    const QStringList colors = ctx.list(u"ColorList3.txt"_s);
+    const QStringList columns = ctx.list(catalog::ListFileId::TableColumns);
+    const QStringList colors = ctx.list(catalog::ListFileId::TableColors);
     for (qsizetype i = 0; i < colors.size(); ++i) {
         // Only a hand-edited list file can hold something else than a decimal color.
         bool ok = false;

@@ -13,4 +13,11 @@ bool writeTriangleSteps(GenerationContext& ctx);     // Polygons: modes 1 and 2
 bool writeColumnColors(GenerationContext& ctx);      // Table: "columns_color" + column
 bool writeVisitorScript(GenerationContext& ctx);     // WhoIsVisitor: replaces every line
 
+// The list files the steps above read, for their step tables to declare.
+inline constexpr catalog::ListFileId kLoginPasswordFileReads[] = {
+    catalog::ListFileId::LoginBoxLogins, catalog::ListFileId::LoginBoxPasswords,
+    catalog::ListFileId::LoginBoxLinks};
+inline constexpr catalog::ListFileId kColumnColorsReads[] = {catalog::ListFileId::TableColumns,
+                                                             catalog::ListFileId::TableColors};
+
 } // namespace morvane::generator

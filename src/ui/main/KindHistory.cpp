@@ -11,11 +11,10 @@ void copyKindPart(const QString& kind, const settings::WorkingCopy& from, settin
     to.common() = from.common();
     to.specific(kind) = from.specific(kind);
     for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
-        const QString name = QString::fromUtf16(list.fileName);
         if (list.form == catalog::ListForm::Tree) {
-            to.tree(name) = from.tree(name);
+            to.tree(list.id) = from.tree(list.id);
         } else {
-            to.list(name) = from.list(name);
+            to.list(list.id) = from.list(list.id);
         }
     }
 }

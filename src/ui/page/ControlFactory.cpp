@@ -32,8 +32,12 @@ QStringList targetChoices()
     return {u"_self"_s, u"_blank"_s, u"_parent"_s, u"_top"_s, u"frame name"_s};
 }
 
+// A list editor goes by its list file's name.
 QString keyOf(const FieldSpec& field)
 {
+    if (field.list) {
+        return catalog::listFileName(*field.list);
+    }
     return field.key ? QString::fromUtf16(field.key) : QString();
 }
 

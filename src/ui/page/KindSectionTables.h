@@ -7,6 +7,8 @@
 // The specific sections by family of kinds; KindSections.cpp joins them into the registry.
 namespace morvane::ui::page::tables {
 
+using catalog::ListFileId;
+
 // The rows most tables are made of; labels are the key table's.
 constexpr FieldSpec number(const char16_t* key, const char16_t* hint = nullptr)
 {

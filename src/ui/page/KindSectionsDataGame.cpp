@@ -61,7 +61,7 @@ constexpr FieldSpec kSoundPlayer[] = {
     radio(u"Radio11Index"),
     text(u"Prefix"),
     group(u"Clips locations and clips names"),
-    {.control = C::RecordList, .key = u"SoundPlayerNames.txt"},
+    {.control = C::RecordList, .list = ListFileId::SoundPlayerNames},
 };
 constexpr HelpSpec kSoundPlayerHelp[] = {
     {u"The player shows the title of the clip scrolling; 'Animation pause' is the delay between two scrolling frames. You can change the labels of the four buttons, choose whether the first clip plays as soon as the applet is loaded, and type a text written before and after each title in 'Title prefix and suffix'."},
@@ -77,7 +77,7 @@ constexpr FieldSpec kTable[] = {
     {.control = C::CheckBox, .key = u"Alternated"},
     {.control = C::ColorSwatch, .key = u"BackgroundColor2", .label = u"", .placement = P::SameRow},
     swatch(u"ColumnsColor"),
-    {.control = C::RecordList, .key = u"TextList3.txt", .label = u"Custom data color in columns :"},
+    {.control = C::RecordList, .list = ListFileId::TableColumns, .label = u"Custom data color in columns :"},
     number(u"Border", u"pixels (Default is 0, no border)"),
     swatch(u"BorderColor"),
 };

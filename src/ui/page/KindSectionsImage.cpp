@@ -17,9 +17,9 @@ constexpr FieldSpec animationPause(const char16_t* hint)
 
 constexpr FieldSpec kImagesGroup = group(u"Images");
 
-constexpr FieldSpec imageList(const char16_t* listFile, const char16_t* label = nullptr)
+constexpr FieldSpec imageList(ListFileId listFile, const char16_t* label = nullptr)
 {
-    return {.control = C::ImageList, .key = listFile, .label = label};
+    return {.control = C::ImageList, .list = listFile, .label = label};
 }
 
 constexpr const char16_t* kAddRemoveImages =
@@ -34,7 +34,7 @@ constexpr FieldSpec kCropImages[] = {
     number(u"Step", u"pixels (Default is 2)"),
     number(u"StripsWidth", u"pixels (Default is 10)"),
     kImagesGroup,
-    imageList(u"ListBox4.txt"),
+    imageList(ListFileId::CropImagesImages),
 };
 constexpr HelpSpec kCropImagesHelp[] = {
     {u"This animation is composed of frames.'Animation pause' is the delay between two frames. 'Pause when image is 100% displayed' is the delay during which each image stays whole before the next one is cropped in. Each image is shown strip after strip: 'Animation step' is the number of pixels a strip grows in each frame and 'Strips width' the width of the strips."},
@@ -46,7 +46,7 @@ constexpr FieldSpec kCropImages2[] = {
     number(u"Pause2", u"milliseconds (Default is 1000)"),
     number(u"Step", u"pixels (Default is 2)"),
     kImagesGroup,
-    imageList(u"ListBox11.txt"),
+    imageList(ListFileId::CropImages2Images),
 };
 constexpr HelpSpec kCropImages2Help[] = {
     {u"This animation is composed of frames.'Animation pause' is the delay between two frames. 'Pause when image 100% displayed' is the delay during which each image stays whole before the next one is cropped in. 'Animation step' is the number of pixels the cropping moves in each frame."},
@@ -66,7 +66,7 @@ constexpr FieldSpec kFade[] = {
     number(u"Pause2", u"milliseconds (Default is 300)"),
     number(u"FramesNumber", u"(Default is 50)"),
     kImagesGroup,
-    imageList(u"ListBox1.txt"),
+    imageList(ListFileId::FadeImages),
 };
 constexpr HelpSpec kFadeHelp[] = {
     {u"This animation is composed of frames.'Animation pause' is the delay between two frames. Each image fades into the next one: 'Frames number' is the number of frames of the fade, and 'Pause when image is 100% displayed' the delay during which each image stays whole."},
@@ -138,7 +138,7 @@ constexpr FieldSpec kImageStream[] = {
     number(u"Pause2", u"milliseconds (Default is 1000)"),
     number(u"Step", u"pixels (Default is 2)"),
     kImagesGroup,
-    imageList(u"ListBox2.txt"),
+    imageList(ListFileId::ImageStreamImages),
 };
 constexpr HelpSpec kImageStreamHelp[] = {
     {u"This animation is composed of frames.'Animation pause' is the delay between two frames. The images are shown one after the other, each new image covering the one before: 'Animation step' is the number of pixels it covers in each frame and 'Pause between 2 images' the delay during which each image stays whole."},
@@ -153,7 +153,7 @@ constexpr FieldSpec kImageViewer[] = {
     text(u"PlayLabel"),
     text(u"StopLabel"),
     group(u"Images locations and images names"),
-    {.control = C::RecordList, .key = u"ImageViewerNames.txt"},
+    {.control = C::RecordList, .list = ListFileId::ImageViewerNames},
 };
 constexpr HelpSpec kImageViewerHelp[] = {
     {u"The visitor moves through the images with the 'Next' and 'Prev' buttons, or lets them pass by themselves with 'Slide on'. Choose whether the slide show starts as soon as the applet is loaded, and set the delay between two images during the slide show. You can change the labels of the four buttons."},
@@ -171,13 +171,13 @@ constexpr FieldSpec kMemory[] = {
     number(u"ColumnNumber"),
     swatch(u"TurnedOffColor"),
     kImagesGroup,
-    imageList(u"ListBox16.txt"),
+    imageList(ListFileId::MemoryImages),
     path(u"TurnedOffImage", FileKind::Images),
 };
 constexpr HelpSpec kMemoryHelp[] = {{u"The visitor turns the images over two at a time and looks for the pairs. Click 'Add...' to add each image of the game once: the applet shows it twice. 'Columns number' is the number of images in a row. A turned off image shows the 'Image to display when an image is turned off', or, if you don't choose one, the color you set."}};
 
-constexpr FieldSpec kProtect[] = {imageList(u"ListBox6.txt", u"Images :")};
-constexpr FieldSpec kRandomImage[] = {imageList(u"ListBox5.txt", u"Images :")};
+constexpr FieldSpec kProtect[] = {imageList(ListFileId::ProtectImages, u"Images :")};
+constexpr FieldSpec kRandomImage[] = {imageList(ListFileId::RandomImageImages, u"Images :")};
 constexpr HelpSpec kImagesOnlyHelp[] = {{u"Click 'Add' as many times as you want to browse and add images. If you want to remove an image, select it and click 'Remove'."}};
 
 constexpr FieldSpec kPuzzle[] = {
@@ -205,7 +205,7 @@ constexpr FieldSpec kZoom[] = {
     number(u"Pause2", u"milliseconds (Default is 1000)"),
     number(u"Step", u"pixels (Default is 2)"),
     kImagesGroup,
-    imageList(u"ListBox3.txt"),
+    imageList(ListFileId::ZoomImages),
 };
 constexpr HelpSpec kZoomHelp[] = {
     {u"This animation is composed of frames.'Animation pause' is the delay between two frames. Each image zooms in over the one before: 'Animation step' is the number of pixels it grows in each frame, and 'Pause when image is 100% displayed' the delay during which each image stays whole."},

@@ -23,13 +23,13 @@ constexpr HelpSpec kButtonLinkHelp[] = {
 };
 
 constexpr FieldSpec kCheckBoxLink[] = {
-    {.control = C::RecordList, .key = u"TextList2.txt"},
+    {.control = C::RecordList, .list = ListFileId::CheckBoxLinkTexts},
     target(u"CheckBoxLinkTarget"),
 };
 constexpr HelpSpec kCheckBoxLinkHelp[] = {{u"Each text becomes a check box; the visitor ticks the boxes, and the pages of the ticked boxes open. Type a text and its link, one link per text, tick 'Initially checked' if the box starts ticked, and click 'Add'. For example the text 'Search' with the link 'https://www.example.com/search'. To remove a line, select it and click 'Remove'; 'Target' tells where the pages open."}};
 
 constexpr FieldSpec kListLink[] = {
-    {.control = C::RecordList, .key = u"TextList.txt"},
+    {.control = C::RecordList, .list = ListFileId::ListLinkTexts},
     target(u"ListLinkTarget"),
 };
 constexpr HelpSpec kListLinkHelp[] = {{u"The texts are shown in a list, and the visitor opens a link by choosing its text. Type a text and its link, one link per text, and click 'Add'; a link is either a whole web address such as 'https://www.example.com/' or a page of your site such as 'news.html'. To remove a line, select it and click 'Remove'; 'Target' tells where the pages open."}};
@@ -42,7 +42,7 @@ constexpr FieldSpec kLoginBox[] = {
     {.control = C::Edit, .key = u"LoginText", .hint = u"(Default is \"Login\")", .width = 110},
     {.control = C::Edit, .key = u"PasswordText", .hint = u"(Default is \"Password\")", .width = 110},
     group(u"Texts and links"),
-    {.control = C::RecordList, .key = u"LoginList4.txt"},
+    {.control = C::RecordList, .list = ListFileId::LoginBoxLogins},
 };
 constexpr HelpSpec kLoginBoxHelp[] = {
     {u"The applet opens a frame where the visitor types a login and a password. 'Frame width' and 'Frame height' are its dimensions in pixels; 'Frame title', 'Login text' and 'Password text' are its labels. 'Target link' tells where the page of a right login opens: '_self' in the same window, '_blank' in a new window, '_top' in the whole window, '_parent' in the parent frame, or the name of one of your frames."},
@@ -56,7 +56,7 @@ constexpr FieldSpec kMenuFrame[] = {
     number(u"FrameX", u"(Default is 350)"),
     number(u"FrameY", u"(Default is 300)"),
     kMenuGroup,
-    {.control = C::MenuTree, .key = u"TreeView1.txt"},
+    {.control = C::MenuTree, .list = ListFileId::MenuFrameTree},
 };
 constexpr const char16_t* kMenuTreeHelp = u"Build the menu under 'Root': type a text and its link, select the entry under which it goes, and click 'Add'. An entry without a link opens a submenu; a text '-' adds a separator. A link is either a whole web address such as 'https://www.example.com/' or a page of your site such as 'home.html'. To remove an entry and all that stands under it, select it and click 'Remove'.";
 constexpr HelpSpec kMenuFrameHelp[] = {
@@ -73,7 +73,7 @@ constexpr FieldSpec kMenuPopUp[] = {
     {.control = C::Edit, .key = u"Text", .spoken = u"Display text"},
     number(u"TextHeight"),
     kMenuGroup,
-    {.control = C::MenuTree, .key = u"TreeView2.txt"},
+    {.control = C::MenuTree, .list = ListFileId::MenuPopUpTree},
 };
 constexpr HelpSpec kMenuPopUpHelp[] = {
     {u"The menu pops up over the applet area. Choose when it opens, when the mouse pointer comes over the applet or when the visitor clicks, and where it appears: at the center, at random, or where the mouse enters. 'Target of the links' tells where the pages of the menu open."},
@@ -82,7 +82,7 @@ constexpr HelpSpec kMenuPopUpHelp[] = {
 };
 
 constexpr FieldSpec kNavigation[] = {
-    {.control = C::RecordList, .key = u"ImageList3.txt", .label = u"Images and links :"},
+    {.control = C::RecordList, .list = ListFileId::NavigationImages, .label = u"Images and links :"},
     radio(u"Radio3Index"),
     target(u"NavigationTarget"),
 };
@@ -90,7 +90,7 @@ constexpr HelpSpec kNavigationHelp[] = {{u"Each button is an image that changes 
 
 constexpr FieldSpec kRandomLink[] = {
     group(u"Links"),
-    {.control = C::LinkList, .key = u"ListBox7.txt"},
+    {.control = C::LinkList, .list = ListFileId::RandomLinkLinks},
     target(u"RandomImageTarget"),
     group(u"Image"),
     path(u"Image", FileKind::Images),

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "catalog/ListFileTable.h"
+
 #include <QString>
+
+#include <optional>
 
 #include <span>
 
@@ -8,8 +12,8 @@ namespace morvane::ui::page {
 
 // The controls a section table can name; each is bound to its setting by form: edits and
 // drop-downs hold text, check boxes a flag, swatches a color, radio groups a choice. The list
-// editors are keyed by one of the kind's list files (for a record list, the file that counts
-// the items) and are built by buildListEditor(); their entry fields are part of the editor.
+// editors name one of the kind's list files (for a record list, the file that counts the items)
+// and are built by buildListEditor(); their entry fields are part of the editor.
 enum class Control {
     Edit,
     PathEdit,       // edit + "Browse..."
@@ -42,7 +46,8 @@ enum class FileKind { Images, Sounds, AllFiles };
 
 struct FieldSpec {
     Control control = Control::Edit;
-    const char16_t* key = nullptr; // setting key; none for a note
+    const char16_t* key = nullptr; // setting key; none for a note or a list editor
+    std::optional<catalog::ListFileId> list = std::nullopt; // what a list editor edits
     // nullptr: a specific key's label from the key table; u"": no label.
     const char16_t* label = nullptr;
     const char16_t* hint = nullptr; // note at the right of the control

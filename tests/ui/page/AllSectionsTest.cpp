@@ -36,7 +36,7 @@ using page::FieldSpec;
 const generator::Step* stepReading(const QString& kind, const QString& key)
 {
     for (const generator::Step& step : generator::kindSteps(kind)) {
-        if (step.source && key == QStringView(step.source) && step.rule != Rule::Custom) {
+        if (step.source.key && key == QStringView(step.source.key) && step.rule != Rule::Custom) {
             return &step;
         }
     }
@@ -75,19 +75,20 @@ QString written(const generator::Step& step, const QString& text, ColorRef color
 }
 
 // One list entry of a kind's list files that the generator accepts.
-QString validListEntry(const QString& kind, const QString& fileName)
+QString validListEntry(const QString& kind, catalog::ListFileId file)
 {
-    if (fileName == u"CheckList2.txt") {
+    using catalog::ListFileId;
+    if (file == ListFileId::CheckBoxLinkStates) {
         return u"yes"_s;
     }
-    if (fileName == u"ColorList3.txt") {
+    if (file == ListFileId::TableColors) {
         return u"255"_s;
     }
-    if (fileName == u"TextList3.txt") {
+    if (file == ListFileId::TableColumns) {
         return u"2"_s;
     }
     for (const generator::Step& step : generator::kindSteps(kind)) {
-        if (step.rule == Rule::FileList && fileName == QStringView(step.source)) {
+        if (step.rule == Rule::FileList && step.source.list == file) {
             return u"media/listed.gif"_s;
         }
     }
@@ -233,14 +234,14 @@ TEST_P(AllSections, ValuesTypedInTheSectionSurviveSwitchSaveLoadAndReachTheCode)
 
     for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
         if (list.form == catalog::ListForm::Tree) {
-            loaded.tree(list.name()) =
+            loaded.tree(list.id) =
                 settings::MenuTree{{settings::TreeNode{u"Root"_s, {{u"Home # index.html"_s, {}}}}}};
         } else {
-            const QString entry = validListEntry(kind, list.name());
+            const QString entry = validListEntry(kind, list.id);
             if (entry.startsWith(u"media/"_s)) {
                 media(entry);
             }
-            loaded.list(list.name()) = QStringList{entry};
+            loaded.list(list.id) = QStringList{entry};
         }
     }
     media(u"samples/GuestBook/guestbook.txt"_s);

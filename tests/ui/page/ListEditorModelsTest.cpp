@@ -12,6 +12,7 @@ using namespace Qt::StringLiterals;
 namespace morvane::ui::page {
 namespace {
 
+using catalog::ListFileId;
 using settings::TreeNode;
 
 TEST(RecordKinds, EveryRecordKindEditsExactlyItsListFiles)
@@ -112,9 +113,11 @@ TEST_F(RecordListModelTest, RemoveKeepsEveryColumnAligned)
     EXPECT_FALSE(records.remove(3));
     EXPECT_FALSE(records.remove(-1));
 
-    EXPECT_EQ(copy.list(u"LinkList3.txt"_s), (QStringList{u"link1"_s, u"link3"_s, u"link4"_s}));
-    EXPECT_EQ(copy.list(u"ImageList3.txt"_s), (QStringList{u"image1"_s, u"image3"_s, u"image4"_s}));
-    EXPECT_EQ(copy.list(u"FocusedImageList3.txt"_s),
+    EXPECT_EQ(copy.list(ListFileId::NavigationLinks),
+              (QStringList{u"link1"_s, u"link3"_s, u"link4"_s}));
+    EXPECT_EQ(copy.list(ListFileId::NavigationImages),
+              (QStringList{u"image1"_s, u"image3"_s, u"image4"_s}));
+    EXPECT_EQ(copy.list(ListFileId::NavigationFocusedImages),
               (QStringList{u"over1"_s, u"over3"_s, u"over4"_s}));
     EXPECT_EQ(records.displayLines().at(1), u"link3 - image3 - over3"_s);
     EXPECT_EQ(records.row(1), (QStringList{u"link3"_s, u"image3"_s, u"over3"_s}));
@@ -123,20 +126,20 @@ TEST_F(RecordListModelTest, RemoveKeepsEveryColumnAligned)
 TEST_F(RecordListModelTest, AddedRecordLinesUpWhateverTheFilesHeld)
 {
     // A hand-edited file: a link without text and a text broken over two lines.
-    copy.list(u"TextList.txt"_s) = {u"Home"_s};
-    copy.list(u"LinkList.txt"_s) = {u"index.html"_s, u"orphan.html"_s};
+    copy.list(ListFileId::ListLinkTexts) = {u"Home"_s};
+    copy.list(ListFileId::ListLinkLinks) = {u"index.html"_s, u"orphan.html"_s};
     RecordListModel records = model(u"ListLink"_s);
 
     EXPECT_TRUE(records.add({u"News\r\nof the day"_s, u"news.html"_s}).ok);
 
-    EXPECT_EQ(copy.list(u"TextList.txt"_s), (QStringList{u"Home"_s, u"News of the day"_s}));
-    EXPECT_EQ(copy.list(u"LinkList.txt"_s), (QStringList{u"index.html"_s, u"news.html"_s}));
+    EXPECT_EQ(copy.list(ListFileId::ListLinkTexts), (QStringList{u"Home"_s, u"News of the day"_s}));
+    EXPECT_EQ(copy.list(ListFileId::ListLinkLinks), (QStringList{u"index.html"_s, u"news.html"_s}));
 }
 
 class MenuTreeModelTest : public ::testing::Test {
 protected:
     settings::WorkingCopy copy;
-    MenuTreeModel menu{copy, u"TreeView1.txt"_s};
+    MenuTreeModel menu{copy, ListFileId::MenuFrameTree};
 };
 
 TEST_F(MenuTreeModelTest, SplitIsAtTheFirstHashDroppingOneCharacterEachSide)
@@ -157,7 +160,7 @@ TEST_F(MenuTreeModelTest, RootIsNeitherRemovedNorSplit)
     EXPECT_FALSE(menu.remove({}));
     EXPECT_FALSE(menu.entryOf({0}));
     EXPECT_FALSE(menu.entryOf({}));
-    EXPECT_EQ(copy.tree(u"TreeView1.txt"_s), settings::MenuTree::withRoot());
+    EXPECT_EQ(copy.tree(ListFileId::MenuFrameTree), settings::MenuTree::withRoot());
 }
 
 TEST_F(MenuTreeModelTest, ItemsGoUnderTheSelectedNodeAndLeaveWithTheirDescendants)
@@ -171,7 +174,7 @@ TEST_F(MenuTreeModelTest, ItemsGoUnderTheSelectedNodeAndLeaveWithTheirDescendant
     EXPECT_EQ(menu.add({0, 7}, u"-"_s, QString()).value(), (NodePath{0, 2}));
 
     EXPECT_TRUE(menu.remove({0, 0}));
-    EXPECT_EQ(settings::treeLines(copy.tree(u"TreeView1.txt"_s)),
+    EXPECT_EQ(settings::treeLines(copy.tree(ListFileId::MenuFrameTree)),
               (QStringList{u"Root"_s, u"\tContact"_s, u"\t-"_s}));
 }
 
@@ -185,15 +188,15 @@ TEST_F(MenuTreeModelTest, TextsThatWouldNotReadBackAreRefusedOrCleaned)
     EXPECT_FALSE(menu.rename(item, u"   "_s));
     EXPECT_TRUE(menu.rename(item, u"\tStart"_s));
     EXPECT_EQ(menu.node(item)->text, u"Start"_s);
-    const settings::MenuTree tree = copy.tree(u"TreeView1.txt"_s);
+    const settings::MenuTree tree = copy.tree(ListFileId::MenuFrameTree);
     EXPECT_EQ(settings::parseTree(settings::treeLines(tree)).tree, tree);
 }
 
 TEST_F(MenuTreeModelTest, AddToAnEmptyTreeStartsItsRoot)
 {
-    copy.tree(u"TreeView1.txt"_s).topLevel.clear();
+    copy.tree(ListFileId::MenuFrameTree).topLevel.clear();
     EXPECT_EQ(menu.add({}, u"Home"_s, QString()).value(), (NodePath{0, 0}));
-    EXPECT_EQ(settings::treeLines(copy.tree(u"TreeView1.txt"_s)),
+    EXPECT_EQ(settings::treeLines(copy.tree(ListFileId::MenuFrameTree)),
               (QStringList{u"Root"_s, u"\tHome"_s}));
 }
 

@@ -75,7 +75,7 @@ public:
                 }
             }
         }
-        if (m_field.key) {
+        if (m_field.list) {
             m_page = std::make_unique<ParameterPage>(
                 PageContext{harness.copy, harness.fakes.services(), harness.options, appDir()},
                 &harness.window);
@@ -83,7 +83,7 @@ public:
             m_page->loadFromCopy(kind);
             m_page->assemble(kind, catalog::Support::all());
             QWidget* panel = m_page->findChild<QWidget*>(specificSectionName(kind));
-            harness.editor = panel->findChild<QWidget*>(QString::fromUtf16(m_field.key));
+            harness.editor = panel->findChild<QWidget*>(catalog::listFileName(*m_field.list));
             return;
         }
         const catalog::ListFileSpec* key = nullptr;
@@ -92,7 +92,7 @@ public:
                 key = &file;
             }
         }
-        m_field.key = key->fileName;
+        m_field.list = key->id;
         m_field.control = key->form == catalog::ListForm::Tree ? Control::MenuTree
                           : findRecordKind(kind)               ? Control::RecordList
                           : kind == u"RandomLink"              ? Control::LinkList
@@ -101,7 +101,7 @@ public:
     }
 
     Control control() const { return m_field.control; }
-    QString key() const { return QString::fromUtf16(m_field.key); }
+    catalog::ListFileId list() const { return *m_field.list; }
 
     // What opening a page does: the values of `kind` loaded into the copy, then shown.
     void open(const QString& kind)
@@ -123,7 +123,7 @@ private:
 
 // What the test typed into a kind's lists, and what the generated code must show of it.
 struct Expected {
-    QHash<QString, QStringList> lists;
+    QHash<catalog::ListFileId, QStringList> lists;
     settings::MenuTree tree;
     QStringList rows;          // as the editor shows them
     QStringList params;        // whole <param> lines
@@ -139,7 +139,7 @@ void clearRows(EditorHarness& h)
     }
 }
 
-void fillLineList(EditorHarness& h, const QString& kind, const QString& key, Control control,
+void fillLineList(EditorHarness& h, const QString& kind, catalog::ListFileId list, Control control,
                   Expected& expected)
 {
     clearRows(h);
@@ -155,7 +155,7 @@ void fillLineList(EditorHarness& h, const QString& kind, const QString& key, Con
             expected.paramValues.append(generator::fileNamePart(value));
         }
         h.click(u"add"_s);
-        expected.lists[key].append(value);
+        expected.lists[list].append(value);
         expected.rows.append(value);
     }
 }
@@ -198,7 +198,7 @@ void fillRecords(EditorHarness& h, const QString& kind, Expected& expected)
         for (const RecordColumn& column : record.columns) {
             const QString value = recordValue(kind, column, n, h);
             values.append(value);
-            expected.lists[column.name()].append(value);
+            expected.lists[column.file].append(value);
             if (kind == u"LoginBox") {
                 continue;
             }
@@ -297,7 +297,7 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
     } else if (editor.control() == Control::RecordList) {
         fillRecords(h, kind, expected);
     } else {
-        fillLineList(h, kind, editor.key(), editor.control(), expected);
+        fillLineList(h, kind, editor.list(), editor.control(), expected);
     }
     EXPECT_TRUE(h.fakes.messages.errors().isEmpty())
         << h.fakes.messages.errors().join(u'\n').toStdString();
@@ -317,10 +317,11 @@ TEST_P(ListEditorRoundTrip, EntriesSurviveSwitchSaveAndLoadAndReachTheCode)
     const Outcome<settings::KindLoad> load = settings::loadKind(appDir(), kind, fresh);
     ASSERT_TRUE(load.ok());
     for (auto it = expected.lists.cbegin(); it != expected.lists.cend(); ++it) {
-        EXPECT_EQ(fresh.list(it.key()), it.value()) << it.key().toStdString();
+        EXPECT_EQ(fresh.list(it.key()), it.value())
+            << catalog::listFileName(it.key()).toStdString();
     }
     if (editor.control() == Control::MenuTree) {
-        EXPECT_EQ(fresh.tree(editor.key()), expected.tree);
+        EXPECT_EQ(fresh.tree(editor.list()), expected.tree);
     }
 
     const Outcome<generator::Generation> code =

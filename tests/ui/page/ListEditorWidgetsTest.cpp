@@ -20,11 +20,12 @@ namespace morvane::ui::page {
 namespace {
 
 using C = Control;
+using catalog::ListFileId;
 
 TEST(RecordListEditor, UntickedRecordStoresNoAndItsRowUnticksTheBox)
 {
     EditorHarness h;
-    h.build({.control = C::RecordList, .key = u"TextList2.txt"}, u"CheckBoxLink"_s);
+    h.build({.control = C::RecordList, .list = ListFileId::CheckBoxLinkTexts}, u"CheckBoxLink"_s);
     auto* text = h.child<QLineEdit>(u"TextList2"_s);
     auto* link = h.child<QLineEdit>(u"LinkList2"_s);
     auto* checked = h.child<QCheckBox>(u"CheckList2"_s);
@@ -41,7 +42,7 @@ TEST(RecordListEditor, UntickedRecordStoresNoAndItsRowUnticksTheBox)
     h.click(u"add"_s);
 
     EXPECT_EQ(h.rows(), (QStringList{u"Search - find.html"_s, u"Mail - find.html"_s}));
-    EXPECT_EQ(h.copy.list(u"CheckList2.txt"_s), (QStringList{u"no"_s, u"yes"_s}));
+    EXPECT_EQ(h.copy.list(ListFileId::CheckBoxLinkStates), (QStringList{u"no"_s, u"yes"_s}));
     // The fields keep what was typed; a click on a row brings the row back.
     EXPECT_EQ(text->text(), u"Mail"_s);
     h.clickRow(0);
@@ -54,29 +55,29 @@ TEST(RecordListEditor, UntickedRecordStoresNoAndItsRowUnticksTheBox)
 TEST(RecordListEditor, RemoveDeletesTheSelectedRowOnly)
 {
     EditorHarness h;
-    h.copy.list(u"TextList.txt"_s) = {u"a"_s, u"b"_s, u"c"_s};
-    h.copy.list(u"LinkList.txt"_s) = {u"1"_s, u"2"_s, u"3"_s};
-    h.build({.control = C::RecordList, .key = u"TextList.txt"}, u"ListLink"_s);
+    h.copy.list(ListFileId::ListLinkTexts) = {u"a"_s, u"b"_s, u"c"_s};
+    h.copy.list(ListFileId::ListLinkLinks) = {u"1"_s, u"2"_s, u"3"_s};
+    h.build({.control = C::RecordList, .list = ListFileId::ListLinkTexts}, u"ListLink"_s);
 
     h.click(u"remove"_s);
     EXPECT_EQ(h.rows().size(), 3);
     h.clickRow(1);
     h.click(u"remove"_s);
     EXPECT_EQ(h.rows(), (QStringList{u"a - 1"_s, u"c - 3"_s}));
-    EXPECT_EQ(h.copy.list(u"LinkList.txt"_s), (QStringList{u"1"_s, u"3"_s}));
+    EXPECT_EQ(h.copy.list(ListFileId::ListLinkLinks), (QStringList{u"1"_s, u"3"_s}));
 }
 
 TEST(RecordListEditor, TableColorComesFromTheSwatchAndShowsAsHtmlColor)
 {
     EditorHarness h;
-    h.build({.control = C::RecordList, .key = u"TextList3.txt"}, u"Table"_s);
+    h.build({.control = C::RecordList, .list = ListFileId::TableColumns}, u"Table"_s);
     auto* swatch = h.child<ColorSwatch>(u"ColorList3"_s);
     h.fakes.colors.setNextAnswer(0x0000FF);
     QTest::mouseClick(swatch, Qt::LeftButton);
     h.child<QLineEdit>(u"TextList3"_s)->setText(u"3"_s);
     h.click(u"add"_s);
     EXPECT_EQ(h.rows(), QStringList{u"3 - #FF0000"_s});
-    EXPECT_EQ(h.copy.list(u"ColorList3.txt"_s), QStringList{u"255"_s});
+    EXPECT_EQ(h.copy.list(ListFileId::TableColors), QStringList{u"255"_s});
 
     swatch->setColor(0);
     h.clickRow(0);
@@ -86,7 +87,7 @@ TEST(RecordListEditor, TableColorComesFromTheSwatchAndShowsAsHtmlColor)
 TEST(RecordListEditor, PathColumnsBrowseAndImageViewerRowsIgnoreClicks)
 {
     EditorHarness h;
-    h.build({.control = C::RecordList, .key = u"ImageViewerNames.txt"}, u"ImageViewer"_s);
+    h.build({.control = C::RecordList, .list = ListFileId::ImageViewerNames}, u"ImageViewer"_s);
     h.fakes.files.setNextFileName(u"/pics/beach.jpg"_s);
     h.click(u"ImageViewerLocationsBrowse"_s);
     auto* location = h.child<QLineEdit>(u"ImageViewerLocations"_s);
@@ -104,32 +105,32 @@ TEST(RecordListEditor, PathColumnsBrowseAndImageViewerRowsIgnoreClicks)
 TEST(LineListEditor, ImageAddedTwiceIsOneRowAndOtherCaseIsAnother)
 {
     EditorHarness h;
-    h.build({.control = C::ImageList, .key = u"ListBox4.txt"}, u"CropImages"_s);
+    h.build({.control = C::ImageList, .list = ListFileId::CropImagesImages}, u"CropImages"_s);
     for (const QString& chosen : {u"/img/a.gif"_s, u"/img/a.gif"_s, u"/IMG/a.gif"_s, QString()}) {
         h.fakes.files.setNextFileName(chosen);
         h.click(u"add"_s);
     }
     EXPECT_EQ(h.rows(), (QStringList{u"/img/a.gif"_s, u"/IMG/a.gif"_s}));
-    EXPECT_EQ(h.copy.list(u"ListBox4.txt"_s), h.rows());
+    EXPECT_EQ(h.copy.list(ListFileId::CropImagesImages), h.rows());
     EXPECT_EQ(h.options.lastFolder, u"/IMG"_s);
     EXPECT_EQ(h.fakes.files.calls().front().filter, filterFor(FileKind::Images));
 
     h.clickRow(0);
     h.click(u"remove"_s);
-    EXPECT_EQ(h.copy.list(u"ListBox4.txt"_s), QStringList{u"/IMG/a.gif"_s});
+    EXPECT_EQ(h.copy.list(ListFileId::CropImagesImages), QStringList{u"/IMG/a.gif"_s});
 }
 
 TEST(LineListEditor, LinkListTakesTheEntryAndGivesARowBack)
 {
     EditorHarness h;
-    h.build({.control = C::LinkList, .key = u"ListBox7.txt"}, u"RandomLink"_s);
+    h.build({.control = C::LinkList, .list = ListFileId::RandomLinkLinks}, u"RandomLink"_s);
     auto* entry = h.child<QLineEdit>(u"linkEntry"_s);
     h.click(u"add"_s);
     entry->setText(u"a.html"_s);
     h.click(u"add"_s);
     entry->setText(u"b.html"_s);
     h.click(u"add"_s);
-    EXPECT_EQ(h.copy.list(u"ListBox7.txt"_s), (QStringList{u"a.html"_s, u"b.html"_s}));
+    EXPECT_EQ(h.copy.list(ListFileId::RandomLinkLinks), (QStringList{u"a.html"_s, u"b.html"_s}));
     EXPECT_TRUE(h.fakes.messages.errors().isEmpty());
     h.clickRow(0);
     EXPECT_EQ(entry->text(), u"a.html"_s);
@@ -138,7 +139,7 @@ TEST(LineListEditor, LinkListTakesTheEntryAndGivesARowBack)
 TEST(MenuTreeEditor, AddJoinsTheFieldsUnderTheSelectionAndPressSplitsThemBack)
 {
     EditorHarness h;
-    h.build({.control = C::MenuTree, .key = u"TreeView1.txt"}, u"MenuFrame"_s);
+    h.build({.control = C::MenuTree, .list = ListFileId::MenuFrameTree}, u"MenuFrame"_s);
     auto* tree = h.child<QTreeWidget>(u"tree"_s);
     auto* text = h.child<QLineEdit>(u"menuText"_s);
     auto* link = h.child<QLineEdit>(u"menuLink"_s);
@@ -153,7 +154,7 @@ TEST(MenuTreeEditor, AddJoinsTheFieldsUnderTheSelectionAndPressSplitsThemBack)
     link->setText(u"index.html"_s);
     h.click(u"add"_s);
     EXPECT_EQ(h.window.focusWidget(), tree);
-    EXPECT_EQ(settings::treeLines(h.copy.tree(u"TreeView1.txt"_s)),
+    EXPECT_EQ(settings::treeLines(h.copy.tree(ListFileId::MenuFrameTree)),
               (QStringList{u"Root"_s, u"\tProducts"_s, u"\t\tHome # index.html"_s}));
     QTreeWidgetItem* home = tree->topLevelItem(0)->child(0)->child(0);
     EXPECT_TRUE(home->parent()->isExpanded());
@@ -171,23 +172,24 @@ TEST(MenuTreeEditor, AddJoinsTheFieldsUnderTheSelectionAndPressSplitsThemBack)
 
     h.pressNode(tree->topLevelItem(0)->child(0));
     h.click(u"remove"_s);
-    EXPECT_EQ(settings::treeLines(h.copy.tree(u"TreeView1.txt"_s)), QStringList{u"Root"_s});
+    EXPECT_EQ(settings::treeLines(h.copy.tree(ListFileId::MenuFrameTree)), QStringList{u"Root"_s});
 }
 
 TEST(MenuTreeEditor, OnlyThePopupMenuIsEditedInPlace)
 {
     EditorHarness h;
-    h.copy.tree(u"TreeView1.txt"_s) = settings::parseTree({u"Root"_s, u"\tHome"_s}).tree;
-    h.copy.tree(u"TreeView2.txt"_s) = settings::parseTree({u"Root"_s, u"\tHome"_s}).tree;
-    h.build({.control = C::MenuTree, .key = u"TreeView1.txt"}, u"MenuFrame"_s);
+    h.copy.tree(ListFileId::MenuFrameTree) = settings::parseTree({u"Root"_s, u"\tHome"_s}).tree;
+    h.copy.tree(ListFileId::MenuPopUpTree) = settings::parseTree({u"Root"_s, u"\tHome"_s}).tree;
+    h.build({.control = C::MenuTree, .list = ListFileId::MenuFrameTree}, u"MenuFrame"_s);
     auto* frameTree = h.child<QTreeWidget>(u"tree"_s);
     EXPECT_FALSE(frameTree->topLevelItem(0)->child(0)->flags() & Qt::ItemIsEditable);
 
-    h.build({.control = C::MenuTree, .key = u"TreeView2.txt"}, u"MenuPopUp"_s);
+    h.build({.control = C::MenuTree, .list = ListFileId::MenuPopUpTree}, u"MenuPopUp"_s);
     QTreeWidgetItem* item = h.child<QTreeWidget>(u"tree"_s)->topLevelItem(0)->child(0);
     EXPECT_TRUE(item->flags() & Qt::ItemIsEditable);
     item->setText(0, u"Start # go.html"_s);
-    EXPECT_EQ(h.copy.tree(u"TreeView2.txt"_s).topLevel[0].children[0].text, u"Start # go.html"_s);
+    EXPECT_EQ(h.copy.tree(ListFileId::MenuPopUpTree).topLevel[0].children[0].text,
+              u"Start # go.html"_s);
     item->setText(0, u"  "_s);
     EXPECT_EQ(item->text(0), u"Start # go.html"_s);
 }
@@ -196,9 +198,9 @@ TEST(MenuTreeEditor, OnlyThePopupMenuIsEditedInPlace)
 TEST(ListEditors, BinderLoadShowsTheListsAgain)
 {
     EditorHarness h;
-    h.build({.control = C::ImageList, .key = u"ListBox1.txt"}, u"Fade"_s);
+    h.build({.control = C::ImageList, .list = ListFileId::FadeImages}, u"Fade"_s);
     settings::WorkingCopy loaded;
-    loaded.list(u"ListBox1.txt"_s) = {u"x.gif"_s};
+    loaded.list(ListFileId::FadeImages) = {u"x.gif"_s};
     h.copy = loaded;
     h.load();
     EXPECT_EQ(h.rows(), QStringList{u"x.gif"_s});
@@ -207,7 +209,9 @@ TEST(ListEditors, BinderLoadShowsTheListsAgain)
 TEST(ListEditors, ControlsHaveAccessibleNamesFromTheirLabels)
 {
     EditorHarness h;
-    h.build({.control = C::RecordList, .key = u"ImageList3.txt", .label = u"Images and links :"},
+    h.build({.control = C::RecordList,
+             .list = ListFileId::NavigationImages,
+             .label = u"Images and links :"},
             u"Navigation"_s);
     for (QWidget* widget : h.editor->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (widget->focusPolicy() != Qt::NoFocus) {
@@ -227,13 +231,15 @@ TEST(ListEditors, ArrowKeysFillTheFieldsAsAClickDoes)
         const char16_t* entry;
     };
     const Row rows[] = {
-        {{.control = C::RecordList, .key = u"TextList.txt"}, u"ListLink", u"TextList"},
-        {{.control = C::LinkList, .key = u"ListBox7.txt"}, u"RandomLink", u"linkEntry"},
+        {{.control = C::RecordList, .list = ListFileId::ListLinkTexts}, u"ListLink", u"TextList"},
+        {{.control = C::LinkList, .list = ListFileId::RandomLinkLinks},
+         u"RandomLink",
+         u"linkEntry"},
     };
     for (const Row& row : rows) {
         EditorHarness h;
-        h.copy.list(QString::fromUtf16(row.field.key)) = {u"a"_s, u"b"_s, u"c"_s};
-        h.copy.list(u"LinkList.txt"_s) = {u"1"_s, u"2"_s, u"3"_s};
+        h.copy.list(*row.field.list) = {u"a"_s, u"b"_s, u"c"_s};
+        h.copy.list(ListFileId::ListLinkLinks) = {u"1"_s, u"2"_s, u"3"_s};
         h.build(row.field, QString::fromUtf16(row.kind));
         auto* list = h.child<QListWidget>(u"list"_s);
         auto* text = h.child<QLineEdit>(QString::fromUtf16(row.entry));
@@ -262,35 +268,35 @@ TEST(ListEditors, ADroppedFileIsTakenAsTheDialogTakesIt)
     };
     const DropCase cases[] = {
         {"new image",
-         {.control = C::ImageList, .key = u"ListBox4.txt"},
+         {.control = C::ImageList, .list = ListFileId::CropImagesImages},
          u"CropImages",
          u"",
          u"add",
          u"b.gif",
          true},
         {"image listed already",
-         {.control = C::ImageList, .key = u"ListBox4.txt"},
+         {.control = C::ImageList, .list = ListFileId::CropImagesImages},
          u"CropImages",
          u"",
          u"add",
          u"a.gif",
          true},
         {"not an image",
-         {.control = C::ImageList, .key = u"ListBox4.txt"},
+         {.control = C::ImageList, .list = ListFileId::CropImagesImages},
          u"CropImages",
          u"",
          u"add",
          u"a.txt",
          false},
         {"record path",
-         {.control = C::RecordList, .key = u"ImageViewerNames.txt"},
+         {.control = C::RecordList, .list = ListFileId::ImageViewerNames},
          u"ImageViewer",
          u"ImageViewerLocations",
          u"ImageViewerLocationsBrowse",
          u"b.jpg",
          true},
         {"record path, not an image",
-         {.control = C::RecordList, .key = u"ImageViewerNames.txt"},
+         {.control = C::RecordList, .list = ListFileId::ImageViewerNames},
          u"ImageViewer",
          u"ImageViewerLocations",
          u"ImageViewerLocationsBrowse",

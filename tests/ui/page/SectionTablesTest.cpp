@@ -1,8 +1,10 @@
 #include "catalog/CommonParameters.h"
 #include "catalog/KeyTable.h"
 #include "catalog/Kinds.h"
+#include "generator/KindBlocks.h"
 #include "ui/page/CommonSections.h"
 #include "ui/page/KindSections.h"
+#include "ui/page/editors/RecordKinds.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@ using namespace Qt::StringLiterals;
 namespace morvane::ui::page {
 namespace {
 
+using catalog::ListFileId;
 using catalog::ValueForm;
 
 std::optional<ValueForm> formOf(Control control)
@@ -73,27 +76,18 @@ TEST(CommonSectionTables, ControlsMatchTheFormsOfTheirKeys)
     }
 }
 
-// The list files a list editor stands for: a record list edits every column of its kind.
-QStringList listFilesEditedBy(const FieldSpec& field, const QString& kind)
+// The list files a list editor stands for: a record list edits each of its record's columns.
+QList<ListFileId> listFilesEditedBy(const FieldSpec& field, const QString& kind)
 {
-    if (field.control != Control::RecordList) {
-        return {QString::fromUtf16(field.key)};
+    const RecordKind* record = findRecordKind(kind);
+    if (field.control != Control::RecordList || !record) {
+        return {*field.list};
     }
-    QStringList files;
-    for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
-        files.append(list.name());
+    QList<ListFileId> files;
+    for (const RecordColumn& column : record->columns) {
+        files.append(column.file);
     }
     return files;
-}
-
-const catalog::ListFileSpec* findListFile(const QString& kind, const QString& name)
-{
-    for (const catalog::ListFileSpec& list : catalog::kindKeys(kind).lists) {
-        if (list.name() == name) {
-            return &list;
-        }
-    }
-    return nullptr;
 }
 
 TEST(SpecificSectionRegistry, EveryKindButHexColorHasASectionInCatalogOrder)
@@ -115,24 +109,26 @@ TEST(SpecificSectionRegistry, EveryKeyAndListFileOfAKindIsShownByExactlyOneContr
         EXPECT_EQ(SpecificSectionRegistry::find(kind), &entry.section);
         QMap<QString, int> shown;
         for (const FieldSpec& field : entry.section.fields) {
+            if (isListEditor(field.control)) {
+                ASSERT_TRUE(field.list.has_value());
+                EXPECT_EQ(field.key, nullptr);
+                const catalog::ListFileSpec& list = catalog::listFileInfo(*field.list);
+                EXPECT_EQ(QString::fromUtf16(list.kind), kind) << list.name().toStdString();
+                EXPECT_EQ(list.form == catalog::ListForm::Tree, field.control == Control::MenuTree);
+                // A record list goes by the column that counts its rows.
+                EXPECT_EQ(list.countsItems, field.control == Control::RecordList);
+                for (const ListFileId file : listFilesEditedBy(field, kind)) {
+                    ++shown[catalog::listFileName(file)];
+                }
+                continue;
+            }
+            EXPECT_FALSE(field.list.has_value());
             if (!field.key) {
                 EXPECT_TRUE(field.control == Control::Note || field.control == Control::Group);
                 EXPECT_NE(field.label, nullptr);
                 continue;
             }
             const QString key = QString::fromUtf16(field.key);
-            if (isListEditor(field.control)) {
-                const catalog::ListFileSpec* list = findListFile(kind, key);
-                ASSERT_NE(list, nullptr) << key.toStdString();
-                EXPECT_EQ(list->form == catalog::ListForm::Tree,
-                          field.control == Control::MenuTree);
-                // A record list is keyed by the column that counts its rows.
-                EXPECT_EQ(list->countsItems, field.control == Control::RecordList);
-                for (const QString& file : listFilesEditedBy(field, kind)) {
-                    ++shown[file];
-                }
-                continue;
-            }
             const catalog::SettingKey* setting = catalog::findSpecificKey(kind, key);
             ASSERT_NE(setting, nullptr) << key.toStdString();
             EXPECT_EQ(formOf(field.control), setting->form) << key.toStdString();
@@ -153,6 +149,49 @@ TEST(SpecificSectionRegistry, EveryKeyAndListFileOfAKindIsShownByExactlyOneContr
         }
         EXPECT_EQ(shown, expected);
     }
+}
+
+// The files' names, sorted, for a failure to read.
+std::string namesOf(const QSet<ListFileId>& files)
+{
+    QStringList names;
+    for (const ListFileId file : files) {
+        names.append(catalog::listFileName(file));
+    }
+    names.sort();
+    return names.join(u", "_s).toStdString();
+}
+
+// A list file no step reads is edited and saved but never reaches the code; one that a step
+// reads but its kind does not own is never loaded, so the step reads it empty.
+TEST(ListFileTable, EachKindOwnsExactlyTheListFilesItsSectionEditsAndItsStepsRead)
+{
+    QMap<QString, QSet<ListFileId>> unclaimed;
+    for (const catalog::ListFileSpec& row : catalog::kListFiles) {
+        unclaimed[QString::fromUtf16(row.kind)].insert(row.id);
+    }
+    for (const QString& kind : catalog::kindNames()) {
+        QSet<ListFileId> edited;
+        if (const SectionLayout* section = SpecificSectionRegistry::find(kind)) {
+            for (const FieldSpec& field : section->fields) {
+                if (field.list) {
+                    const QList<ListFileId> files = listFilesEditedBy(field, kind);
+                    edited.unite(QSet<ListFileId>(files.begin(), files.end()));
+                }
+            }
+        }
+        QSet<ListFileId> read;
+        for (const generator::Step& step : generator::kindSteps(kind)) {
+            if (step.source.list) {
+                read.insert(*step.source.list);
+            }
+            read.unite(QSet<ListFileId>(step.reads.begin(), step.reads.end()));
+        }
+        const QSet<ListFileId> owned = unclaimed.take(kind);
+        EXPECT_EQ(namesOf(edited), namesOf(owned)) << kind.toStdString();
+        EXPECT_EQ(namesOf(read), namesOf(owned)) << kind.toStdString();
+    }
+    EXPECT_TRUE(unclaimed.isEmpty()) << unclaimed.firstKey().toStdString();
 }
 
 // A path field browses with the filter its label calls for.

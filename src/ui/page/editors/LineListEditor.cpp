@@ -29,7 +29,7 @@ LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& cont
     : QWidget(context.parent)
     , m_page(context.page)
     , m_binder(context.binder)
-    , m_model(context.binder.lists(), QString::fromUtf16(field.key),
+    , m_model(context.binder.lists(), *field.list,
               isLinkList(field) ? LineListModel::Rule::NonEmptyTexts
                                 : LineListModel::Rule::DistinctPaths)
 {

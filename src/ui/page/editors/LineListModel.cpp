@@ -4,16 +4,16 @@
 
 namespace morvane::ui::page {
 
-LineListModel::LineListModel(settings::WorkingCopy& copy, const QString& fileName, Rule rule)
+LineListModel::LineListModel(settings::WorkingCopy& copy, catalog::ListFileId file, Rule rule)
     : m_copy(copy)
-    , m_fileName(fileName)
+    , m_file(file)
     , m_rule(rule)
 {}
 
 bool LineListModel::add(const QString& value)
 {
     const QString line = withLineBreaksAsBlanks(value);
-    QStringList& items = m_copy.list(m_fileName);
+    QStringList& items = m_copy.list(m_file);
     if (line.isEmpty()) {
         return false;
     }
@@ -26,7 +26,7 @@ bool LineListModel::add(const QString& value)
 
 bool LineListModel::remove(int index)
 {
-    QStringList& items = m_copy.list(m_fileName);
+    QStringList& items = m_copy.list(m_file);
     if (index < 0 || index >= items.size()) {
         return false;
     }

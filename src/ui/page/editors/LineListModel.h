@@ -14,16 +14,16 @@ class LineListModel {
 public:
     enum class Rule { DistinctPaths, NonEmptyTexts };
 
-    LineListModel(settings::WorkingCopy& copy, const QString& fileName, Rule rule);
+    LineListModel(settings::WorkingCopy& copy, catalog::ListFileId file, Rule rule);
 
-    QStringList rows() const { return m_copy.list(m_fileName); }
+    QStringList rows() const { return m_copy.list(m_file); }
     // False when the rule refuses the value; line breaks become blanks.
     bool add(const QString& value);
     bool remove(int index);
 
 private:
     settings::WorkingCopy& m_copy;
-    QString m_fileName;
+    catalog::ListFileId m_file;
     Rule m_rule;
 };
 

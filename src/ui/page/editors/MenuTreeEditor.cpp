@@ -21,15 +21,16 @@ constexpr int kTreeShare = 55; // percent of the editor's width
 
 // Which trees let the user retype a node's text in place.
 struct TreeKind {
-    const char16_t* fileName;
+    catalog::ListFileId file;
     bool inPlaceEditing;
 };
-constexpr TreeKind kTreeKinds[] = {{u"TreeView1.txt", false}, {u"TreeView2.txt", true}};
+constexpr TreeKind kTreeKinds[] = {{catalog::ListFileId::MenuFrameTree, false},
+                                   {catalog::ListFileId::MenuPopUpTree, true}};
 
-bool editsInPlace(const QString& fileName)
+bool editsInPlace(catalog::ListFileId file)
 {
     return std::any_of(std::begin(kTreeKinds), std::end(kTreeKinds), [&](const TreeKind& kind) {
-        return kind.inPlaceEditing && fileName == QStringView(kind.fileName);
+        return kind.inPlaceEditing && kind.file == file;
     });
 }
 
@@ -61,8 +62,8 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
     : QWidget(context.parent)
     , m_page(context.page)
     , m_binder(context.binder)
-    , m_model(context.binder.lists(), QString::fromUtf16(field.key))
-    , m_inPlaceEditing(editsInPlace(QString::fromUtf16(field.key)))
+    , m_model(context.binder.lists(), *field.list)
+    , m_inPlaceEditing(editsInPlace(*field.list))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

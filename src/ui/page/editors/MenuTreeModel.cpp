@@ -37,9 +37,9 @@ template <typename Node, typename Nodes> Node* find(Nodes& topLevel, const NodeP
 
 } // namespace
 
-MenuTreeModel::MenuTreeModel(settings::WorkingCopy& copy, const QString& fileName)
+MenuTreeModel::MenuTreeModel(settings::WorkingCopy& copy, catalog::ListFileId file)
     : m_copy(copy)
-    , m_fileName(fileName)
+    , m_file(file)
 {}
 
 const settings::TreeNode* MenuTreeModel::node(const NodePath& path) const
@@ -49,7 +49,7 @@ const settings::TreeNode* MenuTreeModel::node(const NodePath& path) const
 
 settings::TreeNode* MenuTreeModel::mutableNode(const NodePath& path)
 {
-    return find<settings::TreeNode>(m_copy.tree(m_fileName).topLevel, path);
+    return find<settings::TreeNode>(m_copy.tree(m_file).topLevel, path);
 }
 
 QString MenuTreeModel::nodeText(const QString& text, const QString& link)
@@ -75,7 +75,7 @@ Outcome<NodePath> MenuTreeModel::add(const NodePath& parent, const QString& text
     if (itemText.isEmpty()) {
         return Result::failure(u"You must specify a text"_s);
     }
-    std::vector<settings::TreeNode>& topLevel = m_copy.tree(m_fileName).topLevel;
+    std::vector<settings::TreeNode>& topLevel = m_copy.tree(m_file).topLevel;
     if (topLevel.empty()) {
         topLevel.push_back({kRootText, {}});
     }
@@ -91,7 +91,7 @@ bool MenuTreeModel::remove(const NodePath& path)
     if (path.isEmpty() || isRoot(path) || !node(path)) {
         return false;
     }
-    auto& siblings = path.size() == 1 ? m_copy.tree(m_fileName).topLevel
+    auto& siblings = path.size() == 1 ? m_copy.tree(m_file).topLevel
                                       : mutableNode(path.first(path.size() - 1))->children;
     siblings.erase(siblings.begin() + path.last());
     return true;

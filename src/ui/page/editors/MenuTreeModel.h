@@ -23,9 +23,9 @@ struct MenuEntry {
 // it. The first top-level node is the root ("Root"); items are "text" or "text # link".
 class MenuTreeModel {
 public:
-    MenuTreeModel(settings::WorkingCopy& copy, const QString& fileName);
+    MenuTreeModel(settings::WorkingCopy& copy, catalog::ListFileId file);
 
-    const settings::MenuTree& tree() const { return m_copy.tree(m_fileName); }
+    const settings::MenuTree& tree() const { return m_copy.tree(m_file); }
     const settings::TreeNode* node(const NodePath& path) const;
     static bool isRoot(const NodePath& path) { return path == NodePath{0}; }
 
@@ -46,7 +46,7 @@ private:
     settings::TreeNode* mutableNode(const NodePath& path);
 
     settings::WorkingCopy& m_copy;
-    QString m_fileName;
+    catalog::ListFileId m_file;
 };
 
 } // namespace morvane::ui::page

@@ -6,48 +6,49 @@ namespace morvane::ui::page {
 namespace {
 
 using E = Entry;
+using catalog::ListFileId;
 
 // clang-format off
 constexpr RecordColumn kCheckBoxLink[] = {
-    {u"TextList2.txt", u"Text :", E::Edit, FileKind::Images, u"You must specify an associated text"},
-    {u"CheckList2.txt", u"Initially checked", E::CheckBox},
-    {u"LinkList2.txt", u"Link :", E::Edit, FileKind::Images, u"You must specify an associated link"},
+    {ListFileId::CheckBoxLinkTexts, u"Text :", E::Edit, FileKind::Images, u"You must specify an associated text"},
+    {ListFileId::CheckBoxLinkStates, u"Initially checked", E::CheckBox},
+    {ListFileId::CheckBoxLinkLinks, u"Link :", E::Edit, FileKind::Images, u"You must specify an associated link"},
 };
 constexpr int kCheckBoxLinkDisplay[] = {0, 2};
 
 constexpr RecordColumn kListLink[] = {
-    {u"TextList.txt", u"Text :", E::Edit, FileKind::Images, u"You must specify an associated text"},
-    {u"LinkList.txt", u"Link :", E::Edit, FileKind::Images, u"You must specify an associated link"},
+    {ListFileId::ListLinkTexts, u"Text :", E::Edit, FileKind::Images, u"You must specify an associated text"},
+    {ListFileId::ListLinkLinks, u"Link :", E::Edit, FileKind::Images, u"You must specify an associated link"},
 };
 constexpr int kListLinkDisplay[] = {0, 1};
 
 constexpr RecordColumn kLoginBox[] = {
-    {u"LoginList4.txt", u"Login :", E::Edit, FileKind::Images, u"You must specify an associated login"},
-    {u"PasswordList4.txt", u"Password :", E::Edit, FileKind::Images, u"You must specify an associated password"},
-    {u"LinkList4.txt", u"Link:", E::Edit, FileKind::Images, u"You must specify an associated link"},
+    {ListFileId::LoginBoxLogins, u"Login :", E::Edit, FileKind::Images, u"You must specify an associated login"},
+    {ListFileId::LoginBoxPasswords, u"Password :", E::Edit, FileKind::Images, u"You must specify an associated password"},
+    {ListFileId::LoginBoxLinks, u"Link:", E::Edit, FileKind::Images, u"You must specify an associated link"},
 };
 constexpr int kLoginBoxDisplay[] = {0, 1, 2};
 
 constexpr RecordColumn kNavigation[] = {
-    {u"LinkList3.txt", u"Link :", E::Edit, FileKind::Images, u"You must specify an associated link"},
-    {u"ImageList3.txt", u"Image :", E::PathEdit, FileKind::Images, u"You must specify an associated image"},
-    {u"FocusedImageList3.txt", u"Mouse over image :", E::PathEdit, FileKind::Images, u"You must specify an associated mouse over image"},
+    {ListFileId::NavigationLinks, u"Link :", E::Edit, FileKind::Images, u"You must specify an associated link"},
+    {ListFileId::NavigationImages, u"Image :", E::PathEdit, FileKind::Images, u"You must specify an associated image"},
+    {ListFileId::NavigationFocusedImages, u"Mouse over image :", E::PathEdit, FileKind::Images, u"You must specify an associated mouse over image"},
 };
 constexpr int kNavigationDisplay[] = {0, 1, 2};
 
 constexpr RecordColumn kImageViewer[] = {
-    {u"ImageViewerLocations.txt", u"Image location :", E::PathEdit, FileKind::Images, u"You must specify an associated image"},
-    {u"ImageViewerNames.txt", u"Image name :", E::Edit, FileKind::Images, u"You must specify an associated image name"},
+    {ListFileId::ImageViewerLocations, u"Image location :", E::PathEdit, FileKind::Images, u"You must specify an associated image"},
+    {ListFileId::ImageViewerNames, u"Image name :", E::Edit, FileKind::Images, u"You must specify an associated image name"},
 };
 constexpr RecordColumn kSoundPlayer[] = {
-    {u"SoundPlayerLocations.txt", u"Clip location :", E::PathEdit, FileKind::Sounds, u"You must specify an associated clip"},
-    {u"SoundPlayerNames.txt", u"Clip name :", E::Edit, FileKind::Images, u"You must specify an associated clip name"},
+    {ListFileId::SoundPlayerLocations, u"Clip location :", E::PathEdit, FileKind::Sounds, u"You must specify an associated clip"},
+    {ListFileId::SoundPlayerNames, u"Clip name :", E::Edit, FileKind::Images, u"You must specify an associated clip name"},
 };
 constexpr int kNameThenLocation[] = {1, 0};
 
 constexpr RecordColumn kTable[] = {
-    {u"TextList3.txt", u"Column number :", E::Edit, FileKind::Images, u"You must specify a column number"},
-    {u"ColorList3.txt", u"Color :", E::Swatch},
+    {ListFileId::TableColumns, u"Column number :", E::Edit, FileKind::Images, u"You must specify a column number"},
+    {ListFileId::TableColors, u"Color :", E::Swatch},
 };
 constexpr int kTableDisplay[] = {0, 1};
 

@@ -13,14 +13,14 @@ namespace morvane::ui::page {
 enum class Entry { Edit, PathEdit, CheckBox, Swatch };
 
 struct RecordColumn {
-    const char16_t* fileName; // the item list this field of every record lives in
+    catalog::ListFileId file; // the item list this field of every record lives in
     const char16_t* label;    // of its entry field; a check box's caption
     Entry entry = Entry::Edit;
     FileKind files = FileKind::Images; // for a path edit's "Browse..."
     // Shown when the field is empty at "Add"; none for fields that always hold a value.
     const char16_t* emptyMessage = nullptr;
 
-    QString name() const { return QString::fromUtf16(fileName); }
+    QString name() const { return catalog::listFileName(file); }
 };
 
 // A kind whose items are records held in parallel item lists. Columns stand in the order of

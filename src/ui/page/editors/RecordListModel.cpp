@@ -9,14 +9,14 @@ using namespace Qt::StringLiterals;
 namespace morvane::ui::page {
 namespace {
 
-QString countingFile(const QString& kind, const RecordKind& columns)
+catalog::ListFileId countingFile(const QString& kind, const RecordKind& columns)
 {
     for (const catalog::ListFileSpec& file : catalog::kindKeys(kind).lists) {
         if (file.countsItems) {
-            return file.name();
+            return file.id;
         }
     }
-    return columns.columns.front().name();
+    return columns.columns.front().file;
 }
 
 QString shown(const RecordColumn& column, const QString& value)
@@ -38,7 +38,7 @@ RecordListModel::RecordListModel(settings::WorkingCopy& copy, const QString& kin
 
 QStringList& RecordListModel::list(int column) const
 {
-    return m_copy.list(m_columns.columns[size_t(column)].name());
+    return m_copy.list(m_columns.columns[size_t(column)].file);
 }
 
 int RecordListModel::rowCount() const

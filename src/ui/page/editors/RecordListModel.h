@@ -34,7 +34,7 @@ private:
 
     settings::WorkingCopy& m_copy;
     const RecordKind& m_columns;
-    QString m_countingFile;
+    catalog::ListFileId m_countingFile;
 };
 
 } // namespace morvane::ui::page
