@@ -62,7 +62,7 @@ constexpr FieldSpec kGuestBook[] = {
 constexpr HelpSpec kGuestBookHelp[] = {
     {u"Enter here your email address.The visitors will send messages with the guestbook to this address.", u"Recipient email"},
     {u"You can customize the guestbook labels. Try and see.", u"Labels"},
-    {u"Once you have received a message you have to put it in the file 'guestbook.txt', which must stand in the same directory than the applet file, so that the guestbook displays this message with the other ones. When adding a message to the file you have to respect a defined structure. Read the GuestBook specific help to see this structure. Note : this applet works only if your server is also a mail server. Read the specific help for further details."},
+    {u"Once you have received a message you have to put it in the file 'guestbook.txt', which must stand in the same directory than the applet file, so that the guestbook displays this message with the other ones. When adding a message to the file you have to respect a defined structure. Read the GuestBook specific help to see this structure. Note : a message is sent by the visitor's own mail program, which the applet opens with the message ready to send."},
 };
 
 constexpr FieldSpec kIPViewer[] = {
