@@ -19,15 +19,19 @@ struct Options {
     QStringList customColors; // the lines of cfg/customcolors.txt
     // x, y, width and height of the main window's client area; empty: centred at its usual size.
     QList<int> windowGeometry;
-    QList<int> splitterSizes; // the explorer's width, then the views'; empty: the usual widths
+    QList<int> splitterSizes;      // the explorer's width, then the views'; empty: the usual widths
+    bool livePreview = true;       // the pane playing the current kind's applet is shown
+    bool livePreviewBelow = false; // that pane is below the page, not beside it
+    QList<int> livePreviewSize;    // its width beside the page, its height below; empty: usual
 };
 
 // The user's home folder: the destination folder when none was saved.
 QString defaultDestinationFolder();
 
 // Reads `directories` and `options` of morvane.ini, the custom colors left empty (see
-// loadCustomColors). `hottrack` and `runtime` are on only when they read exactly "yes" (missing:
-// on). `windowgeometry` and `splittersizes` read as empty unless they hold exactly four and two
+// loadCustomColors). `hottrack`, `runtime` and `livepreview` are on only when they read exactly
+// "yes" (missing: on), `livepreviewbelow` likewise (missing: off). `windowgeometry`,
+// `splittersizes` and `livepreviewsize` read as empty unless they hold exactly four, two and two
 // whole numbers separated by commas. A save that a crash cut short is the caller's to finish first
 // (finishInterruptedSave).
 Outcome<Options> loadOptions(const QString& appDir);

@@ -1,0 +1,57 @@
+// The live pane on the real web engine, under an X server: what is picked or typed on the page
+// is drawn in the pane, and a value that fails its check is told there.
+
+#include "LiveDriver.h"
+#include "ShippedInstallation.h"
+
+#include "ui/page/ParameterPage.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <gtest/gtest.h>
+
+namespace morvane::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
+{
+    QTemporaryDir appDir;
+    stageShippedInstallation(appDir.path());
+    LiveDriver live(appDir.path());
+    ASSERT_NE(live.pane().view(), nullptr);
+    live.window().openKindPage(u"WaveText"_s);
+
+    for (const ColorRef color : {ColorRef(0x2040C0), ColorRef(0x10E060)}) {
+        live.pickColor(u"BackgroundColor"_s, color);
+        EXPECT_TRUE(live.waitForPixel(rgbText(color)))
+            << "pixel " << live.canvasPixel().toStdString() << ", message "
+            << live.pane().message().toStdString();
+    }
+
+    auto* status = live.window().parameterPage()->findChild<QLineEdit*>(u"StatusbarMessage"_s);
+    ASSERT_NE(status, nullptr);
+    QTest::keyClicks(status, u"Waves of words"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return live.evaluate(u"document.querySelector('canvas')?.title ?? ''"_s) ==
+               u"Waves of words";
+    }));
+    EXPECT_EQ(live.pane().view()->accessibleName(), u"Live preview");
+
+    auto* width = live.window().parameterPage()->findChild<QLineEdit*>(u"Width"_s);
+    ASSERT_NE(width, nullptr);
+    width->setFocus();
+    QTest::keySequence(width, QKeySequence::SelectAll);
+    QTest::keyClicks(width, u"wide"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return live.pane().message() == u"Invalid width"; }));
+    EXPECT_FALSE(live.canvasPixel().isEmpty()) << "the last applet stays behind the message";
+    EXPECT_EQ(QApplication::focusWidget(), width);
+}
+
+} // namespace
+} // namespace morvane::test
