@@ -10,7 +10,7 @@ namespace morvane::generator {
 // The live pane's page: the applet alone, in the middle of the pane.
 QStringList buildLivePage(const QStringList& htmlLines);
 
-inline constexpr QLatin1StringView livePageName{"live.htm"};
+inline constexpr QLatin1String livePageName{"live.htm"};
 
 // Writes the live page into `folder` and brings the media files beside it, copying only those
 // that changed since the last time: the pane asks for this after every pause in typing. Gives

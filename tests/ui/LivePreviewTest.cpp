@@ -2,12 +2,15 @@
 
 #include "platform/fakes/FakeLivePreview.h"
 #include "ui/live/LivePane.h"
+#include "ui/page/ParameterPage.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
+
+#include <string>
 
 namespace morvane::ui::test {
 namespace {
@@ -23,17 +26,18 @@ protected:
             pane = new platform::FakeLivePreview(parent);
             return pane;
         });
+        window().runFirstRunStep(); // the samples' pictures, which the code checks
         ShownWindowTest::SetUp();
     }
 
     // Waits for the pane's next refresh; what it showed.
-    QString nextShown()
+    std::string nextShown()
     {
         const qsizetype before = pane->shown().size();
         if (!QTest::qWaitFor([&] { return pane->shown().size() > before; })) {
-            return u"nothing"_s;
+            return "nothing";
         }
-        return pane->shown().constLast();
+        return pane->shown().constLast().toStdString();
     }
 
     QLineEdit* field(const QString& key)
@@ -49,19 +53,20 @@ protected:
 TEST_F(LivePreviewTest, EachPauseShowsTheValuesOrTheirMessage)
 {
     EXPECT_TRUE(QTest::qWaitFor([&] { return pane->started() && !pane->shown().isEmpty(); }));
-    EXPECT_EQ(pane->shown().value(0), u"message Open an applet's page to see the applet here.");
+    EXPECT_EQ(pane->shown().value(0).toStdString(),
+              "message Open an applet's page to see the applet here.");
     openKind(u"WaveText"_s);
-    EXPECT_EQ(nextShown(), u"page http://127.0.0.1:8123/live.htm");
+    EXPECT_EQ(nextShown(), "page http://127.0.0.1:8123/live.htm");
 
     struct Row {
         const char* key;
         QString typed;
-        QString shown;
+        const char* shown;
     };
     const Row rows[] = {
-        {"Text", u"Seen live"_s, u"page http://127.0.0.1:8123/live.htm"_s},
-        {"Width", u"wide"_s, u"message Invalid width"_s},
-        {"Width", u"300"_s, u"page http://127.0.0.1:8123/live.htm"_s},
+        {"Text", u"Seen live"_s, "page http://127.0.0.1:8123/live.htm"},
+        {"Width", u"wide"_s, "message Invalid width"},
+        {"Width", u"300"_s, "page http://127.0.0.1:8123/live.htm"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key);
@@ -73,8 +78,9 @@ TEST_F(LivePreviewTest, EachPauseShowsTheValuesOrTheirMessage)
         QTest::keyClicks(edit, row.typed);
         EXPECT_EQ(nextShown(), row.shown);
         EXPECT_EQ(pane->shown().size(), before + 1) << "one refresh for the burst";
-        EXPECT_EQ(QApplication::focusWidget(), edit);
+        EXPECT_EQ(window().focusWidget(), edit);
     }
+    ASSERT_FALSE(fakes.preview.folders().isEmpty());
     const QString folder = fakes.preview.folders().constLast();
     EXPECT_FALSE(folder.startsWith(install.path()));
     EXPECT_TRUE(install.filesIn(u"test"_s).isEmpty());
@@ -113,7 +119,7 @@ TEST_F(LivePreviewTest, ViewMenuShowsPlacesAndRemembersThePane)
         const qsizetype before = pane->shown().size();
         QTest::keyClicks(field(u"Text"_s), u"x"_s);
         if (row.on) {
-            EXPECT_NE(nextShown(), u"nothing");
+            EXPECT_NE(nextShown(), "nothing");
         } else {
             QTest::qWait(static_cast<int>(LivePane::kDelay.count()) * 4);
             EXPECT_EQ(pane->shown().size(), before);

@@ -1,8 +1,10 @@
 #include "LiveDriver.h"
 
+#include "ui/Startup.h"
 #include "ui/page/ColorSwatch.h"
 #include "ui/page/ParameterPage.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
@@ -32,14 +34,16 @@ LiveDriver::LiveDriver(const QString& appDir)
     const platform::Services services{m_fakes.messages, m_fakes.files,     m_fakes.colors,
                                       m_fakes.shell,    m_fakes.clipboard, m_fakes.printer,
                                       m_server};
-    m_window = std::make_unique<ui::MainWindow>(appDir, services);
-    m_window->setLivePreview([this](QWidget* parent) {
+    // Started as the program starts, the sample media included.
+    m_window = ui::startMorvane(appDir, services, [this](QWidget* parent) {
         m_pane = new platform::QtLivePreview(parent);
         return m_pane;
     });
-    m_window->show();
-    QTest::qWaitForWindowExposed(m_window.get());
-    QTest::qWaitFor([this] { return m_pane->view() != nullptr; }, kPatience);
+    // The pane's web view comes once the window is drawn; the callers check that it did.
+    QApplication::setActiveWindow(m_window.get());
+    if (QTest::qWaitForWindowActive(m_window.get())) {
+        (void)QTest::qWaitFor([this] { return m_pane->view() != nullptr; }, kPatience);
+    }
 }
 
 LiveDriver::~LiveDriver() = default;

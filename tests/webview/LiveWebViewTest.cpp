@@ -17,6 +17,8 @@
 namespace morvane::test {
 namespace {
 
+using ui::ParameterPage;
+
 using namespace Qt::StringLiterals;
 
 TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
@@ -26,6 +28,18 @@ TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
     LiveDriver live(appDir.path());
     ASSERT_NE(live.pane().view(), nullptr);
     live.window().openKindPage(u"WaveText"_s);
+    ParameterPage* page = live.window().parameterPage();
+    const auto retype = [&](const QString& key, const QString& text) {
+        auto* edit = page->findChild<QLineEdit*>(key);
+        EXPECT_NE(edit, nullptr) << key.toStdString();
+        edit->setFocus();
+        QTest::keySequence(edit, QKeySequence::SelectAll);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+        return edit;
+    };
+    // Nothing drawn over the background colour.
+    retype(u"BackgroundImage"_s, QString());
 
     for (const ColorRef color : {ColorRef(0x2040C0), ColorRef(0x10E060)}) {
         live.pickColor(u"BackgroundColor"_s, color);
@@ -34,23 +48,17 @@ TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
             << live.pane().message().toStdString();
     }
 
-    auto* status = live.window().parameterPage()->findChild<QLineEdit*>(u"StatusbarMessage"_s);
-    ASSERT_NE(status, nullptr);
-    QTest::keyClicks(status, u"Waves of words"_s);
+    retype(u"StatusbarMessage"_s, u"Waves of words"_s);
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return live.evaluate(u"document.querySelector('canvas')?.title ?? ''"_s) ==
                u"Waves of words";
     }));
     EXPECT_EQ(live.pane().view()->accessibleName(), u"Live preview");
 
-    auto* width = live.window().parameterPage()->findChild<QLineEdit*>(u"Width"_s);
-    ASSERT_NE(width, nullptr);
-    width->setFocus();
-    QTest::keySequence(width, QKeySequence::SelectAll);
-    QTest::keyClicks(width, u"wide"_s);
+    QLineEdit* width = retype(u"Width"_s, u"wide"_s);
     EXPECT_TRUE(QTest::qWaitFor([&] { return live.pane().message() == u"Invalid width"; }));
     EXPECT_FALSE(live.canvasPixel().isEmpty()) << "the last applet stays behind the message";
-    EXPECT_EQ(QApplication::focusWidget(), width);
+    EXPECT_EQ(live.window().focusWidget(), width) << "the pane took the focus";
 }
 
 } // namespace

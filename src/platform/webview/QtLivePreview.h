@@ -2,7 +2,6 @@
 
 #include "platform/LivePreview.h"
 
-#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -37,7 +36,7 @@ private:
     void setMessage(const QString& text);
 
     QWebEngineProfile* m_profile = nullptr;
-    QPointer<QWebEngineView> m_view;
+    QWebEngineView* m_view = nullptr; // a child, made by start()
     QLabel* m_message = nullptr;
     QUrl m_address;
 };

@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 

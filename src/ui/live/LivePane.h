@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QTimer>
 
