@@ -1,8 +1,10 @@
 // From a keystroke on the parameter page to the new applet drawn in the live pane, over many
 // edits, and the memory of the program with the pane open, the web engine's processes included.
 //
-//   xvfb-run -a morvane_live_bench [EDITS]
+//   xvfb-run -a morvane_live_bench [EDITS] [LINGER_SECONDS]
 //
+// With LINGER_SECONDS the window then stays up that long, the applet in the pane for the first
+// half and a width that fails its check for the second, to be looked at or captured.
 // Run it with QT_QPA_PLATFORM=xcb, and as root with QTWEBENGINE_DISABLE_SANDBOX=1.
 
 #include "LiveDriver.h"
@@ -117,5 +119,13 @@ int main(int argc, char* argv[])
     std::printf("memory with the pane open (program and web engine processes): %.1f MiB\n",
                 static_cast<double>(treeResidentKiB(QCoreApplication::applicationPid())) / 1024.0);
     std::fflush(stdout);
+
+    const int linger = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
+    if (linger > 0) {
+        QTest::qWait(linger * 500);
+        QTest::keySequence(width, QKeySequence::SelectAll);
+        QTest::keyClicks(width, u"wide"_s);
+        QTest::qWait(linger * 500);
+    }
     return 0;
 }

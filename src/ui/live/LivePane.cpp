@@ -102,7 +102,7 @@ void LivePane::remember(settings::Options& options) const
 QSize LivePane::extent() const
 {
     if (!shown()) {
-        return {};
+        return QSize(0, 0);
     }
     const int handle = m_splitter->handleWidth();
     return m_options.livePreviewBelow ? QSize(0, m_size.height() + handle)
