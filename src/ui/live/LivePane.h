@@ -31,9 +31,9 @@ public:
     // the message telling why there is none.
     using Prepare = std::function<Outcome<QString>(const QString& folder)>;
 
-    // Short enough that the new applet is there within a breath of the last key, long enough
-    // that a word typed is one load.
-    static constexpr std::chrono::milliseconds kDelay{80};
+    // Short enough that the new applet is there within a breath of the last key; keys held or
+    // pressed faster than this, a pasted text or a list edit's several changes make one load.
+    static constexpr std::chrono::milliseconds kDelay{50};
     static constexpr QSize kUsualSize{320, 240};
 
     // Takes `views` into its splitter, which the caller lays out in its place.
