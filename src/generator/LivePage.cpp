@@ -23,21 +23,20 @@ bool sameCopy(const QFileInfo& source, const QFileInfo& copy)
 
 QStringList buildLivePage(const QStringList& htmlLines)
 {
-    QStringList page{
+    static const QStringList head{
         u"<!DOCTYPE html>"_s,
         u"<html>"_s,
         u"<head>"_s,
         u"<meta charset=\"utf-8\">"_s,
         u"<title>Live preview</title>"_s,
-        u"<style>body { margin: 0; min-height: 100vh; display: flex; align-items: center; "
-        "justify-content: center; }</style>"_s,
+        u"<style>html, body { margin: 0; height: 100%; } body { display: flex; "
+        "align-items: center; justify-content: center; }</style>"_s,
         u"</head>"_s,
         u"<body>"_s,
         u"<div>"_s,
     };
-    page.append(htmlLines);
-    page.append({u"</div>"_s, u"</body>"_s, u"</html>"_s});
-    return page;
+    static const QStringList tail{u"</div>"_s, u"</body>"_s, u"</html>"_s};
+    return head + htmlLines + tail;
 }
 
 Outcome<QString> prepareLivePage(const QString& appDir, const QStringList& htmlLines,

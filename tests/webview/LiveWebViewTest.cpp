@@ -17,9 +17,8 @@
 namespace morvane::test {
 namespace {
 
-using ui::ParameterPage;
-
 using namespace Qt::StringLiterals;
+using ui::ParameterPage;
 
 TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
 {
@@ -53,6 +52,7 @@ TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
         return live.evaluate(u"document.querySelector('canvas')?.title ?? ''"_s) ==
                u"Waves of words";
     }));
+    // The title is what a screen reader reads as the canvas's name.
     EXPECT_EQ(live.pane().view()->accessibleName(), u"Live preview");
 
     QLineEdit* width = retype(u"Width"_s, u"wide"_s);

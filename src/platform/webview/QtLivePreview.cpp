@@ -95,6 +95,11 @@ void QtLivePreview::start()
     if (m_view) {
         return;
     }
+    // On Linux the engine shows screen readers nothing of its pages unless asked; the applet's
+    // status-bar text is its accessible name there. Read when the engine first starts.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    }
     m_profile = new QWebEngineProfile(this);
     m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
