@@ -6,6 +6,7 @@
 
 #include "catalog/Kinds.h"
 #include "platform/fakes/FakeServices.h"
+#include "platform/webview/QtLivePreview.h"
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
 #include "ui/Startup.h"
@@ -64,7 +65,9 @@ int runMorvane(int argc, char* argv[], const QString& appDir)
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Morvane"_s);
     morvane::platform::FakeServices fakes;
-    const auto window = morvane::ui::startMorvane(appDir, fakes.services());
+    // With the live pane, as shipped: it must not delay the window.
+    const auto window = morvane::ui::startMorvane(appDir, fakes.services(),
+                                                  morvane::platform::qtLivePreviewFactory());
     waitUntilExposed(*window);
     reportShown();
 }

@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.morvane.net/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The live preview's web engine runs its pages in a helper program that no library links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin")
 # Previews and sample pages open in the browser through the desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 include(CPack)

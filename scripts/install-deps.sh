@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config git python3
-    qt6-base-dev libmicrohttpd-dev libgl-dev
+    qt6-base-dev qt6-webengine-dev libmicrohttpd-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth sox

@@ -1,4 +1,5 @@
 #include "platform/QtServices.h"
+#include "platform/webview/QtLivePreview.h"
 #include "settings/UserCopy.h"
 #include "ui/Startup.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
                      "older ones are kept:\n"_s +
                          choice.update.warnings.join(u'\n'));
     }
-    const auto window = morvane::ui::startMorvane(choice.appDir, services.services());
+    const auto window = morvane::ui::startMorvane(choice.appDir, services.services(),
+                                                  morvane::platform::qtLivePreviewFactory());
     return QApplication::exec();
 }

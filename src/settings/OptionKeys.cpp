@@ -17,6 +17,9 @@ constexpr std::array kOptionKeys{
     OptionKeyInfo{OptionKey::WindowGeometry,    u"options",     u"windowgeometry", u""},
     OptionKeyInfo{OptionKey::SplitterSizes,     u"options",     u"splittersizes",  u""},
     OptionKeyInfo{OptionKey::WindowMaximized,   u"options",     u"windowmaximized", u"no"},
+    OptionKeyInfo{OptionKey::LivePreview,       u"options",     u"livepreview",      u"yes"},
+    OptionKeyInfo{OptionKey::LivePreviewBelow,  u"options",     u"livepreviewbelow", u"no"},
+    OptionKeyInfo{OptionKey::LivePreviewSize,   u"options",     u"livepreviewsize",  u""},
 };
 // clang-format on
 

@@ -16,6 +16,9 @@ enum class OptionKey {
     WindowGeometry,    // the main window's client area when it was last closed: "x,y,w,h"
     SplitterSizes,     // the widths of the explorer and of the views beside it: "a,b"
     WindowMaximized,   // the main window filled the screen when it was last closed
+    LivePreview,       // the pane that plays the current kind's applet beside its page
+    LivePreviewBelow,  // that pane below the page rather than beside it
+    LivePreviewSize,   // that pane's width beside the page and height below it: "w,h"
 };
 
 struct OptionKeyInfo {

@@ -23,6 +23,8 @@ struct FlagOption {
 constexpr FlagOption kFlagOptions[] = {
     {OptionKey::HotTrack, &Options::hotTrack},
     {OptionKey::Runtime, &Options::runtime},
+    {OptionKey::LivePreview, &Options::livePreview},
+    {OptionKey::LivePreviewBelow, &Options::livePreviewBelow},
 };
 
 struct NumberListOption {
@@ -34,6 +36,7 @@ struct NumberListOption {
 constexpr NumberListOption kNumberListOptions[] = {
     {OptionKey::WindowGeometry, &Options::windowGeometry, 4},
     {OptionKey::SplitterSizes, &Options::splitterSizes, 2},
+    {OptionKey::LivePreviewSize, &Options::livePreviewSize, 2},
 };
 
 // A list edited by hand into something else is as good as missing: the window then opens as

@@ -19,18 +19,22 @@ struct Options {
     QStringList customColors; // the lines of cfg/customcolors.txt
     // x, y, width and height of the main window's client area; empty: centred at its usual size.
     QList<int> windowGeometry;
-    QList<int> splitterSizes;     // the explorer's width, then the views'; empty: the usual widths
-    bool windowMaximized = false; // windowGeometry is then the place it returns to
+    QList<int> splitterSizes;      // the explorer's width, then the views'; empty: the usual widths
+    bool windowMaximized = false;  // windowGeometry is then the place it returns to
+    bool livePreview = true;       // the pane playing the current kind's applet is shown
+    bool livePreviewBelow = false; // that pane is below the page, not beside it
+    QList<int> livePreviewSize;    // its width beside the page, its height below; empty: usual
 };
 
 // The user's home folder: the destination folder when none was saved.
 QString defaultDestinationFolder();
 
 // Reads `directories` and `options` of morvane.ini, the custom colors left empty (see
-// loadCustomColors). `hottrack` and `runtime` are on only when they read exactly "yes" (missing:
-// on), `windowmaximized` likewise (missing: off). `windowgeometry` and `splittersizes` read as
-// empty unless they hold exactly four and two whole numbers separated by commas. A save that a
-// crash cut short is the caller's to finish first (finishInterruptedSave).
+// loadCustomColors). `hottrack`, `runtime` and `livepreview` are on only when they read exactly
+// "yes" (missing: on), `livepreviewbelow` and `windowmaximized` likewise (missing: off).
+// `windowgeometry`, `splittersizes` and `livepreviewsize` read as empty unless they hold exactly
+// four, two and two whole numbers separated by commas. A save that a crash cut short is the
+// caller's to finish first (finishInterruptedSave).
 Outcome<Options> loadOptions(const QString& appDir);
 // The options an empty morvane.ini gives: those to go on with when it cannot be read.
 Options defaultOptions();

@@ -14,6 +14,8 @@
 #include "ui/help/HelpWindow.h"
 #include "ui/help/LiveSupportWindow.h"
 #include "ui/html/HtmlWindow.h"
+#include "ui/live/LivePane.h"
+#include "ui/live/LiveSource.h"
 #include "ui/main/AppletsList.h"
 #include "ui/main/AutoSave.h"
 #include "ui/main/ChooseAppletMenu.h"
@@ -158,6 +160,7 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_redo = edit.redo;
     connect(m_undo, &QAction::triggered, this, &MainWindow::undo);
     connect(m_redo, &QAction::triggered, this, &MainWindow::redo);
+    m_live->addViewMenu(this);
     m_autoSave = new AutoSave([this] { return m_state.saveCurrentKind(); },
                               [this](const Result& saved) { report(saved); }, this);
     connect(m_autoSave, &AutoSave::settled, this, &MainWindow::recordStep);
@@ -197,7 +200,8 @@ void MainWindow::layOut(QWidget* client)
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setHandleWidth(kViewsRect.left() - kExplorerRect.right() - 1);
     m_splitter->addWidget(explorerPane);
-    m_splitter->addWidget(viewsPane);
+    m_live = new LivePane(viewsPane, m_options, this);
+    m_splitter->addWidget(m_live->splitter());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({kExplorerRect.width() + shift, kViewsRect.width()});
@@ -210,8 +214,9 @@ void MainWindow::layOut(QWidget* client)
 
 void MainWindow::restorePlacement(const settings::Options& remembered, const QRect& available)
 {
+    m_live->apply(remembered);
     const QSize menu(0, menuBar()->sizeHint().height());
-    const WindowFit fit{m_usualClient + menu, minimumSizeHint()};
+    const WindowFit fit{m_usualClient + menu + m_live->extent(), minimumSizeHint()};
     setGeometry(fitWindow(geometryOf(remembered.windowGeometry), fit, available, kFrameAllowance));
     const QList<int>& sizes = remembered.splitterSizes;
     if (sizes.size() == 2 && sizes[0] > 0 && sizes[1] > 0) {
@@ -305,6 +310,7 @@ ParameterPage* MainWindow::parameterPage()
         connect(m_page, &ParameterPage::changed, this, [this] {
             m_editPending = true;
             m_autoSave->changed();
+            m_live->changed();
             updateEditActions();
         });
     }
@@ -358,6 +364,7 @@ void MainWindow::enterView(View view, QWidget* widget)
     m_htmlButton->setEnabled(m_state.actionsEnabled());
     m_views->setCurrentWidget(widget);
     updateEditActions();
+    m_live->changed();
 }
 
 void MainWindow::showAppletsList()
@@ -575,6 +582,7 @@ void MainWindow::stepThroughHistory(bool (KindHistory::*step)(const QString&,
     if ((m_history.*step)(kind, m_copy)) {
         parameterPage()->loadFromCopy(kind);
         m_autoSave->changed();
+        m_live->changed();
     }
     updateEditActions();
 }
@@ -605,6 +613,7 @@ void MainWindow::loadOptions()
         m_optionsDialog->runtimeBox()->setChecked(m_options.runtime);
     }
     applyHotTracking(m_options.hotTrack);
+    m_live->apply(m_options);
 }
 
 void MainWindow::runFirstRunStep()
@@ -617,6 +626,13 @@ void MainWindow::runFirstRunStep()
     m_explorer->selectNodesWithText(helpNodeText);
 }
 
+void MainWindow::setLivePreview(const platform::LivePreviewFactory& factory)
+{
+    m_live->setPreview(factory, [this](const QString& folder) {
+        return liveAddress(LiveSource{m_state, m_copy, m_appDir, m_services.preview}, folder);
+    });
+}
+
 Result MainWindow::closingStep()
 {
     // A window never shown has no place of its own to remember.
@@ -624,6 +640,7 @@ Result MainWindow::closingStep()
         m_options.windowGeometry = geometryNumbers(normalGeometry());
         m_options.splitterSizes = m_splitter->sizes();
         m_options.windowMaximized = isMaximized();
+        m_live->remember(m_options);
     }
     QStringList failures;
     for (const Result& saved :

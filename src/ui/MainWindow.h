@@ -2,6 +2,7 @@
 
 #include "base/Result.h"
 #include "generator/GenerationContext.h"
+#include "platform/LivePreview.h"
 #include "platform/Services.h"
 #include "settings/Options.h"
 #include "settings/WorkingCopy.h"
@@ -32,6 +33,7 @@ class ChooseAppletMenu;
 class Explorer;
 class HelpWindow;
 class HtmlWindow;
+class LivePane;
 class LiveSupportWindow;
 class OptionsDialog;
 class ParameterPage;
@@ -55,6 +57,9 @@ public:
     // of `available`; always inside `available`, shrunk to it when needed.
     void restorePlacement(const settings::Options& remembered, const QRect& available);
     void runFirstRunStep();
+    // Before the window is shown: the live preview pane, made by `factory`; without it there is
+    // none.
+    void setLivePreview(const platform::LivePreviewFactory& factory);
     // Writes the options, the folders, the current kind and the custom colors, each even when
     // another failed; the failure names what could not be written.
     Result closingStep();
@@ -89,6 +94,7 @@ public:
     LiveSupportWindow* liveSupportWindow();
     OptionsDialog* optionsDialog();
     AutoSave* autoSave() const { return m_autoSave; }
+    LivePane* livePane() const { return m_live; }
     QWidget* currentView() const;
     QWidget* helpPane() const;
     QTextEdit* helpText() const { return m_helpPane; }
@@ -142,6 +148,7 @@ private:
     LiveSupportWindow* m_liveSupport = nullptr;
 
     AutoSave* m_autoSave = nullptr;
+    LivePane* m_live = nullptr;
     KindHistory m_history;
     bool m_editPending = false; // an edit not yet a step of history
     QAction* m_undo = nullptr;

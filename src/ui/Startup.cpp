@@ -7,9 +7,13 @@
 
 namespace morvane::ui {
 
-std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Services services)
+std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Services services,
+                                         const platform::LivePreviewFactory& livePreview)
 {
     auto window = std::make_unique<MainWindow>(appDir, services);
+    if (livePreview) {
+        window->setLivePreview(livePreview);
+    }
     // The options' load after showing tells what could not be read; this one only places.
     const settings::Options remembered =
         settings::loadOptions(appDir).valueOr(settings::defaultOptions());

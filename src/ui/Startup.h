@@ -9,7 +9,8 @@ namespace morvane::ui {
 
 // The program's start-up after the application object exists: the main window is created and
 // shown, then the options are loaded and the first-run step runs. The caller enters the event
-// loop.
-std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Services services);
+// loop. Without a live preview factory the window has no live preview pane.
+std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Services services,
+                                         const platform::LivePreviewFactory& livePreview = {});
 
 } // namespace morvane::ui

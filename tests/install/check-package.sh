@@ -14,7 +14,8 @@ cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.lo
 deb=$(ls "$work"/morvane_*.deb)
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libmicrohttpd12; do
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libmicrohttpd12 \
+    libqt6webenginewidgets6 libqt6webenginecore6-bin; do
     grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')

@@ -74,7 +74,8 @@ TEST_F(InstallationTest, ClosingWritesFoldersOptionAndColorsButNoKind)
 
     EXPECT_EQ(read(u"morvane.ini"_s),
               QByteArray("[options]\r\nfirst=no\r\nhottrack=no\r\n"
-                         "runtime=yes\r\n[directories]\r\nlast=/home/me/pictures\r\n"
+                         "runtime=yes\r\nlivepreview=yes\r\nlivepreviewbelow=no\r\n"
+                         "[directories]\r\nlast=/home/me/pictures\r\n"
                          "destination=") +
                   defaultDestinationFolder().toUtf8() + "\r\n");
     EXPECT_EQ(read(u"cfg/customcolors.txt"_s), QByteArray("ColorA=FFFFFF\r\n"));

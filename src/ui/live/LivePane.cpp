@@ -1,0 +1,231 @@
+#include "ui/live/LivePane.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace morvane::ui {
+namespace {
+
+const QString kNoFolder = u"The live preview has no folder to write its page into."_s;
+
+QAction* checkable(QMenu* menu, const QString& text, const QString& name)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+LivePane::LivePane(QWidget* views, settings::Options& options, QObject* parent)
+    : QObject(parent)
+    , m_options(options)
+{
+    m_splitter = new QSplitter(Qt::Horizontal, views->parentWidget());
+    m_splitter->setObjectName(u"liveSplitter"_s);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(views);
+    m_splitter->setStretchFactor(0, 1);
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kDelay);
+    connect(&m_timer, &QTimer::timeout, this, &LivePane::refresh);
+}
+
+void LivePane::setPreview(const platform::LivePreviewFactory& factory, Prepare prepare)
+{
+    m_preview = factory(m_splitter);
+    m_paneWidget = m_preview->widget();
+    m_prepare = std::move(prepare);
+    m_splitter->addWidget(m_paneWidget);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->window()->installEventFilter(this);
+    for (QAction* action : {m_show, m_below}) {
+        if (action) {
+            action->setEnabled(true);
+        }
+    }
+    place();
+}
+
+platform::LivePreview* LivePane::preview() const
+{
+    return m_paneWidget ? m_preview : nullptr;
+}
+
+void LivePane::addViewMenu(QMainWindow* window)
+{
+    QMenuBar* bar = window->menuBar();
+    auto* menu = new QMenu(u"&View"_s, bar);
+    menu->setObjectName(u"viewMenu"_s);
+    m_show = checkable(menu, u"&Live preview"_s, u"livePreviewItem"_s);
+    m_below = checkable(menu, u"Preview &below"_s, u"livePreviewBelowItem"_s);
+    connect(m_show, &QAction::toggled, this, &LivePane::setShown);
+    connect(m_below, &QAction::toggled, this, &LivePane::setBelow);
+    bar->insertMenu(bar->actions().value(2), menu);
+    place();
+}
+
+void LivePane::apply(const settings::Options& options)
+{
+    m_options.livePreview = options.livePreview;
+    m_options.livePreviewBelow = options.livePreviewBelow;
+    const QList<int>& size = options.livePreviewSize;
+    if (size.size() == 2 && size[0] > 0 && size[1] > 0) {
+        m_size = QSize(size[0], size[1]);
+    }
+    place();
+}
+
+void LivePane::remember(settings::Options& options) const
+{
+    QSize size = m_size;
+    if (shown() && m_paneWidget->isVisible()) {
+        if (m_options.livePreviewBelow) {
+            size.setHeight(m_paneWidget->height());
+        } else {
+            size.setWidth(m_paneWidget->width());
+        }
+    }
+    options.livePreviewSize = {size.width(), size.height()};
+}
+
+QSize LivePane::extent() const
+{
+    if (!shown()) {
+        return QSize(0, 0);
+    }
+    const int handle = m_splitter->handleWidth();
+    return m_options.livePreviewBelow ? QSize(0, m_size.height() + handle)
+                                      : QSize(m_size.width() + handle, 0);
+}
+
+bool LivePane::shown() const
+{
+    return m_paneWidget && m_options.livePreview;
+}
+
+void LivePane::changed()
+{
+    if (shown()) {
+        m_timer.start();
+    }
+}
+
+bool LivePane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_splitter->window()) {
+        return false;
+    }
+    if (event->type() == QEvent::Show) {
+        place();
+    } else if (event->type() == QEvent::Paint && !m_painted) {
+        // What plays the pages comes up once the window is on the screen, not before.
+        m_painted = true;
+        startWhenShown();
+    }
+    return false;
+}
+
+void LivePane::place()
+{
+    for (const auto& [action, on] : {std::pair{m_show, m_options.livePreview},
+                                     std::pair{m_below, m_options.livePreviewBelow}}) {
+        if (action) {
+            const QSignalBlocker quiet(action);
+            action->setChecked(on);
+        }
+    }
+    if (!m_paneWidget) {
+        return;
+    }
+    if (m_below) {
+        m_below->setEnabled(m_options.livePreview);
+    }
+    m_splitter->setOrientation(m_options.livePreviewBelow ? Qt::Vertical : Qt::Horizontal);
+    m_paneWidget->setVisible(m_options.livePreview);
+    if (!shown()) {
+        m_timer.stop();
+        return;
+    }
+    // After the window has laid out its new parts: the pane takes its remembered size, the
+    // views the rest.
+    QTimer::singleShot(0, this, [this] {
+        if (!shown()) {
+            return;
+        }
+        const QList<int> sizes = m_splitter->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        const int wanted = m_options.livePreviewBelow ? m_size.height() : m_size.width();
+        if (total > wanted) {
+            m_splitter->setSizes({total - wanted, wanted});
+        }
+    });
+    startWhenShown();
+    changed();
+}
+
+void LivePane::startWhenShown()
+{
+    if (m_started || !m_painted || !shown()) {
+        return;
+    }
+    m_started = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_paneWidget) {
+            m_preview->start();
+        }
+    });
+}
+
+void LivePane::setShown(bool on)
+{
+    const QSize before = extent();
+    m_options.livePreview = on;
+    place();
+    resizeWindowBy(extent() - before);
+}
+
+void LivePane::setBelow(bool below)
+{
+    const QSize before = extent();
+    m_options.livePreviewBelow = below;
+    place();
+    resizeWindowBy(extent() - before);
+}
+
+void LivePane::resizeWindowBy(QSize change)
+{
+    // A maximised window keeps its size: the views make room.
+    QWidget* window = m_splitter->window();
+    if (window->isVisible() &&
+        !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        window->resize(window->size() + change);
+    }
+}
+
+void LivePane::refresh()
+{
+    if (!shown()) {
+        return;
+    }
+    const Outcome<QString> address = m_folder.isValid()
+                                         ? m_prepare(m_folder.path())
+                                         : Outcome<QString>(Result::failure(kNoFolder));
+    if (address) {
+        m_preview->showPage(address.value());
+    } else {
+        m_preview->showMessage(address.message());
+    }
+}
+
+} // namespace morvane::ui

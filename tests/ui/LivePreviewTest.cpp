@@ -1,0 +1,138 @@
+#include "UiTestSupport.h"
+
+#include "platform/fakes/FakeLivePreview.h"
+#include "ui/live/LivePane.h"
+#include "ui/page/ParameterPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTest>
+
+#include <string>
+
+namespace morvane::ui::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class LivePreviewTest : public ShownWindowTest {
+protected:
+    void SetUp() override
+    {
+        fakes.preview.start(8123);
+        window().setLivePreview([this](QWidget* parent) {
+            pane = new platform::FakeLivePreview(parent);
+            return pane;
+        });
+        window().runFirstRunStep(); // the samples' pictures, which the code checks
+        ShownWindowTest::SetUp();
+    }
+
+    // Waits for the pane's next refresh; what it showed.
+    std::string nextShown()
+    {
+        const qsizetype before = pane->shown().size();
+        if (!QTest::qWaitFor([&] { return pane->shown().size() > before; })) {
+            return "nothing";
+        }
+        return pane->shown().constLast().toStdString();
+    }
+
+    QLineEdit* field(const QString& key)
+    {
+        return window().parameterPage()->findChild<QLineEdit*>(key);
+    }
+
+    platform::FakeLivePreview* pane = nullptr;
+};
+
+// A pause in typing gives one page with the values typed, or the message the HTML window would
+// give; the field typed in keeps the focus, and the page the pane's own folder.
+TEST_F(LivePreviewTest, EachPauseShowsTheValuesOrTheirMessage)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane->started() && !pane->shown().isEmpty(); }));
+    EXPECT_EQ(pane->shown().value(0).toStdString(),
+              "message Open an applet's page to see the applet here.");
+    openKind(u"WaveText"_s);
+    EXPECT_EQ(nextShown(), "page http://127.0.0.1:8123/live.htm");
+
+    struct Row {
+        const char* key;
+        QString typed;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"Text", u"Seen live"_s, "page http://127.0.0.1:8123/live.htm"},
+        {"Width", u"wide"_s, "message Invalid width"},
+        {"Width", u"300"_s, "page http://127.0.0.1:8123/live.htm"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        QLineEdit* edit = field(QString::fromLatin1(row.key));
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        const qsizetype before = pane->shown().size();
+        QTest::keySequence(edit, QKeySequence::SelectAll);
+        QTest::keyClicks(edit, row.typed);
+        EXPECT_EQ(nextShown(), row.shown);
+        EXPECT_EQ(pane->shown().size(), before + 1) << "one refresh for the burst";
+        EXPECT_EQ(window().focusWidget(), edit);
+    }
+    ASSERT_FALSE(fakes.preview.folders().isEmpty());
+    const QString folder = fakes.preview.folders().constLast();
+    EXPECT_FALSE(folder.startsWith(install.path()));
+    EXPECT_TRUE(install.filesIn(u"test"_s).isEmpty());
+    QFile page(folder + u"/live.htm"_s);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    EXPECT_TRUE(html.contains("Seen live")) << html.constData();
+    EXPECT_TRUE(html.contains("<script src=\"morvane-applets.js\"></script>"));
+}
+
+// The View menu's items show and place the pane; what they say, and the pane's size, are kept
+// in morvane.ini. With the pane off nothing refreshes.
+TEST_F(LivePreviewTest, ViewMenuShowsPlacesAndRemembersThePane)
+{
+    LivePane* live = window().livePane();
+    openKind(u"WaveText"_s);
+    nextShown();
+
+    struct Row {
+        bool on;
+        bool below;
+        const char* keys;
+    };
+    const Row rows[] = {
+        {true, true, "livepreview=yes\r\nlivepreviewbelow=yes\r\n"},
+        {false, true, "livepreview=no\r\nlivepreviewbelow=yes\r\n"},
+        {true, false, "livepreview=yes\r\nlivepreviewbelow=no\r\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.keys);
+        live->showAction()->setChecked(row.on);
+        live->belowAction()->setChecked(row.below);
+        EXPECT_EQ(pane->isVisible(), row.on);
+        EXPECT_EQ(live->splitter()->orientation(), row.below ? Qt::Vertical : Qt::Horizontal);
+        EXPECT_EQ(live->belowAction()->isEnabled(), row.on);
+        const qsizetype before = pane->shown().size();
+        QTest::keyClicks(field(u"Text"_s), u"x"_s);
+        if (row.on) {
+            EXPECT_NE(nextShown(), "nothing");
+        } else {
+            QTest::qWait(static_cast<int>(LivePane::kDelay.count()) * 4);
+            EXPECT_EQ(pane->shown().size(), before);
+        }
+        ASSERT_TRUE(window().closingStep().ok);
+        EXPECT_TRUE(install.read(u"morvane.ini"_s).contains(QString::fromLatin1(row.keys)));
+    }
+
+    live->splitter()->setSizes({500, 210});
+    ASSERT_TRUE(window().closingStep().ok);
+    EXPECT_EQ(install.setting(u"options"_s, u"livepreviewsize"_s),
+              u"210,%1"_s.arg(LivePane::kUsualSize.height()));
+}
+
+} // namespace
+} // namespace morvane::ui::test

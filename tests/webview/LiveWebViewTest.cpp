@@ -1,0 +1,65 @@
+// The live pane on the real web engine, under an X server: what is picked or typed on the page
+// is drawn in the pane, and a value that fails its check is told there.
+
+#include "LiveDriver.h"
+#include "ShippedInstallation.h"
+
+#include "ui/page/ParameterPage.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <gtest/gtest.h>
+
+namespace morvane::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+using ui::ParameterPage;
+
+TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
+{
+    QTemporaryDir appDir;
+    stageShippedInstallation(appDir.path());
+    LiveDriver live(appDir.path());
+    ASSERT_NE(live.pane().view(), nullptr);
+    live.window().openKindPage(u"WaveText"_s);
+    ParameterPage* page = live.window().parameterPage();
+    const auto retype = [&](const QString& key, const QString& text) {
+        auto* edit = page->findChild<QLineEdit*>(key);
+        EXPECT_NE(edit, nullptr) << key.toStdString();
+        edit->setFocus();
+        QTest::keySequence(edit, QKeySequence::SelectAll);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+        return edit;
+    };
+    // Nothing drawn over the background colour.
+    retype(u"BackgroundImage"_s, QString());
+
+    for (const ColorRef color : {ColorRef(0x2040C0), ColorRef(0x10E060)}) {
+        live.pickColor(u"BackgroundColor"_s, color);
+        EXPECT_TRUE(live.waitForPixel(rgbText(color)))
+            << "pixel " << live.canvasPixel().toStdString() << ", message "
+            << live.pane().message().toStdString();
+    }
+
+    retype(u"StatusbarMessage"_s, u"Waves of words"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return live.evaluate(u"document.querySelector('canvas')?.title ?? ''"_s) ==
+               u"Waves of words";
+    }));
+    // The title is what a screen reader reads as the canvas's name.
+    EXPECT_EQ(live.pane().view()->accessibleName(), u"Live preview");
+
+    QLineEdit* width = retype(u"Width"_s, u"wide"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return live.pane().message() == u"Invalid width"; }));
+    EXPECT_FALSE(live.canvasPixel().isEmpty()) << "the last applet stays behind the message";
+    EXPECT_EQ(live.window().focusWidget(), width) << "the pane took the focus";
+}
+
+} // namespace
+} // namespace morvane::test
