@@ -77,6 +77,9 @@ Options optionsOf(const Profile& profile)
     for (const NumberListOption& row : kNumberListOptions) {
         options.*row.numbers = numbersOf(readOption(profile, row.key), row.count);
     }
+
+    // A value edited by hand into something unknown writes the code every browser page had.
+    options.markup = markupNamed(readOption(profile, OptionKey::Markup)).value_or(Markup::Applet);
     return options;
 }
 
@@ -138,6 +141,8 @@ Result saveOptions(const QString& appDir, const Options& options)
             writeOption(profile, row.key, textOf(options.*row.numbers));
         }
     }
+
+    writeOption(profile, OptionKey::Markup, markupName(options.markup));
     return profile.save(profilePath(appDir), appDir);
 }
 

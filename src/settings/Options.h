@@ -2,6 +2,7 @@
 
 #include "base/Outcome.h"
 #include "base/Result.h"
+#include "settings/Markup.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,10 @@ struct Options {
     // x, y, width and height of the main window's client area; empty: centred at its usual size.
     QList<int> windowGeometry;
     QList<int> splitterSizes; // the explorer's width, then the views'; empty: the usual widths
+
+    // The form of the applet code the program writes: Modern only when `markup` reads exactly
+    // "modern".
+    Markup markup = Markup::Applet;
 };
 
 // The user's home folder: the destination folder when none was saved.
