@@ -17,12 +17,14 @@ export function shippedKinds() {
   return [...sections].map((m) => m[1]).filter((name) => !NOT_KINDS.has(name));
 }
 
-// A copy of the shipped data, removed by `remove()`; `code(kind, args)` is KIND's code lines
+// A copy of the shipped data after its first run, removed by `remove()`; `code(kind, args)` is KIND's code lines
 // (without the needed files) as `morvane-cli html ARGS... KIND` prints them there.
 export function shippedInstallation() {
   const folder = mkdtempSync(join(tmpdir(), 'morvane-install-'));
   cpSync(data, folder, { recursive: true });
   const cli = builtFile('src/cli/morvane-cli');
+  // The sample settings name media that the first run puts beside the samples.
+  execFileSync(cli, ['first-run'], { cwd: folder });
   return {
     folder,
     code(kind, args = []) {

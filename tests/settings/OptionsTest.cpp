@@ -118,7 +118,7 @@ TEST_F(InstallationTest, MarkupIsModernOnlyWhenItReadsExactlyModern)
         ASSERT_TRUE(saveOptions(app.path(), options).ok);
         EXPECT_EQ(Profile::load(profilePath(app.path()), app.path())
                       .valueOr({})
-                      .read(u"options"_s, u"markup"_s),
+                      .read(u"options"_s, u"markup"_s, QString()),
                   row.markup == Markup::Modern ? u"modern" : u"applet")
             << row.lines;
     }
