@@ -18,6 +18,7 @@ constexpr std::array kElements{
     MarkupElements{Markup::Applet, u"applet", u"param", u""},
     MarkupElements{Markup::Modern, u"morvane-applet", u"morvane-param", u"</morvane-param>"},
 };
+static_assert(kElements[static_cast<size_t>(Markup::Modern)].markup == Markup::Modern);
 
 const MarkupElements& elementsOf(Markup markup)
 {

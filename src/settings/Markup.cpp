@@ -14,6 +14,7 @@ constexpr std::array kMarkups{
     MarkupRow{Markup::Applet, u"applet"},
     MarkupRow{Markup::Modern, u"modern"},
 };
+static_assert(kMarkups[static_cast<size_t>(Markup::Modern)].markup == Markup::Modern);
 
 } // namespace
 
