@@ -66,6 +66,16 @@ QString classFileFolder(const QString& appDir, const QString& kind)
     return resolveFolder(samplesFolder(appDir), kind.toLower());
 }
 
+QStringList servedSampleFolders(const QString& appDir)
+{
+    return {samplesFolder(appDir), QDir(appDir).filePath(u"runtime"_s)};
+}
+
+QString servedSamplePath(const QString& appDir, const QString& page)
+{
+    return QDir(appDir).relativeFilePath(page);
+}
+
 QStringList classFiles(const QString& appDir, const QString& kind)
 {
     const QDir folder(classFileFolder(appDir, kind));

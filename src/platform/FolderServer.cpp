@@ -2,29 +2,63 @@
 
 #include "platform/ServedFiles.h"
 
+#include <QFile>
+
 #include <microhttpd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 #include <netinet/in.h>
 #include <unistd.h>
 
 namespace morvane::platform {
 
+// Where a request leads: a file path inside one served folder, still percent-encoded.
+struct Destination {
+    QString root;
+    QByteArray path;
+};
+
 struct FolderServerState {
     FolderServer::Limits limits;
     MHD_Daemon* daemon = nullptr;
     std::atomic<quint16> port = 0;
-    std::mutex rootMutex;
-    QString root;
+    std::mutex sitesMutex;
+    // Site n is served under "/n/"; sites are only ever added.
+    QList<QList<FolderServer::Mount>> sites;
 
-    QString currentRoot()
+    // "/<site>/<name>/<path>", or "/<site>/<path>" for a site that is one folder; nullopt when
+    // it names no folder served.
+    std::optional<Destination> destinationOf(const QByteArray& url)
     {
-        const std::lock_guard lock(rootMutex);
-        return root;
+        const qsizetype siteEnd = url.indexOf('/', 1);
+        if (!url.startsWith('/') || siteEnd < 0) {
+            return std::nullopt;
+        }
+        const QByteArray number = url.mid(1, siteEnd - 1);
+        const QByteArray rest = url.mid(siteEnd);
+        const std::lock_guard lock(sitesMutex);
+        for (qsizetype site = 0; site < sites.size(); ++site) {
+            if (number != QByteArray::number(site + 1)) {
+                continue;
+            }
+            for (const FolderServer::Mount& mount : std::as_const(sites[site])) {
+                if (mount.name.isEmpty()) {
+                    return Destination{mount.folder, rest};
+                }
+                const qsizetype nameEnd = rest.indexOf('/', 1);
+                if (nameEnd > 0 && QFile::decodeName(QByteArray::fromPercentEncoding(
+                                       rest.mid(1, nameEnd - 1))) == mount.name) {
+                    return Destination{mount.folder, rest.mid(nameEnd)};
+                }
+            }
+        }
+        return std::nullopt;
     }
 };
 
@@ -144,7 +178,11 @@ MHD_Result answer(void* state, MHD_Connection* connection, const char* url, cons
     if (!get && !head) {
         return refuse(connection, MHD_HTTP_METHOD_NOT_ALLOWED);
     }
-    ServedFile served = openServedFile(server->currentRoot(), QByteArray(url));
+    const std::optional<Destination> destination = server->destinationOf(QByteArray(url));
+    if (!destination) {
+        return refuse(connection, MHD_HTTP_NOT_FOUND);
+    }
+    ServedFile served = openServedFile(destination->root, destination->path);
     switch (served.verdict) {
     case ServedFile::Verdict::Serve:
         return sendFile(connection, std::move(served));
@@ -215,10 +253,15 @@ quint16 FolderServer::port() const
     return m_state->port;
 }
 
-void FolderServer::setRoot(const QString& folder)
+QString FolderServer::serve(const QList<Mount>& site)
 {
-    const std::lock_guard lock(m_state->rootMutex);
-    m_state->root = folder;
+    const std::lock_guard lock(m_state->sitesMutex);
+    qsizetype index = m_state->sites.indexOf(site);
+    if (index < 0) {
+        m_state->sites.append(site);
+        index = m_state->sites.size() - 1;
+    }
+    return u'/' + QString::number(index + 1) + u'/';
 }
 
 } // namespace morvane::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -8,7 +9,7 @@ namespace morvane::platform {
 
 struct FolderServerState;
 
-// Serves the regular files of one folder, read-only, to this computer alone: it listens on
+// Serves the regular files of folders, read-only, to this computer alone: it listens on
 // 127.0.0.1 only and answers only requests addressed to 127.0.0.1 or localhost, so that a web
 // page of another site cannot reach it through a host name of its own. Requests are answered on
 // a thread of the server's own.
@@ -29,8 +30,19 @@ public:
     bool start();
     // 0 until started.
     quint16 port() const;
-    // Takes effect from the next request on; may be called while requests are being answered.
-    void setRoot(const QString& folder);
+    // One folder of a site, served at the site's path followed by its name; a folder without a
+    // name is the whole site.
+    struct Mount {
+        QString name;
+        QString folder;
+        friend bool operator==(const Mount&, const Mount&) = default;
+    };
+
+    // Serves the folders from the next request on, under the path that is returned ("/2/"):
+    // "/2/samples/index.htm" is index.htm of the folder named "samples". The same folders get the
+    // same path again, and no site is ever withdrawn, so that every address given stays valid
+    // while the server runs. May be called while requests are being answered.
+    QString serve(const QList<Mount>& site);
 
 private:
     std::unique_ptr<FolderServerState> m_state;

@@ -48,6 +48,7 @@ public:
     QtPreviewServer();
     ~QtPreviewServer() override;
     QString addressOf(const QString& folder, const QString& fileName) override;
+    QString addressOf(const QStringList& folders, const QString& fileName) override;
 
 private:
     std::unique_ptr<FolderServer> m_server;

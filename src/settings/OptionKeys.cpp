@@ -16,6 +16,7 @@ constexpr std::array kOptionKeys{
     OptionKeyInfo{OptionKey::FirstRun,          u"options",     u"first",       u"no"},
     OptionKeyInfo{OptionKey::WindowGeometry,    u"options",     u"windowgeometry", u""},
     OptionKeyInfo{OptionKey::SplitterSizes,     u"options",     u"splittersizes",  u""},
+    OptionKeyInfo{OptionKey::WindowMaximized,   u"options",     u"windowmaximized", u"no"},
 
     OptionKeyInfo{OptionKey::Markup,            u"options",     u"markup",      u"applet"},
 };

@@ -15,6 +15,7 @@ enum class OptionKey {
     FirstRun,          // "yes" until the first start has installed the sample media
     WindowGeometry,    // the main window's client area when it was last closed: "x,y,w,h"
     SplitterSizes,     // the widths of the explorer and of the views beside it: "a,b"
+    WindowMaximized,   // the main window filled the screen when it was last closed
 
     Markup, // the form of the applet code: "applet" or "modern" (see Markup.h)
 };

@@ -77,6 +77,7 @@ Options optionsOf(const Profile& profile)
     for (const NumberListOption& row : kNumberListOptions) {
         options.*row.numbers = numbersOf(readOption(profile, row.key), row.count);
     }
+    options.windowMaximized = readFlagOption(profile, OptionKey::WindowMaximized);
 
     // A value edited by hand into something unknown writes the code every browser page had.
     options.markup = markupNamed(readOption(profile, OptionKey::Markup)).value_or(Markup::Applet);
@@ -140,6 +141,10 @@ Result saveOptions(const QString& appDir, const Options& options)
         if (!(options.*row.numbers).isEmpty()) {
             writeOption(profile, row.key, textOf(options.*row.numbers));
         }
+    }
+    // Kept with the place it belongs to: a window never shown leaves both as they were.
+    if (!options.windowGeometry.isEmpty()) {
+        writeFlagOption(profile, OptionKey::WindowMaximized, options.windowMaximized);
     }
 
     writeOption(profile, OptionKey::Markup, markupName(options.markup));

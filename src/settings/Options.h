@@ -20,7 +20,8 @@ struct Options {
     QStringList customColors; // the lines of cfg/customcolors.txt
     // x, y, width and height of the main window's client area; empty: centred at its usual size.
     QList<int> windowGeometry;
-    QList<int> splitterSizes; // the explorer's width, then the views'; empty: the usual widths
+    QList<int> splitterSizes;     // the explorer's width, then the views'; empty: the usual widths
+    bool windowMaximized = false; // windowGeometry is then the place it returns to
 
     // The form of the applet code the program writes: Modern only when `markup` reads exactly
     // "modern".
@@ -32,9 +33,9 @@ QString defaultDestinationFolder();
 
 // Reads `directories` and `options` of morvane.ini, the custom colors left empty (see
 // loadCustomColors). `hottrack` and `runtime` are on only when they read exactly "yes" (missing:
-// on). `windowgeometry` and `splittersizes` read as empty unless they hold exactly four and two
-// whole numbers separated by commas. A save that a crash cut short is the caller's to finish first
-// (finishInterruptedSave).
+// on), `windowmaximized` likewise (missing: off). `windowgeometry` and `splittersizes` read as
+// empty unless they hold exactly four and two whole numbers separated by commas. A save that a
+// crash cut short is the caller's to finish first (finishInterruptedSave).
 Outcome<Options> loadOptions(const QString& appDir);
 // The options an empty morvane.ini gives: those to go on with when it cannot be read.
 Options defaultOptions();

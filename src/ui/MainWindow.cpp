@@ -31,6 +31,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDir>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -215,6 +216,9 @@ void MainWindow::restorePlacement(const settings::Options& remembered, const QRe
     const QList<int>& sizes = remembered.splitterSizes;
     if (sizes.size() == 2 && sizes[0] > 0 && sizes[1] > 0) {
         m_splitter->setSizes(sizes);
+    }
+    if (remembered.windowMaximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
     }
 }
 
@@ -453,12 +457,26 @@ void MainWindow::appletsListActivated(const QString& kind)
 
 void MainWindow::openSamplePage(const QString& kind)
 {
-    m_services.shell.openFile(catalog::samplePageName(kind), catalog::sampleFolder(m_appDir, kind));
+    openSample(catalog::sampleFolder(m_appDir, kind), catalog::samplePageName(kind));
 }
 
 void MainWindow::openAllAppletsPage()
 {
-    m_services.shell.openFile(u"index.htm"_s, catalog::samplesFolder(m_appDir));
+    openSample(catalog::samplesFolder(m_appDir), u"index.htm"_s);
+}
+
+// Served, a sample's applet reads its images' pixels, its sounds and its data files, which a
+// page opened from the disk may not.
+void MainWindow::openSample(const QString& folder, const QString& fileName)
+{
+    const QString address = m_services.preview.addressOf(
+        catalog::servedSampleFolders(m_appDir),
+        catalog::servedSamplePath(m_appDir, QDir(folder).filePath(fileName)));
+    if (address.isEmpty()) {
+        m_services.shell.openFile(fileName, folder);
+    } else {
+        m_services.shell.openUrl(address);
+    }
 }
 
 std::optional<generator::Generation> MainWindow::generate()
@@ -610,6 +628,7 @@ Result MainWindow::closingStep()
     if (isVisible()) {
         m_options.windowGeometry = geometryNumbers(normalGeometry());
         m_options.splitterSizes = m_splitter->sizes();
+        m_options.windowMaximized = isMaximized();
     }
     QStringList failures;
     for (const Result& saved :

@@ -107,6 +107,8 @@ private:
     bool report(const Result& result);
     void applyHotTracking(bool on);
     void scrollToSection(const ExplorerAction& action);
+    // From the loopback server when it runs, from the disk otherwise.
+    void openSample(const QString& folder, const QString& fileName);
     // The current kind's closed applet element; nothing when no kind page is shown, or once the
     // message of a value that failed its check has been shown.
     std::optional<generator::Generation> generate();

@@ -369,15 +369,21 @@ protected:
     }
 };
 
-TEST_F(Memory, TurnedImageIsNamedButNeitherTestedNorNeeded)
+// A page that names its turned-off image must bring it along, or the site is published without
+// it; an empty field names nothing and the color stands alone.
+TEST_F(Memory, TurnedImageIsANeededFileOnceNamed)
 {
-    field().setText(u"TurnedOffImage"_s, u"C:\\pics\\back.gif"_s);
+    field().setText(u"TurnedOffImage"_s, touch(u"back.gif"_s));
     const Outcome<Generation> result = run();
     ASSERT_TRUE(result.ok()) << result.message().toStdString();
-    EXPECT_EQ(result->media, (QStringList{u"a.gif"_s, u"b.gif"_s}));
+    EXPECT_EQ(result->media, (QStringList{u"a.gif"_s, u"b.gif"_s, u"back.gif"_s}));
     EXPECT_EQ(params().last(), u"turned_image=back.gif");
 
+    field().setText(u"TurnedOffImage"_s, u"C:\\pics\\lost.gif"_s);
+    EXPECT_EQ(message(), u"Can't find the file: C:\\pics\\lost.gif");
+
     field().setText(u"TurnedOffImage"_s, QString());
+    EXPECT_EQ(run()->media, (QStringList{u"a.gif"_s, u"b.gif"_s}));
     EXPECT_TRUE(params().last().startsWith(u"turned_color="_s));
 }
 

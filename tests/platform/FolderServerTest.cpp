@@ -1,9 +1,12 @@
+#include "HttpExchange.h"
+
 #include "platform/FolderServer.h"
 #include "platform/QtServices.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkInterface>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -24,80 +27,6 @@ using namespace Qt::StringLiterals;
 namespace morvane::platform {
 namespace {
 
-struct Answer {
-    int status = 0; // 0: the connection closed without an answer
-    QList<QByteArray> headerLines;
-    QByteArray body;
-
-    QByteArray header(const QByteArray& name) const
-    {
-        for (const QByteArray& line : headerLines) {
-            const qsizetype colon = line.indexOf(':');
-            if (line.left(colon).trimmed().compare(name, Qt::CaseInsensitive) == 0) {
-                return line.mid(colon + 1).trimmed();
-            }
-        }
-        return {};
-    }
-};
-
-constexpr int kLiveness = 60000; // ms; an upper bound only, never a measure
-
-// Takes the answer at the front of stream into answer (its body cut short when the stream ends
-// early); true when it was there whole.
-bool takeAnswer(QByteArray* stream, bool head, Answer* answer)
-{
-    const qsizetype end = stream->indexOf("\r\n\r\n");
-    if (end < 0) {
-        return false;
-    }
-    answer->headerLines = stream->left(end).split('\n');
-    answer->status = answer->headerLines.takeFirst().split(' ').value(1).toInt();
-    const qint64 length = head ? 0 : answer->header("Content-Length").toLongLong();
-    answer->body = stream->mid(end + 4, length);
-    stream->remove(0, end + 4 + answer->body.size());
-    return answer->body.size() == length;
-}
-
-// The server answers on a thread of its own, so the client may wait without an event loop.
-QByteArray readToEnd(QTcpSocket& socket)
-{
-    QByteArray received;
-    const QDeadlineTimer deadline(kLiveness);
-    while (socket.state() != QAbstractSocket::UnconnectedState && !deadline.hasExpired()) {
-        socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        received += socket.readAll();
-    }
-    EXPECT_FALSE(deadline.hasExpired()) << "the connection stayed open";
-    return received + socket.readAll();
-}
-
-// Writes bytes on one new connection and returns all that comes back until the server closes.
-QByteArray exchange(quint16 port, const QByteArray& bytes)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    EXPECT_TRUE(socket.waitForConnected(kLiveness));
-    socket.write(bytes);
-    return readToEnd(socket);
-}
-
-QByteArray request(const QByteArray& method, const QByteArray& target, const QByteArray& host,
-                   const QByteArray& more = {})
-{
-    return method + ' ' + target + " HTTP/1.1\r\nHost: " + host + "\r\n" + more + "\r\n";
-}
-
-// Sends one raw request, so that nothing tidies the path on the way.
-Answer askServer(quint16 port, const QByteArray& target, const QByteArray& method,
-                 const QByteArray& host)
-{
-    QByteArray received = exchange(port, request(method, target, host, "Connection: close\r\n"));
-    Answer answer;
-    takeAnswer(&received, method == "HEAD", &answer);
-    return answer;
-}
-
 QByteArray pattern(qsizetype size)
 {
     QByteArray bytes;
@@ -113,7 +42,7 @@ protected:
     {
         QDir(m_dir.path()).mkpath(u"test/sub"_s);
         write(u"secret.txt"_s, "TOP SECRET");
-        server.setRoot(root());
+        m_site = server.serve({FolderServer::Mount{QString(), root()}}).chopped(1).toUtf8();
         EXPECT_TRUE(server.start());
     }
 
@@ -127,17 +56,22 @@ protected:
         file.write(bytes);
     }
     QByteArray ourHost() const { return "127.0.0.1:" + QByteArray::number(server.port()); }
+    // The request path of a path inside the test folder.
+    QByteArray at(const QByteArray& path) const { return m_site + path; }
 
+    // target: a path inside the test folder, or a whole address as it is sent.
     Answer ask(const QByteArray& target, const QByteArray& method = "GET",
                const QByteArray& host = {})
     {
-        return askServer(server.port(), target, method, host.isEmpty() ? ourHost() : host);
+        return askServer(server.port(), target.startsWith('/') ? at(target) : target, method,
+                         host.isEmpty() ? ourHost() : host);
     }
 
     FolderServer server;
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_site;
 };
 
 TEST_F(FolderServerTest, ServesFilesWithTheirTypesNeverToBeCached)
@@ -278,20 +212,20 @@ TEST_F(FolderServerTest, AnswersRequestsSentTogetherInTurnAndClosesWhenAsked)
         QList<QByteArray> bodies; // for HEAD, the Content-Length instead
     } cases[] = {
         {"two GETs",
-         request("GET", "/big.au", host) + request("GET", "/small.txt", host, close),
+         request("GET", at("/big.au"), host) + request("GET", at("/small.txt"), host, close),
          {false, false},
          {big, "small"}},
         {"HEAD then GET",
-         request("HEAD", "/big.au", host) + request("GET", "/small.txt", host, close),
+         request("HEAD", at("/big.au"), host) + request("GET", at("/small.txt"), host, close),
          {true, false},
          {QByteArray::number(big.size()), "small"}},
         {"close asked first",
-         request("GET", "/small.txt", host, close) + request("GET", "/big.au", host, close),
+         request("GET", at("/small.txt"), host, close) + request("GET", at("/big.au"), host, close),
          {false},
          {"small"}},
         {"HTTP/1.0 closes by default",
-         "GET /small.txt HTTP/1.0\r\nHost: " + host + "\r\n\r\n" +
-             request("GET", "/big.au", host, close),
+         "GET " + at("/small.txt") + " HTTP/1.0\r\nHost: " + host + "\r\n\r\n" +
+             request("GET", at("/big.au"), host, close),
          {false},
          {"small"}},
     };
@@ -315,7 +249,8 @@ TEST_F(FolderServerTest, AnswersRequestsSentTogetherInTurnAndClosesWhenAsked)
 TEST_F(FolderServerTest, ClosesIdleConnectionsAndOnlyThenServesOneBeyondTheLimit)
 {
     FolderServer quick(FolderServer::Limits{3, 1});
-    quick.setRoot(root());
+    const QByteArray page =
+        quick.serve({FolderServer::Mount{QString(), root()}}).toUtf8() + "page.htm";
     ASSERT_TRUE(quick.start());
     write(u"test/page.htm"_s, "page");
     const QByteArray host = "127.0.0.1:" + QByteArray::number(quick.port());
@@ -326,8 +261,8 @@ TEST_F(FolderServerTest, ClosesIdleConnectionsAndOnlyThenServesOneBeyondTheLimit
         int status; // 0: no answer
     } idle[] = {
         {"silent", "", 0},
-        {"half a request", "GET /page.htm HTTP/1.1\r\nHost: " + host + "\r\n", 0},
-        {"answered, then idle", request("GET", "/page.htm", host), 200},
+        {"half a request", "GET " + page + " HTTP/1.1\r\nHost: " + host + "\r\n", 0},
+        {"answered, then idle", request("GET", page, host), 200},
     };
     std::vector<std::unique_ptr<QTcpSocket>> sockets;
     for (const auto& c : idle) {
@@ -339,7 +274,7 @@ TEST_F(FolderServerTest, ClosesIdleConnectionsAndOnlyThenServesOneBeyondTheLimit
     }
 
     const QByteArray beyond =
-        exchange(quick.port(), request("GET", "/page.htm", host, "Connection: close\r\n"));
+        exchange(quick.port(), request("GET", page, host, "Connection: close\r\n"));
     EXPECT_TRUE(beyond.startsWith("HTTP/1.1 200 ")) << beyond.toStdString();
     int closedBefore = 0;
     for (const auto& socket : sockets) {
@@ -383,8 +318,8 @@ TEST_F(FolderServerTest, RefusesARequestBodyWithoutReadingIt)
     } cases[] = {{"POST", 405}, {"PUT", 405}, {"GET", 200}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.method.toStdString());
-        QByteArray received =
-            exchange(server.port(), request(c.method, "/page.htm", ourHost(), announced) + sent);
+        QByteArray received = exchange(
+            server.port(), request(c.method, at("/page.htm"), ourHost(), announced) + sent);
         Answer answer;
         EXPECT_TRUE(takeAnswer(&received, false, &answer));
         EXPECT_EQ(answer.status, c.status);
@@ -404,7 +339,7 @@ TEST_F(FolderServerTest, BreaksTheConnectionWhenTheFileShrinksWhileSent)
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.port());
     ASSERT_TRUE(socket.waitForConnected(kLiveness));
-    socket.write(request("GET", "/big.au", ourHost()));
+    socket.write(request("GET", at("/big.au"), ourHost()));
     ASSERT_TRUE(socket.waitForReadyRead(kLiveness));
     ASSERT_TRUE(QFile::resize(path(u"test/big.au"_s), 0));
 
@@ -444,27 +379,55 @@ TEST_F(FolderServerTest, NeverServesAFileOutsideWhileAFolderIsSwappedForALink)
     EXPECT_EQ(leaks, 0);
 }
 
-TEST(QtPreviewServer, StartsOnceAndServesTheFolderAtTheAddressItGives)
+// The preview, a live pane and the samples each keep a page open in the browser: serving one
+// must not take the others' files away.
+TEST(QtPreviewServer, GivesEachFolderAnAddressOfItsOwnThatStaysValid)
 {
     QTemporaryDir dir;
-    QFile page(dir.filePath(u"test7.htm"_s));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html></html>");
-    page.close();
+    const auto write = [&](const QString& relative, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(dir.filePath(relative)).path());
+        QFile file(dir.filePath(relative));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(u"test/test7.htm"_s, "test page");
+    write(u"live/live page.htm"_s, "live page");
+    write(u"samples/Fade/fade.htm"_s, "sample page");
+    write(u"runtime/morvane-applets.js"_s, "runtime");
+    write(u"morvane.ini"_s, "SECRET");
 
     QtPreviewServer preview;
-    const QUrl first(preview.addressOf(dir.path(), u"test7.htm"_s));
-    EXPECT_EQ(first.scheme(), u"http");
-    EXPECT_EQ(first.host(), u"127.0.0.1");
-    EXPECT_EQ(first.path(), u"/test7.htm");
-    ASSERT_GT(first.port(), 0);
-    EXPECT_EQ(QUrl(preview.addressOf(dir.path(), u"test8.htm"_s)).port(), first.port());
+    const QUrl test(preview.addressOf(dir.filePath(u"test"_s), u"test7.htm"_s));
+    EXPECT_EQ(test.scheme(), u"http");
+    EXPECT_EQ(test.host(), u"127.0.0.1");
+    ASSERT_GT(test.port(), 0);
+    const QUrl live(preview.addressOf(dir.filePath(u"live"_s), u"live page.htm"_s));
+    const QUrl sample(
+        preview.addressOf(QStringList{dir.filePath(u"samples"_s), dir.filePath(u"runtime"_s)},
+                          u"samples/Fade/fade.htm"_s));
+    EXPECT_EQ(preview.addressOf(dir.filePath(u"test"_s), u"test7.htm"_s), test.toString());
 
-    const auto port = static_cast<quint16>(first.port());
-    const Answer answer =
-        askServer(port, "/test7.htm", "GET", "127.0.0.1:" + QByteArray::number(port));
-    EXPECT_EQ(answer.status, 200);
-    EXPECT_EQ(answer.body, "<html></html>");
+    const struct {
+        QUrl address;
+        int status;
+        QByteArray body;
+    } cases[] = {
+        {test, 200, "test page"},
+        {live, 200, "live page"},
+        {sample, 200, "sample page"},
+        {sample.resolved(QUrl(u"../../runtime/morvane-applets.js"_s)), 200, "runtime"},
+        {sample.resolved(QUrl(u"../../morvane.ini"_s)), 404, {}},
+        {test.resolved(QUrl(u"../morvane.ini"_s)), 404, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.address.toString().toStdString());
+        EXPECT_EQ(c.address.port(), test.port());
+        const Answer answer = fetch(c.address);
+        EXPECT_EQ(answer.status, c.status);
+        if (c.status == 200) {
+            EXPECT_EQ(answer.body, c.body);
+        }
+    }
 }
 
 } // namespace

@@ -1,6 +1,12 @@
 #include "UiTestSupport.h"
 
+#include "ui/main/AppletsList.h"
+#include "ui/main/ChooseAppletMenu.h"
+
+#include <QAction>
 #include <QRegularExpression>
+
+#include <functional>
 
 namespace morvane::ui::test {
 namespace {
@@ -81,6 +87,51 @@ TEST_F(PreviewTest, OpensThePageFromTheLoopbackServerWhenItRuns)
     ASSERT_EQ(fakes.preview.folders().size(), 1);
     EXPECT_EQ(QDir(fakes.preview.folders().constFirst()).canonicalPath(),
               QDir(install.file(u"test"_s)).canonicalPath());
+}
+
+// Served beside the runtime, a sample's applet reads its pixels, sounds and data files; without
+// a server the page still opens, from the disk.
+TEST_F(PreviewTest, SamplesOpenFromTheServerWhenItRunsAndFromTheDiskOtherwise)
+{
+    AppletsList* list = window().appletsList();
+    list->setCurrentItem(list->topLevelItem(0));
+    const struct {
+        const char* name;
+        std::function<void()> open;
+        QString page; // inside the samples folder
+    } entries[] = {
+        {"View sample", [&] { list->viewSampleAction()->trigger(); },
+         u"ButtonLink/buttonlink.htm"_s},
+        {"Choose Applet", [&] { window().chooseAppletMenu()->columns()[0].constLast()->trigger(); },
+         u"ImageWhirl/imagewhirl.htm"_s},
+        {"All Applets page", [&] { window().findChild<QAction*>(u"allAppletsPage"_s)->trigger(); },
+         u"index.htm"_s},
+    };
+    for (const bool served : {false, true}) {
+        if (served) {
+            fakes.preview.start(8123);
+        }
+        for (const auto& entry : entries) {
+            SCOPED_TRACE(std::string(entry.name) + (served ? " served" : " from the disk"));
+            fakes.shell.clear();
+            entry.open();
+            if (served) {
+                EXPECT_EQ(fakes.shell.openedUrls(),
+                          QStringList{u"http://127.0.0.1:8123/samples/"_s + entry.page});
+                EXPECT_TRUE(fakes.shell.openedFiles().isEmpty());
+            } else {
+                ASSERT_EQ(fakes.shell.openedFiles().size(), 1);
+                const auto& opened = fakes.shell.openedFiles().constFirst();
+                EXPECT_EQ(QDir(opened.workingFolder).filePath(opened.fileName),
+                          install.file(u"samples/"_s + entry.page));
+                EXPECT_TRUE(fakes.shell.openedUrls().isEmpty());
+            }
+            ASSERT_FALSE(fakes.preview.sideBySide().isEmpty());
+            EXPECT_EQ(fakes.preview.sideBySide().constLast(),
+                      (QStringList{install.file(u"samples"_s), install.file(u"runtime"_s)}));
+        }
+    }
+    EXPECT_TRUE(fakes.preview.folders().isEmpty());
 }
 
 TEST_F(PreviewTest, AMissingTestFolderStopsBeforeAnything)

@@ -1,14 +1,20 @@
 #include "UiTestSupport.h"
 
 #include "settings/Options.h"
+#include "ui/Startup.h"
 #include "ui/main/Explorer.h"
 #include "ui/main/WindowPlacement.h"
 #include "ui/page/ParameterPage.h"
 #include "ui/page/SectionPanel.h"
 
+#include <QGuiApplication>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTest>
 #include <QToolButton>
 
 namespace morvane::ui::test {
@@ -149,6 +155,50 @@ TEST_F(MainWindowTest, SizePlaceAndSplitterAreRememberedInTheProfile)
     EXPECT_EQ(again.geometry(), QRect(40, 50, 900, 600));
     again.show();
     EXPECT_EQ(again.findChild<QSplitter*>(u"splitter"_s)->sizes(), sizes);
+
+    // Maximised, it opens maximised again and still knows where to return to.
+    again.showMaximized();
+    ASSERT_TRUE(again.closingStep().ok);
+    EXPECT_EQ(install.setting(u"options"_s, u"windowmaximized"_s), u"yes");
+    EXPECT_EQ(install.setting(u"options"_s, u"windowgeometry"_s), u"40,50,900,600");
+    MainWindow third(install.path(), fakes.services());
+    third.restorePlacement(settings::loadOptions(install.path()).value(), screen);
+    EXPECT_TRUE(third.windowState().testFlag(Qt::WindowMaximized));
+    third.showNormal();
+    EXPECT_EQ(third.geometry(), QRect(40, 50, 900, 600));
+}
+
+// Run by the test command on an X server at twice the scale (1280 x 1024 physical, so 640 x 512
+// here); elsewhere it has nothing to look at.
+TEST_F(MainWindowTest, AtTwiceTheScaleTheWindowAndEveryControlAreOnTheScreen)
+{
+    if (QGuiApplication::platformName() != u"xcb") {
+        GTEST_SKIP() << "needs a real X server";
+    }
+    const std::unique_ptr<MainWindow> started = startMorvane(install.path(), fakes.services());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(started.get()));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_LE(screen.width(), 640);
+    EXPECT_TRUE(screen.contains(started->frameGeometry())) << started->frameGeometry().x();
+
+    QMenuBar* menus = started->menuBar();
+    QAction* file = menus->actions().constFirst();
+    const QRect fileItem(menus->mapToGlobal(menus->actionGeometry(file).topLeft()),
+                         menus->actionGeometry(file).size());
+    EXPECT_TRUE(screen.contains(fileItem));
+
+    started->openKindPage(u"Table"_s);
+    auto* page = started->findChild<ParameterPage*>();
+    ASSERT_TRUE(page->isVisible());
+    QScrollBar* bar = page->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible()) << "the page is taller than the screen";
+    EXPECT_TRUE(screen.contains(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())));
+    for (const auto* button : started->findChildren<QPushButton*>()) {
+        if (button->isVisible() && !page->isAncestorOf(button)) {
+            EXPECT_TRUE(screen.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+                << qPrintable(button->text());
+        }
+    }
 }
 
 } // namespace

@@ -39,7 +39,8 @@ constexpr Step kMemory[] = {
     {Rule::PositiveInt, u"columns_number", u"ColumnNumber", u"Invalid column number"},
     {Rule::FileList, u"image", u"ListBox16.txt", u"an image name", u"-"},
     {Rule::Color, u"turned_color", u"TurnedOffColor"},
-    {Rule::FileName, u"turned_image", u"TurnedOffImage"},
+    // Optional, but once named it is published with the page like the images of the list.
+    {.rule = Rule::File, .param = u"turned_image", .source = u"TurnedOffImage", .when = u"TurnedOffImage"},
 };
 constexpr Step kMenuFrame[] = {
     {Rule::PositiveInt, u"frame_width", u"FrameWidth", u"Invalid frame width"},

@@ -137,6 +137,17 @@ void FakePrinter::print(const QTextDocument& document, const QString& jobTitle, 
 QString FakePreviewServer::addressOf(const QString& folder, const QString& fileName)
 {
     m_folders.append(folder);
+    return address(fileName);
+}
+
+QString FakePreviewServer::addressOf(const QStringList& folders, const QString& fileName)
+{
+    m_sideBySide.append(folders);
+    return address(fileName);
+}
+
+QString FakePreviewServer::address(const QString& fileName) const
+{
     if (m_port == 0) {
         return QString();
     }

@@ -165,15 +165,21 @@ class FakePreviewServer final : public PreviewServer {
 public:
     FakePreviewServer() = default;
     QString addressOf(const QString& folder, const QString& fileName) override;
+    QString addressOf(const QStringList& folders, const QString& fileName) override;
 
     // Answers "http://127.0.0.1:" + port + "/" + fileName from now on.
     void start(quint16 port) { m_port = port; }
-    // Every folder asked for, oldest first.
+    // Every folder asked for alone, oldest first.
     const QStringList& folders() const { return m_folders; }
+    // Every set of folders asked for side by side, oldest first.
+    const QList<QStringList>& sideBySide() const { return m_sideBySide; }
 
 private:
+    QString address(const QString& fileName) const;
+
     quint16 m_port = 0;
     QStringList m_folders;
+    QList<QStringList> m_sideBySide;
 };
 
 // All seven fakes, ready to hand to a window as one Services bundle.

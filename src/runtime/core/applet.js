@@ -6,6 +6,7 @@ import { COMMON_PARAMS, Common, openLink } from './common.js';
 import { imagePixels, loadImage } from './images.js';
 import { Sound } from './sound.js';
 import { addToLoop, loopNow, removeFromLoop, stepsDue, wake } from './loop.js';
+import { AppletBox } from './box.js';
 
 const kinds = new Map();
 const MAX_SIDE = 4096;
@@ -14,7 +15,8 @@ export function log(message) {
   console.warn(`morvane-applets: ${message}`);
 }
 
-// definition: { params: {name: P.int(...), ...}, common: true, create(ctx) -> kind object }
+// definition: { params: {name: P.int(...), ...}, common: true, label(params) -> accessible name,
+// create(ctx) -> kind object }
 export function registerKind(name, definition) {
   if (typeof definition?.create !== 'function') throw new Error(`kind ${name} has no create()`);
   kinds.set(name, { params: {}, common: true, ...definition });
@@ -26,6 +28,14 @@ export function findKind(name) {
 
 export function kindNames() {
   return [...kinds.keys()];
+}
+
+// What the applet shows, for those who cannot see it: the kind's own words, else the text it
+// displays, else that it moves.
+function labelOf(kind, params) {
+  if (kind.label) return kind.label(params);
+  if (typeof params.text === 'string' && params.text.trim()) return params.text.split('#').join(' ').trim();
+  return 'Animation';
 }
 
 const POINTER_EVENTS = ['pointerenter', 'pointerleave', 'pointermove', 'pointerdown', 'pointerup', 'click'];
@@ -59,7 +69,7 @@ export class Applet {
     const size = { width, height };
     this.params = resolveParams(kind.params, raw, size);
     this.savedDisplay = element.style.display;
-    element.before(canvas);
+    this.box = new AppletBox(element, canvas, labelOf(kind, this.params));
     element.style.display = 'none';
     element.morvaneApplet = this;
 
@@ -68,6 +78,8 @@ export class Applet {
     this.background = common.background_color;
     this.common = kind.common ? new Common(this, common, kind.params) : null;
     for (const type of POINTER_EVENTS) canvas.addEventListener(type, (event) => this.pointer(type, event));
+    // Kinds outline the part the keys act on.
+    for (const type of ['focusin', 'focusout']) this.box.element.addEventListener(type, () => this.invalidate());
     canvas.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') this.common?.click();
     });
@@ -80,6 +92,7 @@ export class Applet {
         if (!instance || typeof instance.draw !== 'function') throw new Error('create() returned no draw()');
         this.instance = instance;
         this.dirty = true;
+        this.box.settle();
         addToLoop(this);
       })
       .catch((error) => this.fail(error));
@@ -92,6 +105,7 @@ export class Applet {
       width: this.width,
       height: this.height,
       canvas: this.canvas,
+      box: this.box.element,
       g: this.g,
       params: this.params,
       background: this.background,
@@ -106,6 +120,7 @@ export class Applet {
       invalidate: () => this.invalidate(),
       paintBackground: (g = this.g) => this.paintBackground(g),
       log: (message) => this.log(message),
+      describe: (text) => this.box.describe(text),
       now: loopNow,
     };
   }
@@ -196,7 +211,6 @@ export class Applet {
     if (this.disposed) return;
     this.log(`stopped: ${error?.message ?? error}`);
     this.dispose();
-    this.canvas.remove();
     this.element.style.display = this.savedDisplay;
   }
 
@@ -204,6 +218,7 @@ export class Applet {
     if (this.disposed) return;
     this.disposed = true;
     removeFromLoop(this);
+    this.box.remove();
     this.common?.dispose();
     try {
       this.instance?.dispose?.();

@@ -20,14 +20,21 @@ export const COMMON_PARAMS = {
   target: P.text('_self'),
 };
 
-// Opens a link the way a click on the applet does; false when the link is refused.
+// Opens a link the way a click on the applet does: null when the link is refused, else
+// { url, opened }, opened false when the browser blocked the window it would need.
 export function openLink(link, target, base) {
   const url = safeLink(link, base);
-  if (!url) return false;
+  if (!url) return null;
   const name = windowTarget(target);
-  if (name === '_self') window.location.assign(url);
-  else window.open(url, name, name === '_blank' ? 'noopener' : '');
-  return true;
+  if (name === '_self') {
+    window.location.assign(url);
+    return { url, opened: true };
+  }
+  // "noopener" would make every answer null, so a blocked window could not be told apart: the
+  // new page is cut from this one by hand instead.
+  const opened = window.open(url, name);
+  if (typeof opened === 'object' && opened !== null && name === '_blank') opened.opener = null;
+  return { url, opened: Boolean(opened) };
 }
 
 // `kindParams` names the parameters the kind declares itself: a kind whose own "link" is a

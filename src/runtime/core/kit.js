@@ -1,9 +1,10 @@
 // What several kinds draw, read or listen to the same way: the text color that reads on a
 // background, a one-line message, the grey push button and rows of them, a picture fitted into a
-// box, the accessible name, a file beside the page, the keys of a focused applet, the pointer
-// for the kinds that follow it.
+// box, the accessible name and the parts screen readers and keys use, a file beside the page,
+// the keys of a focused applet, the pointer for the kinds that follow it.
 
 import { safeMediaUrl } from './links.js';
+import { hideVisually } from './box.js';
 
 // Black or white, whichever reads better on `color` ('#RRGGBB').
 export function inkOn(color) {
@@ -98,9 +99,39 @@ export function fitted(image, box) {
   return { x: box.x + (box.w - w) / 2, y: box.y + (box.h - h) / 2, w, h };
 }
 
-// The canvas's accessible name: how an applet that only draws tells its state without sight.
+// The applet's accessible name: how an applet that only draws tells its state without sight.
 export function describeApplet(ctx, text) {
-  ctx.canvas.setAttribute('aria-label', text);
+  ctx.describe(text);
+}
+
+// The name of an applet that shows the pictures `names` one after the other.
+export function slideShowLabel(names) {
+  return `Slide show, ${names.length} ${names.length === 1 ? 'image' : 'images'}`;
+}
+
+// An element of the applet that only assistive technology meets: text the canvas draws, or
+// controls that do what the pointer does on the canvas. Never markup: fill it with textContent.
+export function hiddenPart(ctx, tag) {
+  const node = hideVisually(document.createElement(tag));
+  ctx.box.append(node);
+  return node;
+}
+
+// An element laid over the canvas at the applet's rectangle `r`; it follows the canvas's size.
+export function overlay(ctx, tag, r) {
+  const node = document.createElement(tag);
+  Object.assign(node.style, {
+    position: 'absolute', boxSizing: 'border-box', margin: '0',
+    left: `${(100 * r.x) / ctx.width}%`, top: `${(100 * r.y) / ctx.height}%`,
+    width: `${(100 * r.w) / ctx.width}%`, height: `${(100 * r.h) / ctx.height}%`,
+  });
+  ctx.box.append(node);
+  return node;
+}
+
+// The visitor works the applet: the focus is on its canvas or one of its parts.
+export function hasFocus(ctx) {
+  return ctx.box.contains(document.activeElement);
 }
 
 // The text (its first `limit` characters) of a file beside the page, or { error } with the one
@@ -121,22 +152,15 @@ export async function readPageFile(name, limit) {
 
 // Keys go to `onKey(key, event)` while the canvas has the focus (it takes the focus by tab); a
 // true answer keeps the browser from its own use of the key. The applet is redrawn as the focus
-// comes and goes, for the kinds that outline their focused part. Returns what stops listening.
+// comes and goes. Returns what stops listening.
 export function listenKeys(ctx, onKey) {
   const canvas = ctx.canvas;
   if (canvas.tabIndex < 0) canvas.tabIndex = 0;
   const handler = (event) => {
     if (onKey(event.key, event)) event.preventDefault();
   };
-  const redraw = () => ctx.invalidate();
   canvas.addEventListener('keydown', handler);
-  canvas.addEventListener('focus', redraw);
-  canvas.addEventListener('blur', redraw);
-  return () => {
-    canvas.removeEventListener('keydown', handler);
-    canvas.removeEventListener('focus', redraw);
-    canvas.removeEventListener('blur', redraw);
-  };
+  return () => canvas.removeEventListener('keydown', handler);
 }
 
 // Where the pointer is, for the kinds that follow it: `mouse` is { inside, x, y }.

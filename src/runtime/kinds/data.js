@@ -2,7 +2,7 @@
 // that shows the HTML code of a color, and the visitor's address label.
 
 import { P } from '../core/params.js';
-import { drawMessage, inkOn, listenKeys, readPageFile } from '../core/kit.js';
+import { drawMessage, hiddenPart, inkOn, listenKeys, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_FILE = 4 * 1024 * 1024;
@@ -67,12 +67,25 @@ function axisRange(min, values) {
   return [min, hi > min ? hi : min + 1];
 }
 
+// What the graph shows, in a sentence: the numbers are read from the file by those who need them.
+export function graphSummary({ title, xlabel, ylabel }, rows, [x0, x1], [y0, y1]) {
+  const curves = rows.reduce((n, row) => Math.max(n, row.length), 0) - 1;
+  const axis = (name, label, lo, hi) => `${name}${label ? ` (${label})` : ''} from ${lo} to ${hi}`;
+  return [
+    title || 'Graph',
+    `${curves} ${curves === 1 ? 'curve' : 'curves'} of ${rows.length} points`,
+    axis('X', xlabel, x0, x1),
+    axis('Y', ylabel, y0, y1),
+  ].join('; ');
+}
+
 const CURVE_COLORS = ['#0000FF', '#FF0000', '#008000', '#FF00FF', '#FF8000', '#008080', '#808000', '#800080'];
 
 // Minimum boundaries are free text on the page; a number with decimals is kept.
 const numberText = (def) => ({ ...P.text(), def });
 
 registerKind('Graph', {
+  label: (p) => p.title || 'Graph',
   params: {
     title: P.text(),
     xlabel_title: P.text(),
@@ -97,6 +110,7 @@ registerKind('Graph', {
     const xTicks = ticks(x0, x1);
     const yTicks = ticks(y0, y1);
     const label = (v) => String(Math.abs(v) >= 1e6 || (v !== 0 && Math.abs(v) < 1e-3) ? v.toExponential(1) : v);
+    hiddenPart(ctx, 'p').textContent = message ?? graphSummary({ title: p.title, xlabel: p.xlabel_title, ylabel: p.ylabel_title }, rows, [x0, x1], [y0, y1]);
 
     return {
       draw(g) {
@@ -210,7 +224,24 @@ export function tableRows(fileLines, { titleMode, titleRow, skipFirst }) {
   return { title, rows: data.map(cells) };
 }
 
+// The records as a table that screen readers walk cell by cell; the canvas shows it.
+const MAX_READ_ROWS = 1000;
+
+function readableTable(ctx, title, rows) {
+  const table = hiddenPart(ctx, 'table');
+  const line = (cells, tag) => {
+    const tr = document.createElement('tr');
+    for (const cell of cells) tr.appendChild(document.createElement(tag)).textContent = cell;
+    return tr;
+  };
+  if (title) table.createTHead().append(line(title, 'th'));
+  const body = table.createTBody();
+  for (const row of rows.slice(0, MAX_READ_ROWS)) body.append(line(row, 'td'));
+  if (rows.length > MAX_READ_ROWS) table.createCaption().textContent = `The first ${MAX_READ_ROWS} of ${rows.length} records`;
+}
+
 registerKind('Table', {
+  label: () => 'Table',
   params: {
     title_row: P.text(),
     border: P.int(0, { min: 0, max: 100 }),
@@ -231,6 +262,8 @@ registerKind('Table', {
       ? { title: null, rows: [] }
       : tableRows(lines(file.text), { titleMode: p.title_mode, titleRow: p.title_row, skipFirst: p.skip_first_row === '1' });
     const all = title ? [title, ...rows] : rows;
+    if (file.error) hiddenPart(ctx, 'p').textContent = file.error;
+    else readableTable(ctx, title, rows);
     const count = all.reduce((n, row) => Math.max(n, row.length), 0);
     const colors = Array.from({ length: count }, (_, i) => p.column_colors.get(i + 1) ?? p.columns_color);
     const b = p.border;
@@ -344,6 +377,7 @@ function palette(width, height) {
 }
 
 registerKind('HexColor', {
+  label: () => 'Color picker',
   create(ctx) {
     const bar = Math.max(12, Math.min(24, Math.round(ctx.height / 5)));
     const h = Math.max(1, ctx.height - bar);
@@ -359,12 +393,20 @@ registerKind('HexColor', {
     const clamp = (x, y) => ({ x: Math.max(0, Math.min(ctx.width - 1, Math.floor(x))), y: Math.max(0, Math.min(h - 1, Math.floor(y))) });
     let picked = clamp(ctx.width / 3, h / 2);
     let over = null;
+    // The code of the chosen color, told when the visitor picks another (not as the mouse passes).
+    const code = hiddenPart(ctx, 'output');
+    code.setAttribute('aria-live', 'polite');
+    const pick = (at) => {
+      picked = at;
+      code.textContent = `HTML code ${colorAt(picked)}`;
+    };
+    pick(picked);
     ctx.canvas.style.cursor = 'crosshair';
     const stop = listenKeys(ctx, (key, event) => {
       const by = event.shiftKey ? 10 : 1;
       const moves = { ArrowLeft: [-by, 0], ArrowRight: [by, 0], ArrowUp: [0, -by], ArrowDown: [0, by] };
       if (!(key in moves)) return false;
-      picked = clamp(picked.x + moves[key][0], picked.y + moves[key][1]);
+      pick(clamp(picked.x + moves[key][0], picked.y + moves[key][1]));
       over = null;
       ctx.invalidate();
       return true;
@@ -372,7 +414,7 @@ registerKind('HexColor', {
     return {
       pointer(type, x, y) {
         const inPalette = type !== 'leave' && y < h;
-        if (type === 'click' && inPalette) picked = clamp(x, y);
+        if (type === 'click' && inPalette) pick(clamp(x, y));
         over = inPalette ? clamp(x, y) : null;
         ctx.invalidate();
       },
@@ -407,6 +449,7 @@ const IP_NOTE = '(known only to the web server)';
 
 registerKind('IPViewer', {
   params: { text: P.text('Your IP is:') },
+  label: (p) => `${p.text} ${IP_NOTE}`,
   create(ctx) {
     const ink = inkOn(ctx.background);
     const twoLines = ctx.height >= 24;

@@ -1,6 +1,7 @@
 // Images that fade into one another, each held a while at full strength.
 
 import { P } from '../core/params.js';
+import { slideShowLabel } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 // Position in the cycle: which image shows, and how far the next one has faded in (0..1).
@@ -18,6 +19,7 @@ function drawCentred(g, image, width, height, alpha) {
 }
 
 registerKind('Fade', {
+  label: (p) => slideShowLabel(p.image),
   params: {
     pause: P.int(20),
     pause2: P.int(300),

@@ -3,7 +3,7 @@
 // page that anyone can read: it keeps casual visitors out and protects nothing.
 
 import { P } from '../core/params.js';
-import { drawButton, inkOn, inside, readPageFile } from '../core/kit.js';
+import { drawButton, hiddenPart, inkOn, inside, listenKeys, overlay, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -74,6 +74,41 @@ const today = () => {
 
 const ROW = 20;
 const BOX_LINES = 3;
+const NOTICE_H = 14;
+const SENT_DEFAULT = 'message sent !!';
+// The applet only hands the message to the visitor's mail program: whether it is sent is
+// decided there, so the applet never claims it was.
+const OPENING_MAIL = 'Opening your mail program to send your message';
+
+// What the visitor types goes into real fields laid over the form: they take input methods,
+// phone keyboards, the caret and the clipboard as every field of the page does.
+function formField(ctx, field, name, autocomplete) {
+  const node = overlay(ctx, field.multiline ? 'textarea' : 'input', field.rect);
+  if (!field.multiline) {
+    node.type = autocomplete === 'email' ? 'email' : 'text';
+    node.autocomplete = autocomplete;
+  }
+  node.maxLength = MAX_FIELD;
+  node.setAttribute('aria-label', name);
+  Object.assign(node.style, {
+    font: `12${FONT}`, color: '#000000', background: '#FFFFFF', border: '1px solid #808080', borderRadius: '0',
+    padding: field.multiline ? '2px 4px' : '0 4px', resize: 'none', outlineColor: '#000080',
+  });
+  return node;
+}
+
+// Messages as text, for those who do not see them drawn.
+function messageList(ctx, messages, empty) {
+  const list = hiddenPart(ctx, messages.length ? 'ul' : 'p');
+  if (!messages.length) list.textContent = empty;
+  for (const m of messages) {
+    const item = document.createElement('li');
+    const who = [m.name || '?', m.date && `(${m.date})`, m.email].filter(Boolean).join(' ');
+    item.textContent = `${who}: ${m.lines.join(' ').trim()}`;
+    list.append(item);
+  }
+  list.setAttribute('aria-label', 'Messages');
+}
 
 registerKind('GuestBook', {
   params: {
@@ -82,15 +117,17 @@ registerKind('GuestBook', {
     text2: P.text('E-mail :'),
     text3: P.text('your message...'),
     text4: P.text('Send message'),
-    text5: P.text('message sent !!'),
+    text5: P.text(SENT_DEFAULT),
     none: P.text('no message'),
   },
+  label: () => 'Guest book',
   async create(ctx) {
     const p = ctx.params;
     const ink = inkOn(ctx.background);
     const file = await readPageFile('guestbook.txt', MAX_FILE);
     if (file.error) ctx.log(file.error);
     const messages = file.text === undefined ? [] : guestBookMessages(file.text);
+    messageList(ctx, messages, file.error ?? p.none);
     const g0 = ctx.g;
     const W = ctx.width;
 
@@ -101,15 +138,34 @@ registerKind('GuestBook', {
     const formH = 2 * (ROW + 4) + boxH + 4 + ROW + 6;
     const top = Math.max(0, ctx.height - formH);
     const fields = [
-      { label: p.text1, value: '', rect: { x: labelWidth + 4, y: top + 2, w: W - labelWidth - 8, h: ROW } },
-      { label: p.text2, value: '', rect: { x: labelWidth + 4, y: top + ROW + 6, w: W - labelWidth - 8, h: ROW } },
-      { label: '', value: '', rect: { x: 4, y: top + 2 * ROW + 10, w: W - 8, h: boxH }, multiline: true },
+      { label: p.text1, rect: { x: labelWidth + 4, y: top + 2, w: W - labelWidth - 8, h: ROW } },
+      { label: p.text2, rect: { x: labelWidth + 4, y: top + ROW + 6, w: W - labelWidth - 8, h: ROW } },
+      { label: '', rect: { x: 4, y: top + 2 * ROW + 10, w: W - 8, h: boxH }, multiline: true },
     ];
     const send = { x: Math.round(W / 2 - Math.min(140, W - 8) / 2), y: top + 2 * ROW + 14 + boxH, w: Math.min(140, W - 8), h: ROW };
-    let active = -1;
-    let sent = false;
+    const bare = (label) => label.replace(/\s*:\s*$/, '').trim();
+    const inputs = [
+      formField(ctx, fields[0], bare(p.text1) || 'Name', 'name'),
+      formField(ctx, fields[1], bare(p.text2) || 'E-mail', 'email'),
+      formField(ctx, fields[2], p.text3, 'off'),
+    ];
+    inputs[2].placeholder = p.text3;
+    // The drawn button does the pointer's work; this one, unseen, the keys'.
+    const sendButton = overlay(ctx, 'button', send);
+    sendButton.type = 'button';
+    sendButton.textContent = p.text4;
+    Object.assign(sendButton.style, { opacity: '0', pointerEvents: 'none' });
+    const status = hiddenPart(ctx, 'span');
+    status.setAttribute('role', 'status');
     let notice = '';
+    let failed = false;
     let pressed = false;
+    const tell = (text, error) => {
+      notice = text;
+      failed = error;
+      status.textContent = text;
+      ctx.invalidate();
+    };
 
     // The messages above the form, laid out once as styled lines, scrolled a line at a time.
     const listH = top - 4;
@@ -133,114 +189,48 @@ registerKind('GuestBook', {
     };
 
     const submit = () => {
-      const [name, email, message] = fields.map((f) => f.value.trim());
+      const [name, email, message] = inputs.map((input) => input.value.trim());
       if (!message) {
-        notice = p.text3;
-        active = 2;
-      } else {
-        const body = `Name: ${name}\nE-mail: ${email}\nDate: ${today()}\n${message}\n%%\n`;
-        const link = mailtoLink(p.email, `Guest book: ${name || 'a visitor'}`, body);
-        if (!link || !ctx.openLink(link, '_self')) {
-          notice = 'No valid address to send to';
-          ctx.log(`email ${JSON.stringify(p.email)} is no address to send to`);
-        } else {
-          sent = true;
-          notice = '';
-          fields[2].value = '';
-          active = -1;
-        }
+        tell(p.text3, true);
+        inputs[2].focus();
+        return;
       }
-      ctx.invalidate();
+      const body = `Name: ${name}\nE-mail: ${email}\nDate: ${today()}\n${message}\n%%\n`;
+      const link = mailtoLink(p.email, `Guest book: ${name || 'a visitor'}`, body);
+      if (!link || !ctx.openLink(link, '_self')) {
+        tell('No valid address to send to', true);
+        ctx.log(`email ${JSON.stringify(p.email)} is no address to send to`);
+      } else tell(p.text5 === SENT_DEFAULT ? OPENING_MAIL : p.text5, false);
     };
+    sendButton.addEventListener('click', submit);
+    // Enter goes on to the next field; Ctrl+Enter sends from any of them.
+    inputs.forEach((input, i) => {
+      input.addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' || event.isComposing) return;
+        if (event.ctrlKey) submit();
+        else if (input.localName === 'input') inputs[i + 1].focus();
+        else return;
+        event.preventDefault();
+      });
+      input.addEventListener('input', () => notice && tell('', false));
+    });
 
+    // The list scrolls by the wheel, and by the keys once the canvas has the focus.
     const canvas = ctx.canvas;
-    canvas.tabIndex = 0;
-    const onKey = (event) => {
-      const key = event.key;
-      if (key === 'Tab') {
-        const next = active + (event.shiftKey ? -1 : 1);
-        if (next < -1 || next > 2) return false; // leave the applet: no keyboard trap
-        active = next;
-      } else if (key === 'Escape' && active >= 0) active = -1;
-      else if (key === 'Enter' && (event.ctrlKey || active === -1)) submit();
-      else if (active < 0) {
-        const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: shown, PageUp: -shown };
-        if (!(key in moves)) return false;
-        scroll(moves[key]);
-      } else {
-        const field = fields[active];
-        if (key === 'Backspace') field.value = [...field.value].slice(0, -1).join('');
-        else if (key === 'Enter') {
-          if (field.multiline) field.value += '\n';
-          else active++;
-        } else if ([...key].length === 1 && !event.ctrlKey && !event.metaKey && field.value.length < MAX_FIELD) field.value += key;
-        else return false;
-        sent = false;
-        notice = '';
-      }
-      ctx.invalidate();
-      return true;
-    };
-    const keydown = (event) => {
-      if (onKey(event)) event.preventDefault();
-    };
-    const paste = (event) => {
-      if (active < 0) return;
-      event.preventDefault();
-      const text = event.clipboardData?.getData('text') ?? '';
-      fields[active].value = (fields[active].value + (fields[active].multiline ? text : text.replace(/\s+/g, ' '))).slice(0, MAX_FIELD);
-      ctx.invalidate();
-    };
+    const stop = lines.length > shown ? listenKeys(ctx, (key) => {
+      const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: shown, PageUp: -shown };
+      return key in moves && (scroll(moves[key]), true);
+    }) : () => {};
     const wheel = (event) => {
       if (scroll(Math.sign(event.deltaY) * 3)) event.preventDefault();
     };
-    const blur = () => ctx.invalidate();
-    canvas.addEventListener('keydown', keydown);
-    canvas.addEventListener('paste', paste);
     canvas.addEventListener('wheel', wheel, { passive: false });
-    canvas.addEventListener('blur', blur);
-
-    const drawField = (g, field, focused) => {
-      const r = field.rect;
-      g.fillStyle = '#FFFFFF';
-      g.fillRect(r.x, r.y, r.w, r.h);
-      g.strokeStyle = focused ? '#000080' : '#808080';
-      g.lineWidth = 1;
-      g.strokeRect(r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);
-      g.font = `12${FONT}`;
-      g.textAlign = 'left';
-      g.textBaseline = 'middle';
-      g.save();
-      g.beginPath();
-      g.rect(r.x + 2, r.y + 1, r.w - 4, r.h - 2);
-      g.clip();
-      const caret = focused && document.activeElement === canvas ? '|' : '';
-      if (field.multiline) {
-        let rows = field.value.split('\n').flatMap((t) => wrap(g, t, r.w - 10));
-        if (!field.value && !caret) {
-          g.fillStyle = '#808080';
-          rows = [sent ? p.text5 : p.text3];
-        } else g.fillStyle = '#000000';
-        rows = rows.slice(-BOX_LINES);
-        rows[rows.length - 1] += caret;
-        rows.forEach((t, i) => g.fillText(t, r.x + 4, r.y + 3 + lineH * (i + 0.5)));
-      } else {
-        g.fillStyle = '#000000';
-        const text = field.value + caret;
-        const over = g.measureText(text).width - (r.w - 8);
-        g.fillText(text, r.x + 4 - Math.max(0, over), r.y + r.h / 2 + 1);
-      }
-      g.restore();
-    };
 
     return {
       pointer(type, x, y) {
         if (type === 'down') pressed = inside(x, y, send);
         else if (type === 'up' || type === 'leave') pressed = false;
-        else if (type === 'click') {
-          if (inside(x, y, send)) submit();
-          else active = fields.findIndex((f) => inside(x, y, f.rect));
-        }
+        else if (type === 'click' && inside(x, y, send)) submit();
         ctx.invalidate();
       },
       draw(g) {
@@ -277,20 +267,22 @@ registerKind('GuestBook', {
         g.fillStyle = ink;
         g.textAlign = 'left';
         for (const field of fields.slice(0, 2)) g.fillText(field.label, 4, field.rect.y + ROW / 2 + 1, Math.max(1, labelWidth - 4));
-        fields.forEach((field, i) => drawField(g, field, i === active));
-        drawButton(g, send, p.text4, pressed);
+        drawButton(g, send, p.text4, pressed, { focused: document.activeElement === sendButton });
         if (notice) {
+          // A band over the foot of the list: beside the button, a long notice would be squeezed
+          // past reading.
+          const band = top >= NOTICE_H ? { y: top - NOTICE_H, w: W - 8 } : { y: send.y + (ROW - NOTICE_H) / 2, w: send.x - 8 };
+          g.fillStyle = ctx.background;
+          g.fillRect(0, band.y, band.w + 8, NOTICE_H);
           g.font = `11${FONT}`;
-          g.fillStyle = '#C00000';
-          g.textAlign = 'right';
-          g.fillText(notice, W - 4, send.y + ROW / 2, Math.max(1, send.x - 8));
+          g.fillStyle = failed ? '#C00000' : ink;
+          g.textAlign = 'center';
+          g.fillText(notice, 4 + band.w / 2, band.y + NOTICE_H / 2, Math.max(1, band.w));
         }
       },
       dispose() {
-        canvas.removeEventListener('keydown', keydown);
-        canvas.removeEventListener('paste', paste);
+        stop();
         canvas.removeEventListener('wheel', wheel);
-        canvas.removeEventListener('blur', blur);
       },
     };
   },
@@ -318,6 +310,7 @@ function element(tag, style, text) {
 }
 
 registerKind('LoginBox', {
+  label: (p) => p.title,
   params: {
     frame_width: P.int(250, { max: 4000 }),
     frame_height: P.int(150, { max: 4000 }),

@@ -2,17 +2,42 @@
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
 import { P } from '../core/params.js';
-import { drawButton, inkOn, inside, listenKeys } from '../core/kit.js';
+import { drawButton, hasFocus, hiddenPart, inkOn, inside, listenKeys } from '../core/kit.js';
 import { drawPlaced, placeImage } from '../core/images.js';
+import { windowTarget } from '../core/links.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
 
+// What opening the link gave (see ctx.openLink), null when it was refused.
 function follow(ctx, link, target) {
-  if (link && !ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
+  if (!link) return null;
+  const result = ctx.openLink(link, target);
+  if (!result) ctx.log(`link ${JSON.stringify(link)} not followed`);
+  return result;
 }
 
-const focused = (ctx) => document.activeElement === ctx.canvas;
+// The real controls behind the drawn ones, for the keys and screen readers: `make(i)` builds the
+// i-th; the arrow keys `back` and `forward` move between them, as on the canvas before.
+function hiddenControls(ctx, count, make, [back, forward] = ['ArrowUp', 'ArrowDown']) {
+  const holder = hiddenPart(ctx, 'div');
+  const controls = Array.from({ length: count }, (_, i) => holder.appendChild(make(i)));
+  holder.addEventListener('keydown', (event) => {
+    const step = { [back]: -1, [forward]: 1 }[event.key];
+    const at = controls.indexOf(event.target);
+    if (!step || at < 0) return;
+    event.preventDefault();
+    controls[(at + step + count) % count].focus();
+  });
+  return controls;
+}
+
+function control(tag, type, label) {
+  const node = document.createElement(tag);
+  node.type = type;
+  if (tag === 'button' && label !== undefined) node.textContent = label;
+  return node;
+}
 
 // --- ButtonLink
 
@@ -53,7 +78,7 @@ registerKind('ButtonLink', {
         else if (type === 'click' && over) follow(ctx, p.link, p.target);
       },
       draw(g) {
-        drawButton(g, face, p.text, pressed, { color: p.button_color, focused: focused(ctx) });
+        drawButton(g, face, p.text, pressed, { color: p.button_color, focused: hasFocus(ctx) });
       },
       dispose: stop,
     };
@@ -80,8 +105,49 @@ function rowHeight(height, rows) {
   return Math.max(10, Math.min(20, Math.floor(height / Math.max(1, rows))));
 }
 
+// Links the popup blocker kept from opening, offered as real links: following one is a click of
+// the visitor's own, which the blocker lets through.
+function offerBlocked(ctx, blocked, target) {
+  ctx.box.querySelector('.morvane-blocked')?.remove();
+  if (blocked.length === 0) return;
+  const panel = document.createElement('div');
+  panel.className = 'morvane-blocked';
+  panel.setAttribute('role', 'alert');
+  Object.assign(panel.style, {
+    position: 'absolute', left: '0', top: '0', zIndex: '1', maxWidth: '100%', maxHeight: '100%', overflow: 'auto',
+    boxSizing: 'border-box', padding: '4px 20px 4px 6px', font: '12px sans-serif', lineHeight: '1.4',
+    color: '#000000', background: '#FFFFE1', border: '1px solid #808080', textAlign: 'left',
+  });
+  const note = document.createElement('div');
+  note.textContent = blocked.length === 1 ? 'The browser blocked this window; open it here:' : 'The browser blocked these windows; open them here:';
+  const list = document.createElement('ul');
+  Object.assign(list.style, { margin: '2px 0 0', paddingLeft: '16px' });
+  for (const { text, url } of blocked) {
+    const item = document.createElement('li');
+    const link = document.createElement('a');
+    link.href = url;
+    link.target = windowTarget(target);
+    link.rel = 'noopener';
+    link.textContent = text;
+    link.addEventListener('click', () => {
+      item.remove();
+      if (!list.children.length) panel.remove();
+    });
+    item.append(link);
+    list.append(item);
+  }
+  const shut = control('button', 'button', '\u00D7');
+  shut.setAttribute('aria-label', 'Close');
+  Object.assign(shut.style, { position: 'absolute', right: '2px', top: '2px', padding: '0 4px', font: 'inherit', lineHeight: '1' });
+  shut.addEventListener('click', () => panel.remove());
+  panel.append(note, list, shut);
+  ctx.box.append(panel);
+  list.querySelector('a').focus();
+}
+
 registerKind('CheckBoxLink', {
   params: { target: P.text('_blank'), ...ROWS, checked: P.numbered('checked', P.choice(['yes', 'no'], 'yes')) },
+  label: () => 'Pages to open',
   create(ctx) {
     const { n, texts, links, ink } = textsAndLinks(ctx);
     const ticked = texts.map((_, i) => ctx.params.checked.get(i + 1) !== 'no');
@@ -103,22 +169,38 @@ registerKind('CheckBoxLink', {
     };
     ctx.canvas.addEventListener('wheel', wheel, { passive: false });
 
+    // Every ticked link the browser lets open; the others are offered to follow by hand.
     const open = () => {
-      for (let i = 0; i < n; i++) if (ticked[i] && links[i]) follow(ctx, links[i], ctx.params.target);
+      const blocked = [];
+      for (let i = 0; i < n; i++) {
+        const result = ticked[i] ? follow(ctx, links[i], ctx.params.target) : null;
+        if (result && !result.opened) blocked.push({ text: texts[i] || links[i], url: result.url });
+      }
+      offerBlocked(ctx, blocked, ctx.params.target);
     };
+    const controls = hiddenControls(ctx, n + 1, (i) => {
+      const node = i < n ? control('input', 'checkbox') : control('button', 'button', GO_LABEL);
+      if (i < n) {
+        node.checked = ticked[i];
+        node.setAttribute('aria-label', texts[i] || links[i]);
+        node.addEventListener('change', () => {
+          ticked[i] = node.checked;
+          ctx.invalidate();
+        });
+        node.addEventListener('keydown', (event) => event.key === 'Enter' && open());
+      } else node.addEventListener('click', open);
+      node.addEventListener('focus', () => {
+        current = i;
+        if (i < n && (i < first || i >= first + shown)) scrollTo(i < first ? i : i - shown + 1);
+        ctx.invalidate();
+      });
+      return node;
+    });
     const toggle = (i) => {
       ticked[i] = !ticked[i];
+      controls[i].checked = ticked[i];
       ctx.invalidate();
     };
-    const stop = listenKeys(ctx, (key) => {
-      if (key === 'ArrowDown' || key === 'ArrowUp') current = (current + (key === 'ArrowDown' ? 1 : n)) % (n + 1);
-      else if (key === ' ' && current < n) toggle(current);
-      else if (key === 'Enter' || key === ' ') open();
-      else return false;
-      if (current < n && (current < first || current >= first + shown)) scrollTo(current < first ? current : current - shown + 1);
-      ctx.invalidate();
-      return true;
-    });
     return {
       pointer(type, x, y) {
         const onGo = inside(x, y, go);
@@ -155,7 +237,7 @@ registerKind('CheckBoxLink', {
           }
           g.fillStyle = ink;
           g.fillText(texts[i], box + 10, y + row / 2, Math.max(1, ctx.width - box - 14));
-          if (focused(ctx) && current === i) {
+          if (hasFocus(ctx) && current === i) {
             g.strokeStyle = ink;
             g.lineWidth = 1;
             g.setLineDash([1, 2]);
@@ -163,10 +245,9 @@ registerKind('CheckBoxLink', {
             g.setLineDash([]);
           }
         }
-        drawButton(g, go, GO_LABEL, pressed, { color: '#C0C0C0', focused: focused(ctx) && current === n });
+        drawButton(g, go, GO_LABEL, pressed, { color: '#C0C0C0', focused: hasFocus(ctx) && current === n });
       },
       dispose() {
-        stop();
         ctx.canvas.removeEventListener('wheel', wheel);
       },
     };
@@ -175,6 +256,7 @@ registerKind('CheckBoxLink', {
 
 registerKind('ListLink', {
   params: { target: P.text('_blank'), ...ROWS },
+  label: () => 'Pages to open',
   create(ctx) {
     const { n, texts, links, ink } = textsAndLinks(ctx);
     const row = 18;
@@ -182,8 +264,15 @@ registerKind('ListLink', {
     let selected = n > 0 ? 0 : -1;
     let first = 0;
 
+    // A real list box takes the keys (arrows, pages, first letters) and tells the choice.
+    const list = hiddenPart(ctx, 'select');
+    list.size = Math.max(2, Math.min(n, visible));
+    list.setAttribute('aria-label', 'Pages; Enter opens the chosen one');
+    for (let i = 0; i < n; i++) list.append(new Option(texts[i] || links[i] || ' '));
+    list.selectedIndex = selected;
     const select = (i) => {
       selected = Math.max(0, Math.min(n - 1, i));
+      list.selectedIndex = selected;
       if (selected < first) first = selected;
       if (selected >= first + visible) first = selected - visible + 1;
       ctx.invalidate();
@@ -191,13 +280,11 @@ registerKind('ListLink', {
     const open = () => {
       if (selected >= 0 && links[selected]) follow(ctx, links[selected], ctx.params.target);
     };
-    const stop = listenKeys(ctx, (key) => {
-      if (n === 0) return false;
-      const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: visible, PageUp: -visible, Home: -n, End: n };
-      if (key in moves) select(selected + moves[key]);
-      else if (key === 'Enter') open();
-      else return false;
-      return true;
+    list.addEventListener('change', () => select(list.selectedIndex));
+    list.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      open();
     });
     const wheel = (event) => {
       if (n <= visible) return;
@@ -235,14 +322,13 @@ registerKind('ListLink', {
           g.fillStyle = '#808080';
           g.fillRect(ctx.width - 5, top, 3, h);
         }
-        if (focused(ctx)) {
+        if (hasFocus(ctx)) {
           g.strokeStyle = ink;
           g.lineWidth = 1;
           g.strokeRect(0.5, 0.5, ctx.width - 1, ctx.height - 1);
         }
       },
       dispose() {
-        stop();
         ctx.canvas.removeEventListener('wheel', wheel);
       },
     };
@@ -252,6 +338,7 @@ registerKind('ListLink', {
 // --- Navigation: image buttons side by side (or one under the other) that light up under the mouse.
 
 registerKind('Navigation', {
+  label: () => 'Navigation',
   params: {
     direction: P.choice(['horizontal', 'vertical'], 'horizontal'),
     target: P.text('_blank'),
@@ -279,16 +366,16 @@ registerKind('Navigation', {
     }
     let over = -1;
     let current = 0;
-    const stop = listenKeys(ctx, (key) => {
-      if (n === 0) return false;
-      const next = vertical ? ['ArrowDown', 'ArrowUp'] : ['ArrowRight', 'ArrowLeft'];
-      if (key === next[0]) current = (current + 1) % n;
-      else if (key === next[1]) current = (current + n - 1) % n;
-      else if (key === 'Enter' && links[current]) follow(ctx, links[current], ctx.params.target);
-      else return false;
-      ctx.invalidate();
-      return true;
-    });
+    // The pictures say nothing of where they lead: each button is named by its link.
+    hiddenControls(ctx, n, (i) => {
+      const button = control('button', 'button', links[i] || ctx.params.images[i] || `${i + 1}`);
+      button.addEventListener('click', () => follow(ctx, links[i], ctx.params.target));
+      button.addEventListener('focus', () => {
+        current = i;
+        ctx.invalidate();
+      });
+      return button;
+    }, vertical ? ['ArrowUp', 'ArrowDown'] : ['ArrowLeft', 'ArrowRight']);
     return {
       pointer(type, x, y) {
         const hit = type === 'leave' ? -1 : buttons.findIndex((b) => inside(x, y, b));
@@ -300,7 +387,7 @@ registerKind('Navigation', {
         if (type === 'click' && hit >= 0 && links[hit]) follow(ctx, links[hit], ctx.params.target);
       },
       draw(g) {
-        const keyboard = focused(ctx) ? current : -1;
+        const keyboard = hasFocus(ctx) ? current : -1;
         buttons.forEach((b, i) => {
           const image = (i === over || i === keyboard) && lit[i] ? lit[i] : images[i];
           if (image) g.drawImage(image, b.x, b.y);
@@ -308,9 +395,15 @@ registerKind('Navigation', {
             g.strokeStyle = '#808080';
             g.strokeRect(b.x + 0.5, b.y + 0.5, b.w - 1, b.h - 1);
           }
+          // Without a lit picture, the keys' button needs a mark of its own.
+          if (i === keyboard && !lit[i]) {
+            g.strokeStyle = inkOn(ctx.background);
+            g.setLineDash([1, 2]);
+            g.strokeRect(b.x + 2.5, b.y + 2.5, b.w - 5, b.h - 5);
+            g.setLineDash([]);
+          }
         });
       },
-      dispose: stop,
     };
   },
 });
@@ -322,6 +415,7 @@ function pickAtRandom(list) {
 }
 
 registerKind('RandomLink', {
+  label: () => 'A page chosen at random',
   params: { image: P.text(), target: P.text('_self'), links: P.aligned('link', { count: 'link_number' }) },
   async create(ctx) {
     const links = ctx.params.links.filter(Boolean);
@@ -352,6 +446,7 @@ registerKind('RandomLink', {
 const PICTURES = { images: P.aligned('image', { count: 'images_number' }) };
 
 registerKind('RandomImage', {
+  label: () => 'Picture',
   params: PICTURES,
   async create(ctx) {
     const names = ctx.params.images.filter(Boolean);
@@ -378,6 +473,7 @@ registerKind('RandomImage', {
 const PROTECT_HOLD = 3000;
 
 registerKind('Protect', {
+  label: () => 'Pictures',
   params: PICTURES,
   async create(ctx) {
     const names = ctx.params.images.filter(Boolean);

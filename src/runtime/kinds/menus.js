@@ -7,6 +7,8 @@ import { inkOn } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = '12px sans-serif';
+// What the applet says it is when the page gives no text of its own.
+const MENU_LABEL = 'Menu';
 
 // Both menus: text1, link1, text11, link11, ... as one tree of items.
 const ITEMS = { items: P.tree('text', 'link') };
@@ -62,6 +64,13 @@ function follow(ctx, link, target) {
   if (!ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
 }
 
+// A "-" item: a line between groups of items, in both menus.
+function separator() {
+  const line = element('div', { height: '0', margin: '3px 4px', borderTop: '1px solid #A0A0A0', borderBottom: '1px solid #FFFFFF' });
+  line.setAttribute('role', 'separator');
+  return line;
+}
+
 function focusSibling(button, delta) {
   const buttons = [...button.parentElement.querySelectorAll(':scope > button')];
   const next = buttons[(buttons.indexOf(button) + delta + buttons.length) % buttons.length];
@@ -80,13 +89,7 @@ class PopupMenu {
     this.child = null;
     this.panel = element('div', { ...PANEL, padding: '2px 0' });
     this.panel.setAttribute('role', 'menu');
-    for (const item of items) this.panel.append(isSeparator(item) ? this.separator() : this.button(item));
-  }
-
-  separator() {
-    const line = element('div', { height: '0', margin: '3px 4px', borderTop: '1px solid #A0A0A0', borderBottom: '1px solid #FFFFFF' });
-    line.setAttribute('role', 'separator');
-    return line;
+    for (const item of items) this.panel.append(isSeparator(item) ? separator() : this.button(item));
   }
 
   button(item) {
@@ -200,6 +203,7 @@ class PopupMenu {
 const LEAVE_GRACE = 400;
 
 registerKind('MenuPopUp', {
+  label: (p) => p.text.trim() || MENU_LABEL,
   params: {
     text_height: P.int(10, { max: 2000 }),
     text: P.text(),
@@ -214,7 +218,10 @@ registerKind('MenuPopUp', {
     const items = p.items;
     const canvas = ctx.canvas;
     if (canvas.tabIndex < 0) canvas.tabIndex = 0;
+    canvas.setAttribute('role', 'button');
+    canvas.setAttribute('aria-label', p.text.trim() || MENU_LABEL);
     canvas.setAttribute('aria-haspopup', 'menu');
+    canvas.setAttribute('aria-expanded', 'false');
     let menu = null;
     let leaveTimer = 0;
     const stay = () => {
@@ -302,11 +309,14 @@ registerKind('MenuPopUp', {
 // --- MenuFrame
 
 const FRAME_TITLE = 'Menu';
-const BUTTON_LABEL = 'Menu';
 
 // One row of the tree: a node with children opens and closes its branch, a node with a link follows it.
 function treeRows(ctx, items, target, depth, into) {
   for (const item of items) {
+    if (isSeparator(item)) {
+      into.append(separator());
+      continue;
+    }
     const branch = item.children.length > 0;
     const row = element('button', { ...ITEM, justifyContent: 'flex-start', gap: '4px', padding: `2px 6px 2px ${6 + depth * 14}px` });
     row.type = 'button';
@@ -339,6 +349,7 @@ function treeRows(ctx, items, target, depth, into) {
 }
 
 registerKind('MenuFrame', {
+  label: () => MENU_LABEL,
   params: {
     frame_width: P.int(300, { max: 4096 }),
     frame_height: P.int(67, { max: 4096 }),
@@ -353,7 +364,10 @@ registerKind('MenuFrame', {
     const ink = inkOn(ctx.background);
     const canvas = ctx.canvas;
     canvas.style.cursor = 'pointer';
+    canvas.setAttribute('role', 'button');
+    canvas.setAttribute('aria-label', MENU_LABEL);
     canvas.setAttribute('aria-haspopup', 'tree');
+    canvas.setAttribute('aria-expanded', 'false');
     if (canvas.tabIndex < 0) canvas.tabIndex = 0;
     let frame = null;
     // Where the visitor last left the frame: it opens there again.
@@ -433,7 +447,7 @@ registerKind('MenuFrame', {
         g.textAlign = 'center';
         g.textBaseline = 'middle';
         g.fillStyle = ink;
-        g.fillText(`${BUTTON_LABEL} ${frame ? '\u25BE' : '\u25B8'}`, ctx.width / 2, ctx.height / 2, ctx.width - 8);
+        g.fillText(`${MENU_LABEL} ${frame ? '\u25BE' : '\u25B8'}`, ctx.width / 2, ctx.height / 2, ctx.width - 8);
       },
       dispose() {
         close(false);

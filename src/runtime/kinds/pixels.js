@@ -463,6 +463,7 @@ function glowSprite(r) {
 function pixelEffect(effect) {
   return {
     params: effect.params,
+    label: () => 'Animated picture',
     async create(ctx) {
       const picture = await loadPicture(ctx, ctx.params[effect.image]);
       if (!picture) return { draw() {} };

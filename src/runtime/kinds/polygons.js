@@ -75,6 +75,7 @@ function triangleDrawing(width, height, count, coefficient, repetitions) {
 }
 
 registerKind('Polygons', {
+  label: () => 'Moving shapes',
   params: {
     pause: P.int(10),
     pause2: P.int(1000),

@@ -3,6 +3,7 @@
 
 import { P } from '../core/params.js';
 import { drawPlaced, placeImage } from '../core/images.js';
+import { slideShowLabel } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 // Part of a placed image: the applet rectangle (x, y, w, h) clipped to the picture.
@@ -85,6 +86,7 @@ export function createShow(count, length) {
 function slideShow(transition, ownParams = {}) {
   return {
     params: { pause: P.int(50), pause2: P.int(1000), step: P.int(2), image: P.list('image_number'), ...ownParams },
+    label: (p) => slideShowLabel(p.image),
     async create(ctx) {
       const size = { width: ctx.width, height: ctx.height };
       const { pause, pause2, step, image: names } = ctx.params;

@@ -15,6 +15,7 @@ async function loadSprite(ctx, name) {
 
 // The sprite waves in both directions; "ondulation" is the number of waves across it.
 registerKind('Deformation', {
+  label: () => 'Waving picture',
   params: { pause: P.int(20), amplitude: P.int(3, { max: 100 }), ondulation: P.int(2, { max: 100 }), sprite: P.text() },
   async create(ctx) {
     const sprite = await loadSprite(ctx, ctx.params.sprite);
@@ -58,6 +59,7 @@ registerKind('Deformation', {
 
 // The sprite glides after the pointer; away from the applet it stays where it is, or hides.
 registerKind('ImagePointer', {
+  label: () => 'Picture following the pointer',
   params: { pause: P.int(50), image: P.text(), out_visible: P.choice(['yes', 'no'], 'yes') },
   async create(ctx) {
     const sprite = await loadSprite(ctx, ctx.params.image);

@@ -44,6 +44,7 @@ export function createStarField(width, height, count, meanStep, random = Math.ra
 }
 
 registerKind('Stars', {
+  label: () => 'Starry sky',
   params: {
     pause: P.int(50),
     number: P.int(100, { max: 20000 }),

@@ -112,6 +112,7 @@ registerKind('CyclingColorsText', {
 });
 
 registerKind('DateText', {
+  label: () => 'Date and time',
   params: {
     text_height: P.int(10, { max: 2000 }),
     height_shift: P.int(null, { min: 0, max: 4096 }),

@@ -50,6 +50,7 @@ export function whirler(source) {
 }
 
 registerKind('ImageWhirl', {
+  label: () => 'Whirling picture',
   params: {
     pause: P.int(10),
     angle_step: P.int(20, { max: 360 }),

@@ -7,6 +7,7 @@
 #include "ui/main/HelpPages.h"
 #include "ui/main/HotTrackDelegate.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -96,9 +97,17 @@ int Explorer::widthForAllTexts() const
     const QFontMetrics metrics(font());
     constexpr int kIconAndGaps = 16 + 12;
     int widest = 0;
+    // Each kind repeats the same section names: measured once each, the start is quicker.
+    QHash<QString, int> advances;
+    const auto advanceOf = [&](const QString& text) {
+        auto known = advances.constFind(text);
+        if (known == advances.constEnd()) {
+            known = advances.insert(text, metrics.horizontalAdvance(text));
+        }
+        return *known;
+    };
     const auto measure = [&](const auto& self, const QTreeWidgetItem* item, int depth) -> void {
-        widest = qMax(widest, depth * indentation() + kIconAndGaps +
-                                  metrics.horizontalAdvance(item->text(0)));
+        widest = qMax(widest, depth * indentation() + kIconAndGaps + advanceOf(item->text(0)));
         for (int i = 0; i < item->childCount(); ++i) {
             self(self, item->child(i), depth + 1);
         }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -193,6 +194,11 @@ int ParameterPage::clientWidth() const
     return width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
 }
 
+int ParameterPage::visibleHeight() const
+{
+    return height() - 2 * frameWidth();
+}
+
 void ParameterPage::loadFromCopy(const QString& kind)
 {
     ensureBuilt();
@@ -231,7 +237,8 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
         input.commonHeights[index] = d->common[index]->height();
     }
     for (const Private::SpecificSection& section : d->specific) {
-        input.specificSections.append({section.kind, section.panel->height()});
+        const int laidOut = section.panel->height() - section.panel->extraHeight();
+        input.specificSections.append({section.kind, laidOut});
     }
 
     // The sections take the room a page wider than usual gives.
@@ -262,14 +269,25 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
     if (layout.step3None) {
         place(d->step3None, *layout.step3None);
     }
-    d->content->resize(input.clientWidth, layout.scrollRange);
+    // The kind's list editors take the height a tall page leaves free below its last section.
+    int scrollRange = layout.scrollRange;
+    for (const Private::SpecificSection& section : d->specific) {
+        const int spare = section.kind == kind ? visibleHeight() - layout.scrollRange : 0;
+        section.panel->setExtraHeight(spare);
+        if (section.kind == kind) {
+            scrollRange += section.panel->extraHeight();
+        }
+    }
+    d->content->resize(input.clientWidth, scrollRange);
 }
 
-// Labels are centred in the width the page has; a new width lays the page out again.
+// Labels are centred in the width the page has, list editors take its spare height: a new size
+// lays the page out again.
 void ParameterPage::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
-    if (d->content && !d->kind.isEmpty() && d->content->width() != clientWidth()) {
+    const bool taller = event->size().height() != event->oldSize().height();
+    if (d->content && !d->kind.isEmpty() && (taller || d->content->width() != clientWidth())) {
         assemble(d->kind, d->support);
     }
 }
@@ -284,14 +302,13 @@ void ParameterPage::scrollToTop()
 void ParameterPage::scrollIntoView(const QWidget* section)
 {
     QScrollBar* bar = verticalScrollBar();
-    const int visibleHeight = height() - 2 * frameWidth();
-    bar->setMaximum(std::max(0, d->content->height() - visibleHeight));
+    bar->setMaximum(std::max(0, d->content->height() - visibleHeight()));
     const int top = section->y();
     const int bottom = top + section->height();
     if (top < bar->value()) {
         bar->setValue(top);
-    } else if (bottom > bar->value() + visibleHeight) {
-        bar->setValue(bottom - visibleHeight);
+    } else if (bottom > bar->value() + visibleHeight()) {
+        bar->setValue(bottom - visibleHeight());
     }
 }
 

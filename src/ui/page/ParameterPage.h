@@ -58,6 +58,7 @@ private:
     void ensureBuilt();
     page::SectionPanel* ensureSpecificSection(const QString& kind);
     int clientWidth() const;
+    int visibleHeight() const;
     void scrollIntoView(const QWidget* section);
 
     struct Private;

@@ -338,6 +338,9 @@ private:
             made.browse->setAccessibleName(u"Browse "_s + control->accessibleName());
         }
         followRowEnd(field, made, x);
+        if (isListEditor(field.control)) {
+            m_panel->growWith(made.control);
+        }
         if (field.hint) {
             const int hintLeft = placed.back().x + placed.back().widget->width() + kLabelSpace;
             placed.append({addHint(QString::fromUtf16(field.hint), hintLeft), hintLeft});

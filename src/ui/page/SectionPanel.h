@@ -27,6 +27,14 @@ public:
     // Never narrower than kWidth, for which the section was laid out.
     void setWidth(int width);
 
+    // A list editor that takes its share of the height the page has to spare.
+    void growWith(QWidget* editor);
+    bool grows() const { return !m_growers.isEmpty(); }
+    // The height given to the list editors beyond the laid-out one; what lies below them moves
+    // down with them. Without list editors the section keeps its height.
+    void setExtraHeight(int extra);
+    int extraHeight() const { return m_extraHeight; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -36,7 +44,11 @@ private:
         Follow how;
     };
 
+    void growOne(QWidget* editor, int by);
+
     QList<Follower> m_followers;
+    QList<QPointer<QWidget>> m_growers; // top to bottom
+    int m_extraHeight = 0;
 };
 
 } // namespace morvane::ui::page

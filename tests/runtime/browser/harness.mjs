@@ -66,13 +66,15 @@ export async function startServer() {
   };
 }
 
-// `autoplay: false` keeps the browser's rule that audio starts only after a user gesture.
-export async function launchBrowser({ autoplay = true } = {}) {
+// `autoplay: false` keeps the browser's rule that audio starts only after a user gesture;
+// `popups: false` its popup blocker, which puppeteer turns off.
+export async function launchBrowser({ autoplay = true, popups = true } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'morvane-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
     headless: true,
     userDataDir: profile,
+    ignoreDefaultArgs: popups ? [] : ['--disable-popup-blocking'],
     args: [
       '--no-sandbox', '--headless', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
@@ -234,18 +236,26 @@ export function registeredKinds() {
     .sort();
 }
 
+// Gives the keys to the applet, as a Tab would: its canvas when that takes the focus, else its
+// first control; left where it is when it is already there.
+export async function focusApplet(page) {
+  await page.$eval('.morvane-applet-box', (box) => {
+    if (!box.contains(document.activeElement)) box.querySelector('canvas[tabindex], input, select, button, textarea')?.focus();
+  });
+}
+
 // Runs in the page: window.open records what it was asked to open instead of opening it.
 function recordOpens() {
   window.opened = [];
   window.open = (address, target) => {
     window.opened.push([address, target]);
-    return null;
+    return {};
   };
 }
 
 // A kind's page under /samples/`folder`/, started and run 5 frames, with what a test drives it
 // by: `at(x, y)` (page coordinates of an applet point), `click(x, y)` and `key(name)` (each
-// followed by 2 frames), `label()` (the canvas's accessible name) and `opened()` (see recordOpens).
+// followed by 2 frames), `label()` (the applet's accessible name) and `opened()` (see recordOpens).
 export async function openKind(bench, kind, options = {}, { folder = 'K', setup = null, ignore = null } = {}) {
   const path = `/samples/${folder}/${kind}-${Math.random().toString(36).slice(2)}.htm`;
   const url = bench.server.page(path, appletPage(kind, options));
@@ -267,11 +277,11 @@ export async function openKind(bench, kind, options = {}, { folder = 'K', setup 
       await waitFrames(page, 2);
     },
     async key(name) {
-      await page.focus('canvas.morvane-applet');
+      await focusApplet(page);
       await page.keyboard.press(name);
       await waitFrames(page, 2);
     },
-    label: () => page.$eval('canvas.morvane-applet', (c) => c.getAttribute('aria-label') ?? ''),
+    label: () => page.$eval('.morvane-applet-box', (box) => box.getAttribute('aria-label') ?? ''),
     opened: () => page.evaluate(() => window.opened),
   };
 }

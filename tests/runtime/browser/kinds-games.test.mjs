@@ -322,7 +322,7 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     await viewer.key('ArrowLeft');
     assert.match(await viewer.label(), /^River/);
     await viewer.click(...buttons(1));
-    assert.ok(await framesUntil(viewer.page, () => /^Capitol.*slide show/.test(document.querySelector('canvas').getAttribute('aria-label'))), 'the slide show moves on');
+    assert.ok(await framesUntil(viewer.page, () => /^Capitol.*slide show/.test(document.querySelector('.morvane-applet-box').getAttribute('aria-label'))), 'the slide show moves on');
     await viewer.click(...buttons(2));
     const stopped = await viewer.label();
     assert.doesNotMatch(stopped, /slide show/);
@@ -345,7 +345,7 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     assert.match(await player.label(), /^Boom \(2 of 2\), playing$/);
     assert.equal((await player.sounds()).stopped, 1, 'Next ends the clip that played');
     // The two-second clip ends by itself; Play starts it again and Stop ends it.
-    await player.page.waitForFunction(() => !/playing/.test(document.querySelector('canvas').getAttribute('aria-label')));
+    await player.page.waitForFunction(() => !/playing/.test(document.querySelector('.morvane-applet-box').getAttribute('aria-label')));
     await player.click(...at(1));
     await player.page.waitForFunction(() => window.sounds.started === 3);
     await player.click(...at(2));

@@ -8,7 +8,7 @@ import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { before, describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, openKind, openPage, pixels, runtimePath, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, focusApplet, haveChromium, openKind, openPage, pixels, runtimePath, useBench, waitFrames } from './harness.mjs';
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 const green = (r, g, b) => r < 60 && g > 200 && b < 60;
@@ -73,6 +73,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       ['ListLink', { ...list, target: 'side' }, [200, 100], ['dblclick', 20, 30, 'dblclick', 20, 45], [[origin('two.htm'), 'side']]],
       ['ListLink', { ...list, target: 'side' }, [200, 100], ['key', 'ArrowDown', 'key', 'Enter'], [[origin('two.htm'), 'side']]],
       ['Navigation', { link1: 'one.htm', link2: 'two.htm', number: '2', image1: 'button11.gif', image2: 'button12.gif', image_focused1: 'button21.gif', image_focused2: 'button22.gif', target: 'nav' }, [300, 30], ['click', 150, 15], [[origin('two.htm'), 'nav']]],
+      ['Navigation', { link1: 'one.htm', link2: 'two.htm', number: '2', image1: 'button11.gif', image2: 'button12.gif', target: 'nav' }, [300, 30], ['key', 'ArrowRight', 'key', 'Enter'], [[origin('two.htm'), 'nav']]],
       ['RandomLink', { image: 'river.jpg', link1: 'https://example.com/r', link_number: '1', target: '_blank' }, [200, 100], ['click', 100, 50], [['https://example.com/r', '_blank']]],
     ];
     for (const [kind, params, [width, height], actions, expected] of cases) {
@@ -84,7 +85,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
           for (let k = 0; k < actions[i + 1]; k++) await page.mouse.wheel({ deltaY: 100 });
           i += 2;
         } else if (action === 'key') {
-          await page.focus('canvas.morvane-applet');
+          await focusApplet(page);
           await page.keyboard.press(actions[i + 1]);
           i += 2;
         } else {
@@ -171,6 +172,9 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
     const row = (caption) => page.evaluateHandle((c) => [...document.querySelectorAll('[role=treeitem]')].find((b) => b.textContent.endsWith(c)), caption);
     assert.equal(await (await row('Family')).isVisible(), false, 'branches start closed');
     await (await row('Photos')).click();
+    const separators = await page.$$eval('[role=tree] [role=separator]', (lines) => lines.filter((l) => l.checkVisibility()).length);
+    const dashRows = await page.$$eval('[role=treeitem]', (rows) => rows.filter((r) => r.textContent.trim() === '-').length);
+    assert.deepEqual([separators, dashRows], [1, 0], 'a "-" item is a line, not a row');
     await (await row('Family')).click();
     assert.deepEqual(await opened(), [[origin('family.html'), 'content']]);
     await page.click('[role=dialog] [aria-label=Close]');

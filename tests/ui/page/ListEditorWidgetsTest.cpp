@@ -218,21 +218,33 @@ TEST(ListEditors, ControlsHaveAccessibleNamesFromTheirLabels)
     EXPECT_EQ(h.child<QLineEdit>(u"FocusedImageList3"_s)->accessibleName(), u"Mouse over image"_s);
 }
 
-TEST(RecordListEditor, ArrowKeysFillTheFieldsAsAClickDoes)
+// However a row becomes current, a click or the arrow keys, its values come back to the fields.
+TEST(ListEditors, ArrowKeysFillTheFieldsAsAClickDoes)
 {
-    EditorHarness h;
-    h.copy.list(u"TextList.txt"_s) = {u"a"_s, u"b"_s, u"c"_s};
-    h.copy.list(u"LinkList.txt"_s) = {u"1"_s, u"2"_s, u"3"_s};
-    h.build({.control = C::RecordList, .key = u"TextList.txt"}, u"ListLink"_s);
-    auto* list = h.child<QListWidget>(u"list"_s);
-    auto* text = h.child<QLineEdit>(u"TextList"_s);
-    h.clickRow(0);
-    for (const QString& expected : {u"b"_s, u"c"_s}) {
-        QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(text->text(), expected);
+    struct Row {
+        FieldSpec field;
+        const char16_t* kind;
+        const char16_t* entry;
+    };
+    const Row rows[] = {
+        {{.control = C::RecordList, .key = u"TextList.txt"}, u"ListLink", u"TextList"},
+        {{.control = C::LinkList, .key = u"ListBox7.txt"}, u"RandomLink", u"linkEntry"},
+    };
+    for (const Row& row : rows) {
+        EditorHarness h;
+        h.copy.list(QString::fromUtf16(row.field.key)) = {u"a"_s, u"b"_s, u"c"_s};
+        h.copy.list(u"LinkList.txt"_s) = {u"1"_s, u"2"_s, u"3"_s};
+        h.build(row.field, QString::fromUtf16(row.kind));
+        auto* list = h.child<QListWidget>(u"list"_s);
+        auto* text = h.child<QLineEdit>(QString::fromUtf16(row.entry));
+        h.clickRow(0);
+        for (const QString& expected : {u"b"_s, u"c"_s}) {
+            QTest::keyClick(list, Qt::Key_Down);
+            EXPECT_EQ(text->text(), expected) << QString::fromUtf16(row.kind).toStdString();
+        }
+        QTest::keyClick(list, Qt::Key_Up);
+        EXPECT_EQ(text->text(), u"b"_s) << QString::fromUtf16(row.kind).toStdString();
     }
-    QTest::keyClick(list, Qt::Key_Up);
-    EXPECT_EQ(h.child<QLineEdit>(u"LinkList"_s)->text(), u"2"_s);
 }
 
 // A file dropped from the file manager ends as the same file chosen with "Add..." or

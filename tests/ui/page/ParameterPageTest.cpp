@@ -1,5 +1,6 @@
 #include "ui/page/ParameterPage.h"
 #include "catalog/CommonParameters.h"
+#include "catalog/Kinds.h"
 #include "platform/CustomColors.h"
 #include "platform/FileFilters.h"
 #include "platform/fakes/FakeServices.h"
@@ -7,7 +8,9 @@
 #include "ui/page/CommonSections.h"
 #include "ui/page/HelpIcon.h"
 #include "ui/page/PageLayout.h"
+#include "ui/page/SectionPanel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -167,6 +170,55 @@ TEST_F(ParameterPageTest, ANewWidthCentresTheLabelsAgain)
     page.resize(ParameterPage::kWidth + 40, ParameterPage::kHeight);
     EXPECT_EQ(heading->x(), before + 20);
     EXPECT_EQ(content()->width(), page.viewport()->width());
+}
+
+std::map<std::string, QRect> geometries(const QWidget* panel)
+{
+    std::map<std::string, QRect> state;
+    int index = 0;
+    for (const QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        state[std::to_string(index++) + child->objectName().toStdString()] = child->geometry();
+    }
+    return state;
+}
+
+int listHeights(const QWidget* panel)
+{
+    int sum = 0;
+    for (const QAbstractItemView* list : panel->findChildren<QAbstractItemView*>()) {
+        sum += list->height();
+    }
+    return sum;
+}
+
+// A taller page gives its spare height to the kind's lists, and what lies below them follows;
+// back at its usual height the section is as it was laid out.
+TEST_F(ParameterPageTest, ListEditorsTakeTheHeightATallPageLeaves)
+{
+    int growing = 0;
+    for (const QString& kind : catalog::kindNames()) {
+        page.resize(ParameterPage::kWidth, ParameterPage::kHeight);
+        open(kind, Support::all());
+        auto* panel = find<page::SectionPanel>(u"ZPanel"_s + kind);
+        if (!panel || !panel->grows()) {
+            continue;
+        }
+        ++growing;
+        const auto laidOut = geometries(panel);
+        const int lists = listHeights(panel);
+        const int spare = 300;
+        page.resize(ParameterPage::kWidth, content()->height() + 2 * page.frameWidth() + spare);
+        EXPECT_EQ(listHeights(panel), lists + spare) << qPrintable(kind);
+        EXPECT_EQ(content()->height(), panel->geometry().bottom() + 1 + 13) << qPrintable(kind);
+        EXPECT_EQ(page.verticalScrollBar()->maximum(), 0) << qPrintable(kind);
+        for (const QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(panel->rect().contains(child->geometry()))
+                << qPrintable(kind) << " " << qPrintable(child->objectName());
+        }
+        page.resize(ParameterPage::kWidth, ParameterPage::kHeight);
+        EXPECT_EQ(geometries(panel), laidOut) << qPrintable(kind);
+    }
+    EXPECT_GE(growing, 10);
 }
 
 TEST_F(ParameterPageTest, AssemblyNeverChangesFieldContents)

@@ -47,9 +47,14 @@ LineListEditor::LineListEditor(const FieldSpec& field, const EditorContext& cont
         row->addWidget(newLabelFor(u"Enter a link :"_s, m_entry, this));
         row->addWidget(m_entry, 1);
         layout->addLayout(row);
-        const auto copyBack = [this](QListWidgetItem* item) { m_entry->setText(item->text()); };
+        // However a row becomes current (a click, the arrow keys), and again on a click on it.
+        const auto copyBack = [this](QListWidgetItem* item) {
+            if (item) {
+                m_entry->setText(item->text());
+            }
+        };
         connect(m_list, &QListWidget::itemClicked, this, copyBack);
-        connect(m_list, &QListWidget::itemActivated, this, copyBack);
+        connect(m_list, &QListWidget::currentItemChanged, this, copyBack);
     }
     if (links) {
         connect(addButton, &QPushButton::clicked, this, [this] { add(m_entry->text()); });

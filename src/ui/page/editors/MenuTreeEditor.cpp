@@ -72,7 +72,9 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
     m_tree->setAccessibleName(captionOf(field, u"Menu hierarchy"_s));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
-    m_tree->setFixedSize(context.width * kTreeShare / 100, kTreeHeight);
+    // Its share of the row in a wider section too, never less than in the usual one.
+    m_tree->setMinimumWidth(context.width * kTreeShare / 100);
+    m_tree->setFixedHeight(kTreeHeight);
     m_tree->setEditTriggers(m_inPlaceEditing ? QAbstractItemView::SelectedClicked |
                                                    QAbstractItemView::EditKeyPressed
                                              : QAbstractItemView::NoEditTriggers);
@@ -101,8 +103,8 @@ MenuTreeEditor::MenuTreeEditor(const FieldSpec& field, const EditorContext& cont
     side->addLayout(buttons);
     side->addStretch();
     auto* row = new QHBoxLayout;
-    row->addWidget(m_tree);
-    row->addLayout(side, 1);
+    row->addWidget(m_tree, kTreeShare);
+    row->addLayout(side, 100 - kTreeShare);
     layout->addLayout(row);
 
     connect(addButton, &QPushButton::clicked, this, &MenuTreeEditor::add);
