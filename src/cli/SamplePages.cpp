@@ -14,6 +14,8 @@
 
 #include <QDir>
 
+#include <span>
+
 namespace morvane::cli {
 namespace {
 
@@ -102,9 +104,17 @@ constexpr KindNote kKindNotes[] = {
      u"order.</p>"},
 };
 
-QString noteOf(const QString& kind)
+// What a visitor of a kind's sample page needs to try it.
+constexpr KindNote kSampleNotes[] = {
+    {u"LoginBox",
+     u"<p>Try it: log in as <code>guest</code> with the password <code>welcome</code>, or as "
+     u"<code>member</code> with the password <code>sunrise</code>. The sample's "
+     u"<code>pass.txt</code> holds these two logins.</p>"},
+};
+
+QString noteOf(const QString& kind, std::span<const KindNote> notes = kKindNotes)
 {
-    for (const KindNote& note : kKindNotes) {
+    for (const KindNote& note : notes) {
         if (kind == QStringView(note.kind)) {
             return QString::fromUtf16(note.html);
         }
@@ -226,6 +236,9 @@ QStringList samplePage(const QString& kind, const QString& description,
                           u"<script src=\"../../runtime/morvane-applets.js\"></script>"_s);
     page << live;
     page << u"</div>"_s;
+    if (const QString note = noteOf(kind, kSampleNotes); !note.isEmpty()) {
+        page << note;
+    }
     page << u"<h2>Its code</h2>"_s
          << u"<p>The code Morvane writes for the settings it ships with:</p>"_s;
     page << u"<pre>"_s + escapeHtml(code.lines.join(u'\n')) + u"</pre>"_s;

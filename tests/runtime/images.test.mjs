@@ -32,7 +32,7 @@ test('slide shows step at the pause while an image moves and at the second pause
     applet.step(1);
     pauses.push(applet.pause);
     assert.deepEqual(pauses, [30, 900, 30], kind);
-    const none = await findKind(kind).create({ ...ctx, loadImages: async () => [] });
+    const none = await findKind(kind).create({ ...ctx, loadImages: async () => [], log: () => {} });
     assert.equal(none.pause, undefined, `${kind} without images is still`);
   }
 });

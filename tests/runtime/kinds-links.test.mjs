@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { alignedList, listLength } from '../../src/runtime/core/params.js';
-import { inkOn } from '../../src/runtime/core/kit.js';
+import { fitText, inkOn } from '../../src/runtime/core/kit.js';
 import { menuTree } from '../../src/runtime/kinds/menus.js';
 import { graphData, tableRows, ticks } from '../../src/runtime/kinds/data.js';
 
@@ -67,4 +67,18 @@ test('table rows follow the title mode and the skipped first row', () => {
     [{ titleMode: '2', skipFirst: true, titleRow: '' }, null, [['January', '120'], ['February', '135']]],
   ];
   for (const [options, title, rows] of cases) assert.deepEqual(tableRows(file, options), { title, rows }, JSON.stringify(options));
+});
+
+test('a label too long for its room is cut after whole letters, with an ellipsis that fits', () => {
+  // Every letter (the ellipsis too) 10 pixels wide.
+  const g = { font: '12px sans-serif', measureText: (text) => ({ width: Array.from(text).length * 10 }) };
+  const cases = [
+    ['Home', 40, 'Home'],
+    ['Home page', 50, 'Home…'],
+    ['Home page', 60, 'Home…'], // no blank left before the ellipsis
+    ['日本語のページ', 35, '日本…'],
+    ['😀😀😀😀', 30, '😀😀…'],
+    ['Home', 5, '…'],
+  ];
+  for (const [text, width, expected] of cases) assert.equal(fitText(g, text, width), expected, `${text} in ${width}`);
 });

@@ -5,6 +5,7 @@ import { parseInteger, readRawParams, resolveParams } from './params.js';
 import { COMMON_PARAMS, Common, openLink } from './common.js';
 import { imagePixels, loadImage } from './images.js';
 import { Sound } from './sound.js';
+import { showOnScreen } from './display.js';
 import { addToLoop, loopNow, removeFromLoop, stepsDue, wake } from './loop.js';
 import { AppletBox } from './box.js';
 
@@ -64,6 +65,7 @@ export class Applet {
     canvas.morvaneApplet = this;
     this.canvas = canvas;
     this.g = canvas.getContext('2d');
+    showOnScreen(this);
 
     const raw = readRawParams(element);
     const size = { width, height };

@@ -36,6 +36,14 @@ export function imagePixels(image, width = image.naturalWidth, height = image.na
   }
 }
 
+// What a picture kind is without its picture: a blank applet, with one console line that says
+// why, so that the page's author is not left guessing.
+export function blankApplet(ctx, names) {
+  const given = [names].flat().filter(Boolean);
+  ctx.log(given.length ? `nothing to show: ${given.join(', ')} did not load` : 'nothing to show: no image is named');
+  return { draw() {} };
+}
+
 // An image at its own size, centred, made smaller (never larger) when it exceeds the applet.
 export function placeImage(image, width, height) {
   const scale = Math.min(1, width / image.naturalWidth, height / image.naturalHeight);
@@ -60,9 +68,10 @@ export class Surface {
     this.data = this.image.data;
   }
 
-  present(g, x = 0, y = 0) {
+  // At (x, y), at its own size unless given another.
+  present(g, x = 0, y = 0, w = this.canvas.width, h = this.canvas.height) {
     this.g.putImageData(this.image, 0, 0);
-    g.drawImage(this.canvas, x, y);
+    g.drawImage(this.canvas, x, y, w, h);
   }
 }
 

@@ -12,13 +12,37 @@ export function inkOn(color) {
   return 0.299 * ((n >> 16) & 255) + 0.587 * ((n >> 8) & 255) + 0.114 * (n & 255) > 140 ? '#000000' : '#FFFFFF';
 }
 
+// `text` as it fits `width` in g's font: whole, or cut after as many letters as leave room for
+// an ellipsis (squeezed letters read worse than a cut label). Labels are drawn every frame, so
+// the cuts are remembered.
+const cuts = new Map();
+export function fitText(g, text, width) {
+  const key = `${g.font}|${width}|${text}`;
+  let fitted = cuts.get(key);
+  if (fitted !== undefined) return fitted;
+  fitted = text;
+  if (g.measureText(text).width > width) {
+    const letters = Array.from(text);
+    let [lo, hi] = [0, letters.length - 1];
+    while (lo < hi) {
+      const mid = (lo + hi + 1) >> 1;
+      if (g.measureText(`${letters.slice(0, mid).join('')}\u2026`).width <= width) lo = mid;
+      else hi = mid - 1;
+    }
+    fitted = `${letters.slice(0, lo).join('').trimEnd()}\u2026`;
+  }
+  if (cuts.size > 256) cuts.clear();
+  cuts.set(key, fitted);
+  return fitted;
+}
+
 // One line in the middle of the applet: what it shows when it has nothing else to show.
 export function drawMessage(g, ctx, text, ink) {
   g.font = `${Math.max(8, Math.min(12, ctx.height - 4))}px sans-serif`;
   g.textAlign = 'center';
   g.textBaseline = 'middle';
   g.fillStyle = ink;
-  g.fillText(text, ctx.width / 2, ctx.height / 2, Math.max(1, ctx.width - 8));
+  g.fillText(fitText(g, text, Math.max(1, ctx.width - 8)), ctx.width / 2, ctx.height / 2);
 }
 
 export const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
@@ -75,7 +99,7 @@ export function drawButton(g, r, label, pressed = false, { color = null, focused
   g.textBaseline = 'middle';
   g.fillStyle = '#000000';
   const [dx, dy] = look.label(pressed);
-  g.fillText(label, r.x + r.w / 2 + dx, r.y + r.h / 2 + dy, Math.max(1, r.w - look.margin));
+  g.fillText(fitText(g, label, Math.max(1, r.w - look.margin)), r.x + r.w / 2 + dx, r.y + r.h / 2 + dy);
   if (focused) {
     g.strokeStyle = '#000000';
     g.setLineDash([1, 2]);

@@ -2,6 +2,8 @@
 
 import { P } from '../core/params.js';
 import { slideShowLabel } from '../core/kit.js';
+import { blankApplet } from '../core/images.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // Position in the cycle: which image shows, and how far the next one has faded in (0..1).
@@ -27,8 +29,10 @@ registerKind('Fade', {
     image: P.list('image_number'),
   },
   async create(ctx) {
+    pictureCanvas(ctx);
     const { pause, pause2, frame_number: frames, image: names } = ctx.params;
     const images = await ctx.loadImages(names);
+    if (images.length === 0) return blankApplet(ctx, names);
     const holdSteps = Math.max(1, Math.round(pause2 / pause));
     let index = 0;
     return {
@@ -37,7 +41,6 @@ registerKind('Fade', {
         index += n;
       },
       draw(g) {
-        if (images.length === 0) return;
         const { image, next, amount } = fadeState(index, images.length, frames, holdSteps);
         drawCentred(g, images[image], ctx.width, ctx.height, 1);
         if (amount > 0) drawCentred(g, images[next], ctx.width, ctx.height, amount);

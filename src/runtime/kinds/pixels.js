@@ -2,8 +2,9 @@
 // browser forbids reading the picture's pixels, it is shown as it is.
 
 import { P, rgbOf } from '../core/params.js';
-import { Surface, copyPixel, placeImage } from '../core/images.js';
+import { Surface, blankApplet, copyPixel, placeImage } from '../core/images.js';
 import { easeTowards, trackPointer } from '../core/kit.js';
+import { limitPixels } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // How dark the unlit parts of a picture are, and how bright the centre of a light makes it.
@@ -14,6 +15,11 @@ const TURN_PER_STEP = Math.PI / 60;
 // c / (c + CONVEXITY_HALF), so a small step still shows while the lens never turns inside out.
 const CONVEXITY_MAX = 1000;
 const CONVEXITY_HALF = 250;
+// Every frame works on each pixel: above this many the effect runs on fewer, larger pixels
+// (a sharp picture at 1024 × 768, a softer one above it) so that its frame rate holds; the
+// canvas has no more either (nor more than the applet's CSS pixels: a picture gains nothing
+// from a denser screen), so that nothing stretches them but the browser.
+const EFFECT_PIXELS = 1024 * 768;
 
 // A value that moves by `speed` each step and turns back at `lo` and `hi`.
 class Bouncer {
@@ -43,19 +49,34 @@ function wander(t, width, height, out) {
   out.y = height / 2 + height * 0.3 * Math.sin(t * 0.047 + 1);
 }
 
-// The picture placed on the applet, with its pixels at the applet's size (transparent around
+// The picture placed on the applet, with its pixels at the effect's size (transparent around
 // it), or without pixels when the browser forbids reading them.
-async function loadPicture(ctx, name) {
+async function loadPicture(ctx, name, view) {
   const image = name ? await ctx.loadImage(name) : null;
   if (!image) return null;
   const place = placeImage(image, ctx.width, ctx.height);
-  const part = ctx.imagePixels(image, place.w, place.h);
+  const k = view.scale;
+  const [x, y, w, h] = [place.x * k, place.y * k, place.w * k, place.h * k].map((v) => Math.max(0, Math.round(v)));
+  const part = ctx.imagePixels(image, Math.max(1, Math.min(w, view.width - x)), Math.max(1, Math.min(h, view.height - y)));
   if (!part) return { place, pixels: null };
-  const pixels = new Uint8ClampedArray(ctx.width * ctx.height * 4);
-  for (let y = 0; y < place.h; y++) {
-    pixels.set(part.data.subarray(y * place.w * 4, (y + 1) * place.w * 4), ((place.y + y) * ctx.width + place.x) * 4);
+  const pixels = new Uint8ClampedArray(view.width * view.height * 4);
+  for (let row = 0; row < part.height; row++) {
+    pixels.set(part.data.subarray(row * part.width * 4, (row + 1) * part.width * 4), ((y + row) * view.width + x) * 4);
   }
   return { place, pixels };
+}
+
+// The size the effect works at, with its length parameters (`lengths`) in its own pixels.
+function effectView(ctx, lengths = []) {
+  const scale = limitPixels(ctx.canvas, Math.min(EFFECT_PIXELS, ctx.width * ctx.height));
+  const params = { ...ctx.params };
+  for (const name of lengths) params[name] *= scale;
+  return {
+    width: Math.max(1, Math.round(ctx.width * scale)),
+    height: Math.max(1, Math.round(ctx.height * scale)),
+    scale,
+    params,
+  };
 }
 
 // A magnifying lens of radius r at (cx, cy): strength 0 changes nothing, towards 1 the centre
@@ -177,9 +198,11 @@ function solvedAt(v, ex, ey, fx, fy, gx, gy, hx, hy, uv) {
   return true;
 }
 
-// Each effect: its parameters, the parameter naming its picture, and
-// `start(ctx, picture, mouse, out)` returning { step(n), render(out, src), overlay?(g) } over
-// applet-sized pixels (`out` is the buffer drawn each frame, kept between frames).
+// Each effect: its parameters, the parameter naming its picture, the parameters that are
+// lengths in pixels, and `start(view, picture, mouse, out)` returning { step(n), render(out,
+// src), overlay?(g), rest?() } over the pixels of the view (`out` is the buffer drawn each frame,
+// kept between frames). The view has the applet's shape, the size the effect works at, and the
+// parameters with their lengths at that size.
 const EFFECTS = {
   // The picture turns around its vertical axis, in perspective; its back shows mirrored.
   ImageAxisRotation: {
@@ -233,6 +256,7 @@ const EFFECTS = {
   // A lens in the middle whose radius and convexity grow and shrink, each at its own step.
   ImageConvex: {
     params: { pause: P.int(20), radiusstep: P.int(5), convexstep: P.int(50), image_name: P.text() },
+    lengths: ['radiusstep'],
     image: 'image_name',
     start(ctx) {
       const { width, height } = ctx;
@@ -256,6 +280,7 @@ const EFFECTS = {
   // A lens of fixed radius and convexity that follows the pointer and wanders while it is away.
   ImageConvex2: {
     params: { pause: P.int(20), radius: P.int(30), convexity: P.int(40), image_name: P.text() },
+    lengths: ['radius'],
     image: 'image_name',
     start(ctx, picture, mouse) {
       const { width, height } = ctx;
@@ -327,6 +352,7 @@ const EFFECTS = {
   // all of the light radius, by the radius step.
   ImageLight: {
     params: { pause: P.int(50), light_rad: P.int(50), light_step: P.int(10), image_name: P.text(), color: P.color('#FFFFFF') },
+    lengths: ['light_rad', 'light_step'],
     image: 'image_name',
     start(ctx, picture, mouse) {
       const { width, height } = ctx;
@@ -351,6 +377,7 @@ const EFFECTS = {
   // A round, sharp-edged light right under the pointer; away from it, the light bounces around.
   ImageLight2: {
     params: { pause: P.int(50), radius: P.int(50), image_name: P.text(), color: P.color('#FFFFFF') },
+    lengths: ['radius'],
     image: 'image_name',
     start(ctx, picture, mouse) {
       const { width, height } = ctx;
@@ -383,6 +410,7 @@ const EFFECTS = {
   // view for as long as a row takes, then the next pass covers it again, and so on.
   ScanImage: {
     params: { pause: P.int(50), r_lim: P.int(100), r_step: P.int(10), image: P.text() },
+    lengths: ['r_lim', 'r_step'],
     image: 'image',
     start(ctx, picture, mouse, out) {
       const { width, height } = ctx;
@@ -416,6 +444,11 @@ const EFFECTS = {
         // Steps longer than the light's radius would leave gaps: the light goes in shorter hops.
         step(n) {
           for (let left = n * speed; left > 0; left -= r) advance(Math.min(left, r));
+        },
+        // The picture uncovered, resting in full view.
+        rest() {
+          out.set(picture.pixels);
+          [travelled, uncovering, pos.x] = [pass, true, -2 * r];
         },
         render() {},
         overlay(g) {
@@ -465,23 +498,29 @@ function pixelEffect(effect) {
     params: effect.params,
     label: () => 'Animated picture',
     async create(ctx) {
-      const picture = await loadPicture(ctx, ctx.params[effect.image]);
-      if (!picture) return { draw() {} };
+      const view = effectView(ctx, effect.lengths);
+      const picture = await loadPicture(ctx, ctx.params[effect.image], view);
+      if (!picture) return blankApplet(ctx, ctx.params[effect.image]);
       const { image, x, y, w, h } = picture.place;
       // A page opened from the disk cannot read its own pictures: show the picture as it is.
       if (!picture.pixels) return { draw: (g) => g.drawImage(image, x, y, w, h) };
       const mouse = { inside: false, x: 0, y: 0 };
-      const surface = new Surface(ctx.width, ctx.height);
-      const run = effect.start(ctx, picture, mouse, surface.data);
+      const surface = new Surface(view.width, view.height);
+      const run = effect.start(view, picture, mouse, surface.data);
       return {
         pause: ctx.params.pause,
         step: (n) => run.step(n),
+        rest: run.rest,
         draw(g) {
           run.render(surface.data, picture.pixels);
-          surface.present(g);
-          run.overlay?.(g);
+          surface.present(g, 0, 0, ctx.width, ctx.height);
+          if (!run.overlay) return;
+          g.save();
+          g.scale(1 / view.scale, 1 / view.scale);
+          run.overlay(g);
+          g.restore();
         },
-        pointer: (type, px, py) => trackPointer(mouse, type, px, py),
+        pointer: (type, px, py) => trackPointer(mouse, type, px * view.scale, py * view.scale),
       };
     },
   };

@@ -114,6 +114,10 @@ registerKind('Polygons', {
     newDrawing();
     return {
       pause: p.pause,
+      // The drawing finished at once; held a long time, a drawing ends within this many strokes.
+      rest() {
+        for (let i = 0; next && i < 1e6; i++) if (!next(lg)) [next, wait] = [null, p.pause2];
+      },
       step(n) {
         for (let i = 0; i < n; i++) {
           if (next && !next(lg)) [next, wait] = [null, p.pause2];

@@ -2,8 +2,9 @@
 // view for a while before the next one comes.
 
 import { P } from '../core/params.js';
-import { drawPlaced, placeImage } from '../core/images.js';
+import { blankApplet, drawPlaced, placeImage } from '../core/images.js';
 import { slideShowLabel } from '../core/kit.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // Part of a placed image: the applet rectangle (x, y, w, h) clipped to the picture.
@@ -79,6 +80,12 @@ export function createShow(count, length) {
       this.done = Math.min(length, this.done + n * step);
       if (this.done >= length) this.holding = true;
     },
+    // The arriving image in full view at once.
+    complete() {
+      if (count === 0) return;
+      this.done = length;
+      this.holding = true;
+    },
   };
 }
 
@@ -88,18 +95,20 @@ function slideShow(transition, ownParams = {}) {
     params: { pause: P.int(50), pause2: P.int(1000), step: P.int(2), image: P.list('image_number'), ...ownParams },
     label: (p) => slideShowLabel(p.image),
     async create(ctx) {
+      pictureCanvas(ctx);
       const size = { width: ctx.width, height: ctx.height };
       const { pause, pause2, step, image: names } = ctx.params;
       const placed = (await ctx.loadImages(names)).map((image) => placeImage(image, size.width, size.height));
       const options = { strip: ctx.params.strip_width ?? 10 };
       const show = createShow(placed.length, Math.max(1, transition.length(size, options)));
-      if (placed.length === 0) return { draw() {} };
+      if (placed.length === 0) return blankApplet(ctx, names);
       return {
         // Nothing moves while an image is held in full view: step again only after the long pause.
         get pause() {
           return show.holding ? pause2 : pause;
         },
         step: (n) => show.step(n, step),
+        rest: () => show.complete(),
         draw(g) {
           if (show.from >= 0) drawPlaced(g, placed[show.from]);
           if (show.holding) drawPlaced(g, placed[show.to]);

@@ -1,8 +1,9 @@
 // Sprites: a picture at its own size over the background, waving or gliding after the pointer.
 
 import { P } from '../core/params.js';
-import { Surface, copyPixel } from '../core/images.js';
+import { Surface, blankApplet, copyPixel } from '../core/images.js';
 import { easeTowards, trackPointer } from '../core/kit.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 const WAVE_PER_STEP = 0.3;
@@ -18,8 +19,9 @@ registerKind('Deformation', {
   label: () => 'Waving picture',
   params: { pause: P.int(20), amplitude: P.int(3, { max: 100 }), ondulation: P.int(2, { max: 100 }), sprite: P.text() },
   async create(ctx) {
+    pictureCanvas(ctx);
     const sprite = await loadSprite(ctx, ctx.params.sprite);
-    if (!sprite) return { draw() {} };
+    if (!sprite) return blankApplet(ctx, ctx.params.sprite);
     const { image, w, h } = sprite;
     const x = Math.round((ctx.width - w) / 2);
     const y = Math.round((ctx.height - h) / 2);
@@ -62,8 +64,9 @@ registerKind('ImagePointer', {
   label: () => 'Picture following the pointer',
   params: { pause: P.int(50), image: P.text(), out_visible: P.choice(['yes', 'no'], 'yes') },
   async create(ctx) {
+    pictureCanvas(ctx);
     const sprite = await loadSprite(ctx, ctx.params.image);
-    if (!sprite) return { draw() {} };
+    if (!sprite) return blankApplet(ctx, ctx.params.image);
     const mouse = { inside: false, x: 0, y: 0 };
     const pos = { x: ctx.width / 2, y: ctx.height / 2 };
     const outVisible = ctx.params.out_visible === 'yes';

@@ -129,9 +129,10 @@ function lettersLayout(g, lines, height, width, areaHeight) {
   return letters;
 }
 
-// What is drawn next comes out scaled by `scale` about (cx, cy), until g.resetTransform().
+// What is drawn next comes out scaled by `scale` about (cx, cy), until the drawing state that
+// was saved before is restored (the canvas may already be scaled to the screen's pixels).
 function scaleAbout(g, scale, cx, cy) {
-  g.setTransform(scale, 0, 0, scale, cx * (1 - scale), cy * (1 - scale));
+  g.transform(scale, 0, 0, scale, cx * (1 - scale), cy * (1 - scale));
 }
 
 const STAR_PARAMS = {
@@ -158,9 +159,11 @@ function starsStage(ctx) {
     stars,
     letters,
     centre: [ctx.width / 2, bar.areaHeight / 2],
-    // The kind's applet: advance(pause) moves the text one step, paintText(g) draws it.
-    applet(advance, paintText) {
+    // The kind's applet: advance(pause) moves the text one step, paintText(g) draws it, rest()
+    // shows the whole text still.
+    applet(advance, paintText, rest) {
       return {
+        rest,
         get pause() {
           return bar.pause;
         },
@@ -173,8 +176,9 @@ function starsStage(ctx) {
           stars.draw(g);
           g.font = font;
           g.textBaseline = 'middle';
+          g.save();
           paintText(g);
-          g.resetTransform();
+          g.restore();
           bar.draw(g);
         },
         pointer: bar.pointer,
@@ -204,11 +208,14 @@ registerKind('StarsText', {
         if (wait <= 0) phase = phase === 'hold' ? 'out' : 'in';
       }
     }
+    const rest = () => {
+      [phase, size, wait] = ['hold', height, HOLD_MS];
+    };
     return stage.applet(advance, (g) => {
       if (size === 0) return;
       scaleAbout(g, size / height, cx, cy);
       for (const letter of stage.letters) g.fillText(letter.ch, letter.x, letter.y);
-    });
+    }, rest);
   },
 });
 
@@ -263,6 +270,8 @@ registerKind('StarsText2', {
         scaleAbout(g, size / height, falling.x + falling.w / 2, falling.y);
         g.fillText(falling.ch, falling.x, falling.y);
       }
+    }, () => {
+      [phase, landed, wait] = ['hold', letters.length, HOLD_MS];
     });
   },
 });

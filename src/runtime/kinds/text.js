@@ -3,6 +3,7 @@
 // message scrolling in the tab's title.
 
 import { P } from '../core/params.js';
+import { motionReduced } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // A text's box: its left and top from the offsets, centred where an offset is left out.
@@ -235,6 +236,9 @@ registerKind('ScrollUpDown', {
       step(n) {
         top = travel(top, up ? -n * step : n * step, block, ctx.height);
       },
+      rest() {
+        top = Math.max(0, Math.round((ctx.height - block) / 2));
+      },
       draw(g) {
         g.font = font;
         g.fillStyle = color;
@@ -290,6 +294,13 @@ registerKind('TextStream', {
       step(n) {
         for (let i = 0; i < n; i++) advance();
       },
+      // The whole text typed.
+      rest() {
+        lines.forEach((letters, i) => (shown[i] = letters.join('')));
+        line = lines.length - 1;
+        typed = lines[line].length;
+        waited = 0;
+      },
       draw(g) {
         g.font = font;
         g.fillStyle = color;
@@ -343,6 +354,10 @@ registerKind('WaveText', {
         left = travel(left, -n * step, layout.width, ctx.width);
         if (left > was) first = 0;
         while (first < count && left + layout.lefts[first] + height * 2 < 0) first++;
+      },
+      rest() {
+        left = Math.max(0, (ctx.width - layout.width) / 2);
+        first = 0;
       },
       draw(g) {
         g.font = font;
@@ -401,6 +416,9 @@ registerKind('FontImageScrolling', {
       step(n) {
         left = travel(left, leftward ? -n * step : n * step, total, ctx.width);
       },
+      rest() {
+        left = Math.max(0, (ctx.width - total) / 2);
+      },
       draw(g) {
         if (!usable) {
           g.font = font;
@@ -424,6 +442,14 @@ registerKind('FontImageScrolling', {
 // oldest one drives it; the title the page had comes back when the last of them leaves.
 const scrollers = [];
 let originalTitle = '';
+// No tab shows a longer title: a longer text costs no more per step.
+const TITLE_LETTERS = 160;
+
+function titleAt(loop, offset) {
+  let title = '';
+  for (let i = 0; i < Math.min(TITLE_LETTERS, loop.length); i++) title += loop[(offset + i) % loop.length];
+  return title;
+}
 
 registerKind('StatusBarScroller', {
   params: {
@@ -435,13 +461,17 @@ registerKind('StatusBarScroller', {
     if (scrollers.length === 0) originalTitle = document.title;
     scrollers.push(self);
     // The title collapses runs of blanks: no-break spaces keep the gaps as they scroll past.
-    const loop = `${ctx.params.text}     `.replaceAll(' ', '\u00A0');
+    // Letters, not UTF-16 units, so that no scrolled title starts with half a letter.
+    const loop = Array.from(`${ctx.params.text}     `.replaceAll(' ', '\u00A0'));
     let offset = 0;
-    // The title shows whether or not the applet is in view, so it runs on a timer of its own.
+    // The title shows whether or not the applet is in view, so it runs on a timer of its own;
+    // for a visitor who wants less motion it keeps still unless the applet is pointed at.
     const timer = setInterval(() => {
+      if (motionReduced() && !ctx.hovered) return;
       offset = (offset + 1) % loop.length;
-      if (scrollers[0] === self) document.title = loop.slice(offset) + loop.slice(0, offset);
+      if (scrollers[0] === self) document.title = titleAt(loop, offset);
     }, Math.max(10, ctx.params.pause));
+    if (scrollers[0] === self) document.title = titleAt(loop, 0);
     return {
       draw() {},
       dispose() {

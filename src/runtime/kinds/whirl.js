@@ -1,6 +1,8 @@
 // An image that spins into a whirl and back: pixels turn about the centre, more near it.
 
 import { P } from '../core/params.js';
+import { blankApplet } from '../core/images.js';
+import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_TWIST = 540; // degrees at the centre at the height of the whirl
@@ -57,9 +59,10 @@ registerKind('ImageWhirl', {
     image_name: P.text(''),
   },
   async create(ctx) {
+    pictureCanvas(ctx);
     const { pause, angle_step: angleStep, image_name: name } = ctx.params;
     const image = name ? await ctx.loadImage(name) : null;
-    if (!image) return { draw() {} };
+    if (!image) return blankApplet(ctx, name);
     const w = Math.min(image.naturalWidth, ctx.width);
     const h = Math.min(image.naturalHeight, ctx.height);
     const left = Math.round((ctx.width - w) / 2);

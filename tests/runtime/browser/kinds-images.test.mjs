@@ -113,18 +113,19 @@ describe('image effect kinds in the browser', { skip: !haveChromium && 'no Chrom
     });
   }
 
-  test('without a picture the applets show their background; a missing file is logged', async () => {
-    for (const kind of KINDS) {
-      await onPage(sampleApplet(kind, (name, value) => (PICTURE.test(name) ? null : value)), async (page) => {
+  test('without a picture the applets show their background and say why, once', async () => {
+    for (const kind of [...KINDS, 'Fade', 'ImageWhirl']) {
+      const lines = await onPage(sampleApplet(kind, (name, value) => (PICTURE.test(name) ? null : value)), async (page) => {
         await waitFrames(page, 5);
         const p = await pixels(page);
         const hex = sampleApplet(kind).match(/background_color" value="#(\w+)/)[1];
         const [r, g, b] = [0, 2, 4].map((i) => Number.parseInt(hex.slice(i, i + 2), 16));
         assert.equal(p.count((pr, pg, pb) => pr !== r || pg !== g || pb !== b), 0, kind);
-      });
+      }, { quiet: false });
+      assert.deepEqual(lines, [`morvane-applets: ${kind}: nothing to show: no image is named`]);
     }
     const lines = await onPage(appletOnly('ImageLight', { image_name: 'nowhere.jpg' }), (page) => waitFrames(page, 5), { quiet: false });
-    assert.deepEqual(lines.map((line) => line.replace(/^.*: /, '')), ['image nowhere.jpg not loaded']);
+    assert.deepEqual(lines.map((line) => line.replace(/^morvane-applets: ImageLight: /, '')), ['image nowhere.jpg not loaded', 'nothing to show: nowhere.jpg did not load']);
   });
 
   test('slide shows: each image reaches full view centred at its own size and stays there', async () => {

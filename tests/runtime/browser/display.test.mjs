@@ -1,0 +1,102 @@
+// How applets meet the screen: canvases as dense as the screen, and animations held still for a
+// visitor who asked for less motion.
+import assert from 'node:assert/strict';
+import { describe, test } from 'node:test';
+
+import { appletPage, canvases, changes, differs, haveChromium, inView, openPage, pixels, useBench, waitFrames } from './harness.mjs';
+
+const REDUCE = [{ name: 'prefers-reduced-motion', value: 'reduce' }];
+const NO_PREFERENCE = [{ name: 'prefers-reduced-motion', value: 'no-preference' }];
+
+// A Scrolling applet: black "I"s on white; held still, its text stands in the middle.
+const scrolling = (params = {}) => appletPage('Scrolling', {
+  width: 200, height: 80,
+  params: { text: 'I I I', text_height: '60', text_color: '#000000', background_color: '#FFFFFF', pause: '20', step: '2', ...params },
+});
+
+describe('applets on the screen', { skip: !haveChromium && 'no Chromium' }, () => {
+  const bench = useBench();
+
+  async function open(html, { scale = 1, reduce = false } = {}) {
+    const url = bench.server.page(`/display/${Math.random().toString(36).slice(2)}.htm`, html);
+    const opened = await openPage(bench.browser, url, { width: 400, height: 300, deviceScaleFactor: scale });
+    if (reduce) await opened.page.emulateMediaFeatures(REDUCE);
+    await canvases(opened.page);
+    await inView(opened.page);
+    await waitFrames(opened.page, 2);
+    return opened;
+  }
+
+  // The gray levels, in screen pixels, of the row across the middle of the first applet.
+  async function screenRow(page) {
+    const box = await page.$eval('canvas.morvane-applet', (c) => c.getBoundingClientRect().toJSON());
+    const shot = await page.screenshot({ clip: { x: box.x, y: box.y + box.height / 2, width: box.width, height: 1 }, encoding: 'base64' });
+    return page.evaluate(async (png) => {
+      const image = new Image();
+      image.src = `data:image/png;base64,${png}`;
+      await image.decode();
+      const g = Object.assign(document.createElement('canvas'), { width: image.width, height: 1 }).getContext('2d');
+      g.drawImage(image, 0, 0);
+      const d = g.getImageData(0, 0, image.width, 1).data;
+      return Array.from({ length: image.width }, (_, i) => d[i * 4 + 1]);
+    }, shot);
+  }
+
+  test('the canvas has the screen pixels of its place, and its text edges are as sharp at any ratio', async () => {
+    for (const scale of [1, 1.5, 2, 3]) {
+      const { page, problems } = await open(scrolling(), { scale, reduce: true });
+      const size = await page.$eval('canvas.morvane-applet', (c) => [c.width, c.height, c.getBoundingClientRect().width]);
+      assert.deepEqual(size, [Math.round(200 * scale), Math.round(80 * scale), 200], `ratio ${scale}`);
+      // Each stem of an "I" has two edges; a canvas stretched to the screen blurs each of them
+      // over about `scale` pixels, a sharp one over one or two whatever the ratio.
+      const row = await screenRow(page);
+      const grey = row.filter((v) => v > 40 && v < 215).length;
+      const stems = row.filter((v, i) => v <= 40 && (i === 0 || row[i - 1] > 40)).length;
+      assert.equal(stems, 3, `ratio ${scale}: three stems in ${row}`);
+      assert.ok(grey <= 2 * stems * 2, `ratio ${scale}: ${grey} blurred pixels at ${2 * stems} edges`);
+      assert.deepEqual(problems, []);
+      await page.close();
+    }
+  });
+
+  test('the canvas follows a change of the pixel ratio', async () => {
+    const { page } = await open(scrolling(), { reduce: true });
+    await page.setViewport({ width: 400, height: 300, deviceScaleFactor: 2 });
+    await waitFrames(page, 2);
+    assert.equal(await page.$eval('canvas.morvane-applet', (c) => c.width), 400);
+    const p = await pixels(page);
+    assert.ok(p.count((r, g, b) => r < 40 && g < 40 && b < 40) > 0, 'redrawn at the new size');
+    await page.close();
+  });
+
+  test('with reduced motion the animation holds a frame and runs only while pointed at or focused', async () => {
+    const { page } = await open(scrolling({ link: 'https://example.com/' }), { reduce: true });
+    const held = await pixels(page);
+    assert.ok(held.count((r) => r < 40) > 100, 'the held frame shows the text');
+    await waitFrames(page, 30);
+    assert.ok(!differs(held, await pixels(page)), 'held while nobody points at it');
+
+    const box = await page.$eval('canvas.morvane-applet', (c) => c.getBoundingClientRect().toJSON());
+    await page.mouse.move(box.x + 100, box.y + 40);
+    assert.ok(await changes(page, 30), 'runs while pointed at');
+    await page.mouse.move(box.x + 100, box.y + 200);
+    await waitFrames(page, 2);
+    const left = await pixels(page);
+    await waitFrames(page, 30);
+    assert.ok(!differs(left, await pixels(page)), 'held again once the pointer leaves');
+
+    await page.focus('canvas.morvane-applet');
+    assert.ok(await changes(page, 30), 'runs while focused');
+    await page.evaluate(() => document.activeElement.blur());
+
+    // The preference followed live, both ways.
+    await page.emulateMediaFeatures(NO_PREFERENCE);
+    assert.ok(await changes(page, 30), 'runs once motion is welcome');
+    await page.emulateMediaFeatures(REDUCE);
+    await waitFrames(page, 2);
+    const again = await pixels(page);
+    await waitFrames(page, 30);
+    assert.ok(!differs(again, await pixels(page)), 'held once motion is reduced again');
+    await page.close();
+  });
+});
