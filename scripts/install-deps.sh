@@ -11,7 +11,8 @@ packages=(
     desktop-file-utils appstream lintian dpkg-dev file gzip groff-base
 )
 if [ "${1:-}" = "--with-browser" ]; then
-    packages+=(chromium)
+    # The browser tests drive Chromium; the HTML checker of the markup test runs on Java.
+    packages+=(chromium default-jre-headless)
 fi
 
 missing=()

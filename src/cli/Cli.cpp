@@ -19,8 +19,8 @@ struct Command {
 
 // clang-format off
 const Command kCommands[] = {
-    {u"html", "[--runtime] KIND", "print KIND's code and needed files from its settings",
-     true, runHtml},
+    {u"html", "[--runtime] [--markup FORM] KIND",
+     "print KIND's code and needed files from its settings", true, runHtml},
     {u"wav2au", "IN.wav OUT.au", "convert a WAV sound to an 8012 Hz mu-law AU sound", false,
      runWav2Au},
     {u"first-run", "", "install the sample media if not done yet", true, runFirstRun},
@@ -82,6 +82,9 @@ void printHelp(QTextStream& out)
             QString::fromUtf16(row.shortName) + u", "_s + QString::fromUtf16(row.longName);
         out << "  " << names.leftJustified(kColumn - 3) << ' ' << row.summary << "\n";
     }
+    out << "\nhtml writes the classic <applet> code, as does --markup applet; --markup modern\n"
+           "writes <morvane-applet> and <morvane-param> elements, which pass HTML5 checkers.\n"
+           "--runtime adds the script that runs the applets in today's browsers.\n";
     out << "\nhtml, first-run and samples work in the current folder when it holds\n"
            "morvane.ini; otherwise in $MORVANE_INSTALL_DIR or in the user's copy of the\n"
            "shipped data, $XDG_DATA_HOME/morvane (~/.local/share/morvane), made at first.\n";

@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 #include "generator/Generator.h"
 #include "generator/NeededFiles.h"
+#include "settings/Markup.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -14,8 +15,19 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QStringList rest = args;
     const bool runtime = rest.removeAll(u"--runtime"_s) > 0;
+    settings::Markup markup = settings::Markup::Applet;
+    if (const qsizetype at = rest.indexOf(u"--markup"_s); at >= 0) {
+        const std::optional<settings::Markup> named =
+            at + 1 < rest.size() ? settings::markupNamed(rest.at(at + 1)) : std::nullopt;
+        if (!named) {
+            err << "morvane-cli html: --markup takes applet or modern\n";
+            return UsageError;
+        }
+        markup = *named;
+        rest.remove(at, 2);
+    }
     if (rest.size() != 1) {
-        err << "usage: morvane-cli html [--runtime] KIND\n";
+        err << "usage: morvane-cli html [--runtime] [--markup FORM] KIND\n";
         return UsageError;
     }
     const QString kind = rest.front();
@@ -33,7 +45,7 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     const Outcome<generator::Generation> generation =
-        generator::generateClosed({kind, values, load->support, appDir, runtime});
+        generator::generateClosed({kind, values, load->support, appDir, runtime, markup});
     if (!generation) {
         err << generation.message() << "\n";
         return Failure;

@@ -11,7 +11,7 @@ GenerationContext::GenerationContext(const GenerationInput& input)
 
 void GenerationContext::param(const QString& name, const QString& value)
 {
-    m_code.lines.append(paramLine(name, value));
+    m_code.lines.append(paramLine(name, value, markup()));
 }
 
 void GenerationContext::colorParam(const QString& name, ColorRef color)

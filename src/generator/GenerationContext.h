@@ -3,6 +3,7 @@
 #include "base/Outcome.h"
 #include "catalog/Catalog.h"
 #include "generator/FileProbe.h"
+#include "settings/Markup.h"
 #include "settings/WorkingCopy.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ struct GenerationInput {
     catalog::Support support;
     QString appDir;       // relative paths are taken from here; cfg/pass.txt is written below it
     bool runtime = false; // generateClosed() adds the applet runtime's script line and file
+    settings::Markup markup = settings::Markup::Applet;
 };
 
 // What a kind's block works with: the values to read, the lines and media to add to, and the
@@ -33,6 +35,7 @@ public:
 
     const QString& kind() const { return m_input.kind; }
     const QString& appDir() const { return m_input.appDir; }
+    settings::Markup markup() const { return m_input.markup; }
     bool supports(catalog::CommonParameter parameter) const
     {
         return m_input.support.has(parameter);

@@ -102,11 +102,12 @@ void writeCommonFile(GenerationContext& ctx, CommonParameter parameter, K key)
 void writeCommonParameters(GenerationContext& ctx)
 {
     const auto attribute = [&](K key) -> QString {
-        return u' ' + catalog::commonKeyInfo(key).paramName() + u"=\""_s +
-               escapeQuotes(text(ctx, key)) + u'"';
+        return u' ' + sizeAttribute(catalog::commonKeyInfo(key).paramName(), ctx.markup()) +
+               u"=\""_s + escapeQuotes(text(ctx, key)) + u'"';
     };
-    ctx.lines().append(u"<applet code=\""_s + escapeQuotes(ctx.kind()) + u".class\""_s +
-                       attribute(K::Width) + attribute(K::Height) + u'>');
+    ctx.lines().append(u'<' + appletElement(ctx.markup()) + u" code=\""_s +
+                       escapeQuotes(ctx.kind()) + u".class\""_s + attribute(K::Width) +
+                       attribute(K::Height) + u'>');
     ctx.param(u"generator"_s, generatorValue());
 
     if (ctx.supports(CommonParameter::BackgroundColor)) {
@@ -159,7 +160,8 @@ Outcome<Generation> generate(const GenerationInput& input)
     return ctx.finish(runKindBlock(ctx));
 }
 
-void closeApplet(Generation& generation, const QString& kind, const QString& noJavaMessage)
+void closeApplet(Generation& generation, const QString& kind, const QString& noJavaMessage,
+                 Markup markup)
 {
     if (kind == u"WhoIsVisitor"_s) {
         return;
@@ -167,7 +169,7 @@ void closeApplet(Generation& generation, const QString& kind, const QString& noJ
     if (!noJavaMessage.isEmpty()) {
         generation.lines.append(noJavaMessage);
     }
-    generation.lines.append(u"</applet>"_s);
+    generation.lines.append(u"</"_s + appletElement(markup) + u'>');
 }
 
 Outcome<Generation> generateClosed(const GenerationInput& input)
@@ -177,7 +179,7 @@ Outcome<Generation> generateClosed(const GenerationInput& input)
         return generation;
     }
     closeApplet(generation.value(), input.kind,
-                input.values.common().text(catalog::commonKeyName(K::NoJavaMessage)));
+                input.values.common().text(catalog::commonKeyName(K::NoJavaMessage)), input.markup);
     if (input.runtime) {
         addRuntime(generation.value(), input.appDir);
     }

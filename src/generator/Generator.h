@@ -4,14 +4,16 @@
 
 namespace morvane::generator {
 
-// The applet element of the input's kind: the checks of the common values, the <applet> line,
-// the "generator" line, the supported common parameters, then the kind's own parameters.
-// Stops at the first invalid value. Shows nothing; the caller reports the message.
+// The applet element of the input's kind in the input's markup: the checks of the common values,
+// the element's start tag, the "generator" line, the supported common parameters, then the
+// kind's own parameters. Stops at the first invalid value. Shows nothing; the caller reports the
+// message.
 Outcome<Generation> generate(const GenerationInput& input);
 
-// Completes a successful generation: the no-Java text, when not empty, and </applet>.
-// WhoIsVisitor's script is complete already and gets nothing.
-void closeApplet(Generation& generation, const QString& kind, const QString& noJavaMessage);
+// Completes a successful generation: the no-Java text, when not empty, and the applet element's
+// end tag. WhoIsVisitor's script is complete already and gets nothing.
+void closeApplet(Generation& generation, const QString& kind, const QString& noJavaMessage,
+                 settings::Markup markup = settings::Markup::Applet);
 
 // generate() and, on success, closeApplet() with the working copy's no-Java text, then, when
 // the input asks for it, addRuntime().

@@ -1,8 +1,31 @@
 #include "generator/Html.h"
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace morvane::generator {
+namespace {
+
+struct MarkupElements {
+    Markup markup;
+    const char16_t* applet;
+    const char16_t* param;
+    const char16_t* paramEnd; // a custom element is never void: it needs its end tag
+};
+
+constexpr std::array kElements{
+    MarkupElements{Markup::Applet, u"applet", u"param", u""},
+    MarkupElements{Markup::Modern, u"morvane-applet", u"morvane-param", u"</morvane-param>"},
+};
+static_assert(kElements[static_cast<size_t>(Markup::Modern)].markup == Markup::Modern);
+
+const MarkupElements& elementsOf(Markup markup)
+{
+    return kElements[static_cast<size_t>(markup)];
+}
+
+} // namespace
 
 QString escapeQuotes(const QString& text)
 {
@@ -11,9 +34,21 @@ QString escapeQuotes(const QString& text)
     return escaped;
 }
 
-QString paramLine(const QString& name, const QString& value)
+QString paramLine(const QString& name, const QString& value, Markup markup)
 {
-    return u"<param name=\""_s + name + u"\" value=\""_s + escapeQuotes(value) + u"\">"_s;
+    const MarkupElements& elements = elementsOf(markup);
+    return u'<' + QString::fromUtf16(elements.param) + u" name=\""_s + name + u"\" value=\""_s +
+           escapeQuotes(value) + u"\">"_s + QString::fromUtf16(elements.paramEnd);
+}
+
+QString appletElement(Markup markup)
+{
+    return QString::fromUtf16(elementsOf(markup).applet);
+}
+
+QString sizeAttribute(const QString& name, Markup markup)
+{
+    return markup == Markup::Modern ? name.toLower() : name;
 }
 
 QString fileNamePart(const QString& path)

@@ -1,13 +1,24 @@
 #pragma once
 
+#include "settings/Markup.h"
+
 #include <QString>
 
 namespace morvane::generator {
 
-// `<param name="NAME" value="VALUE">`; a double quote in the value is written as &quot; so it
-// cannot end the attribute early. Nothing else is escaped.
-QString paramLine(const QString& name, const QString& value);
+using settings::Markup;
+
+// `<param name="NAME" value="VALUE">`, or its custom element with an end tag in the modern
+// markup; a double quote in the value is written as &quot; so it cannot end the attribute early.
+// Nothing else is escaped.
+QString paramLine(const QString& name, const QString& value, Markup markup = Markup::Applet);
 QString escapeQuotes(const QString& text);
+
+// "applet" or "morvane-applet": the element that holds the parameters and the no-Java text.
+QString appletElement(Markup markup);
+// A size attribute's name as the markup writes it: the classic code keeps the catalog's
+// spelling ("WIDTH"), the modern one writes it in lower case as HTML5 pages do.
+QString sizeAttribute(const QString& name, Markup markup);
 
 // The text after the last '/' or '\' (and ':' on Windows).
 QString fileNamePart(const QString& path);

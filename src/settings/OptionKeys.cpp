@@ -20,8 +20,21 @@ constexpr std::array kOptionKeys{
     OptionKeyInfo{OptionKey::LivePreview,       u"options",     u"livepreview",      u"yes"},
     OptionKeyInfo{OptionKey::LivePreviewBelow,  u"options",     u"livepreviewbelow", u"no"},
     OptionKeyInfo{OptionKey::LivePreviewSize,   u"options",     u"livepreviewsize",  u""},
+    OptionKeyInfo{OptionKey::Markup,            u"options",     u"markup",      u"applet"},
 };
 // clang-format on
+
+// Rows are found by their key's number: a row out of place would answer for another key.
+constexpr bool rowsInKeyOrder()
+{
+    for (size_t i = 0; i < kOptionKeys.size(); ++i) {
+        if (static_cast<size_t>(kOptionKeys[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsInKeyOrder(), "kOptionKeys must list the keys in OptionKey's order");
 
 } // namespace
 

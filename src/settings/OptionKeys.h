@@ -19,6 +19,7 @@ enum class OptionKey {
     LivePreview,       // the pane that plays the current kind's applet beside its page
     LivePreviewBelow,  // that pane below the page rather than beside it
     LivePreviewSize,   // that pane's width beside the page and height below it: "w,h"
+    Markup,            // the form of the applet code: "applet" or "modern" (see Markup.h)
 };
 
 struct OptionKeyInfo {

@@ -81,6 +81,9 @@ Options optionsOf(const Profile& profile)
         options.*row.numbers = numbersOf(readOption(profile, row.key), row.count);
     }
     options.windowMaximized = readFlagOption(profile, OptionKey::WindowMaximized);
+
+    // A value edited by hand into something unknown writes the code every browser page had.
+    options.markup = markupNamed(readOption(profile, OptionKey::Markup)).value_or(Markup::Applet);
     return options;
 }
 
@@ -146,6 +149,8 @@ Result saveOptions(const QString& appDir, const Options& options)
     if (!options.windowGeometry.isEmpty()) {
         writeFlagOption(profile, OptionKey::WindowMaximized, options.windowMaximized);
     }
+
+    writeOption(profile, OptionKey::Markup, markupName(options.markup));
     return profile.save(profilePath(appDir), appDir);
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Outcome.h"
 #include "base/Result.h"
+#include "settings/Markup.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,10 @@ struct Options {
     bool livePreview = true;       // the pane playing the current kind's applet is shown
     bool livePreviewBelow = false; // that pane is below the page, not beside it
     QList<int> livePreviewSize;    // its width beside the page, its height below; empty: usual
+
+    // The form of the applet code the program writes: Modern only when `markup` reads exactly
+    // "modern".
+    Markup markup = Markup::Applet;
 };
 
 // The user's home folder: the destination folder when none was saved.

@@ -328,11 +328,14 @@ HtmlWindow* MainWindow::htmlWindow()
 OptionsDialog* MainWindow::optionsDialog()
 {
     if (!m_optionsDialog) {
-        m_optionsDialog = new OptionsDialog(m_options.hotTrack, m_options.runtime, this);
+        m_optionsDialog = new OptionsDialog(m_options.hotTrack, m_options.runtime,
+                                            m_options.markup == settings::Markup::Modern, this);
         connect(m_optionsDialog, &OptionsDialog::confirmed, this,
-                [this](bool hotTrack, bool runtime) {
+                [this](bool hotTrack, bool runtime, bool modernMarkup) {
                     m_options.hotTrack = hotTrack;
                     m_options.runtime = runtime;
+                    m_options.markup =
+                        modernMarkup ? settings::Markup::Modern : settings::Markup::Applet;
                     applyHotTracking(hotTrack);
                 });
     }
@@ -488,9 +491,9 @@ std::optional<generator::Generation> MainWindow::generate()
     if (m_state.view() != View::KindPage) {
         return std::nullopt;
     }
-    Outcome<generator::Generation> generation =
-        generator::generateClosed(generator::GenerationInput{
-            m_state.currentKind(), m_copy, m_state.support(), m_appDir, m_options.runtime});
+    Outcome<generator::Generation> generation = generator::generateClosed(
+        generator::GenerationInput{m_state.currentKind(), m_copy, m_state.support(), m_appDir,
+                                   m_options.runtime, m_options.markup});
     if (!generation) {
         m_services.messages.showError(this, generation.message());
         return std::nullopt;
@@ -611,6 +614,8 @@ void MainWindow::loadOptions()
     if (m_optionsDialog) {
         m_optionsDialog->hotTrackBox()->setChecked(m_options.hotTrack);
         m_optionsDialog->runtimeBox()->setChecked(m_options.runtime);
+        m_optionsDialog->modernMarkupBox()->setChecked(m_options.markup ==
+                                                       settings::Markup::Modern);
     }
     applyHotTracking(m_options.hotTrack);
     m_live->apply(m_options);

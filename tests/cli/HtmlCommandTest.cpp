@@ -55,6 +55,38 @@ TEST_F(HtmlCommand, RuntimeSwitchAddsTheScriptLineAndItsFile)
                                          u"--- needed files"_s, u"morvane-applets.js"_s}));
 }
 
+TEST_F(HtmlCommand, MarkupSwitchChoosesTheElementsAndRefusesOtherForms)
+{
+    write(u"morvane.ini"_s, "[HexColor]\r\nWidth=120\r\nHeight=40\r\nNoJavaMessage=No Java\r\n"
+                            "[options]\r\nmarkup=modern\r\n");
+    const CliRun classic =
+        runCli(app.path(), {u"html"_s, u"--markup"_s, u"applet"_s, u"HexColor"_s});
+    EXPECT_EQ(classic.out, runCli(app.path(), {u"html"_s, u"HexColor"_s}).out);
+    EXPECT_TRUE(classic.out.startsWith(u"<applet code=\"HexColor.class\""_s));
+
+    const CliRun run =
+        runCli(app.path(), {u"html"_s, u"--markup"_s, u"modern"_s, u"--runtime"_s, u"HexColor"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines.front(),
+              u"<morvane-applet code=\"HexColor.class\" width=\"120\" height=\"40\">");
+    EXPECT_TRUE(lines.at(1).startsWith(u"<morvane-param name=\"generator\" value=\"Morvane "_s));
+    EXPECT_TRUE(lines.at(1).endsWith(u"\"></morvane-param>"_s));
+    EXPECT_EQ(lines.mid(2), (QStringList{u"No Java"_s, u"</morvane-applet>"_s,
+                                         u"<script src=\"morvane-applets.js\"></script>"_s,
+                                         u"--- needed files"_s, u"morvane-applets.js"_s}));
+
+    for (const QStringList& wrong : QList<QStringList>{{u"--markup"_s, u"html5"_s, u"HexColor"_s},
+                                                       {u"--markup"_s, u"Modern"_s, u"HexColor"_s},
+                                                       {u"HexColor"_s, u"--markup"_s},
+                                                       {u"--markup"_s, u"modern"_s}}) {
+        const CliRun refused = runCli(app.path(), QStringList{u"html"_s} + wrong);
+        EXPECT_EQ(refused.exitCode, 2) << wrong.join(u' ').toStdString();
+        EXPECT_TRUE(refused.out.isEmpty());
+    }
+}
+
 TEST_F(HtmlCommand, ValidationFailureGoesToStderr)
 {
     write(u"morvane.ini"_s, "[Zoom]\r\nWidth=0\r\nHeight=40\r\n");

@@ -236,9 +236,9 @@ protected:
         return value;
     }
 
-    Outcome<Generation> run(const QString& kind)
+    Outcome<Generation> run(const QString& kind, settings::Markup markup = settings::Markup::Applet)
     {
-        return generateClosed({kind, values, catalog::Support::all(), app.path()});
+        return generateClosed({kind, values, catalog::Support::all(), app.path(), false, markup});
     }
 
     QTemporaryDir app;
@@ -393,6 +393,39 @@ TEST_P(AllKinds, GenerateWellFormedCode)
         EXPECT_EQ(written.contains(value), !expectedUnwritten)
             << kind.toStdString() << " " << key.name().toStdString();
     }
+}
+
+// The modern markup is the classic code with other element names: same parameters in the same
+// order, same values and escaping, same media; WhoIsVisitor's script is the same in both.
+TEST_P(AllKinds, ModernMarkupRenamesTheElementsAndChangesNothingElse)
+{
+    const QString kind = GetParam();
+    const Outcome<Generation> classic = run(kind);
+    const Outcome<Generation> modern = run(kind, settings::Markup::Modern);
+    ASSERT_TRUE(classic.ok() && modern.ok()) << kind.toStdString();
+    EXPECT_EQ(modern->media, classic->media);
+
+    static const QRegularExpression startTag(u"^<applet (code=\"[^\"]*\") WIDTH=(\"[^\"]*\") "
+                                             "HEIGHT=(\"[^\"]*\")>$"_s);
+    static const QRegularExpression param(u"^<param (.*)>$"_s);
+    QStringList expected;
+    for (const QString& line : classic->lines) {
+        if (kind == u"WhoIsVisitor") {
+            expected.append(line);
+        } else if (const QRegularExpressionMatch tag = startTag.match(line); tag.hasMatch()) {
+            expected.append(u"<morvane-applet "_s + tag.captured(1) + u" width="_s +
+                            tag.captured(2) + u" height="_s + tag.captured(3) + u'>');
+        } else if (const QRegularExpressionMatch match = param.match(line); match.hasMatch()) {
+            expected.append(u"<morvane-param "_s + match.captured(1) + u"></morvane-param>"_s);
+        } else if (line == u"</applet>") {
+            expected.append(u"</morvane-applet>"_s);
+        } else {
+            expected.append(line);
+        }
+    }
+    EXPECT_EQ(modern->lines, expected);
+    EXPECT_EQ(modern->lines.first().startsWith(u"<morvane-applet code="_s),
+              kind != u"WhoIsVisitor");
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalog, AllKinds, ::testing::ValuesIn(catalog::kindNames()),

@@ -72,12 +72,13 @@ TEST_F(InstallationTest, ClosingWritesFoldersOptionAndColorsButNoKind)
     ASSERT_TRUE(saveOptions(app.path(), options).ok);
     ASSERT_TRUE(saveCustomColors(app.path(), {u"ColorA=FFFFFF"_s}).ok);
 
-    EXPECT_EQ(read(u"morvane.ini"_s),
-              QByteArray("[options]\r\nfirst=no\r\nhottrack=no\r\n"
-                         "runtime=yes\r\nlivepreview=yes\r\nlivepreviewbelow=no\r\n"
-                         "[directories]\r\nlast=/home/me/pictures\r\n"
-                         "destination=") +
-                  defaultDestinationFolder().toUtf8() + "\r\n");
+    EXPECT_EQ(
+        read(u"morvane.ini"_s),
+        QByteArray("[options]\r\nfirst=no\r\nhottrack=no\r\n"
+                   "runtime=yes\r\nlivepreview=yes\r\nlivepreviewbelow=no\r\nmarkup=applet\r\n"
+                   "[directories]\r\nlast=/home/me/pictures\r\n"
+                   "destination=") +
+            defaultDestinationFolder().toUtf8() + "\r\n");
     EXPECT_EQ(read(u"cfg/customcolors.txt"_s), QByteArray("ColorA=FFFFFF\r\n"));
 }
 
@@ -95,6 +96,34 @@ TEST_F(InstallationTest, RuntimeOptionIsOnUnlessItReadsOtherThanYes)
     ASSERT_TRUE(saveOptions(app.path(), options).ok);
     EXPECT_FALSE(loadOptions(app.path())->runtime);
     EXPECT_TRUE(loadOptions(app.path())->hotTrack);
+}
+
+// Only the exact names choose a markup; anything else writes the classic code, and a save
+// writes the name back, so a hand-edited value is mended rather than kept.
+TEST_F(InstallationTest, MarkupIsModernOnlyWhenItReadsExactlyModern)
+{
+    const struct {
+        const char* lines;
+        Markup markup;
+    } rows[] = {
+        {"", Markup::Applet},
+        {"markup=applet\r\n", Markup::Applet},
+        {"markup=modern\r\n", Markup::Modern},
+        {"markup=Modern\r\n", Markup::Applet},
+        {"markup=html5\r\n", Markup::Applet},
+        {"markup=\r\n", Markup::Applet},
+    };
+    for (const auto& row : rows) {
+        write(u"morvane.ini"_s, QByteArray("[options]\r\n") + row.lines);
+        Options options = loadOptions(app.path()).value();
+        EXPECT_EQ(options.markup, row.markup) << row.lines;
+        ASSERT_TRUE(saveOptions(app.path(), options).ok);
+        EXPECT_EQ(Profile::load(profilePath(app.path()), app.path())
+                      .valueOr({})
+                      .read(u"options"_s, u"markup"_s, QString()),
+                  row.markup == Markup::Modern ? u"modern" : u"applet")
+            << row.lines;
+    }
 }
 
 // The window's place is read only when it is whole; a profile without it, or with something

@@ -298,6 +298,34 @@ TEST_F(MainWindowTest, RuntimeOptionOffLeavesTheCodeWithoutTheScript)
     EXPECT_FALSE(html->neededFiles().contains(u"morvane-applets.js"_s));
 }
 
+// The HTML window, the preview and the saved option all follow the box.
+TEST_F(MainWindowTest, ModernMarkupOptionWritesTheCustomElementsEverywhere)
+{
+    openKind(u"Stars"_s);
+    OptionsDialog* options = window().optionsDialog();
+    EXPECT_FALSE(options->modernMarkupBox()->isChecked());
+    options->modernMarkupBox()->setChecked(true);
+    options->findChild<QPushButton*>(u"ok"_s)->click();
+
+    window().showHtml();
+    const QString text = window().htmlWindow()->htmlText();
+    EXPECT_TRUE(text.startsWith(u"<morvane-applet code=\"Stars.class\" width="_s));
+    EXPECT_TRUE(text.contains(u"\"></morvane-param>\n"_s));
+    EXPECT_FALSE(text.contains(u"<applet"_s) || text.contains(u"<param"_s));
+    EXPECT_TRUE(
+        text.endsWith(u"</morvane-applet>\n<script src=\"morvane-applets.js\"></script>"_s));
+
+    window().showPreview();
+    const QStringList pages = install.filesIn(u"test"_s).filter(u".htm"_s);
+    ASSERT_EQ(pages.size(), 1);
+    const QString page = install.read(u"test/"_s + pages.first());
+    EXPECT_TRUE(page.contains(text.section(u'\n', 0, 0) + u"\r\n"_s)) << page.toStdString();
+    EXPECT_TRUE(page.contains(u"\r\n</morvane-applet>\r\n"_s));
+
+    ASSERT_TRUE(window().closingStep());
+    EXPECT_EQ(install.setting(u"options"_s, u"markup"_s), u"modern");
+}
+
 TEST_F(MainWindowTest, WhoIsVisitorGetsNoClosingTag)
 {
     openKind(u"WhoIsVisitor"_s);

@@ -33,6 +33,7 @@ TEST_F(MainWindowTest, ACancelledOptionsChoiceIsUndoneAndNeverAppliedByALaterOk)
             dialog.show();
             dialog.findChild<QCheckBox*>(u"hotTrack"_s)->setChecked(false);
             dialog.findChild<QCheckBox*>(u"runtime"_s)->setChecked(false);
+            dialog.findChild<QCheckBox*>(u"markup"_s)->setChecked(true);
             cancel.leave(dialog);
             EXPECT_FALSE(dialog.isVisible());
             return dialog.result();
@@ -44,6 +45,7 @@ TEST_F(MainWindowTest, ACancelledOptionsChoiceIsUndoneAndNeverAppliedByALaterOk)
             dialog.show();
             EXPECT_TRUE(dialog.findChild<QCheckBox*>(u"hotTrack"_s)->isChecked());
             EXPECT_TRUE(dialog.findChild<QCheckBox*>(u"runtime"_s)->isChecked());
+            EXPECT_FALSE(dialog.findChild<QCheckBox*>(u"markup"_s)->isChecked());
             dialog.findChild<QPushButton*>(u"ok"_s)->click();
             return dialog.result();
         };
@@ -53,6 +55,7 @@ TEST_F(MainWindowTest, ACancelledOptionsChoiceIsUndoneAndNeverAppliedByALaterOk)
         ASSERT_TRUE(window().closingStep());
         EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"yes");
         EXPECT_EQ(install.setting(u"options"_s, u"runtime"_s), u"yes");
+        EXPECT_EQ(install.setting(u"options"_s, u"markup"_s), u"applet");
     }
 
     // A confirmed choice still goes through, and a cancel afterwards keeps it.

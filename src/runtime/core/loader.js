@@ -1,8 +1,10 @@
-// Finds the applet elements of the page, now and whenever the page inserts more.
+// Finds the applet elements of the page, now and whenever the page inserts more: the classic
+// <applet> and the <morvane-applet> custom element that validating pages use instead.
 
 import { Applet, findKind, log } from './applet.js';
 
 const seen = new WeakSet();
+const APPLET_ELEMENTS = 'applet, morvane-applet';
 
 // "Stars.class", "Stars", "classes/Stars.class" all name the kind Stars.
 export function kindNameOf(code) {
@@ -28,13 +30,13 @@ function startApplet(element) {
 
 export function startApplets(root) {
   if (root.nodeType !== Node.ELEMENT_NODE && root.nodeType !== Node.DOCUMENT_NODE) return;
-  if (root.localName === 'applet') startApplet(root);
-  for (const element of root.querySelectorAll('applet')) startApplet(element);
+  if (root.matches?.(APPLET_ELEMENTS)) startApplet(root);
+  for (const element of root.querySelectorAll(APPLET_ELEMENTS)) startApplet(element);
 }
 
 function stopApplets(root) {
   if (root.nodeType !== Node.ELEMENT_NODE) return;
-  const elements = root.localName === 'applet' ? [root] : root.querySelectorAll('applet');
+  const elements = root.matches(APPLET_ELEMENTS) ? [root] : root.querySelectorAll(APPLET_ELEMENTS);
   for (const element of elements) {
     const applet = element.morvaneApplet;
     if (applet && !element.isConnected) {

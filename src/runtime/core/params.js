@@ -30,11 +30,14 @@ export const P = {
   tree: (text, link) => ({ type: 'tree', text: text.toLowerCase(), link: link.toLowerCase(), def: [] }),
 };
 
-// The <param> children of an applet element, names lower-cased; the first of a name wins.
+const PARAM_ELEMENTS = new Set(['param', 'morvane-param']);
+
+// The <param> (or <morvane-param>) children of an applet element, names lower-cased; the first
+// of a name wins.
 export function readRawParams(element) {
   const raw = new Map();
   for (const child of element.children) {
-    if (child.localName !== 'param') continue;
+    if (!PARAM_ELEMENTS.has(child.localName)) continue;
     const name = (child.getAttribute('name') ?? '').trim().toLowerCase();
     if (name && !raw.has(name)) raw.set(name, child.getAttribute('value') ?? '');
   }

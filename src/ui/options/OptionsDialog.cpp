@@ -11,12 +11,15 @@ using namespace Qt::StringLiterals;
 
 namespace morvane::ui {
 
-OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget* parent)
+OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, bool modernMarkupChecked,
+                             QWidget* parent)
     : QDialog(parent)
     , m_hotTrack(new QCheckBox(u"Hot track in explorers"_s))
     , m_runtime(new QCheckBox(u"Add the script that runs the applets in today's browsers"_s))
+    , m_modernMarkup(new QCheckBox(u"Write valid HTML5 markup"_s))
     , m_openedHotTrack(hotTrackChecked)
     , m_openedRuntime(runtimeChecked)
+    , m_openedModernMarkup(modernMarkupChecked)
 {
     setObjectName(u"optionsDialog"_s);
     setWindowTitle(u"Options"_s);
@@ -26,12 +29,18 @@ OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget*
     m_runtime->setObjectName(u"runtime"_s);
     m_runtime->setChecked(runtimeChecked);
 
+    m_modernMarkup->setObjectName(u"markup"_s);
+    m_modernMarkup->setChecked(modernMarkupChecked);
+    m_modernMarkup->setToolTip(u"Write the applets as morvane-applet and morvane-param elements "
+                               "instead of the obsolete applet and param; the script plays both"_s);
+
     auto* display = new QGroupBox(u"Display"_s);
     auto* displayLayout = new QVBoxLayout(display);
     displayLayout->addWidget(m_hotTrack);
     auto* code = new QGroupBox(u"HTML code"_s);
     auto* codeLayout = new QVBoxLayout(code);
     codeLayout->addWidget(m_runtime);
+    codeLayout->addWidget(m_modernMarkup);
 
     auto* ok = new QPushButton(u"OK"_s);
     ok->setObjectName(u"ok"_s);
@@ -52,7 +61,8 @@ OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, QWidget*
     setFixedSize(QSize(310, 163).expandedTo(sizeHint()));
 
     connect(ok, &QPushButton::clicked, this, [this] {
-        Q_EMIT confirmed(m_hotTrack->isChecked(), m_runtime->isChecked());
+        Q_EMIT confirmed(m_hotTrack->isChecked(), m_runtime->isChecked(),
+                         m_modernMarkup->isChecked());
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
@@ -64,6 +74,7 @@ void OptionsDialog::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         m_openedHotTrack = m_hotTrack->isChecked();
         m_openedRuntime = m_runtime->isChecked();
+        m_openedModernMarkup = m_modernMarkup->isChecked();
     }
     QDialog::showEvent(event);
 }
@@ -73,6 +84,7 @@ void OptionsDialog::reject()
 {
     m_hotTrack->setChecked(m_openedHotTrack);
     m_runtime->setChecked(m_openedRuntime);
+    m_modernMarkup->setChecked(m_openedModernMarkup);
     QDialog::reject();
 }
 
