@@ -125,7 +125,10 @@ TEST_F(LivePreviewTest, ViewMenuShowsPlacesAndRemembersThePane)
             EXPECT_EQ(pane->shown().size(), before);
         }
         ASSERT_TRUE(window().closingStep().ok);
-        EXPECT_TRUE(install.read(u"morvane.ini"_s).contains(QString::fromLatin1(row.keys)));
+        const QString stored = u"livepreview=%1\r\nlivepreviewbelow=%2\r\n"_s.arg(
+            install.setting(u"options"_s, u"livepreview"_s),
+            install.setting(u"options"_s, u"livepreviewbelow"_s));
+        EXPECT_EQ(stored, QString::fromLatin1(row.keys));
     }
 
     live->splitter()->setSizes({500, 210});
