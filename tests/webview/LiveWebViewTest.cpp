@@ -6,6 +6,7 @@
 
 #include "ui/page/ParameterPage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -20,12 +21,28 @@ namespace {
 using namespace Qt::StringLiterals;
 using ui::ParameterPage;
 
+// What a screen reader finds named under `node`.
+QStringList accessibleNames(QAccessibleInterface* node)
+{
+    QStringList names;
+    if (node) {
+        names << node->text(QAccessible::Name);
+        for (int i = 0; i < node->childCount(); ++i) {
+            names << accessibleNames(node->child(i));
+        }
+    }
+    return names;
+}
+
 TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
 {
     QTemporaryDir appDir;
     stageShippedInstallation(appDir.path());
     LiveDriver live(appDir.path());
     ASSERT_NE(live.pane().view(), nullptr);
+    // In place of a screen reader on the accessibility bus, which the test has none of: the
+    // engine, started with the pane, builds the page's tree only while assistive technology is on.
+    QAccessible::setActive(true);
     live.window().openKindPage(u"WaveText"_s);
     ParameterPage* page = live.window().parameterPage();
     const auto retype = [&](const QString& key, const QString& text) {
@@ -54,6 +71,16 @@ TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
     }));
     // The title is what a screen reader reads as the canvas's name.
     EXPECT_EQ(live.pane().view()->accessibleName(), u"Live preview");
+    // The applet itself is named in the page, by what it shows.
+    retype(u"Text"_s, u"Words on the water"_s);
+    QStringList names;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            names = accessibleNames(QAccessible::queryAccessibleInterface(live.pane().view()));
+            return names.contains(u"Words on the water");
+        },
+        30000))
+        << names.join(u" | ").toStdString();
 
     QLineEdit* width = retype(u"Width"_s, u"wide"_s);
     EXPECT_TRUE(QTest::qWaitFor([&] { return live.pane().message() == u"Invalid width"; }));
