@@ -69,7 +69,7 @@ TEST(LiveWebView, DrawsWhatIsTypedAndTellsWhatFails)
         return live.evaluate(u"document.querySelector('canvas')?.title ?? ''"_s) ==
                u"Waves of words";
     }));
-    // The title is what a screen reader reads as the canvas's name.
+    // The pane is named for what it is.
     EXPECT_EQ(live.pane().view()->accessibleName(), u"Live preview");
     // The applet itself is named in the page, by what it shows.
     retype(u"Text"_s, u"Words on the water"_s);
