@@ -37,6 +37,13 @@ export function openLink(link, target, base) {
   return { url, opened: Boolean(opened) };
 }
 
+function paintTiled(g, width, height, color, pattern) {
+  g.fillStyle = color;
+  g.fillRect(0, 0, width, height);
+  g.fillStyle = pattern;
+  g.fillRect(0, 0, width, height);
+}
+
 // `kindParams` names the parameters the kind declares itself: a kind whose own "link" is a
 // button's link keeps it from acting as the click link.
 export class Common {
@@ -91,12 +98,35 @@ export class Common {
   }
 
   paintBackground(g, width, height) {
-    g.fillStyle = (this.applet.hovered && this.hoverBackground) || this.background;
-    g.fillRect(0, 0, width, height);
-    if (this.pattern) {
-      g.fillStyle = this.pattern;
+    const color = (this.applet.hovered && this.hoverBackground) || this.background;
+    if (!this.pattern) {
+      g.fillStyle = color;
       g.fillRect(0, 0, width, height);
+      return;
     }
+    // Tiling the picture samples it anew for every backing pixel of every frame, four times the
+    // pixels on a dense screen; what it gives changes only with the color and the canvas's pixels,
+    // so it is painted once and copied pixel for pixel from then on.
+    const t = g.getTransform();
+    const key = `${g.canvas.width} ${g.canvas.height} ${t.a} ${t.b} ${t.c} ${t.d} ${t.e} ${t.f}`;
+    if (this.paintedKey !== key) {
+      this.paintedKey = key;
+      this.painted = new Map();
+    }
+    let painted = this.painted.get(color);
+    if (!painted) {
+      painted = document.createElement('canvas');
+      painted.width = g.canvas.width;
+      painted.height = g.canvas.height;
+      const pg = painted.getContext('2d');
+      pg.setTransform(t);
+      paintTiled(pg, width, height, color, this.pattern);
+      this.painted.set(color, painted);
+    }
+    g.save();
+    g.setTransform(1, 0, 0, 1, 0, 0);
+    g.drawImage(painted, 0, 0);
+    g.restore();
   }
 
   paintOverlay(g, width, height) {
@@ -112,5 +142,6 @@ export class Common {
 
   dispose() {
     for (const sound of [this.loadSound, this.enterSound, this.clickSound]) sound?.stop();
+    this.painted = null;
   }
 }
