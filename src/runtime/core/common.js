@@ -37,13 +37,6 @@ export function openLink(link, target, base) {
   return { url, opened: Boolean(opened) };
 }
 
-function paintTiled(g, width, height, color, pattern) {
-  g.fillStyle = color;
-  g.fillRect(0, 0, width, height);
-  g.fillStyle = pattern;
-  g.fillRect(0, 0, width, height);
-}
-
 // `kindParams` names the parameters the kind declares itself: a kind whose own "link" is a
 // button's link keeps it from acting as the click link.
 export class Common {
@@ -105,23 +98,23 @@ export class Common {
       return;
     }
     // Tiling the picture samples it anew for every backing pixel of every frame, four times the
-    // pixels on a dense screen; what it gives changes only with the color and the canvas's pixels,
-    // so it is painted once and copied pixel for pixel from then on.
+    // pixels on a dense screen; what it gives changes only with the color, the canvas's size and
+    // the transform, so it is painted once for them and copied pixel for pixel from then on.
     const t = g.getTransform();
     const key = `${g.canvas.width} ${g.canvas.height} ${t.a} ${t.b} ${t.c} ${t.d} ${t.e} ${t.f}`;
-    if (this.paintedKey !== key) {
-      this.paintedKey = key;
-      this.painted = new Map();
-    }
-    let painted = this.painted.get(color);
+    if (this.painted?.key !== key) this.painted = { key, byColor: new Map() };
+    let painted = this.painted.byColor.get(color);
     if (!painted) {
       painted = document.createElement('canvas');
       painted.width = g.canvas.width;
       painted.height = g.canvas.height;
       const pg = painted.getContext('2d');
       pg.setTransform(t);
-      paintTiled(pg, width, height, color, this.pattern);
-      this.painted.set(color, painted);
+      for (const fill of [color, this.pattern]) {
+        pg.fillStyle = fill;
+        pg.fillRect(0, 0, width, height);
+      }
+      this.painted.byColor.set(color, painted);
     }
     g.save();
     g.setTransform(1, 0, 0, 1, 0, 0);
