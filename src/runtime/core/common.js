@@ -91,12 +91,35 @@ export class Common {
   }
 
   paintBackground(g, width, height) {
-    g.fillStyle = (this.applet.hovered && this.hoverBackground) || this.background;
-    g.fillRect(0, 0, width, height);
-    if (this.pattern) {
-      g.fillStyle = this.pattern;
+    const color = (this.applet.hovered && this.hoverBackground) || this.background;
+    if (!this.pattern) {
+      g.fillStyle = color;
       g.fillRect(0, 0, width, height);
+      return;
     }
+    // Tiling the picture samples it anew for every backing pixel of every frame, four times the
+    // pixels on a dense screen; what it gives changes only with the color, the canvas's size and
+    // the transform, so it is painted once for them and copied pixel for pixel from then on.
+    const t = g.getTransform();
+    const key = `${g.canvas.width} ${g.canvas.height} ${t.a} ${t.b} ${t.c} ${t.d} ${t.e} ${t.f}`;
+    if (this.painted?.key !== key) this.painted = { key, byColor: new Map() };
+    let painted = this.painted.byColor.get(color);
+    if (!painted) {
+      painted = document.createElement('canvas');
+      painted.width = g.canvas.width;
+      painted.height = g.canvas.height;
+      const pg = painted.getContext('2d');
+      pg.setTransform(t);
+      for (const fill of [color, this.pattern]) {
+        pg.fillStyle = fill;
+        pg.fillRect(0, 0, width, height);
+      }
+      this.painted.byColor.set(color, painted);
+    }
+    g.save();
+    g.setTransform(1, 0, 0, 1, 0, 0);
+    g.drawImage(painted, 0, 0);
+    g.restore();
   }
 
   paintOverlay(g, width, height) {
@@ -112,5 +135,6 @@ export class Common {
 
   dispose() {
     for (const sound of [this.loadSound, this.enterSound, this.clickSound]) sound?.stop();
+    this.painted = null;
   }
 }

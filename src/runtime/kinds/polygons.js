@@ -4,6 +4,7 @@
 
 import { P } from '../core/params.js';
 import { registerKind } from '../core/applet.js';
+import { pictureCanvas } from '../core/display.js';
 
 const POLYGONS = '0';
 const TRIANGLES = '1';
@@ -92,6 +93,9 @@ registerKind('Polygons', {
   },
   create(ctx) {
     const p = ctx.params;
+    // The drawing is built at one pixel per CSS pixel: a denser canvas would only stretch it on
+    // every frame, as the screen already does.
+    pictureCanvas(ctx);
     const layer = document.createElement('canvas');
     layer.width = ctx.width;
     layer.height = ctx.height;

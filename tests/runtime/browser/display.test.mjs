@@ -99,4 +99,34 @@ describe('applets on the screen', { skip: !haveChromium && 'no Chromium' }, () =
     assert.ok(!differs(again, await pixels(page)), 'held once motion is reduced again');
     await page.close();
   });
+
+  // The background is painted once and copied: each copy must be what painting it then would give.
+  test('a tiled background picture is drawn as if painted on each frame', async () => {
+    const params = { text_height: '10', background_color: '#0000FF', enter_background_color: '#FF0000', background_image: '/samples/Fish3.gif' };
+    const { page } = await open(scrolling(params), { reduce: true });
+    const box = await page.$eval('canvas.morvane-applet', (c) => c.getBoundingClientRect().toJSON());
+    const steps = [
+      ['ratio 1', '#0000FF', () => {}],
+      ['ratio 2', '#0000FF', () => page.setViewport({ width: 400, height: 300, deviceScaleFactor: 2 })],
+      ['pointed at', '#FF0000', () => page.mouse.move(box.x + 100, box.y + 40)],
+    ];
+    for (const [when, color, act] of steps) {
+      await act();
+      await waitFrames(page, 3);
+      // Bytes of the rows above the text that differ from the same fills made directly.
+      const wrong = await page.evaluate(async (color) => {
+        const canvas = document.querySelector('canvas.morvane-applet');
+        const picture = Object.assign(new Image(), { src: '/samples/Fish3.gif' });
+        await picture.decode();
+        const direct = Object.assign(document.createElement('canvas'), { width: canvas.width, height: canvas.height }).getContext('2d');
+        direct.setTransform(canvas.getContext('2d').getTransform());
+        for (const fill of [color, direct.createPattern(picture, 'repeat')]) Object.assign(direct, { fillStyle: fill }).fillRect(0, 0, 200, 80);
+        const rows = (g) => g.getImageData(0, 0, canvas.width, Math.round(canvas.height / 4)).data;
+        const painted = rows(direct);
+        return rows(canvas.getContext('2d')).filter((v, i) => v !== painted[i]).length;
+      }, color);
+      assert.equal(wrong, 0, when);
+    }
+    await page.close();
+  });
 });
