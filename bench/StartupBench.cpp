@@ -4,9 +4,10 @@
 //
 // The other modes are the child processes it starts.
 
+#include "FirstFrame.h"
 #include "catalog/Kinds.h"
+#include "platform/ModuleLivePreview.h"
 #include "platform/fakes/FakeServices.h"
-#include "platform/webview/QtLivePreview.h"
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
 #include "ui/Startup.h"
@@ -41,23 +42,17 @@ void waitUntilExposed(QWidget& window)
     QCoreApplication::processEvents();
 }
 
-[[noreturn]] void reportShown()
-{
-    std::fputs("shown\n", stdout);
-    std::fflush(stdout);
-    std::_Exit(0);
-}
-
 int runMorvane(int argc, char* argv[], const QString& appDir)
 {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // as the program does
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Morvane"_s);
     morvane::platform::FakeServices fakes;
     // With the live pane, as shipped: it must not delay the window.
-    const auto window = morvane::ui::startMorvane(appDir, fakes.services(),
-                                                  morvane::platform::qtLivePreviewFactory());
-    waitUntilExposed(*window);
-    reportShown();
+    const auto window = morvane::ui::startMorvane(
+        appDir, fakes.services(),
+        morvane::platform::moduleLivePreviewFactory({QString::fromUtf8(MORVANE_WEBVIEW_MODULE)}));
+    FirstFrame(*window).wait();
 }
 
 // The benchmark runs where the installation was built: the system's copy is the quickest.

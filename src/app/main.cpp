@@ -1,5 +1,5 @@
+#include "platform/ModuleLivePreview.h"
 #include "platform/QtServices.h"
-#include "platform/webview/QtLivePreview.h"
 #include "settings/UserCopy.h"
 #include "ui/Startup.h"
 
@@ -11,6 +11,9 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[])
 {
+    // The web engine, loaded later as a module, shares its OpenGL contexts with the program's;
+    // a library linked in would have asked for this itself.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Morvane"_s);
     QApplication::setDesktopFileName(u"net.morvane.Morvane"_s);
@@ -38,7 +41,13 @@ int main(int argc, char* argv[])
                      "older ones are kept:\n"_s +
                          choice.update.warnings.join(u'\n'));
     }
-    const auto window = morvane::ui::startMorvane(choice.appDir, services.services(),
-                                                  morvane::platform::qtLivePreviewFactory());
+    // The web engine's module: beside the program in its build folder, in a private library
+    // folder when installed.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QStringList modules = {programDir + u"/morvane-webview"_s,
+                                 programDir + u"/../"_s + QString::fromUtf8(MORVANE_MODULE_DIR) +
+                                     u"/morvane-webview"_s};
+    const auto window = morvane::ui::startMorvane(
+        choice.appDir, services.services(), morvane::platform::moduleLivePreviewFactory(modules));
     return QApplication::exec();
 }

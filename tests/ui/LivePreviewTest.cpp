@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "platform/ModuleLivePreview.h"
 #include "platform/fakes/FakeLivePreview.h"
 #include "ui/live/LivePane.h"
 #include "ui/page/ParameterPage.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QSplitter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <string>
@@ -135,6 +137,19 @@ TEST_F(LivePreviewTest, ViewMenuShowsPlacesAndRemembersThePane)
     ASSERT_TRUE(window().closingStep().ok);
     EXPECT_EQ(install.setting(u"options"_s, u"livepreviewsize"_s),
               u"210,%1"_s.arg(LivePane::kUsualSize.height()));
+}
+
+// Without its web engine the pane says so in one line, and what it was asked to show waits.
+TEST(ModuleLivePreview, AModuleThatCannotBeLoadedLeavesOneLineSayingSo)
+{
+    QTemporaryDir folder;
+    platform::ModuleLivePreview pane({folder.filePath(u"morvane-webview"_s)}, nullptr);
+    pane.showPage(u"http://127.0.0.1:1/live.htm"_s);
+    EXPECT_TRUE(pane.failure().isEmpty());
+    pane.start();
+    EXPECT_TRUE(pane.failure().startsWith(u"The live preview cannot start"_s))
+        << pane.failure().toStdString();
+    pane.showMessage(u"Invalid width"_s); // nothing to show it on, and no crash
 }
 
 } // namespace
