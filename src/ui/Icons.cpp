@@ -107,12 +107,18 @@ QPixmap helpIconPixmap()
     p.setPen(QColor(0, 60, 150));
     p.setBrush(QColor(40, 110, 210));
     p.drawEllipse(QRectF(0.5, 0.5, 11, 11));
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(10);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 12, 12), Qt::AlignCenter, u"?"_s);
+    // The question mark is drawn as strokes: a font of its own would be loaded for one glyph,
+    // and the start would wait for it.
+    QPainterPath hook;
+    hook.moveTo(4.1, 4.6);
+    hook.cubicTo(4.1, 2.2, 7.9, 2.2, 7.9, 4.4);
+    hook.cubicTo(7.9, 5.8, 6.0, 5.9, 6.0, 7.4);
+    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(6.0, 9.4), 0.95, 0.95);
     return pixmap;
 }
 

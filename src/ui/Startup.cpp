@@ -1,5 +1,6 @@
 #include "ui/Startup.h"
 
+#include "ui/ProgramStyle.h"
 #include "ui/main/WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@ namespace morvane::ui {
 std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Services services,
                                          const platform::LivePreviewFactory& livePreview)
 {
+    useProgramStyle();
     auto window = std::make_unique<MainWindow>(appDir, services);
     if (livePreview) {
         window->setLivePreview(livePreview);

@@ -76,7 +76,8 @@ TEST_F(KeyboardTest, TheSearchFieldKeepsMatchingKindsAndEnterOpensTheBest)
     m_list->focusSearch();
     EXPECT_TRUE(search->hasFocus());
 
-    QTest::keyClicks(search, u"starstext2"_s); // by name, in any case
+    QTest::keyClicks(search, u"starstext2"_s);   // by name, in any case
+    EXPECT_TRUE(search->isClearButtonEnabled()); // made with the first letter typed
     EXPECT_EQ(visibleKinds(), QStringList{u"StarsText2"_s});
     search->setText(u"ZOOM IN"_s); // by description
     EXPECT_EQ(visibleKinds(), QStringList{u"Zoom"_s});

@@ -3,6 +3,7 @@
 #include "catalog/Catalog.h"
 #include "catalog/Kinds.h"
 #include "ui/main/HotTrackDelegate.h"
+#include "ui/main/TextWidth.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -54,6 +55,18 @@ protected:
         m_field->setGeometry(0, 0, width(), fieldHeight());
     }
 
+    // The captions cannot be clicked, so they are never drawn bold: measured in the list's own
+    // font, they do not load a bold font at the start as a header's measure would.
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation()).toString();
+        option.fontMetrics = fontMetrics();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+
 private:
     int fieldHeight() const { return m_field->sizeHint().height(); }
 
@@ -81,7 +94,6 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     m_search->setObjectName(u"appletsSearch"_s);
     m_search->setPlaceholderText(u"Search applets"_s);
     m_search->setAccessibleName(u"Search applets"_s);
-    m_search->setClearButtonEnabled(true);
     setColumnCount(2);
     setHeaderLabels({u"Applet name"_s, u"Description"_s});
     header()->setSectionsClickable(false);
@@ -111,10 +123,10 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
 
     // Names whole, at least the classic width; the descriptions take the rest of the row and
     // end in "..." where they are longer (the whole one is the row's tool tip).
-    const QFontMetrics metrics(font());
+    const QFontMetricsF metrics(font());
     int widest = 100;
     for (const QTreeWidgetItem* row : std::as_const(rows)) {
-        widest = qMax(widest, metrics.horizontalAdvance(row->text(0)) + 16);
+        widest = qMax(widest, letterAdvancesWidth(metrics, row->text(0)) + 16);
     }
     setColumnWidth(0, widest);
     header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -122,6 +134,13 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     setTextElideMode(Qt::ElideRight);
 
     connect(m_search, &QLineEdit::textChanged, this, &AppletsList::filter);
+    // The clear button shows only over a text: its picture is read once there is one, so the
+    // start does not wait for it.
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty()) {
+            m_search->setClearButtonEnabled(true);
+        }
+    });
     connect(m_search, &QLineEdit::returnPressed, this, [this] {
         if (QTreeWidgetItem* best = bestMatch()) {
             activate(best);

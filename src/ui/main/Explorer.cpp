@@ -6,6 +6,7 @@
 #include "ui/main/ExplorerActions.h"
 #include "ui/main/HelpPages.h"
 #include "ui/main/HotTrackDelegate.h"
+#include "ui/main/TextWidth.h"
 
 #include <QHash>
 #include <QHeaderView>
@@ -94,7 +95,7 @@ void Explorer::selectNodesWithText(const QString& text)
 
 int Explorer::widthForAllTexts() const
 {
-    const QFontMetrics metrics(font());
+    const QFontMetricsF metrics(font());
     constexpr int kIconAndGaps = 16 + 12;
     int widest = 0;
     // Each kind repeats the same section names: measured once each, the start is quicker.
@@ -102,7 +103,7 @@ int Explorer::widthForAllTexts() const
     const auto advanceOf = [&](const QString& text) {
         auto known = advances.constFind(text);
         if (known == advances.constEnd()) {
-            known = advances.insert(text, metrics.horizontalAdvance(text));
+            known = advances.insert(text, letterAdvancesWidth(metrics, text));
         }
         return *known;
     };
