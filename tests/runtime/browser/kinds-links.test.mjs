@@ -22,8 +22,7 @@ const MENU = {
   text3: 'Bad', link3: 'javascript:alert(1)',
 };
 
-// Runs in the page: the texts the canvases draw, each with whether it asked to be squeezed
-// into a width.
+// Runs in the page: the texts the canvases draw, each with whether it asked to be squeezed.
 function recordTexts() {
   window.texts = [];
   const fillText = CanvasRenderingContext2D.prototype.fillText;
@@ -221,7 +220,6 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
   test('a label too long for its room is cut with an ellipsis, never squeezed', async () => {
     const long = 'Visitors of the whole year, month by month';
     const cases = [
-      // [kind, params, size, folder]
       ['CheckBoxLink', { number: '1', text1: long, link1: 'a.htm' }, [120, 60]],
       ['ListLink', { number: '1', text1: long, link1: 'a.htm' }, [120, 60]],
       ['IPViewer', { text: long }, [120, 60]],
@@ -233,8 +231,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       const { page } = await openKind(bench, kind, { width, height, params }, { folder, setup: recordTexts });
       const texts = await page.evaluate(() => window.texts);
       assert.deepEqual(texts.filter(([, squeezed]) => squeezed), [], `${kind} squeezes none`);
-      const cut = texts.map(([text]) => text).filter((text) => text.endsWith('\u2026') && long.startsWith(text.slice(0, -1)));
-      assert.ok(cut.length > 0, `${kind} cuts the long label: ${texts.map(([text]) => text)}`);
+      assert.ok(texts.some(([text]) => text.endsWith('\u2026') && long.startsWith(text.slice(0, -1))), `${kind} cuts the long label`);
       await page.close();
     }
   });
