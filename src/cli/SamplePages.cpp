@@ -6,9 +6,11 @@
 #include "catalog/SamplePaths.h"
 #include "catalog/Version.h"
 #include "generator/Generator.h"
+#include "generator/Html.h"
 #include "generator/KindBlocks.h"
 #include "generator/NeededFiles.h"
 #include "settings/AtomicFile.h"
+#include "settings/Markup.h"
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
 
@@ -179,13 +181,31 @@ std::pair<QString, QString> fieldOf(const QString& kind, const generator::StepSo
     return {settingKey, QString()};
 }
 
-QStringList helpPage(const QString& kind, const catalog::Support& support)
+// How the valid HTML5 markup carries the parameters: as elements of their own, unless the
+// kind's code is a script that writes the applet itself.
+QString modernMarkupNote(const QStringList& modernCode)
+{
+    const QString howToChoose =
+        u"the valid HTML5 markup (Tools &gt; Options &gt; Write valid HTML5 markup)"_s;
+    if (modernCode.value(0).startsWith(u'<' + generator::appletElement(settings::Markup::Modern))) {
+        return u"<p>In "_s + howToChoose +
+               u", the same names and values are written as <code>&lt;morvane-param&gt;</code> "
+               u"elements.</p>"_s;
+    }
+    return u"<p>In "_s + howToChoose +
+           u", the script that writes these parameters stays the same but for its start tag, a "
+           u"plain <code>&lt;script&gt;</code>.</p>"_s;
+}
+
+QStringList helpPage(const QString& kind, const catalog::Support& support,
+                     const QStringList& modernCode)
 {
     QStringList page = pageHead(kind + u" parameters"_s, u"../samples.css"_s);
     page << u"<h1>"_s + kind + u" parameters</h1>"_s
          << u"<p>Every parameter Morvane writes for this applet, with the field of the "
             u"parameter page that sets it. <a href=\""_s +
-                catalog::samplePageName(kind) + u"\">Back to the sample</a>.</p>"_s;
+                catalog::samplePageName(kind) + u"\">Back to the sample</a>.</p>"_s
+         << modernMarkupNote(modernCode);
 
     page << u"<h2>Common parameters</h2>"_s << u"<table>"_s
          << u"<tr><th>Parameter</th><th>Meaning</th><th>Field</th></tr>"_s;
@@ -226,14 +246,20 @@ QStringList helpPage(const QString& kind, const catalog::Support& support)
     return page;
 }
 
-QStringList samplePage(const QString& kind, const QString& description,
-                       const generator::Generation& code, const QStringList& neededFiles)
+// The code of one kind in both markups; the page runs the classic one.
+struct SampleCode {
+    generator::Generation classic;
+    QStringList modern;
+};
+
+QStringList samplePage(const QString& kind, const QString& description, const SampleCode& code,
+                       const QStringList& neededFiles)
 {
     QStringList page = pageHead(kind + u" sample"_s, u"../samples.css"_s);
     page << u"<h1>"_s + kind + u"</h1>"_s << u"<p>"_s + escapeHtml(description) + u"</p>"_s;
     page << u"<h2>The applet</h2>"_s << u"<div class=\"applet\">"_s;
     // The page runs the applet with the installation's runtime, two folders up.
-    QStringList live = code.lines;
+    QStringList live = code.classic.lines;
     live.replaceInStrings(generator::runtimeScriptLine(),
                           u"<script src=\"../../runtime/morvane-applets.js\"></script>"_s);
     page << live;
@@ -243,7 +269,10 @@ QStringList samplePage(const QString& kind, const QString& description,
     }
     page << u"<h2>Its code</h2>"_s
          << u"<p>The code Morvane writes for the settings it ships with:</p>"_s;
-    page << u"<pre>"_s + escapeHtml(code.lines.join(u'\n')) + u"</pre>"_s;
+    page << u"<pre>"_s + escapeHtml(code.classic.lines.join(u'\n')) + u"</pre>"_s
+         << u"<p>The same applet as valid HTML5 markup (Tools &gt; Options &gt; Write valid HTML5 "
+            u"markup):</p>"_s
+         << u"<pre>"_s + escapeHtml(code.modern.join(u'\n')) + u"</pre>"_s;
     page << u"<h2>Needed files</h2>"_s << u"<p>Copy these files into the folder of your page:</p>"_s
          << u"<ul>"_s;
     for (const QString& name : neededFiles) {
@@ -254,6 +283,24 @@ QStringList samplePage(const QString& kind, const QString& description,
                 u"\">Parameters help</a> &middot; <a href=\"../index.htm\">All applets</a></p>"_s;
     page << pageFoot();
     return page;
+}
+
+Outcome<SampleCode> sampleCode(const QString& kind, const settings::WorkingCopy& values,
+                               const catalog::Support& support, const QString& appDir)
+{
+    const auto generate = [&](settings::Markup markup) {
+        return generator::generateClosed({kind, values, support, appDir, /*runtime=*/true, markup});
+    };
+    Outcome<generator::Generation> classic = generate(settings::Markup::Applet);
+    if (!classic) {
+        return Result::failure(kind + u": "_s + classic.message());
+    }
+    // Both markups read the same values, so the modern code fails only where the classic did.
+    Outcome<generator::Generation> modern = generate(settings::Markup::Modern);
+    if (!modern) {
+        return Result::failure(kind + u": "_s + modern.message());
+    }
+    return SampleCode{std::move(classic).value(), modern->lines};
 }
 
 QStringList indexPage(const settings::Profile& profile)
@@ -292,17 +339,16 @@ Result writeSamplePages(const QString& appDir)
         if (!load) {
             return load.result();
         }
-        const Outcome<generator::Generation> code =
-            generator::generateClosed({kind, values, load->support, appDir, /*runtime=*/true});
+        Outcome<SampleCode> code = sampleCode(kind, values, load->support, appDir);
         if (!code) {
-            return Result::failure(kind + u": "_s + code.message());
+            return code.result();
         }
 
         const QString folder = catalog::sampleFolder(appDir, kind);
-        const QStringList needed = generator::neededFileNames(appDir, kind, code->media);
+        const QStringList needed = generator::neededFileNames(appDir, kind, code->classic.media);
         const QStringList pages[] = {
             samplePage(kind, catalog::description(profile, kind), code.value(), needed),
-            helpPage(kind, load->support)};
+            helpPage(kind, load->support, code->modern)};
         const QString names[] = {catalog::samplePageName(kind), catalog::sampleHelpPageName(kind)};
         for (int i = 0; i < 2; ++i) {
             const Result written =

@@ -11,12 +11,14 @@ struct MarkupElements {
     Markup markup;
     const char16_t* applet;
     const char16_t* param;
-    const char16_t* paramEnd; // a custom element is never void: it needs its end tag
+    const char16_t* paramEnd;    // a custom element is never void: it needs its end tag
+    const char16_t* scriptStart; // HTML5 made the LANGUAGE attribute obsolete
 };
 
 constexpr std::array kElements{
-    MarkupElements{Markup::Applet, u"applet", u"param", u""},
-    MarkupElements{Markup::Modern, u"morvane-applet", u"morvane-param", u"</morvane-param>"},
+    MarkupElements{Markup::Applet, u"applet", u"param", u"", u"<script LANGUAGE=\"JavaScript\">"},
+    MarkupElements{Markup::Modern, u"morvane-applet", u"morvane-param", u"</morvane-param>",
+                   u"<script>"},
 };
 static_assert(kElements[static_cast<size_t>(Markup::Modern)].markup == Markup::Modern);
 
@@ -44,6 +46,11 @@ QString paramLine(const QString& name, const QString& value, Markup markup)
 QString appletElement(Markup markup)
 {
     return QString::fromUtf16(elementsOf(markup).applet);
+}
+
+QString scriptStartTag(Markup markup)
+{
+    return QString::fromUtf16(elementsOf(markup).scriptStart);
 }
 
 QString sizeAttribute(const QString& name, Markup markup)

@@ -16,6 +16,9 @@ QString escapeQuotes(const QString& text);
 
 // "applet" or "morvane-applet": the element that holds the parameters and the no-Java text.
 QString appletElement(Markup markup);
+// The start tag of a script the code carries itself: the classic code keeps the LANGUAGE
+// attribute the pages of its time had, the modern one writes a plain <script>.
+QString scriptStartTag(Markup markup);
 // A size attribute's name as the markup writes it: the classic code keeps the catalog's
 // spelling ("WIDTH"), the modern one writes it in lower case as HTML5 pages do.
 QString sizeAttribute(const QString& name, Markup markup);

@@ -66,6 +66,14 @@ TEST_F(ShippedInstallation, EveryKindGeneratesWithTheShippedSettings)
         EXPECT_TRUE(pageText.contains(code))
             << kind.toStdString() << ": sample page differs from the generated code; run "
             << "tools/make-samples.sh";
+
+        // And shows it in the valid HTML5 markup too, as the option writes it.
+        const CliRun modern =
+            runCli(app->path(), {u"html"_s, u"--runtime"_s, u"--markup"_s, u"modern"_s, kind});
+        ASSERT_EQ(modern.exitCode, 0) << kind.toStdString() << ": " << modern.err.toStdString();
+        const QString modernCode = modern.out.left(modern.out.indexOf(u"\n--- needed files"_s));
+        EXPECT_TRUE(pageText.contains(u"<pre>"_s + modernCode.toHtmlEscaped() + u"</pre>"_s))
+            << kind.toStdString() << ": the modern code block differs; run tools/make-samples.sh";
     }
 }
 

@@ -1,5 +1,7 @@
 // Every kind's code in the modern markup, as generated from the shipped settings, makes a page
-// that the Nu HTML checker passes without an error. One checker run covers all the pages.
+// that the Nu HTML checker passes without an error or a warning. Its plain infos may stay: it
+// tells that `name` is not an attribute it knows on <morvane-param>, which is that element's own
+// attribute. One checker run covers all the pages.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
@@ -40,11 +42,13 @@ test('every kind\'s modern code passes the HTML checker', { skip: !haveJava && '
     // The classic code of one kind rides along: the checker must find its obsolete elements.
     const classic = join(pages, 'classic.html');
     writeFileSync(classic, page('classic', installation.code('Stars')));
-    const run = spawnSync('java', ['-jar', vnuJar, '--errors-only', '--format', 'json', classic, ...files], { encoding: 'utf8' });
+    const run = spawnSync('java', ['-jar', vnuJar, '--format', 'json', classic, ...files], { encoding: 'utf8' });
     const { messages } = JSON.parse(run.stderr);
-    const errors = messages.map((m) => `${m.url.split('/').pop()}:${m.lastLine}: ${m.message}`);
-    assert.ok(errors.some((e) => e.startsWith('classic.html:') && /applet/.test(e)), `the checker did not refuse <applet>: ${errors}`);
-    assert.deepEqual(errors.filter((e) => !e.startsWith('classic.html:')), []);
+    const problems = messages
+      .filter((m) => m.type !== 'info' || m.subType === 'warning')
+      .map((m) => `${m.url.split('/').pop()}:${m.lastLine}: ${m.subType ?? m.type}: ${m.message}`);
+    assert.ok(problems.some((e) => e.startsWith('classic.html:') && /error: .*applet/.test(e)), `the checker did not refuse <applet>: ${problems}`);
+    assert.deepEqual(problems.filter((e) => !e.startsWith('classic.html:')), []);
   } finally {
     rmSync(pages, { recursive: true, force: true });
     installation.remove();

@@ -24,7 +24,7 @@ bool writeVisitorScript(GenerationContext& ctx)
     const QString height =
         escapeQuotes(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Height)));
     ctx.lines() = QStringList{
-        u"<script LANGUAGE=\"JavaScript\">"_s,
+        scriptStartTag(ctx.markup()),
         u"<!--"_s,
         u"document.write(\"<APPLET CODE=WhoIsVisitor.class WIDTH="_s + width + u" HEIGHT="_s +
             height + u">\");"_s,

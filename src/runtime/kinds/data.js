@@ -2,7 +2,7 @@
 // that shows the HTML code of a color, and the visitor's address label.
 
 import { P } from '../core/params.js';
-import { drawMessage, hiddenPart, inkOn, listenKeys, readPageFile } from '../core/kit.js';
+import { drawMessage, fitText, hiddenPart, inkOn, listenKeys, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_FILE = 4 * 1024 * 1024;
@@ -126,7 +126,7 @@ registerKind('Graph', {
         g.textBaseline = 'top';
         g.textAlign = 'center';
         g.font = `bold ${big}${FONT}`;
-        g.fillText(p.title, ctx.width / 2, b + 4, Math.max(1, ctx.width - 2 * b - 8));
+        g.fillText(fitText(g, p.title, Math.max(1, ctx.width - 2 * b - 8)), ctx.width / 2, b + 4);
         g.font = `${small}${FONT}`;
         const tickWidth = Math.max(...yTicks.map((v) => g.measureText(label(v)).width));
         const area = {
@@ -139,11 +139,11 @@ registerKind('Graph', {
         const px = (v) => area.left + ((v - x0) / (x1 - x0)) * (area.right - area.left);
         const py = (v) => area.bottom - ((v - y0) / (y1 - y0)) * (area.bottom - area.top);
 
-        g.fillText(p.xlabel_title, (area.left + area.right) / 2, ctx.height - b - 4 - small, Math.max(1, area.right - area.left));
+        g.fillText(fitText(g, p.xlabel_title, Math.max(1, area.right - area.left)), (area.left + area.right) / 2, ctx.height - b - 4 - small);
         g.save();
         g.translate(b + 4, (area.top + area.bottom) / 2);
         g.rotate(-Math.PI / 2);
-        g.fillText(p.ylabel_title, 0, 0, Math.max(1, area.bottom - area.top));
+        g.fillText(fitText(g, p.ylabel_title, Math.max(1, area.bottom - area.top)), 0, 0);
         g.restore();
 
         g.strokeStyle = ink;
@@ -301,7 +301,7 @@ registerKind('Table', {
       g.font = `${bold ? 'bold ' : ''}12${FONT}`;
       for (let i = 0; i < row.length; i++) {
         g.fillStyle = bold ? ink : colors[i];
-        g.fillText(row[i], xs[i] + PAD, y + ROW / 2, Math.max(1, xs[i + 1] - xs[i] - b - PAD * 2));
+        g.fillText(fitText(g, row[i], Math.max(1, xs[i + 1] - xs[i] - b - PAD * 2)), xs[i] + PAD, y + ROW / 2);
       }
     };
     return {
@@ -436,7 +436,7 @@ registerKind('HexColor', {
         g.font = `${Math.max(8, bar - 8)}px monospace`;
         g.textAlign = 'left';
         g.textBaseline = 'middle';
-        g.fillText(color, bar * 2 + 8, h + bar / 2, Math.max(1, ctx.width - bar * 2 - 10));
+        g.fillText(fitText(g, color, Math.max(1, ctx.width - bar * 2 - 10)), bar * 2 + 8, h + bar / 2);
       },
       dispose: stop,
     };
@@ -462,9 +462,9 @@ registerKind('IPViewer', {
         g.fillStyle = ink;
         const w = Math.max(1, ctx.width - 8);
         if (twoLines) {
-          g.fillText(ctx.params.text, ctx.width / 2, ctx.height / 2 - size * 0.6, w);
-          g.fillText(IP_NOTE, ctx.width / 2, ctx.height / 2 + size * 0.6, w);
-        } else g.fillText(`${ctx.params.text} ${IP_NOTE}`, ctx.width / 2, ctx.height / 2, w);
+          g.fillText(fitText(g, ctx.params.text, w), ctx.width / 2, ctx.height / 2 - size * 0.6);
+          g.fillText(fitText(g, IP_NOTE, w), ctx.width / 2, ctx.height / 2 + size * 0.6);
+        } else g.fillText(fitText(g, `${ctx.params.text} ${IP_NOTE}`, w), ctx.width / 2, ctx.height / 2);
       },
     };
   },

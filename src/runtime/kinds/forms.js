@@ -3,7 +3,7 @@
 // page that anyone can read: it keeps casual visitors out and protects nothing.
 
 import { P } from '../core/params.js';
-import { drawButton, hiddenPart, inkOn, inside, listenKeys, overlay, readPageFile } from '../core/kit.js';
+import { drawButton, fitText, hiddenPart, inkOn, inside, listenKeys, overlay, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -240,7 +240,7 @@ registerKind('GuestBook', {
           g.font = `12${FONT}`;
           g.fillStyle = ink;
           g.textAlign = 'center';
-          g.fillText(file.error ?? p.none, W / 2, listH / 2, Math.max(1, W - 8));
+          g.fillText(fitText(g, file.error ?? p.none, Math.max(1, W - 8)), W / 2, listH / 2);
         }
         const end = Math.min(lines.length, first + shown);
         for (let i = first; i < end; i++) {
@@ -255,7 +255,7 @@ registerKind('GuestBook', {
           }
           g.font = line.font;
           g.fillStyle = ink;
-          g.fillText(line.text, 8, y + lineH / 2, Math.max(1, W - 16));
+          g.fillText(fitText(g, line.text, Math.max(1, W - 16)), 8, y + lineH / 2);
         }
         if (lines.length > shown && listH > 10) {
           g.fillStyle = ink;
@@ -266,18 +266,18 @@ registerKind('GuestBook', {
         g.font = `12${FONT}`;
         g.fillStyle = ink;
         g.textAlign = 'left';
-        for (const field of fields.slice(0, 2)) g.fillText(field.label, 4, field.rect.y + ROW / 2 + 1, Math.max(1, labelWidth - 4));
+        for (const field of fields.slice(0, 2)) g.fillText(fitText(g, field.label, Math.max(1, labelWidth - 4)), 4, field.rect.y + ROW / 2 + 1);
         drawButton(g, send, p.text4, pressed, { focused: document.activeElement === sendButton });
         if (notice) {
-          // A band over the foot of the list: beside the button, a long notice would be squeezed
-          // past reading.
+          // A band over the foot of the list: beside the button, a long notice would be cut to a
+          // few words.
           const band = top >= NOTICE_H ? { y: top - NOTICE_H, w: W - 8 } : { y: send.y + (ROW - NOTICE_H) / 2, w: send.x - 8 };
           g.fillStyle = ctx.background;
           g.fillRect(0, band.y, band.w + 8, NOTICE_H);
           g.font = `11${FONT}`;
           g.fillStyle = failed ? '#C00000' : ink;
           g.textAlign = 'center';
-          g.fillText(notice, 4 + band.w / 2, band.y + NOTICE_H / 2, Math.max(1, band.w));
+          g.fillText(fitText(g, notice, Math.max(1, band.w)), 4 + band.w / 2, band.y + NOTICE_H / 2);
         }
       },
       dispose() {

@@ -2,7 +2,7 @@
 // image buttons, a picture leading to a random link, a random picture and protected pictures.
 
 import { P } from '../core/params.js';
-import { drawButton, hasFocus, hiddenPart, inkOn, inside, listenKeys } from '../core/kit.js';
+import { drawButton, fitText, hasFocus, hiddenPart, inkOn, inside, listenKeys } from '../core/kit.js';
 import { drawPlaced, placeImage } from '../core/images.js';
 import { windowTarget } from '../core/links.js';
 import { registerKind } from '../core/applet.js';
@@ -236,7 +236,7 @@ registerKind('CheckBoxLink', {
             g.stroke();
           }
           g.fillStyle = ink;
-          g.fillText(texts[i], box + 10, y + row / 2, Math.max(1, ctx.width - box - 14));
+          g.fillText(fitText(g, texts[i], Math.max(1, ctx.width - box - 14)), box + 10, y + row / 2);
           if (hasFocus(ctx) && current === i) {
             g.strokeStyle = ink;
             g.lineWidth = 1;
@@ -313,7 +313,7 @@ registerKind('ListLink', {
             g.fillRect(2, y, ctx.width - 4, row);
           }
           g.fillStyle = i === selected ? '#FFFFFF' : ink;
-          g.fillText(texts[i], 6, y + row / 2, Math.max(1, ctx.width - 12));
+          g.fillText(fitText(g, texts[i], Math.max(1, ctx.width - 12)), 6, y + row / 2);
         }
         if (n > visible) {
           // Where the shown rows stand in the whole list.

@@ -1,6 +1,7 @@
 // The link, menu and data kinds in the browser (their sample pages run in kinds.test.mjs):
 // synthetic clicks and keys follow links with their targets, menus open and close, data files
-// become graphs and tables, and bad values run on the defaults.
+// become graphs and tables, bad values run on the defaults, and long labels (the guest book's
+// too) are cut.
 import assert from 'node:assert/strict';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -20,6 +21,16 @@ const MENU = {
   text2: 'Photos', text21: 'Holidays', link21: 'holidays.html', text22: '-', text23: 'Family', link23: 'family.html',
   text3: 'Bad', link3: 'javascript:alert(1)',
 };
+
+// Runs in the page: the texts the canvases draw, each with whether it asked to be squeezed.
+function recordTexts() {
+  window.texts = [];
+  const fillText = CanvasRenderingContext2D.prototype.fillText;
+  CanvasRenderingContext2D.prototype.fillText = function (text, x, y, ...maxWidth) {
+    window.texts.push([String(text), maxWidth.length > 0]);
+    return fillText.call(this, text, x, y, ...maxWidth);
+  };
+}
 
 describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
   const bench = useBench();
@@ -204,6 +215,25 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       await page.close();
     }
     assert.ok(texts[1].count(ink) > texts[0].count(ink), 'a longer label covers more');
+  });
+
+  test('a label too long for its room is cut with an ellipsis, never squeezed', async () => {
+    const long = 'Visitors of the whole year, month by month';
+    const cases = [
+      ['CheckBoxLink', { number: '1', text1: long, link1: 'a.htm' }, [120, 60]],
+      ['ListLink', { number: '1', text1: long, link1: 'a.htm' }, [120, 60]],
+      ['IPViewer', { text: long }, [120, 60]],
+      ['Graph', { data_file: 'data.dat', title: long, xlabel_title: long, ylabel_title: long }, [200, 150]],
+      ['Table', { data_file: 'data.txt', title_mode: '2', title_row: `${long},B,C` }, [240, 100]],
+      ['GuestBook', { email: 'owner@example.com', text1: long }, [300, 200], 'NoBook'],
+    ];
+    for (const [kind, params, [width, height], folder = 'K'] of cases) {
+      const { page } = await openKind(bench, kind, { width, height, params }, { folder, setup: recordTexts });
+      const texts = await page.evaluate(() => window.texts);
+      assert.deepEqual(texts.filter(([, squeezed]) => squeezed), [], `${kind} squeezes none`);
+      assert.ok(texts.some(([text]) => text.endsWith('\u2026') && long.startsWith(text.slice(0, -1))), `${kind} cuts the long label`);
+      await page.close();
+    }
   });
 
   test('graph curves come from the data file: one per Y column, dots linked or not', async () => {
