@@ -2,7 +2,7 @@
 // browser forbids reading the picture's pixels, it is shown as it is.
 
 import { P, rgbOf } from '../core/params.js';
-import { Surface, blankApplet, copyPixel, placeImage } from '../core/images.js';
+import { Surface, blankApplet, placeImage } from '../core/images.js';
 import { easeTowards, trackPointer } from '../core/kit.js';
 import { limitPixels } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
@@ -79,11 +79,25 @@ function effectView(ctx, lengths = []) {
   };
 }
 
+// The pixels as one word each, so that a pixel is copied in one move.
+function words(bytes) {
+  return new Uint32Array(bytes.buffer, bytes.byteOffset, bytes.length >> 2);
+}
+
+// Math.floor(v) kept within 0..size-1. The hot loops call this per pixel, and truncation, which
+// rounds towards zero, gives the same answer here: anything below zero ends at 0 anyway.
+function clampedIndex(v, size) {
+  const i = v | 0;
+  return i < 0 ? 0 : i >= size ? size - 1 : i;
+}
+
 // A magnifying lens of radius r at (cx, cy): strength 0 changes nothing, towards 1 the centre
 // grows without bound; the rim always meets the picture around it.
 function lens(out, src, width, height, cx, cy, r, strength) {
   out.set(src);
   if (r < 1) return;
+  const to = words(out);
+  const from = words(src);
   const r2 = r * r;
   const y0 = Math.max(0, Math.floor(cy - r));
   const y1 = Math.min(height - 1, Math.ceil(cy + r));
@@ -96,9 +110,7 @@ function lens(out, src, width, height, cx, cy, r, strength) {
       const d2 = dx * dx + dy * dy;
       if (d2 >= r2) continue;
       const f = 1 - strength * (1 - d2 / r2);
-      const sx = Math.min(width - 1, Math.max(0, Math.floor(cx + dx * f)));
-      const sy = Math.min(height - 1, Math.max(0, Math.floor(cy + dy * f)));
-      copyPixel(out, (y * width + x) * 4, src, (sy * width + sx) * 4);
+      to[y * width + x] = from[clampedIndex(cy + dy * f, height) * width + clampedIndex(cx + dx * f, width)];
     }
   }
 }
@@ -238,8 +250,9 @@ const EFFECTS = {
             const top = Math.max(0, Math.ceil(cy - cy * scale));
             const bottom = Math.min(height, Math.floor(cy + cy * scale));
             for (let y = top; y < bottom; y++) {
-              const sy = Math.floor((y + 0.5 - cy) / scale + cy);
-              if (sy < 0 || sy >= height) continue;
+              const v = (y + 0.5 - cy) / scale + cy;
+              if (v < 0 || v >= height) continue;
+              const sy = v | 0;
               const o = (y * width + x) * 4;
               const s = (sy * width + sx) * 4;
               out[o] = src[s] * shade;
@@ -326,6 +339,8 @@ const EFFECTS = {
         },
         render(out, src) {
           out.fill(0);
+          const to = words(out);
+          const from = words(src);
           corners.forEach((corner, i) => {
             const t = corner.value / 100;
             quad[2 * i] = width / 2 + (ends[i][0] - width / 2) * t;
@@ -338,9 +353,7 @@ const EFFECTS = {
           for (let y = y0; y < y1; y++) {
             for (let x = x0; x < x1; x++) {
               if (!unmapQuad(quad, x + 0.5, y + 0.5, uv)) continue;
-              const sx = Math.min(width - 1, Math.floor(uv.u * width));
-              const sy = Math.min(height - 1, Math.floor(uv.v * height));
-              copyPixel(out, (y * width + x) * 4, src, (sy * width + sx) * 4);
+              to[y * width + x] = from[clampedIndex(uv.v * height, height) * width + clampedIndex(uv.u * width, width)];
             }
           }
         },
