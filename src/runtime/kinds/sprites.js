@@ -73,7 +73,10 @@ registerKind('ImagePointer', {
     return {
       pause: ctx.params.pause,
       step(n) {
-        if (mouse.inside) easeTowards(pos, mouse, 0.2, n);
+        if (!mouse.inside) return false;
+        const [x, y] = [Math.round(pos.x), Math.round(pos.y)];
+        easeTowards(pos, mouse, 0.2, n);
+        return Math.round(pos.x) !== x || Math.round(pos.y) !== y;
       },
       draw(g) {
         if (!mouse.inside && !outVisible) return;
@@ -81,7 +84,7 @@ registerKind('ImagePointer', {
       },
       pointer(type, px, py) {
         trackPointer(mouse, type, px, py);
-        if (type === 'leave') ctx.invalidate();
+        if (type === 'leave' || type === 'enter') ctx.invalidate();
       },
     };
   },

@@ -271,16 +271,17 @@ registerKind('TextStream', {
     let typed = 0;
     let waited = 0;
     const shown = lines.map(() => '');
+    // Whether the text shown changed.
     function advance() {
       const letters = lines[line];
       if (typed < letters.length) {
         typed++;
         shown[line] += letters[typed - 1];
-        return;
+        return true;
       }
       // A finished line stays for the end-line pause; after the last one the page starts over.
       waited += pause;
-      if (waited < pause2) return;
+      if (waited < pause2) return false;
       waited = 0;
       typed = 0;
       line++;
@@ -288,11 +289,14 @@ registerKind('TextStream', {
         line = 0;
         shown.fill('');
       }
+      return true;
     }
     return {
       pause,
       step(n) {
-        for (let i = 0; i < n; i++) advance();
+        let changed = false;
+        for (let i = 0; i < n; i++) changed = advance() || changed;
+        return changed;
       },
       // The whole text typed.
       rest() {
