@@ -3,7 +3,7 @@
 // message scrolling in the tab's title.
 
 import { P } from '../core/params.js';
-import { motionReduced } from '../core/display.js';
+import { motionReduced, pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // A text's box: its left and top from the offsets, centred where an offset is left out.
@@ -180,18 +180,22 @@ registerKind('Flickering', {
     const width = ctx.g.measureText(text).width;
     const box = textBox(ctx, width, height, ctx.params.width_shift, ctx.params.height_shift);
     // The glowing text is drawn once, as much of it as the applet shows; the frames only change
-    // how bright it is.
+    // how bright it is. It has the canvas's backing pixels, so that it stays as crisp as other
+    // text and each frame copies it pixel for pixel instead of stretching it.
     const blur = Math.max(2, Math.round(height / 3));
     const pad = blur * 2;
+    const dense = ctx.g.getTransform().a;
     const flame = document.createElement('canvas');
-    flame.width = ctx.width + 2 * pad;
-    flame.height = ctx.height + 2 * pad;
+    flame.width = Math.round((ctx.width + 2 * pad) * dense);
+    flame.height = Math.round((ctx.height + 2 * pad) * dense);
     const fg = flame.getContext('2d');
+    fg.scale(dense, dense);
     fg.font = font;
     fg.textBaseline = 'middle';
     fg.fillStyle = color;
     fg.shadowColor = color;
-    fg.shadowBlur = blur;
+    // The blur is counted in backing pixels, whatever the transform.
+    fg.shadowBlur = blur * dense;
     fg.fillText(text, box.x + pad, box.y + pad + height / 2);
     let light = 1;
     let sway = 0;
@@ -204,7 +208,7 @@ registerKind('Flickering', {
       },
       draw(g) {
         g.globalAlpha = light;
-        g.drawImage(flame, sway - pad, -pad);
+        g.drawImage(flame, sway - pad, -pad, flame.width / dense, flame.height / dense);
         g.globalAlpha = 1;
       },
     };
@@ -388,6 +392,16 @@ function letterCells(text, map) {
   return Int16Array.from(Array.from(text), find);
 }
 
+// The image's pixels in a canvas: a frame that draws from it copies them, where drawing from
+// the image itself goes through the browser's cache of decoded images on every call.
+function decodedCopy(image) {
+  const canvas = document.createElement('canvas');
+  canvas.width = image.naturalWidth;
+  canvas.height = image.naturalHeight;
+  canvas.getContext('2d').drawImage(image, 0, 0);
+  return canvas;
+}
+
 registerKind('FontImageScrolling', {
   params: {
     text_height: P.int(null, { max: 2000 }),
@@ -406,6 +420,9 @@ registerKind('FontImageScrolling', {
     const cellHeight = image ? image.naturalHeight : 0;
     // Without a usable image the text is still shown, in a plain font.
     const usable = cellWidth > 0 && cellHeight > 0;
+    // Letters cut from a picture have no more pixels than that picture.
+    if (usable) pictureCanvas(ctx);
+    const sheet = usable ? decodedCopy(image) : null;
     const height = ctx.params.text_height ?? (usable ? cellHeight : 20);
     const cells = letterCells(text, map);
     const font = fontOf(height);
@@ -435,7 +452,7 @@ registerKind('FontImageScrolling', {
         const last = Math.min(cells.length, Math.ceil((ctx.width - left) / letterWidth));
         for (let i = first; i < last; i++) {
           if (cells[i] < 0) continue;
-          g.drawImage(image, cells[i] * cellWidth, 0, cellWidth, cellHeight, left + i * letterWidth, top, letterWidth, height);
+          g.drawImage(sheet, cells[i] * cellWidth, 0, cellWidth, cellHeight, left + i * letterWidth, top, letterWidth, height);
         }
       },
     };
