@@ -173,19 +173,25 @@ function tracker(ctx, mouse, share) {
 }
 
 // Inverse of the bilinear map of the unit square onto the quad a b c d (clockwise from the top
-// left): sets uv.u and uv.v for the point (px, py) and says whether the point is inside.
-function unmapQuad(q, px, py, uv) {
+// left): a function that sets uv.u and uv.v for the point (px, py) and says whether the point is
+// inside. What depends on the quad alone is worked out once, not for every pixel.
+function quadInverse(q) {
   const ex = q[2] - q[0];
   const ey = q[3] - q[1];
   const fx = q[6] - q[0];
   const fy = q[7] - q[1];
   const gx = q[0] - q[2] + q[4] - q[6];
   const gy = q[1] - q[3] + q[5] - q[7];
-  const hx = px - q[0];
-  const hy = py - q[1];
   const k2 = gx * fy - gy * fx;
-  const k1 = ex * fy - ey * fx + hx * gy - hy * gx;
-  const k0 = hx * ey - hy * ex;
+  const cross = ex * fy - ey * fx;
+  return (px, py, uv) => {
+    const hx = px - q[0];
+    const hy = py - q[1];
+    return unmapped(cross + hx * gy - hy * gx, hx * ey - hy * ex, k2, ex, ey, fx, fy, gx, gy, hx, hy, uv);
+  };
+}
+
+function unmapped(k1, k0, k2, ex, ey, fx, fy, gx, gy, hx, hy, uv) {
   if (Math.abs(k2) < 1e-9) {
     return Math.abs(k1) >= 1e-9 && solvedAt(-k0 / k1, ex, ey, fx, fy, gx, gy, hx, hy, uv);
   }
@@ -227,6 +233,7 @@ const EFFECTS = {
       const eye = 3 * Math.max(width, height);
       // The near edge grows in perspective: the whole view is made smaller so that it still fits.
       const fit = (eye - cx) / eye;
+      const shaded = new Uint8ClampedArray(256);
       let angle = 0;
       return {
         step(n) {
@@ -237,6 +244,8 @@ const EFFECTS = {
           const cos = Math.cos(angle);
           const sin = Math.sin(angle);
           const shade = 0.55 + 0.45 * Math.abs(cos);
+          // Every shaded value of a byte, looked up rather than multiplied for each pixel.
+          for (let v = 0; v < 256; v++) shaded[v] = v * shade;
           for (let x = 0; x < width; x++) {
             const xr = (x + 0.5 - cx) / fit;
             const den = eye * cos - xr * sin;
@@ -255,9 +264,9 @@ const EFFECTS = {
               const sy = v | 0;
               const o = (y * width + x) * 4;
               const s = (sy * width + sx) * 4;
-              out[o] = src[s] * shade;
-              out[o + 1] = src[s + 1] * shade;
-              out[o + 2] = src[s + 2] * shade;
+              out[o] = shaded[src[s]];
+              out[o + 1] = shaded[src[s + 1]];
+              out[o + 2] = shaded[src[s + 2]];
               out[o + 3] = src[s + 3];
             }
           }
@@ -350,9 +359,10 @@ const EFFECTS = {
           const x1 = Math.min(width, Math.ceil(Math.max(quad[0], quad[2], quad[4], quad[6])));
           const y0 = Math.max(0, Math.floor(Math.min(quad[1], quad[3], quad[5], quad[7])));
           const y1 = Math.min(height, Math.ceil(Math.max(quad[1], quad[3], quad[5], quad[7])));
+          const unmap = quadInverse(quad);
           for (let y = y0; y < y1; y++) {
             for (let x = x0; x < x1; x++) {
-              if (!unmapQuad(quad, x + 0.5, y + 0.5, uv)) continue;
+              if (!unmap(x + 0.5, y + 0.5, uv)) continue;
               to[y * width + x] = from[clampedIndex(uv.v * height, height) * width + clampedIndex(uv.u * width, width)];
             }
           }
