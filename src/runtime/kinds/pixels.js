@@ -204,6 +204,27 @@ function unmapped(k1, k0, k2, ex, ey, fx, fy, gx, gy, hx, hy, uv) {
   );
 }
 
+// Where the row at height py crosses the convex hull of the quad's corners, into span (from, to);
+// false when it misses it. The stretched picture lies within that hull, so a row is worked out
+// only there rather than across the whole box around the quad.
+function hullSpan(q, py, span) {
+  let from = Infinity;
+  let to = -Infinity;
+  for (let a = 0; a < 8; a += 2) {
+    for (let b = a + 2; b < 8; b += 2) {
+      const [ax, ay, bx, by] = [q[a], q[a + 1], q[b], q[b + 1]];
+      if ((ay - py) * (by - py) > 0) continue;
+      const x = ay === by ? ax : ax + ((py - ay) * (bx - ax)) / (by - ay);
+      const far = ay === by ? bx : x;
+      from = Math.min(from, x, far);
+      to = Math.max(to, x, far);
+    }
+  }
+  span[0] = from;
+  span[1] = to;
+  return from <= to;
+}
+
 // The u that goes with v, through the better conditioned of the two coordinates.
 function solvedAt(v, ex, ey, fx, fy, gx, gy, hx, hy, uv) {
   if (!(v >= 0 && v <= 1)) return false;
@@ -342,6 +363,7 @@ const EFFECTS = {
       const corners = names.map((n) => new Bouncer(p[`${n}corner`], p[`${n}step`], 1, 100));
       const quad = new Float64Array(8);
       const uv = { u: 0, v: 0 };
+      const span = new Float64Array(2);
       return {
         step(n) {
           for (const corner of corners) corner.step(n);
@@ -361,7 +383,10 @@ const EFFECTS = {
           const y1 = Math.min(height, Math.ceil(Math.max(quad[1], quad[3], quad[5], quad[7])));
           const unmap = quadInverse(quad);
           for (let y = y0; y < y1; y++) {
-            for (let x = x0; x < x1; x++) {
+            if (!hullSpan(quad, y + 0.5, span)) continue;
+            const first = Math.max(x0, Math.floor(span[0]) - 1);
+            const last = Math.min(x1, Math.ceil(span[1]) + 1);
+            for (let x = first; x < last; x++) {
               if (!unmap(x + 0.5, y + 0.5, uv)) continue;
               to[y * width + x] = from[clampedIndex(uv.v * height, height) * width + clampedIndex(uv.u * width, width)];
             }
