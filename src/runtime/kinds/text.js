@@ -392,16 +392,6 @@ function letterCells(text, map) {
   return Int16Array.from(Array.from(text), find);
 }
 
-// The image's pixels in a canvas: a frame that draws from it copies them, where drawing from
-// the image itself goes through the browser's cache of decoded images on every call.
-function decodedCopy(image) {
-  const canvas = document.createElement('canvas');
-  canvas.width = image.naturalWidth;
-  canvas.height = image.naturalHeight;
-  canvas.getContext('2d').drawImage(image, 0, 0);
-  return canvas;
-}
-
 registerKind('FontImageScrolling', {
   params: {
     text_height: P.int(null, { max: 2000 }),
@@ -422,7 +412,6 @@ registerKind('FontImageScrolling', {
     const usable = cellWidth > 0 && cellHeight > 0;
     // Letters cut from a picture have no more pixels than that picture.
     if (usable) pictureCanvas(ctx);
-    const sheet = usable ? decodedCopy(image) : null;
     const height = ctx.params.text_height ?? (usable ? cellHeight : 20);
     const cells = letterCells(text, map);
     const font = fontOf(height);
@@ -452,7 +441,7 @@ registerKind('FontImageScrolling', {
         const last = Math.min(cells.length, Math.ceil((ctx.width - left) / letterWidth));
         for (let i = first; i < last; i++) {
           if (cells[i] < 0) continue;
-          g.drawImage(sheet, cells[i] * cellWidth, 0, cellWidth, cellHeight, left + i * letterWidth, top, letterWidth, height);
+          g.drawImage(image, cells[i] * cellWidth, 0, cellWidth, cellHeight, left + i * letterWidth, top, letterWidth, height);
         }
       },
     };
