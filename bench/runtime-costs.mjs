@@ -2,7 +2,9 @@
 // What the applets cost the page's main thread, on the browser's real clock: for each scene the
 // share of the time the main thread was busy (tasks, script, painting), the share of it the
 // thread had the processor (on a loaded machine, busy time also counts the waits for it), the
-// script's share, the page's frames per second and how often the applets drew.
+// script's share, the page's frames per second, how often the applets drew, and the backing
+// pixels of all their canvases (a browser compositing in software copies every canvas in view on
+// each frame that changes any of them, so this is what each such frame costs at the least).
 // Usage: MORVANE_BUILD_DIR=BUILD node bench/runtime-costs.mjs [SECONDS per scene] [--scale=N]
 //   [--only=TEXT]   (after npm ci; --scale sets the device pixel ratio the page is shown at,
 //   default 1; --only runs the scenes whose name holds TEXT)
@@ -76,8 +78,12 @@ async function measure(browser, server, name, html) {
   const read = async () => {
     const { metrics } = await cdp.send('Performance.getMetrics');
     const m = Object.fromEntries(metrics.map((x) => [x.name, x.value]));
-    const counts = await tab.evaluate(() => [window.benchFrames, window.benchDraws]);
-    return { t: m.Timestamp, task: m.TaskDuration, cpu: m.ThreadTime, script: m.ScriptDuration, frames: counts[0], draws: counts[1] };
+    const counts = await tab.evaluate(() => [
+      window.benchFrames,
+      window.benchDraws,
+      [...document.querySelectorAll('canvas.morvane-applet')].reduce((sum, c) => sum + c.width * c.height, 0),
+    ]);
+    return { t: m.Timestamp, task: m.TaskDuration, cpu: m.ThreadTime, script: m.ScriptDuration, frames: counts[0], draws: counts[1], pixels: counts[2] };
   };
   const a = await read();
   await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
@@ -91,7 +97,7 @@ async function measure(browser, server, name, html) {
     draws: (b.draws - a.draws) / wall,
   };
   console.log(`${name.padEnd(32)} busy ${row.busy.toFixed(0).padStart(3)} %  cpu ${row.cpu.toFixed(0).padStart(3)} %  script ${row.script.toFixed(0).padStart(3)} %  ` +
-    `page ${row.fps.toFixed(1).padStart(5)} fps  draws ${row.draws.toFixed(1).padStart(6)}/s${problems.length ? `  problems: ${problems.join(' | ')}` : ''}`);
+    `page ${row.fps.toFixed(1).padStart(5)} fps  draws ${row.draws.toFixed(1).padStart(6)}/s  canvases ${(b.pixels / 1e6).toFixed(2)} Mpx${problems.length ? `  problems: ${problems.join(' | ')}` : ''}`);
   await tab.close();
 }
 

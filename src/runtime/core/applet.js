@@ -160,9 +160,12 @@ export class Applet {
       if (this.last === null) this.last = now;
       const [steps, last] = stepsDue(now, this.last, pause);
       this.last = last;
+      // A step that answers false left the picture as it was drawn: drawing it again would cost
+      // the same as a change, for nothing.
       if (steps > 0) {
-        this.guard(() => this.instance.step?.(steps));
-        this.dirty = true;
+        this.guard(() => {
+          if (this.instance.step?.(steps) !== false) this.dirty = true;
+        });
       }
     }
     if (this.dirty) this.render();

@@ -108,7 +108,9 @@ export class Common {
       painted = document.createElement('canvas');
       painted.width = g.canvas.width;
       painted.height = g.canvas.height;
-      const pg = painted.getContext('2d');
+      // The color under the picture leaves no pixel transparent: a canvas known to be opaque
+      // is copied without blending.
+      const pg = painted.getContext('2d', { alpha: false });
       pg.setTransform(t);
       for (const fill of [color, this.pattern]) {
         pg.fillStyle = fill;

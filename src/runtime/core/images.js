@@ -74,11 +74,3 @@ export class Surface {
     g.drawImage(this.canvas, x, y, w, h);
   }
 }
-
-// One pixel (four bytes) of `src` at `s` into `out` at `o`.
-export function copyPixel(out, o, src, s) {
-  out[o] = src[s];
-  out[o + 1] = src[s + 1];
-  out[o + 2] = src[s + 2];
-  out[o + 3] = src[s + 3];
-}

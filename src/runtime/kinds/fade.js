@@ -38,7 +38,10 @@ registerKind('Fade', {
     return {
       pause: images.length > 1 ? pause : 0,
       step(n) {
+        const before = fadeState(index, images.length, frames, holdSteps);
         index += n;
+        const after = fadeState(index, images.length, frames, holdSteps);
+        return after.image !== before.image || after.amount !== before.amount;
       },
       draw(g) {
         const { image, next, amount } = fadeState(index, images.length, frames, holdSteps);

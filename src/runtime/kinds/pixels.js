@@ -2,7 +2,7 @@
 // browser forbids reading the picture's pixels, it is shown as it is.
 
 import { P, rgbOf } from '../core/params.js';
-import { Surface, blankApplet, copyPixel, placeImage } from '../core/images.js';
+import { Surface, blankApplet, placeImage } from '../core/images.js';
 import { easeTowards, trackPointer } from '../core/kit.js';
 import { limitPixels } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
@@ -79,11 +79,25 @@ function effectView(ctx, lengths = []) {
   };
 }
 
+// The pixels as one word each, so that a pixel is copied in one move.
+function words(bytes) {
+  return new Uint32Array(bytes.buffer, bytes.byteOffset, bytes.length >> 2);
+}
+
+// Math.floor(v) kept within 0..size-1. The hot loops call this per pixel, and truncation, which
+// rounds towards zero, gives the same answer here: anything below zero ends at 0 anyway.
+function clampedIndex(v, size) {
+  const i = v | 0;
+  return i < 0 ? 0 : i >= size ? size - 1 : i;
+}
+
 // A magnifying lens of radius r at (cx, cy): strength 0 changes nothing, towards 1 the centre
 // grows without bound; the rim always meets the picture around it.
 function lens(out, src, width, height, cx, cy, r, strength) {
   out.set(src);
   if (r < 1) return;
+  const to = words(out);
+  const from = words(src);
   const r2 = r * r;
   const y0 = Math.max(0, Math.floor(cy - r));
   const y1 = Math.min(height - 1, Math.ceil(cy + r));
@@ -96,9 +110,7 @@ function lens(out, src, width, height, cx, cy, r, strength) {
       const d2 = dx * dx + dy * dy;
       if (d2 >= r2) continue;
       const f = 1 - strength * (1 - d2 / r2);
-      const sx = Math.min(width - 1, Math.max(0, Math.floor(cx + dx * f)));
-      const sy = Math.min(height - 1, Math.max(0, Math.floor(cy + dy * f)));
-      copyPixel(out, (y * width + x) * 4, src, (sy * width + sx) * 4);
+      to[y * width + x] = from[clampedIndex(cy + dy * f, height) * width + clampedIndex(cx + dx * f, width)];
     }
   }
 }
@@ -161,19 +173,25 @@ function tracker(ctx, mouse, share) {
 }
 
 // Inverse of the bilinear map of the unit square onto the quad a b c d (clockwise from the top
-// left): sets uv.u and uv.v for the point (px, py) and says whether the point is inside.
-function unmapQuad(q, px, py, uv) {
+// left): a function that sets uv.u and uv.v for the point (px, py) and says whether the point is
+// inside. What depends on the quad alone is worked out once, not for every pixel.
+function quadInverse(q) {
   const ex = q[2] - q[0];
   const ey = q[3] - q[1];
   const fx = q[6] - q[0];
   const fy = q[7] - q[1];
   const gx = q[0] - q[2] + q[4] - q[6];
   const gy = q[1] - q[3] + q[5] - q[7];
-  const hx = px - q[0];
-  const hy = py - q[1];
   const k2 = gx * fy - gy * fx;
-  const k1 = ex * fy - ey * fx + hx * gy - hy * gx;
-  const k0 = hx * ey - hy * ex;
+  const cross = ex * fy - ey * fx;
+  return (px, py, uv) => {
+    const hx = px - q[0];
+    const hy = py - q[1];
+    return unmapped(cross + hx * gy - hy * gx, hx * ey - hy * ex, k2, ex, ey, fx, fy, gx, gy, hx, hy, uv);
+  };
+}
+
+function unmapped(k1, k0, k2, ex, ey, fx, fy, gx, gy, hx, hy, uv) {
   if (Math.abs(k2) < 1e-9) {
     return Math.abs(k1) >= 1e-9 && solvedAt(-k0 / k1, ex, ey, fx, fy, gx, gy, hx, hy, uv);
   }
@@ -184,6 +202,27 @@ function unmapQuad(q, px, py, uv) {
     solvedAt((-k1 - root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv) ||
     solvedAt((-k1 + root) / (2 * k2), ex, ey, fx, fy, gx, gy, hx, hy, uv)
   );
+}
+
+// Where the row at height py crosses the convex hull of the quad's corners, into span (from, to);
+// false when it misses it. The stretched picture lies within that hull, so a row is worked out
+// only there rather than across the whole box around the quad.
+function hullSpan(q, py, span) {
+  let from = Infinity;
+  let to = -Infinity;
+  for (let a = 0; a < 8; a += 2) {
+    for (let b = a + 2; b < 8; b += 2) {
+      const [ax, ay, bx, by] = [q[a], q[a + 1], q[b], q[b + 1]];
+      if ((ay - py) * (by - py) > 0) continue;
+      const x = ay === by ? ax : ax + ((py - ay) * (bx - ax)) / (by - ay);
+      const far = ay === by ? bx : x;
+      from = Math.min(from, x, far);
+      to = Math.max(to, x, far);
+    }
+  }
+  span[0] = from;
+  span[1] = to;
+  return from <= to;
 }
 
 // The u that goes with v, through the better conditioned of the two coordinates.
@@ -215,6 +254,7 @@ const EFFECTS = {
       const eye = 3 * Math.max(width, height);
       // The near edge grows in perspective: the whole view is made smaller so that it still fits.
       const fit = (eye - cx) / eye;
+      const shaded = new Uint8ClampedArray(256);
       let angle = 0;
       return {
         step(n) {
@@ -225,6 +265,8 @@ const EFFECTS = {
           const cos = Math.cos(angle);
           const sin = Math.sin(angle);
           const shade = 0.55 + 0.45 * Math.abs(cos);
+          // Every shaded value of a byte, looked up rather than multiplied for each pixel.
+          for (let v = 0; v < 256; v++) shaded[v] = v * shade;
           for (let x = 0; x < width; x++) {
             const xr = (x + 0.5 - cx) / fit;
             const den = eye * cos - xr * sin;
@@ -238,13 +280,14 @@ const EFFECTS = {
             const top = Math.max(0, Math.ceil(cy - cy * scale));
             const bottom = Math.min(height, Math.floor(cy + cy * scale));
             for (let y = top; y < bottom; y++) {
-              const sy = Math.floor((y + 0.5 - cy) / scale + cy);
-              if (sy < 0 || sy >= height) continue;
+              const v = (y + 0.5 - cy) / scale + cy;
+              if (v < 0 || v >= height) continue;
+              const sy = v | 0;
               const o = (y * width + x) * 4;
               const s = (sy * width + sx) * 4;
-              out[o] = src[s] * shade;
-              out[o + 1] = src[s + 1] * shade;
-              out[o + 2] = src[s + 2] * shade;
+              out[o] = shaded[src[s]];
+              out[o + 1] = shaded[src[s + 1]];
+              out[o + 2] = shaded[src[s + 2]];
               out[o + 3] = src[s + 3];
             }
           }
@@ -320,12 +363,15 @@ const EFFECTS = {
       const corners = names.map((n) => new Bouncer(p[`${n}corner`], p[`${n}step`], 1, 100));
       const quad = new Float64Array(8);
       const uv = { u: 0, v: 0 };
+      const span = new Float64Array(2);
       return {
         step(n) {
           for (const corner of corners) corner.step(n);
         },
         render(out, src) {
           out.fill(0);
+          const to = words(out);
+          const from = words(src);
           corners.forEach((corner, i) => {
             const t = corner.value / 100;
             quad[2 * i] = width / 2 + (ends[i][0] - width / 2) * t;
@@ -335,12 +381,14 @@ const EFFECTS = {
           const x1 = Math.min(width, Math.ceil(Math.max(quad[0], quad[2], quad[4], quad[6])));
           const y0 = Math.max(0, Math.floor(Math.min(quad[1], quad[3], quad[5], quad[7])));
           const y1 = Math.min(height, Math.ceil(Math.max(quad[1], quad[3], quad[5], quad[7])));
+          const unmap = quadInverse(quad);
           for (let y = y0; y < y1; y++) {
-            for (let x = x0; x < x1; x++) {
-              if (!unmapQuad(quad, x + 0.5, y + 0.5, uv)) continue;
-              const sx = Math.min(width - 1, Math.floor(uv.u * width));
-              const sy = Math.min(height - 1, Math.floor(uv.v * height));
-              copyPixel(out, (y * width + x) * 4, src, (sy * width + sx) * 4);
+            if (!hullSpan(quad, y + 0.5, span)) continue;
+            const first = Math.max(x0, Math.floor(span[0]) - 1);
+            const last = Math.min(x1, Math.ceil(span[1]) + 1);
+            for (let x = first; x < last; x++) {
+              if (!unmap(x + 0.5, y + 0.5, uv)) continue;
+              to[y * width + x] = from[clampedIndex(uv.v * height, height) * width + clampedIndex(uv.u * width, width)];
             }
           }
         },

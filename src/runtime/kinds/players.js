@@ -76,9 +76,11 @@ registerKind('ImageViewer', {
 
     const instance = {
       pause: 0,
-      // Checked at a fraction of the delay, so a picture chosen by hand also stays its full time.
+      // Checked at a fraction of the delay, so a picture chosen by hand also stays its full time;
+      // only a new picture (which asks to be drawn) changes what shows.
       step() {
         if (sliding && ctx.now() - shownAt >= p.pause2 - 10) show(index + 1);
+        return false;
       },
       pointer: buttons.pointer,
       draw(g) {

@@ -122,11 +122,19 @@ registerKind('Polygons', {
       rest() {
         for (let i = 0; next && i < 1e6; i++) if (!next(lg)) [next, wait] = [null, p.pause2];
       },
+      // While a finished drawing is held, nothing changes.
       step(n) {
+        let changed = false;
         for (let i = 0; i < n; i++) {
-          if (next && !next(lg)) [next, wait] = [null, p.pause2];
-          else if (!next && (wait -= p.pause) <= 0) newDrawing();
+          if (next) {
+            changed = true;
+            if (!next(lg)) [next, wait] = [null, p.pause2];
+          } else if ((wait -= p.pause) <= 0) {
+            newDrawing();
+            changed = true;
+          }
         }
+        return changed;
       },
       draw(g) {
         g.drawImage(layer, 0, 0);

@@ -1,7 +1,7 @@
 // Sprites: a picture at its own size over the background, waving or gliding after the pointer.
 
 import { P } from '../core/params.js';
-import { Surface, blankApplet, copyPixel } from '../core/images.js';
+import { Surface, blankApplet } from '../core/images.js';
 import { easeTowards, trackPointer } from '../core/kit.js';
 import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
@@ -27,11 +27,14 @@ registerKind('Deformation', {
     const y = Math.round((ctx.height - h) / 2);
     const src = ctx.imagePixels(image)?.data;
     if (!src) return { draw: (g) => g.drawImage(image, x, y) };
+    // A pixel as one word, copied in one move.
+    const pixels = new Uint32Array(src.buffer, src.byteOffset, w * h);
     const a = Math.min(ctx.params.amplitude, Math.max(w, h));
     const waves = 2 * Math.PI * ctx.params.ondulation;
     const surface = new Surface(w + 2 * a, h + 2 * a);
     const shiftX = new Int32Array(h + 2 * a);
     const shiftY = new Int32Array(w + 2 * a);
+    const out = new Uint32Array(surface.data.buffer, surface.data.byteOffset, (w + 2 * a) * (h + 2 * a));
     let phase = 0;
     return {
       pause: ctx.params.pause,
@@ -43,14 +46,11 @@ registerKind('Deformation', {
         const H = h + 2 * a;
         for (let j = 0; j < H; j++) shiftX[j] = Math.round(a * Math.sin((waves * j) / h + phase));
         for (let i = 0; i < W; i++) shiftY[i] = Math.round(a * Math.sin((waves * i) / w + 1.3 * phase));
-        const out = surface.data;
         for (let j = 0; j < H; j++) {
           for (let i = 0; i < W; i++) {
             const sx = i - a - shiftX[j];
             const sy = j - a - shiftY[i];
-            const o = (j * W + i) * 4;
-            if (sx < 0 || sy < 0 || sx >= w || sy >= h) out[o + 3] = 0;
-            else copyPixel(out, o, src, (sy * w + sx) * 4);
+            out[j * W + i] = sx < 0 || sy < 0 || sx >= w || sy >= h ? 0 : pixels[sy * w + sx];
           }
         }
         surface.present(g, x - a, y - a);
@@ -73,7 +73,10 @@ registerKind('ImagePointer', {
     return {
       pause: ctx.params.pause,
       step(n) {
-        if (mouse.inside) easeTowards(pos, mouse, 0.2, n);
+        if (!mouse.inside) return false;
+        const [x, y] = [Math.round(pos.x), Math.round(pos.y)];
+        easeTowards(pos, mouse, 0.2, n);
+        return Math.round(pos.x) !== x || Math.round(pos.y) !== y;
       },
       draw(g) {
         if (!mouse.inside && !outVisible) return;
@@ -81,7 +84,7 @@ registerKind('ImagePointer', {
       },
       pointer(type, px, py) {
         trackPointer(mouse, type, px, py);
-        if (type === 'leave') ctx.invalidate();
+        if (type === 'leave' || type === 'enter') ctx.invalidate();
       },
     };
   },

@@ -38,11 +38,14 @@ function starField(width, height, count, meanStep) {
     draw(g) {
       const cx = width / 2;
       const cy = height / 2;
+      // One shape of all the stars, as in Stars.
+      g.beginPath();
       for (let i = 0; i < count; i++) {
         const near = r[i] / reach;
         const size = near < 0.3 ? 1 : near < 0.7 ? 2 : 3;
-        g.fillRect(Math.round(cx + dx[i] * r[i]), Math.round(cy + dy[i] * r[i]), size, size);
+        g.rect(Math.round(cx + dx[i] * r[i]), Math.round(cy + dy[i] * r[i]), size, size);
       }
+      g.fill();
     },
   };
 }

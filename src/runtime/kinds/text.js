@@ -3,7 +3,7 @@
 // message scrolling in the tab's title.
 
 import { P } from '../core/params.js';
-import { motionReduced } from '../core/display.js';
+import { motionReduced, pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
 // A text's box: its left and top from the offsets, centred where an offset is left out.
@@ -180,18 +180,22 @@ registerKind('Flickering', {
     const width = ctx.g.measureText(text).width;
     const box = textBox(ctx, width, height, ctx.params.width_shift, ctx.params.height_shift);
     // The glowing text is drawn once, as much of it as the applet shows; the frames only change
-    // how bright it is.
+    // how bright it is. It has the canvas's backing pixels, so that it stays as crisp as other
+    // text and each frame copies it pixel for pixel instead of stretching it.
     const blur = Math.max(2, Math.round(height / 3));
     const pad = blur * 2;
+    const dense = ctx.g.getTransform().a;
     const flame = document.createElement('canvas');
-    flame.width = ctx.width + 2 * pad;
-    flame.height = ctx.height + 2 * pad;
+    flame.width = Math.round((ctx.width + 2 * pad) * dense);
+    flame.height = Math.round((ctx.height + 2 * pad) * dense);
     const fg = flame.getContext('2d');
+    fg.scale(dense, dense);
     fg.font = font;
     fg.textBaseline = 'middle';
     fg.fillStyle = color;
     fg.shadowColor = color;
-    fg.shadowBlur = blur;
+    // The blur is counted in backing pixels, whatever the transform.
+    fg.shadowBlur = blur * dense;
     fg.fillText(text, box.x + pad, box.y + pad + height / 2);
     let light = 1;
     let sway = 0;
@@ -204,7 +208,7 @@ registerKind('Flickering', {
       },
       draw(g) {
         g.globalAlpha = light;
-        g.drawImage(flame, sway - pad, -pad);
+        g.drawImage(flame, sway - pad, -pad, flame.width / dense, flame.height / dense);
         g.globalAlpha = 1;
       },
     };
@@ -271,16 +275,17 @@ registerKind('TextStream', {
     let typed = 0;
     let waited = 0;
     const shown = lines.map(() => '');
+    // Whether the text shown changed.
     function advance() {
       const letters = lines[line];
       if (typed < letters.length) {
         typed++;
         shown[line] += letters[typed - 1];
-        return;
+        return true;
       }
       // A finished line stays for the end-line pause; after the last one the page starts over.
       waited += pause;
-      if (waited < pause2) return;
+      if (waited < pause2) return false;
       waited = 0;
       typed = 0;
       line++;
@@ -288,11 +293,14 @@ registerKind('TextStream', {
         line = 0;
         shown.fill('');
       }
+      return true;
     }
     return {
       pause,
       step(n) {
-        for (let i = 0; i < n; i++) advance();
+        let changed = false;
+        for (let i = 0; i < n; i++) changed = advance() || changed;
+        return changed;
       },
       // The whole text typed.
       rest() {
@@ -402,6 +410,8 @@ registerKind('FontImageScrolling', {
     const cellHeight = image ? image.naturalHeight : 0;
     // Without a usable image the text is still shown, in a plain font.
     const usable = cellWidth > 0 && cellHeight > 0;
+    // Letters cut from a picture have no more pixels than that picture.
+    if (usable) pictureCanvas(ctx);
     const height = ctx.params.text_height ?? (usable ? cellHeight : 20);
     const cells = letterCells(text, map);
     const font = fontOf(height);

@@ -126,6 +126,41 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
     assert.ok(differs(shown[0], shown[2]), 'one step less: another picture');
   });
 
+  test('an applet whose steps leave its picture as drawn draws no more; one that moves draws at its own pace', async () => {
+    const moving = '<applet code="Scrolling.class" width="300" height="60"><param name="text" value="WWWW"><param name="pause" value="20"></applet>';
+    const fade = { image1: 'chrismas.jpg', image2: 'river.jpg', image_number: '2', pause: '20', pause2: '400', frame_number: '5' };
+    const url = bench.server.page('/samples/held.htm', appletPage('Fade', { width: 320, height: 240, params: fade, before: moving }));
+    const { page, problems } = await openPage(bench.browser, url);
+    await canvases(page, 2);
+    await inView(page, 0);
+    await inView(page, 1);
+    await page.evaluate(() => {
+      window.morvaneAppletsClock.advance(0);
+      for (const canvas of document.querySelectorAll('canvas.morvane-applet')) {
+        const instance = canvas.morvaneApplet.instance;
+        canvas.calls = { step: 0, draw: 0 };
+        for (const name of ['step', 'draw']) {
+          const original = instance[name].bind(instance);
+          instance[name] = (...args) => (canvas.calls[name]++, original(...args));
+        }
+      }
+    });
+    const calls = () => page.evaluate(() => [...document.querySelectorAll('canvas.morvane-applet')].map((c) => ({ ...c.calls })));
+    const held = await pixels(page, 1);
+    // 160 ms: eight steps of each, all within the fade's 400 ms hold of its first picture.
+    await waitFrames(page, 10);
+    const [scrolling, fading] = await calls();
+    assert.deepEqual(scrolling, { step: 8, draw: 8 }, 'a step that moves is drawn once');
+    assert.deepEqual(fading, { step: 8, draw: 0 }, 'steps that change nothing are not drawn');
+    assert.ok(!differs(held, await pixels(page, 1)));
+    await page.evaluate(() => document.querySelectorAll('canvas.morvane-applet')[1].morvaneApplet.render());
+    assert.ok(!differs(held, await pixels(page, 1)), 'the held frame is what drawing it again shows');
+    await waitFrames(page, 30);
+    assert.ok((await calls())[1].draw > 1 && differs(held, await pixels(page, 1)), 'the next picture is drawn when it comes');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
   test('mouse-over color and message, tooltip, and the click link with its target', async () => {
     const url = bench.server.page('/core/mouse.htm', appletPage('Stars', {
       width: 200, height: 100,
