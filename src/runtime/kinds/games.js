@@ -2,7 +2,7 @@
 // Each game tells its state in the canvas's accessible name, so it can be followed without sight.
 
 import { P } from '../core/params.js';
-import { buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
+import { buttonRow, describeApplet, drawButton, drawMessage, fitText, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -34,7 +34,7 @@ function banner(g, ctx, lines) {
   g.textAlign = 'center';
   g.textBaseline = 'middle';
   g.fillStyle = '#FFFFFF';
-  lines.forEach((line, i) => g.fillText(line, ctx.width / 2, y + 4 + size * 1.4 * (i + 0.5), Math.max(1, ctx.width - 8)));
+  lines.forEach((line, i) => g.fillText(fitText(g, line, Math.max(1, ctx.width - 8)), ctx.width / 2, y + 4 + size * 1.4 * (i + 0.5)));
 }
 
 // Fisher-Yates, in place.

@@ -4,6 +4,7 @@
 import { P } from '../core/params.js';
 import { drawButton, fitText, hasFocus, hiddenPart, inkOn, inside, listenKeys } from '../core/kit.js';
 import { drawPlaced, placeImage } from '../core/images.js';
+import { pictureCanvas } from '../core/display.js';
 import { windowTarget } from '../core/links.js';
 import { registerKind } from '../core/applet.js';
 
@@ -418,6 +419,7 @@ registerKind('RandomLink', {
   label: () => 'A page chosen at random',
   params: { image: P.text(), target: P.text('_self'), links: P.aligned('link', { count: 'link_number' }) },
   async create(ctx) {
+    pictureCanvas(ctx); // pictures only: one backing pixel per CSS pixel, as the picture kinds
     const links = ctx.params.links.filter(Boolean);
     const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
     const picture = image && placeImage(image, ctx.width, ctx.height);
@@ -449,6 +451,7 @@ registerKind('RandomImage', {
   label: () => 'Picture',
   params: PICTURES,
   async create(ctx) {
+    pictureCanvas(ctx); // pictures only: one backing pixel per CSS pixel, as the picture kinds
     const names = ctx.params.images.filter(Boolean);
     // Another picture when the chosen one is missing, so a broken entry does not leave it empty.
     const order = names.map((name) => [Math.random(), name]).sort((a, b) => a[0] - b[0]);
@@ -476,6 +479,7 @@ registerKind('Protect', {
   label: () => 'Pictures',
   params: PICTURES,
   async create(ctx) {
+    pictureCanvas(ctx); // pictures only: one backing pixel per CSS pixel, as the picture kinds
     const names = ctx.params.images.filter(Boolean);
     const pictures = (await ctx.loadImages(names)).map((image) => placeImage(image, ctx.width, ctx.height));
     const canvas = ctx.canvas;

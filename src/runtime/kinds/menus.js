@@ -3,7 +3,7 @@
 // and textContent only: menu texts come from the page and are never read as HTML.
 
 import { P, resolveParams } from '../core/params.js';
-import { inkOn } from '../core/kit.js';
+import { fitText, inkOn } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = '12px sans-serif';
@@ -447,7 +447,7 @@ registerKind('MenuFrame', {
         g.textAlign = 'center';
         g.textBaseline = 'middle';
         g.fillStyle = ink;
-        g.fillText(`${MENU_LABEL} ${frame ? '\u25BE' : '\u25B8'}`, ctx.width / 2, ctx.height / 2, ctx.width - 8);
+        g.fillText(fitText(g, `${MENU_LABEL} ${frame ? '\u25BE' : '\u25B8'}`, ctx.width - 8), ctx.width / 2, ctx.height / 2);
       },
       dispose() {
         close(false);

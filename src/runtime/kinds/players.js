@@ -2,7 +2,7 @@
 // of buttons and its keys. Each tells what it shows in the canvas's accessible name.
 
 import { P } from '../core/params.js';
-import { buttonRow, describeApplet, drawButton, drawMessage, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
+import { buttonRow, describeApplet, drawButton, drawMessage, fitText, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -102,7 +102,7 @@ registerKind('ImageViewer', {
         g.textBaseline = 'middle';
         g.fillStyle = ink;
         const name = names[index] || (image ? '' : `${files[index]} (missing)`);
-        g.fillText(name, ctx.width / 2, ctx.height - bar - caption / 2, Math.max(1, ctx.width - 8));
+        g.fillText(fitText(g, name, Math.max(1, ctx.width - 8)), ctx.width / 2, ctx.height - bar - caption / 2);
       },
       dispose: stop,
     };

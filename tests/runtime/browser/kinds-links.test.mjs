@@ -226,6 +226,7 @@ describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'n
       ['Graph', { data_file: 'data.dat', title: long, xlabel_title: long, ylabel_title: long }, [200, 150]],
       ['Table', { data_file: 'data.txt', title_mode: '2', title_row: `${long},B,C` }, [240, 100]],
       ['GuestBook', { email: 'owner@example.com', text1: long }, [300, 200], 'NoBook'],
+      ['ImageViewer', { image1: 'none.jpg', image_name1: long }, [160, 120]],
     ];
     for (const [kind, params, [width, height], folder = 'K'] of cases) {
       const { page } = await openKind(bench, kind, { width, height, params }, { folder, setup: recordTexts });
