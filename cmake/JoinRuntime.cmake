@@ -15,7 +15,7 @@ endif()
 file(REAL_PATH ${SOURCE_DIR} SOURCE_DIR)
 
 # Dependencies come before their users; main.js starts the page once every kind is registered.
-set(core params links box kit au sound images display loop common applet loader)
+set(core params links box kit au sound images surface display loop common applet loader)
 
 string(ASCII 11 12 vt_ff)
 set(blank "[ \t\r${vt_ff}]")         # white space within a line

@@ -8,6 +8,7 @@ import { Sound } from './sound.js';
 import { showOnScreen } from './display.js';
 import { addToLoop, loopNow, removeFromLoop, stepsDue, wake } from './loop.js';
 import { AppletBox } from './box.js';
+import { drawingSurface } from './surface.js';
 
 const kinds = new Map();
 const MAX_SIDE = 4096;
@@ -64,7 +65,8 @@ export class Applet {
     canvas.dataset.kind = name;
     canvas.morvaneApplet = this;
     this.canvas = canvas;
-    this.g = canvas.getContext('2d');
+    this.surface = drawingSurface(canvas, kind.drawsSeldom);
+    this.g = this.surface.g;
     showOnScreen(this);
 
     const raw = readRawParams(element);
@@ -184,6 +186,7 @@ export class Applet {
       this.instance?.draw(g);
       this.common?.paintOverlay(g, this.width, this.height);
     });
+    this.surface.present();
   }
 
   pointer(type, event) {

@@ -38,10 +38,7 @@ function fitCanvas(applet) {
   const height = Math.max(1, Math.round(applet.height * scale));
   canvas.style.width = `${applet.width}px`;
   canvas.style.height = `${applet.height}px`;
-  if (canvas.width !== width || canvas.height !== height) {
-    canvas.width = width;
-    canvas.height = height;
-  }
+  if (canvas.width !== width || canvas.height !== height) applet.surface.resize(width, height);
   applet.g.setTransform(width / applet.width, 0, 0, height / applet.height, 0, 0);
 }
 

@@ -85,6 +85,7 @@ const CURVE_COLORS = ['#0000FF', '#FF0000', '#008000', '#FF00FF', '#FF8000', '#0
 const numberText = (def) => ({ ...P.text(), def });
 
 registerKind('Graph', {
+  drawsSeldom: true,
   label: (p) => p.title || 'Graph',
   params: {
     title: P.text(),
@@ -241,6 +242,7 @@ function readableTable(ctx, title, rows) {
 }
 
 registerKind('Table', {
+  drawsSeldom: true,
   label: () => 'Table',
   params: {
     title_row: P.text(),
@@ -377,6 +379,7 @@ function palette(width, height) {
 }
 
 registerKind('HexColor', {
+  drawsSeldom: true,
   label: () => 'Color picker',
   create(ctx) {
     const bar = Math.max(12, Math.min(24, Math.round(ctx.height / 5)));
@@ -448,6 +451,7 @@ registerKind('HexColor', {
 const IP_NOTE = '(known only to the web server)';
 
 registerKind('IPViewer', {
+  drawsSeldom: true,
   params: { text: P.text('Your IP is:') },
   label: (p) => `${p.text} ${IP_NOTE}`,
   create(ctx) {

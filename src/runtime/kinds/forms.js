@@ -111,6 +111,7 @@ function messageList(ctx, messages, empty) {
 }
 
 registerKind('GuestBook', {
+  drawsSeldom: true,
   params: {
     email: P.text(),
     text1: P.text('Name :'),
@@ -310,6 +311,7 @@ function element(tag, style, text) {
 }
 
 registerKind('LoginBox', {
+  drawsSeldom: true,
   label: (p) => p.title,
   params: {
     frame_width: P.int(250, { max: 4000 }),

@@ -112,6 +112,7 @@ export function computerMove(board, hard, random = Math.random) {
 const FIRST_CHOICE = ['You', 'Computer'];
 
 registerKind('TicTacToe', {
+  drawsSeldom: true,
   params: {
     cross: P.text(),
     circle: P.text(),
@@ -267,6 +268,7 @@ registerKind('TicTacToe', {
 const SHOW_MISMATCH = 900;
 
 registerKind('Memory', {
+  drawsSeldom: true,
   params: {
     columns_number: P.int(0, { min: 1, max: 64 }),
     image: P.list(),
@@ -395,6 +397,7 @@ export function shuffledTiles(size, random = Math.random) {
 }
 
 registerKind('Puzzle', {
+  drawsSeldom: true,
   params: {
     image_name: P.text(),
     length: P.int(4, { min: 2, max: 32 }),
@@ -489,6 +492,7 @@ export function scrambled(size, random = Math.random) {
 }
 
 registerKind('LightOn', {
+  drawsSeldom: true,
   params: {
     square_width: P.int(5, { min: 1, max: 40 }),
     off_color: P.color('#FFFFFF'),

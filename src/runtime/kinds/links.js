@@ -43,6 +43,7 @@ function control(tag, type, label) {
 // --- ButtonLink
 
 registerKind('ButtonLink', {
+  drawsSeldom: true,
   params: {
     text: P.text(),
     button_width: P.int(({ width }) => width),
@@ -147,6 +148,7 @@ function offerBlocked(ctx, blocked, target) {
 }
 
 registerKind('CheckBoxLink', {
+  drawsSeldom: true,
   params: { target: P.text('_blank'), ...ROWS, checked: P.numbered('checked', P.choice(['yes', 'no'], 'yes')) },
   label: () => 'Pages to open',
   create(ctx) {
@@ -256,6 +258,7 @@ registerKind('CheckBoxLink', {
 });
 
 registerKind('ListLink', {
+  drawsSeldom: true,
   params: { target: P.text('_blank'), ...ROWS },
   label: () => 'Pages to open',
   create(ctx) {
@@ -339,6 +342,7 @@ registerKind('ListLink', {
 // --- Navigation: image buttons side by side (or one under the other) that light up under the mouse.
 
 registerKind('Navigation', {
+  drawsSeldom: true,
   label: () => 'Navigation',
   params: {
     direction: P.choice(['horizontal', 'vertical'], 'horizontal'),
@@ -416,6 +420,7 @@ function pickAtRandom(list) {
 }
 
 registerKind('RandomLink', {
+  drawsSeldom: true,
   label: () => 'A page chosen at random',
   params: { image: P.text(), target: P.text('_self'), links: P.aligned('link', { count: 'link_number' }) },
   async create(ctx) {
@@ -448,6 +453,7 @@ registerKind('RandomLink', {
 const PICTURES = { images: P.aligned('image', { count: 'images_number' }) };
 
 registerKind('RandomImage', {
+  drawsSeldom: true,
   label: () => 'Picture',
   params: PICTURES,
   async create(ctx) {
@@ -476,6 +482,7 @@ registerKind('RandomImage', {
 const PROTECT_HOLD = 3000;
 
 registerKind('Protect', {
+  drawsSeldom: true,
   label: () => 'Pictures',
   params: PICTURES,
   async create(ctx) {

@@ -5,6 +5,7 @@ import { P } from '../core/params.js';
 import { registerKind } from '../core/applet.js';
 
 registerKind('WhoIsVisitor', {
+  drawsSeldom: true,
   params: { recipient: P.text() },
   common: false,
   create(ctx) {

@@ -203,6 +203,7 @@ class PopupMenu {
 const LEAVE_GRACE = 400;
 
 registerKind('MenuPopUp', {
+  drawsSeldom: true,
   label: (p) => p.text.trim() || MENU_LABEL,
   params: {
     text_height: P.int(10, { max: 2000 }),
@@ -349,6 +350,7 @@ function treeRows(ctx, items, target, depth, into) {
 }
 
 registerKind('MenuFrame', {
+  drawsSeldom: true,
   label: () => MENU_LABEL,
   params: {
     frame_width: P.int(300, { max: 4096 }),

@@ -31,6 +31,7 @@ function buttonBar(ctx, labels, actions, top, held) {
 // --- ImageViewer: one picture at a time with its name; Prev, Slide on, Slide off and Next.
 
 registerKind('ImageViewer', {
+  drawsSeldom: true,
   params: {
     pause2: P.int(2000, { min: 500 }),
     next_label: P.text('Next'),

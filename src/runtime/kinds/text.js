@@ -113,6 +113,7 @@ registerKind('CyclingColorsText', {
 });
 
 registerKind('DateText', {
+  drawsSeldom: true,
   label: () => 'Date and time',
   params: {
     text_height: P.int(10, { max: 2000 }),

@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { appletPage, canvases, changes, differs, haveChromium, inView, openPage, pixels, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, changes, differs, haveChromium, inView, openKind, openPage, pixels, useBench, waitFrames } from './harness.mjs';
 
 const REDUCE = [{ name: 'prefers-reduced-motion', value: 'reduce' }];
 const NO_PREFERENCE = [{ name: 'prefers-reduced-motion', value: 'no-preference' }];
@@ -128,5 +128,39 @@ describe('applets on the screen', { skip: !haveChromium && 'no Chromium' }, () =
       assert.equal(wrong, 0, when);
     }
     await page.close();
+  });
+  test('an applet that draws seldom shows, handed over whole, what it would draw in place: opened, at ratio 2, after the visitor acts', async () => {
+    const cases = [
+      ['CheckBoxLink', { number: '2', text1: 'One', link1: 'a.htm', text2: 'Two', link2: 'b.htm' }, (k) => k.click(10, 10)],
+      ['HexColor', {}, (k) => k.click(150, 20)],
+      ['Table', { data_file: 'data.txt', title_mode: '2' }, (k) => k.page.mouse.wheel({ deltaY: 40 })],
+      ['ButtonLink', { text: 'Go there', link: 'a.htm' }, async (k) => {
+        await k.page.mouse.move(...k.at(50, 30));
+        await k.page.mouse.down();
+      }],
+    ];
+    // Without OffscreenCanvas the runtime draws every applet in place.
+    const inPlace = () => delete window.OffscreenCanvas;
+    for (const [kind, params, act] of cases) {
+      const shown = [];
+      for (const setup of [null, inPlace]) {
+        const k = await openKind(bench, kind, { width: 200, height: 100, params }, { setup });
+        const pictures = [await pixels(k.page)];
+        await k.page.setViewport({ width: 800, height: 600, deviceScaleFactor: 2 });
+        await waitFrames(k.page, 3);
+        pictures.push(await pixels(k.page));
+        await act(k);
+        await waitFrames(k.page, 3);
+        pictures.push(await pixels(k.page));
+        const drawnOnThePage = await k.page.$eval('canvas.morvane-applet', (c) => c.getContext('2d') !== null);
+        shown.push({ drawnOnThePage, pictures });
+        await k.page.close();
+      }
+      const [handed, direct] = shown;
+      assert.deepEqual([handed.drawnOnThePage, direct.drawnOnThePage], [false, true], kind);
+      assert.equal(handed.pictures[1].width, 400, `${kind} at ratio 2`);
+      handed.pictures.forEach((picture, i) => assert.ok(!differs(picture, direct.pictures[i]), `${kind}, picture ${i}`));
+      assert.ok(differs(handed.pictures[1], handed.pictures[2]) || kind === 'Table', `${kind} answers the visitor`);
+    }
   });
 });

@@ -184,11 +184,15 @@ export async function inView(page, index = 0) {
   await page.waitForFunction((i) => document.querySelectorAll('canvas.morvane-applet')[i]?.morvaneApplet?.visible, {}, index);
 }
 
-// The canvas pixels as [r, g, b, a] rows: { width, height, at(x, y), count(predicate) }.
+// The pixels the canvas shows, as [r, g, b, a] rows: { width, height, at(x, y), count(predicate) }.
+// Read through a copy, as an applet that draws seldom hands its canvas whole pictures and gives
+// it no 2D context.
 export async function pixels(page, index = 0) {
   const { width, height, bytes } = await page.evaluate((i) => {
     const canvas = document.querySelectorAll('canvas.morvane-applet')[i];
-    const image = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    const copy = Object.assign(document.createElement('canvas'), { width: canvas.width, height: canvas.height }).getContext('2d');
+    copy.drawImage(canvas, 0, 0);
+    const image = copy.getImageData(0, 0, canvas.width, canvas.height);
     return { width: image.width, height: image.height, bytes: Array.from(image.data) };
   }, index);
   const at = (x, y) => bytes.slice((y * width + x) * 4, (y * width + x) * 4 + 4);

@@ -25,11 +25,14 @@ const MENU = {
 // Runs in the page: the texts the canvases draw, each with whether it asked to be squeezed.
 function recordTexts() {
   window.texts = [];
-  const fillText = CanvasRenderingContext2D.prototype.fillText;
-  CanvasRenderingContext2D.prototype.fillText = function (text, x, y, ...maxWidth) {
-    window.texts.push([String(text), maxWidth.length > 0]);
-    return fillText.call(this, text, x, y, ...maxWidth);
-  };
+  // Applets that draw seldom draw off the page.
+  for (const { prototype } of [CanvasRenderingContext2D, OffscreenCanvasRenderingContext2D]) {
+    const fillText = prototype.fillText;
+    prototype.fillText = function (text, x, y, ...maxWidth) {
+      window.texts.push([String(text), maxWidth.length > 0]);
+      return fillText.call(this, text, x, y, ...maxWidth);
+    };
+  }
 }
 
 describe('link, menu and data kinds in the browser', { skip: !haveChromium && 'no Chromium' }, () => {
