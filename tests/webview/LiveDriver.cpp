@@ -20,10 +20,13 @@ namespace {
 
 constexpr int kPatience = 30000;
 
+// Read through a copy: an applet that draws seldom gives its canvas no 2D context.
 const QString kPixelScript = uR"((() => {
   const canvas = document.querySelector('canvas');
   if (!canvas) return '';
-  const d = canvas.getContext('2d').getImageData(2, 2, 1, 1).data;
+  const copy = Object.assign(document.createElement('canvas'), { width: 1, height: 1 }).getContext('2d');
+  copy.drawImage(canvas, 2, 2, 1, 1, 0, 0, 1, 1);
+  const d = copy.getImageData(0, 0, 1, 1).data;
   return d[0] + ',' + d[1] + ',' + d[2];
 })())"_s;
 
