@@ -3,8 +3,9 @@
 // share of the time the main thread was busy (tasks, script, painting), the share of it the
 // thread had the processor (on a loaded machine, busy time also counts the waits for it), the
 // script's share, the page's frames per second, how often the applets drew, and the backing
-// pixels of all their canvases (a browser compositing in software copies every canvas in view on
-// each frame that changes any of them, so this is what each such frame costs at the least).
+// pixels of all their canvases and of those drawn in place (a browser compositing in software
+// copies every canvas drawn in place that is in view, on each frame that changes anything, so
+// this is what each such frame costs at the least; a canvas handed whole pictures is not copied).
 // Usage: MORVANE_BUILD_DIR=BUILD node bench/runtime-costs.mjs [SECONDS per scene] [--scale=N]
 //   [--only=TEXT]   (after npm ci; --scale sets the device pixel ratio the page is shown at,
 //   default 1; --only runs the scenes whose name holds TEXT)
@@ -81,9 +82,10 @@ async function measure(browser, server, name, html) {
     const counts = await tab.evaluate(() => [
       window.benchFrames,
       window.benchDraws,
-      [...document.querySelectorAll('canvas.morvane-applet')].reduce((sum, c) => sum + c.width * c.height, 0),
+      ...[() => true, (c) => c.getContext('2d') !== null].map((drawnOn) =>
+        [...document.querySelectorAll('canvas.morvane-applet')].filter(drawnOn).reduce((sum, c) => sum + c.width * c.height, 0)),
     ]);
-    return { t: m.Timestamp, task: m.TaskDuration, cpu: m.ThreadTime, script: m.ScriptDuration, frames: counts[0], draws: counts[1], pixels: counts[2] };
+    return { t: m.Timestamp, task: m.TaskDuration, cpu: m.ThreadTime, script: m.ScriptDuration, frames: counts[0], draws: counts[1], pixels: counts[2], inPlace: counts[3] };
   };
   const a = await read();
   await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
@@ -97,7 +99,7 @@ async function measure(browser, server, name, html) {
     draws: (b.draws - a.draws) / wall,
   };
   console.log(`${name.padEnd(32)} busy ${row.busy.toFixed(0).padStart(3)} %  cpu ${row.cpu.toFixed(0).padStart(3)} %  script ${row.script.toFixed(0).padStart(3)} %  ` +
-    `page ${row.fps.toFixed(1).padStart(5)} fps  draws ${row.draws.toFixed(1).padStart(6)}/s  canvases ${(b.pixels / 1e6).toFixed(2)} Mpx${problems.length ? `  problems: ${problems.join(' | ')}` : ''}`);
+    `page ${row.fps.toFixed(1).padStart(5)} fps  draws ${row.draws.toFixed(1).padStart(6)}/s  canvases ${(b.pixels / 1e6).toFixed(2)} Mpx (in place ${(b.inPlace / 1e6).toFixed(2)})${problems.length ? `  problems: ${problems.join(' | ')}` : ''}`);
   await tab.close();
 }
 
