@@ -4,16 +4,17 @@
 #include "audio/MuLaw.h"
 #include "audio/RateConverter.h"
 #include "audio/ReadFailure.h"
-
-#include <QtEndian>
+#include "audio/SampleDecoding.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <optional>
 #include <span>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace morvane::audio {
@@ -58,77 +59,130 @@ private:
     qsizetype m_size = 0;
 };
 
-// A good estimate of the output size, so the output buffer is allocated once.
+enum class RateMode { Direct, Average, Interpolate };
+inline constexpr int kRateModeCount = 3;
+
+RateMode rateModeFor(quint32 sourceRate)
+{
+    // 8000 Hz is within 0.15 % of the AU rate, too little to hear: its samples are kept one for
+    // one, as they always were.
+    if (sourceRate == static_cast<quint32>(kAuSampleRate) || sourceRate == 8000) {
+        return RateMode::Direct;
+    }
+    return sourceRate > static_cast<quint32>(kAuSampleRate) ? RateMode::Average
+                                                            : RateMode::Interpolate;
+}
+
+// What the rate conversion carries from one block to the next; only the mode's part is used.
+struct RateState {
+    explicit RateState(quint32 sourceRate)
+        : average(sourceRate)
+        , interpolate(sourceRate)
+    {}
+
+    RateConverter average;
+    Upsampler interpolate;
+};
+
+// A good estimate of the output size (exact when the rate is brought up), so the output buffer
+// is allocated once.
 qint64 expectedOutputSize(const WavFormat& format, qint64 frames)
 {
-    if (format.sampleRate <= static_cast<quint32>(kAuSampleRate)) {
+    const qint64 rate = format.sampleRate;
+    switch (rateModeFor(format.sampleRate)) {
+    case RateMode::Direct:
         return frames;
+    case RateMode::Interpolate:
+        return (frames * kAuSampleRate + rate - 1) / rate;
+    case RateMode::Average:
+        break;
     }
-    const double ratio = static_cast<double>(kAuSampleRate) / format.sampleRate;
-    return std::min(frames, static_cast<qint64>(std::ceil(frames * ratio)) + 16);
+    const double ratio = static_cast<double>(kAuSampleRate) / static_cast<double>(rate);
+    return std::min(frames,
+                    static_cast<qint64>(std::ceil(static_cast<double>(frames) * ratio)) + 16);
 }
 
-template <int Bits> int linearSample(const char* bytes)
+// Puts the mu-law code of a sample through a cursor the caller keeps in a local.
+auto codePutter(Output& output, OutputCursor& cursor)
 {
-    if constexpr (Bits == 8) {
-        return static_cast<unsigned char>(*bytes) * 256 - 32768;
-    } else {
-        return qFromLittleEndian<qint16>(bytes);
-    }
-}
-
-template <int Bits, int Channels> int monoSample(const char* frame)
-{
-    if constexpr (Channels == 1) {
-        return linearSample<Bits>(frame);
-    } else {
-        return (linearSample<Bits>(frame) + linearSample<Bits>(frame + Bits / 8)) / Channels;
-    }
-}
-
-template <int Bits, int Channels, bool Resample>
-void encodeFrames(std::span<const char> block, RateConverter& rate, Output& output)
-{
-    constexpr int frameSize = Channels * Bits / 8;
-    RateConverter converter = rate;
-    OutputCursor cursor = output.cursor();
-    const quint8* const codes = muLawTable().data() + 32768;
-    const auto put = [&](int sample) {
+    return [&output, &cursor, codes = muLawTable().data() + 32768](int sample) {
         if (cursor.next == cursor.end) {
             cursor = output.grow(cursor);
         }
         *cursor.next++ = static_cast<char>(codes[sample]);
     };
+}
+
+// The mean of the channels, cut toward zero. One and two channels, the common files, are
+// spelled out so that the loop over the frame goes; Channels 0 stands for any count.
+template <SampleEncoding Encoding, int Channels> int monoSample(const char* frame, int channels)
+{
+    constexpr int size = sampleBytes(Encoding);
+    if constexpr (Channels == 1) {
+        return decodeSample<Encoding>(frame);
+    } else if constexpr (Channels == 2) {
+        return (decodeSample<Encoding>(frame) + decodeSample<Encoding>(frame + size)) / 2;
+    } else {
+        int sum = 0;
+        for (int channel = 0; channel < channels; ++channel) {
+            sum += decodeSample<Encoding>(frame + channel * size);
+        }
+        return sum / channels;
+    }
+}
+
+template <SampleEncoding Encoding, int Channels, RateMode Mode>
+void encodeFrames(std::span<const char> block, int channels, RateState& rate, Output& output)
+{
+    const qsizetype frameSize = (Channels > 0 ? Channels : channels) * sampleBytes(Encoding);
+    RateConverter average = rate.average;
+    Upsampler interpolate = rate.interpolate;
+    OutputCursor cursor = output.cursor();
+    const auto put = codePutter(output, cursor);
     const char* const end = block.data() + block.size();
     for (const char* frame = block.data(); frame != end; frame += frameSize) {
-        const int sample = monoSample<Bits, Channels>(frame);
-        if constexpr (Resample) {
+        const int sample = monoSample<Encoding, Channels>(frame, channels);
+        if constexpr (Mode == RateMode::Average) {
             int averaged;
-            if (converter.push(sample, averaged)) {
+            if (average.push(sample, averaged)) {
                 put(averaged);
             }
+        } else if constexpr (Mode == RateMode::Interpolate) {
+            interpolate.push(sample, put);
         } else {
             put(sample);
         }
     }
     output.commit(cursor);
-    rate = converter;
+    rate.average = average;
+    rate.interpolate = interpolate;
 }
 
-using BlockEncoder = void (*)(std::span<const char>, RateConverter&, Output&);
+using BlockEncoder = void (*)(std::span<const char>, int channels, RateState&, Output&);
+
+constexpr int kChannelKinds[] = {1, 2, 0};
+constexpr int kChannelKindCount = std::size(kChannelKinds);
+
+// Every encoder, indexed by encoding, then channel kind, then rate mode.
+template <size_t... Index>
+constexpr std::array<BlockEncoder, sizeof...(Index)> blockEncoders(std::index_sequence<Index...>)
+{
+    constexpr int perEncoding = kChannelKindCount * kRateModeCount;
+    return {encodeFrames<static_cast<SampleEncoding>(Index / perEncoding),
+                         kChannelKinds[Index / kRateModeCount % kChannelKindCount],
+                         static_cast<RateMode>(Index % kRateModeCount)>...};
+}
 
 BlockEncoder blockEncoderFor(const WavFormat& format)
 {
-    const bool resample = format.sampleRate != static_cast<quint32>(kAuSampleRate);
-    const bool stereo = format.channels == 2;
-    const bool wide = format.bitsPerSample == 16;
-    static constexpr BlockEncoder table[2][2][2] = {
-        {{encodeFrames<8, 1, false>, encodeFrames<8, 2, false>},
-         {encodeFrames<16, 1, false>, encodeFrames<16, 2, false>}},
-        {{encodeFrames<8, 1, true>, encodeFrames<8, 2, true>},
-         {encodeFrames<16, 1, true>, encodeFrames<16, 2, true>}},
-    };
-    return table[resample][wide][stereo];
+    static constexpr auto encoders = blockEncoders(
+        std::make_index_sequence<kSampleEncodingCount * kChannelKindCount * kRateModeCount>());
+    const int channelKind = format.channels <= 2 ? format.channels - 1 : 2;
+    const auto index = (static_cast<size_t>(format.encoding) * kChannelKindCount +
+                        static_cast<size_t>(channelKind)) *
+                           kRateModeCount +
+                       static_cast<size_t>(rateModeFor(format.sampleRate));
+    return encoders[index];
 }
 
 // Encodes the blocks as the caller reads them. On a long source the encoding runs on a worker
@@ -138,9 +192,10 @@ BlockEncoder blockEncoderFor(const WavFormat& format)
 // the same converter state, so the output is the same to the byte.
 class BlockPipeline {
 public:
-    BlockPipeline(BlockEncoder encode, RateConverter& rate, Output& output, qint64 totalBytes,
-                  qint64 blockSize)
+    BlockPipeline(BlockEncoder encode, int channels, RateState& rate, Output& output,
+                  qint64 totalBytes, qint64 blockSize)
         : m_encode(encode)
+        , m_channels(channels)
         , m_rate(rate)
         , m_output(output)
     {
@@ -165,7 +220,7 @@ public:
         if (m_worker.joinable()) {
             m_queue->push(size);
         } else {
-            m_encode({m_inline.data(), static_cast<size_t>(size)}, m_rate, m_output);
+            m_encode({m_inline.data(), static_cast<size_t>(size)}, m_channels, m_rate, m_output);
         }
     }
     // Returns once every submitted block is encoded.
@@ -185,7 +240,7 @@ private:
         try {
             m_worker = std::thread([this] {
                 while (const std::optional<std::span<const char>> block = m_queue->fullBlock()) {
-                    m_encode(*block, m_rate, m_output);
+                    m_encode(*block, m_channels, m_rate, m_output);
                     m_queue->pop();
                 }
             });
@@ -195,7 +250,8 @@ private:
     }
 
     BlockEncoder m_encode;
-    RateConverter& m_rate;
+    int m_channels;
+    RateState& m_rate;
     Output& m_output;
     std::unique_ptr<BlockQueue> m_queue;
     std::vector<char> m_inline;
@@ -210,12 +266,19 @@ Outcome<QByteArray> encodeSamples(BlockReader& reader, const WavHeader& header,
     const WavFormat& format = header.format;
     const qint64 frameSize = format.bytesPerFrame();
     const qint64 totalBytes = header.frameCount * frameSize;
-    RateConverter rate(format.sampleRate);
-    Output output(expectedOutputSize(format, header.frameCount));
+    const qint64 outputSize = expectedOutputSize(format, header.frameCount);
+    // The AU header counts the bytes in 32 bits, and all ones there means "unknown".
+    if (outputSize >= qint64{0xFFFFFFFF}) {
+        return readFailure(sourceName, u"too long for an AU sound");
+    }
+    RateState rate(format.sampleRate);
+    Output output(outputSize);
 
-    // Blocks of whole frames for every frame size (1, 2 or 4 bytes).
-    const qint64 blockSize = std::min(totalBytes, reader.blockSize() / 4 * 4);
-    BlockPipeline pipeline(blockEncoderFor(format), rate, output, totalBytes, blockSize);
+    // Blocks of whole frames.
+    const qint64 blockSize =
+        std::min(totalBytes, std::max(frameSize, reader.blockSize() / frameSize * frameSize));
+    BlockPipeline pipeline(blockEncoderFor(format), format.channels, rate, output, totalBytes,
+                           blockSize);
     qint64 bytesLeft = totalBytes;
     while (bytesLeft > 0) {
         const qint64 size = std::min(bytesLeft, blockSize);
@@ -229,6 +292,11 @@ Outcome<QByteArray> encodeSamples(BlockReader& reader, const WavHeader& header,
         }
     }
     pipeline.finish();
+    if (rateModeFor(format.sampleRate) == RateMode::Interpolate) {
+        OutputCursor cursor = output.cursor();
+        rate.interpolate.finish(codePutter(output, cursor));
+        output.commit(cursor);
+    }
     if (progress) {
         progress(1.0);
     }

@@ -7,6 +7,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <filesystem>
+#include <system_error>
+
+using namespace Qt::StringLiterals;
+
 namespace morvane::audio {
 
 namespace {
@@ -19,6 +24,20 @@ Result sourceNotRegular(const QString& path)
 Result destinationNotWritten(const QString& path)
 {
     return Result::failure(u"Can't write " % path);
+}
+
+// Writing over the source would lose it whatever the outcome: the same file is refused under any
+// name (another spelling, a hard link, a symbolic link), found by its device and inode.
+Result refuseOverwritingSource(const QString& sourcePath, const QString& destinationPath)
+{
+    std::error_code error;
+    if (!sourcePath.isEmpty() &&
+        std::filesystem::equivalent(QFileInfo(sourcePath).filesystemFilePath(),
+                                    QFileInfo(destinationPath).filesystemFilePath(), error)) {
+        return Result::failure(u"Can't create "_s + destinationPath +
+                               u" (it is the sound being converted)"_s);
+    }
+    return Result::success();
 }
 
 } // namespace
@@ -56,8 +75,12 @@ Outcome<QByteArray> encodeWavFile(const QString& sourcePath, const ProgressCallb
     return encodeWav(file, progress, BlockReader::kDefaultBlockSize, sourcePath);
 }
 
-Result writeAuFile(const QByteArray& muLaw, const QString& destinationPath)
+Result writeAuFile(const QByteArray& muLaw, const QString& destinationPath,
+                   const QString& sourcePath)
 {
+    if (const Result refused = refuseOverwritingSource(sourcePath, destinationPath); !refused.ok) {
+        return refused;
+    }
     // The save file's rename would put a regular file in place of a device, a pipe or a link to
     // one, and whatever uses it would lose it.
     const QFileInfo existing(destinationPath);
@@ -92,11 +115,15 @@ QString successMessage(const QString& sourcePath, const QString& destinationPath
 Result convertWavToAu(const QString& sourcePath, const QString& destinationPath,
                       const ProgressCallback& progress)
 {
+    // Refused before the source is read, as reading a long one takes a while.
+    if (const Result refused = refuseOverwritingSource(sourcePath, destinationPath); !refused.ok) {
+        return refused;
+    }
     const Outcome<QByteArray> encoded = encodeWavFile(sourcePath, progress);
     if (!encoded.ok()) {
         return encoded.result();
     }
-    return writeAuFile(encoded.value(), destinationPath);
+    return writeAuFile(encoded.value(), destinationPath, sourcePath);
 }
 
 } // namespace morvane::audio

@@ -26,8 +26,9 @@ Outcome<QByteArray> encodeWavFile(const QString& sourcePath, const ProgressCallb
 
 // Writes the header and the samples to the destination in one replace: a failure leaves no new
 // file and an existing destination unchanged. An existing destination that is not a regular file
-// is refused and left as it is.
-Result writeAuFile(const QByteArray& muLaw, const QString& destinationPath);
+// is refused and left as it is, and so is a destination that is the source file under any name.
+Result writeAuFile(const QByteArray& muLaw, const QString& destinationPath,
+                   const QString& sourcePath = {});
 
 // "Successfully converted SOURCE to DESTINATION".
 QString successMessage(const QString& sourcePath, const QString& destinationPath);

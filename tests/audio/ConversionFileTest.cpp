@@ -72,7 +72,10 @@ TEST_F(ConversionFileTest, SourceMessagesNameTheSource)
     const QString riff = write(u"x.wav"_s, QByteArray("RIFX0000WAVE"));
     const QString cut = write(u"cut.wav"_s, pcmWav(1, 8012, 16, samples16({1, 2})).chopped(1));
     const QString fieldCut = write(u"field.wav"_s, QByteArray("RIFF\1"));
-    const QString stereo4 = write(u"four.wav"_s, pcmWav(4, 8012, 16, {}));
+    const QString nine = write(u"nine.wav"_s, pcmWav(9, 8012, 16, {}));
+    const QString adpcm =
+        write(u"adpcm.wav"_s, riffWave(chunk("fmt ", formatFields(2, 1, 8012, 256, 4)) +
+                                       chunk("data", QByteArray(256, '\0'))));
     const struct {
         QString source;
         QString message;
@@ -81,7 +84,8 @@ TEST_F(ConversionFileTest, SourceMessagesNameTheSource)
         {riff, u"Can't read "_s + riff + u": not a RIFF file !"_s},
         {cut, u"Can't read "_s + cut + u": read error !"_s},
         {fieldCut, u"Can't read "_s + fieldCut},
-        {stereo4, u"Can't read "_s + stereo4 + u": unsupported number of channels (4) !"_s},
+        {nine, u"Can't read "_s + nine + u": unsupported number of channels (9) !"_s},
+        {adpcm, adpcm + u" is not a PCM sound: format 2"_s},
     };
     for (const auto& c : cases) {
         const Result result = convertWavToAu(c.source, path(u"out.au"_s));
@@ -107,6 +111,30 @@ TEST_F(ConversionFileTest, UncreatableDestinationIsReported)
     const Result result = convertWavToAu(source, destination);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, u"Can't create "_s + destination);
+}
+
+TEST_F(ConversionFileTest, TheSourceIsNeverWrittenOverUnderAnyName)
+{
+    const QByteArray wav = pcmWav(1, 8012, 16, samples16({1, 2, 3}));
+    const QString source = write(u"x.wav"_s, wav);
+    const QString hardLink = path(u"hard.au"_s);
+    const QString symbolicLink = path(u"soft.au"_s);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(source).constData(), QFile::encodeName(hardLink).constData()), 0);
+    ASSERT_TRUE(QFile::link(u"x.wav"_s, symbolicLink));
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);
+    const QString names[] = {source, m_dir.path() + u"/./x.wav"_s,
+                             m_dir.path() + u"/../"_s + QDir(m_dir.path()).dirName() + u"/x.wav"_s,
+                             hardLink, symbolicLink};
+    for (const QString& destination : names) {
+        const QString refusal =
+            u"Can't create "_s + destination + u" (it is the sound being converted)"_s;
+        EXPECT_EQ(convertWavToAu(source, destination).message, refusal);
+        // The menu command encodes first, then writes where the user chose.
+        EXPECT_EQ(writeAuFile(QByteArray(3, '\xFF'), destination, source).message, refusal);
+        EXPECT_EQ(contents(source), wav);
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::System), before);
+    }
 }
 
 enum class Special { Folder, Fifo, LinkToFifo, Device };

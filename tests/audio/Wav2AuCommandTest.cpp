@@ -20,9 +20,10 @@ struct CliRun {
     QString err;
 };
 
-CliRun runCli(const QStringList& args)
+CliRun runCli(const QStringList& args, const QString& folder = {})
 {
     QProcess process;
+    process.setWorkingDirectory(folder);
     process.start(QString::fromUtf8(MORVANE_CLI_PATH), QStringList{u"wav2au"_s} + args);
     EXPECT_TRUE(process.waitForFinished(-1));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -64,6 +65,22 @@ TEST_F(Wav2AuCommandTest, FailureGoesToStandardErrorAndLeavesTheDestinationAlone
     EXPECT_EQ(run.err, u"Can't find the file: "_s + path(u"missing.wav"_s) + u"\n"_s);
     ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
     EXPECT_EQ(existing.readAll(), QByteArray("old"));
+}
+
+TEST_F(Wav2AuCommandTest, ConvertingASoundOntoItselfFailsAndKeepsIt)
+{
+    const QByteArray wav = pcmWav(1, 8012, 16, samples16({1, 2, 3}));
+    QFile source(path(u"x.wav"_s));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write(wav);
+    source.close();
+
+    const CliRun run = runCli({u"x.wav"_s, u"./x.wav"_s}, m_dir.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err, u"Can't create ./x.wav (it is the sound being converted)\n"_s);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    EXPECT_EQ(source.readAll(), wav);
 }
 
 TEST_F(Wav2AuCommandTest, WrongArgumentCountIsAUsageError)

@@ -23,11 +23,26 @@ QByteArray chunk(const char* id, const QByteArray& body)
     return QByteArray(id, 4) + le32(static_cast<quint32>(body.size())) + body;
 }
 
+QByteArray formatFields(int tag, int channels, quint32 rate, int blockAlign, int bits)
+{
+    return le16(tag) + le16(channels) + le32(rate) + le32(rate * static_cast<quint32>(blockAlign)) +
+           le16(blockAlign) + le16(bits);
+}
+
+QByteArray subFormatGuid(int tag)
+{
+    return le16(tag) + QByteArray::fromHex("000000001000800000aa00389b71");
+}
+
+QByteArray extensibleBody(int channels, quint32 rate, int bits, const QByteArray& guid)
+{
+    return formatFields(0xFFFE, channels, rate, channels * bits / 8, bits) + le16(22) + le16(bits) +
+           le32(0) + guid;
+}
+
 QByteArray formatBody(int channels, quint32 rate, int bits, int size)
 {
-    const int frameSize = channels * bits / 8;
-    QByteArray body = le16(1) + le16(channels) + le32(rate) + le32(rate * frameSize) +
-                      le16(frameSize) + le16(bits);
+    QByteArray body = formatFields(1, channels, rate, channels * bits / 8, bits);
     body.append(size - body.size(), '\0');
     return body;
 }

@@ -96,10 +96,21 @@ INSTANTIATE_TEST_SUITE_P(
                        pcmWav(1, 16024, 16, samples16({1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                                        11, 12, 13, 14, 15, 16, 17, 18, 19, 20})),
                        codes({2, 4, 6, 8, 10, 12, 14, 16, 18})},
-        ConvertingCase{"DataOfUnknownFormatTagReadAsPcm",
-                       riffWave(chunk("fmt ", le16(3) + formatBody(1, 8012, 16).mid(2)) +
-                                chunk("data", samples16({-100}))),
-                       codes({-100})}),
+        ConvertingCase{"RampAtHalfTheRateInterpolatedAndLastHeld",
+                       pcmWav(1, 4006, 16, samples16({0, 1000})), codes({0, 500, 1000, 1000})},
+        ConvertingCase{"TwentyFourBitsKeepTheirTopBits",
+                       pcmWav(1, 8012, 24, QByteArray::fromHex("ff7f00000080ffffff")),
+                       codes({127, -32768, -1})},
+        ConvertingCase{"SixChannelsGiveTheirMeanTruncated",
+                       pcmWav(6, 8012, 16, samples16({6, 6, 6, 6, 6, -1, -7, 0, 0, 0, 0, 0})),
+                       codes({4, -1})},
+        ConvertingCase{"ExtensibleFloatClipsAndSilencesNaN",
+                       riffWave(chunk("fmt ", extensibleBody(1, 8012, 32, subFormatGuid(3))) +
+                                chunk("data", QByteArray::fromHex("0000003f"
+                                                                  "00000040"
+                                                                  "000080ff"
+                                                                  "0000c07f"))),
+                       codes({16384, 32767, -32768, 0})}),
     [](const testing::TestParamInfo<ConvertingCase>& param) { return param.param.name; });
 
 struct RefusalCase {
@@ -156,14 +167,51 @@ INSTANTIATE_TEST_SUITE_P(
                                 kReadError},
                     RefusalCase{"NoChannels", pcmWav(0, 8012, 16, samples16({1})),
                                 u"Can't read the input: unsupported number of channels (0) !"_s},
-                    RefusalCase{"ThreeChannels", pcmWav(3, 8012, 16, samples16({1, 2, 3})),
-                                u"Can't read the input: unsupported number of channels (3) !"_s},
-                    RefusalCase{"TwentyFourBits", pcmWav(1, 8012, 24, QByteArray(3, '\0')),
-                                u"Can't read the input: unsupported bits per sample (24) !"_s},
+                    RefusalCase{"NineChannels", pcmWav(9, 8012, 8, QByteArray(9, '\0')),
+                                u"Can't read the input: unsupported number of channels (9) !"_s},
+                    RefusalCase{"TwelveBits", pcmWav(1, 8012, 12, QByteArray(2, '\0')),
+                                u"Can't read the input: unsupported bits per sample (12) !"_s},
                     RefusalCase{"NoBits", pcmWav(1, 8012, 0, {}),
                                 u"Can't read the input: unsupported bits per sample (0) !"_s},
                     RefusalCase{"RateZero", pcmWav(1, 0, 16, samples16({1})),
-                                u"Can't read the input: unsupported sample rate (0) !"_s}),
+                                u"Can't read the input: unsupported sample rate (0) !"_s},
+                    RefusalCase{"RateBelowTheSlowest", pcmWav(1, 999, 16, samples16({1})),
+                                u"Can't read the input: unsupported sample rate (999) !"_s}),
+    [](const testing::TestParamInfo<RefusalCase>& param) { return param.param.name; });
+
+QByteArray withFormat(const QByteArray& body)
+{
+    return riffWave(chunk("fmt ", body) + chunk("data", samples16({1, 2, 3, 4})));
+}
+
+// Samples stored in a way the encoder does not know are never converted, whatever else fits.
+INSTANTIATE_TEST_SUITE_P(
+    Formats, RefusalTest,
+    testing::Values(
+        RefusalCase{"Adpcm", withFormat(formatFields(2, 1, 8012, 256, 4)),
+                    u"the input is not a PCM sound: format 2"_s},
+        RefusalCase{"ExtensibleOfAnUnknownGuid",
+                    withFormat(extensibleBody(
+                        2, 8012, 16, QByteArray::fromHex("0123456789abcdef0123456789abcdef"))),
+                    u"the input is not a PCM sound: format 65534 "
+                    "(sub-format 67452301-ab89-efcd-0123-456789abcdef)"_s},
+        RefusalCase{"ExtensibleOfAdpcm", withFormat(extensibleBody(1, 8012, 4, subFormatGuid(2))),
+                    u"the input is not a PCM sound: format 65534 "
+                    "(sub-format 00000002-0000-0010-8000-00aa00389b71)"_s},
+        RefusalCase{"ExtensibleWithoutItsSubFormat",
+                    withFormat(formatFields(0xFFFE, 1, 8012, 2, 16)),
+                    u"the input is not a PCM sound: format 65534"_s},
+        RefusalCase{"FloatOfSixteenBits", withFormat(formatFields(3, 1, 8012, 2, 16)),
+                    u"Can't read the input: unsupported bits per sample (16) !"_s},
+        RefusalCase{"MuLawOfSixteenBits", withFormat(formatFields(7, 1, 8012, 2, 16)),
+                    u"Can't read the input: unsupported bits per sample (16) !"_s},
+        RefusalCase{"ExtensiblePcmOfTwelveBits",
+                    withFormat(extensibleBody(1, 8012, 12, subFormatGuid(1))),
+                    u"Can't read the input: unsupported bits per sample (12) !"_s},
+        RefusalCase{"BlockAlignOfHalfAFrame", withFormat(formatFields(1, 2, 8012, 2, 16)),
+                    u"Can't read the input: unsupported block align (2) !"_s},
+        RefusalCase{"BlockAlignOfTwoFrames", withFormat(formatFields(1, 1, 8012, 2, 8)),
+                    u"Can't read the input: unsupported block align (2) !"_s}),
     [](const testing::TestParamInfo<RefusalCase>& param) { return param.param.name; });
 
 TEST(WavReading, DataClaimingMoreThanTheFileIsRefusedEvenWhenTheRiffSizeAgrees)

@@ -65,7 +65,7 @@ void Wav2AuCommand::run()
     const QString destination = audio::destinationWithAuExtension(chosen);
     m_lastFolder = platform::folderOfChosenFile(chosen);
 
-    const Result written = audio::writeAuFile(encoded.value(), destination);
+    const Result written = audio::writeAuFile(encoded.value(), destination, source);
     if (!written.ok) {
         m_services.messages.showError(m_parent, written.message);
         return;
