@@ -1,30 +1,37 @@
 #include "cli/Cli.h"
 
 #include "catalog/Version.h"
+#include "settings/FolderLock.h"
 
 #include <QDir>
+
+#include <optional>
 
 namespace morvane::cli {
 namespace {
 
 using namespace Qt::StringLiterals;
 
+// What a command does with the installation folder.
+enum class Access { None, Reads, Writes };
+
 struct Command {
     const char16_t* name;
     const char* arguments;
     const char* summary;
-    bool inInstallation;
+    Access access;
     int (*run)(const QStringList&, QTextStream&, QTextStream&);
 };
 
 // clang-format off
 const Command kCommands[] = {
     {u"html", "[--runtime] [--markup FORM] KIND",
-     "print KIND's code and needed files from its settings", true, runHtml},
-    {u"wav2au", "IN.wav OUT.au", "convert a WAV sound to an 8012 Hz mu-law AU sound", false,
-     runWav2Au},
-    {u"first-run", "", "install the sample media if not done yet", true, runFirstRun},
-    {u"samples", "", "rewrite the sample, help and all-applets pages", true, runSamples},
+     "print KIND's code and needed files from its settings", Access::Reads, runHtml},
+    {u"wav2au", "IN.wav OUT.au", "convert a WAV sound to an 8012 Hz mu-law AU sound",
+     Access::None, runWav2Au},
+    {u"first-run", "", "install the sample media if not done yet", Access::Writes, runFirstRun},
+    {u"samples", "", "rewrite the sample, help and all-applets pages", Access::Writes,
+     runSamples},
 };
 // clang-format on
 
@@ -87,7 +94,8 @@ void printHelp(QTextStream& out)
            "--runtime adds the script that runs the applets in today's browsers.\n";
     out << "\nhtml, first-run and samples work in the current folder when it holds\n"
            "morvane.ini; otherwise in $MORVANE_INSTALL_DIR or in the user's copy of the\n"
-           "shipped data, $XDG_DATA_HOME/morvane (~/.local/share/morvane), made at first.\n";
+           "shipped data, $XDG_DATA_HOME/morvane (~/.local/share/morvane), made at first.\n"
+           "first-run and samples refuse a folder that Morvane is working in.\n";
 }
 
 int usageError(QTextStream& err, const QString& problem)
@@ -96,11 +104,33 @@ int usageError(QTextStream& err, const QString& problem)
     return UsageError;
 }
 
-// Moves into the installation folder, so relative paths in settings and list files are taken
-// from there, as in the program.
-int enterInstallation(const FolderChooser& chooseFolder, bool verbose, QTextStream& err)
+// Takes the folder's lock and brings the folder up to date, then moves into it, so relative
+// paths in settings and list files are taken from there, as in the program. A folder another
+// program holds is that program's to bring up to date: a command that only reads it reads it as
+// it is.
+int enterInstallation(const FolderLocator& locateFolder, Access access, bool verbose,
+                      std::optional<settings::FolderLock>& lock, QTextStream& err)
 {
-    const settings::AppDirChoice choice = chooseFolder();
+    const settings::AppDirPlace place = locateFolder();
+    if (!place.shippedDir.isEmpty()) {
+        // Made by the update anyway; the lock comes first.
+        QDir().mkpath(place.appDir);
+    }
+    lock.emplace(place.appDir);
+    settings::AppDirChoice choice;
+    if (lock->tryLock() == settings::FolderLock::State::InUse) {
+        if (access == Access::Writes) {
+            err << settings::folderInUseMessage(place.appDir) << "\n";
+            return Failure;
+        }
+        choice.appDir = place.appDir;
+        choice.userCopy = place.userCopy;
+        if (verbose) {
+            err << "Another Morvane program is working in the folder: read as it is\n";
+        }
+    } else {
+        choice = settings::prepareAppDir(place);
+    }
     if (verbose) {
         if (choice.update.created) {
             if (choice.result) {
@@ -133,7 +163,7 @@ int enterInstallation(const FolderChooser& chooseFolder, bool verbose, QTextStre
 } // namespace
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err,
-        const FolderChooser& chooseFolder)
+        const FolderLocator& locateFolder)
 {
     bool verbose = false;
     qsizetype next = 0;
@@ -161,8 +191,11 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err,
     if (!command) {
         return usageError(err, u"unknown command: "_s + args[next]);
     }
-    if (command->inInstallation) {
-        if (const int entered = enterInstallation(chooseFolder, verbose, err); entered != Success) {
+    std::optional<settings::FolderLock> lock;
+    if (command->access != Access::None) {
+        if (const int entered =
+                enterInstallation(locateFolder, command->access, verbose, lock, err);
+            entered != Success) {
             return entered;
         }
     }

@@ -12,14 +12,15 @@ namespace morvane::cli {
 // Exit codes of morvane-cli.
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
 
-// Finds the installation folder; asked only by the commands that work in one.
-using FolderChooser = std::function<settings::AppDirChoice()>;
+// Tells which installation folder to work in; asked only by the commands that work in one.
+using FolderLocator = std::function<settings::AppDirPlace()>;
 
 // Runs the command named in `args` ("html", "wav2au", "first-run", "samples") after the options
 // --help, --version and --verbose. The commands that work in an installation folder run with
-// it as the current directory.
+// it as the current directory and hold its lock; those that write into it refuse a folder that
+// another program holds, those that only read it read it as it is.
 int run(const QStringList& args, QTextStream& out, QTextStream& err,
-        const FolderChooser& chooseFolder);
+        const FolderLocator& locateFolder);
 
 int runHtml(const QStringList& args, QTextStream& out, QTextStream& err);
 int runWav2Au(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -32,16 +32,16 @@ int main(int argc, char* argv[])
 {
     std::optional<QCoreApplication> app;
     const QStringList args = commandArguments(argc, argv, app);
-    const auto chooseFolder = [&] {
+    const auto locateFolder = [&] {
         if (!app) {
             app.emplace(argc, argv);
         }
-        return morvane::settings::chooseAppDir(
+        return morvane::settings::locateAppDir(
             morvane::settings::surroundingsOf(QCoreApplication::applicationDirPath()));
     };
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = morvane::cli::run(args, out, err, chooseFolder);
+    const int code = morvane::cli::run(args, out, err, locateFolder);
     out.flush();
     err.flush();
     return code;

@@ -1,6 +1,7 @@
 #include "settings/UserCopy.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/FolderLock.h"
 #include "settings/InsideFolder.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedManifest.h"
@@ -113,6 +114,9 @@ ShippedList listShipped(const QString& shippedDir, const ShippedManifest& record
     }
     const QDir root(shippedDir);
     list.files.removeAll(root.relativeFilePath(shippedManifestPath(shippedDir)));
+    // A program once started in the data it ships from left its lock there: the lock is the
+    // copy's own program's, never the shipped data's.
+    list.files.removeIf(isFolderLockFile);
     const QString profile = root.relativeFilePath(profilePath(shippedDir));
     if (list.files.removeAll(profile) > 0) {
         list.files.append(profile);
@@ -463,32 +467,43 @@ CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir)
     return update;
 }
 
-AppDirChoice chooseAppDir(const Surroundings& where)
+AppDirPlace locateAppDir(const Surroundings& where)
 {
-    AppDirChoice choice;
     const bool installed = !where.shippedDataDir.isEmpty();
     // The shipped data is read-only: started there, the program works in the user's copy.
     if (holdsInstallation(where.currentDir) &&
         !(installed && sameFolder(where.currentDir, where.shippedDataDir))) {
-        choice.appDir = where.currentDir;
-        return choice;
+        return {where.currentDir, false, QString()};
     }
     if (!installed && where.installDirVariable.isEmpty()) {
-        choice.appDir = where.currentDir;
+        return {where.currentDir, false, QString()};
+    }
+    return {userCopyDir(where), true, where.shippedDataDir};
+}
+
+AppDirChoice prepareAppDir(const AppDirPlace& place)
+{
+    AppDirChoice choice;
+    choice.appDir = place.appDir;
+    choice.userCopy = place.userCopy;
+    if (!place.userCopy) {
         return choice;
     }
-    choice.userCopy = true;
-    choice.appDir = userCopyDir(where);
-    if (!installed) {
+    if (place.shippedDir.isEmpty()) {
         if (!holdsInstallation(choice.appDir)) {
             choice.result =
                 Result::failure(u"Can't find the file: "_s + profilePath(choice.appDir));
         }
         return choice;
     }
-    choice.update = updateUserCopy(where.shippedDataDir, choice.appDir);
+    choice.update = updateUserCopy(place.shippedDir, choice.appDir);
     choice.result = choice.update.result;
     return choice;
+}
+
+AppDirChoice chooseAppDir(const Surroundings& where)
+{
+    return prepareAppDir(locateAppDir(where));
 }
 
 } // namespace morvane::settings

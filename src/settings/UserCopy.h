@@ -41,6 +41,16 @@ struct CopyUpdate {
 // installation and is completed on the next start.
 CopyUpdate updateUserCopy(const QString& shippedDir, const QString& userDir);
 
+// Where a program works, told from the surroundings alone: nothing of the folder is read or
+// written yet, so that the folder's lock (FolderLock) comes first.
+struct AppDirPlace {
+    QString appDir;
+    bool userCopy = false; // false: the current folder is the installation
+    QString shippedDir;    // the shipped data the copy is brought up to date from; empty: none
+};
+
+AppDirPlace locateAppDir(const Surroundings& where);
+
 // The folder a program works in, kept like CopyUpdate on failure too: --verbose names the folder
 // and what was done to it before the failure's message.
 struct AppDirChoice {
@@ -50,10 +60,15 @@ struct AppDirChoice {
     CopyUpdate update;
 };
 
+// Makes the located folder ready: a user's copy is brought up to date from the shipped data, a
+// folder named by MORVANE_INSTALL_DIR must hold an installation.
+AppDirChoice prepareAppDir(const AppDirPlace& place);
+
 // The current folder when it holds an installation (other than the shipped data itself);
 // otherwise the folder named by MORVANE_INSTALL_DIR or, for an installed program, the user's
 // copy in the data home, brought up to date from the shipped data. A program that is neither
-// installed nor pointed elsewhere keeps working in the current folder.
+// installed nor pointed elsewhere keeps working in the current folder. Locating and preparing
+// in one, for callers that hold the folder's lock already or need none.
 AppDirChoice chooseAppDir(const Surroundings& where);
 
 } // namespace morvane::settings

@@ -2,8 +2,11 @@
 #include "ShippedInstallation.h"
 
 #include "catalog/Version.h"
+#include "settings/FolderLock.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -73,6 +76,47 @@ TEST(CommandLine, TheInstallationFolderIsFoundFromAnUnrelatedFolder)
     EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
                     .startsWith(u"Installation folder: "_s +
                                 QDir::toNativeSeparators(elsewhere.path()) + u'\n'));
+}
+
+// Every file of a folder with its size and time: what a command that wrote would change.
+QStringList snapshot(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo file = it.nextFileInfo();
+        files.append(file.filePath() + u' ' + QString::number(file.size()) + u' ' +
+                     file.lastModified().toString(Qt::ISODateWithMs));
+    }
+    files.sort();
+    return files;
+}
+
+// While a program holds the folder, the commands that write into it refuse, naming it, and
+// those that only read it still work; once it is let go, they all do.
+TEST(CommandLine, CommandsThatWriteRefuseAFolderAProgramHolds)
+{
+    QTemporaryDir staged;
+    morvane::test::stageShippedInstallation(staged.path());
+    QDir(staged.path()).mkpath(u"test"_s);
+    settings::FolderLock program(staged.path());
+    ASSERT_EQ(program.tryLock(), settings::FolderLock::State::Taken);
+    const QStringList before = snapshot(staged.path());
+
+    for (const QString& command : {u"first-run"_s, u"samples"_s}) {
+        const CliRun refused = runCli(staged.path(), {command});
+        EXPECT_EQ(refused.exitCode, 1) << command.toStdString();
+        EXPECT_EQ(refused.err, settings::folderInUseMessage(staged.path()) + u'\n');
+        EXPECT_TRUE(refused.err.contains(QDir::toNativeSeparators(staged.path())));
+    }
+    const CliRun html = runCli(staged.path(), {u"html"_s, u"Stars"_s});
+    EXPECT_EQ(html.exitCode, 0) << html.err.toStdString();
+    EXPECT_TRUE(html.out.startsWith(u"<applet"_s));
+    EXPECT_EQ(snapshot(staged.path()), before);
+
+    program.release();
+    const CliRun firstRun = runCli(staged.path(), {u"first-run"_s});
+    EXPECT_EQ(firstRun.exitCode, 0) << firstRun.err.toStdString();
 }
 
 } // namespace
