@@ -12,57 +12,77 @@
 #include <mutex>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include <netinet/in.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace morvane::platform {
 
+// A folder of a set, held open for the server's life.
+struct HeldMount {
+    QString name;
+    FileHandle root;
+};
+
 // Where a request leads: a file path inside one served folder, still percent-encoded.
 struct Destination {
-    QString root;
+    const FileHandle* root;
     QByteArray path;
 };
 
-struct FolderServerState {
-    FolderServer::Limits limits;
-    MHD_Daemon* daemon = nullptr;
+// One set of folders on a port of its own. What it serves never changes once it listens, so
+// its requests need no lock.
+struct Listener {
+    QList<FolderServer::Mount> site;
+    QString installation;
+    std::vector<HeldMount> mounts;
     std::atomic<quint16> port = 0;
-    std::mutex sitesMutex;
-    // Site n is served under "/n/"; sites are only ever added.
-    QList<QList<FolderServer::Mount>> sites;
+    MHD_Daemon* daemon = nullptr;
 
-    // "/<site>/<name>/<path>", or "/<site>/<path>" for a site that is one folder; nullopt when
-    // it names no folder served.
-    std::optional<Destination> destinationOf(const QByteArray& url)
+    Listener() = default;
+    Q_DISABLE_COPY_MOVE(Listener)
+    // The daemon stops before the folders it reads from are closed.
+    ~Listener()
     {
-        const qsizetype siteEnd = url.indexOf('/', 1);
-        if (!url.startsWith('/') || siteEnd < 0) {
+        if (daemon != nullptr) {
+            MHD_stop_daemon(daemon);
+        }
+    }
+
+    // "/<name>/<path>", or "/<path>" for a set that is one folder; nullopt when it names no
+    // folder served.
+    std::optional<Destination> destinationOf(const QByteArray& url) const
+    {
+        if (!url.startsWith('/')) {
             return std::nullopt;
         }
-        const QByteArray number = url.mid(1, siteEnd - 1);
-        const QByteArray rest = url.mid(siteEnd);
-        const std::lock_guard lock(sitesMutex);
-        for (qsizetype site = 0; site < sites.size(); ++site) {
-            if (number != QByteArray::number(site + 1)) {
-                continue;
+        for (const HeldMount& mount : mounts) {
+            if (mount.name.isEmpty()) {
+                return Destination{&mount.root, url};
             }
-            for (const FolderServer::Mount& mount : std::as_const(sites[site])) {
-                if (mount.name.isEmpty()) {
-                    return Destination{mount.folder, rest};
-                }
-                const qsizetype nameEnd = rest.indexOf('/', 1);
-                if (nameEnd > 0 && QFile::decodeName(QByteArray::fromPercentEncoding(
-                                       rest.mid(1, nameEnd - 1))) == mount.name) {
-                    return Destination{mount.folder, rest.mid(nameEnd)};
-                }
+            const qsizetype nameEnd = url.indexOf('/', 1);
+            if (nameEnd > 0 && QFile::decodeName(QByteArray::fromPercentEncoding(
+                                   url.mid(1, nameEnd - 1))) == mount.name) {
+                return Destination{&mount.root, url.mid(nameEnd)};
             }
         }
         return std::nullopt;
     }
 };
 
+struct FolderServerState {
+    FolderServer::Limits limits;
+    std::mutex listenersMutex;
+    std::vector<std::unique_ptr<Listener>> listeners;
+};
+
 namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kCouldNotStart = u"The program's own web server could not start."_s;
 
 // No answer is ever kept: a new preview must never show an old page or data file.
 constexpr char kCacheControl[] = "no-store";
@@ -171,18 +191,18 @@ MHD_Result answer(void* state, MHD_Connection* connection, const char* url, cons
         // A body that its headers did not announce: the connection ends before it is read.
         return MHD_NO;
     }
-    auto* server = static_cast<FolderServerState*>(state);
-    if (!isAddressedToUs(connection, server->port)) {
+    const auto* listener = static_cast<const Listener*>(state);
+    if (!isAddressedToUs(connection, listener->port)) {
         return refuse(connection, MHD_HTTP_FORBIDDEN);
     }
     if (!get && !head) {
         return refuse(connection, MHD_HTTP_METHOD_NOT_ALLOWED);
     }
-    const std::optional<Destination> destination = server->destinationOf(QByteArray(url));
+    const std::optional<Destination> destination = listener->destinationOf(QByteArray(url));
     if (!destination) {
         return refuse(connection, MHD_HTTP_NOT_FOUND);
     }
-    ServedFile served = openServedFile(destination->root, destination->path);
+    ServedFile served = openServedFile(*destination->root, destination->path);
     switch (served.verdict) {
     case ServedFile::Verdict::Serve:
         return sendFile(connection, std::move(served));
@@ -201,6 +221,46 @@ size_t keepEncoded(void* /*closure*/, MHD_Connection* /*connection*/, char* text
     return std::strlen(text);
 }
 
+bool isSameFolder(const FileHandle& one, const FileHandle& other)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::fstat(one.get(), &first) == 0 && ::fstat(other.get(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool holdsTheSameFolders(const Listener& listener, const std::vector<HeldMount>& mounts)
+{
+    for (size_t i = 0; i < mounts.size(); ++i) {
+        if (!isSameFolder(listener.mounts[i].root, mounts[i].root)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool listen(Listener& listener, const FolderServer::Limits& limits)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    listener.daemon = MHD_start_daemon(
+        MHD_USE_AUTO_INTERNAL_THREAD, 0, nullptr, nullptr, &answer, &listener, MHD_OPTION_SOCK_ADDR,
+        reinterpret_cast<sockaddr*>(&address), MHD_OPTION_CONNECTION_LIMIT, limits.connections,
+        MHD_OPTION_CONNECTION_TIMEOUT, limits.idleSeconds, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+        kConnectionMemory, MHD_OPTION_UNESCAPE_CALLBACK, &keepEncoded, nullptr, MHD_OPTION_END);
+    if (listener.daemon == nullptr) {
+        return false;
+    }
+    const MHD_DaemonInfo* info = MHD_get_daemon_info(listener.daemon, MHD_DAEMON_INFO_BIND_PORT);
+    if (info == nullptr || info->port == 0) {
+        return false;
+    }
+    listener.port = info->port;
+    return true;
+}
+
 } // namespace
 
 FolderServer::FolderServer(Limits limits)
@@ -213,55 +273,37 @@ FolderServer::FolderServer()
     : FolderServer(Limits{})
 {}
 
-FolderServer::~FolderServer()
-{
-    if (m_state->daemon != nullptr) {
-        MHD_stop_daemon(m_state->daemon);
-    }
-}
+FolderServer::~FolderServer() = default;
 
-bool FolderServer::start()
+Outcome<quint16> FolderServer::serve(const QList<Mount>& site, const QString& installation)
 {
-    if (m_state->daemon != nullptr) {
-        return true;
+    std::vector<HeldMount> mounts;
+    for (const Mount& mount : site) {
+        Outcome<FileHandle> root = openServedRoot(mount.folder, installation);
+        if (!root) {
+            return root.result();
+        }
+        mounts.push_back(HeldMount{mount.name, std::move(root).value()});
     }
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    m_state->daemon = MHD_start_daemon(
-        MHD_USE_AUTO_INTERNAL_THREAD, 0, nullptr, nullptr, &answer, m_state.get(),
-        MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address), MHD_OPTION_CONNECTION_LIMIT,
-        m_state->limits.connections, MHD_OPTION_CONNECTION_TIMEOUT, m_state->limits.idleSeconds,
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_UNESCAPE_CALLBACK,
-        &keepEncoded, nullptr, MHD_OPTION_END);
-    if (m_state->daemon == nullptr) {
-        return false;
-    }
-    const MHD_DaemonInfo* info = MHD_get_daemon_info(m_state->daemon, MHD_DAEMON_INFO_BIND_PORT);
-    if (info == nullptr || info->port == 0) {
-        MHD_stop_daemon(m_state->daemon);
-        m_state->daemon = nullptr;
-        return false;
-    }
-    m_state->port = info->port;
-    return true;
-}
 
-quint16 FolderServer::port() const
-{
-    return m_state->port;
-}
-
-QString FolderServer::serve(const QList<Mount>& site)
-{
-    const std::lock_guard lock(m_state->sitesMutex);
-    qsizetype index = m_state->sites.indexOf(site);
-    if (index < 0) {
-        m_state->sites.append(site);
-        index = m_state->sites.size() - 1;
+    const std::lock_guard lock(m_state->listenersMutex);
+    for (const std::unique_ptr<Listener>& listener : m_state->listeners) {
+        // A folder deleted and made again is served on a port of its own: the pages of the
+        // old one keep theirs, and may still read what it held.
+        if (listener->site == site && listener->installation == installation &&
+            holdsTheSameFolders(*listener, mounts)) {
+            return listener->port.load();
+        }
     }
-    return u'/' + QString::number(index + 1) + u'/';
+    auto listener = std::make_unique<Listener>();
+    listener->site = site;
+    listener->installation = installation;
+    listener->mounts = std::move(mounts);
+    if (!listen(*listener, m_state->limits)) {
+        return Outcome<quint16>::failure(kCouldNotStart);
+    }
+    m_state->listeners.push_back(std::move(listener));
+    return m_state->listeners.back()->port.load();
 }
 
 } // namespace morvane::platform

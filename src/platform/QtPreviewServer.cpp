@@ -8,44 +8,31 @@ using namespace Qt::StringLiterals;
 
 namespace morvane::platform {
 
-namespace {
+QtPreviewServer::QtPreviewServer() = default;
+QtPreviewServer::~QtPreviewServer() = default;
 
-// Started at the first page served and kept until the program ends; a failed start is tried
-// again at the next page.
-QString addressIn(std::unique_ptr<FolderServer>& server, const QList<FolderServer::Mount>& site,
-                  const QString& fileName)
+// The server lives from the first page served until the program ends; a set that fails is
+// tried again at its next page.
+Outcome<QString> QtPreviewServer::addressOf(const Site& site, const QString& fileName)
 {
-    if (!server) {
-        server = std::make_unique<FolderServer>();
+    QList<FolderServer::Mount> mounts;
+    for (const QString& folder : site.folders) {
+        mounts.append(FolderServer::Mount{
+            site.folders.size() == 1 ? QString() : QDir(folder).dirName(), folder});
     }
-    if (!server->start()) {
-        return QString();
+    if (!m_server) {
+        m_server = std::make_unique<FolderServer>();
+    }
+    const Outcome<quint16> port = m_server->serve(mounts, site.installation);
+    if (!port) {
+        return port.result();
     }
     QUrl address;
     address.setScheme(u"http"_s);
     address.setHost(u"127.0.0.1"_s);
-    address.setPort(server->port());
-    address.setPath(server->serve(site) + fileName);
+    address.setPort(port.value());
+    address.setPath(u'/' + fileName);
     return address.toString(QUrl::FullyEncoded);
-}
-
-} // namespace
-
-QtPreviewServer::QtPreviewServer() = default;
-QtPreviewServer::~QtPreviewServer() = default;
-
-QString QtPreviewServer::addressOf(const QString& folder, const QString& fileName)
-{
-    return addressIn(m_server, {FolderServer::Mount{QString(), folder}}, fileName);
-}
-
-QString QtPreviewServer::addressOf(const QStringList& folders, const QString& fileName)
-{
-    QList<FolderServer::Mount> site;
-    for (const QString& folder : folders) {
-        site.append(FolderServer::Mount{QDir(folder).dirName(), folder});
-    }
-    return addressIn(m_server, site, fileName);
 }
 
 } // namespace morvane::platform

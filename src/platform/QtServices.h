@@ -47,8 +47,7 @@ class QtPreviewServer final : public PreviewServer {
 public:
     QtPreviewServer();
     ~QtPreviewServer() override;
-    QString addressOf(const QString& folder, const QString& fileName) override;
-    QString addressOf(const QStringList& folders, const QString& fileName) override;
+    Outcome<QString> addressOf(const Site& site, const QString& fileName) override;
 
 private:
     std::unique_ptr<FolderServer> m_server;

@@ -1,5 +1,6 @@
 #include "platform/ServedFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #else
 #error "The preview server opens its files through POSIX descriptors"
@@ -68,12 +70,43 @@ QByteArray relativePathOf(const QByteArray& encodedPath)
     return segments.join('/');
 }
 
+#if defined(O_PATH)
+// Descriptors that read nothing, so that no pipe or device is opened for real before it is known
+// to be a regular file inside the root.
+constexpr int kLookOnly = O_PATH;
+#else
+constexpr int kLookOnly = O_RDONLY;
+#endif
+constexpr int kFolder = kLookOnly | O_DIRECTORY | O_CLOEXEC;
+
+// What is wrong with name inside the folder at, which failed to open as a folder with error.
+QString whyNotAFolder(int at, const QByteArray& name, int error)
+{
+    struct stat status {};
+    if (::fstatat(at, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (S_ISLNK(status.st_mode)) {
+            return u"is a link."_s;
+        }
+        if (!S_ISDIR(status.st_mode)) {
+            return u"is not a folder."_s;
+        }
+    }
+    return u"cannot be opened (%1)."_s.arg(qt_error_string(error));
+}
+
+QString notServed(const QString& folder, const QString& subject, const QString& why)
+{
+    const QString shown = QDir::toNativeSeparators(folder);
+    return u"The folder \"%1\" is not served: %2 %3"_s.arg(
+        shown, subject == shown ? u"it"_s : u'"' + subject + u'"', why);
+}
+
+#if defined(Q_OS_LINUX)
+
 bool isInside(const QByteArray& filePath, const QByteArray& rootPath)
 {
     return filePath.startsWith(rootPath.endsWith('/') ? rootPath : rootPath + '/');
 }
-
-#if defined(Q_OS_LINUX)
 
 QByteArray procPathOf(const FileHandle& handle)
 {
@@ -91,17 +124,15 @@ QByteArray pathOf(const FileHandle& handle)
     return QByteArray(buffer, length);
 }
 
-ServedFile openInside(const QString& root, const QByteArray& relativePath)
+ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
 {
-    // O_PATH descriptors read nothing, so that no pipe or device is opened for real before it is
-    // known to be a regular file inside the root.
-    const FileHandle top(
-        ::open(QFile::encodeName(root).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    const QByteArray rootPath = top.isOpen() ? pathOf(top) : QByteArray();
+    // Asked again at each request: the root may have been moved, and what counts is where it
+    // is now, not the path it was served under.
+    const QByteArray rootPath = pathOf(root);
     if (rootPath.isEmpty()) {
         return refused(ServedFile::Verdict::NotFound);
     }
-    const FileHandle found(::openat(top.get(), relativePath.constData(), O_PATH | O_CLOEXEC));
+    const FileHandle found(::openat(root.get(), relativePath.constData(), O_PATH | O_CLOEXEC));
     const QByteArray filePath = found.isOpen() ? pathOf(found) : QByteArray();
     if (filePath.isEmpty()) {
         return refused(ServedFile::Verdict::NotFound);
@@ -125,35 +156,30 @@ ServedFile openInside(const QString& root, const QByteArray& relativePath)
 
 #else
 
-ServedFile openInside(const QString& root, const QByteArray& relativePath)
+// Without a way to ask where an open file is, no link is followed at all: each folder on the way
+// is opened from the one before.
+ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
 {
-    const QString rootPath = QFileInfo(root).canonicalFilePath();
-    if (rootPath.isEmpty()) {
-        return refused(ServedFile::Verdict::NotFound);
+    const QByteArrayList names = relativePath.split('/');
+    FileHandle folder;
+    int at = root.get();
+    for (qsizetype i = 0; i + 1 < names.size(); ++i) {
+        FileHandle next(::openat(at, names[i].constData(), kFolder | O_NOFOLLOW));
+        if (!next.isOpen()) {
+            return refused(ServedFile::Verdict::NotFound);
+        }
+        folder = std::move(next);
+        at = folder.get();
     }
-    const QString path = rootPath + u'/' + QFile::decodeName(relativePath);
     // Non-blocking, so that a pipe in a file's place cannot hold the server.
-    FileHandle file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    struct stat opened {};
-    if (!file.isOpen() || ::fstat(file.get(), &opened) != 0) {
+    FileHandle file(::openat(at, names.constLast().constData(),
+                             O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat status {};
+    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return refused(ServedFile::Verdict::NotFound);
     }
-    // Checked after the open: the path must still lead to the file that was opened, or a folder
-    // was swapped under us.
-    const QString filePath = QFileInfo(path).canonicalFilePath();
-    struct stat named {};
-    if (filePath.isEmpty() || ::stat(QFile::encodeName(filePath).constData(), &named) != 0 ||
-        named.st_dev != opened.st_dev || named.st_ino != opened.st_ino) {
-        return refused(ServedFile::Verdict::NotFound);
-    }
-    if (!isInside(QFile::encodeName(filePath), QFile::encodeName(rootPath))) {
-        return refused(ServedFile::Verdict::Forbidden);
-    }
-    if (!S_ISREG(opened.st_mode)) {
-        return refused(ServedFile::Verdict::NotFound);
-    }
-    return ServedFile{ServedFile::Verdict::Serve, filePath, std::move(file), opened.st_size};
+    return ServedFile{ServedFile::Verdict::Serve, QFile::decodeName(relativePath), std::move(file),
+                      status.st_size};
 }
 
 #endif
@@ -177,7 +203,48 @@ FileHandle::~FileHandle()
     }
 }
 
-ServedFile openServedFile(const QString& root, const QByteArray& encodedPath)
+Outcome<FileHandle> openServedRoot(const QString& folder, const QString& installation)
+{
+    const QString path = QDir(folder).absolutePath();
+    if (installation.isEmpty()) {
+        const QByteArray name = QFile::encodeName(path);
+        FileHandle root(::open(name.constData(), kFolder | O_NOFOLLOW));
+        if (!root.isOpen()) {
+            const int error = errno;
+            return Outcome<FileHandle>::failure(
+                notServed(path, path, whyNotAFolder(AT_FDCWD, name, error)));
+        }
+        return root;
+    }
+    const QString base = QDir(installation).absolutePath();
+    const QString prefix = base.endsWith(u'/') ? base : base + u'/';
+    if (path != base && !path.startsWith(prefix)) {
+        return Outcome<FileHandle>::failure(
+            notServed(path, path, u"is not inside \"%1\"."_s.arg(QDir::toNativeSeparators(base))));
+    }
+    FileHandle at(::open(QFile::encodeName(base).constData(), kFolder));
+    if (!at.isOpen()) {
+        const int error = errno;
+        return Outcome<FileHandle>::failure(
+            notServed(path, QDir::toNativeSeparators(base),
+                      u"cannot be opened (%1)."_s.arg(qt_error_string(error))));
+    }
+    QString reached = base;
+    for (const QString& name : path.mid(prefix.size()).split(u'/', Qt::SkipEmptyParts)) {
+        reached = QDir(reached).filePath(name);
+        const QByteArray encoded = QFile::encodeName(name);
+        FileHandle next(::openat(at.get(), encoded.constData(), kFolder | O_NOFOLLOW));
+        if (!next.isOpen()) {
+            const int error = errno;
+            return Outcome<FileHandle>::failure(notServed(path, QDir::toNativeSeparators(reached),
+                                                          whyNotAFolder(at.get(), encoded, error)));
+        }
+        at = std::move(next);
+    }
+    return at;
+}
+
+ServedFile openServedFile(const FileHandle& root, const QByteArray& encodedPath)
 {
     const QByteArray relativePath = relativePathOf(encodedPath);
     if (relativePath.isEmpty()) {

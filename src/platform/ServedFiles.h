@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,12 +35,20 @@ struct ServedFile {
     qint64 size = 0;
 };
 
-// Opens the file inside root that a request's percent-encoded path names ("/test12.htm",
-// "/data/a%20b.txt"). Dot and empty segments, encoded slashes, backslashes and NUL are forbidden.
-// Symbolic links are followed, but what is checked is the file that was opened, never the path:
-// one outside the root is forbidden, whatever link led there or was swapped in while it was
-// opened, and anything but a regular file (a folder, a pipe, a device) is not found.
-ServedFile openServedFile(const QString& root, const QByteArray& encodedPath);
+// Opens a folder to be served, once: requests are answered from the folder opened here, wherever
+// its path leads later. A folder that is a link is refused, and so, when installation is not
+// empty, is a folder that does not lie inside it or is reached from it through a link: a link
+// in a shared installation could lead anywhere. A link on the way to the installation folder
+// itself is the user's choice and followed. The failure names the folder and says why.
+Outcome<FileHandle> openServedRoot(const QString& folder, const QString& installation);
+
+// Opens the file inside root (from openServedRoot) that a request's percent-encoded path names
+// ("/test12.htm", "/data/a%20b.txt"). Dot and empty segments, encoded slashes, backslashes and
+// NUL are forbidden. Symbolic links are followed, but what is checked is the file that was
+// opened, never the path: one outside the root is forbidden, whatever link led there or was
+// swapped in while it was opened, and anything but a regular file (a folder, a pipe, a device)
+// is not found.
+ServedFile openServedFile(const FileHandle& root, const QByteArray& encodedPath);
 
 // The Content-Type of a served file, from its extension; application/octet-stream when unknown.
 QByteArray contentTypeOf(const QString& fileName);

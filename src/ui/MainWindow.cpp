@@ -34,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -74,6 +75,25 @@ QAction* addItem(QMenu* menu, const QString& text, const QString& name)
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
     return action;
+}
+
+// Unserved, the page still opens from the disk; the user is told why its applets may miss
+// their files.
+void openServed(const platform::Services& services, QWidget* parent,
+                const platform::PreviewServer::Site& site, const QString& servedPath,
+                const QString& page)
+{
+    const Outcome<QString> address = services.preview.addressOf(site, servedPath);
+    if (address) {
+        services.shell.openUrl(address.value());
+        return;
+    }
+    services.messages.showInformation(
+        parent, address.message() +
+                    u" The page opens from the disk, where its applets cannot read their "
+                    u"pictures' pixels, sounds and data files."_s);
+    const QFileInfo file(page);
+    services.shell.openFile(file.fileName(), file.path());
 }
 
 } // namespace
@@ -476,14 +496,10 @@ void MainWindow::openAllAppletsPage()
 // page opened from the disk may not.
 void MainWindow::openSample(const QString& folder, const QString& fileName)
 {
-    const QString address = m_services.preview.addressOf(
-        catalog::servedSampleFolders(m_appDir),
-        catalog::servedSamplePath(m_appDir, QDir(folder).filePath(fileName)));
-    if (address.isEmpty()) {
-        m_services.shell.openFile(fileName, folder);
-    } else {
-        m_services.shell.openUrl(address);
-    }
+    openServed(m_services, this,
+               platform::PreviewServer::Site{catalog::servedSampleFolders(m_appDir), m_appDir},
+               catalog::servedSamplePath(m_appDir, QDir(folder).filePath(fileName)),
+               QDir(folder).filePath(fileName));
 }
 
 std::optional<generator::Generation> MainWindow::generate()
@@ -524,12 +540,8 @@ void MainWindow::showPreview()
         return;
     }
     const QString folder = generator::testFolder(m_appDir);
-    const QString address = m_services.preview.addressOf(folder, page.value());
-    if (address.isEmpty()) {
-        m_services.shell.openFile(page.value(), folder);
-    } else {
-        m_services.shell.openUrl(address);
-    }
+    openServed(m_services, this, platform::PreviewServer::Site{{folder}, m_appDir}, page.value(),
+               QDir(folder).filePath(page.value()));
 }
 
 void MainWindow::convertWav()

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkInterface>
+#include <QSet>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -16,6 +17,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -42,8 +44,9 @@ protected:
     {
         QDir(m_dir.path()).mkpath(u"test/sub"_s);
         write(u"secret.txt"_s, "TOP SECRET");
-        m_site = server.serve({FolderServer::Mount{QString(), root()}}).chopped(1).toUtf8();
-        EXPECT_TRUE(server.start());
+        const Outcome<quint16> served = server.serve({FolderServer::Mount{QString(), root()}});
+        EXPECT_TRUE(served.ok()) << served.message().toStdString();
+        port = served.valueOr(0);
     }
 
     QString root() const { return m_dir.filePath(u"test"_s); }
@@ -55,23 +58,20 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray ourHost() const { return "127.0.0.1:" + QByteArray::number(server.port()); }
-    // The request path of a path inside the test folder.
-    QByteArray at(const QByteArray& path) const { return m_site + path; }
+    QByteArray ourHost() const { return "127.0.0.1:" + QByteArray::number(port); }
 
-    // target: a path inside the test folder, or a whole address as it is sent.
     Answer ask(const QByteArray& target, const QByteArray& method = "GET",
                const QByteArray& host = {})
     {
-        return askServer(server.port(), target.startsWith('/') ? at(target) : target, method,
-                         host.isEmpty() ? ourHost() : host);
+        return askServer(port, target, method, host.isEmpty() ? ourHost() : host);
     }
-
-    FolderServer server;
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_site;
+
+protected:
+    FolderServer server;
+    quint16 port = 0;
 };
 
 TEST_F(FolderServerTest, ServesFilesWithTheirTypesNeverToBeCached)
@@ -165,12 +165,9 @@ TEST_F(FolderServerTest, MissingFilesFoldersAndOtherMethods)
 TEST_F(FolderServerTest, ListensAndAnswersOnTheLoopbackAddressOnly)
 {
     write(u"test/page.htm"_s, "page");
-    EXPECT_EQ(ask("/page.htm", "GET", "localhost:" + QByteArray::number(server.port())).status,
-              200);
+    EXPECT_EQ(ask("/page.htm", "GET", "localhost:" + QByteArray::number(port)).status, 200);
     // A page of another site whose host name leads here must not read the folder.
-    EXPECT_EQ(
-        ask("/page.htm", "GET", "attacker.example:" + QByteArray::number(server.port())).status,
-        403);
+    EXPECT_EQ(ask("/page.htm", "GET", "attacker.example:" + QByteArray::number(port)).status, 403);
     EXPECT_EQ(ask("/page.htm", "GET", "127.0.0.1").status, 403);
 
     // Other loopback addresses too: a server bound to every address would answer there.
@@ -182,7 +179,7 @@ TEST_F(FolderServerTest, ListensAndAnswersOnTheLoopbackAddressOnly)
     }
     for (const QHostAddress& address : others) {
         QTcpSocket socket;
-        socket.connectToHost(address, server.port());
+        socket.connectToHost(address, port);
         EXPECT_FALSE(socket.waitForConnected(kLiveness)) << address.toString().toStdString();
     }
 }
@@ -212,26 +209,26 @@ TEST_F(FolderServerTest, AnswersRequestsSentTogetherInTurnAndClosesWhenAsked)
         QList<QByteArray> bodies; // for HEAD, the Content-Length instead
     } cases[] = {
         {"two GETs",
-         request("GET", at("/big.au"), host) + request("GET", at("/small.txt"), host, close),
+         request("GET", "/big.au", host) + request("GET", "/small.txt", host, close),
          {false, false},
          {big, "small"}},
         {"HEAD then GET",
-         request("HEAD", at("/big.au"), host) + request("GET", at("/small.txt"), host, close),
+         request("HEAD", "/big.au", host) + request("GET", "/small.txt", host, close),
          {true, false},
          {QByteArray::number(big.size()), "small"}},
         {"close asked first",
-         request("GET", at("/small.txt"), host, close) + request("GET", at("/big.au"), host, close),
+         request("GET", "/small.txt", host, close) + request("GET", "/big.au", host, close),
          {false},
          {"small"}},
         {"HTTP/1.0 closes by default",
-         "GET " + at("/small.txt") + " HTTP/1.0\r\nHost: " + host + "\r\n\r\n" +
-             request("GET", at("/big.au"), host, close),
+         "GET /small.txt HTTP/1.0\r\nHost: " + host + "\r\n\r\n" +
+             request("GET", "/big.au", host, close),
          {false},
          {"small"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QByteArray received = exchange(server.port(), c.sent);
+        QByteArray received = exchange(port, c.sent);
         for (qsizetype i = 0; i < c.heads.size(); ++i) {
             Answer answer;
             ASSERT_TRUE(takeAnswer(&received, c.heads[i], &answer)) << "answer " << i;
@@ -249,11 +246,11 @@ TEST_F(FolderServerTest, AnswersRequestsSentTogetherInTurnAndClosesWhenAsked)
 TEST_F(FolderServerTest, ClosesIdleConnectionsAndOnlyThenServesOneBeyondTheLimit)
 {
     FolderServer quick(FolderServer::Limits{3, 1});
-    const QByteArray page =
-        quick.serve({FolderServer::Mount{QString(), root()}}).toUtf8() + "page.htm";
-    ASSERT_TRUE(quick.start());
+    const quint16 quickPort = quick.serve({FolderServer::Mount{QString(), root()}}).valueOr(0);
+    ASSERT_NE(quickPort, 0);
+    const QByteArray page = "/page.htm";
     write(u"test/page.htm"_s, "page");
-    const QByteArray host = "127.0.0.1:" + QByteArray::number(quick.port());
+    const QByteArray host = "127.0.0.1:" + QByteArray::number(quickPort);
 
     const struct {
         const char* name;
@@ -267,14 +264,14 @@ TEST_F(FolderServerTest, ClosesIdleConnectionsAndOnlyThenServesOneBeyondTheLimit
     std::vector<std::unique_ptr<QTcpSocket>> sockets;
     for (const auto& c : idle) {
         sockets.push_back(std::make_unique<QTcpSocket>());
-        sockets.back()->connectToHost(QHostAddress::LocalHost, quick.port());
+        sockets.back()->connectToHost(QHostAddress::LocalHost, quickPort);
         ASSERT_TRUE(sockets.back()->waitForConnected(kLiveness));
         sockets.back()->write(c.sent);
         ASSERT_TRUE(sockets.back()->waitForBytesWritten(kLiveness) || c.sent.isEmpty());
     }
 
     const QByteArray beyond =
-        exchange(quick.port(), request("GET", page, host, "Connection: close\r\n"));
+        exchange(quickPort, request("GET", page, host, "Connection: close\r\n"));
     EXPECT_TRUE(beyond.startsWith("HTTP/1.1 200 ")) << beyond.toStdString();
     int closedBefore = 0;
     for (const auto& socket : sockets) {
@@ -318,8 +315,8 @@ TEST_F(FolderServerTest, RefusesARequestBodyWithoutReadingIt)
     } cases[] = {{"POST", 405}, {"PUT", 405}, {"GET", 200}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.method.toStdString());
-        QByteArray received = exchange(
-            server.port(), request(c.method, at("/page.htm"), ourHost(), announced) + sent);
+        QByteArray received =
+            exchange(port, request(c.method, "/page.htm", ourHost(), announced) + sent);
         Answer answer;
         EXPECT_TRUE(takeAnswer(&received, false, &answer));
         EXPECT_EQ(answer.status, c.status);
@@ -337,9 +334,9 @@ TEST_F(FolderServerTest, BreaksTheConnectionWhenTheFileShrinksWhileSent)
     const qint64 size = 32 * 1024 * 1024;
     write(u"test/big.au"_s, QByteArray(size, 'b'));
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, server.port());
+    socket.connectToHost(QHostAddress::LocalHost, port);
     ASSERT_TRUE(socket.waitForConnected(kLiveness));
-    socket.write(request("GET", at("/big.au"), ourHost()));
+    socket.write(request("GET", "/big.au", ourHost()));
     ASSERT_TRUE(socket.waitForReadyRead(kLiveness));
     ASSERT_TRUE(QFile::resize(path(u"test/big.au"_s), 0));
 
@@ -379,34 +376,47 @@ TEST_F(FolderServerTest, NeverServesAFileOutsideWhileAFolderIsSwappedForALink)
     EXPECT_EQ(leaks, 0);
 }
 
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 // The preview, a live pane and the samples each keep a page open in the browser: serving one
-// must not take the others' files away.
-TEST(QtPreviewServer, GivesEachFolderAnAddressOfItsOwnThatStaysValid)
+// must not take the others' files away, nor let one read another's.
+TEST(QtPreviewServer, GivesEachSetOfFoldersAnOriginOfItsOwnThatStaysValid)
 {
     QTemporaryDir dir;
-    const auto write = [&](const QString& relative, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(dir.filePath(relative)).path());
-        QFile file(dir.filePath(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
-    write(u"test/test7.htm"_s, "test page");
-    write(u"live/live page.htm"_s, "live page");
-    write(u"samples/Fade/fade.htm"_s, "sample page");
-    write(u"runtime/morvane-applets.js"_s, "runtime");
-    write(u"morvane.ini"_s, "SECRET");
+    QTemporaryDir elsewhere;
+    writeFile(dir.filePath(u"test/test7.htm"_s), "test page");
+    writeFile(elsewhere.filePath(u"live/live page.htm"_s), "live page");
+    writeFile(dir.filePath(u"samples/Fade/fade.htm"_s), "sample page");
+    writeFile(dir.filePath(u"runtime/morvane-applets.js"_s), "runtime");
+    writeFile(dir.filePath(u"morvane.ini"_s), "SECRET");
 
     QtPreviewServer preview;
-    const QUrl test(preview.addressOf(dir.filePath(u"test"_s), u"test7.htm"_s));
-    EXPECT_EQ(test.scheme(), u"http");
-    EXPECT_EQ(test.host(), u"127.0.0.1");
-    ASSERT_GT(test.port(), 0);
-    const QUrl live(preview.addressOf(dir.filePath(u"live"_s), u"live page.htm"_s));
-    const QUrl sample(
-        preview.addressOf(QStringList{dir.filePath(u"samples"_s), dir.filePath(u"runtime"_s)},
-                          u"samples/Fade/fade.htm"_s));
-    EXPECT_EQ(preview.addressOf(dir.filePath(u"test"_s), u"test7.htm"_s), test.toString());
+    const auto addressOf = [&](const PreviewServer::Site& site, const QString& fileName) {
+        const Outcome<QString> address = preview.addressOf(site, fileName);
+        EXPECT_TRUE(address.ok()) << address.message().toStdString();
+        return QUrl(address.valueOr(QString()));
+    };
+    const PreviewServer::Site testSite{{dir.filePath(u"test"_s)}, dir.path()};
+    const QUrl test = addressOf(testSite, u"test7.htm"_s);
+    EXPECT_EQ(test.toString(), u"http://127.0.0.1:%1/test7.htm"_s.arg(test.port()));
+    const QUrl live = addressOf({{elsewhere.filePath(u"live"_s)}, QString()}, u"live page.htm"_s);
+    const QUrl sample =
+        addressOf({{dir.filePath(u"samples"_s), dir.filePath(u"runtime"_s)}, dir.path()},
+                  u"samples/Fade/fade.htm"_s);
+    EXPECT_EQ(addressOf(testSite, u"test7.htm"_s), test);
+    EXPECT_EQ(QSet<int>({test.port(), live.port(), sample.port()}).size(), 3);
 
+    const auto on = [](const QUrl& address, const QUrl& origin) {
+        QUrl moved = address;
+        moved.setPort(origin.port());
+        return moved;
+    };
     const struct {
         QUrl address;
         int status;
@@ -418,15 +428,105 @@ TEST(QtPreviewServer, GivesEachFolderAnAddressOfItsOwnThatStaysValid)
         {sample.resolved(QUrl(u"../../runtime/morvane-applets.js"_s)), 200, "runtime"},
         {sample.resolved(QUrl(u"../../morvane.ini"_s)), 404, {}},
         {test.resolved(QUrl(u"../morvane.ini"_s)), 404, {}},
+        {on(sample, test), 404, {}},
+        {on(test, sample), 404, {}},
+        {on(live, test), 404, {}},
+        {on(sample.resolved(QUrl(u"../../runtime/morvane-applets.js"_s)), live), 404, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.address.toString().toStdString());
-        EXPECT_EQ(c.address.port(), test.port());
         const Answer answer = fetch(c.address);
         EXPECT_EQ(answer.status, c.status);
         if (c.status == 200) {
             EXPECT_EQ(answer.body, c.body);
         }
+    }
+}
+
+// A served folder is the folder that was there when it was first served: a link planted in its
+// place before is refused, one swapped in after is never followed.
+TEST(QtPreviewServer, ServesNoFolderALinkLeadsTo)
+{
+    using Plant = std::function<void(const QDir& app, const QString& decoy)>;
+    const auto replaceByLink = [](const QString& name, bool toDecoy) {
+        return [name, toDecoy](const QDir& app, const QString& decoy) {
+            if (app.exists(name)) {
+                ASSERT_TRUE(QDir(app).rename(name, u"held"_s));
+            }
+            ASSERT_TRUE(QFile::link(toDecoy ? decoy : app.path(), app.filePath(name)));
+        };
+    };
+    const struct {
+        const char* name;
+        Plant before; // the serving
+        QStringList folders;
+        bool inInstallation;
+        QString refusal; // %1: the installation folder; empty when served
+        Plant after;
+    } rows[] = {
+        {"test -> .",
+         replaceByLink(u"test"_s, false),
+         {u"test"_s},
+         true,
+         u"The folder \"%1/test\" is not served: it is a link."_s,
+         {}},
+        {"samples -> .",
+         replaceByLink(u"samples"_s, false),
+         {u"samples"_s, u"runtime"_s},
+         true,
+         u"The folder \"%1/samples\" is not served: it is a link."_s,
+         {}},
+        {"through a link",
+         replaceByLink(u"up"_s, false),
+         {u"up/test"_s},
+         true,
+         u"The folder \"%1/up/test\" is not served: \"%1/up\" is a link."_s,
+         {}},
+        {"own folder a link",
+         replaceByLink(u"test"_s, true),
+         {u"test"_s},
+         false,
+         u"The folder \"%1/test\" is not served: it is a link."_s,
+         {}},
+        {"swapped after", {}, {u"test"_s}, true, {}, replaceByLink(u"test"_s, true)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir app;
+        QTemporaryDir decoy;
+        const QDir appDir(app.path());
+        writeFile(appDir.filePath(u"morvane.ini"_s), "[options] SECRET");
+        writeFile(appDir.filePath(u"cfg/pass.txt"_s), "SECRET");
+        writeFile(appDir.filePath(u"test/page.htm"_s), "held page");
+        writeFile(appDir.filePath(u"samples/index.htm"_s), "samples");
+        writeFile(appDir.filePath(u"runtime/morvane-applets.js"_s), "runtime");
+        writeFile(QDir(decoy.path()).filePath(u"page.htm"_s), "DECOY SECRET");
+        if (row.before) {
+            row.before(appDir, decoy.path());
+        }
+        PreviewServer::Site site{{}, row.inInstallation ? app.path() : QString()};
+        for (const QString& folder : row.folders) {
+            site.folders.append(appDir.filePath(folder));
+        }
+        const QString page = site.folders.size() == 1 ? u"page.htm"_s : u"samples/index.htm"_s;
+
+        QtPreviewServer preview;
+        const Outcome<QString> address = preview.addressOf(site, page);
+        if (!row.refusal.isEmpty()) {
+            EXPECT_EQ(address.message(), row.refusal.arg(app.path()));
+            continue;
+        }
+        ASSERT_TRUE(address.ok()) << address.message().toStdString();
+        row.after(appDir, decoy.path());
+        const QUrl url(address.value());
+        for (const QString& file : {u"page.htm"_s, u"morvane.ini"_s, u"cfg/pass.txt"_s}) {
+            SCOPED_TRACE(file.toStdString());
+            const Answer answer = fetch(url.resolved(QUrl(file)));
+            EXPECT_FALSE(answer.body.contains("SECRET"));
+            EXPECT_EQ(answer.status, file == u"page.htm" ? 200 : 404);
+        }
+        EXPECT_EQ(preview.addressOf(site, page).message(),
+                  u"The folder \"%1/test\" is not served: it is a link."_s.arg(app.path()));
     }
 }
 

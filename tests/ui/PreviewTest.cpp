@@ -87,11 +87,12 @@ TEST_F(PreviewTest, OpensThePageFromTheLoopbackServerWhenItRuns)
     ASSERT_EQ(fakes.preview.folders().size(), 1);
     EXPECT_EQ(QDir(fakes.preview.folders().constFirst()).canonicalPath(),
               QDir(install.file(u"test"_s)).canonicalPath());
+    EXPECT_EQ(fakes.preview.sites().constFirst().installation, install.path());
 }
 
-// Served beside the runtime, a sample's applet reads its pixels, sounds and data files; without
-// a server the page still opens, from the disk.
-TEST_F(PreviewTest, SamplesOpenFromTheServerWhenItRunsAndFromTheDiskOtherwise)
+// Served beside the runtime, a sample's applet reads its pixels, sounds and data files; unserved,
+// the page still opens, from the disk, and the user is told why.
+TEST_F(PreviewTest, SamplesOpenFromTheServerWhenItServesThemAndFromTheDiskOtherwise)
 {
     AppletsList* list = window().appletsList();
     list->setCurrentItem(list->topLevelItem(0));
@@ -107,28 +108,47 @@ TEST_F(PreviewTest, SamplesOpenFromTheServerWhenItRunsAndFromTheDiskOtherwise)
         {"All Applets page", [&] { window().findChild<QAction*>(u"allAppletsPage"_s)->trigger(); },
          u"index.htm"_s},
     };
-    for (const bool served : {false, true}) {
-        if (served) {
-            fakes.preview.start(8123);
-        }
+    const QString fromDisk = u" The page opens from the disk, where its applets cannot read their "
+                             u"pictures' pixels, sounds and data files."_s;
+    const QString refusal = u"The folder \"samples\" is not served: it is a link."_s;
+    const struct {
+        const char* name;
+        std::function<void()> serve;
+        QString message; // empty when served
+    } servers[] = {
+        {"no server", [] {}, u"The program's own web server could not start."_s + fromDisk},
+        {"folder refused",
+         [&] {
+             fakes.preview.start(8123);
+             fakes.preview.refuse(refusal);
+         },
+         refusal + fromDisk},
+        {"served", [&] { fakes.preview.refuse(QString()); }, QString()},
+    };
+    for (const auto& server : servers) {
+        server.serve();
         for (const auto& entry : entries) {
-            SCOPED_TRACE(std::string(entry.name) + (served ? " served" : " from the disk"));
+            SCOPED_TRACE(std::string(entry.name) + ", " + server.name);
             fakes.shell.clear();
+            fakes.messages.clear();
             entry.open();
-            if (served) {
+            if (server.message.isEmpty()) {
                 EXPECT_EQ(fakes.shell.openedUrls(),
                           QStringList{u"http://127.0.0.1:8123/samples/"_s + entry.page});
                 EXPECT_TRUE(fakes.shell.openedFiles().isEmpty());
+                EXPECT_TRUE(fakes.messages.shown().isEmpty());
             } else {
                 ASSERT_EQ(fakes.shell.openedFiles().size(), 1);
                 const auto& opened = fakes.shell.openedFiles().constFirst();
                 EXPECT_EQ(QDir(opened.workingFolder).filePath(opened.fileName),
                           install.file(u"samples/"_s + entry.page));
                 EXPECT_TRUE(fakes.shell.openedUrls().isEmpty());
+                EXPECT_EQ(fakes.messages.informations(), QStringList{server.message});
             }
-            ASSERT_FALSE(fakes.preview.sideBySide().isEmpty());
-            EXPECT_EQ(fakes.preview.sideBySide().constLast(),
+            ASSERT_FALSE(fakes.preview.sites().isEmpty());
+            EXPECT_EQ(fakes.preview.sites().constLast().folders,
                       (QStringList{install.file(u"samples"_s), install.file(u"runtime"_s)}));
+            EXPECT_EQ(fakes.preview.sites().constLast().installation, install.path());
         }
     }
     EXPECT_TRUE(fakes.preview.folders().isEmpty());

@@ -134,24 +134,38 @@ void FakePrinter::print(const QTextDocument& document, const QString& jobTitle, 
     m_jobs.append({document.toPlainText(), jobTitle});
 }
 
-QString FakePreviewServer::addressOf(const QString& folder, const QString& fileName)
+Outcome<QString> FakePreviewServer::addressOf(const Site& site, const QString& fileName)
 {
-    m_folders.append(folder);
-    return address(fileName);
-}
-
-QString FakePreviewServer::addressOf(const QStringList& folders, const QString& fileName)
-{
-    m_sideBySide.append(folders);
-    return address(fileName);
-}
-
-QString FakePreviewServer::address(const QString& fileName) const
-{
+    m_sites.append(site);
     if (m_port == 0) {
-        return QString();
+        return Outcome<QString>::failure(u"The program's own web server could not start."_s);
     }
-    return u"http://127.0.0.1:%1/"_s.arg(m_port) + fileName;
+    if (!m_refusal.isEmpty()) {
+        return Outcome<QString>::failure(m_refusal);
+    }
+    return QString(u"http://127.0.0.1:%1/"_s.arg(m_port) + fileName);
+}
+
+QStringList FakePreviewServer::folders() const
+{
+    QStringList folders;
+    for (const Site& site : m_sites) {
+        if (site.folders.size() == 1) {
+            folders.append(site.folders.constFirst());
+        }
+    }
+    return folders;
+}
+
+QList<QStringList> FakePreviewServer::sideBySide() const
+{
+    QList<QStringList> sets;
+    for (const Site& site : m_sites) {
+        if (site.folders.size() > 1) {
+            sets.append(site.folders);
+        }
+    }
+    return sets;
 }
 
 } // namespace morvane::platform

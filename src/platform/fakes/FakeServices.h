@@ -164,22 +164,24 @@ private:
 class FakePreviewServer final : public PreviewServer {
 public:
     FakePreviewServer() = default;
-    QString addressOf(const QString& folder, const QString& fileName) override;
-    QString addressOf(const QStringList& folders, const QString& fileName) override;
+    Outcome<QString> addressOf(const Site& site, const QString& fileName) override;
 
     // Answers "http://127.0.0.1:" + port + "/" + fileName from now on.
     void start(quint16 port) { m_port = port; }
-    // Every folder asked for alone, oldest first.
-    const QStringList& folders() const { return m_folders; }
-    // Every set of folders asked for side by side, oldest first.
-    const QList<QStringList>& sideBySide() const { return m_sideBySide; }
+    // From now on refuses every site with this message, as the server refuses a folder that is
+    // a link; an empty text serves again.
+    void refuse(const QString& message) { m_refusal = message; }
+    // Every site asked for, oldest first.
+    const QList<Site>& sites() const { return m_sites; }
+    // The folders of the sites of one folder, oldest first.
+    QStringList folders() const;
+    // The folders of the sites of several folders side by side, oldest first.
+    QList<QStringList> sideBySide() const;
 
 private:
-    QString address(const QString& fileName) const;
-
     quint16 m_port = 0;
-    QStringList m_folders;
-    QList<QStringList> m_sideBySide;
+    QString m_refusal;
+    QList<Site> m_sites;
 };
 
 // All seven fakes, ready to hand to a window as one Services bundle.

@@ -23,12 +23,8 @@ Outcome<QString> liveAddress(const LiveSource& source, const QString& folder)
     if (!page) {
         return page;
     }
-    const QString address = source.server.addressOf(folder, page.value());
-    if (address.isEmpty()) {
-        return Outcome<QString>::failure(
-            u"The live preview needs the program's own web server, which could not start."_s);
-    }
-    return address;
+    // The pane's own folder lies outside the installation.
+    return source.server.addressOf({{folder}, QString()}, page.value());
 }
 
 } // namespace morvane::ui
