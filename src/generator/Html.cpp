@@ -36,6 +36,24 @@ QString escapeQuotes(const QString& text)
     return escaped;
 }
 
+QString inScriptString(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\') {
+            escaped += u'\\';
+            escaped += c;
+        } else if (u < 0x20 || u == u'<' || u == u'>' || u == u'&' || u == 0x2028 || u == 0x2029) {
+            escaped += u"\\u"_s + QString::number(u, 16).rightJustified(4, u'0');
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 QString paramLine(const QString& name, const QString& value, Markup markup)
 {
     const MarkupElements& elements = elementsOf(markup);

@@ -13,6 +13,10 @@ using settings::Markup;
 // Nothing else is escaped.
 QString paramLine(const QString& name, const QString& value, Markup markup = Markup::Applet);
 QString escapeQuotes(const QString& text);
+// TEXT as the characters between the double quotes of a script string: a JSON string's escapes,
+// and `<`, `>`, `&`, U+2028 and U+2029 as \uXXXX, so that no value ends the string, the script
+// or the line, whatever page the script lands on.
+QString inScriptString(const QString& text);
 
 // "applet" or "morvane-applet": the element that holds the parameters and the no-Java text.
 QString appletElement(Markup markup);

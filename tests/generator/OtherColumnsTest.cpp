@@ -3,10 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace morvane;
 using namespace morvane::generator;
@@ -341,7 +345,7 @@ TEST_F(WhoIsVisitor, OnlyTheScriptLinesRemainAndTheMediaStay)
             u"<!--"_s,
             uR"(document.write("<APPLET CODE=WhoIsVisitor.class WIDTH=300 HEIGHT=200>");)"_s,
             uR"(document.write("<PARAM NAME=recipient VALUE=\"me@example.com\">");)"_s,
-            uR"(document.write("<PARAM NAME=sender VALUE=\"site &quot;news&quot;@example.com\">");)"_s,
+            uR"(document.write("<PARAM NAME=sender VALUE=\"site \u0026quot;news\u0026quot;@example.com\">");)"_s,
             uR"(document.write("<PARAM NAME=lastvisited VALUE=\"");)"_s,
             uR"(document.write(escape(document.referrer));)"_s,
             uR"(document.write("\"></APPLET>");)"_s,
@@ -349,6 +353,55 @@ TEST_F(WhoIsVisitor, OnlyTheScriptLinesRemainAndTheMediaStay)
             u"</script>"_s,
         }));
     EXPECT_EQ(result->media, QStringList{u"back.gif"_s});
+}
+
+// A value is written as the attribute text of a parameter line, inside a script string: the
+// string decodes to that text, and nothing in it can end the string or the script.
+TEST_F(WhoIsVisitor, HostileValuesStayInsideTheirScriptString)
+{
+    const QString hostile[] = {
+        u"</script><script>window.__pwned = 1</script>"_s,
+        u"<!--<script>"_s,
+        u"ends in a backslash\\"_s,
+        u"say \"hi\" or 'hi'"_s,
+        u"line\u2028and\u2029paragraph\tend"_s,
+        u"Tom & Jerry <tom@example.com>"_s,
+    };
+    const std::pair<QString, QString> fields[] = {{u"Recipient"_s, u"recipient"_s},
+                                                  {u"Sender"_s, u"sender"_s}};
+    for (const settings::Markup markup : {settings::Markup::Applet, settings::Markup::Modern}) {
+        for (const auto& [key, name] : fields) {
+            for (const QString& value : hostile) {
+                SCOPED_TRACE(QString(key + u" = "_s + value).toStdString() +
+                             (markup == settings::Markup::Modern ? " (modern)" : ""));
+                field().setText(key, value);
+                const Outcome<Generation> result =
+                    generateClosed({u"WhoIsVisitor"_s, values, support, app.path(), false, markup});
+                ASSERT_TRUE(result.ok()) << result.message().toStdString();
+                const QString start = u"document.write(\"<PARAM NAME="_s + name + u" VALUE=\\\""_s;
+                const QString end = u"\\\">\");"_s;
+                const auto line =
+                    std::find_if(result->lines.begin(), result->lines.end(),
+                                 [&](const QString& l) { return l.startsWith(start); });
+                ASSERT_NE(line, result->lines.end());
+                ASSERT_TRUE(line->endsWith(end)) << line->toStdString();
+                const QString literal =
+                    line->mid(start.size(), line->size() - start.size() - end.size());
+                EXPECT_FALSE(literal.contains(u'<')) << literal.toStdString();
+                EXPECT_FALSE(literal.contains(u'>')) << literal.toStdString();
+                EXPECT_EQ(result->lines.filter(u"</script"_s, Qt::CaseInsensitive),
+                          QStringList{u"</script>"_s});
+
+                QJsonParseError error{};
+                const QJsonDocument decoded =
+                    QJsonDocument::fromJson((u"[\""_s + literal + u"\"]"_s).toUtf8(), &error);
+                ASSERT_EQ(error.error, QJsonParseError::NoError) << literal.toStdString();
+                ASSERT_EQ(decoded.array().size(), 1);
+                EXPECT_EQ(decoded.array().at(0).toString(),
+                          QString(value).replace(u'"', u"&quot;"_s));
+            }
+        }
+    }
 }
 
 TEST_F(WhoIsVisitor, BothAddressesAreRequiredRecipientFirst)

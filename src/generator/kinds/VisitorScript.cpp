@@ -19,18 +19,22 @@ bool writeVisitorScript(GenerationContext& ctx)
         return ctx.fail(u"You must specify a sender email"_s);
     }
 
+    // Each value is written twice over: as the attribute text a parameter line would carry
+    // (the page decodes it as it decodes those), then as script string text, so that it cannot
+    // end the string, the script, or the attribute the script writes.
+    const auto written = [](const QString& value) { return inScriptString(escapeQuotes(value)); };
     const QString width =
-        escapeQuotes(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Width)));
+        written(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Width)));
     const QString height =
-        escapeQuotes(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Height)));
+        written(ctx.common().text(catalog::commonKeyName(catalog::CommonKeyId::Height)));
     ctx.lines() = QStringList{
         scriptStartTag(ctx.markup()),
         u"<!--"_s,
         u"document.write(\"<APPLET CODE=WhoIsVisitor.class WIDTH="_s + width + u" HEIGHT="_s +
             height + u">\");"_s,
-        u"document.write(\"<PARAM NAME=recipient VALUE=\\\""_s + escapeQuotes(recipient) +
+        u"document.write(\"<PARAM NAME=recipient VALUE=\\\""_s + written(recipient) +
             u"\\\">\");"_s,
-        u"document.write(\"<PARAM NAME=sender VALUE=\\\""_s + escapeQuotes(sender) + u"\\\">\");"_s,
+        u"document.write(\"<PARAM NAME=sender VALUE=\\\""_s + written(sender) + u"\\\">\");"_s,
         u"document.write(\"<PARAM NAME=lastvisited VALUE=\\\"\");"_s,
         u"document.write(escape(document.referrer));"_s,
         u"document.write(\"\\\"></APPLET>\");"_s,
