@@ -14,7 +14,7 @@ namespace morvane::audio {
 class BlockReader {
 public:
     static constexpr qint64 kDefaultBlockSize = qint64{1} << 18;
-    // Room for a whole frame of every supported format, and for the largest header field.
+    // Room for the largest header field; reads of whole frames may be longer than a block.
     static constexpr qint64 kMinimumBlockSize = 16;
 
     explicit BlockReader(QIODevice& device, qint64 blockSize = kDefaultBlockSize);
