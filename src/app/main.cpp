@@ -1,11 +1,14 @@
 #include "platform/ModuleLivePreview.h"
 #include "platform/QtServices.h"
+#include "settings/FolderLock.h"
 #include "settings/UserCopy.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+
+#include <chrono>
 
 using namespace Qt::StringLiterals;
 
@@ -20,8 +23,26 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(u"net.morvane.Morvane"_s));
     morvane::platform::QtServices services;
 
-    const morvane::settings::AppDirChoice choice = morvane::settings::chooseAppDir(
+    const morvane::settings::AppDirPlace place = morvane::settings::locateAppDir(
         morvane::settings::surroundingsOf(QCoreApplication::applicationDirPath()));
+    // One program per folder, and the lock before anything of the folder is read or written: a
+    // user's copy is made there right after, so the folder comes first.
+    if (!place.shippedDir.isEmpty()) {
+        QDir().mkpath(place.appDir);
+    }
+    morvane::settings::FolderLock lock(place.appDir);
+    morvane::ui::FolderOwner owner(place.appDir);
+    switch (morvane::ui::claimFolder(lock, owner, std::chrono::seconds(10))) {
+    case morvane::ui::FolderClaim::Owner:
+        break;
+    case morvane::ui::FolderClaim::HandedOver:
+        return 0;
+    case morvane::ui::FolderClaim::InUse:
+        services.services().messages.showError(nullptr,
+                                               morvane::settings::folderInUseMessage(place.appDir));
+        return 1;
+    }
+    const morvane::settings::AppDirChoice choice = morvane::settings::prepareAppDir(place);
     if (!choice.result) {
         services.services().messages.showError(nullptr, choice.result.message);
         return 1;
@@ -49,5 +70,7 @@ int main(int argc, char* argv[])
                                      u"/morvane-webview"_s};
     const auto window = morvane::ui::startMorvane(
         choice.appDir, services.services(), morvane::platform::moduleLivePreviewFactory(modules));
+    QObject::connect(&owner, &morvane::ui::FolderOwner::raiseRequested, window.get(),
+                     &morvane::ui::MainWindow::bringToFront);
     return QApplication::exec();
 }

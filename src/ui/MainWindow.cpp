@@ -357,6 +357,7 @@ OptionsDialog* MainWindow::optionsDialog()
                     m_options.markup =
                         modernMarkup ? settings::Markup::Modern : settings::Markup::Applet;
                     applyHotTracking(hotTrack);
+                    report(settings::saveOptions(m_appDir, m_options));
                 });
     }
     return m_optionsDialog;
@@ -557,6 +558,14 @@ void MainWindow::showOptions()
 void MainWindow::showMainHelp()
 {
     m_services.messages.showInformation(this, kMainHelpText);
+}
+
+void MainWindow::bringToFront()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::recordStep()

@@ -74,8 +74,11 @@ public:
     void showHtml();
     void showPreview();
     void convertWav();
+    // The options are saved at "OK", as at closing: a crash later keeps them.
     void showOptions();
     void showMainHelp();
+    // Another start on the same folder asked for this window.
+    void bringToFront();
     // Over the current kind's history; a pending edit is a step of its own first.
     void undo();
     void redo();

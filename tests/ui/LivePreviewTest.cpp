@@ -143,13 +143,68 @@ TEST_F(LivePreviewTest, ViewMenuShowsPlacesAndRemembersThePane)
 TEST(ModuleLivePreview, AModuleThatCannotBeLoadedLeavesOneLineSayingSo)
 {
     QTemporaryDir folder;
-    platform::ModuleLivePreview pane({folder.filePath(u"morvane-webview"_s)}, nullptr);
+    platform::ModuleLivePreview pane({folder.filePath(u"morvane-webview"_s)}, nullptr,
+                                     [] { return QString(); });
     pane.showPage(u"http://127.0.0.1:1/live.htm"_s);
     EXPECT_TRUE(pane.failure().isEmpty());
     pane.start();
     EXPECT_TRUE(pane.failure().startsWith(u"The live preview cannot start"_s))
         << pane.failure().toStdString();
     pane.showMessage(u"Invalid width"_s); // nothing to show it on, and no crash
+}
+
+// As root the web engine ends the whole program unless its sandbox is switched off: it is then
+// not even loaded.
+TEST(ModuleLivePreview, AsRootTheEngineStartsOnlyWithItsSandboxOff)
+{
+    const struct {
+        bool root;
+        QStringList environment;
+        bool refused;
+    } kCases[] = {
+        {false, {}, false},
+        {true, {}, true},
+        {true, {u"QTWEBENGINE_DISABLE_SANDBOX=1"_s}, false},
+        {true, {u"QTWEBENGINE_DISABLE_SANDBOX="_s}, false},
+        {true, {u"QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox"_s}, false},
+        {true, {u"QTWEBENGINE_CHROMIUM_FLAGS=--no-sandboxing"_s}, true},
+        {true, {u"QTWEBENGINE_SANDBOX=0"_s}, true},
+    };
+    for (const auto& row : kCases) {
+        QProcessEnvironment environment(QProcessEnvironment::InheritFromParent);
+        environment.clear();
+        for (const QString& variable : row.environment) {
+            const qsizetype equals = variable.indexOf(u'=');
+            environment.insert(variable.left(equals), variable.mid(equals + 1));
+        }
+        const QString refusal = platform::engineRefusal(row.root, environment);
+        EXPECT_EQ(!refusal.isEmpty(), row.refused)
+            << row.root << ' ' << row.environment.join(u' ').toStdString();
+        if (row.refused) {
+            EXPECT_TRUE(refusal.startsWith(u"The live preview does not run as root: "_s));
+            EXPECT_TRUE(refusal.contains(u"QTWEBENGINE_DISABLE_SANDBOX=1"_s));
+        }
+    }
+}
+
+// Refused, the pane says why in its one line, loads no module, and the window works on.
+TEST_F(ShownWindowTest, AsRootThePaneSaysWhyAndTheWindowWorksOn)
+{
+    QTemporaryDir noModule;
+    platform::ModuleLivePreview* pane = nullptr;
+    window().setLivePreview([&](QWidget* parent) {
+        pane =
+            new platform::ModuleLivePreview({noModule.filePath(u"morvane-webview"_s)}, parent, [] {
+                return platform::engineRefusal(true, QProcessEnvironment());
+            });
+        return pane;
+    });
+    window().repaint();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !pane->failure().isEmpty(); }));
+    EXPECT_TRUE(pane->failure().startsWith(u"The live preview does not run as root: "_s))
+        << pane->failure().toStdString();
+    openKind(u"Stars"_s);
+    EXPECT_TRUE(pane->failure().startsWith(u"The live preview does not run as root: "_s));
 }
 
 } // namespace

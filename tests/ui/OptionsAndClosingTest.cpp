@@ -5,6 +5,8 @@
 #include "ui/options/OptionsDialog.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -77,6 +79,33 @@ TEST_F(MainWindowTest, ACancelledOptionsChoiceIsUndoneAndNeverAppliedByALaterOk)
     EXPECT_FALSE(window().explorer()->hotTracking());
     ASSERT_TRUE(window().closingStep());
     EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"no");
+}
+
+// "OK" saves the options at once, as closing would, so that a crash afterwards keeps them; a save
+// that fails is told.
+TEST_F(MainWindowTest, OkSavesTheOptionsWithoutWaitingForTheClose)
+{
+    window().loadOptions();
+    onDialog = [](QDialog& dialog) {
+        dialog.show();
+        dialog.findChild<QCheckBox*>(u"hotTrack"_s)->setChecked(false);
+        dialog.findChild<QCheckBox*>(u"runtime"_s)->setChecked(false);
+        dialog.findChild<QCheckBox*>(u"markup"_s)->setChecked(true);
+        dialog.findChild<QPushButton*>(u"ok"_s)->click();
+        return dialog.result();
+    };
+    window().showOptions();
+    EXPECT_EQ(install.setting(u"options"_s, u"hottrack"_s), u"no");
+    EXPECT_EQ(install.setting(u"options"_s, u"runtime"_s), u"no");
+    EXPECT_EQ(install.setting(u"options"_s, u"markup"_s), u"modern");
+    EXPECT_TRUE(fakes.messages.errors().isEmpty());
+
+    QFile::remove(install.file(u"morvane.ini"_s));
+    QDir().mkpath(install.file(u"morvane.ini/blocked"_s));
+    window().showOptions();
+    ASSERT_EQ(fakes.messages.errors().size(), 1);
+    EXPECT_TRUE(fakes.messages.errors().front().contains(install.file(u"morvane.ini"_s)))
+        << fakes.messages.errors().front().toStdString();
 }
 
 TEST_F(MainWindowTest, HotTrackOtherThanExactlyYesIsOff)
