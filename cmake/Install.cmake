@@ -6,7 +6,9 @@ set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS morvane morvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS morvane_webview_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/morvane)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${MORVANE_DATA_INSTALL_DIR})
+# A program working in data/ itself holds its lock there, which is no shipped file.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${MORVANE_DATA_INSTALL_DIR}
+    PATTERN ".morvane.lock*" EXCLUDE)
 # The applet runtime is part of the shipped data but made by the build (src/runtime).
 install(FILES ${MORVANE_RUNTIME_FILE} DESTINATION ${MORVANE_DATA_INSTALL_DIR}/runtime)
 

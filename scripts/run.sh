@@ -15,6 +15,11 @@ cmake --build "$here/build/release"
 rm -rf "$prefix/share/morvane"
 cmake --install "$here/build/release" --prefix "$prefix" >/dev/null
 
+# Run as root, the program leaves its web engine off rather than let it end the program.
+if [ "$(id -u)" -eq 0 ] && [ -z "${QTWEBENGINE_DISABLE_SANDBOX+set}" ]; then
+    echo "Running as root: the live preview stays off; QTWEBENGINE_DISABLE_SANDBOX=1 runs it" \
+        "without its sandbox." >&2
+fi
 # The prefix holds no morvane.ini, so the program turns to the staged folder.
 cd "$prefix"
 MORVANE_INSTALL_DIR="$install_dir" exec "$prefix/bin/morvane" "$@"
