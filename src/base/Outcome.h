@@ -35,6 +35,8 @@ public:
     const T& value() const& { return *m_value; }
     T& value() & { return *m_value; }
     T&& value() && { return std::move(*m_value); }
+    const T& operator*() const& { return *m_value; }
+    T& operator*() & { return *m_value; }
     const T* operator->() const { return &*m_value; }
     T* operator->() { return &*m_value; }
 

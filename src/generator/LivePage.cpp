@@ -54,8 +54,8 @@ Outcome<QString> prepareLivePage(const QString& appDir, const QStringList& htmlL
     }
     // Written last and whole, so that the page never names a file not yet there.
     const QString page = dir.filePath(livePageName);
-    if (!settings::writeTextLines(page, buildLivePage(htmlLines), {})) {
-        return Result::failure(u"Impossible de créer le fichier "_s + page);
+    if (Result written = settings::writeTextLines(page, buildLivePage(htmlLines), {}); !written) {
+        return written;
     }
     return QString(livePageName);
 }

@@ -1,5 +1,6 @@
 #include "generator/NeededFiles.h"
 
+#include "base/PlacedFiles.h"
 #include "settings/AtomicFile.h"
 #include "settings/InsideFolder.h"
 
@@ -8,9 +9,7 @@
 #include "generator/Html.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -18,16 +17,6 @@ namespace morvane::generator {
 namespace {
 
 constexpr qint64 kBlockSize = 64 * 1024;
-
-QString openFailure(const QString& path)
-{
-    return u"Impossible d'ouvrir le fichier "_s + path;
-}
-
-QString createFailure(const QString& path)
-{
-    return u"Impossible de créer le fichier "_s + path;
-}
 
 // A place named inside the installation folder must really lie there: the folder is data that
 // users share, and what is copied from it is published.
@@ -55,41 +44,43 @@ Result copyFileIntoFolder(const QString& file, const QString& folder, const QStr
     const QString source = resolvePath(file, appDir);
     const QString target = QDir(resolvePath(folder, appDir)).filePath(fileNamePart(file));
 
-    if (Result inside =
-            settings::checkInside(boundOf(source, appDir), source, openFailure(QString()));
-        !inside) {
-        return inside;
+    const Outcome<Place> from =
+        settings::locate(source, {boundOf(source, appDir)}, u"Can't open the file: "_s);
+    if (!from) {
+        return from.result();
     }
     // A pipe would never end.
-    if (QFileInfo info(source); info.exists() && !info.isFile()) {
-        return Result::failure(openFailure(source));
+    const Outcome<Descriptor> in = openRegularFile(*from);
+    if (!in) {
+        return Result::failure(settings::openFailure(source, in.message()));
     }
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return Result::failure(openFailure(source));
+    const Outcome<Place> to =
+        settings::locate(target, {boundOf(target, appDir)}, u"Can't create the file: "_s);
+    if (!to) {
+        return to.result();
     }
-    // Replacing a file by itself would empty it on platforms that truncate before reading.
-    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
-        return Result::failure(createFailure(target));
+    // Replacing a file by itself would leave it empty.
+    if (to->exists && fileIdOf(*to) == fileIdOf(*from)) {
+        return Result::failure(settings::createFailure(target, u"it is the file being copied"_s));
     }
-
-    QSaveFile out(target);
-    if (!settings::openForReplacing(out, {boundOf(target, appDir)})) {
-        return Result::failure(createFailure(target));
+    Outcome<StagedFile> out = StagedFile::create(*to);
+    if (!out) {
+        return Result::failure(settings::createFailure(target, out.message()));
     }
-    QByteArray block;
-    while (!(block = in.read(kBlockSize)).isEmpty()) {
-        if (out.write(block) != block.size()) {
-            out.cancelWriting();
-            return Result::failure(createFailure(target));
+    for (;;) {
+        const Outcome<QByteArray> block = readUpTo(*in, kBlockSize);
+        if (!block) {
+            return Result::failure(settings::openFailure(source, block.message()));
+        }
+        if (block->isEmpty()) {
+            break;
+        }
+        if (Result written = out->write(*block); !written) {
+            return Result::failure(settings::createFailure(target, written.message));
         }
     }
-    if (in.error() != QFileDevice::NoError) {
-        out.cancelWriting();
-        return Result::failure(openFailure(source));
-    }
-    if (!settings::commitWhole(out)) {
-        return Result::failure(createFailure(target));
+    if (Result committed = out->commit(); !committed) {
+        return Result::failure(settings::createFailure(target, committed.message));
     }
     return Result::success();
 }

@@ -15,7 +15,7 @@ QStringList neededFileNames(const QString& appDir, const QString& kind, const QS
 // Copies `file` (relative paths taken from `appDir`) into `folder` under its own name,
 // replacing a file of that name. A file is never copied onto itself: that is refused with the
 // create-error message and the source stays intact.
-// Messages: "Impossible d'ouvrir le fichier " + path, "Impossible de créer le fichier " + path.
+// Messages: "Can't open the file: PATH (reason)", "Can't create the file: PATH (reason)".
 Result copyFileIntoFolder(const QString& file, const QString& folder, const QString& appDir);
 
 // Copies the kind's class files, then every media file, into `folder`; gives the names copied,

@@ -1,16 +1,73 @@
 #include "generator/Preview.h"
 
+#include "base/FolderWalk.h"
+#include "base/PlacedFiles.h"
 #include "generator/NeededFiles.h"
 #include "settings/AtomicFile.h"
-#include "settings/InsideFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
 namespace morvane::generator {
+namespace {
+
+// What the last preview wrote into the test folder, one name a line: the next one deletes
+// these and nothing else the folder holds.
+constexpr char kRecordName[] = ".preview-files";
+
+Result folderFailure(const QString& folder, const QString& reason)
+{
+    return Result::failure(u"Can't use the folder: "_s + folder + u" ("_s + reason + u')');
+}
+
+bool isPreviewPage(const QString& name)
+{
+    static const QRegularExpression page(u"^test(0|[1-9][0-9]{0,3})\\.htm$"_s);
+    return page.match(name).hasMatch();
+}
+
+// The test folder of the installation, open: a real folder right in it, made when missing.
+Outcome<Place> openTestFolder(const QString& folder, const QString& appDir)
+{
+    const Outcome<FolderWalk> walk = FolderWalk::open(appDir);
+    if (!walk) {
+        return folderFailure(folder, walk.message());
+    }
+    const QByteArrayList names{QFile::encodeName(QDir(appDir).relativeFilePath(folder))};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Outcome<Place> place =
+            walk->resolve(names, FolderWalk::Leaf::Keep, FolderWalk::Folders::Existing);
+        if (!place) {
+            return folderFailure(folder, place.message());
+        }
+        // Clearing a link would clear whatever it leads to, inside the installation or not.
+        if (place->isLink()) {
+            return folderFailure(folder, u"a link, not a folder"_s);
+        }
+        if (place->isFolder()) {
+            Outcome<Place> entered = enterFolder(*place);
+            if (!entered) {
+                return folderFailure(folder, entered.message());
+            }
+            return entered;
+        }
+        if (place->exists) {
+            return folderFailure(folder, u"not a folder"_s);
+        }
+        if (Result made = makeFolder(*place); !made) {
+            return folderFailure(folder, made.message);
+        }
+    }
+    return folderFailure(folder, systemError(ENOENT));
+}
+
+} // namespace
 
 QStringList buildPreviewPage(const QString& kind, const QStringList& htmlLines)
 {
@@ -37,18 +94,26 @@ QString testFolder(const QString& appDir)
 
 Result clearTestFolder(const QString& folder, const QString& appDir)
 {
-    const QDir dir(folder);
-    if (!dir.exists()) {
-        return Result::failure(u"Can't find the folder: "_s + folder);
+    const Outcome<Place> test = openTestFolder(folder, appDir);
+    if (!test) {
+        return test.result();
     }
-    // Clearing a folder elsewhere would delete files that are not ours.
-    if (Result inside = settings::checkInside(appDir, folder, u"Can't use the folder: "_s);
-        !inside) {
-        return inside;
+    QStringList ours;
+    const Place record = lookAt(test->folder, kRecordName);
+    if (const Outcome<Descriptor> file = openRegularFile(record); file) {
+        const Outcome<QByteArray> bytes = readUpTo(*file, settings::kMaxTextFileSize);
+        ours = bytes ? QString::fromUtf8(*bytes).split(u'\n', Qt::SkipEmptyParts) : QStringList();
     }
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-        QFile::remove(dir.filePath(name));
+    const Outcome<QByteArrayList> names = namesIn(*test);
+    for (const QByteArray& encoded : names.valueOr({})) {
+        const QString name = QFile::decodeName(encoded);
+        const Place place = lookAt(test->folder, encoded);
+        // Removed by name in the folder itself: a link there goes, never what it leads to.
+        if (!place.isFolder() && (isPreviewPage(name) || ours.contains(name))) {
+            removePlace(place);
+        }
     }
+    removePlace(record);
     return Result::success();
 }
 
@@ -59,12 +124,27 @@ Outcome<QString> preparePreview(const QString& appDir, const QString& kind,
     if (Result cleared = clearTestFolder(folder, appDir); !cleared) {
         return cleared;
     }
+    const Outcome<Place> test = openTestFolder(folder, appDir);
+    if (!test) {
+        return test.result();
+    }
 
     const int number = static_cast<int>(QRandomGenerator::global()->bounded(10000));
     const QString pageFileName = u"test%1.htm"_s.arg(number);
+    // Recorded before anything is written, so that a preview cut short is cleared all the same.
+    const QStringList written = neededFileNames(appDir, kind, media) << pageFileName;
+    const QString recordPath = QDir(folder).filePath(QString::fromLatin1(kRecordName));
+    if (Result recorded = settings::writeText(recordPath, written.join(u'\n'), {appDir});
+        !recorded) {
+        return recorded;
+    }
     const QString pagePath = QDir(folder).filePath(pageFileName);
-    if (!settings::writeTextLines(pagePath, buildPreviewPage(kind, htmlLines), {appDir})) {
-        return Result::failure(u"Impossible de créer le fichier "_s + pagePath);
+    if (Result page =
+            settings::writeTextLines(pagePath, buildPreviewPage(kind, htmlLines), {appDir});
+        !page) {
+        // Nothing was written: the folder is left as it was.
+        removePlace(lookAt(test->folder, kRecordName));
+        return page;
     }
     if (const Outcome<QStringList> copied = copyNeededFiles(appDir, kind, media, folder); !copied) {
         return copied.result();

@@ -1,24 +1,65 @@
 #include "settings/AtomicFile.h"
 
-#include "settings/InsideFolder.h"
 #include "settings/TextCodec.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace morvane::settings {
 namespace {
 
+QString withReason(const QString& failure, const QString& path, const QString& reason)
+{
+    return failure + path + u" ("_s + reason + u')';
+}
+
 Result readFailure(const QString& path, const QString& reason)
 {
-    return Result::failure(u"Can't read the file: "_s + path + u" (" + reason + u')');
+    return Result::failure(withReason(u"Can't read the file: "_s, path, reason));
+}
+
+Result writeFailure(const QString& path, const QString& reason)
+{
+    return Result::failure(withReason(u"Can't write the file: "_s, path, reason));
+}
+
+QString tooLarge()
+{
+    return u"larger than %1 MB"_s.arg(kMaxTextFileSize >> 20);
 }
 
 } // namespace
+
+QString createFailure(const QString& path, const QString& reason)
+{
+    return withReason(u"Can't create the file: "_s, path, reason);
+}
+
+QString openFailure(const QString& path, const QString& reason)
+{
+    return withReason(u"Can't open the file: "_s, path, reason);
+}
+
+Outcome<Place> locate(const QString& path, const Placement& placement, const QString& failure)
+{
+    const WalkPlan plan = planWalk(placement.within, path);
+    const Outcome<FolderWalk> walk = FolderWalk::open(plan.root);
+    if (!walk) {
+        return Result::failure(withReason(failure, path, walk.message()));
+    }
+    Outcome<Place> place = walk->resolve(plan.names, FolderWalk::Leaf::Follow,
+                                         placement.createFolder ? FolderWalk::Folders::Create
+                                                                : FolderWalk::Folders::Existing);
+    if (!place) {
+        return Result::failure(withReason(failure, path, place.message()));
+    }
+    return place;
+}
 
 bool commitWhole(QSaveFile& file)
 {
@@ -37,41 +78,33 @@ Result checkTextSize(const QString& path, const QByteArray& bytes)
     if (bytes.size() <= kMaxTextFileSize) {
         return Result::success();
     }
-    return Result::failure(u"Can't write the file: "_s + path +
-                           u" (larger than %1 MB)"_s.arg(kMaxTextFileSize >> 20));
+    return writeFailure(path, tooLarge());
 }
 
-Result openForReplacing(QSaveFile& file, const Placement& placement)
+Outcome<StagedFile> stageFile(const QString& path, const Placement& placement)
 {
-    const QString path = file.fileName();
-    const QString failure = u"Can't create the file: "_s + path;
-    if (Result inside = checkInside(placement.within, path, u"Can't create the file: "_s);
-        !inside) {
-        return inside;
+    const Outcome<Place> place = locate(path, placement, u"Can't create the file: "_s);
+    if (!place) {
+        return place.result();
     }
-    // A save file would put a regular file in place of a device or a pipe.
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile()) {
-        return Result::failure(failure + u" (not a regular file)"_s);
+    Outcome<StagedFile> staged = StagedFile::create(*place);
+    if (!staged) {
+        return Result::failure(createFailure(path, staged.message()));
     }
-    if (placement.createFolder && !QDir().mkpath(existing.absolutePath())) {
-        return Result::failure(failure);
-    }
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Result::failure(failure);
-    }
-    return Result::success();
+    return staged;
 }
 
 Result writeFileAtomically(const QString& path, const QByteArray& bytes, const Placement& placement)
 {
-    QSaveFile file(path);
-    if (Result opened = openForReplacing(file, placement); !opened) {
-        return opened;
+    Outcome<StagedFile> file = stageFile(path, placement);
+    if (!file) {
+        return file.result();
     }
-    if (file.write(bytes) != bytes.size() || !commitWhole(file)) {
-        file.cancelWriting();
-        return Result::failure(u"Can't write the file: "_s + path);
+    if (Result written = file->write(bytes); !written) {
+        return writeFailure(path, written.message);
+    }
+    if (Result committed = file->commit(); !committed) {
+        return writeFailure(path, committed.message);
     }
     return Result::success();
 }
@@ -90,63 +123,64 @@ Result writeTextLines(const QString& path, const QStringList& lines, const Place
     return writeText(path, joinLines(lines), placement);
 }
 
-Result checkReadable(const QString& path, const QString& within)
+Outcome<Descriptor> openForReading(const QString& path, const QString& within)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
-        return Result::success();
+    const Outcome<Place> place = locate(path, {within}, u"Can't read the file: "_s);
+    if (!place) {
+        return place.result();
     }
-    if (Result inside = checkInside(within, path, u"Can't read the file: "_s); !inside) {
-        return inside;
+    if (!place->exists) {
+        return Descriptor();
     }
-    if (info.exists() && !info.isFile()) {
+    if (!place->isRegularFile()) {
         return readFailure(path, u"not a regular file"_s);
     }
-    return Result::success();
+    Outcome<Descriptor> file = openRegularFile(*place);
+    if (!file) {
+        return Result::failure(openFailure(path, file.message()));
+    }
+    return file;
+}
+
+Result checkReadable(const QString& path, const QString& within)
+{
+    return openForReading(path, within).result();
 }
 
 Outcome<QByteArray> readWholeFile(const QString& path, const QString& within)
 {
-    if (Result readable = checkReadable(path, within); !readable) {
-        return readable;
+    const Outcome<Descriptor> file = openForReading(path, within);
+    if (!file) {
+        return file.result();
     }
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return Result::failure(u"Can't open the file: "_s + path);
+    if (!file->isOpen()) {
+        return Result::failure(openFailure(path, systemError(ENOENT)));
     }
-    QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        return Result::failure(u"Can't read the file: "_s + path);
+    Outcome<QByteArray> bytes = readUpTo(*file, std::numeric_limits<qint64>::max());
+    if (!bytes) {
+        return readFailure(path, bytes.message());
     }
     return bytes;
 }
 
 Outcome<QString> readTextFile(const QString& path, const QString& within)
 {
-    if (Result readable = checkReadable(path, within); !readable) {
-        return readable;
+    const Outcome<Descriptor> file = openForReading(path, within);
+    if (!file) {
+        return file.result();
     }
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    if (!file->isOpen()) {
         return QString();
     }
-    if (info.size() > kMaxTextFileSize) {
-        return readFailure(path, u"larger than %1 MB"_s.arg(kMaxTextFileSize >> 20));
+    // Read one byte past the limit: the file may grow while it is read.
+    const Outcome<QByteArray> bytes = readUpTo(*file, kMaxTextFileSize + 1);
+    if (!bytes) {
+        return readFailure(path, bytes.message());
     }
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Result::failure(u"Can't open the file: "_s + path);
+    if (bytes->size() > kMaxTextFileSize) {
+        return readFailure(path, tooLarge());
     }
-    // The file may grow between the check and the read.
-    const QByteArray bytes = file.read(kMaxTextFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return readFailure(path, file.errorString());
-    }
-    if (bytes.size() > kMaxTextFileSize) {
-        return readFailure(path, u"larger than %1 MB"_s.arg(kMaxTextFileSize >> 20));
-    }
-    return decodeText(bytes);
+    return decodeText(*bytes);
 }
 
 } // namespace morvane::settings

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/FolderWalk.h"
 #include "base/Outcome.h"
+#include "base/PlacedFiles.h"
 #include "base/Result.h"
 
 #include <QByteArray>
@@ -18,7 +20,11 @@ struct Placement {
     bool createFolder = false;
 };
 
-// Replaces the file at `path` with `bytes` through a temporary file and a rename, so a failure
+// Where `path` leads, walked from `within` (see FolderWalk): a link at the file is followed as
+// the system would. Fails with `failure` + path + the reason.
+Outcome<Place> locate(const QString& path, const Placement& placement, const QString& failure);
+
+// Replaces the file at `path` with `bytes` through a staging file and a rename, so a failure
 // leaves the previous file whole. Only a regular file is replaced.
 Result writeFileAtomically(const QString& path, const QByteArray& bytes,
                            const Placement& placement);
@@ -28,6 +34,10 @@ Result writeFileAtomically(const QString& path, const QByteArray& bytes,
 Result writeText(const QString& path, const QString& text, const Placement& placement);
 // Writes `lines` as a text file: UTF-8, CR LF after every line.
 Result writeTextLines(const QString& path, const QStringList& lines, const Placement& placement);
+
+// A staging file for a whole new content of `path`, checked as writeFileAtomically does. The
+// content takes the file's place on commit(); dropping it leaves the old file as it was.
+Outcome<StagedFile> stageFile(const QString& path, const Placement& placement);
 
 // Renames an open save file into place only when every byte written reached the temporary file;
 // otherwise the temporary file is dropped and the destination stays as it was.
@@ -39,14 +49,13 @@ inline constexpr qint64 kMaxTextFileSize = 64 * 1024 * 1024;
 // A text file's bytes that the reader would refuse fail here, naming `path`.
 Result checkTextSize(const QString& path, const QByteArray& bytes);
 
-// Opens `path` for a whole new content, checked as writeFileAtomically does. The content reaches
-// the file on commitWhole(); dropping the save file leaves the old file as it was.
-Result openForReplacing(QSaveFile& file, const Placement& placement);
-
 // Whether a present file of the installation folder `within` may be read: it lies inside the
 // folder and is a regular file (a pipe or a device would never end). A missing file passes: what
 // that means is the reader's to say.
 Result checkReadable(const QString& path, const QString& within);
+
+// The regular file at `path`, open for reading, walked from `within`; not open when missing.
+Outcome<Descriptor> openForReading(const QString& path, const QString& within);
 
 // Reads a whole regular file of the installation folder `within`, of any size: a file to copy.
 Outcome<QByteArray> readWholeFile(const QString& path, const QString& within);
@@ -55,5 +64,9 @@ Outcome<QByteArray> readWholeFile(const QString& path, const QString& within);
 // its text is empty. Only regular files up to kMaxTextFileSize that lie inside the folder are
 // read: anything else is refused with a message.
 Outcome<QString> readTextFile(const QString& path, const QString& within);
+
+// The messages of failed reads and writes, with the system's reason.
+QString createFailure(const QString& path, const QString& reason);
+QString openFailure(const QString& path, const QString& reason);
 
 } // namespace morvane::settings

@@ -8,9 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <memory>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -103,7 +101,11 @@ Result removeJournal(const QString& path)
 // Every new content written beside its file, nothing replaced yet: what can fail (a full disk, a
 // read-only file, a link leading out, a file too large to read back) fails here, while the folder
 // is still as it was.
-using StagedFiles = std::vector<std::unique_ptr<QSaveFile>>;
+struct Staged {
+    QString path;
+    StagedFile file;
+};
+using StagedFiles = std::vector<Staged>;
 
 Result stageFiles(const QString& appDir, const std::vector<PendingFile>& files, StagedFiles& staged)
 {
@@ -113,23 +115,25 @@ Result stageFiles(const QString& appDir, const std::vector<PendingFile>& files, 
         if (Result fits = checkTextSize(path, file.bytes); !fits) {
             return fits;
         }
-        auto saveFile = std::make_unique<QSaveFile>(path);
-        if (Result opened = openForReplacing(*saveFile, settingsPlacement(appDir)); !opened) {
-            return opened;
+        Outcome<StagedFile> saveFile = stageFile(path, settingsPlacement(appDir));
+        if (!saveFile) {
+            return saveFile.result();
         }
-        if (saveFile->write(file.bytes) != file.bytes.size() || !saveFile->flush()) {
-            return Result::failure(u"Can't write the file: "_s + path);
+        if (Result written = saveFile->write(file.bytes); !written) {
+            return Result::failure(u"Can't write the file: "_s + path + u" ("_s + written.message +
+                                   u')');
         }
-        staged.push_back(std::move(saveFile));
+        staged.push_back({path, std::move(saveFile).value()});
     }
     return Result::success();
 }
 
-Result commitStaged(const StagedFiles& staged)
+Result commitStaged(StagedFiles& staged)
 {
-    for (const std::unique_ptr<QSaveFile>& file : staged) {
-        if (!commitWhole(*file)) {
-            return Result::failure(u"Can't write the file: "_s + file->fileName());
+    for (Staged& file : staged) {
+        if (Result committed = file.file.commit(); !committed) {
+            return Result::failure(u"Can't write the file: "_s + file.path + u" ("_s +
+                                   committed.message + u')');
         }
     }
     return Result::success();

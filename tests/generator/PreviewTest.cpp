@@ -72,7 +72,7 @@ TEST_F(FilesTest, CopyOntoItselfIsRefusedAndTheSourceStays)
     const Result result =
         copyFileIntoFolder(u"samples/stars/Stars.class"_s, u"samples/stars"_s, app.path());
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.message.startsWith(u"Impossible de créer le fichier "_s));
+    EXPECT_TRUE(result.message.startsWith(u"Can't create the file: "_s));
     QFile source(QDir(app.path()).filePath(u"samples/stars/Stars.class"_s));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     EXPECT_EQ(source.readAll(), QByteArray("bytecode"));
@@ -81,14 +81,15 @@ TEST_F(FilesTest, CopyOntoItselfIsRefusedAndTheSourceStays)
 TEST_F(FilesTest, CopyFailuresNameTheFile)
 {
     Result result = copyFileIntoFolder(u"nowhere.gif"_s, app.path(), app.path());
-    EXPECT_EQ(result.message,
-              u"Impossible d'ouvrir le fichier "_s + QDir(app.path()).filePath(u"nowhere.gif"_s));
+    EXPECT_EQ(result.message, u"Can't open the file: "_s +
+                                  QDir(app.path()).filePath(u"nowhere.gif"_s) +
+                                  u" (No such file or directory)"_s);
     write(u"a.gif"_s, "a");
     result = copyFileIntoFolder(u"a.gif"_s, u"no/such/folder"_s, app.path());
-    EXPECT_TRUE(result.message.startsWith(u"Impossible de créer le fichier "_s));
+    EXPECT_TRUE(result.message.startsWith(u"Can't create the file: "_s));
 }
 
-TEST_F(FilesTest, TwoPreviewsLeaveOnlyTheSecond)
+TEST_F(FilesTest, TwoPreviewsLeaveOnlyTheSecondAndWhatTheUserPutThere)
 {
     write(u"test/mine.txt"_s, "user file");
     QDir(app.path()).mkpath(u"test/keep-me"_s);
@@ -101,15 +102,15 @@ TEST_F(FilesTest, TwoPreviewsLeaveOnlyTheSecond)
     Outcome<QString> second = preparePreview(app.path(), u"Stars"_s, {u"<applet>"_s}, {});
     ASSERT_TRUE(second.ok());
     EXPECT_TRUE(second->contains(QRegularExpression(u"^test(0|[1-9][0-9]{0,3})\\.htm$"_s)));
-    EXPECT_EQ(filesIn(u"test"_s), (QStringList{u"Stars.class"_s, second.value()}));
+    EXPECT_EQ(filesIn(u"test"_s), (QStringList{u"Stars.class"_s, u"mine.txt"_s, second.value()}));
     EXPECT_TRUE(QDir(app.path()).exists(u"test/keep-me"_s));
 }
 
-TEST_F(FilesTest, PreviewWithoutTestFolderWritesNothing)
+TEST_F(FilesTest, AMissingTestFolderIsMade)
 {
     const Outcome<QString> preview = preparePreview(app.path(), u"Zoom"_s, {}, {});
-    EXPECT_FALSE(preview.ok());
-    EXPECT_FALSE(QDir(app.path()).exists(u"test"_s));
+    ASSERT_TRUE(preview.ok()) << preview.message().toStdString();
+    EXPECT_EQ(filesIn(u"test"_s), QStringList{preview.value()});
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // An installation folder is data that users copy, unpack and share: a link planted in it must not
-// lead a read or a write to a file elsewhere. Each case plants one link to a decoy outside the
-// folder, runs what would follow it, and checks that the decoy is untouched and that none of its
-// content reached the folder.
+// lead a read or a write to a file elsewhere. Each case plants one link (to a decoy outside the
+// folder, or where following it would destroy the folder's own files), runs what would follow it,
+// and checks that the decoy is untouched, that no file of the folder went, and that none of the
+// decoy's content reached the folder.
 #include "TestFiles.h"
 #include "generator/Generator.h"
 #include "generator/NeededFiles.h"
 #include "generator/Preview.h"
+#include "settings/AtomicFile.h"
 #include "settings/FirstRun.h"
 #include "settings/ListFiles.h"
 #include "settings/Options.h"
@@ -72,6 +74,8 @@ struct Planted {
     // What follows the link; returns what the user is told (a message, warnings), empty when
     // nothing is said.
     std::function<QString(Folders&)> act;
+    // Where the link leads instead of the decoy, relative to the link's folder.
+    const char16_t* insideTarget = nullptr;
 };
 
 QString loginBoxHtml(Folders& f)
@@ -106,6 +110,24 @@ QString refreshUserCopy(Folders& f)
     return updateUserCopy(f.shipped.path(), f.app.path()).warnings.join(u'\n');
 }
 
+QString preview(Folders& f)
+{
+    return generator::preparePreview(f.app.path(), u"Stars"_s, {u"<p>"_s}, {}).message();
+}
+
+// The files of the folder, links left out.
+QStringList filesOf(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        if (const QFileInfo file(it.next()); !file.isSymLink()) {
+            files.append(file.filePath());
+        }
+    }
+    return files;
+}
+
 const Planted kPlanted[] = {
     {"password file", u"cfg/pass.txt", false, loginBoxHtml},
     {"settings file", u"morvane.ini", false,
@@ -125,14 +147,24 @@ const Planted kPlanted[] = {
      [](Folders& f) -> QString { return loadThenSave(f, u"LoginBox"_s); }},
     {"record of shipped files", u".shipped", false, refreshUserCopy},
     {"help folder of the user copy", u"help", true, refreshUserCopy},
-    {"preview folder", u"test", true,
-     [](Folders& f) -> QString {
-         return generator::preparePreview(f.app.path(), u"Stars"_s, {u"<p>"_s}, {}).message();
-     }},
+    {"preview folder", u"test", true, preview},
     {"sample media", u"images&sounds/chrismas.jpg", false,
      [](Folders& f) -> QString {
          writeTestFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=yes\r\n");
          return runFirstRun(f.app.path()).message();
+     }},
+    {"preview folder that is the installation", u"test", true, preview, u"."},
+    {"preview folder that is the lists folder", u"test", true, preview, u"../cfg"},
+    {"folder above a link", u"samples/lnk", true,
+     [](Folders& f) -> QString {
+         QDir(f.app.path()).mkpath(u"upload"_s);
+         return generator::copyNeededFiles(f.app.path(), u"Stars"_s,
+                                           {u"samples/lnk/../decoy.txt"_s}, f.at(u"upload"_s))
+             .message();
+     }},
+    {"write beside the target of a link", u"lnk", true,
+     [](Folders& f) -> QString {
+         return writeFileAtomically(f.at(u"lnk/../written.txt"_s), kSecret, {f.app.path()}).message;
      }},
     {"needed file", u"images/photo.jpg", false,
      [](Folders& f) -> QString {
@@ -154,7 +186,7 @@ TEST_P(OutsideLinks, NeitherReadNorWrittenThrough)
 {
     Folders f;
     writeTestFile(f.at(u"morvane.ini"_s), "[options]\r\nfirst=no\r\n");
-    QDir(f.app.path()).mkpath(u"cfg"_s);
+    writeTestFile(f.at(u"cfg/LoginList4.txt"_s), "ann\r\n");
     writeTestFile(f.decoyFile(), kSecret + "\r\n");
     writeTestFile(QDir(f.decoyFolder()).filePath(u"decoy.txt"_s), kSecret + "\r\n");
     const Planted& planted = GetParam();
@@ -162,12 +194,19 @@ TEST_P(OutsideLinks, NeitherReadNorWrittenThrough)
     QDir().mkpath(QFileInfo(link).absolutePath());
     QDir(link).removeRecursively();
     QFile::remove(link);
-    ASSERT_TRUE(QFile::link(planted.toFolder ? f.decoyFolder() : f.decoyFile(), link));
+    const QString target = planted.insideTarget ? QString::fromUtf16(planted.insideTarget)
+                           : planted.toFolder   ? f.decoyFolder()
+                                                : f.decoyFile();
+    ASSERT_TRUE(QFile::link(target, link));
     const QByteArray before = treeHash(f.outside.path());
+    const QStringList filesBefore = filesOf(f.app.path());
 
     const QString told = planted.act(f);
 
     EXPECT_EQ(treeHash(f.outside.path()), before) << "the decoy outside was changed";
+    for (const QString& file : filesBefore) {
+        EXPECT_TRUE(QFileInfo::exists(file)) << "removed: " << file.toStdString();
+    }
     EXPECT_TRUE(told.contains(link)) << "told: " << told.toStdString();
     // Nothing of the decoy was copied in: only the planted link itself leads to it.
     QDirIterator it(f.app.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);

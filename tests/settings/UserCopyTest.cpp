@@ -178,7 +178,7 @@ TEST_F(UserCopyTest, AFailedCopyIsReportedAndCompletedOnTheNextStart)
     const AppDirChoice failed = chooseAppDir(installed());
     EXPECT_FALSE(failed.result);
     EXPECT_EQ(failed.result.message,
-              u"Can't create the file: "_s + userCopy() + u"/help/faq.rtf"_s);
+              u"Can't create the file: "_s + userCopy() + u"/help/faq.rtf (Not a directory)"_s);
     EXPECT_FALSE(QFileInfo::exists(userCopy() + u"/morvane.ini"_s));
 
     QFile::remove(userCopy() + u"/help"_s);
@@ -297,7 +297,8 @@ TEST_F(ShippedRefreshTest, AFailedRefreshKeepsTheOldFileAndItsRecordAndIsTriedAg
         EXPECT_TRUE(update.result) << "the copy is still a whole installation";
         EXPECT_EQ(update.refreshed, QStringList{u"help/faq.rtf"_s});
         EXPECT_EQ(update.warnings,
-                  QStringList{u"Can't write the file: "_s + mine(u"runtime/morvane-applets.js"_s)});
+                  QStringList{u"Can't write the file: "_s + mine(u"runtime/morvane-applets.js"_s) +
+                              u" (File too large)"_s});
     }
     EXPECT_EQ(read(mine(u"runtime/morvane-applets.js"_s)), "// runtime 1\n");
     EXPECT_EQ(recorded(u"runtime/morvane-applets.js"_s), recordOf("// runtime 1\n"));

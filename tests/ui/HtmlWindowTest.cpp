@@ -97,7 +97,9 @@ TEST_F(HtmlWindowTest, AFileThatCannotBeCreatedIsReported)
     const QString missing = install.file(u"nowhere/code.txt"_s);
     fakes.files.setNextFileName(missing);
     window.saveAsText();
-    EXPECT_EQ(fakes.messages.errors(), QStringList{u"Impossible de créer le fichier "_s + missing});
+    ASSERT_EQ(fakes.messages.errors().size(), 1);
+    EXPECT_TRUE(fakes.messages.errors().constFirst().startsWith(u"Can't create the file: "_s +
+                                                                missing + u" ("_s));
     EXPECT_EQ(destination, u"/start");
 }
 
@@ -138,8 +140,7 @@ TEST_F(HtmlWindowTest, TheSampleFolderAsTargetIsRefusedAndTheSourceKept)
     fakes.files.setNextFolder(samples);
     window.saveNeededFilesInto();
     ASSERT_EQ(fakes.messages.errors().size(), 1);
-    EXPECT_TRUE(
-        fakes.messages.errors().constFirst().startsWith(u"Impossible de créer le fichier "_s));
+    EXPECT_TRUE(fakes.messages.errors().constFirst().startsWith(u"Can't create the file: "_s));
     EXPECT_TRUE(fakes.messages.informations().isEmpty());
     EXPECT_EQ(install.read(u"samples/Zoom/Lens.class"_s), u"lens");
     EXPECT_EQ(destination, u"/start");
@@ -151,7 +152,8 @@ TEST_F(HtmlWindowTest, AMissingMediaFileStopsTheCopy)
     show({missing, install.file(u"media/a.jpg"_s)});
     fakes.files.setNextFolder(install.file(u"site"_s));
     window.saveNeededFilesInto();
-    EXPECT_EQ(fakes.messages.errors(), QStringList{u"Impossible d'ouvrir le fichier "_s + missing});
+    EXPECT_EQ(fakes.messages.errors(), QStringList{u"Can't open the file: "_s + missing +
+                                                   u" (No such file or directory)"_s});
     EXPECT_EQ(install.filesIn(u"site"_s), (QStringList{u"Lens.class"_s, u"Zoom.class"_s}));
     EXPECT_EQ(destination, u"/start");
 }

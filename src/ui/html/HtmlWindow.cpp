@@ -154,8 +154,9 @@ void HtmlWindow::copyIntoClipboard()
 
 bool HtmlWindow::writeLines(const QString& path, const QStringList& lines)
 {
-    if (!settings::writeTextLines(path, lines, /*chosen by the user*/ {})) {
-        m_services.messages.showError(this, u"Impossible de créer le fichier " % path);
+    if (Result written = settings::writeTextLines(path, lines, /*chosen by the user*/ {});
+        !written) {
+        m_services.messages.showError(this, written.message);
         return false;
     }
     return true;
