@@ -102,17 +102,6 @@ qint64 expectedOutputSize(const WavFormat& format, qint64 frames)
                     static_cast<qint64>(std::ceil(static_cast<double>(frames) * ratio)) + 16);
 }
 
-// Puts the mu-law code of a sample through a cursor the caller keeps in a local.
-auto codePutter(Output& output, OutputCursor& cursor)
-{
-    return [&output, &cursor, codes = muLawTable().data() + 32768](int sample) {
-        if (cursor.next == cursor.end) {
-            cursor = output.grow(cursor);
-        }
-        *cursor.next++ = static_cast<char>(codes[sample]);
-    };
-}
-
 // The mean of the channels, cut toward zero. One and two channels, the common files, are
 // spelled out so that the loop over the frame goes; Channels 0 stands for any count.
 template <SampleEncoding Encoding, int Channels> int monoSample(const char* frame, int channels)
@@ -131,14 +120,24 @@ template <SampleEncoding Encoding, int Channels> int monoSample(const char* fram
     }
 }
 
+// Encodes the whole frames of a block; `last` ends the stream, after the last block.
 template <SampleEncoding Encoding, int Channels, RateMode Mode>
-void encodeFrames(std::span<const char> block, int channels, RateState& rate, Output& output)
+void encodeFrames(std::span<const char> block, int channels, RateState& rate, Output& output,
+                  bool last)
 {
     const qsizetype frameSize = (Channels > 0 ? Channels : channels) * sampleBytes(Encoding);
     RateConverter average = rate.average;
     Upsampler interpolate = rate.interpolate;
     OutputCursor cursor = output.cursor();
-    const auto put = codePutter(output, cursor);
+    const quint8* const codes = muLawTable().data() + 32768;
+    // Defined here, not made by a helper: a cursor handed out of the function was kept in
+    // memory by the compiler, which halved the speed of the loop.
+    const auto put = [&](int sample) {
+        if (cursor.next == cursor.end) {
+            cursor = output.grow(cursor);
+        }
+        *cursor.next++ = static_cast<char>(codes[sample]);
+    };
     const char* const end = block.data() + block.size();
     for (const char* frame = block.data(); frame != end; frame += frameSize) {
         const int sample = monoSample<Encoding, Channels>(frame, channels);
@@ -153,12 +152,17 @@ void encodeFrames(std::span<const char> block, int channels, RateState& rate, Ou
             put(sample);
         }
     }
+    if constexpr (Mode == RateMode::Interpolate) {
+        if (last) {
+            interpolate.finish(put);
+        }
+    }
     output.commit(cursor);
     rate.average = average;
     rate.interpolate = interpolate;
 }
 
-using BlockEncoder = void (*)(std::span<const char>, int channels, RateState&, Output&);
+using BlockEncoder = void (*)(std::span<const char>, int channels, RateState&, Output&, bool last);
 
 constexpr int kChannelKinds[] = {1, 2, 0};
 constexpr int kChannelKindCount = std::size(kChannelKinds);
@@ -220,7 +224,8 @@ public:
         if (m_worker.joinable()) {
             m_queue->push(size);
         } else {
-            m_encode({m_inline.data(), static_cast<size_t>(size)}, m_channels, m_rate, m_output);
+            m_encode({m_inline.data(), static_cast<size_t>(size)}, m_channels, m_rate, m_output,
+                     false);
         }
     }
     // Returns once every submitted block is encoded.
@@ -240,7 +245,7 @@ private:
         try {
             m_worker = std::thread([this] {
                 while (const std::optional<std::span<const char>> block = m_queue->fullBlock()) {
-                    m_encode(*block, m_channels, m_rate, m_output);
+                    m_encode(*block, m_channels, m_rate, m_output, false);
                     m_queue->pop();
                 }
             });
@@ -277,8 +282,8 @@ Outcome<QByteArray> encodeSamples(BlockReader& reader, const WavHeader& header,
     // Blocks of whole frames.
     const qint64 blockSize =
         std::min(totalBytes, std::max(frameSize, reader.blockSize() / frameSize * frameSize));
-    BlockPipeline pipeline(blockEncoderFor(format), format.channels, rate, output, totalBytes,
-                           blockSize);
+    const BlockEncoder encode = blockEncoderFor(format);
+    BlockPipeline pipeline(encode, format.channels, rate, output, totalBytes, blockSize);
     qint64 bytesLeft = totalBytes;
     while (bytesLeft > 0) {
         const qint64 size = std::min(bytesLeft, blockSize);
@@ -292,11 +297,7 @@ Outcome<QByteArray> encodeSamples(BlockReader& reader, const WavHeader& header,
         }
     }
     pipeline.finish();
-    if (rateModeFor(format.sampleRate) == RateMode::Interpolate) {
-        OutputCursor cursor = output.cursor();
-        rate.interpolate.finish(codePutter(output, cursor));
-        output.commit(cursor);
-    }
+    encode({}, format.channels, rate, output, true);
     if (progress) {
         progress(1.0);
     }
