@@ -71,6 +71,22 @@ TEST_F(Wav2AuCommandTest, CancellingEitherDialogIsSilent)
     EXPECT_FALSE(QFile::exists(install.file(u"in/voice.au"_s)));
 }
 
+TEST_F(Wav2AuCommandTest, SavingOverTheSourceIsRefusedAndKeepsIt)
+{
+    const QByteArray wav = wav8BitMono(10);
+    install.write(u"in/voice.wav"_s, wav);
+    ASSERT_TRUE(QFile::link(install.file(u"in/voice.wav"_s), install.file(u"in/voice.au"_s)));
+    fakes.files.setNextFileName(install.file(u"in/voice.wav"_s));
+    fakes.files.setNextFileName(install.file(u"in/voice"_s));
+    run();
+    EXPECT_EQ(fakes.messages.errors(),
+              QStringList{u"Can't create "_s + install.file(u"in/voice.au"_s) +
+                          u" (it is the sound being converted)"_s});
+    QFile source(install.file(u"in/voice.wav"_s));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    EXPECT_EQ(source.readAll(), wav);
+}
+
 TEST_F(Wav2AuCommandTest, ABadSourceIsReportedBeforeTheSaveDialog)
 {
     install.write(u"in/not.wav"_s, "RIFX0000WAVE");
