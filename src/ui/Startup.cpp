@@ -119,11 +119,11 @@ bool askOwnerToRaise(const QString& folder, std::chrono::milliseconds patience)
     if (!socket.waitForBytesWritten(wait)) {
         return false;
     }
-    // A holder busy for longer still reads the request once it is free; the answer only tells
-    // that it came.
+    // Only the answer tells that the request was taken: a holder that is closing accepts the
+    // connection but never reads from it, and its folder is free a moment later.
     while (socket.bytesAvailable() < kDone.size() && socket.waitForReadyRead(wait)) {
     }
-    return true;
+    return socket.read(kDone.size()) == kDone;
 }
 
 FolderClaim claimFolder(settings::FolderLock& lock, FolderOwner& owner,

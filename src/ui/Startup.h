@@ -46,6 +46,7 @@ private:
 };
 
 // Asks the program holding `folder` to come to the front; false when none answered in time.
+// Each wait for the holder lasts at most `patience`.
 bool askOwnerToRaise(const QString& folder, std::chrono::milliseconds patience);
 
 // What a start does about the folder it is to work in.
