@@ -142,11 +142,6 @@ Outcome<Descriptor> openForReading(const QString& path, const QString& within)
     return file;
 }
 
-Result checkReadable(const QString& path, const QString& within)
-{
-    return openForReading(path, within).result();
-}
-
 Outcome<QByteArray> readWholeFile(const QString& path, const QString& within)
 {
     const Outcome<Descriptor> file = openForReading(path, within);

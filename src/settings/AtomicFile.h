@@ -49,12 +49,8 @@ inline constexpr qint64 kMaxTextFileSize = 64 * 1024 * 1024;
 // A text file's bytes that the reader would refuse fail here, naming `path`.
 Result checkTextSize(const QString& path, const QByteArray& bytes);
 
-// Whether a present file of the installation folder `within` may be read: it lies inside the
-// folder and is a regular file (a pipe or a device would never end). A missing file passes: what
-// that means is the reader's to say.
-Result checkReadable(const QString& path, const QString& within);
-
-// The regular file at `path`, open for reading, walked from `within`; not open when missing.
+// The regular file at `path`, open for reading, walked from `within`; not open when missing. A
+// link leading out of `within`, a pipe or a device (which would never end) is refused.
 Outcome<Descriptor> openForReading(const QString& path, const QString& within);
 
 // Reads a whole regular file of the installation folder `within`, of any size: a file to copy.

@@ -38,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(PreviewTest, TwoPreviewsLeaveOnlyTheSecond)
+TEST_F(PreviewTest, TwoPreviewsLeaveOnlyTheSecondAndTheUsersOwnFiles)
 {
     openKind(u"Stars"_s);
     window().workingCopy().common().setText(u"NoJavaMessage"_s, QString());
@@ -49,7 +49,7 @@ TEST_F(PreviewTest, TwoPreviewsLeaveOnlyTheSecond)
     const QString first = pageIn(files);
     ASSERT_FALSE(first.isEmpty());
     EXPECT_TRUE(files.contains(u"Stars.class"_s));
-    EXPECT_FALSE(files.contains(u"mine.txt"_s));
+    EXPECT_TRUE(files.contains(u"mine.txt"_s));
     const QStringList page = install.read(u"test/"_s + first).split(u"\r\n"_s);
     const qsizetype close = page.indexOf(u"</applet>"_s);
     ASSERT_GT(close, 0);
@@ -64,7 +64,8 @@ TEST_F(PreviewTest, TwoPreviewsLeaveOnlyTheSecond)
     files = install.filesIn(u"test"_s);
     const QString second = pageIn(files);
     files.removeOne(second);
-    EXPECT_EQ(files, (QStringList{u"DateText.class"_s, u"morvane-applets.js"_s, u"sphinx.gif"_s}));
+    EXPECT_EQ(files, (QStringList{u"DateText.class"_s, u"mine.txt"_s, u"morvane-applets.js"_s,
+                                  u"sphinx.gif"_s}));
     EXPECT_TRUE(QDir(install.file(u"test/keep"_s)).exists());
     EXPECT_TRUE(install.read(u"test/"_s + second).contains(u"DateText preview"_s));
 
@@ -154,14 +155,22 @@ TEST_F(PreviewTest, SamplesOpenFromTheServerWhenItServesThemAndFromTheDiskOtherw
     EXPECT_TRUE(fakes.preview.folders().isEmpty());
 }
 
-TEST_F(PreviewTest, AMissingTestFolderStopsBeforeAnything)
+TEST_F(PreviewTest, AMissingTestFolderIsMadeAndALinkedOneRefused)
 {
     QDir(install.file(u"test"_s)).removeRecursively();
     openKind(u"Stars"_s);
     window().showPreview();
-    EXPECT_EQ(fakes.messages.errors().size(), 1);
-    EXPECT_TRUE(fakes.shell.openedFiles().isEmpty());
-    EXPECT_TRUE(fakes.preview.folders().isEmpty());
+    EXPECT_TRUE(fakes.messages.errors().isEmpty())
+        << fakes.messages.errors().join(u'\n').toStdString();
+    EXPECT_EQ(fakes.shell.openedFiles().size(), 1);
+
+    QDir(install.file(u"test"_s)).removeRecursively();
+    ASSERT_TRUE(QFile::link(u"."_s, install.file(u"test"_s)));
+    window().showPreview();
+    ASSERT_EQ(fakes.messages.errors().size(), 1);
+    EXPECT_TRUE(fakes.messages.errors().constFirst().contains(install.file(u"test"_s)));
+    EXPECT_EQ(fakes.shell.openedFiles().size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(install.file(u"morvane.ini"_s)));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <cerrno>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -759,19 +760,20 @@ Result loadRtf(const QByteArray& rtf, QTextDocument* document)
 Result loadRtfFile(const QString& path, const QString& within, QTextDocument* document)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (Result readable = settings::checkReadable(path, within); !readable) {
-        return readable;
+    const Outcome<Descriptor> file = settings::openForReading(path, within);
+    if (!file) {
+        return file.result();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Result::failure(u"Can't open the file: "_s + shownPath + u" (" + file.errorString() +
+    if (!file->isOpen()) {
+        return Result::failure(u"Can't open the file: "_s + shownPath + u" (" +
+                               systemError(ENOENT) + u')');
+    }
+    const Outcome<QByteArray> read = readUpTo(*file, kMaxRtfFileSize + 1);
+    if (!read) {
+        return Result::failure(u"Can't read the file: "_s + shownPath + u" (" + read.message() +
                                u')');
     }
-    const QByteArray rtf = file.read(kMaxRtfFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return Result::failure(u"Can't read the file: "_s + shownPath + u" (" + file.errorString() +
-                               u')');
-    }
+    const QByteArray& rtf = *read;
     if (rtf.size() > kMaxRtfFileSize) {
         return Result::failure(u"The file is too large: "_s + shownPath);
     }

@@ -20,7 +20,7 @@ inline constexpr qint64 kMaxRtfFileSize = 16 * 1024 * 1024;
 // begin as RTF does.
 Result loadRtf(const QByteArray& rtf, QTextDocument* document);
 
-// The same for a regular file of the installation folder `within` (see settings::checkInside);
+// The same for a regular file of the installation folder `within` (see settings::openForReading);
 // fails, with the document untouched, when the file cannot be read.
 Result loadRtfFile(const QString& path, const QString& within, QTextDocument* document);
 
