@@ -1,6 +1,7 @@
 #include "platform/ModuleLivePreview.h"
 #include "platform/QtServices.h"
 #include "settings/FolderLock.h"
+#include "settings/Leftovers.h"
 #include "settings/UserCopy.h"
 #include "ui/Startup.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char* argv[])
                                                morvane::settings::folderInUseMessage(place.appDir));
         return 1;
     }
+    // Held now: staging files in the folder are a killed program's, never a running one's.
+    morvane::settings::removeLeftovers(place.appDir);
     const morvane::settings::AppDirChoice choice = morvane::settings::prepareAppDir(place);
     if (!choice.result) {
         services.services().messages.showError(nullptr, choice.result.message);
