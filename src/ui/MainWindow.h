@@ -9,8 +9,9 @@
 #include "ui/help/HelpTabs.h"
 #include "ui/main/ExplorerActions.h"
 #include "ui/main/HelpPages.h"
-#include "ui/main/KindHistory.h"
+#include "ui/main/HelpWindows.h"
 #include "ui/main/MainState.h"
+#include "ui/main/WindowPlacement.h"
 
 #include <QMainWindow>
 
@@ -30,6 +31,7 @@ class AboutBox;
 class AppletsList;
 class AutoSave;
 class ChooseAppletMenu;
+class EditHistory;
 class Explorer;
 class HelpWindow;
 class HtmlWindow;
@@ -77,6 +79,11 @@ public:
     // The options are saved at "OK", as at closing: a crash later keeps them.
     void showOptions();
     void showMainHelp();
+    void showGettingStarted();
+    void showTutorial();
+    void showLiveSupport();
+    void showAbout();
+    void quit();
     // Another start on the same folder asked for this window.
     void bringToFront();
     // Over the current kind's history; a pending edit is a step of its own first.
@@ -92,9 +99,9 @@ public:
     // Created when first needed.
     ParameterPage* parameterPage();
     HtmlWindow* htmlWindow();
-    HelpWindow* helpWindow();
-    AboutBox* aboutBox();
-    LiveSupportWindow* liveSupportWindow();
+    HelpWindow* helpWindow() { return m_helpWindows.help(); }
+    AboutBox* aboutBox() { return m_helpWindows.about(); }
+    LiveSupportWindow* liveSupportWindow() { return m_helpWindows.liveSupport(); }
     OptionsDialog* optionsDialog();
     AutoSave* autoSave() const { return m_autoSave; }
     LivePane* livePane() const { return m_live; }
@@ -108,23 +115,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void layOut(QWidget* client);
-    void buildMenus();
-    void buildHelpMenu(QMenu* menu);
+    PlacedWindow placed();
     void showHelpWindow(HelpTab tab);
     void enterView(View view, QWidget* widget);
     bool report(const Result& result);
     void applyHotTracking(bool on);
     void scrollToSection(const ExplorerAction& action);
-    // From the loopback server when it runs, from the disk otherwise.
-    void openSample(const QString& folder, const QString& fileName);
     // The current kind's closed applet element; nothing when no kind page is shown, or once the
     // message of a value that failed its check has been shown.
     std::optional<generator::Generation> generate();
     // Makes the current kind's values its newest step of history.
     void recordStep();
     void updateEditActions();
-    void stepThroughHistory(bool (KindHistory::*step)(const QString&, settings::WorkingCopy&));
+    // Back is undo, forth redo.
+    void stepThroughHistory(bool back);
 
     QString m_appDir;
     platform::Services m_services;
@@ -132,6 +136,7 @@ private:
     settings::Options m_options;
     MainState m_state;
     DialogRunner m_runDialog;
+    HelpWindows m_helpWindows;
 
     Explorer* m_explorer = nullptr;
     AppletsList* m_appletsList = nullptr;
@@ -142,20 +147,13 @@ private:
     ParameterPage* m_page = nullptr;
     QPushButton* m_previewButton = nullptr;
     QPushButton* m_htmlButton = nullptr;
-    QToolButton* m_mainHelpIcon = nullptr;
     ChooseAppletMenu* m_chooseApplet = nullptr;
     HtmlWindow* m_htmlWindow = nullptr;
     OptionsDialog* m_optionsDialog = nullptr;
-    HelpWindow* m_helpWindow = nullptr;
-    AboutBox* m_aboutBox = nullptr;
-    LiveSupportWindow* m_liveSupport = nullptr;
 
     AutoSave* m_autoSave = nullptr;
     LivePane* m_live = nullptr;
-    KindHistory m_history;
-    bool m_editPending = false; // an edit not yet a step of history
-    QAction* m_undo = nullptr;
-    QAction* m_redo = nullptr;
+    EditHistory* m_edits = nullptr;
 };
 
 } // namespace morvane::ui

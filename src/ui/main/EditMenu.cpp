@@ -71,4 +71,33 @@ EditActions addEditMenu(QMainWindow* window)
     return actions;
 }
 
+EditHistory::EditHistory(QMainWindow* window)
+    : QObject(window)
+    , m_actions(addEditMenu(window))
+{}
+
+void EditHistory::edited()
+{
+    m_editPending = true;
+}
+
+void EditHistory::record(const QString& kind, const settings::WorkingCopy& copy)
+{
+    if (!kind.isEmpty()) {
+        m_history.record(kind, copy);
+    }
+    m_editPending = false;
+}
+
+bool EditHistory::step(bool back, const QString& kind, settings::WorkingCopy& copy)
+{
+    return back ? m_history.undo(kind, copy) : m_history.redo(kind, copy);
+}
+
+void EditHistory::update(bool onPage, const QString& kind)
+{
+    m_actions.undo->setEnabled(onPage && (m_editPending || m_history.canUndo(kind)));
+    m_actions.redo->setEnabled(onPage && !m_editPending && m_history.canRedo(kind));
+}
+
 } // namespace morvane::ui

@@ -11,26 +11,19 @@ using namespace Qt::StringLiterals;
 
 namespace morvane::ui {
 
-OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, bool modernMarkupChecked,
-                             QWidget* parent)
+OptionsDialog::OptionsDialog(settings::Options& options, QWidget* parent)
     : QDialog(parent)
+    , m_options(options)
     , m_hotTrack(new QCheckBox(u"Hot track in explorers"_s))
     , m_runtime(new QCheckBox(u"Add the script that runs the applets in today's browsers"_s))
     , m_modernMarkup(new QCheckBox(u"Write valid HTML5 markup"_s))
-    , m_openedHotTrack(hotTrackChecked)
-    , m_openedRuntime(runtimeChecked)
-    , m_openedModernMarkup(modernMarkupChecked)
 {
     setObjectName(u"optionsDialog"_s);
     setWindowTitle(u"Options"_s);
     m_hotTrack->setObjectName(u"hotTrack"_s);
-    m_hotTrack->setChecked(hotTrackChecked);
-
     m_runtime->setObjectName(u"runtime"_s);
-    m_runtime->setChecked(runtimeChecked);
-
     m_modernMarkup->setObjectName(u"markup"_s);
-    m_modernMarkup->setChecked(modernMarkupChecked);
+    showOptions();
     m_modernMarkup->setToolTip(u"Write the applets as morvane-applet and morvane-param elements "
                                "instead of the obsolete applet and param; the script plays both"_s);
 
@@ -61,20 +54,28 @@ OptionsDialog::OptionsDialog(bool hotTrackChecked, bool runtimeChecked, bool mod
     setFixedSize(QSize(310, 163).expandedTo(sizeHint()));
 
     connect(ok, &QPushButton::clicked, this, [this] {
-        Q_EMIT confirmed(m_hotTrack->isChecked(), m_runtime->isChecked(),
-                         m_modernMarkup->isChecked());
+        m_options.hotTrack = m_hotTrack->isChecked();
+        m_options.runtime = m_runtime->isChecked();
+        m_options.markup =
+            m_modernMarkup->isChecked() ? settings::Markup::Modern : settings::Markup::Applet;
+        Q_EMIT confirmed();
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+}
+
+void OptionsDialog::showOptions()
+{
+    m_hotTrack->setChecked(m_options.hotTrack);
+    m_runtime->setChecked(m_options.runtime);
+    m_modernMarkup->setChecked(m_options.markup == settings::Markup::Modern);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event)
 {
     // A spontaneous show is the window coming back from minimized, in the middle of a choice.
     if (!event->spontaneous()) {
-        m_openedHotTrack = m_hotTrack->isChecked();
-        m_openedRuntime = m_runtime->isChecked();
-        m_openedModernMarkup = m_modernMarkup->isChecked();
+        showOptions();
     }
     QDialog::showEvent(event);
 }
@@ -82,9 +83,7 @@ void OptionsDialog::showEvent(QShowEvent* event)
 // Escape and the close button come here as well as "Cancel".
 void OptionsDialog::reject()
 {
-    m_hotTrack->setChecked(m_openedHotTrack);
-    m_runtime->setChecked(m_openedRuntime);
-    m_modernMarkup->setChecked(m_openedModernMarkup);
+    showOptions();
     QDialog::reject();
 }
 

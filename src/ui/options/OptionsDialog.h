@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Options.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -7,16 +9,16 @@ class QCheckBox;
 namespace morvane::ui {
 
 // "Options": hot tracking in the explorers, the script that runs the applets in today's
-// browsers and the markup of the applet code. "OK" reports the boxes' states through `confirmed`.
-// "Cancel", Escape and the close button put the boxes back as the dialog opened with them, the
-// saved options, so that a later "OK" never applies a choice the user cancelled.
+// browsers and the markup of the applet code. The boxes show the options each time the dialog
+// opens; "OK" writes them into the options and tells through `confirmed`. "Cancel", Escape and
+// the close button put the boxes back as the options are, so that a later "OK" never applies a
+// choice the user cancelled.
 class OptionsDialog final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OptionsDialog)
 
 public:
-    OptionsDialog(bool hotTrackChecked, bool runtimeChecked, bool modernMarkupChecked,
-                  QWidget* parent = nullptr);
+    explicit OptionsDialog(settings::Options& options, QWidget* parent = nullptr);
 
     bool hotTrackChecked() const;
     QCheckBox* hotTrackBox() const { return m_hotTrack; }
@@ -27,18 +29,18 @@ public Q_SLOTS:
     void reject() override;
 
 Q_SIGNALS:
-    void confirmed(bool hotTrack, bool runtime, bool modernMarkup);
+    void confirmed();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void showOptions();
+
+    settings::Options& m_options;
     QCheckBox* m_hotTrack;
     QCheckBox* m_runtime;
     QCheckBox* m_modernMarkup;
-    bool m_openedHotTrack;
-    bool m_openedRuntime;
-    bool m_openedModernMarkup;
 };
 
 } // namespace morvane::ui

@@ -1,0 +1,39 @@
+#include "ui/main/HelpWindows.h"
+
+#include "ui/help/AboutBox.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/LiveSupportWindow.h"
+
+namespace morvane::ui {
+
+HelpWindows::HelpWindows(const QString& appDir, platform::Services services, QWidget* parent)
+    : m_appDir(appDir)
+    , m_services(services)
+    , m_parent(parent)
+{}
+
+HelpWindow* HelpWindows::help()
+{
+    if (!m_help) {
+        m_help = new HelpWindow(m_appDir, m_services, m_parent);
+    }
+    return m_help;
+}
+
+AboutBox* HelpWindows::about()
+{
+    if (!m_about) {
+        m_about = new AboutBox(m_parent);
+    }
+    return m_about;
+}
+
+LiveSupportWindow* HelpWindows::liveSupport()
+{
+    if (!m_liveSupport) {
+        m_liveSupport = new LiveSupportWindow(m_parent);
+    }
+    return m_liveSupport;
+}
+
+} // namespace morvane::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "settings/Options.h"
+
+#include <QSize>
+
+class QMainWindow;
+class QPushButton;
+class QSplitter;
+class QStackedWidget;
+class QTextEdit;
+class QToolButton;
+class QWidget;
+
+namespace morvane::ui {
+
+class Explorer;
+class LivePane;
+
+struct MainLayout {
+    QStackedWidget* views; // the applets list, the help page and later the parameter page
+    QTextEdit* helpPane;
+    QPushButton* previewButton; // with its shortcut, as the HTML button
+
+    QPushButton* htmlButton;
+    QToolButton* helpIcon;
+    QSplitter* splitter; // the explorer, then the views with the live pane
+    LivePane* live;      // owned by `owner`
+    QSize usualClient;   // the client area's size before any resizing, without the pane
+};
+
+// Lays out the window's client area at the classic places, at its usual size: the explorer on
+// the left, the views on the right and below them the strip of the two buttons and the help
+// icon, which it makes.
+MainLayout layOutMain(QMainWindow* window, Explorer* explorer, QWidget* appletsList,
+                      settings::Options& options);
+
+} // namespace morvane::ui
