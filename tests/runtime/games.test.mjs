@@ -2,7 +2,8 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { COMPUTER, PLAYER, computerMove, outcome, press, scrambled, shuffledTiles, slide } from '../../src/runtime/kinds/games.js';
+import { COMPUTER, PLAYER, computerMove, outcome } from '../../src/runtime/kinds/games.js';
+import { press, scrambled, shuffledTiles, slide } from '../../src/runtime/kinds/puzzles.js';
 import { guestBookMessages, mailtoLink, passwordEntries } from '../../src/runtime/kinds/forms.js';
 
 // A seeded generator, so shuffles are the same on every run.

@@ -187,6 +187,35 @@ export function listenKeys(ctx, onKey) {
   return () => canvas.removeEventListener('keydown', handler);
 }
 
+// A keyboard cursor over a grid of `count` cells: the arrows move it, Enter and Space act on
+// its cell; `on(i)` tells whether to outline cell i.
+export function gridCursor(ctx, columns, count, act) {
+  const cursor = { at: 0, on: (i) => i === cursor.at && document.activeElement === ctx.canvas };
+  cursor.stop = listenKeys(ctx, (key) => {
+    const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -columns, ArrowDown: columns };
+    if (key === 'Enter' || key === ' ') act(cursor.at);
+    else if (!(key in moves)) return false;
+    else if (cursor.at + moves[key] >= 0 && cursor.at + moves[key] < count) cursor.at += moves[key];
+    ctx.invalidate();
+    return true;
+  });
+  return cursor;
+}
+
+// A centred banner over a game: its end, or what to do next.
+export function banner(g, ctx, lines) {
+  const size = Math.max(9, Math.min(16, Math.floor(ctx.height / 10)));
+  const h = size * 1.4 * lines.length + 8;
+  const y = Math.round((ctx.height - h) / 2);
+  g.fillStyle = 'rgba(0,0,0,0.7)';
+  g.fillRect(0, y, ctx.width, h);
+  g.font = `bold ${size}px sans-serif`;
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#FFFFFF';
+  lines.forEach((line, i) => g.fillText(fitText(g, line, Math.max(1, ctx.width - 8)), ctx.width / 2, y + 4 + size * 1.4 * (i + 0.5)));
+}
+
 // Where the pointer is, for the kinds that follow it: `mouse` is { inside, x, y }.
 export function trackPointer(mouse, type, x, y) {
   if (type === 'leave') mouse.inside = false;

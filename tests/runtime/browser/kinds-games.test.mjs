@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
 import { differs, framesUntil, haveChromium, openKind, pixels, useBench, waitFrames } from './harness.mjs';
-import { press } from '../../../src/runtime/kinds/games.js';
+import { press } from '../../../src/runtime/kinds/puzzles.js';
 
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 const green = (r, g, b) => r < 60 && g > 200 && b < 60;
