@@ -4,6 +4,47 @@
 // the element's own id, class, style, title, align and alt, which the page's styles and scripts
 // still expect to find on something visible.
 
+// How applets sit on the page, in one sheet the runtime adopts (a strict policy blocks inline
+// styles, not adopted sheets). Every selector is wrapped in :where(), so any rule of the page's
+// own wins: authors style the box (.morvane-applet-box), its canvas (canvas.morvane-applet) and
+// a linked canvas's anchor (.morvane-applet-link). An applet fills its container up to its own
+// width, at its proportions, the way a picture with max-width: 100% does; `fit="fixed"` keeps
+// its own size. Elements not started yet hold the same place, so that starting moves nothing.
+const SHEET = `
+:where(applet, morvane-applet)[width][height] {
+  display: inline-block; overflow: hidden; max-width: 100%;
+  width: attr(width px); aspect-ratio: attr(width type(<number>)) / attr(height type(<number>));
+}
+:where(applet, morvane-applet)[fit="fixed" i] { max-width: none; }
+:where(.morvane-applet-box) { display: inline-block; position: relative; max-width: 100%; min-width: 0; }
+:where(.morvane-applet-link) { display: block; }
+:where(canvas.morvane-applet) {
+  display: block; box-sizing: border-box; width: var(--morvane-applet-width); max-width: 100%; height: auto;
+  aspect-ratio: var(--morvane-applet-ratio); touch-action: manipulation;
+}
+:where(.morvane-applet-fixed) { max-width: none; flex: none; }
+:where(.morvane-applet-fixed canvas.morvane-applet) { max-width: none; }
+:where(canvas.morvane-applet.morvane-applet-drags) { touch-action: none; }
+@media (pointer: coarse) {
+  :where(.morvane-applet-box) :where(input, textarea, select) { font-size: max(16px, 1em); min-height: 24px; }
+  :where(.morvane-applet-box, .morvane-applet-panel) :where(button, a[href]) { min-height: 24px; min-width: 24px; }
+}
+`;
+
+const STYLED = Symbol.for('morvane-applets-style');
+
+// Adopted once per document, however many copies of the runtime run.
+export function styleApplets(doc = globalThis.document) {
+  if (!doc?.adoptedStyleSheets || doc[STYLED] || typeof CSSStyleSheet !== 'function') return;
+  doc[STYLED] = true;
+  const sheet = new CSSStyleSheet();
+  sheet.replaceSync(SHEET);
+  doc.adoptedStyleSheets = [...doc.adoptedStyleSheets, sheet];
+}
+
+// Before any applet starts: the elements keep their place from the first frame the script sees.
+styleApplets();
+
 // Out of sight but read by assistive technology; focusable parts stay focusable.
 const VISUALLY_HIDDEN = {
   position: 'absolute', left: '0', top: '0', width: '1px', height: '1px', margin: '-1px', padding: '0',
@@ -37,11 +78,14 @@ export class AppletBox {
     this.alt = plain(element.getAttribute('alt'));
     this.status = null;
 
-    box.className = ['morvane-applet-box', element.getAttribute('class')].filter(Boolean).join(' ');
-    box.style.display = 'inline-block';
-    box.style.position = 'relative';
+    const fixed = (element.getAttribute('fit') ?? '').trim().toLowerCase() === 'fixed';
+    box.className = ['morvane-applet-box', fixed && 'morvane-applet-fixed', element.getAttribute('class')].filter(Boolean).join(' ');
     Object.assign(box.style, ALIGN[(element.getAttribute('align') ?? '').trim().toLowerCase()] ?? {});
-    box.style.cssText += element.getAttribute('style') ?? '';
+    if (element.hasAttribute('style')) box.style.cssText += element.getAttribute('style');
+    // The kind's own size, which the sheet turns into the canvas's width and proportions.
+    const { width, height } = canvas.morvaneApplet ?? canvas;
+    box.style.setProperty('--morvane-applet-width', `${width}px`);
+    box.style.setProperty('--morvane-applet-ratio', `${width} / ${height}`);
     if (element.hasAttribute('title')) box.title = element.getAttribute('title');
     // Ids stay unique: the box takes the element's.
     this.savedId = element.getAttribute('id');
@@ -59,9 +103,8 @@ export class AppletBox {
       box.append(copy);
       box.setAttribute('aria-describedby', copy.id);
     }
-    // A block in the box: the box is exactly the canvas's size (no line gap under it), so parts
-    // laid over the canvas by percentages meet what it draws.
-    canvas.style.display = 'block';
+    // A block in the box (see the sheet): the box is exactly the canvas's size, with no line gap
+    // under it, so parts laid over the canvas by percentages meet what it draws.
     box.append(canvas);
     element.before(box);
   }
@@ -92,6 +135,9 @@ export class AppletBox {
     const parts = [...box.children].filter((node) => node !== this.canvas && !node.hidden);
     const focusable = this.canvas.tabIndex >= 0;
     if (parts.length || focusable) box.setAttribute('role', 'group');
+    // A link around the canvas speaks for it, with the applet's name.
+    const link = this.canvas.closest('a.morvane-applet-link');
+    if (link && !link.hasAttribute('aria-label')) link.setAttribute('aria-labelledby', box.id);
     if (!focusable) this.canvas.setAttribute('aria-hidden', 'true');
     else if (!this.canvas.hasAttribute('aria-label')) this.canvas.setAttribute('aria-labelledby', box.id);
   }

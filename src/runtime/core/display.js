@@ -29,17 +29,40 @@ function screenRatio() {
   return typeof devicePixelRatio === 'number' ? devicePixelRatio : 1;
 }
 
-// Sizes the canvas for the screen and sets the transform that lets kinds draw in CSS pixels.
-// Resizing clears the canvas and its state, so the applet is drawn again.
+// The CSS width each applet is shown at, once the page has laid it out: an applet fits its
+// container, so it may be shown smaller than its own size, and its backing pixels follow.
+const shownWidths = new WeakMap();
+let resizes = null;
+
+// Sizes the canvas for the screen and sets the transform that lets kinds draw in CSS pixels of
+// their own size, whatever the size shown. Resizing clears the canvas and its state, so the
+// applet is drawn again.
 function fitCanvas(applet) {
   const canvas = applet.canvas;
-  const scale = backingScale(applet.width, applet.height, screenRatio(), limits.get(applet));
+  const shrunk = (shownWidths.get(applet) ?? applet.width) / applet.width;
+  const scale = backingScale(applet.width, applet.height, screenRatio() * shrunk, limits.get(applet));
   const width = Math.max(1, Math.round(applet.width * scale));
   const height = Math.max(1, Math.round(applet.height * scale));
-  canvas.style.width = `${applet.width}px`;
-  canvas.style.height = `${applet.height}px`;
   if (canvas.width !== width || canvas.height !== height) applet.surface.resize(width, height);
   applet.g.setTransform(width / applet.width, 0, 0, height / applet.height, 0, 0);
+}
+
+// One observer for every canvas; it reports a canvas once laid out and again whenever its
+// container makes it wider or narrower. A canvas not shown (a hidden tab) keeps its pixels.
+function followSize(applet) {
+  if (typeof ResizeObserver !== 'function') return;
+  resizes ??= new ResizeObserver((entries) => {
+    for (const entry of entries) {
+      const shownApplet = entry.target.morvaneApplet;
+      const width = entry.contentBoxSize?.[0]?.inlineSize ?? entry.contentRect.width;
+      if (!shownApplet || shownApplet.disposed || !(width > 0)) continue;
+      if (Math.abs((shownWidths.get(shownApplet) ?? shownApplet.width) - width) < 0.5) continue;
+      shownWidths.set(shownApplet, width);
+      fitCanvas(shownApplet);
+      shownApplet.invalidate();
+    }
+  });
+  resizes.observe(applet.canvas);
 }
 
 // A resolution query matches only the ratio it names: when it stops matching, the ratio changed
@@ -54,6 +77,7 @@ function followRatio() {
   for (const applet of shown) {
     if (!applet.canvas.isConnected || applet.disposed) {
       shown.delete(applet);
+      resizes?.unobserve(applet.canvas);
       continue;
     }
     fitCanvas(applet);
@@ -96,9 +120,14 @@ export function showOnScreen(applet) {
   listenOnce();
   // Applets the page took away are let go here, so that a page that keeps changing them holds
   // no more than it shows.
-  for (const gone of shown) if (gone.disposed) shown.delete(gone);
+  for (const gone of shown) {
+    if (!gone.disposed) continue;
+    shown.delete(gone);
+    resizes?.unobserve(gone.canvas);
+  }
   shown.add(applet);
   fitCanvas(applet);
+  followSize(applet);
   // A held animation runs while pointed at: the loop has to hear of it, even when it sleeps.
   applet.canvas.addEventListener('pointerenter', wake);
   applet.canvas.addEventListener('pointerleave', wake);
