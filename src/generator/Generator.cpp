@@ -2,6 +2,7 @@
 
 #include "catalog/KeyTable.h"
 #include "catalog/Version.h"
+#include "generator/FieldRules.h"
 #include "generator/Html.h"
 #include "generator/KindBlocks.h"
 
@@ -13,13 +14,6 @@ namespace morvane::generator {
 namespace {
 
 using catalog::CommonParameter;
-
-bool isPositiveInteger(const QString& text, int minimum)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok && value >= minimum && !text.contains(QChar(0));
-}
 
 using K = catalog::CommonKeyId;
 
@@ -33,48 +27,20 @@ bool flag(const GenerationContext& ctx, K key)
     return ctx.common().flag(catalog::commonKeyName(key));
 }
 
-struct CommonMediaCheck {
-    CommonParameter parameter;
-    K key;
-    const char16_t* invalidMessage;
-};
-
-constexpr CommonMediaCheck kCommonMedia[] = {
-    {CommonParameter::BackgroundImage, K::BackgroundImage, u"Invalid background image file name"},
-    {CommonParameter::LoadSound, K::OnloadSound, u"Invalid on load sound file name"},
-    {CommonParameter::MouseOverSound, K::OnmouseoverSound,
-     u"Invalid on mouse over sound file name"},
-    {CommonParameter::ClickSound, K::OnclicSound, u"Invalid on clic sound file name"},
-};
-
-bool checkCommonValues(GenerationContext& ctx)
+bool checkCommonValues(GenerationContext& ctx, const catalog::Support& support)
 {
-    if (!isPositiveInteger(text(ctx, K::Width), 1)) {
-        return ctx.fail(u"Invalid width"_s);
-    }
-    if (!isPositiveInteger(text(ctx, K::Height), 1)) {
-        return ctx.fail(u"Invalid height"_s);
-    }
-
-    for (const CommonMediaCheck& check : kCommonMedia) {
-        const QString path = text(ctx, check.key);
-        if (!ctx.supports(check.parameter) || path.isEmpty()) {
+    for (const FieldRuleSpec& spec : fieldRules(QString(), support)) {
+        if (!spec.common || !ruleApplies(spec, ctx.common())) {
             continue;
         }
-        switch (ctx.probe(path)) {
-        case FileState::Exists:
-            ctx.addMedia(path);
-            break;
-        case FileState::Missing:
-            return ctx.fail(u"Can't find the file: "_s + path);
-        case FileState::Invalid:
-            return ctx.fail(QString::fromUtf16(check.invalidMessage));
+        const QString value = ctx.common().text(spec.key);
+        if (const QString failure = valueFailure(spec.rule, value, spec.message, ctx.appDir());
+            !failure.isEmpty()) {
+            return ctx.fail(failure);
         }
-    }
-
-    if (flag(ctx, K::OnmouseoverTextEnabled) && ctx.supports(CommonParameter::MouseOverMessage) &&
-        !isPositiveInteger(text(ctx, K::OnmouseoverTextHeight), 1)) {
-        return ctx.fail(u"Invalid message height"_s);
+        if (spec.rule == FieldRule::OptionalFile && !value.isEmpty()) {
+            ctx.addMedia(value);
+        }
     }
     return true;
 }
@@ -153,7 +119,7 @@ QString generatorValue()
 Outcome<Generation> generate(const GenerationInput& input)
 {
     GenerationContext ctx(input);
-    if (!checkCommonValues(ctx)) {
+    if (!checkCommonValues(ctx, input.support)) {
         return ctx.finish(false);
     }
     writeCommonParameters(ctx);

@@ -1,9 +1,9 @@
 #include "generator/Writers.h"
 
+#include "generator/FieldRules.h"
 #include "generator/Html.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -16,24 +16,6 @@ const QString kNoCount = u"-"_s;
 bool hasNul(const QString& text)
 {
     return text.contains(QChar(0));
-}
-
-// Only an optional sign and ASCII digits: QString::toInt alone would let blanks through.
-bool parseStrictInt(const QString& text, qint64& value)
-{
-    qsizetype digitsStart = (text.startsWith(u'+') || text.startsWith(u'-')) ? 1 : 0;
-    if (digitsStart == text.size()) {
-        return false;
-    }
-    for (qsizetype i = digitsStart; i < text.size(); ++i) {
-        if (text.at(i) < u'0' || text.at(i) > u'9') {
-            return false;
-        }
-    }
-    bool ok = false;
-    value = text.toLongLong(&ok, 10);
-    return ok && value >= std::numeric_limits<qint32>::min() &&
-           value <= std::numeric_limits<qint32>::max();
 }
 
 struct MenuEntry {
@@ -63,50 +45,43 @@ bool anyHasNul(const QStringList& entries)
 bool writeInteger(GenerationContext& ctx, const QString& name, const QString& text,
                   const QString& message, Negatives negatives)
 {
-    if (text.isEmpty()) {
-        return true;
+    const FieldRule rule =
+        negatives == Negatives::Refused ? FieldRule::PositiveInt : FieldRule::AnyInt;
+    if (const QString failure = valueFailure(rule, text, message, ctx.appDir());
+        !failure.isEmpty()) {
+        return ctx.fail(failure);
     }
-    qint64 value = 0;
-    if (!parseStrictInt(text, value)) {
-        return ctx.fail(message);
+    if (!text.isEmpty()) {
+        ctx.param(name, text);
     }
-    if (negatives == Negatives::Refused && value <= 0) {
-        return ctx.fail(message);
-    }
-    ctx.param(name, text);
     return true;
 }
 
 bool writeText(GenerationContext& ctx, const QString& name, const QString& text,
                const QString& description, Requirement requirement)
 {
-    if (text.isEmpty() && requirement == Requirement::Optional) {
-        return true;
+    const FieldRule rule =
+        requirement == Requirement::Required ? FieldRule::RequiredText : FieldRule::OptionalText;
+    if (const QString failure = valueFailure(rule, text, description, ctx.appDir());
+        !failure.isEmpty()) {
+        return ctx.fail(failure);
     }
-    if (text.isEmpty() || hasNul(text)) {
-        return ctx.fail(u"You must specify "_s + description);
+    if (!text.isEmpty()) {
+        ctx.param(name, text);
     }
-    ctx.param(name, text);
     return true;
 }
 
 bool writeFile(GenerationContext& ctx, const QString& name, const QString& path,
                const QString& description)
 {
-    if (path.isEmpty()) {
-        return ctx.fail(u"You must specify "_s + description);
+    if (const QString failure = valueFailure(FieldRule::File, path, description, ctx.appDir());
+        !failure.isEmpty()) {
+        return ctx.fail(failure);
     }
-    switch (ctx.probe(path)) {
-    case FileState::Exists:
-        ctx.addMedia(path);
-        ctx.param(name, fileNamePart(path));
-        return true;
-    case FileState::Missing:
-        return ctx.fail(u"Can't find the file: "_s + path);
-    case FileState::Invalid:
-        break;
-    }
-    return ctx.fail(u"Invalid file name: "_s + path);
+    ctx.addMedia(path);
+    ctx.param(name, fileNamePart(path));
+    return true;
 }
 
 bool writeFileList(GenerationContext& ctx, const QString& baseName, const QStringList& paths,

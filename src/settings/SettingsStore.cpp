@@ -116,6 +116,29 @@ QString storedText(ValueForm form, const ValueSet& values, const QString& key)
 
 } // namespace
 
+void readKindValues(const Profile& profile, const QString& kind, WorkingCopy& copy)
+{
+    loadCommonKeys(profile, kind, copy.common());
+    loadSpecificKeys(profile, kind, copy.specific(kind));
+}
+
+void writeKindValues(Profile& into, const Profile& present, const QString& kind,
+                     const WorkingCopy& copy)
+{
+    const ValueSet& common = copy.common();
+    for (const catalog::CommonKey& key : catalog::commonKeys()) {
+        const QString name = key.name();
+        if (!key.alwaysWritten && !presentCommonValue(present, kind, name)) {
+            continue;
+        }
+        into.write(kind, name, storedText(key.form, common, name), catalog::absentMarker());
+    }
+    const ValueSet& specific = copy.specific(kind);
+    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
+        into.write(kind, key.name(), storedText(key.form, specific, key.name()));
+    }
+}
+
 QString profilePath(const QString& appDir)
 {
     return QDir(appDir).filePath(u"morvane.ini"_s);
@@ -134,8 +157,7 @@ Outcome<KindLoad> loadKind(const QString& appDir, const QString& kind, WorkingCo
     const Profile& profile = read.value();
 
     WorkingCopy staged = copy;
-    loadCommonKeys(profile, kind, staged.common());
-    loadSpecificKeys(profile, kind, staged.specific(kind));
+    readKindValues(profile, kind, staged);
     const Outcome<QStringList> listNotices = loadListFiles(appDir, kind, staged);
     if (!listNotices) {
         return listNotices.result();
@@ -162,18 +184,8 @@ Result saveKind(const QString& appDir, const QString& kind, const WorkingCopy& c
     }
     Profile& profile = read.value();
 
-    const ValueSet& common = copy.common();
-    for (const catalog::CommonKey& key : catalog::commonKeys()) {
-        const QString name = key.name();
-        if (!key.alwaysWritten && !presentCommonValue(profile, kind, name)) {
-            continue;
-        }
-        profile.write(kind, name, storedText(key.form, common, name), catalog::absentMarker());
-    }
-    const ValueSet& specific = copy.specific(kind);
-    for (const catalog::SettingKey& key : catalog::kindKeys(kind).keys) {
-        profile.write(kind, key.name(), storedText(key.form, specific, key.name()));
-    }
+    // A key is looked up before it is written, so the profile can tell what it held itself.
+    writeKindValues(profile, profile, kind, copy);
 
     std::vector<PendingFile> files{{u"morvane.ini"_s, encodeText(profile.toText())}};
     for (PendingFile& list : listFileContents(kind, copy)) {

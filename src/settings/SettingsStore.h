@@ -11,6 +11,15 @@ namespace morvane::settings {
 
 QString profilePath(const QString& appDir);
 
+class Profile;
+
+// The common and specific values of `kind` from its section of `profile`, as a load reads them.
+void readKindValues(const Profile& profile, const QString& kind, WorkingCopy& copy);
+// Writes them into the kind's section of `into` as a save does: the common keys that are not
+// always written go only where the kind's section of `present` holds them.
+void writeKindValues(Profile& into, const Profile& present, const QString& kind,
+                     const WorkingCopy& copy);
+
 // What a load of a kind gives besides the values.
 struct KindLoad {
     catalog::Support support; // the kind's catalog marks, read in the same pass
