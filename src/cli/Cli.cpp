@@ -27,6 +27,8 @@ struct Command {
 const Command kCommands[] = {
     {u"html", "[--runtime] [--markup FORM] KIND",
      "print KIND's code and needed files from its settings", Access::Reads, runHtml},
+    {u"publish", "[--markup FORM] [--force] KIND FOLDER",
+     "write KIND's page, needed files and runtime into FOLDER", Access::Reads, runPublish},
     {u"wav2au", "IN.wav OUT.au", "convert a WAV sound to an 8012 Hz mu-law AU sound",
      Access::None, runWav2Au},
     {u"first-run", "", "install the sample media if not done yet", Access::Writes, runFirstRun},
@@ -92,7 +94,11 @@ void printHelp(QTextStream& out)
     out << "\nhtml writes the classic <applet> code, as does --markup applet; --markup modern\n"
            "writes <morvane-applet> and <morvane-param> elements, which pass HTML5 checkers.\n"
            "--runtime adds the script that runs the applets in today's browsers.\n";
-    out << "\nhtml, first-run and samples work in the current folder when it holds\n"
+    out << "\npublish writes one HTML5 page (KIND lower-cased, .html) with the code and the\n"
+           "runtime's script line, and beside it every file the page needs and the runtime,\n"
+           "nothing else. Files of FOLDER with these names but another content are replaced\n"
+           "only with --force. A folder inside test, samples, runtime or help is refused.\n";
+    out << "\nhtml, publish, first-run and samples work in the current folder when it holds\n"
            "morvane.ini; otherwise in $MORVANE_INSTALL_DIR or in the user's copy of the\n"
            "shipped data, $XDG_DATA_HOME/morvane (~/.local/share/morvane), made at first.\n"
            "first-run and samples refuse a folder that Morvane is working in.\n";

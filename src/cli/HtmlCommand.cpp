@@ -1,9 +1,7 @@
-#include "catalog/Kinds.h"
 #include "cli/Cli.h"
+#include "cli/KindArguments.h"
 #include "generator/Generator.h"
 #include "generator/NeededFiles.h"
-#include "settings/Markup.h"
-#include "settings/SettingsStore.h"
 
 #include <QDir>
 
@@ -15,37 +13,24 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QStringList rest = args;
     const bool runtime = rest.removeAll(u"--runtime"_s) > 0;
-    settings::Markup markup = settings::Markup::Applet;
-    if (const qsizetype at = rest.indexOf(u"--markup"_s); at >= 0) {
-        const std::optional<settings::Markup> named =
-            at + 1 < rest.size() ? settings::markupNamed(rest.at(at + 1)) : std::nullopt;
-        if (!named) {
-            err << "morvane-cli html: --markup takes applet or modern\n";
-            return UsageError;
-        }
-        markup = *named;
-        rest.remove(at, 2);
+    const std::optional<KindSwitches> switches = takeKindSwitches(u"html"_s, rest, err);
+    if (!switches) {
+        return UsageError;
     }
     if (rest.size() != 1) {
         err << "usage: morvane-cli html [--runtime] [--markup FORM] KIND\n";
         return UsageError;
     }
     const QString kind = rest.front();
-    if (!catalog::isKind(kind)) {
-        err << "Unknown applet kind: " << kind << "\n";
-        return UsageError;
+    int exitCode = Success;
+    const std::optional<KindValues> loaded = loadKindValues(kind, err, exitCode);
+    if (!loaded) {
+        return exitCode;
     }
 
     const QString appDir = QDir::currentPath();
-    settings::WorkingCopy values;
-    const Outcome<settings::KindLoad> load = settings::loadKind(appDir, kind, values);
-    if (!load) {
-        err << load.message() << "\n";
-        return Failure;
-    }
-
-    const Outcome<generator::Generation> generation =
-        generator::generateClosed({kind, values, load->support, appDir, runtime, markup});
+    const Outcome<generator::Generation> generation = generator::generateClosed(
+        {kind, loaded->values, loaded->support, appDir, runtime, switches->markup});
     if (!generation) {
         err << generation.message() << "\n";
         return Failure;

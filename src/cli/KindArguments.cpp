@@ -1,0 +1,49 @@
+#include "cli/KindArguments.h"
+
+#include "catalog/Kinds.h"
+#include "cli/Cli.h"
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace morvane::cli {
+
+std::optional<KindSwitches> takeKindSwitches(const QString& command, QStringList& args,
+                                             QTextStream& err)
+{
+    KindSwitches switches;
+    if (const qsizetype at = args.indexOf(u"--markup"_s); at >= 0) {
+        const std::optional<settings::Markup> named =
+            at + 1 < args.size() ? settings::markupNamed(args.at(at + 1)) : std::nullopt;
+        if (!named) {
+            err << "morvane-cli " << command << ": --markup takes applet or modern\n";
+            return std::nullopt;
+        }
+        switches.markup = *named;
+        args.remove(at, 2);
+    }
+    return switches;
+}
+
+std::optional<KindValues> loadKindValues(const QString& kind, QTextStream& err, int& exitCode)
+{
+    if (!catalog::isKind(kind)) {
+        err << "Unknown applet kind: " << kind << "\n";
+        exitCode = UsageError;
+        return std::nullopt;
+    }
+    KindValues loaded;
+    const Outcome<settings::KindLoad> load =
+        settings::loadKind(QDir::currentPath(), kind, loaded.values);
+    if (!load) {
+        err << load.message() << "\n";
+        exitCode = Failure;
+        return std::nullopt;
+    }
+    loaded.support = load->support;
+    return loaded;
+}
+
+} // namespace morvane::cli
