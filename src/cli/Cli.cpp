@@ -25,9 +25,9 @@ struct Command {
 
 // clang-format off
 const Command kCommands[] = {
-    {u"html", "[--runtime] [--markup FORM] KIND",
+    {u"html", "[--runtime] [--markup FORM] [--preset NAME] KIND",
      "print KIND's code and needed files from its settings", Access::Reads, runHtml},
-    {u"publish", "[--markup FORM] [--force] KIND FOLDER",
+    {u"publish", "[--markup FORM] [--preset NAME] [--force] KIND FOLDER",
      "write KIND's page, needed files and runtime into FOLDER", Access::Reads, runPublish},
     {u"wav2au", "IN.wav OUT.au", "convert a WAV sound to an 8012 Hz mu-law AU sound",
      Access::None, runWav2Au},
@@ -93,7 +93,8 @@ void printHelp(QTextStream& out)
     }
     out << "\nhtml writes the classic <applet> code, as does --markup applet; --markup modern\n"
            "writes <morvane-applet> and <morvane-param> elements, which pass HTML5 checkers.\n"
-           "--runtime adds the script that runs the applets in today's browsers.\n";
+           "--runtime adds the script that runs the applets in today's browsers.\n"
+           "--preset NAME takes KIND's values from its preset NAME instead of its current ones.\n";
     out << "\npublish writes one HTML5 page (KIND lower-cased, .html) with the code and the\n"
            "runtime's script line, and beside it every file the page needs and the runtime,\n"
            "nothing else. Files of FOLDER with these names but another content are replaced\n"

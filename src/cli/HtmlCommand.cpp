@@ -18,12 +18,12 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
         return UsageError;
     }
     if (rest.size() != 1) {
-        err << "usage: morvane-cli html [--runtime] [--markup FORM] KIND\n";
+        err << "usage: morvane-cli html [--runtime] [--markup FORM] [--preset NAME] KIND\n";
         return UsageError;
     }
     const QString kind = rest.front();
     int exitCode = Success;
-    const std::optional<KindValues> loaded = loadKindValues(kind, err, exitCode);
+    const std::optional<KindValues> loaded = loadKindValues(kind, *switches, err, exitCode);
     if (!loaded) {
         return exitCode;
     }

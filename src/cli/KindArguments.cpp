@@ -2,6 +2,7 @@
 
 #include "catalog/Kinds.h"
 #include "cli/Cli.h"
+#include "settings/Presets.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -24,10 +25,19 @@ std::optional<KindSwitches> takeKindSwitches(const QString& command, QStringList
         switches.markup = *named;
         args.remove(at, 2);
     }
+    if (const qsizetype at = args.indexOf(u"--preset"_s); at >= 0) {
+        if (at + 1 == args.size() || args.at(at + 1).isEmpty()) {
+            err << "morvane-cli " << command << ": --preset takes the name of a preset\n";
+            return std::nullopt;
+        }
+        switches.preset = args.at(at + 1);
+        args.remove(at, 2);
+    }
     return switches;
 }
 
-std::optional<KindValues> loadKindValues(const QString& kind, QTextStream& err, int& exitCode)
+std::optional<KindValues> loadKindValues(const QString& kind, const KindSwitches& switches,
+                                         QTextStream& err, int& exitCode)
 {
     if (!catalog::isKind(kind)) {
         err << "Unknown applet kind: " << kind << "\n";
@@ -43,6 +53,15 @@ std::optional<KindValues> loadKindValues(const QString& kind, QTextStream& err, 
         return std::nullopt;
     }
     loaded.support = load->support;
+    if (!switches.preset.isEmpty()) {
+        const Outcome<QString> preset =
+            settings::loadPreset(QDir::currentPath(), kind, switches.preset, loaded.values);
+        if (!preset) {
+            err << preset.message() << "\n";
+            exitCode = Failure;
+            return std::nullopt;
+        }
+    }
     return loaded;
 }
 

@@ -17,11 +17,11 @@ int runPublish(const QStringList& args, QTextStream& out, QTextStream& err)
         return UsageError;
     }
     if (rest.size() != 2 || rest.at(1).isEmpty()) {
-        err << "usage: morvane-cli publish [--markup FORM] [--force] KIND FOLDER\n";
+        err << "usage: morvane-cli publish [--markup FORM] [--preset NAME] [--force] KIND FOLDER\n";
         return UsageError;
     }
     int exitCode = Success;
-    const std::optional<KindValues> loaded = loadKindValues(rest.at(0), err, exitCode);
+    const std::optional<KindValues> loaded = loadKindValues(rest.at(0), *switches, err, exitCode);
     if (!loaded) {
         return exitCode;
     }

@@ -24,8 +24,10 @@ TEST(CommandLine, HelpListsEveryCommandOnOneLine)
     ASSERT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith(u"Usage: morvane-cli [OPTION]... COMMAND [ARGUMENT]...\n"_s));
     for (const QString& command :
-         {u"html [--runtime] [--markup FORM] KIND"_s, u"wav2au IN.wav OUT.au"_s, u"first-run"_s,
-          u"samples"_s, u"-V, --version"_s, u"-v, --verbose"_s}) {
+         {u"html [--runtime] [--markup FORM] [--preset NAME] KIND"_s,
+          u"publish [--markup FORM] [--preset NAME] [--force] KIND FOLDER"_s,
+          u"wav2au IN.wav OUT.au"_s, u"first-run"_s, u"samples"_s, u"-V, --version"_s,
+          u"-v, --verbose"_s}) {
         EXPECT_TRUE(help.out.contains(u"\n  "_s + command + u' '))
             << command.toStdString() << " is not listed";
     }

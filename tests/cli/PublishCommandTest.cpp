@@ -2,6 +2,9 @@
 #include "ShippedInstallation.h"
 #include "TestFiles.h"
 
+#include "settings/Presets.h"
+#include "settings/SettingsStore.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -84,6 +87,28 @@ TEST_F(PublishCommand, UsageAndRefusals)
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_TRUE(QDir(out.path()).isEmpty());
+}
+
+TEST_F(PublishCommand, APresetGivesTheValuesOfBothCommands)
+{
+    morvane::settings::WorkingCopy values;
+    ASSERT_TRUE(morvane::settings::loadKind(app.path(), u"HexColor"_s, values));
+    values.common().setText(u"Width"_s, u"300"_s);
+    ASSERT_TRUE(morvane::settings::savePreset(app.path(), u"HexColor"_s, u"wide"_s, values));
+
+    const CliRun html = runCli(app.path(), {u"html"_s, u"--preset"_s, u"wide"_s, u"HexColor"_s});
+    ASSERT_EQ(html.exitCode, 0) << html.err.toStdString();
+    EXPECT_TRUE(html.out.startsWith(u"<applet code=\"HexColor.class\" WIDTH=\"300\""_s));
+    const CliRun published =
+        runCli(app.path(), {u"publish"_s, u"--preset"_s, u"wide"_s, u"HexColor"_s, out.path()});
+    ASSERT_EQ(published.exitCode, 0) << published.err.toStdString();
+    EXPECT_TRUE(readTestFile(outFile(u"hexcolor.html"_s)).contains("WIDTH=\"300\""));
+
+    const CliRun missing =
+        runCli(app.path(), {u"publish"_s, u"--preset"_s, u"narrow"_s, u"HexColor"_s, out.path()});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(missing.err.isEmpty());
+    EXPECT_EQ(runCli(app.path(), {u"html"_s, u"HexColor"_s, u"--preset"_s}).exitCode, 2);
 }
 
 } // namespace
