@@ -9,8 +9,9 @@ install(TARGETS morvane_webview_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDI
 # A program working in data/ itself holds its lock there, which is no shipped file.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${MORVANE_DATA_INSTALL_DIR}
     PATTERN ".morvane.lock*" EXCLUDE)
-# The applet runtime is part of the shipped data but made by the build (src/runtime).
-install(FILES ${MORVANE_RUNTIME_FILE} DESTINATION ${MORVANE_DATA_INSTALL_DIR}/runtime)
+# The applet runtime, its core and its kinds' files, is part of the shipped data but made by the
+# build (src/runtime).
+install(FILES ${MORVANE_RUNTIME_FILES} DESTINATION ${MORVANE_DATA_INSTALL_DIR}/runtime)
 
 install(FILES ${packaging}/${MORVANE_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

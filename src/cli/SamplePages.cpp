@@ -261,7 +261,7 @@ QStringList samplePage(const QString& kind, const QString& description, const Sa
     // The page runs the applet with the installation's runtime, two folders up.
     QStringList live = code.classic.lines;
     live.replaceInStrings(generator::runtimeScriptLine(),
-                          u"<script src=\"../../runtime/morvane-applets.js\"></script>"_s);
+                          u"<script src=\"../../runtime/morvane-applets.js\" defer></script>"_s);
     page << live;
     page << u"</div>"_s;
     if (const QString note = noteOf(kind, kSampleNotes); !note.isEmpty()) {
@@ -317,7 +317,7 @@ QStringList indexPage(const settings::Profile& profile)
                     u"</td><td><a href=\""_s + folder + catalog::sampleHelpPageName(kind) +
                     u"\">parameters</a></td></tr>"_s;
     }
-    page << u"</table>"_s << u"<script src=\"../runtime/morvane-applets.js\"></script>"_s
+    page << u"</table>"_s << u"<script src=\"../runtime/morvane-applets.js\" defer></script>"_s
          << pageFoot();
     return page;
 }

@@ -147,25 +147,39 @@ Outcome<Generation> generateClosed(const GenerationInput& input)
     closeApplet(generation.value(), input.kind,
                 input.values.common().text(catalog::commonKeyName(K::NoJavaMessage)), input.markup);
     if (input.runtime) {
-        addRuntime(generation.value(), input.appDir);
+        addRuntime(generation.value(), input.appDir, input.kind);
     }
     return generation;
 }
 
 QString runtimeScriptLine()
 {
-    return u"<script src=\"morvane-applets.js\"></script>"_s;
+    return u"<script src=\"morvane-applets.js\" defer></script>"_s;
 }
 
-QString runtimeFilePath(const QString& appDir)
+QStringList runtimeFilePaths(const QString& appDir, const QString& kind)
 {
-    return QDir(appDir).filePath(u"runtime/morvane-applets.js"_s);
+    struct KindFile {
+        QStringView kind;
+        QStringView file;
+    };
+    static constexpr KindFile kKindFiles[] = {
+#include "RuntimeKindFiles.inc"
+    };
+    const QDir runtime(QDir(appDir).filePath(u"runtime"_s));
+    QStringList paths{runtime.filePath(u"morvane-applets.js"_s)};
+    for (const KindFile& row : kKindFiles) {
+        if (row.kind == kind) {
+            paths.append(runtime.filePath(row.file.toString()));
+        }
+    }
+    return paths;
 }
 
-void addRuntime(Generation& generation, const QString& appDir)
+void addRuntime(Generation& generation, const QString& appDir, const QString& kind)
 {
     generation.lines.append(runtimeScriptLine());
-    generation.media.append(runtimeFilePath(appDir));
+    generation.media.append(runtimeFilePaths(appDir, kind));
 }
 
 } // namespace morvane::generator

@@ -20,11 +20,14 @@ void closeApplet(Generation& generation, const QString& kind, const QString& noJ
 Outcome<Generation> generateClosed(const GenerationInput& input);
 
 // The script that runs the applets in today's browsers: one line after the applet element,
-// `<script src="morvane-applets.js"></script>`, and its file appended to the media, so it
-// becomes one more needed file (copied, previewed and listed like the others).
+// `<script src="morvane-applets.js" defer></script>`, and its files appended to the media, so
+// they become more needed files (copied, previewed and listed like the others): the runtime's
+// core, then the file with the kind's code, which the core fetches beside itself.
 QString runtimeScriptLine();
-QString runtimeFilePath(const QString& appDir); // runtime/morvane-applets.js in the installation
-void addRuntime(Generation& generation, const QString& appDir);
+// runtime/morvane-applets.js of the installation, then the kind's file beside it (none for a
+// kind the runtime does not play).
+QStringList runtimeFilePaths(const QString& appDir, const QString& kind);
+void addRuntime(Generation& generation, const QString& appDir, const QString& kind);
 
 QString generatorValue(); // "Morvane 1.5.4 - " + the home page
 

@@ -51,8 +51,9 @@ TEST_F(HtmlCommand, RuntimeSwitchAddsTheScriptLineAndItsFile)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.mid(2), (QStringList{u"No Java"_s, u"</applet>"_s,
-                                         u"<script src=\"morvane-applets.js\"></script>"_s,
-                                         u"--- needed files"_s, u"morvane-applets.js"_s}));
+                                         u"<script src=\"morvane-applets.js\" defer></script>"_s,
+                                         u"--- needed files"_s, u"morvane-applets.js"_s,
+                                         u"morvane-applets-data.js"_s}));
 }
 
 TEST_F(HtmlCommand, MarkupSwitchChoosesTheElementsAndRefusesOtherForms)
@@ -68,14 +69,15 @@ TEST_F(HtmlCommand, MarkupSwitchChoosesTheElementsAndRefusesOtherForms)
         runCli(app.path(), {u"html"_s, u"--markup"_s, u"modern"_s, u"--runtime"_s, u"HexColor"_s});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 7);
+    ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines.front(),
               u"<morvane-applet code=\"HexColor.class\" width=\"120\" height=\"40\">");
     EXPECT_TRUE(lines.at(1).startsWith(u"<morvane-param name=\"generator\" value=\"Morvane "_s));
     EXPECT_TRUE(lines.at(1).endsWith(u"\"></morvane-param>"_s));
     EXPECT_EQ(lines.mid(2), (QStringList{u"No Java"_s, u"</morvane-applet>"_s,
-                                         u"<script src=\"morvane-applets.js\"></script>"_s,
-                                         u"--- needed files"_s, u"morvane-applets.js"_s}));
+                                         u"<script src=\"morvane-applets.js\" defer></script>"_s,
+                                         u"--- needed files"_s, u"morvane-applets.js"_s,
+                                         u"morvane-applets-data.js"_s}));
 
     for (const QStringList& wrong : QList<QStringList>{{u"--markup"_s, u"html5"_s, u"HexColor"_s},
                                                        {u"--markup"_s, u"Modern"_s, u"HexColor"_s},

@@ -26,8 +26,11 @@ void stageShippedInstallation(const QString& appDir)
         const QString file = it.next();
         copyFile(file, QDir(appDir).filePath(data.relativeFilePath(file)));
     }
-    copyFile(QString::fromUtf8(MORVANE_RUNTIME_FILE),
-             QDir(appDir).filePath(u"runtime/morvane-applets.js"_s));
+    // The runtime's core and its kinds' files, as the build joined them.
+    const QDir runtime(QString::fromUtf8(MORVANE_RUNTIME_DIR));
+    for (const QString& name : runtime.entryList({u"morvane-applets*.js"_s}, QDir::Files)) {
+        copyFile(runtime.filePath(name), QDir(appDir).filePath(u"runtime/"_s + name));
+    }
 }
 
 } // namespace morvane::test

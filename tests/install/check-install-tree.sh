@@ -21,10 +21,13 @@ for program in morvane morvane-cli; do
 done
 
 # The shipped data, file for file: data/ and the applet runtime the build joined.
-diff <( (cd "$source_dir/data" && find . -type f; echo ./runtime/morvane-applets.js) | sort) \
+runtime_dir="$(dirname "$built_runtime")"
+diff <( (cd "$source_dir/data" && find . -type f; cd "$runtime_dir" && ls morvane-applets*.js | sed 's|^|./runtime/|') | sort) \
     <(cd "$prefix/share/morvane" && find . -type f | sort) >&2 || fail "shipped data differs"
 cmp "$source_dir/data/morvane.ini" "$prefix/share/morvane/morvane.ini" || fail "morvane.ini differs"
-cmp "$built_runtime" "$prefix/share/morvane/runtime/morvane-applets.js" || fail "the runtime differs"
+for file in "$runtime_dir"/morvane-applets*.js; do
+    cmp "$file" "$prefix/share/morvane/runtime/$(basename "$file")" || fail "the runtime differs"
+done
 
 desktop="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "desktop entry is not valid"

@@ -1,7 +1,8 @@
 # Each module the joiner cannot join correctly is refused with a message naming it, and nothing
 # is written: a line added to a copy of the runtime's sources, and the refusal it must cause.
 #   cmake -DJOINER=cmake/JoinRuntime.cmake -DSOURCE_DIR=src/runtime -DWORK_DIR=DIR -P JoinerRefusals.cmake
-set(cases clash import_over_lines dynamic_import export_default export_list)
+set(cases clash import_over_lines dynamic_import export_default export_list kind_from_kind
+    kind_unexported kind_twice)
 set(clash_module core/loop.js)
 set(clash_line "export function inkOn(color) {}")
 set(clash_refusal "core/loop.js: top-level name inkOn is also declared in core/kit.js")
@@ -18,6 +19,16 @@ set(export_default_refusal "kinds/stars.js: ${only_joined}")
 set(export_list_module core/main.js)
 set(export_list_line "export { start };")
 set(export_list_refusal "core/main.js: ${only_joined}")
+# A kind's file reads the core's exported names only: anything else would be undefined there.
+set(kind_from_kind_module kinds/stars.js)
+set(kind_from_kind_line "import { slideShow } from './slideshows.js';")
+set(kind_from_kind_refusal "kinds/stars.js: a kind module imports from the core only")
+set(kind_unexported_module kinds/stars.js)
+set(kind_unexported_line "import { KIND_FILES } from '../core/loader.js';")
+set(kind_unexported_refusal "kinds/stars.js: KIND_FILES is not exported by the core")
+set(kind_twice_module kinds/whirl.js)
+set(kind_twice_line "registerKind('Stars', {});")
+set(kind_twice_refusal "kinds/whirl.js: kind Stars is registered by another module too")
 
 set(failures 0)
 foreach(case IN LISTS cases)

@@ -274,11 +274,12 @@ TEST_F(MainWindowTest, HtmlListsClassFilesThenMediaAndKeepsThePage)
     ASSERT_EQ(shownDialogs.size(), 1);
     HtmlWindow* html = window().htmlWindow();
     EXPECT_EQ(shownDialogs.constFirst(), html);
-    EXPECT_EQ(html->neededFiles(), (QStringList{u"AStar.class"_s, u"Stars.class"_s, u"pic.gif"_s,
-                                                u"morvane-applets.js"_s}));
+    EXPECT_EQ(html->neededFiles(),
+              (QStringList{u"AStar.class"_s, u"Stars.class"_s, u"pic.gif"_s,
+                           u"morvane-applets.js"_s, u"morvane-applets-stars.js"_s}));
     EXPECT_TRUE(html->htmlText().startsWith(u"<applet"_s));
-    EXPECT_TRUE(
-        html->htmlText().endsWith(u"</applet>\n<script src=\"morvane-applets.js\"></script>"_s));
+    EXPECT_TRUE(html->htmlText().endsWith(
+        u"</applet>\n<script src=\"morvane-applets.js\" defer></script>"_s));
 
     EXPECT_EQ(window().currentView(), window().parameterPage());
     EXPECT_TRUE(buttonsEnabled(window()));
@@ -313,7 +314,7 @@ TEST_F(MainWindowTest, ModernMarkupOptionWritesTheCustomElementsEverywhere)
     EXPECT_TRUE(text.contains(u"\"></morvane-param>\n"_s));
     EXPECT_FALSE(text.contains(u"<applet"_s) || text.contains(u"<param"_s));
     EXPECT_TRUE(
-        text.endsWith(u"</morvane-applet>\n<script src=\"morvane-applets.js\"></script>"_s));
+        text.endsWith(u"</morvane-applet>\n<script src=\"morvane-applets.js\" defer></script>"_s));
 
     window().showPreview();
     const QStringList pages = install.filesIn(u"test"_s).filter(u".htm"_s);

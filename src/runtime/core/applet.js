@@ -222,6 +222,19 @@ export class Applet {
     this.element.style.display = this.savedDisplay;
   }
 
+  // The page moved the element: its applet goes with it as it is.
+  follow() {
+    const box = this.box.element;
+    if (!this.disposed && box.nextSibling !== this.element) this.element.before(box);
+  }
+
+  // The page took the element out or changed it: the element is as the page wrote it again.
+  remove() {
+    this.dispose();
+    this.element.style.display = this.savedDisplay;
+    if (this.element.morvaneApplet === this) this.element.morvaneApplet = null;
+  }
+
   dispose() {
     if (this.disposed) return;
     this.disposed = true;

@@ -1,10 +1,28 @@
-// Finds the applet elements of the page, now and whenever the page inserts more: the classic
-// <applet> and the <morvane-applet> custom element that validating pages use instead.
+// Gives each applet element of the page the life of an element: the classic <applet> and the
+// <morvane-applet> custom element that validating pages use instead start when they come near
+// the view, stop when the page takes them out, start again when it puts them back, and follow
+// changes of their size, code and parameters. A kind's code is fetched the first time the page
+// shows one.
 
 import { Applet, findKind, log } from './applet.js';
 
-const seen = new WeakSet();
 const APPLET_ELEMENTS = 'applet, morvane-applet';
+const APPLET_NAMES = new Set(['applet', 'morvane-applet']);
+const PARAM_NAMES = new Set(['param', 'morvane-param']);
+// Which file beside this script holds each kind's code; the build writes it.
+const KIND_FILES = {};
+// Applets further than one screen from the view start only as the visitor scrolls near them:
+// their canvases, pictures and sounds cost nothing before.
+const NEAR = '100% 0px';
+
+// What each element last started (or was refused) with; a change of it restarts the applet.
+const settled = new WeakMap();
+const near = new WeakSet();
+const fetched = new Map();
+const pending = new Set();
+let flushing = false;
+let nearObserver = null;
+let script = { base: '', nonce: '' };
 
 // "Stars.class", "Stars", "classes/Stars.class" all name the kind Stars.
 export function kindNameOf(code) {
@@ -12,46 +30,175 @@ export function kindNameOf(code) {
   return file.endsWith('.class') ? file.slice(0, -'.class'.length) : file;
 }
 
-function startApplet(element) {
-  if (seen.has(element)) return;
-  seen.add(element);
+export function kindFileOf(name) {
+  return Object.hasOwn(KIND_FILES, name) ? KIND_FILES[name] : null;
+}
+
+// The element as the applet reads it: a change in any of these makes another applet.
+function signatureOf(element) {
+  const parts = [element.getAttribute('code'), element.getAttribute('width'), element.getAttribute('height')];
+  for (const child of element.children) {
+    if (PARAM_NAMES.has(child.localName)) parts.push(child.getAttribute('name'), child.getAttribute('value'));
+  }
+  return JSON.stringify(parts);
+}
+
+// Changes come in bursts (a script sets the width, then the height, then a parameter): each
+// element is looked at once after the burst, before the page is drawn.
+function schedule(element) {
+  pending.add(element);
+  if (flushing) return;
+  flushing = true;
+  queueMicrotask(() => {
+    flushing = false;
+    const elements = [...pending];
+    pending.clear();
+    for (const each of elements) reconcile(each);
+  });
+}
+
+function reconcile(element) {
+  if (!element.isConnected) {
+    stop(element);
+    return;
+  }
+  const signature = signatureOf(element);
+  if (settled.get(element) === signature) {
+    element.morvaneApplet?.follow();
+    return;
+  }
+  stop(element);
+  start(element, signature);
+}
+
+function stop(element) {
+  settled.delete(element);
+  nearObserver?.unobserve(element);
+  element.morvaneApplet?.remove();
+}
+
+function isNear(element) {
+  if (near.has(element) || element.getAttribute('loading')?.trim().toLowerCase() === 'eager') return true;
+  if (typeof IntersectionObserver !== 'function') return true;
+  nearObserver ??= new IntersectionObserver(
+    (entries) => {
+      for (const entry of entries) {
+        if (!entry.isIntersecting) continue;
+        nearObserver.unobserve(entry.target);
+        near.add(entry.target);
+        schedule(entry.target);
+      }
+    },
+    { rootMargin: NEAR },
+  );
+  nearObserver.observe(element);
+  return false;
+}
+
+// Runs the file as a page script of its own (one the page's policy allows as it allows this
+// one). `arrived` settles when it ran or failed; `done` says so at once.
+function fetchKindFile(file) {
+  let entry = fetched.get(file);
+  if (!entry) {
+    entry = { done: false };
+    entry.arrived = new Promise((resolve) => {
+      const element = document.createElement('script');
+      element.src = new URL(file, script.base).href;
+      if (script.nonce) element.nonce = script.nonce;
+      element.onload = element.onerror = () => {
+        element.remove();
+        entry.done = true;
+        resolve();
+      };
+      document.head.append(element);
+    });
+    fetched.set(file, entry);
+  }
+  return entry;
+}
+
+function start(element, signature) {
+  if (!isNear(element)) return;
   const code = element.getAttribute('code') ?? '';
-  const kind = findKind(kindNameOf(code));
+  const name = kindNameOf(code);
+  const kind = findKind(name);
+  const file = kindFileOf(name);
+  if (!kind && file) {
+    const entry = fetchKindFile(file);
+    if (!entry.done) {
+      entry.arrived.then(() => schedule(element));
+      return;
+    }
+  }
+  settled.set(element, signature);
   if (!kind) {
-    log(`unknown applet ${JSON.stringify(code)} left as it is`);
+    log(file ? `${name}: its code ${file} did not load` : `unknown applet ${JSON.stringify(code)} left as it is`);
     return;
   }
   try {
-    new Applet(element, kind, kindNameOf(code));
+    new Applet(element, kind, name);
   } catch (error) {
     log(error.message);
   }
 }
 
-export function startApplets(root) {
-  if (root.nodeType !== Node.ELEMENT_NODE && root.nodeType !== Node.DOCUMENT_NODE) return;
-  if (root.matches?.(APPLET_ELEMENTS)) startApplet(root);
-  for (const element of root.querySelectorAll(APPLET_ELEMENTS)) startApplet(element);
+function scheduleWithin(node) {
+  if (node.nodeType !== Node.ELEMENT_NODE && node.nodeType !== Node.DOCUMENT_NODE) return;
+  if (APPLET_NAMES.has(node.localName)) schedule(node);
+  for (const element of node.querySelectorAll(APPLET_ELEMENTS)) schedule(element);
 }
 
-function stopApplets(root) {
-  if (root.nodeType !== Node.ELEMENT_NODE) return;
-  const elements = root.matches(APPLET_ELEMENTS) ? [root] : root.querySelectorAll(APPLET_ELEMENTS);
-  for (const element of elements) {
-    const applet = element.morvaneApplet;
-    if (applet && !element.isConnected) {
-      applet.dispose();
-      applet.canvas.remove();
-    }
-  }
+// The applet element a change of `node` concerns: the element itself, or the one a parameter
+// belongs to.
+function appletOf(node) {
+  if (APPLET_NAMES.has(node.localName)) return node;
+  if (PARAM_NAMES.has(node.localName) && APPLET_NAMES.has(node.parentElement?.localName)) return node.parentElement;
+  return null;
 }
 
-export function watchPage() {
+function watchPage() {
   const observer = new MutationObserver((records) => {
     for (const record of records) {
-      for (const node of record.removedNodes) stopApplets(node);
-      for (const node of record.addedNodes) if (node.isConnected) startApplets(node);
+      const applet = appletOf(record.target);
+      if (applet) schedule(applet);
+      if (record.type !== 'childList') continue;
+      for (const node of record.removedNodes) scheduleWithin(node);
+      for (const node of record.addedNodes) scheduleWithin(node);
     }
   });
-  observer.observe(document.documentElement, { childList: true, subtree: true });
+  observer.observe(document.documentElement, {
+    childList: true, subtree: true, attributes: true, attributeFilter: ['code', 'width', 'height', 'name', 'value', 'loading'],
+  });
+}
+
+// A real custom element: the page can ask for it (customElements.get, whenDefined, :defined),
+// and its own callbacks answer at once where the page's observer answers after the change.
+function defineElement() {
+  if (typeof customElements === 'undefined' || customElements.get('morvane-applet')) return;
+  customElements.define(
+    'morvane-applet',
+    class extends HTMLElement {
+      static observedAttributes = ['code', 'width', 'height'];
+
+      connectedCallback() {
+        schedule(this);
+      }
+
+      disconnectedCallback() {
+        schedule(this);
+      }
+
+      attributeChangedCallback() {
+        if (this.isConnected) schedule(this);
+      }
+    },
+  );
+}
+
+// `from`: the script element the runtime came from, whose address its kind files are beside.
+export function startApplets(from) {
+  script = { base: from?.src || document.baseURI, nonce: from?.nonce ?? '' };
+  watchPage();
+  scheduleWithin(document);
+  defineElement();
 }

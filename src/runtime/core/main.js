@@ -1,19 +1,14 @@
-// Starts the runtime once per page, however many times the page includes the script.
+// Starts the runtime on the page. The build makes a second copy of the script on the same page
+// return before it does anything.
 
-import { startApplets, watchPage } from './loader.js';
+import { startApplets } from './loader.js';
 import { useManualClock } from './loop.js';
 
-const STARTED = Symbol.for('morvane-applets');
-
-function start() {
-  startApplets(document);
-  watchPage();
-}
-
-if (typeof document !== 'undefined' && !globalThis[STARTED]) {
-  globalThis[STARTED] = true;
+if (typeof document !== 'undefined') {
+  // Known only while this script runs: its address is where the kinds' files are.
+  const from = document.currentScript;
   if (typeof globalThis.morvaneAppletsClock === 'object' && globalThis.morvaneAppletsClock) useManualClock(globalThis.morvaneAppletsClock);
-  // Applets further down the page are still being parsed: wait for the whole document.
-  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  // A script without `defer` may run before the applets further down are parsed.
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', () => startApplets(from));
+  else startApplets(from);
 }

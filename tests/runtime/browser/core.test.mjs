@@ -80,7 +80,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
   });
 
   test('animation runs only while the applet is in view and the tab shows', async () => {
-    const url = bench.server.page('/core/scrolled.htm', appletPage('Stars', { before: '<div style="height:3000px"></div>', params: { pause: '10' } }));
+    const url = bench.server.page('/core/scrolled.htm', appletPage('Stars', { before: '<div style="height:500px"></div>', params: { pause: '10' } }));
     const { page } = await openPage(bench.browser, url, { width: 400, height: 300 });
     await canvases(page);
     await waitFrames(page, 5);

@@ -3,7 +3,7 @@ import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync } from 'node
 import { createServer } from 'node:http';
 import { after, before } from 'node:test';
 import { tmpdir } from 'node:os';
-import { basename, extname, join, normalize } from 'node:path';
+import { basename, dirname, extname, join, normalize } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 import puppeteer from 'puppeteer-core';
@@ -25,7 +25,11 @@ export const haveChromium = existsSync(chromiumPath);
 
 function fileFor(path) {
   const local = normalize(decodeURIComponent(path)).replace(/^(\.\.[/\\])+/, '');
-  if (local === '/runtime/morvane-applets.js') return runtimePath;
+  // The runtime's core and its kinds' files, beside it in the build.
+  if (/^\/runtime\/morvane-applets[\w-]*\.js$/.test(local)) {
+    const built = join(dirname(runtimePath), basename(local));
+    return existsSync(built) ? built : null;
+  }
   const direct = join(data, local);
   if (existsSync(direct)) return direct;
   // An installation's first run copies the sample media beside the sample pages.
