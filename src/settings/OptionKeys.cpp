@@ -21,6 +21,8 @@ constexpr std::array kOptionKeys{
     OptionKeyInfo{OptionKey::LivePreviewBelow,  u"options",     u"livepreviewbelow", u"no"},
     OptionKeyInfo{OptionKey::LivePreviewSize,   u"options",     u"livepreviewsize",  u""},
     OptionKeyInfo{OptionKey::Markup,            u"options",     u"markup",      u"applet"},
+    OptionKeyInfo{OptionKey::RecentKinds,       u"options",     u"recent",      u""},
+    OptionKeyInfo{OptionKey::ReopenLast,        u"options",     u"reopenlast",  u"no"},
 };
 // clang-format on
 

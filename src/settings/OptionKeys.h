@@ -20,6 +20,8 @@ enum class OptionKey {
     LivePreviewBelow,  // that pane below the page rather than beside it
     LivePreviewSize,   // that pane's width beside the page and height below it: "w,h"
     Markup,            // the form of the applet code: "applet" or "modern" (see Markup.h)
+    RecentKinds,       // the kinds last opened, the latest first: "Stars,Fade"
+    ReopenLast,        // the latest of them is opened again at start
 };
 
 struct OptionKeyInfo {

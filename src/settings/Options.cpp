@@ -1,5 +1,6 @@
 #include "settings/Options.h"
 
+#include "catalog/Kinds.h"
 #include "settings/AtomicFile.h"
 #include "settings/ListFiles.h"
 #include "settings/OptionKeys.h"
@@ -25,6 +26,7 @@ constexpr FlagOption kFlagOptions[] = {
     {OptionKey::Runtime, &Options::runtime},
     {OptionKey::LivePreview, &Options::livePreview},
     {OptionKey::LivePreviewBelow, &Options::livePreviewBelow},
+    {OptionKey::ReopenLast, &Options::reopenLastApplet},
 };
 
 struct NumberListOption {
@@ -68,6 +70,19 @@ QString textOf(const QList<int>& numbers)
     return parts.join(u',');
 }
 
+// A list edited by hand keeps what still names a kind.
+QStringList recentKindsOf(const QString& text)
+{
+    QStringList recent;
+    for (const QString& name : text.split(u',', Qt::SkipEmptyParts)) {
+        const QString kind = name.trimmed();
+        if (catalog::isKind(kind) && !recent.contains(kind) && recent.size() < kMaxRecentKinds) {
+            recent.append(kind);
+        }
+    }
+    return recent;
+}
+
 Options optionsOf(const Profile& profile)
 {
     Options options;
@@ -84,10 +99,18 @@ Options optionsOf(const Profile& profile)
 
     // A value edited by hand into something unknown writes the code every browser page had.
     options.markup = markupNamed(readOption(profile, OptionKey::Markup)).value_or(Markup::Applet);
+    options.recentKinds = recentKindsOf(readOption(profile, OptionKey::RecentKinds));
     return options;
 }
 
 } // namespace
+
+QStringList withRecentKind(QStringList recent, const QString& kind)
+{
+    recent.removeAll(kind);
+    recent.prepend(kind);
+    return recent.mid(0, kMaxRecentKinds);
+}
 
 QString defaultDestinationFolder()
 {
@@ -151,6 +174,7 @@ Result saveOptions(const QString& appDir, const Options& options)
     }
 
     writeOption(profile, OptionKey::Markup, markupName(options.markup));
+    writeOption(profile, OptionKey::RecentKinds, options.recentKinds.join(u','));
     return profile.save(profilePath(appDir), appDir);
 }
 

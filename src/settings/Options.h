@@ -29,7 +29,16 @@ struct Options {
     // The form of the applet code the program writes: Modern only when `markup` reads exactly
     // "modern".
     Markup markup = Markup::Applet;
+
+    QStringList recentKinds;       // the kinds last opened, the latest first (File > Recent)
+    bool reopenLastApplet = false; // the latest of them is opened at start
 };
+
+// How many kinds File > Recent keeps.
+inline constexpr qsizetype kMaxRecentKinds = 8;
+
+// `recent` with `kind` moved or added first, and no more than kMaxRecentKinds.
+QStringList withRecentKind(QStringList recent, const QString& kind);
 
 // The user's home folder: the destination folder when none was saved.
 QString defaultDestinationFolder();
@@ -38,8 +47,9 @@ QString defaultDestinationFolder();
 // loadCustomColors). `hottrack`, `runtime` and `livepreview` are on only when they read exactly
 // "yes" (missing: on), `livepreviewbelow` and `windowmaximized` likewise (missing: off).
 // `windowgeometry`, `splittersizes` and `livepreviewsize` read as empty unless they hold exactly
-// four, two and two whole numbers separated by commas. A save that a crash cut short is the
-// caller's to finish first (finishInterruptedSave).
+// four, two and two whole numbers separated by commas. `recent` keeps only the names of kinds,
+// each once, kMaxRecentKinds at most; `reopenlast` is on only when it reads exactly "yes". A save
+// that a crash cut short is the caller's to finish first (finishInterruptedSave).
 Outcome<Options> loadOptions(const QString& appDir);
 // The options an empty morvane.ini gives: those to go on with when it cannot be read.
 Options defaultOptions();

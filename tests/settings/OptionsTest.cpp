@@ -1,5 +1,6 @@
 #include "settings/Options.h"
 #include "TestFiles.h"
+#include "catalog/Kinds.h"
 #include "settings/FirstRun.h"
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
@@ -75,7 +76,8 @@ TEST_F(InstallationTest, ClosingWritesFoldersOptionAndColorsButNoKind)
     EXPECT_EQ(
         read(u"morvane.ini"_s),
         QByteArray("[options]\r\nfirst=no\r\nhottrack=no\r\n"
-                   "runtime=yes\r\nlivepreview=yes\r\nlivepreviewbelow=no\r\nmarkup=applet\r\n"
+                   "runtime=yes\r\nlivepreview=yes\r\nlivepreviewbelow=no\r\nreopenlast=no\r\n"
+                   "markup=applet\r\nrecent=\r\n"
                    "[directories]\r\nlast=/home/me/pictures\r\n"
                    "destination=") +
             defaultDestinationFolder().toUtf8() + "\r\n");
@@ -124,6 +126,46 @@ TEST_F(InstallationTest, MarkupIsModernOnlyWhenItReadsExactlyModern)
                   row.markup == Markup::Modern ? u"modern" : u"applet")
             << row.lines;
     }
+}
+
+// The recent list keeps kinds only, each once, the latest first, eight at most, whatever was
+// typed into the file; reopening the latest is on only for an exact "yes".
+TEST_F(InstallationTest, RecentKindsAndReopeningTheLatest)
+{
+    const struct {
+        const char* lines;
+        QStringList recent;
+        bool reopen;
+    } rows[] = {
+        {"", {}, false},
+        {"recent=Stars,Fade\r\nreopenlast=yes\r\n", {u"Stars"_s, u"Fade"_s}, true},
+        {"recent=Stars, nothing,Fade ,Stars,,stars\r\nreopenlast=Yes\r\n",
+         {u"Stars"_s, u"Fade"_s},
+         false},
+        {"recent=Zoom,Fade,Stars,Table,Graph,Memory,Puzzle,Polygons,Scrolling\r\n",
+         {u"Zoom"_s, u"Fade"_s, u"Stars"_s, u"Table"_s, u"Graph"_s, u"Memory"_s, u"Puzzle"_s,
+          u"Polygons"_s},
+         false},
+    };
+    for (const auto& row : rows) {
+        write(u"morvane.ini"_s, QByteArray("[options]\r\n") + row.lines);
+        Options options = loadOptions(app.path()).value();
+        EXPECT_EQ(options.recentKinds, row.recent) << row.lines;
+        EXPECT_EQ(options.reopenLastApplet, row.reopen) << row.lines;
+        ASSERT_TRUE(saveOptions(app.path(), options).ok);
+        EXPECT_EQ(loadOptions(app.path())->recentKinds, row.recent) << row.lines;
+    }
+
+    QStringList recent;
+    for (const QString& kind : {u"Zoom"_s, u"Fade"_s, u"Zoom"_s}) {
+        recent = withRecentKind(recent, kind);
+    }
+    EXPECT_EQ(recent, (QStringList{u"Zoom"_s, u"Fade"_s}));
+    for (int i = 0; i < 10; ++i) {
+        recent = withRecentKind(recent, catalog::kindName(i));
+    }
+    EXPECT_EQ(recent.size(), kMaxRecentKinds);
+    EXPECT_EQ(recent.front(), catalog::kindName(9));
 }
 
 // The window's place is read only when it is whole; a profile without it, or with something
