@@ -25,6 +25,7 @@ const SHEET = `
 :where(.morvane-applet-fixed) { max-width: none; flex: none; }
 :where(.morvane-applet-fixed canvas.morvane-applet) { max-width: none; }
 :where(canvas.morvane-applet.morvane-applet-drags) { touch-action: none; }
+:where(canvas.morvane-applet.morvane-applet-drags-sideways) { touch-action: pan-y pinch-zoom; }
 @media (pointer: coarse) {
   :where(.morvane-applet-box) :where(input, textarea, select) { font-size: max(16px, 1em); min-height: 24px; }
   :where(.morvane-applet-box, .morvane-applet-panel) :where(button, a[href]) { min-height: 24px; min-width: 24px; }

@@ -31,14 +31,65 @@ export function openLink(link, target, base) {
     return { url, opened: true };
   }
   // "noopener" would make every answer null, so a blocked window could not be told apart: the
-  // new page is cut from this one by hand instead.
+  // new page is cut from this one by hand instead, in a named window as in a new one.
   const opened = window.open(url, name);
-  if (typeof opened === 'object' && opened !== null && name === '_blank') opened.opener = null;
+  if (typeof opened === 'object' && opened !== null && opensApart(name)) {
+    try {
+      opened.opener = null;
+    } catch {
+      // a window of another site already has no hold on this page
+    }
+  }
   return { url, opened: Boolean(opened) };
+}
+
+// A new or named window, as against this page's own frames.
+const opensApart = (name) => !['_self', '_parent', '_top'].includes(name);
+
+// Makes `anchor` a link to the checked address `url` in the window `target` names; a page it
+// opens apart from this one gets no hold on it.
+export function linkTo(anchor, url, target) {
+  const name = windowTarget(target);
+  anchor.href = url;
+  if (name === '_self') anchor.removeAttribute('target');
+  else anchor.target = name;
+  if (opensApart(name)) anchor.rel = 'noopener';
+  else anchor.removeAttribute('rel');
+  return anchor;
+}
+
+// Puts the applet's canvas inside a real link (the browser opens it, in a new tab too, shows its
+// address and offers it to crawlers), or points the one it is in at another address. Null when
+// the link is refused, which leaves the canvas as it was.
+export function linkCanvas(canvas, link, target) {
+  const url = safeLink(link, document.baseURI);
+  if (!url) return null;
+  let anchor = canvas.parentElement;
+  if (!anchor?.matches('a.morvane-applet-link')) {
+    anchor = document.createElement('a');
+    anchor.className = 'morvane-applet-link';
+    // A drag on the picture belongs to the applet, not to the browser's dragging of links.
+    anchor.draggable = false;
+    canvas.before(anchor);
+    anchor.append(canvas);
+  }
+  return linkTo(anchor, url, target);
 }
 
 // `kindParams` names the parameters the kind declares itself: a kind whose own "link" is a
 // button's link keeps it from acting as the click link.
+// A press that became a drag (a sprite led across the applet, a speed bar moved) is no click on
+// the link: the drag ends where the visitor let go, on this page.
+const DRAG_SLOP = 10;
+function followsDrags(anchor, applet) {
+  let from = null;
+  applet.canvas.addEventListener('pointerdown', (event) => (from = [event.clientX, event.clientY]));
+  anchor.addEventListener('click', (event) => {
+    if (from && Math.hypot(event.clientX - from[0], event.clientY - from[1]) > DRAG_SLOP) event.preventDefault();
+    from = null;
+  });
+}
+
 export class Common {
   constructor(applet, values, kindParams) {
     this.applet = applet;
@@ -55,11 +106,9 @@ export class Common {
 
     const canvas = applet.canvas;
     if (v('status_bar_text')) canvas.title = v('status_bar_text');
-    if (this.link) {
-      canvas.style.cursor = 'pointer';
-      canvas.tabIndex = 0;
-      canvas.setAttribute('role', 'link');
-    }
+    // A refused link leaves the applet no link at all; a click says why in the console.
+    this.anchor = this.link ? linkCanvas(canvas, this.link, this.target) : null;
+    if (this.anchor) followsDrags(this.anchor, applet);
     const sound = (name) => (v(name) ? applet.loadSound(v(name)) : null);
     this.loadSound = sound('sound_name');
     this.enterSound = sound('enter_sound_name');
@@ -83,11 +132,10 @@ export class Common {
     if (this.hoverBackground || this.message) this.applet.invalidate();
   }
 
+  // The link around the canvas opens itself.
   click() {
     this.clickSound?.play();
-    if (this.link && !openLink(this.link, this.target, document.baseURI)) {
-      this.applet.log(`link ${JSON.stringify(this.link)} not followed`);
-    }
+    if (this.link && !this.anchor) this.applet.log(`link ${JSON.stringify(this.link)} not followed`);
   }
 
   paintBackground(g, width, height) {

@@ -47,6 +47,27 @@ export function drawMessage(g, ctx, text, ink) {
 
 export const inside = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
 
+// Where a pointer event lands, in the applet's own coordinates, whatever the size it is shown at.
+export function appletPoint(ctx, event) {
+  const shown = ctx.canvas.getBoundingClientRect();
+  return [((event.clientX - shown.left) * ctx.width) / (shown.width || 1), ((event.clientY - shown.top) * ctx.height) / (shown.height || 1)];
+}
+
+// The least a fingertip can aim at, in CSS pixels as shown.
+const FINGER = 24;
+
+// Whether (x, y) hits the drawn control `r`: as drawn for a mouse or a pen, and for a finger
+// within a rectangle grown about the same centre to at least FINGER pixels each way as shown, so
+// that small controls keep their look and still take a tap.
+export function hits(ctx, x, y, r, event) {
+  if (event?.pointerType !== 'touch') return inside(x, y, r);
+  const shown = ctx.canvas.getBoundingClientRect();
+  const least = (FINGER * ctx.width) / (shown.width || ctx.width);
+  const gx = Math.max(0, (least - r.w) / 2);
+  const gy = Math.max(0, (least - r.h) / 2);
+  return inside(x, y, { x: r.x - gx, y: r.y - gy, w: r.w + 2 * gx, h: r.h + 2 * gy });
+}
+
 // `color` ('#RRGGBB') made lighter (factor > 1) or darker (factor < 1).
 function shade(color, factor) {
   const n = Number.parseInt(color.slice(1), 16);
@@ -214,6 +235,13 @@ export function banner(g, ctx, lines) {
   g.textBaseline = 'middle';
   g.fillStyle = '#FFFFFF';
   lines.forEach((line, i) => g.fillText(fitText(g, line, Math.max(1, ctx.width - 8)), ctx.width / 2, y + 4 + size * 1.4 * (i + 0.5)));
+}
+
+// A finger dragging on the applet moves what the applet moves instead of the page: every drag
+// (`how` 'all'), or sideways ones only, upright ones still scrolling the page ('sideways').
+// Other applets leave drags to the page and take taps as clicks at once.
+export function ownDrags(ctx, how = 'all') {
+  ctx.canvas.classList.add(how === 'sideways' ? 'morvane-applet-drags-sideways' : 'morvane-applet-drags');
 }
 
 // Where the pointer is, for the kinds that follow it: `mouse` is { inside, x, y }.

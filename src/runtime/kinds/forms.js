@@ -3,7 +3,7 @@
 // page that anyone can read: it keeps casual visitors out and protects nothing.
 
 import { P } from '../core/params.js';
-import { drawButton, fitText, hiddenPart, inkOn, inside, listenKeys, overlay, readPageFile } from '../core/kit.js';
+import { drawButton, fitText, hiddenPart, hits, inkOn, listenKeys, overlay, readPageFile } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -228,10 +228,10 @@ registerKind('GuestBook', {
     canvas.addEventListener('wheel', wheel, { passive: false });
 
     return {
-      pointer(type, x, y) {
-        if (type === 'down') pressed = inside(x, y, send);
+      pointer(type, x, y, event) {
+        if (type === 'down') pressed = hits(ctx, x, y, send, event);
         else if (type === 'up' || type === 'leave') pressed = false;
-        else if (type === 'click' && inside(x, y, send)) submit();
+        else if (type === 'click' && hits(ctx, x, y, send, event)) submit();
         ctx.invalidate();
       },
       draw(g) {

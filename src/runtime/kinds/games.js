@@ -2,7 +2,7 @@
 // game tells its state in the canvas's accessible name, so it can be followed without sight.
 
 import { P } from '../core/params.js';
-import { banner, buttonRow, describeApplet, drawButton, drawMessage, fitted, gridCursor, inkOn, inside, listenKeys } from '../core/kit.js';
+import { banner, buttonRow, describeApplet, drawButton, drawMessage, fitted, gridCursor, hits, inkOn, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const MAX_ITEMS = 256;
@@ -185,10 +185,10 @@ registerKind('TicTacToe', {
 
     start(p.first);
     return {
-      pointer(type, x, y) {
+      pointer(type, x, y, event) {
         if (type !== 'click') return;
         if (asking) {
-          const hit = choice.findIndex((r) => inside(x, y, r));
+          const hit = choice.findIndex((r) => hits(ctx, x, y, r, event));
           if (hit >= 0) answer(hit === 1);
           return;
         }

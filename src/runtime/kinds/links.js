@@ -1,11 +1,9 @@
-// Links and pictures: a push button, check boxes and a list of titles that open pages, a row of
-// image buttons, a picture leading to a random link, a random picture and protected pictures.
+// Links: a push button, check boxes and a list of titles that open pages, and a row of image
+// buttons.
 
 import { P } from '../core/params.js';
-import { drawButton, fitText, hasFocus, hiddenPart, inkOn, inside, listenKeys } from '../core/kit.js';
-import { drawPlaced, placeImage } from '../core/images.js';
-import { pictureCanvas } from '../core/display.js';
-import { windowTarget } from '../core/links.js';
+import { appletPoint, drawButton, fitText, hasFocus, hiddenPart, hits, inkOn, inside, listenKeys } from '../core/kit.js';
+import { linkCanvas, linkTo } from '../core/common.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -58,13 +56,15 @@ registerKind('ButtonLink', {
     const h = Math.min(ctx.height, p.button_height);
     const face = { x: Math.floor((ctx.width - w) / 2), y: Math.floor((ctx.height - h) / 2), w, h };
     let pressed = false;
-    ctx.canvas.setAttribute('role', 'button');
-    ctx.canvas.setAttribute('aria-label', p.text);
-    const stop = listenKeys(ctx, (key) => {
-      if (key !== 'Enter' && key !== ' ') return false;
-      follow(ctx, p.link, p.target);
-      return true;
-    });
+    // The button is a real link: the browser opens it, in a new tab too, and shows its address.
+    const anchor = linkCanvas(ctx.canvas, p.link, p.target);
+    anchor?.setAttribute('aria-label', p.text);
+    // Around the button the canvas is no link.
+    const outside = (event) => {
+      const [x, y] = appletPoint(ctx, event);
+      if (!inside(x, y, face)) event.preventDefault();
+    };
+    anchor?.addEventListener('click', outside);
     const press = (value) => {
       if (pressed !== value) {
         pressed = value;
@@ -74,15 +74,15 @@ registerKind('ButtonLink', {
     return {
       pointer(type, x, y) {
         const over = inside(x, y, face);
-        ctx.canvas.style.cursor = over ? 'pointer' : '';
+        ctx.canvas.style.cursor = over && anchor ? 'pointer' : 'default';
         if (type === 'down') press(over);
         else if (type === 'up' || type === 'leave') press(false);
-        else if (type === 'click' && over) follow(ctx, p.link, p.target);
+        else if (type === 'click' && over && !anchor && p.link) ctx.log(`link ${JSON.stringify(p.link)} not followed`);
       },
       draw(g) {
         drawButton(g, face, p.text, pressed, { color: p.button_color, focused: hasFocus(ctx) });
       },
-      dispose: stop,
+      dispose: () => anchor?.removeEventListener('click', outside),
     };
   },
 });
@@ -113,7 +113,7 @@ function offerBlocked(ctx, blocked, target) {
   ctx.box.querySelector('.morvane-blocked')?.remove();
   if (blocked.length === 0) return;
   const panel = document.createElement('div');
-  panel.className = 'morvane-blocked';
+  panel.className = 'morvane-blocked morvane-applet-panel';
   panel.setAttribute('role', 'alert');
   Object.assign(panel.style, {
     position: 'absolute', left: '0', top: '0', zIndex: '1', maxWidth: '100%', maxHeight: '100%', overflow: 'auto',
@@ -127,9 +127,7 @@ function offerBlocked(ctx, blocked, target) {
   for (const { text, url } of blocked) {
     const item = document.createElement('li');
     const link = document.createElement('a');
-    link.href = url;
-    link.target = windowTarget(target);
-    link.rel = 'noopener';
+    linkTo(link, url, target);
     link.textContent = text;
     link.addEventListener('click', () => {
       item.remove();
@@ -205,8 +203,8 @@ registerKind('CheckBoxLink', {
       ctx.invalidate();
     };
     return {
-      pointer(type, x, y) {
-        const onGo = inside(x, y, go);
+      pointer(type, x, y, event) {
+        const onGo = hits(ctx, x, y, go, event);
         if (type === 'down' && onGo) pressed = true;
         if (type === 'up' || type === 'leave') pressed = false;
         if (type === 'click') {
@@ -408,105 +406,6 @@ registerKind('Navigation', {
             g.setLineDash([]);
           }
         });
-      },
-    };
-  },
-});
-
-// --- Pictures
-
-function pickAtRandom(list) {
-  return list.length ? list[Math.floor(Math.random() * list.length)] : null;
-}
-
-registerKind('RandomLink', {
-  drawsSeldom: true,
-  label: () => 'A page chosen at random',
-  params: { image: P.text(), target: P.text('_self'), links: P.aligned('link', { count: 'link_number' }) },
-  async create(ctx) {
-    pictureCanvas(ctx); // pictures only: one backing pixel per CSS pixel, as the picture kinds
-    const links = ctx.params.links.filter(Boolean);
-    const image = ctx.params.image ? await ctx.loadImage(ctx.params.image) : null;
-    const picture = image && placeImage(image, ctx.width, ctx.height);
-    if (links.length) {
-      ctx.canvas.style.cursor = 'pointer';
-      ctx.canvas.setAttribute('role', 'link');
-    }
-    const go = () => {
-      const link = pickAtRandom(links);
-      if (link) follow(ctx, link, ctx.params.target);
-    };
-    const stop = listenKeys(ctx, (key) => key === 'Enter' && (go(), true));
-    return {
-      pointer(type) {
-        if (type === 'click') go();
-      },
-      draw(g) {
-        if (picture) drawPlaced(g, picture);
-      },
-      dispose: stop,
-    };
-  },
-});
-
-// The pictures of RandomImage and Protect, as many as `images_number` says.
-const PICTURES = { images: P.aligned('image', { count: 'images_number' }) };
-
-registerKind('RandomImage', {
-  drawsSeldom: true,
-  label: () => 'Picture',
-  params: PICTURES,
-  async create(ctx) {
-    pictureCanvas(ctx); // pictures only: one backing pixel per CSS pixel, as the picture kinds
-    const names = ctx.params.images.filter(Boolean);
-    // Another picture when the chosen one is missing, so a broken entry does not leave it empty.
-    const order = names.map((name) => [Math.random(), name]).sort((a, b) => a[0] - b[0]);
-    let picture = null;
-    for (const [, name] of order) {
-      const image = await ctx.loadImage(name);
-      if (image) {
-        picture = placeImage(image, ctx.width, ctx.height);
-        break;
-      }
-    }
-    return {
-      draw(g) {
-        if (picture) drawPlaced(g, picture);
-      },
-    };
-  },
-});
-
-// Pictures drawn on the canvas, no image element to save: the context menu and dragging are
-// turned off. Several pictures follow one another.
-const PROTECT_HOLD = 3000;
-
-registerKind('Protect', {
-  drawsSeldom: true,
-  label: () => 'Pictures',
-  params: PICTURES,
-  async create(ctx) {
-    pictureCanvas(ctx); // pictures only: one backing pixel per CSS pixel, as the picture kinds
-    const names = ctx.params.images.filter(Boolean);
-    const pictures = (await ctx.loadImages(names)).map((image) => placeImage(image, ctx.width, ctx.height));
-    const canvas = ctx.canvas;
-    const refuse = (event) => event.preventDefault();
-    canvas.addEventListener('contextmenu', refuse);
-    canvas.addEventListener('dragstart', refuse);
-    canvas.style.userSelect = 'none';
-    canvas.style.webkitUserSelect = 'none';
-    let shown = 0;
-    return {
-      pause: pictures.length > 1 ? PROTECT_HOLD : 0,
-      step(n) {
-        shown = (shown + n) % pictures.length;
-      },
-      draw(g) {
-        if (pictures.length) drawPlaced(g, pictures[shown]);
-      },
-      dispose() {
-        canvas.removeEventListener('contextmenu', refuse);
-        canvas.removeEventListener('dragstart', refuse);
       },
     };
   },

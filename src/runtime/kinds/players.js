@@ -2,7 +2,7 @@
 // of buttons and its keys. Each tells what it shows in the canvas's accessible name.
 
 import { P } from '../core/params.js';
-import { buttonRow, describeApplet, drawButton, drawMessage, fitText, fitted, inkOn, inside, listenKeys } from '../core/kit.js';
+import { buttonRow, describeApplet, drawButton, drawMessage, fitText, fitted, hits, inkOn, listenKeys } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -14,8 +14,8 @@ function buttonBar(ctx, labels, actions, top, held) {
   let pressed = -1;
   return {
     rects,
-    pointer(type, x, y) {
-      const hit = rects.findIndex((r) => inside(x, y, r));
+    pointer(type, x, y, event) {
+      const hit = rects.findIndex((r) => hits(ctx, x, y, r, event));
       if (type === 'down') pressed = hit;
       else if (type === 'up' || type === 'leave') pressed = -1;
       else if (type === 'click' && hit >= 0) actions[hit]();

@@ -2,7 +2,7 @@
 
 import { P } from '../core/params.js';
 import { Surface, blankApplet } from '../core/images.js';
-import { easeTowards, trackPointer } from '../core/kit.js';
+import { easeTowards, ownDrags, trackPointer } from '../core/kit.js';
 import { pictureCanvas } from '../core/display.js';
 import { registerKind } from '../core/applet.js';
 
@@ -68,6 +68,7 @@ registerKind('ImagePointer', {
     const sprite = await loadSprite(ctx, ctx.params.image);
     if (!sprite) return blankApplet(ctx, ctx.params.image);
     const mouse = { inside: false, x: 0, y: 0 };
+    ownDrags(ctx);
     const pos = { x: ctx.width / 2, y: ctx.height / 2 };
     const outVisible = ctx.params.out_visible === 'yes';
     return {

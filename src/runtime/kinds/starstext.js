@@ -3,6 +3,7 @@
 // the bottom that sets the animation speed.
 
 import { P } from '../core/params.js';
+import { appletPoint, ownDrags } from '../core/kit.js';
 import { registerKind } from '../core/applet.js';
 
 const HOLD_MS = 1500;
@@ -57,19 +58,21 @@ function speedBar(ctx, basePause, enabled) {
   let position = 0.5;
   let dragging = false;
   const inside = (y) => enabled && y >= top;
-  const yOf = (event) => {
-    const box = ctx.canvas.getBoundingClientRect();
-    return ((event.clientY - box.top) * ctx.height) / (box.height || 1);
-  };
+  const yOf = (event) => appletPoint(ctx, event)[1];
   const moveTo = (value) => {
     position = Math.min(1, Math.max(0, value));
     ctx.invalidate();
   };
   if (enabled) {
     const canvas = ctx.canvas;
+    // Nor is a press on the bar a click on the link the canvas may be in.
     canvas.addEventListener('click', (event) => {
-      if (inside(yOf(event))) event.stopImmediatePropagation();
+      if (!inside(yOf(event))) return;
+      event.stopImmediatePropagation();
+      event.preventDefault();
     }, { capture: true });
+    // The bar takes a finger's sideways drag; an upright one still scrolls the page.
+    ownDrags(ctx, 'sideways');
     if (canvas.tabIndex < 0) canvas.tabIndex = 0;
     canvas.addEventListener('keydown', (event) => {
       const delta = { ArrowLeft: -0.1, ArrowRight: 0.1 }[event.key];

@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { appletPage, canvases, differs, haveChromium, inView, launchBrowser, openPage, pixels, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, differs, haveChromium, inView, launchBrowser, openPage, pixels, recordOpens, useBench, waitFrames } from './harness.mjs';
 
 const dark = '#000040';
 
@@ -170,11 +170,7 @@ describe('runtime core in the browser', { skip: !haveChromium && 'no Chromium' }
         link: 'https://example.test/next.htm', target: '_blank',
       },
     }));
-    const { page, problems } = await openPage(bench.browser, url);
-    await page.evaluate(() => {
-      window.opened = [];
-      window.open = (...args) => (window.opened.push(args), {});
-    });
+    const { page, problems } = await openPage(bench.browser, url, undefined, { setup: recordOpens });
     await canvases(page);
     await waitFrames(page, 3);
     const title = await page.evaluate(() => document.querySelector('canvas').title);

@@ -85,7 +85,8 @@ describe('applets on the screen', { skip: !haveChromium && 'no Chromium' }, () =
     await waitFrames(page, 30);
     assert.ok(!differs(left, await pixels(page)), 'held again once the pointer leaves');
 
-    await page.focus('canvas.morvane-applet');
+    // The applet's link takes the focus for it.
+    await page.focus('a.morvane-applet-link');
     assert.ok(await changes(page, 30), 'runs while focused');
     await page.evaluate(() => document.activeElement.blur());
 

@@ -248,17 +248,24 @@ export function registeredKinds() {
 // first control; left where it is when it is already there.
 export async function focusApplet(page) {
   await page.$eval('.morvane-applet-box', (box) => {
-    if (!box.contains(document.activeElement)) box.querySelector('canvas[tabindex], input, select, button, textarea')?.focus();
+    if (!box.contains(document.activeElement)) box.querySelector('a[href], canvas[tabindex], input, select, button, textarea')?.focus();
   });
 }
 
-// Runs in the page: window.open records what it was asked to open instead of opening it.
-function recordOpens() {
+// Runs in the page: window.open records what it was asked to open instead of opening it, and so
+// does an applet's link that the browser would follow into another window.
+export function recordOpens() {
   window.opened = [];
   window.open = (address, target) => {
     window.opened.push([address, target]);
     return {};
   };
+  document.addEventListener('click', (event) => {
+    const link = event.target.closest?.('a.morvane-applet-link[target]');
+    if (!link || event.defaultPrevented) return;
+    event.preventDefault();
+    window.opened.push([link.href, link.target]);
+  });
 }
 
 // A kind's page under /samples/`folder`/, started and run 5 frames, with what a test drives it

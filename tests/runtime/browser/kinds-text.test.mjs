@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { appletPage, canvases, changes, differs, haveChromium, inView, openPage, pixels, pixelsUntil as until, useBench, waitFrames } from './harness.mjs';
+import { appletPage, canvases, changes, differs, haveChromium, inView, openPage, pixels, pixelsUntil as until, recordOpens, useBench, waitFrames } from './harness.mjs';
 
 const STILL = '1000000';
 
@@ -208,10 +208,7 @@ describe('text and drawing kinds in the browser', { skip: !haveChromium && 'no C
   test('the speed bar sets the pace by mouse or keys; a click on it does not follow the link', async () => {
     const params = { scrollbar: 'true', pause: '100', link: 'https://example.test/', target: '_blank', background_color: '#000000', number: '1' };
     const { page, problems } = await open('/kinds-text/speed.htm', appletPage('StarsText', { width: 200, height: 100, params }));
-    await page.evaluate(() => {
-      window.opened = [];
-      window.open = (...args) => window.opened.push(args);
-    });
+    await page.evaluate(recordOpens);
     await waitFrames(page, 3);
     const bar = await pixels(page);
     assert.ok(bar.count((r, g, b) => r === 0x40 && g === 0x40 && b === 0x40) > 200, 'bar drawn at the bottom');
