@@ -169,6 +169,8 @@ ParameterPage* MainWindow::parameterPage()
             m_live->changed();
             updateEditActions();
         });
+        // A preset, an import or a reset is a step of its own, after any edit still pending.
+        connect(m_page, &ParameterPage::aboutToReplace, m_autoSave, &AutoSave::settleNow);
     }
     return m_page;
 }

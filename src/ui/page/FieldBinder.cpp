@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 
 #include <limits>
@@ -74,6 +75,8 @@ FieldBinder::FieldBinder(Values values)
 void FieldBinder::bindText(QLineEdit* edit, const QString& key)
 {
     allowAnyLength(edit);
+    m_forms.append({key, Form::Text});
+    addResetMenu(edit, key, edit);
     m_shows.append([edit, key](const settings::ValueSet& values) {
         showFromStart(edit, withLineBreaksAsBlanks(values.text(key)));
     });
@@ -90,7 +93,9 @@ void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
 {
     if (QLineEdit* edit = comboBox->lineEdit()) {
         allowAnyLength(edit);
+        addResetMenu(edit, key, edit);
     }
+    m_forms.append({key, Form::Text});
     m_shows.append([comboBox, key](const settings::ValueSet& values) {
         comboBox->setEditText(withLineBreaksAsBlanks(values.text(key)));
         if (QLineEdit* edit = comboBox->lineEdit()) {
@@ -113,6 +118,8 @@ void FieldBinder::bindText(QComboBox* comboBox, const QString& key)
 
 void FieldBinder::bindFlag(QCheckBox* checkBox, const QString& key)
 {
+    m_forms.append({key, Form::Flag});
+    addResetMenu(checkBox, key);
     m_shows.append([checkBox, key](const settings::ValueSet& values) {
         checkBox->setChecked(values.flag(key));
     });
@@ -126,6 +133,8 @@ void FieldBinder::bindFlag(QCheckBox* checkBox, const QString& key)
 
 void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
 {
+    m_forms.append({key, Form::Color});
+    addResetMenu(swatch, key);
     m_shows.append(
         [swatch, key](const settings::ValueSet& values) { swatch->setColor(values.color(key)); });
     QObject::connect(swatch, &ColorSwatch::colorPicked, swatch, [this, key](ColorRef color) {
@@ -138,6 +147,10 @@ void FieldBinder::bindColor(ColorSwatch* swatch, const QString& key)
 
 void FieldBinder::bindChoice(QButtonGroup* group, const QString& key)
 {
+    m_forms.append({key, Form::Choice});
+    for (QAbstractButton* button : group->buttons()) {
+        addResetMenu(button, key);
+    }
     m_shows.append([group, key](const settings::ValueSet& values) {
         const int index = values.choice(key);
         QAbstractButton* chosen = group->button(index);
@@ -176,6 +189,73 @@ settings::WorkingCopy& FieldBinder::lists()
 {
     Q_ASSERT(m_copy);
     return *m_copy;
+}
+
+void FieldBinder::addResetMenu(QWidget* control, const QString& key, QLineEdit* edit)
+{
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(control, &QWidget::customContextMenuRequested, control,
+                     [this, control, key, edit](QPoint at) {
+                         QMenu* menu = edit ? edit->createStandardContextMenu() : new QMenu;
+                         menu->setAttribute(Qt::WA_DeleteOnClose);
+                         if (edit) {
+                             menu->addSeparator();
+                         }
+                         QAction* reset = menu->addAction(u"Reset to default"_s,
+                                                          [this, key] { resetToDefaults({key}); });
+                         reset->setObjectName(u"resetField"_s);
+                         reset->setEnabled(hasDefaults());
+                         menu->popup(control->mapToGlobal(at));
+                     });
+}
+
+void FieldBinder::setDefaults(std::function<settings::ValueSet()> defaults,
+                              std::function<void()> beforeReset)
+{
+    m_defaults = std::move(defaults);
+    m_beforeReset = std::move(beforeReset);
+}
+
+QStringList FieldBinder::keys() const
+{
+    QStringList bound;
+    for (const auto& [key, form] : m_forms) {
+        bound.append(key);
+    }
+    return bound;
+}
+
+void FieldBinder::resetToDefaults(const QStringList& keys)
+{
+    if (!m_defaults) {
+        return;
+    }
+    if (m_beforeReset) {
+        m_beforeReset();
+    }
+    const settings::ValueSet defaults = m_defaults();
+    settings::ValueSet& values = m_values();
+    for (const auto& [key, form] : std::as_const(m_forms)) {
+        if (!keys.isEmpty() && !keys.contains(key)) {
+            continue;
+        }
+        switch (form) {
+        case Form::Text:
+            values.setText(key, defaults.text(key));
+            break;
+        case Form::Flag:
+            values.setFlag(key, defaults.flag(key));
+            break;
+        case Form::Color:
+            values.setColor(key, defaults.color(key));
+            break;
+        case Form::Choice:
+            values.setChoice(key, defaults.choice(key));
+            break;
+        }
+    }
+    load();
+    notifyChanged();
 }
 
 void FieldBinder::load()

@@ -5,13 +5,17 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <utility>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QMenu;
+class QWidget;
 
 namespace morvane::ui::page {
 
@@ -49,6 +53,15 @@ public:
     settings::WorkingCopy& lists();
 
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+    // The values a reset puts back, and what runs before a reset replaces any value.
+    void setDefaults(std::function<settings::ValueSet()> defaults,
+                     std::function<void()> beforeReset);
+    // Puts back the default of each of the bound `keys` (all when empty), shows them and tells
+    // the change handler once; nothing without defaults.
+    void resetToDefaults(const QStringList& keys = {});
+    bool hasDefaults() const { return bool(m_defaults); }
+    // The keys bound to fields, in binding order.
+    QStringList keys() const;
     // For the list editors, after they changed the lists or trees.
     void notifyChanged() const;
 
@@ -56,8 +69,14 @@ public:
 
 private:
     using Show = std::function<void(const settings::ValueSet&)>;
+    enum class Form { Text, Flag, Color, Choice };
+
+    void addResetMenu(QWidget* control, const QString& key, QLineEdit* edit = nullptr);
 
     Values m_values;
+    QList<std::pair<QString, Form>> m_forms;
+    std::function<settings::ValueSet()> m_defaults;
+    std::function<void()> m_beforeReset;
     settings::WorkingCopy* m_copy = nullptr;
     QList<Show> m_shows;
     std::function<void()> m_changed;

@@ -1,15 +1,21 @@
 #include "ui/page/ParameterPage.h"
 
+#include "generator/FieldRules.h"
+#include "settings/ShippedValues.h"
 #include "ui/page/CommonSections.h"
 #include "ui/page/FieldBinder.h"
+#include "ui/page/FieldMarks.h"
 #include "ui/page/KindSections.h"
 #include "ui/page/PageLayout.h"
+#include "ui/page/PresetBar.h"
 #include "ui/page/SectionBuilder.h"
 #include "ui/page/SectionPanel.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QResizeEvent>
 #include <QScrollBar>
 
@@ -111,7 +117,35 @@ struct ParameterPage::Private {
     std::vector<SpecificSection> specific; // in the order they were built
     QString kind;
     catalog::Support support;
+    page::PresetBar* presetBar = nullptr;
+    std::vector<generator::FieldRuleSpec> rules; // of the assembled kind
+    FieldMarks marks;
+
+    SectionPanel* specificPanel(const QString& ofKind) const
+    {
+        for (const SpecificSection& section : specific) {
+            if (section.kind == ofKind) {
+                return section.panel;
+            }
+        }
+        return nullptr;
+    }
 };
+
+namespace {
+
+QWidget* fieldIn(const QWidget* section, const QString& key)
+{
+    if (!section) {
+        return nullptr;
+    }
+    if (auto* edit = section->findChild<QLineEdit*>(key)) {
+        return edit;
+    }
+    return section->findChild<QComboBox*>(key);
+}
+
+} // namespace
 
 ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
     : QScrollArea(parent)
@@ -126,7 +160,16 @@ ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
     setWidgetResizable(false);
     verticalScrollBar()->setSingleStep(kArrowStep);
     verticalScrollBar()->setTracking(true);
-    d->commonBinder.setChangeHandler([this] { Q_EMIT changed(); });
+    d->commonBinder.setChangeHandler([this] {
+        refreshMarks();
+        Q_EMIT changed();
+    });
+    d->commonBinder.setDefaults([this] { return settings::shippedValues(d->kind).common(); },
+                                [this] { Q_EMIT aboutToReplace(); });
+    d->presetBar = new PresetBar(
+        d->context, [this](const PresetBar::Change& change) { replaceValues(change); }, this);
+    setViewportMargins(0, d->presetBar->sizeHint().height(), 0, 0);
+    placePresetBar();
 }
 
 ParameterPage::~ParameterPage()
@@ -180,7 +223,12 @@ SectionPanel* ParameterPage::ensureSpecificSection(const QString& kind)
         return nullptr;
     }
     auto binder = std::make_unique<FieldBinder>(d->context.copy, kind);
-    binder->setChangeHandler([this] { Q_EMIT changed(); });
+    binder->setChangeHandler([this] {
+        refreshMarks();
+        Q_EMIT changed();
+    });
+    binder->setDefaults([kind] { return settings::shippedValues(kind).specific(kind); },
+                        [this] { Q_EMIT aboutToReplace(); });
     SectionPanel* panel = buildSection(*layout, QString(), kind, d->context, *binder, d->content);
     panel->move(kPutAwayLeft, 0);
     panel->setEnabled(false);
@@ -196,7 +244,13 @@ int ParameterPage::clientWidth() const
 
 int ParameterPage::visibleHeight() const
 {
-    return height() - 2 * frameWidth();
+    return height() - 2 * frameWidth() - viewportMargins().top();
+}
+
+void ParameterPage::placePresetBar()
+{
+    d->presetBar->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(),
+                              viewportMargins().top());
 }
 
 void ParameterPage::loadFromCopy(const QString& kind)
@@ -210,6 +264,7 @@ void ParameterPage::loadFromCopy(const QString& kind)
             }
         }
     }
+    refreshMarks();
 }
 
 void ParameterPage::assemble(const QString& kind, const catalog::Support& support)
@@ -279,6 +334,9 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
         }
     }
     d->content->resize(input.clientWidth, scrollRange);
+    d->rules = generator::fieldRules(kind, support);
+    d->presetBar->showKind(kind, support);
+    refreshMarks();
 }
 
 // Labels are centred in the width the page has, list editors take its spare height: a new size
@@ -286,6 +344,7 @@ void ParameterPage::assemble(const QString& kind, const catalog::Support& suppor
 void ParameterPage::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
+    placePresetBar();
     const bool taller = event->size().height() != event->oldSize().height();
     if (d->content && !d->kind.isEmpty() && (taller || d->content->width() != clientWidth())) {
         assemble(d->kind, d->support);
@@ -332,6 +391,46 @@ void ParameterPage::scrollToSpecificSection()
 QString ParameterPage::assembledKind() const
 {
     return d->kind;
+}
+
+page::PresetBar* ParameterPage::presetBar() const
+{
+    return d->presetBar;
+}
+
+void ParameterPage::replaceValues(const std::function<Result(settings::WorkingCopy&)>& change)
+{
+    if (d->kind.isEmpty()) {
+        return;
+    }
+    Q_EMIT aboutToReplace();
+    if (const Result changedValues = change(d->context.copy); !changedValues) {
+        d->context.services.messages.showError(window(), changedValues.message);
+        return;
+    }
+    loadFromCopy(d->kind);
+    Q_EMIT changed();
+}
+
+void ParameterPage::refreshMarks()
+{
+    if (!d->content || d->kind.isEmpty()) {
+        return;
+    }
+    const SectionPanel* specific = d->specificPanel(d->kind);
+    const settings::WorkingCopy& copy = d->context.copy;
+    d->marks.update(d->rules, copy.common(), copy.specific(d->kind), d->context.appDir,
+                    [&](const generator::FieldRuleSpec& spec) -> QWidget* {
+                        if (!spec.common) {
+                            return fieldIn(specific, spec.key);
+                        }
+                        for (const SectionPanel* section : d->common) {
+                            if (QWidget* field = fieldIn(section, spec.key)) {
+                                return field;
+                            }
+                        }
+                        return nullptr;
+                    });
 }
 
 } // namespace morvane::ui

@@ -10,6 +10,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 #include <algorithm>
@@ -423,6 +424,32 @@ private:
     int m_groupTop = 0;
 };
 
+// The section's own fields go back to their defaults together; the list editors keep their
+// lists, which have no shipped value to return to.
+void addSectionResetMenu(const SectionLayout& layout, FieldBinder& binder, SectionPanel* panel)
+{
+    QStringList keys;
+    for (const FieldSpec& field : layout.fields) {
+        if (field.key && !isListEditor(field.control)) {
+            keys.append(QString::fromUtf16(field.key));
+        }
+    }
+    if (keys.isEmpty()) {
+        return;
+    }
+    panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(
+        panel, &QWidget::customContextMenuRequested, panel, [&binder, panel, keys](QPoint at) {
+            auto* menu = new QMenu;
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            QAction* reset = menu->addAction(u"Reset this section to default"_s,
+                                             [&binder, keys] { binder.resetToDefaults(keys); });
+            reset->setObjectName(u"resetSection"_s);
+            reset->setEnabled(binder.hasDefaults());
+            menu->popup(panel->mapToGlobal(at));
+        });
+}
+
 } // namespace
 
 QString specificSectionCaption(const QString& kind)
@@ -441,6 +468,7 @@ SectionPanel* buildSection(const SectionLayout& layout, const QString& title, co
     Builder builder(layout, caption, kind, context, binder, panel);
     panel->resize(SectionPanel::kWidth, builder.build(title));
     builder.addHelpIcons(panel->height());
+    addSectionResetMenu(layout, binder, panel);
     return panel;
 }
 

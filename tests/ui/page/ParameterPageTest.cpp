@@ -8,6 +8,7 @@
 #include "ui/page/CommonSections.h"
 #include "ui/page/HelpIcon.h"
 #include "ui/page/PageLayout.h"
+#include "ui/page/PresetBar.h"
 #include "ui/page/SectionPanel.h"
 
 #include <QAbstractItemView>
@@ -207,7 +208,8 @@ TEST_F(ParameterPageTest, ListEditorsTakeTheHeightATallPageLeaves)
         const auto laidOut = geometries(panel);
         const int lists = listHeights(panel);
         const int spare = 300;
-        page.resize(ParameterPage::kWidth, content()->height() + 2 * page.frameWidth() + spare);
+        page.resize(ParameterPage::kWidth, content()->height() + 2 * page.frameWidth() +
+                                               page.presetBar()->height() + spare);
         EXPECT_EQ(listHeights(panel), lists + spare) << qPrintable(kind);
         EXPECT_EQ(content()->height(), panel->geometry().bottom() + 1 + 13) << qPrintable(kind);
         EXPECT_EQ(page.verticalScrollBar()->maximum(), 0) << qPrintable(kind);

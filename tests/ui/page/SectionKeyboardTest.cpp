@@ -234,7 +234,9 @@ TEST_F(SectionKeyboard, EverySectionKeepsItsWidgetsInsideApartAndInLine)
         const QRect inside = panel->rect().adjusted(3, 3, -3, -3);
         QList<QWidget*> widgets;
         for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child->isVisibleTo(panel) && child->objectName() != u"group"_s) {
+            // A field's problem note lies over what follows it, as a tooltip would.
+            const bool note = child->objectName().endsWith(u"Problem"_s);
+            if (child->isVisibleTo(panel) && child->objectName() != u"group"_s && !note) {
                 widgets.append(child);
             }
         }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "generator/FieldRules.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+
+#include <vector>
+
+class QLabel;
+class QWidget;
+
+namespace morvane::ui::page {
+
+// The red frames of the fields whose value the generator would refuse, each with what the field
+// allows in a note under it. The generator's own rules decide, so the page and the HTML window
+// never disagree.
+class FieldMarks final {
+public:
+    FieldMarks() = default;
+    Q_DISABLE_COPY_MOVE(FieldMarks)
+    ~FieldMarks();
+
+    // A field for each rule's key, as its section holds it; nullptr where none is shown.
+    using FindField = std::function<QWidget*(const generator::FieldRuleSpec&)>;
+
+    // Marks exactly the fields among `rules` that fail with the values given.
+    void update(const std::vector<generator::FieldRuleSpec>& rules,
+                const settings::ValueSet& common, const settings::ValueSet& specific,
+                const QString& appDir, const FindField& find);
+
+private:
+    void mark(QWidget* field, const QString& failure, const QString& allowed);
+    void unmark(QWidget* field);
+
+    QHash<QWidget*, QPointer<QLabel>> m_marked;
+};
+
+} // namespace morvane::ui::page
