@@ -75,6 +75,10 @@ public:
     void openAllAppletsPage();
     void showHtml();
     void showPreview();
+    // The current kind's page, needed files and runtime into a folder the user chooses.
+    void publish();
+    // At start, after the first-run step: the latest recent kind, when the option asks for it.
+    void reopenLastApplet();
     void convertWav();
     // The options are saved at "OK", as at closing: a crash later keeps them.
     void showOptions();

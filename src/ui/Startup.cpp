@@ -51,6 +51,7 @@ std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Servic
     window->show();
     window->loadOptions();
     window->runFirstRunStep();
+    window->reopenLastApplet();
     return window;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/MainWindow.h"
 #include "ui/main/ChooseAppletMenu.h"
+#include "ui/main/RecentMenu.h"
 
 #include <QMenuBar>
 #include <QShortcut>
@@ -15,6 +16,8 @@ using Window = MainWindow;
 
 // clang-format off
 const MenuItem kFileMenu[] = {
+    {u"&Publish...", u"publish", &Window::publish, {Qt::CTRL | Qt::SHIFT | Qt::Key_S}},
+    {nullptr, nullptr, nullptr},
     {u"&Quit", u"quit", &Window::quit, {Qt::CTRL | Qt::Key_Q}},
 };
 
@@ -79,6 +82,12 @@ ChooseAppletMenu* addMainMenus(MainWindow& window)
         QMenu* menu = bar->addMenu(QString::fromUtf16(table.title));
         menu->setObjectName(QString::fromUtf16(table.name));
         addItems(window, menu, table.items);
+        if (table.items.data() == std::data(kFileMenu)) {
+            auto* recent = new RecentMenu(window.options().recentKinds, menu);
+            menu->insertMenu(menu->actions().at(1), recent);
+            QObject::connect(recent, &RecentMenu::kindChosen, &window,
+                             &MainWindow::appletsListActivated);
+        }
         if (table.items.data() == std::data(kSamplesMenu)) {
             kinds = new ChooseAppletMenu(menu);
             menu->addMenu(kinds);

@@ -28,7 +28,8 @@ struct MenuTable {
 };
 
 // The menus in the order of the menu bar: File, Tools, Applets Samples, Help (Edit and View are
-// put in between by their owners). A new item is a row of the table in MainMenus.cpp.
+// put in between by their owners). A new item is a row of the table in MainMenus.cpp. File's
+// "Recent" follows its first item.
 std::span<const MenuTable> mainMenus();
 
 // Fills the window's menu bar from the tables, with the kinds' sample menu at the end of

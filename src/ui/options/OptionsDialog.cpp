@@ -17,12 +17,14 @@ OptionsDialog::OptionsDialog(settings::Options& options, QWidget* parent)
     , m_hotTrack(new QCheckBox(u"Hot track in explorers"_s))
     , m_runtime(new QCheckBox(u"Add the script that runs the applets in today's browsers"_s))
     , m_modernMarkup(new QCheckBox(u"Write valid HTML5 markup"_s))
+    , m_reopenLast(new QCheckBox(u"Reopen the last applet at start"_s))
 {
     setObjectName(u"optionsDialog"_s);
     setWindowTitle(u"Options"_s);
     m_hotTrack->setObjectName(u"hotTrack"_s);
     m_runtime->setObjectName(u"runtime"_s);
     m_modernMarkup->setObjectName(u"markup"_s);
+    m_reopenLast->setObjectName(u"reopenLast"_s);
     showOptions();
     m_modernMarkup->setToolTip(u"Write the applets as morvane-applet and morvane-param elements "
                                "instead of the obsolete applet and param; the script plays both"_s);
@@ -30,6 +32,7 @@ OptionsDialog::OptionsDialog(settings::Options& options, QWidget* parent)
     auto* display = new QGroupBox(u"Display"_s);
     auto* displayLayout = new QVBoxLayout(display);
     displayLayout->addWidget(m_hotTrack);
+    displayLayout->addWidget(m_reopenLast);
     auto* code = new QGroupBox(u"HTML code"_s);
     auto* codeLayout = new QVBoxLayout(code);
     codeLayout->addWidget(m_runtime);
@@ -55,6 +58,7 @@ OptionsDialog::OptionsDialog(settings::Options& options, QWidget* parent)
 
     connect(ok, &QPushButton::clicked, this, [this] {
         m_options.hotTrack = m_hotTrack->isChecked();
+        m_options.reopenLastApplet = m_reopenLast->isChecked();
         m_options.runtime = m_runtime->isChecked();
         m_options.markup =
             m_modernMarkup->isChecked() ? settings::Markup::Modern : settings::Markup::Applet;
@@ -67,6 +71,7 @@ OptionsDialog::OptionsDialog(settings::Options& options, QWidget* parent)
 void OptionsDialog::showOptions()
 {
     m_hotTrack->setChecked(m_options.hotTrack);
+    m_reopenLast->setChecked(m_options.reopenLastApplet);
     m_runtime->setChecked(m_options.runtime);
     m_modernMarkup->setChecked(m_options.markup == settings::Markup::Modern);
 }
