@@ -25,7 +25,6 @@
 #include "ui/main/ServedPages.h"
 #include "ui/options/OptionsDialog.h"
 #include "ui/page/ParameterPage.h"
-#include "ui/publish/PublishCommand.h"
 #include "ui/richtext/PaletteColors.h"
 #include "ui/richtext/RtfReader.h"
 #include "ui/wav2au/Wav2AuCommand.h"
@@ -100,11 +99,9 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::showPreview);
     connect(m_htmlButton, &QPushButton::clicked, this, &MainWindow::showHtml);
     connect(laidOut.helpIcon, &QToolButton::clicked, this, &MainWindow::showMainHelp);
-    m_splitter = laidOut.splitter;
     m_live = laidOut.live;
-    m_usualClient = laidOut.usualClient;
+    m_placement = std::make_unique<MainPlacement>(this, laidOut.splitter, m_live, laidOut.measures);
     m_chooseApplet = addMainMenus(*this);
-    findChild<QAction*>(u"publish"_s)->setEnabled(m_state.actionsEnabled());
     m_edits = new EditHistory(this);
     connect(m_edits->undoAction(), &QAction::triggered, this, &MainWindow::undo);
     connect(m_edits->redoAction(), &QAction::triggered, this, &MainWindow::redo);
@@ -119,12 +116,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::restorePlacement(const settings::Options& remembered, const QRect& available)
 {
-    ui::restorePlacement(placed(), remembered, available);
-}
-
-PlacedWindow MainWindow::placed()
-{
-    return PlacedWindow{this, m_splitter, m_live, m_usualClient};
+    m_placement->restore(remembered, available);
 }
 
 void MainWindow::quit()
@@ -220,7 +212,6 @@ void MainWindow::enterView(View view, QWidget* widget)
     setWindowTitle(captionFor(view, m_state.currentKind()));
     m_previewButton->setEnabled(m_state.actionsEnabled());
     m_htmlButton->setEnabled(m_state.actionsEnabled());
-    findChild<QAction*>(u"publish"_s)->setEnabled(m_state.actionsEnabled());
     m_views->setCurrentWidget(widget);
     updateEditActions();
     m_live->changed();
@@ -261,7 +252,6 @@ void MainWindow::openKindPage(const QString& kind)
     page->assemble(kind, m_state.support());
     recordStep();
     enterView(View::KindPage, page);
-    m_options.recentKinds = settings::withRecentKind(m_options.recentKinds, kind);
     if (!m_state.loadNotice().isEmpty()) {
         m_services.messages.showInformation(this, m_state.loadNotice());
     }
@@ -365,25 +355,6 @@ void MainWindow::showPreview()
     }
     openPreviewPage(m_services, this, m_appDir, m_state.currentKind(), generation->lines,
                     generation->media);
-}
-
-void MainWindow::publish()
-{
-    if (m_state.view() != View::KindPage) {
-        return;
-    }
-    PublishCommand(m_services, m_options.destinationFolder, this)
-        .run({m_state.currentKind(), m_copy, m_state.support(), m_appDir, m_options.runtime,
-              m_options.markup});
-}
-
-void MainWindow::reopenLastApplet()
-{
-    if (m_options.reopenLastApplet && !m_options.recentKinds.isEmpty()) {
-        // A copy: opening the kind reorders the list it comes from.
-        const QString kind = m_options.recentKinds.front();
-        appletsListActivated(kind);
-    }
 }
 
 void MainWindow::convertWav()
@@ -491,7 +462,7 @@ Result MainWindow::closingStep()
 {
     // A window never shown has no place of its own to remember.
     if (isVisible()) {
-        rememberPlacement(placed(), m_options);
+        m_placement->remember(m_options);
     }
     QStringList failures;
     for (const Result& saved :

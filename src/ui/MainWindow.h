@@ -16,6 +16,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -75,10 +76,6 @@ public:
     void openAllAppletsPage();
     void showHtml();
     void showPreview();
-    // The current kind's page, needed files and runtime into a folder the user chooses.
-    void publish();
-    // At start, after the first-run step: the latest recent kind, when the option asks for it.
-    void reopenLastApplet();
     void convertWav();
     // The options are saved at "OK", as at closing: a crash later keeps them.
     void showOptions();
@@ -119,7 +116,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    PlacedWindow placed();
     void showHelpWindow(HelpTab tab);
     void enterView(View view, QWidget* widget);
     bool report(const Result& result);
@@ -146,8 +142,7 @@ private:
     AppletsList* m_appletsList = nullptr;
     QTextEdit* m_helpPane = nullptr;
     QStackedWidget* m_views = nullptr;
-    QSplitter* m_splitter = nullptr;
-    QSize m_usualClient; // the client area's size before any resizing
+    std::unique_ptr<MainPlacement> m_placement;
     ParameterPage* m_page = nullptr;
     QPushButton* m_previewButton = nullptr;
     QPushButton* m_htmlButton = nullptr;

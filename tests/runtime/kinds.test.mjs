@@ -3,6 +3,7 @@ import { test } from 'node:test';
 
 import { fadeState } from '../../src/runtime/kinds/fade.js';
 import { twistAt, whirler } from '../../src/runtime/kinds/whirl.js';
+import { hits } from '../../src/runtime/core/kit.js';
 
 const picture = (width, height) => ({ width, height, data: Uint8ClampedArray.from({ length: width * height * 4 }, (_, i) => i % 251) });
 const blank = (width, height) => ({ width, height, data: new Uint8ClampedArray(width * height * 4) });
@@ -36,4 +37,22 @@ test('fade: each image is held, then the next fades in over the frames, and roun
     [0, 1, 0], [0, 1, 0], [0, 1, 0.33], [0, 1, 0.67], [0, 1, 1],
     [1, 0, 0], [1, 0, 0], [1, 0, 0.33], [1, 0, 0.67], [1, 0, 1],
   ]);
+});
+
+test('hits: a finger aims at a control grown to 24 px each way as shown; a mouse at the control as drawn', () => {
+  // A 200 px wide applet shown at 100 px: 24 px as shown are 48 of its own.
+  const ctx = { width: 200, canvas: { getBoundingClientRect: () => ({ width: 100 }) } };
+  const button = { x: 100, y: 50, w: 30, h: 10 };
+  const cases = [
+    // [x, y, pointer type, hits]
+    [115, 55, 'mouse', true],
+    [115, 45, 'mouse', false],
+    [115, 45, 'touch', true],
+    [115, 35, 'touch', true],
+    [115, 30, 'touch', false],
+    [92, 55, 'touch', true],
+    [90, 55, 'touch', false],
+    [115, 45, 'pen', false],
+  ];
+  for (const [x, y, pointerType, expected] of cases) assert.equal(hits(ctx, x, y, button, { pointerType }), expected, `${pointerType} at ${x},${y}`);
 });

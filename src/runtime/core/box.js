@@ -27,8 +27,11 @@ const SHEET = `
 :where(canvas.morvane-applet.morvane-applet-drags) { touch-action: none; }
 :where(canvas.morvane-applet.morvane-applet-drags-sideways) { touch-action: pan-y pinch-zoom; }
 @media (pointer: coarse) {
-  :where(.morvane-applet-box) :where(input, textarea, select) { font-size: max(16px, 1em); min-height: 24px; }
-  :where(.morvane-applet-box, .morvane-applet-panel) :where(button, a[href]) { min-height: 24px; min-width: 24px; }
+  :where(.morvane-applet-box, .morvane-applet-panel) :where(input, textarea, select) {
+    font-size: max(16px, 1em) !important; min-height: 24px !important;
+  }
+  :where(.morvane-applet-box, .morvane-applet-panel) :where(button, a[href]) { min-height: 24px !important; }
+  :where(.morvane-applet-close) { min-width: 24px !important; }
 }
 `;
 

@@ -342,12 +342,14 @@ registerKind('LoginBox', {
         width: `${width}px`, height: `${height}px`, boxSizing: 'border-box', zIndex: '2147483000', display: 'flex', flexDirection: 'column',
         background: '#D4D0C8', border: '2px outset #FFFFFF', font: `12${FONT}`, color: '#000000', boxShadow: '2px 2px 8px rgba(0,0,0,0.5)',
       });
+      panel.className = 'morvane-applet-panel';
       panel.setAttribute('role', 'dialog');
       panel.setAttribute('aria-label', p.title);
       const bar = element('div', { display: 'flex', background: '#000080', color: '#FFFFFF', padding: '2px 4px', fontWeight: 'bold' });
       const caption = element('span', { flex: '1', overflow: 'hidden', whiteSpace: 'nowrap' }, p.title);
       const cross = element('button', { padding: '0 4px', font: 'inherit', lineHeight: '1' }, '\u00D7');
       cross.type = 'button';
+      cross.className = 'morvane-applet-close';
       cross.setAttribute('aria-label', 'Close');
       bar.append(caption, cross);
 

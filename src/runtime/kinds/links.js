@@ -137,6 +137,7 @@ function offerBlocked(ctx, blocked, target) {
     list.append(item);
   }
   const shut = control('button', 'button', '\u00D7');
+  shut.className = 'morvane-applet-close';
   shut.setAttribute('aria-label', 'Close');
   Object.assign(shut.style, { position: 'absolute', right: '2px', top: '2px', padding: '0 4px', font: 'inherit', lineHeight: '1' });
   shut.addEventListener('click', () => panel.remove());

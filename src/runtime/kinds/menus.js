@@ -27,8 +27,13 @@ function element(tag, style, text) {
   return node;
 }
 
+// A panel shows above the page (a popover: no container's overflow cuts it) at a place in the
+// window, while it stays in the page beside its applet, inside the same landmark.
 const PANEL = {
-  position: 'absolute',
+  position: 'fixed',
+  inset: 'auto',
+  margin: '0',
+  padding: '0',
   zIndex: '2147483000',
   font: FONT,
   color: '#000000',
@@ -88,6 +93,7 @@ class PopupMenu {
     this.close = close;
     this.child = null;
     this.panel = element('div', { ...PANEL, padding: '2px 0' });
+    this.panel.className = 'morvane-applet-panel';
     this.panel.setAttribute('role', 'menu');
     for (const item of items) this.panel.append(isSeparator(item) ? separator() : this.button(item));
   }
@@ -147,22 +153,28 @@ class PopupMenu {
     return button;
   }
 
-  // Shown with its top-left corner at page position (x, y), moved back inside the window.
+  // In the page, in the applet's box, so that it can be measured.
+  mount() {
+    if (this.panel.isConnected) return;
+    this.panel.popover = 'manual';
+    this.ctx.box.append(this.panel);
+    this.panel.showPopover?.();
+  }
+
+  // Shown with its top-left corner at window position (x, y), moved back inside the window.
   showAt(x, y) {
-    document.body.append(this.panel);
-    const right = window.scrollX + document.documentElement.clientWidth;
-    const bottom = window.scrollY + document.documentElement.clientHeight;
-    const left = Math.max(window.scrollX, Math.min(x, right - this.panel.offsetWidth));
-    const top = Math.max(window.scrollY, Math.min(y, bottom - this.panel.offsetHeight));
+    this.mount();
+    const left = Math.max(0, Math.min(x, document.documentElement.clientWidth - this.panel.offsetWidth));
+    const top = Math.max(0, Math.min(y, document.documentElement.clientHeight - this.panel.offsetHeight));
     Object.assign(this.panel.style, { left: `${left}px`, top: `${top}px` });
   }
 
   showBeside(button) {
     const box = button.getBoundingClientRect();
-    document.body.append(this.panel);
+    this.mount();
     const roomRight = box.right + this.panel.offsetWidth <= document.documentElement.clientWidth;
     const x = roomRight ? box.right - 2 : box.left - this.panel.offsetWidth + 2;
-    this.showAt(x + window.scrollX, box.top + window.scrollY - 3);
+    this.showAt(x, box.top - 3);
   }
 
   focusFirst() {
@@ -253,10 +265,10 @@ registerKind('MenuPopUp', {
         random: [Math.random() * ctx.width, Math.random() * ctx.height],
         mouse: [x, y],
       }[p.location];
-      document.body.append(menu.panel);
+      menu.mount();
       const centre = p.location === 'center';
-      const left = box.left + window.scrollX + spot[0] * scale - (centre ? menu.panel.offsetWidth / 2 : 0);
-      const top = box.top + window.scrollY + spot[1] * scale - (centre ? menu.panel.offsetHeight / 2 : 0);
+      const left = box.left + spot[0] * scale - (centre ? menu.panel.offsetWidth / 2 : 0);
+      const top = box.top + spot[1] * scale - (centre ? menu.panel.offsetHeight / 2 : 0);
       menu.showAt(left, top);
       canvas.setAttribute('aria-expanded', 'true');
     };
@@ -391,11 +403,13 @@ registerKind('MenuFrame', {
     };
     const open = () => {
       frame = element('div', { ...PANEL, position: 'fixed', display: 'flex', flexDirection: 'column', width: `${p.frame_width}px`, height: `${p.frame_height}px` });
+      frame.className = 'morvane-applet-panel';
       frame.setAttribute('role', 'dialog');
       frame.setAttribute('aria-label', FRAME_TITLE);
       const bar = element('div', { display: 'flex', alignItems: 'center', justifyContent: 'space-between', background: '#000080', color: '#FFFFFF', padding: '2px 2px 2px 6px', cursor: 'move', userSelect: 'none', flex: 'none', touchAction: 'none' });
       const shut = element('button', { font: FONT, width: '18px', height: '16px', padding: '0', lineHeight: '14px', cursor: 'pointer' }, '\u00D7');
       shut.type = 'button';
+      shut.className = 'morvane-applet-close';
       shut.setAttribute('aria-label', 'Close');
       shut.addEventListener('click', () => close(true));
       bar.append(element('span', { fontWeight: 'bold' }, FRAME_TITLE), shut);
