@@ -133,7 +133,9 @@ TEST_F(LivePreviewTest, ViewMenuShowsPlacesAndRemembersThePane)
         EXPECT_EQ(stored, QString::fromLatin1(row.keys));
     }
 
-    live->splitter()->setSizes({500, 210});
+    window().resize(1100, window().height()); // wider than the offscreen screen lets it grow
+    const QList<int> sizes = live->splitter()->sizes();
+    live->splitter()->setSizes({sizes[0] + sizes[1] - 210, 210});
     ASSERT_TRUE(window().closingStep().ok);
     EXPECT_EQ(install.setting(u"options"_s, u"livepreviewsize"_s),
               u"210,%1"_s.arg(LivePane::kUsualSize.height()));

@@ -1,7 +1,9 @@
 #include "UiTestSupport.h"
 
+#include "platform/fakes/FakeLivePreview.h"
 #include "settings/Options.h"
 #include "ui/Startup.h"
+#include "ui/live/LivePane.h"
 #include "ui/main/Explorer.h"
 #include "ui/main/WindowPlacement.h"
 #include "ui/page/ParameterPage.h"
@@ -168,6 +170,111 @@ TEST_F(MainWindowTest, SizePlaceAndSplitterAreRememberedInTheProfile)
     EXPECT_EQ(third.geometry(), QRect(40, 50, 900, 600));
 }
 
+// A screen at a scale is, for the window, a smaller screen in its own pixels: 1280 x 1024 at
+// twice the scale is 640 x 512.
+struct ScreenFit {
+    qreal scale;
+    QSize screen;
+    bool pane;
+    PanePlace expected;
+};
+
+// clang-format off
+const ScreenFit kScreenFits[] = {
+    {1, {1280, 1024}, true, PanePlace::Beside},   {1, {1280, 1024}, false, PanePlace::Hidden},
+    {1, {1920, 1080}, true, PanePlace::Beside},   {1, {1920, 1080}, false, PanePlace::Hidden},
+    {1.5, {1280, 1024}, true, PanePlace::Beside}, {1.5, {1280, 1024}, false, PanePlace::Hidden},
+    {1.5, {1920, 1080}, true, PanePlace::Beside}, {1.5, {1920, 1080}, false, PanePlace::Hidden},
+    {2, {1280, 1024}, true, PanePlace::Below},    {2, {1280, 1024}, false, PanePlace::Hidden},
+    {2, {1920, 1080}, true, PanePlace::Beside},   {2, {1920, 1080}, false, PanePlace::Hidden},
+};
+// clang-format on
+
+class WindowFitTest : public MainWindowTest {
+protected:
+    // A new window with the pane, placed on `available` as a first start would.
+    MainWindow& placed(settings::Options options, const QRect& available)
+    {
+        m_window = std::make_unique<MainWindow>(install.path(), fakes.services());
+        m_window->setLivePreview([this](QWidget* parent) {
+            m_pane = new platform::FakeLivePreview(parent);
+            return m_pane;
+        });
+        m_window->restorePlacement(options, available);
+        m_window->show();
+        QCoreApplication::processEvents();
+        return *m_window;
+    }
+
+    QRect inWindow(const QWidget* widget) const
+    {
+        return QRect(widget->mapTo(m_window.get(), QPoint()), widget->size());
+    }
+
+    std::unique_ptr<MainWindow> m_window;
+    platform::FakeLivePreview* m_pane = nullptr;
+};
+
+// Each part gets at least its smallest size and the whole window lies on the screen, so that
+// maximising it keeps it there too.
+TEST_F(WindowFitTest, TheFirstWindowFitsEveryScreenAtEveryScaleWithThePane)
+{
+    for (const ScreenFit& row : kScreenFits) {
+        const QRect available(QPoint(), (QSizeF(row.screen) / row.scale).toSize());
+        SCOPED_TRACE(testing::Message() << row.scale << "x " << row.screen.width() << 'x'
+                                        << row.screen.height() << (row.pane ? " pane" : ""));
+        settings::Options shipped = settings::loadOptions(install.path()).value();
+        shipped.livePreview = row.pane;
+        MainWindow& window = placed(shipped, available);
+        const QRect room = available.marginsRemoved(kFrameAllowance);
+        EXPECT_TRUE(room.contains(window.geometry())) << window.geometry().width();
+        EXPECT_LE(window.minimumSizeHint().width(), room.width());
+        EXPECT_LE(window.minimumSizeHint().height(), room.height());
+
+        const QRect explorer = inWindow(window.explorer());
+        const QRect views = inWindow(window.findChild<QStackedWidget*>(u"views"_s));
+        EXPECT_GE(explorer.width(), window.explorer()->widthForTopTexts());
+        EXPECT_GE(views.width(), 449);
+        EXPECT_LE(views.right(), window.width());
+        EXPECT_EQ(m_pane->isVisible(), row.expected != PanePlace::Hidden);
+        const QRect pane = inWindow(m_pane);
+        if (row.expected == PanePlace::Beside) {
+            EXPECT_GE(pane.width(), LivePane::kMinimumSize.width());
+            EXPECT_GT(pane.left(), views.right());
+            EXPECT_LE(pane.right(), window.width());
+        } else if (row.expected == PanePlace::Below) {
+            EXPECT_GE(pane.height(), LivePane::kMinimumSize.height());
+            EXPECT_GT(pane.top(), views.bottom());
+            EXPECT_LE(pane.bottom(), window.height());
+        }
+    }
+}
+
+// Sizes a smaller screen imposed, or too small to be of use, are not the ones the next start
+// opens with: the explorer shows its texts and the pane its usual width again.
+TEST_F(WindowFitTest, RememberedSizesThatWouldSqueezeAPartAreNotRestored)
+{
+    const QRect wide(0, 0, 1280, 1024);
+    settings::Options squeezed = settings::loadOptions(install.path()).value();
+    squeezed.splitterSizes = {70, 613};
+    squeezed.livePreviewSize = {160, 240};
+    placed(squeezed, wide);
+    const int usualExplorer = std::max(209, m_window->explorer()->widthForAllTexts());
+    EXPECT_EQ(m_window->explorer()->width(), usualExplorer);
+    EXPECT_EQ(m_pane->width(), LivePane::kUsualSize.width());
+
+    // Twice the scale puts the pane below and narrows the explorer, for this screen only.
+    placed(settings::loadOptions(install.path()).value(), QRect(0, 0, 640, 512));
+    EXPECT_LT(m_window->explorer()->width(), usualExplorer);
+    EXPECT_EQ(m_window->livePane()->splitter()->orientation(), Qt::Vertical);
+    ASSERT_TRUE(m_window->closingStep().ok);
+    EXPECT_EQ(install.setting(u"options"_s, u"livepreviewbelow"_s), u"no");
+    EXPECT_EQ(install.setting(u"options"_s, u"livepreviewsize"_s), u"320,240");
+    placed(settings::loadOptions(install.path()).value(), wide);
+    EXPECT_EQ(m_window->explorer()->width(), usualExplorer);
+    EXPECT_EQ(m_window->livePane()->splitter()->orientation(), Qt::Horizontal);
+}
+
 // Run by the test command on an X server at twice the scale (1280 x 1024 physical, so 640 x 512
 // here); elsewhere it has nothing to look at.
 TEST_F(MainWindowTest, AtTwiceTheScaleTheWindowAndEveryControlAreOnTheScreen)
@@ -175,11 +282,23 @@ TEST_F(MainWindowTest, AtTwiceTheScaleTheWindowAndEveryControlAreOnTheScreen)
     if (QGuiApplication::platformName() != u"xcb") {
         GTEST_SKIP() << "needs a real X server";
     }
-    const std::unique_ptr<MainWindow> started = startMorvane(install.path(), fakes.services());
+    platform::FakeLivePreview* pane = nullptr;
+    const std::unique_ptr<MainWindow> started =
+        startMorvane(install.path(), fakes.services(), [&pane](QWidget* parent) {
+            pane = new platform::FakeLivePreview(parent);
+            return pane;
+        });
     ASSERT_TRUE(QTest::qWaitForWindowExposed(started.get()));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_LE(screen.width(), 640);
     EXPECT_TRUE(screen.contains(started->frameGeometry())) << started->frameGeometry().x();
+    ASSERT_TRUE(pane->isVisible());
+    EXPECT_TRUE(screen.contains(QRect(pane->mapToGlobal(QPoint(0, 0)), pane->size())));
+    // Maximised, it stays on the screen.
+    started->showMaximized();
+    QTest::qWait(200);
+    EXPECT_LE(started->width(), screen.width());
+    started->showNormal();
 
     QMenuBar* menus = started->menuBar();
     QAction* file = menus->actions().constFirst();

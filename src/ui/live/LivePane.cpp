@@ -1,10 +1,13 @@
 #include "ui/live/LivePane.h"
 
+#include "ui/main/WindowPlacement.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 
 #include <utility>
@@ -15,6 +18,8 @@ namespace morvane::ui {
 namespace {
 
 const QString kNoFolder = u"The live preview has no folder to write its page into."_s;
+const QString kShowItem = u"&Live preview"_s;
+const QString kNoRoomItem = u"&Live preview (no room for it on this screen)"_s;
 
 QAction* checkable(QMenu* menu, const QString& text, const QString& name)
 {
@@ -67,7 +72,7 @@ void LivePane::addViewMenu(QMainWindow* window)
     QMenuBar* bar = window->menuBar();
     auto* menu = new QMenu(u"&View"_s, bar);
     menu->setObjectName(u"viewMenu"_s);
-    m_show = checkable(menu, u"&Live preview"_s, u"livePreviewItem"_s);
+    m_show = checkable(menu, kShowItem, u"livePreviewItem"_s);
     m_below = checkable(menu, u"Preview &below"_s, u"livePreviewBelowItem"_s);
     connect(m_show, &QAction::toggled, this, &LivePane::setShown);
     connect(m_below, &QAction::toggled, this, &LivePane::setBelow);
@@ -79,21 +84,35 @@ void LivePane::apply(const settings::Options& options)
 {
     m_options.livePreview = options.livePreview;
     m_options.livePreviewBelow = options.livePreviewBelow;
+    // A remembered length that is too small to be of use gives way to the usual one.
     const QList<int>& size = options.livePreviewSize;
-    if (size.size() == 2 && size[0] > 0 && size[1] > 0) {
-        m_size = QSize(size[0], size[1]);
+    if (size.size() == 2) {
+        m_size = QSize(size[0] >= kMinimumSize.width() ? size[0] : kUsualSize.width(),
+                       size[1] >= kMinimumSize.height() ? size[1] : kUsualSize.height());
+    }
+    if (!m_fit) {
+        m_fitted = m_size;
     }
     place();
 }
 
+void LivePane::fitTo(PanePlace place, QSize size)
+{
+    m_fit = place;
+    m_fitted = size;
+    this->place();
+}
+
 void LivePane::remember(settings::Options& options) const
 {
+    // A size the screen imposed and the user left as it was is not the user's.
     QSize size = m_size;
     if (shown() && m_paneWidget->isVisible()) {
-        if (m_options.livePreviewBelow) {
-            size.setHeight(m_paneWidget->height());
-        } else {
-            size.setWidth(m_paneWidget->width());
+        const bool down = below();
+        const int now = down ? m_paneWidget->height() : m_paneWidget->width();
+        const int fitted = down ? m_fitted.height() : m_fitted.width();
+        if (!m_fit || now != fitted) {
+            (down ? size.rheight() : size.rwidth()) = now;
         }
     }
     options.livePreviewSize = {size.width(), size.height()};
@@ -105,13 +124,17 @@ QSize LivePane::extent() const
         return QSize(0, 0);
     }
     const int handle = m_splitter->handleWidth();
-    return m_options.livePreviewBelow ? QSize(0, m_size.height() + handle)
-                                      : QSize(m_size.width() + handle, 0);
+    return below() ? QSize(0, m_fitted.height() + handle) : QSize(m_fitted.width() + handle, 0);
 }
 
 bool LivePane::shown() const
 {
-    return m_paneWidget && m_options.livePreview;
+    return m_paneWidget && (m_fit ? *m_fit != PanePlace::Hidden : m_options.livePreview);
+}
+
+bool LivePane::below() const
+{
+    return m_fit ? *m_fit == PanePlace::Below : m_options.livePreviewBelow;
 }
 
 void LivePane::changed()
@@ -138,21 +161,26 @@ bool LivePane::eventFilter(QObject* watched, QEvent* event)
 
 void LivePane::place()
 {
-    for (const auto& [action, on] : {std::pair{m_show, m_options.livePreview},
-                                     std::pair{m_below, m_options.livePreviewBelow}}) {
+    const bool noRoom = m_fit == PanePlace::Hidden && m_options.livePreview;
+    for (const auto& [action, on] :
+         {std::pair{m_show, m_paneWidget ? shown() : m_options.livePreview},
+          std::pair{m_below, m_paneWidget ? below() : m_options.livePreviewBelow}}) {
         if (action) {
             const QSignalBlocker quiet(action);
             action->setChecked(on);
         }
     }
+    if (m_show) {
+        m_show->setText(noRoom ? kNoRoomItem : kShowItem);
+    }
     if (!m_paneWidget) {
         return;
     }
     if (m_below) {
-        m_below->setEnabled(m_options.livePreview);
+        m_below->setEnabled(shown());
     }
-    m_splitter->setOrientation(m_options.livePreviewBelow ? Qt::Vertical : Qt::Horizontal);
-    m_paneWidget->setVisible(m_options.livePreview);
+    m_splitter->setOrientation(below() ? Qt::Vertical : Qt::Horizontal);
+    m_paneWidget->setVisible(shown());
     if (!shown()) {
         m_timer.stop();
         return;
@@ -165,7 +193,7 @@ void LivePane::place()
         }
         const QList<int> sizes = m_splitter->sizes();
         const int total = sizes.value(0) + sizes.value(1);
-        const int wanted = m_options.livePreviewBelow ? m_size.height() : m_size.width();
+        const int wanted = below() ? m_fitted.height() : m_fitted.width();
         if (total > wanted) {
             m_splitter->setSizes({total - wanted, wanted});
         }
@@ -191,14 +219,19 @@ void LivePane::setShown(bool on)
 {
     const QSize before = extent();
     m_options.livePreview = on;
+    m_fit.reset();
+    m_fitted = m_size;
     place();
     resizeWindowBy(extent() - before);
 }
 
-void LivePane::setBelow(bool below)
+void LivePane::setBelow(bool down)
 {
     const QSize before = extent();
-    m_options.livePreviewBelow = below;
+    m_options.livePreviewBelow = down;
+    m_options.livePreview = true;
+    m_fit.reset();
+    m_fitted = m_size;
     place();
     resizeWindowBy(extent() - before);
 }
@@ -207,10 +240,15 @@ void LivePane::resizeWindowBy(QSize change)
 {
     // A maximised window keeps its size: the views make room.
     QWidget* window = m_splitter->window();
-    if (window->isVisible() &&
-        !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        window->resize(window->size() + change);
+    if (!window->isVisible() ||
+        (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        return;
     }
+    QSize size = window->size() + change;
+    if (const QScreen* screen = window->screen()) {
+        size = size.boundedTo(screen->availableGeometry().marginsRemoved(kFrameAllowance).size());
+    }
+    window->resize(size);
 }
 
 void LivePane::refresh()

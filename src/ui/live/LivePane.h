@@ -12,12 +12,15 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMainWindow;
 class QSplitter;
 
 namespace morvane::ui {
+
+enum class PanePlace;
 
 // The live preview beside or below the views: one splitter holding both, the View menu's two
 // items that show and place it, and the refresh once the values stop changing. The pane plays a
@@ -35,6 +38,8 @@ public:
     // pressed faster than this, a pasted text or a list edit's several changes make one load.
     static constexpr std::chrono::milliseconds kDelay{50};
     static constexpr QSize kUsualSize{320, 240};
+    // Smaller, the pane shows too little to be of use: the window places it elsewhere.
+    static constexpr QSize kMinimumSize{200, 150};
 
     // Takes `views` into its splitter, which the caller lays out in its place.
     LivePane(QWidget* views, settings::Options& options, QObject* parent);
@@ -49,6 +54,10 @@ public:
 
     // Shows and places the pane as `options` say.
     void apply(const settings::Options& options);
+    // Where the pane goes on this screen, and its size there, for as long as the user changes
+    // neither: the options keep what the user chose.
+    void fitTo(PanePlace place, QSize size);
+    bool available() const { return m_paneWidget != nullptr; }
     // Writes the pane's size into the options, for the closing step.
     void remember(settings::Options& options) const;
     // The room the shown pane adds to the window.
@@ -65,6 +74,7 @@ protected:
 
 private:
     bool shown() const;
+    bool below() const;
     void place();
     void refresh();
     void setShown(bool on);
@@ -79,8 +89,10 @@ private:
     Prepare m_prepare;
     QTemporaryDir m_folder;
     QTimer m_timer;
-    QSize m_size = kUsualSize;
-    bool m_painted = false; // the window has been drawn once
+    QSize m_size = kUsualSize;      // as the user made it
+    QSize m_fitted = kUsualSize;    // as placed on this screen
+    std::optional<PanePlace> m_fit; // the place on this screen, while the user changes nothing
+    bool m_painted = false;         // the window has been drawn once
     bool m_started = false;
     QAction* m_show = nullptr;
     QAction* m_below = nullptr;

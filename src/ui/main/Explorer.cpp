@@ -119,6 +119,18 @@ int Explorer::widthForAllTexts() const
     return widest + 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
+int Explorer::widthForTopTexts() const
+{
+    const QFontMetricsF metrics(font());
+    constexpr int kIconAndGaps = 16 + 12;
+    int widest = 0;
+    for (const QTreeWidgetItem* node : {appletsNode(), helpNode()}) {
+        widest = qMax(widest, letterAdvancesWidth(metrics, node->text(0)));
+    }
+    return indentation() + kIconAndGaps + widest + 2 * frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
 void Explorer::setHotTracking(bool on)
 {
     m_hotTrack->setEnabled(on);

@@ -26,6 +26,8 @@ public:
     void selectNodesWithText(const QString& text);
     // The width that shows every node's text whole, with the tree fully expanded.
     int widthForAllTexts() const;
+    // The width that shows the texts of "Applets" and "Help" whole.
+    int widthForTopTexts() const;
     void setHotTracking(bool on);
     bool hotTracking() const;
 

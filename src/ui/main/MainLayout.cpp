@@ -76,6 +76,8 @@ MainLayout layOutMain(QMainWindow* window, Explorer* explorer, QWidget* appletsL
     views->setMinimumSize(kViewsRect.width(), kMinimumViewsHeight);
 
     const int shift = qMax(0, explorer->widthForAllTexts() - kExplorerRect.width());
+    // Narrower, the explorer would cut its top nodes' names.
+    explorer->setMinimumWidth(explorer->widthForTopTexts());
     auto* explorerPane = new QWidget(client);
     auto* explorerColumn = new QVBoxLayout(explorerPane);
     explorerColumn->setContentsMargins(0, 0, 0, kClientSize.height() - kExplorerRect.height());
@@ -109,12 +111,24 @@ MainLayout layOutMain(QMainWindow* window, Explorer* explorer, QWidget* appletsL
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({kExplorerRect.width() + shift, kViewsRect.width()});
 
+    const int margin = kClientSize.width() - kViewsRect.right() - 1;
     auto* row = new QHBoxLayout(client);
-    row->setContentsMargins(0, 0, kClientSize.width() - kViewsRect.right() - 1, 0);
+    row->setContentsMargins(0, 0, margin, 0);
     row->addWidget(splitter);
-    laidOut.usualClient = kClientSize + QSize(shift, 0);
-    window->resize(laidOut.usualClient.width(),
-                   laidOut.usualClient.height() + window->menuBar()->sizeHint().height());
+    laidOut.measures = MainMeasures{
+        kExplorerRect.width() + shift,
+        explorer->minimumWidth(),
+        kViewsRect.width() + margin,
+        margin,
+        splitter->handleWidth(),
+        0,
+        kClientSize.height(),
+        kMinimumViewsHeight + kClientSize.height() - kViewsRect.height(),
+        {},
+        {},
+    };
+    window->resize(kClientSize.width() + shift,
+                   kClientSize.height() + window->menuBar()->sizeHint().height());
     return laidOut;
 }
 

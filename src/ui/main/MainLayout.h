@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Options.h"
+#include "ui/main/WindowPlacement.h"
 
 #include <QSize>
 
@@ -26,7 +27,8 @@ struct MainLayout {
     QToolButton* helpIcon;
     QSplitter* splitter; // the explorer, then the views with the live pane
     LivePane* live;      // owned by `owner`
-    QSize usualClient;   // the client area's size before any resizing, without the pane
+    // The client area's parts' widths and its usual and smallest heights, without the menu bar.
+    MainMeasures measures;
 };
 
 // Lays out the window's client area at the classic places, at its usual size: the explorer on

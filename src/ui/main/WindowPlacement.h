@@ -34,19 +34,66 @@ QRect fitWindow(const QRect& remembered, const WindowFit& fit, const QRect& avai
 QList<int> geometryNumbers(const QRect& geometry);
 QRect geometryOf(const QList<int>& numbers);
 
-// The main window's parts that its placement sets and remembers.
-struct PlacedWindow {
-    QMainWindow* window;
-    QSplitter* splitter;
-    LivePane* live;
-    QSize usualClient; // without the menu bar and the pane
+enum class PanePlace { Beside, Below, Hidden };
+
+// The main window's parts as the placement sees them, in the client area's pixels.
+struct MainMeasures {
+    int explorerUsual;   // shows every node's text whole
+    int explorerMinimum; // shows the top nodes' texts whole
+    int pageMinimum;     // the views' smallest width and the margin right of them
+    int rightMargin;     // that margin
+    int handle;          // between the explorer and the views
+    int paneHandle;      // between the views and the pane
+    int usualHeight;     // the client area's usual height, menu bar included, without the pane
+    int minimumHeight;   // the same, smallest
+    QSize paneUsual;     // width beside, height below, when nothing fitting is remembered
+    QSize paneMinimum;   // smaller, it shows too little to be of use
 };
 
-// Before the window is shown: its remembered size and place, or its usual size in the middle of
-// `available`; always inside `available`, shrunk to it when needed.
-void restorePlacement(const PlacedWindow& placed, const settings::Options& remembered,
-                      const QRect& available);
-// The window's place, the splitter's and the pane's sizes, into `options`.
-void rememberPlacement(const PlacedWindow& placed, settings::Options& options);
+// What the user last had, as the options remember it.
+struct RememberedPlace {
+    QRect geometry;   // empty: none
+    int explorer = 0; // 0: none
+    bool paneShown = false;
+    bool paneBelow = false;
+    QSize paneSize; // empty: none
+};
+
+struct WindowPlan {
+    QRect geometry;
+    QSize wanted;   // the window's size before it was fitted to the screen
+    int explorer;   // the explorer's width
+    PanePlace pane; // where the pane goes on this screen, whatever the user chose
+    QSize paneSize; // its width beside, its height below
+};
+
+// Fits the window into `available` less `frame`, the pane open as remembered: the explorer and
+// the page get at least their minimum widths, the pane what is left down to its minimum; with
+// less, the pane goes below the page, or is hidden where there is no room there either. A
+// remembered width or pane size that would squeeze a part below its minimum is not used.
+WindowPlan planWindow(const RememberedPlace& remembered, const MainMeasures& measures,
+                      const QRect& available, const QMargins& frame);
+
+// Places the main window as planned and remembers its place at closing. A size the plan had to
+// give up to fit this screen is remembered as the user had it, so that a larger screen gets it
+// back.
+class MainPlacement {
+public:
+    // `widths`: the widths and the usual height of the client area without its menu bar.
+    MainPlacement(QMainWindow* window, QSplitter* splitter, LivePane* live, MainMeasures widths);
+
+    // Before the window is shown.
+    void restore(const settings::Options& remembered, const QRect& available);
+    void remember(settings::Options& options) const;
+    MainMeasures measures() const;
+
+private:
+    QMainWindow* m_window;
+    QSplitter* m_splitter;
+    LivePane* m_live;
+    MainMeasures m_widths;
+    int m_wantedExplorer = 0;
+    WindowPlan m_plan{};
+};
 
 } // namespace morvane::ui
