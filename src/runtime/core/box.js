@@ -73,6 +73,10 @@ const newId = (what) => `morvane-${what}-${++boxes}`;
 
 const plain = (text) => (text ?? '').replace(/\s+/g, ' ').trim();
 
+// The text Morvane writes for browsers without Java: with the runtime running it is untrue, so
+// it describes nothing. Text an author wrote instead still does.
+const SHIPPED_FALLBACK = 'Please activate Java...';
+
 export class AppletBox {
   constructor(element, canvas, label) {
     const box = document.createElement('span');
@@ -99,7 +103,7 @@ export class AppletBox {
     box.setAttribute('role', 'img');
     this.name(label);
     const fallback = plain(element.textContent);
-    if (fallback) {
+    if (fallback && fallback !== SHIPPED_FALLBACK) {
       const copy = document.createElement('span');
       copy.hidden = true;
       copy.id = newId('fallback');

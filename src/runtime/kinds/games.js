@@ -105,7 +105,8 @@ registerKind('TicTacToe', {
     const cellW = ctx.width / 3;
     const cellH = ctx.height / 3;
     const board = new Array(9).fill(0);
-    const choice = buttonRow(2, ctx.width * 0.1, ctx.height * 0.55, ctx.width * 0.8, Math.max(16, Math.min(28, ctx.height / 6)));
+    // Across the whole width: at the shipped 180 px each label still fits its button uncut.
+    const choice = buttonRow(2, 0, ctx.height * 0.55, ctx.width, Math.max(16, Math.min(28, ctx.height / 6)));
     let asking = false;
     let result = null;
     let cursor = 4;

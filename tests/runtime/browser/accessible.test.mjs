@@ -54,6 +54,15 @@ describe('applets for screen readers and keyboards', { skip: !haveChromium && 'n
     }
   });
 
+  test('the shipped no-Java text describes nothing once the applet runs; an author\'s own text does', async () => {
+    for (const [noJava, described] of [['Please activate Java...', false], ['\n  Please   activate Java...\n', false], ['Spring sale: see the shop', true]]) {
+      const { page } = await openKind(bench, 'Stars', { noJava });
+      const description = await page.$eval('.morvane-applet-box', (box) => document.getElementById(box.getAttribute('aria-describedby') ?? '')?.textContent ?? null);
+      assert.equal(description, described ? noJava : null, JSON.stringify(noJava));
+      await page.close();
+    }
+  });
+
   test('a changing name is told aloud only while the visitor works the applet', async () => {
     const params = { image1: 'river.jpg', image_name1: 'River', image2: 'capitole.jpg', image_name2: 'Capitol', pause2: '600' };
     const viewer = await openKind(bench, 'ImageViewer', { width: 300, height: 260, params });

@@ -165,6 +165,23 @@ describe('form, player and game kinds in the browser', { skip: !haveChromium && 
     }
   });
 
+  test('at the shipped 180 px the first-player buttons show their labels whole', async () => {
+    const recordTexts = () => {
+      window.texts = [];
+      for (const context of [CanvasRenderingContext2D, OffscreenCanvasRenderingContext2D]) {
+        const fillText = context.prototype.fillText;
+        context.prototype.fillText = function (text, ...rest) {
+          window.texts.push(text);
+          return fillText.call(this, text, ...rest);
+        };
+      }
+    };
+    const { page } = await openKind(bench, 'TicTacToe', { width: 180, height: 180, params: { first: '0' } }, { setup: recordTexts });
+    const texts = await page.evaluate(() => window.texts);
+    assert.ok(texts.includes('You') && texts.includes('Computer'), texts.join(' | '));
+    await page.close();
+  });
+
   test('the sliding puzzle is solved by clicks and keys, and then follows its link with its target', async () => {
     for (const [link, expected] of [['won.htm', 'won.htm'], ['javascript:alert(1)', null]]) {
       const { page, click, key, label, opened, runtimeLines } = await open('Puzzle', { width: 150, height: 150, params: { image_name: 'Cascade.jpg', length: '3', link, target: '_blank' } });
