@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 namespace morvane::ui::test {
 namespace {
@@ -42,6 +43,18 @@ TEST_F(HtmlWindowTest, ShowsTheNeededFilesAndTheHtml)
     EXPECT_EQ(window.neededFiles(),
               (QStringList{u"Lens.class"_s, u"Zoom.class"_s, u"a.jpg"_s, u"b.au"_s}));
     EXPECT_EQ(window.htmlText(), lines.join(u'\n'));
+}
+
+TEST_F(HtmlWindowTest, WarnsThatAPasswordFileProtectsNothingOnlyWhenOneIsNeeded)
+{
+    install.write(u"media/pass.txt"_s, "guest welcome members.html");
+    const auto* warning = window.findChild<QLabel*>(u"openFileWarning"_s);
+    ASSERT_NE(warning, nullptr);
+    show({install.file(u"media/pass.txt"_s)}, u"LoginBox"_s);
+    EXPECT_FALSE(warning->isHidden());
+    EXPECT_TRUE(warning->text().contains(u"protects nothing"_s));
+    show({install.file(u"media/a.jpg"_s)});
+    EXPECT_TRUE(warning->isHidden());
 }
 
 TEST_F(HtmlWindowTest, CopiesTheLinesJoinedByCrLf)

@@ -8,6 +8,7 @@
 #include "ui/Icons.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -43,6 +44,7 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
     , m_services(services)
     , m_destinationFolder(destinationFolder)
     , m_neededFiles(new QListWidget(this))
+    , m_openFileWarning(new QLabel(this))
     , m_html(new QPlainTextEdit(this))
 {
     setObjectName(u"htmlWindow"_s);
@@ -79,6 +81,14 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
     auto* neededGroup = new QGroupBox(u"Needed files"_s, this);
     auto* neededLayout = new QVBoxLayout(neededGroup);
     neededLayout->addWidget(m_neededFiles);
+    // A login file looks like a lock and is none: whoever asks the site for it reads it.
+    m_openFileWarning->setObjectName(u"openFileWarning"_s);
+    m_openFileWarning->setWordWrap(true);
+    m_openFileWarning->setText(
+        u"Warning: anyone who knows the address of pass.txt can read it, logins, passwords and "
+        u"pages included. It protects nothing: never use it for anything that must stay private."_s);
+    m_openFileWarning->hide();
+    neededLayout->addWidget(m_openFileWarning);
 
     m_html->setObjectName(u"html"_s);
     m_html->setReadOnly(true);
@@ -122,7 +132,9 @@ void HtmlWindow::setContent(const QString& appDir, const QString& kind,
     m_media = media;
     m_html->setPlainText(htmlLines.join(u'\n'));
     m_neededFiles->clear();
-    m_neededFiles->addItems(generator::neededFileNames(appDir, kind, media));
+    const QStringList needed = generator::neededFileNames(appDir, kind, media);
+    m_neededFiles->addItems(needed);
+    m_openFileWarning->setHidden(!needed.contains(u"pass.txt"_s, Qt::CaseInsensitive));
 }
 
 QStringList HtmlWindow::neededFiles() const

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 
@@ -45,6 +46,7 @@ private:
     QStringList m_htmlLines;
     QStringList m_media;
     QListWidget* m_neededFiles;
+    QLabel* m_openFileWarning;
     QPlainTextEdit* m_html;
 };
 

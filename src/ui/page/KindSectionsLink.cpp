@@ -46,7 +46,7 @@ constexpr FieldSpec kLoginBox[] = {
 };
 constexpr HelpSpec kLoginBoxHelp[] = {
     {u"The applet opens a frame where the visitor types a login and a password. 'Frame width' and 'Frame height' are its dimensions in pixels; 'Frame title', 'Login text' and 'Password text' are its labels. 'Target link' tells where the page of a right login opens: '_self' in the same window, '_blank' in a new window, '_top' in the whole window, '_parent' in the parent frame, or the name of one of your frames."},
-    {u"Add the visitors one at a time: type a login, its password and the page it opens, then click 'Add'. For example the login 'anna', the password 'x7k2' and the page 'members.html', or a whole web address such as 'https://www.example.com/members.html'. The logins and passwords are written to the file 'pass.txt', which must be copied beside the applet.", u"Texts and links"},
+    {u"Add the visitors one at a time: type a login, its password and the page it opens, then click 'Add'. For example the login 'anna', the password 'x7k2' and the page 'members.html', or a whole web address such as 'https://www.example.com/members.html'. The logins and passwords are written to the file 'pass.txt', which must be copied beside the applet. Anyone who knows its address can read that file: it protects nothing, so never use LoginBox for anything that must stay private.", u"Texts and links"},
 };
 
 constexpr FieldSpec kMenuFrame[] = {

@@ -87,6 +87,26 @@ describe('applets fit their container', { skip: !haveChromium && 'no Chromium' }
     }
   });
 
+  test('an applet not started yet holds the place its applet takes, so that starting moves nothing', async () => {
+    const body = `<div style="height:2000px"></div><applet code="Stars.class" width="480" height="180">Please activate Java...</applet><p id="after">after</p>`;
+    const url = bench.server.page(`/samples/Fit/${Math.random().toString(36).slice(2)}.htm`, samplePage(body));
+    const { page, problems } = await openPage(bench.browser, url, PHONE);
+    await page.waitForFunction(() => document.adoptedStyleSheets.length > 0);
+    const place = () => page.evaluate(() => {
+      const shown = document.querySelector('canvas.morvane-applet') ?? document.querySelector('applet');
+      const r = shown.getBoundingClientRect();
+      return [r.width, r.height, document.getElementById('after').getBoundingClientRect().top + scrollY];
+    });
+    const before = await place();
+    assert.equal(await page.$$eval('canvas.morvane-applet', (c) => c.length), 0, 'far from view, not started');
+    await page.evaluate(() => document.querySelector('applet').scrollIntoView());
+    await canvases(page);
+    assert.deepEqual(await place(), before);
+    assert.deepEqual(before.slice(0, 2), [360, 135]);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
   test('a pointer on a shrunk applet reaches the kind at its own coordinates, and a new width redraws it', async () => {
     const { page } = await open(appletPage('Stars', { width: 720, height: 270 }), { width: 360, height: 640 });
     await page.evaluate(() => {
