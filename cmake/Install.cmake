@@ -6,9 +6,10 @@ set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS morvane morvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS morvane_webview_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/morvane)
-# A program working in data/ itself holds its lock there, which is no shipped file.
+# A program working in data/ itself holds its lock there, and may keep presets there: neither
+# is shipped data.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${MORVANE_DATA_INSTALL_DIR}
-    PATTERN ".morvane.lock*" EXCLUDE)
+    PATTERN ".morvane.lock*" EXCLUDE PATTERN "presets" EXCLUDE)
 # The applet runtime, its core and its kinds' files, is part of the shipped data but made by the
 # build (src/runtime).
 install(FILES ${MORVANE_RUNTIME_FILES} DESTINATION ${MORVANE_DATA_INSTALL_DIR}/runtime)
