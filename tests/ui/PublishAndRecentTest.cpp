@@ -1,12 +1,14 @@
 #include "UiTestSupport.h"
 
 #include "ui/main/RecentMenu.h"
+#include "ui/page/ParameterPage.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 namespace morvane::ui::test {
 namespace {
@@ -66,6 +68,27 @@ TEST_F(MainWindowTest, PublishAsksBeforeReplacingAndTellsWhatItWrote)
             EXPECT_TRUE(fakes.messages.informations().isEmpty());
         }
     }
+}
+
+// The page's button copies what the HTML window would copy, and tells a value that fails instead.
+TEST_F(MainWindowTest, CopyCodeOnThePageCopiesTheCodeWithoutTheHtmlWindow)
+{
+    window().loadOptions();
+    openKind(u"Stars"_s);
+    auto* copy = window().parameterPage()->findChild<QToolButton*>(u"copyCode"_s);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_LE(copy->parentWidget()->sizeHint().width(), ParameterPage::kWidth);
+    copy->click();
+    EXPECT_EQ(fakes.messages.errors(), QStringList());
+    const QString code = fakes.clipboard.text();
+    EXPECT_TRUE(code.startsWith(u"<applet code=\"Stars.class\""_s)) << code.toStdString();
+    EXPECT_TRUE(code.contains(u"</applet>\r\n<script src=\"morvane-applets.js\""_s));
+    EXPECT_TRUE(shownDialogs.isEmpty());
+
+    window().workingCopy().common().setText(u"Width"_s, u"wide"_s);
+    copy->click();
+    EXPECT_EQ(fakes.messages.errors(), QStringList{u"Invalid width"_s});
+    EXPECT_EQ(fakes.clipboard.text(), code);
 }
 
 TEST_F(MainWindowTest, RecentKindsOpenAgainFromTheMenuAndAtStartWhenAsked)

@@ -4,6 +4,8 @@
 #include "platform/PathRules.h"
 #include "settings/KindFile.h"
 #include "settings/Presets.h"
+#include "ui/Icons.h"
+#include "ui/publish/PublishCommand.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -75,6 +78,20 @@ PresetBar::PresetBar(const PageContext& context, Replace replace, QWidget* paren
     row->addWidget(m_load);
     row->addWidget(save);
     row->addWidget(m_more);
+    // The code without a trip through the HTML window, for an author pasting it into a page; a
+    // picture alone, as the strip has no room for one more caption.
+    auto* copy = new QToolButton(this);
+    copy->setObjectName(u"copyCode"_s);
+    copy->setIcon(toolIcon(ToolIcon::CopyHtml));
+    copy->setText(u"Copy code"_s);
+    copy->setAccessibleName(u"Copy code"_s);
+    copy->setToolTip(u"Copy code: the applet's code into the clipboard"_s);
+    row->addWidget(copy);
+    connect(copy, &QToolButton::clicked, this, [this] {
+        copyAppletCode(m_context.services, window(),
+                       {m_kind, m_context.copy, m_support, m_context.appDir,
+                        m_context.options.runtime, m_context.options.markup});
+    });
 
     connect(m_load, &QPushButton::clicked, this, &PresetBar::loadChosen);
     connect(save, &QPushButton::clicked, this, &PresetBar::saveAsPreset);
