@@ -35,18 +35,10 @@ MenuEntry splitMenuText(const QString& text)
     return {text.left(std::max<qsizetype>(hash - 1, 0)), text.mid(hash + 2)};
 }
 
-} // namespace
-
-bool anyHasNul(const QStringList& entries)
+// The text as typed once the rule passes it; an empty text writes nothing.
+bool writeChecked(GenerationContext& ctx, FieldRule rule, const QString& name, const QString& text,
+                  const QString& message)
 {
-    return std::any_of(entries.begin(), entries.end(), hasNul);
-}
-
-bool writeInteger(GenerationContext& ctx, const QString& name, const QString& text,
-                  const QString& message, Negatives negatives)
-{
-    const FieldRule rule =
-        negatives == Negatives::Refused ? FieldRule::PositiveInt : FieldRule::AnyInt;
     if (const QString failure = valueFailure(rule, text, message, ctx.appDir());
         !failure.isEmpty()) {
         return ctx.fail(failure);
@@ -57,19 +49,28 @@ bool writeInteger(GenerationContext& ctx, const QString& name, const QString& te
     return true;
 }
 
+} // namespace
+
+bool anyHasNul(const QStringList& entries)
+{
+    return std::any_of(entries.begin(), entries.end(), hasNul);
+}
+
+bool writeInteger(GenerationContext& ctx, const QString& name, const QString& text,
+                  const QString& message, Negatives negatives)
+{
+    return writeChecked(
+        ctx, negatives == Negatives::Refused ? FieldRule::PositiveInt : FieldRule::AnyInt, name,
+        text, message);
+}
+
 bool writeText(GenerationContext& ctx, const QString& name, const QString& text,
                const QString& description, Requirement requirement)
 {
-    const FieldRule rule =
-        requirement == Requirement::Required ? FieldRule::RequiredText : FieldRule::OptionalText;
-    if (const QString failure = valueFailure(rule, text, description, ctx.appDir());
-        !failure.isEmpty()) {
-        return ctx.fail(failure);
-    }
-    if (!text.isEmpty()) {
-        ctx.param(name, text);
-    }
-    return true;
+    return writeChecked(ctx,
+                        requirement == Requirement::Required ? FieldRule::RequiredText
+                                                             : FieldRule::OptionalText,
+                        name, text, description);
 }
 
 bool writeFile(GenerationContext& ctx, const QString& name, const QString& path,
