@@ -4,6 +4,7 @@
 import { P } from '../core/params.js';
 import { appletPoint, drawButton, fitText, hasFocus, hiddenPart, hits, inkOn, inside, listenKeys } from '../core/kit.js';
 import { linkCanvas, linkTo } from '../core/common.js';
+import { safeLink } from '../core/links.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = 'px sans-serif';
@@ -370,10 +371,28 @@ registerKind('Navigation', {
     }
     let over = -1;
     let current = 0;
+    const target = ctx.params.target;
+    const urls = links.map((link) => safeLink(link, document.baseURI));
+    // The canvas is in a link to the button under the pointer (its address shown, a middle click
+    // or a long press open it), and in no link between buttons. The keys and screen readers meet
+    // the buttons as links of their own.
+    const canvasLink = linkCanvas(ctx.canvas, links.find((_, i) => urls[i]) ?? '', target);
+    canvasLink?.removeAttribute('href');
+    canvasLink?.setAttribute('tabindex', '-1');
+    canvasLink?.setAttribute('aria-hidden', 'true');
+    const pointAt = (i) => {
+      if (!canvasLink) return;
+      if (i >= 0 && urls[i]) canvasLink.href = urls[i];
+      else canvasLink.removeAttribute('href');
+    };
     // The pictures say nothing of where they lead: each button is named by its link.
     hiddenControls(ctx, n, (i) => {
-      const button = control('button', 'button', links[i] || ctx.params.images[i] || `${i + 1}`);
-      button.addEventListener('click', () => follow(ctx, links[i], ctx.params.target));
+      const name = links[i] || ctx.params.images[i] || `${i + 1}`;
+      const button = urls[i] ? linkTo(document.createElement('a'), urls[i], target) : control('button', 'button', name);
+      if (urls[i]) {
+        button.className = 'morvane-applet-link';
+        button.textContent = name;
+      } else button.addEventListener('click', () => follow(ctx, links[i], target));
       button.addEventListener('focus', () => {
         current = i;
         ctx.invalidate();
@@ -385,10 +404,11 @@ registerKind('Navigation', {
         const hit = type === 'leave' ? -1 : buttons.findIndex((b) => inside(x, y, b));
         if (hit !== over) {
           over = hit;
-          ctx.canvas.style.cursor = hit >= 0 ? 'pointer' : '';
+          pointAt(hit);
+          ctx.canvas.style.cursor = hit >= 0 ? 'pointer' : 'default';
           ctx.invalidate();
         }
-        if (type === 'click' && hit >= 0 && links[hit]) follow(ctx, links[hit], ctx.params.target);
+        if (type === 'click' && hit >= 0 && links[hit] && !urls[hit]) follow(ctx, links[hit], target);
       },
       draw(g) {
         const keyboard = hasFocus(ctx) ? current : -1;

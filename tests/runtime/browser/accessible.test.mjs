@@ -38,7 +38,7 @@ describe('applets for screen readers and keyboards', { skip: !haveChromium && 'n
       ['HexColor', {}, 'K', [['group', /^Color picker$/], ['StaticText', /^HTML code #[0-9A-F]{6}$/]]],
       ['CheckBoxLink', links, 'K', [['group', /^Pages to open$/], ['checkbox', /^One$/], ['checkbox', /^Two$/], ['button', /^Go$/]]],
       ['ListLink', links, 'K', [['group', /^Pages to open$/], ['listbox', /^Pages/], ['option', /^Two$/]]],
-      ['Navigation', { ...links, image1: 'button11.gif', image2: 'button12.gif' }, 'K', [['group', /^Navigation$/], ['button', /^one\.htm$/], ['button', /^two\.htm$/]]],
+      ['Navigation', { ...links, image1: 'button11.gif', image2: 'button12.gif' }, 'K', [['group', /^Navigation$/], ['link', /^one\.htm$/], ['link', /^two\.htm$/]]],
       ['MenuPopUp', { text: 'Our pages', text1: 'Home', link1: 'index.htm' }, 'K', [['group', /^Our pages$/], ['button', /^Our pages$/]]],
       ['MenuFrame', { text1: 'Home', link1: 'index.htm' }, 'K', [['group', /^Menu$/], ['button', /^Menu$/]]],
     ];

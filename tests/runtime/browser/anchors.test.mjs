@@ -80,6 +80,22 @@ describe('applet links are anchors', { skip: !haveChromium && 'no Chromium' }, (
     }
   });
 
+  test("Navigation's canvas links to the button under the pointer and to nothing between buttons; each button is a link for the keys", async () => {
+    const params = { number: '2', link1: 'one.htm', link2: 'javascript:alert(1)', image1: 'button11.gif', image2: 'button12.gif', target: 'nav' };
+    const { page, at } = await openKind(bench, 'Navigation', { width: 300, height: 60, params });
+    const state = () => page.evaluate(() => [
+      document.querySelector('a.morvane-applet-link:has(canvas)').getAttribute('href'),
+      [...document.querySelectorAll('.morvane-applet-box a.morvane-applet-link:not(:has(canvas))')].map((a) => [a.textContent, a.target, a.rel]),
+    ]);
+    const hidden = [['one.htm', 'nav', 'noopener']];
+    assert.deepEqual(await state(), [null, hidden]);
+    await page.mouse.move(...at(5, 5));
+    assert.deepEqual(await state(), [bench.server.origin + '/samples/K/one.htm', hidden]);
+    await page.mouse.move(...at(295, 55));
+    assert.deepEqual(await state(), [null, hidden]);
+    await page.close();
+  });
+
   test('a middle click opens the link in a new tab and leaves the page where it is', async () => {
     const link = bench.server.page('/anchors/next.htm', '<!DOCTYPE html><title>next</title>');
     const { page, at } = await openKind(bench, 'ButtonLink', { width: 160, height: 60, params: { text: 'Go', link } });
