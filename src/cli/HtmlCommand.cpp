@@ -11,17 +11,13 @@ namespace morvane::cli {
 
 int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QStringList rest = args;
-    const bool runtime = rest.removeAll(u"--runtime"_s) > 0;
-    const std::optional<KindSwitches> switches = takeKindSwitches(u"html"_s, rest, err);
+    const std::optional<KindSwitches> switches = readKindCommand(
+        {u"html", u"--runtime", "html [--runtime] [--markup FORM] [--preset NAME] KIND", 1}, args,
+        err);
     if (!switches) {
         return UsageError;
     }
-    if (rest.size() != 1) {
-        err << "usage: morvane-cli html [--runtime] [--markup FORM] [--preset NAME] KIND\n";
-        return UsageError;
-    }
-    const QString kind = rest.front();
+    const QString kind = switches->operands.front();
     int exitCode = Success;
     const std::optional<KindValues> loaded = loadKindValues(kind, *switches, err, exitCode);
     if (!loaded) {
@@ -30,7 +26,7 @@ int runHtml(const QStringList& args, QTextStream& out, QTextStream& err)
 
     const QString appDir = QDir::currentPath();
     const Outcome<generator::Generation> generation = generator::generateClosed(
-        {kind, loaded->values, loaded->support, appDir, runtime, switches->markup});
+        {kind, loaded->values, loaded->support, appDir, switches->flag, switches->markup});
     if (!generation) {
         err << generation.message() << "\n";
         return Failure;

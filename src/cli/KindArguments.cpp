@@ -11,10 +11,12 @@ using namespace Qt::StringLiterals;
 
 namespace morvane::cli {
 
-std::optional<KindSwitches> takeKindSwitches(const QString& command, QStringList& args,
-                                             QTextStream& err)
+std::optional<KindSwitches> readKindCommand(const KindCommandLine& line, QStringList args,
+                                            QTextStream& err)
 {
+    const QString command = QString::fromUtf16(line.name);
     KindSwitches switches;
+    switches.flag = args.removeAll(QString::fromUtf16(line.flag)) > 0;
     if (const qsizetype at = args.indexOf(u"--markup"_s); at >= 0) {
         const std::optional<settings::Markup> named =
             at + 1 < args.size() ? settings::markupNamed(args.at(at + 1)) : std::nullopt;
@@ -33,6 +35,11 @@ std::optional<KindSwitches> takeKindSwitches(const QString& command, QStringList
         switches.preset = args.at(at + 1);
         args.remove(at, 2);
     }
+    if (args.size() != line.operands || args.contains(QString())) {
+        err << "usage: morvane-cli " << line.usage << "\n";
+        return std::nullopt;
+    }
+    switches.operands = args;
     return switches;
 }
 

@@ -11,16 +11,26 @@
 
 namespace morvane::cli {
 
-// The switches that `html` and `publish` share, taken out of the arguments.
+// A command on a kind, as `html` and `publish` are: the switches they share, one of its own and
+// the arguments after them.
+struct KindCommandLine {
+    const char16_t* name;
+    const char16_t* flag; // the command's own switch, given or not
+    const char* usage;
+    qsizetype operands; // KIND first
+};
+
 struct KindSwitches {
     settings::Markup markup = settings::Markup::Applet;
     QString preset; // empty: the kind's current values
+    bool flag = false;
+    QStringList operands;
 };
 
-// Takes `--markup FORM` and `--preset NAME` out of `args`; nothing when FORM is not a markup's
-// name or NAME is missing (told on `err`).
-std::optional<KindSwitches> takeKindSwitches(const QString& command, QStringList& args,
-                                             QTextStream& err);
+// Reads `--markup FORM`, `--preset NAME`, the command's own switch and its operands; nothing on
+// a usage error (told on `err`).
+std::optional<KindSwitches> readKindCommand(const KindCommandLine& line, QStringList args,
+                                            QTextStream& err);
 
 // A kind's values loaded as the program loads them, from the current folder, then the preset's
 // when one is named.

@@ -10,26 +10,24 @@ namespace morvane::cli {
 
 int runPublish(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QStringList rest = args;
-    const bool force = rest.removeAll(u"--force"_s) > 0;
-    const std::optional<KindSwitches> switches = takeKindSwitches(u"publish"_s, rest, err);
+    const std::optional<KindSwitches> switches =
+        readKindCommand({u"publish", u"--force",
+                         "publish [--markup FORM] [--preset NAME] [--force] KIND FOLDER", 2},
+                        args, err);
     if (!switches) {
         return UsageError;
     }
-    if (rest.size() != 2 || rest.at(1).isEmpty()) {
-        err << "usage: morvane-cli publish [--markup FORM] [--preset NAME] [--force] KIND FOLDER\n";
-        return UsageError;
-    }
+    const QString& kind = switches->operands.at(0);
     int exitCode = Success;
-    const std::optional<KindValues> loaded = loadKindValues(rest.at(0), *switches, err, exitCode);
+    const std::optional<KindValues> loaded = loadKindValues(kind, *switches, err, exitCode);
     if (!loaded) {
         return exitCode;
     }
 
     const generator::PublishRequest request{
-        {rest.at(0), loaded->values, loaded->support, QDir::currentPath(), true, switches->markup},
-        rest.at(1),
-        force};
+        {kind, loaded->values, loaded->support, QDir::currentPath(), true, switches->markup},
+        switches->operands.at(1),
+        switches->flag};
     const Outcome<generator::PublishReport> report = generator::publish(request);
     if (!report) {
         err << report.message() << "\n";
