@@ -25,6 +25,7 @@
 #include "ui/main/ServedPages.h"
 #include "ui/options/OptionsDialog.h"
 #include "ui/page/ParameterPage.h"
+#include "ui/publish/PublishCommand.h"
 #include "ui/richtext/PaletteColors.h"
 #include "ui/richtext/RtfReader.h"
 #include "ui/wav2au/Wav2AuCommand.h"
@@ -102,6 +103,7 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_live = laidOut.live;
     m_placement = std::make_unique<MainPlacement>(this, laidOut.splitter, m_live, laidOut.measures);
     m_chooseApplet = addMainMenus(*this);
+    findChild<QAction*>(u"publish"_s)->setEnabled(m_state.actionsEnabled());
     m_edits = new EditHistory(this);
     connect(m_edits->undoAction(), &QAction::triggered, this, &MainWindow::undo);
     connect(m_edits->redoAction(), &QAction::triggered, this, &MainWindow::redo);
@@ -212,6 +214,7 @@ void MainWindow::enterView(View view, QWidget* widget)
     setWindowTitle(captionFor(view, m_state.currentKind()));
     m_previewButton->setEnabled(m_state.actionsEnabled());
     m_htmlButton->setEnabled(m_state.actionsEnabled());
+    findChild<QAction*>(u"publish"_s)->setEnabled(m_state.actionsEnabled());
     m_views->setCurrentWidget(widget);
     updateEditActions();
     m_live->changed();
@@ -252,6 +255,7 @@ void MainWindow::openKindPage(const QString& kind)
     page->assemble(kind, m_state.support());
     recordStep();
     enterView(View::KindPage, page);
+    m_options.recentKinds = settings::withRecentKind(m_options.recentKinds, kind);
     if (!m_state.loadNotice().isEmpty()) {
         m_services.messages.showInformation(this, m_state.loadNotice());
     }
@@ -355,6 +359,16 @@ void MainWindow::showPreview()
     }
     openPreviewPage(m_services, this, m_appDir, m_state.currentKind(), generation->lines,
                     generation->media);
+}
+
+void MainWindow::publish()
+{
+    if (m_state.view() != View::KindPage) {
+        return;
+    }
+    PublishCommand(m_services, m_options.destinationFolder, this)
+        .run({m_state.currentKind(), m_copy, m_state.support(), m_appDir, m_options.runtime,
+              m_options.markup});
 }
 
 void MainWindow::convertWav()

@@ -76,6 +76,8 @@ public:
     void openAllAppletsPage();
     void showHtml();
     void showPreview();
+    // The current kind's page, needed files and runtime into a folder the user chooses.
+    void publish();
     void convertWav();
     // The options are saved at "OK", as at closing: a crash later keeps them.
     void showOptions();

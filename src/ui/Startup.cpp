@@ -51,8 +51,18 @@ std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Servic
     window->show();
     window->loadOptions();
     window->runFirstRunStep();
-    window->reopenLastApplet();
+    reopenLastApplet(*window);
     return window;
+}
+
+void reopenLastApplet(MainWindow& window)
+{
+    const settings::Options& options = window.options();
+    if (options.reopenLastApplet && !options.recentKinds.isEmpty()) {
+        // A copy: opening the kind reorders the list it comes from.
+        const QString kind = options.recentKinds.front();
+        window.appletsListActivated(kind);
+    }
 }
 
 FolderOwner::FolderOwner(const QString& folder, QObject* parent)

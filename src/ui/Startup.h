@@ -19,6 +19,9 @@ namespace morvane::ui {
 std::unique_ptr<MainWindow> startMorvane(const QString& appDir, platform::Services services,
                                          const platform::LivePreviewFactory& livePreview = {});
 
+// The start's last step: the latest of the recent kinds opens, when the options ask for it.
+void reopenLastApplet(MainWindow& window);
+
 // The program that holds a folder, found by the next one started on the same folder (a double
 // click too many on the launcher): that one asks this one to come to the front and ends, rather
 // than open a second window that would mix its saves with this one's. Only programs of the same

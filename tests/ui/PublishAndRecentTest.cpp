@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "ui/Startup.h"
 #include "ui/main/RecentMenu.h"
 #include "ui/page/ParameterPage.h"
 
@@ -127,7 +128,7 @@ TEST_F(MainWindowTest, RecentKindsOpenAgainFromTheMenuAndAtStartWhenAsked)
         makeWindow();
         window().loadOptions();
         window().options().reopenLastApplet = reopen;
-        window().reopenLastApplet();
+        reopenLastApplet(window());
         EXPECT_EQ(window().state().currentKind(), reopen ? u"Stars"_s : QString());
     }
 }
