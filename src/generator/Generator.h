@@ -11,7 +11,7 @@ namespace morvane::generator {
 Outcome<Generation> generate(const GenerationInput& input);
 
 // Completes a successful generation: the no-Java text, when not empty, and the applet element's
-// end tag. WhoIsVisitor's script is complete already and gets nothing.
+// end tag. WhoIsVisitor's code (its script, or its element) is complete already and gets nothing.
 void closeApplet(Generation& generation, const QString& kind, const QString& noJavaMessage,
                  settings::Markup markup = settings::Markup::Applet);
 

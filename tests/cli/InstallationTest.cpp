@@ -74,6 +74,14 @@ TEST_F(ShippedInstallation, EveryKindGeneratesWithTheShippedSettings)
         const QString modernCode = modern.out.left(modern.out.indexOf(u"\n--- needed files"_s));
         EXPECT_TRUE(pageText.contains(u"<pre>"_s + modernCode.toHtmlEscaped() + u"</pre>"_s))
             << kind.toStdString() << ": the modern code block differs; run tools/make-samples.sh";
+        // Its list of needed files names the runtime's files the page fetches.
+        const QStringList modernLines = modern.out.split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& needed :
+             modernLines.mid(modernLines.indexOf(u"--- needed files"_s) + 1)) {
+            EXPECT_TRUE(pageText.contains(u"<li><code>"_s + needed + u"</code></li>"_s))
+                << kind.toStdString() << ": the sample page does not list " << needed.toStdString()
+                << "; run tools/make-samples.sh";
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "catalog/KeyTable.h"
+#include "generator/Generator.h"
 #include "generator/Html.h"
 #include "generator/kinds/OtherColumnsSteps.h"
 
@@ -6,8 +7,10 @@ using namespace Qt::StringLiterals;
 
 namespace morvane::generator {
 
-// The applet tag is written by a script at page-load time, so that the visitor's referrer can
-// be passed to it; the common lines written before are discarded, the media stay.
+// The classic code writes the applet tag from a script at page-load time, so that the visitor's
+// referrer can be passed to it; the common lines written before are discarded, the media stay.
+// The valid markup is the element alone, which a strict policy lets run: the runtime reads the
+// referrer itself.
 bool writeVisitorScript(GenerationContext& ctx)
 {
     const QString recipient = ctx.specific().text(u"Recipient"_s);
@@ -17,6 +20,18 @@ bool writeVisitorScript(GenerationContext& ctx)
     const QString sender = ctx.specific().text(u"Sender"_s);
     if (sender.isEmpty()) {
         return ctx.fail(u"You must specify a sender email"_s);
+    }
+
+    if (ctx.markup() == Markup::Modern) {
+        const QString startTag = ctx.lines().constFirst();
+        ctx.lines() = QStringList{
+            startTag,
+            paramLine(u"generator"_s, generatorValue(), Markup::Modern),
+            paramLine(u"recipient"_s, recipient, Markup::Modern),
+            paramLine(u"sender"_s, sender, Markup::Modern),
+            u"</"_s + appletElement(Markup::Modern) + u'>',
+        };
+        return true;
     }
 
     // Each value is written twice over: as the attribute text a parameter line would carry
