@@ -4,6 +4,8 @@
 
 import { P, resolveParams } from '../core/params.js';
 import { fitText, inkOn } from '../core/kit.js';
+import { linkTo } from '../core/common.js';
+import { safeLink } from '../core/links.js';
 import { registerKind } from '../core/applet.js';
 
 const FONT = '12px sans-serif';
@@ -69,6 +71,25 @@ function follow(ctx, link, target) {
   if (!ctx.openLink(link, target)) ctx.log(`link ${JSON.stringify(link)} not followed`);
 }
 
+// An item of either menu: a real link when its address may be followed (the browser opens it,
+// in a new tab too, and shows where it leads), else a button.
+function itemElement(item, target, style, role) {
+  const url = item.link ? safeLink(item.link, document.baseURI) : null;
+  const node = element(url ? 'a' : 'button', { ...style, textDecoration: 'none' });
+  if (url) {
+    linkTo(node, url, target);
+    node.className = 'morvane-applet-link';
+    node.draggable = false;
+  } else node.type = 'button';
+  node.setAttribute('role', role);
+  return node;
+}
+
+// What a click on an item does beyond the browser's own following of a link.
+function followUnlessLink(ctx, node, item, target) {
+  if (item.link && node.tagName !== 'A') follow(ctx, item.link, target);
+}
+
 // A "-" item: a line between groups of items, in both menus.
 function separator() {
   const line = element('div', { height: '0', margin: '3px 4px', borderTop: '1px solid #A0A0A0', borderBottom: '1px solid #FFFFFF' });
@@ -77,7 +98,7 @@ function separator() {
 }
 
 function focusSibling(button, delta) {
-  const buttons = [...button.parentElement.querySelectorAll(':scope > button')];
+  const buttons = [...button.parentElement.querySelectorAll(':scope > [role="menuitem"]')];
   const next = buttons[(buttons.indexOf(button) + delta + buttons.length) % buttons.length];
   next?.focus();
 }
@@ -99,9 +120,7 @@ class PopupMenu {
   }
 
   button(item) {
-    const button = element('button', ITEM);
-    button.type = 'button';
-    button.setAttribute('role', 'menuitem');
+    const button = itemElement(item, this.target, ITEM, 'menuitem');
     button.append(element('span', {}, item.caption));
     const hasSubmenu = item.children.length > 0;
     if (hasSubmenu) {
@@ -131,7 +150,7 @@ class PopupMenu {
     button.addEventListener('click', () => {
       if (item.link) {
         this.close(false);
-        follow(this.ctx, item.link, this.target);
+        followUnlessLink(this.ctx, button, item, this.target);
       } else if (hasSubmenu) {
         openSubmenu();
         this.child?.focusFirst();
@@ -178,7 +197,7 @@ class PopupMenu {
   }
 
   focusFirst() {
-    this.panel.querySelector('button')?.focus();
+    this.panel.querySelector('[role="menuitem"]')?.focus();
   }
 
   closeChild() {
@@ -331,9 +350,7 @@ function treeRows(ctx, items, target, depth, into) {
       continue;
     }
     const branch = item.children.length > 0;
-    const row = element('button', { ...ITEM, justifyContent: 'flex-start', gap: '4px', padding: `2px 6px 2px ${6 + depth * 14}px` });
-    row.type = 'button';
-    row.setAttribute('role', 'treeitem');
+    const row = itemElement(item, target, { ...ITEM, justifyContent: 'flex-start', gap: '4px', padding: `2px 6px 2px ${6 + depth * 14}px` }, 'treeitem');
     const mark = element('span', { display: 'inline-block', width: '10px' }, branch ? '\u25B8' : '');
     row.append(mark, element('span', { textDecoration: item.link ? 'underline' : 'none' }, item.caption));
     into.append(row);
@@ -350,7 +367,7 @@ function treeRows(ctx, items, target, depth, into) {
     row.addEventListener('focus', () => highlight(row, true));
     row.addEventListener('blur', () => highlight(row, false));
     row.addEventListener('click', () => {
-      if (item.link) follow(ctx, item.link, target);
+      followUnlessLink(ctx, row, item, target);
       if (children) {
         const opening = children.style.display === 'none';
         children.style.display = opening ? 'block' : 'none';
@@ -420,7 +437,7 @@ registerKind('MenuFrame', {
       frame.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') close(true);
         else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
-          const rows = [...tree.querySelectorAll('button')].filter((b) => b.offsetParent !== null);
+          const rows = [...tree.querySelectorAll('[role="treeitem"]')].filter((b) => b.offsetParent !== null);
           const i = rows.indexOf(document.activeElement);
           rows[(i + (event.key === 'ArrowDown' ? 1 : rows.length - 1)) % rows.length]?.focus();
         } else return;
@@ -448,7 +465,7 @@ registerKind('MenuFrame', {
       if (event.key !== 'Enter' && event.key !== ' ') return;
       event.preventDefault();
       if (!frame) open();
-      frame?.querySelector('[role=tree] button')?.focus();
+      frame?.querySelector('[role=treeitem]')?.focus();
     };
     canvas.addEventListener('keydown', keys);
     return {

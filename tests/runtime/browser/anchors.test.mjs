@@ -96,6 +96,17 @@ describe('applet links are anchors', { skip: !haveChromium && 'no Chromium' }, (
     await page.close();
   });
 
+  test('menu items with a link are links, with their target; an item with a refused link stays a button', async () => {
+    const params = { text: 'Menu', mode: 'clic', target: 'main', text1: 'One', link1: 'one.htm', text2: 'Bad', link2: 'javascript:alert(1)' };
+    for (const kind of ['MenuPopUp', 'MenuFrame']) {
+      const { page, click } = await openKind(bench, kind, { width: 150, height: 40, params });
+      await click(75, 20);
+      const items = await page.$$eval('[role=menuitem], [role=treeitem]', (nodes) => nodes.map((n) => [n.tagName, n.textContent.trim(), n.getAttribute('target'), n.getAttribute('rel')]));
+      assert.deepEqual(items, [['A', 'One', 'main', 'noopener'], ['BUTTON', 'Bad', null, null]], kind);
+      await page.close();
+    }
+  });
+
   test('a middle click opens the link in a new tab and leaves the page where it is', async () => {
     const link = bench.server.page('/anchors/next.htm', '<!DOCTYPE html><title>next</title>');
     const { page, at } = await openKind(bench, 'ButtonLink', { width: 160, height: 60, params: { text: 'Go', link } });

@@ -60,7 +60,7 @@ describe('applets under a finger', { skip: !haveChromium && 'no Chromium' }, () 
       ['GuestBook', { email: 'book@example.test' }, null, 'input, textarea'],
       ['LoginBox', {}, 'click', '.morvane-applet-panel :is(button, input)'],
       ['MenuPopUp', menu, 'click', '[role="menuitem"]'],
-      ['MenuFrame', menu, 'click', '.morvane-applet-panel button'],
+      ['MenuFrame', menu, 'click', '.morvane-applet-panel :is(button, a)'],
     ];
     for (const [kind, params, how, selector] of cases) {
       const opened = await openKind(bench, kind, { width: 240, height: 200, params });
