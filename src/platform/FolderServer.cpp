@@ -23,12 +23,12 @@ namespace morvane::platform {
 // A folder of a set, held open for the server's life.
 struct HeldMount {
     QString name;
-    FileHandle root;
+    Descriptor root;
 };
 
 // Where a request leads: a file path inside one served folder, still percent-encoded.
 struct Destination {
-    const FileHandle* root;
+    const Descriptor* root;
     QByteArray path;
 };
 
@@ -118,7 +118,7 @@ MHD_Result refuse(MHD_Connection* connection, unsigned status)
 
 ssize_t readFile(void* file, uint64_t position, char* buffer, size_t size)
 {
-    const int descriptor = static_cast<FileHandle*>(file)->get();
+    const int descriptor = static_cast<Descriptor*>(file)->get();
     for (;;) {
         const ssize_t read = ::pread(descriptor, buffer, size, static_cast<off_t>(position));
         if (read > 0) {
@@ -135,14 +135,14 @@ ssize_t readFile(void* file, uint64_t position, char* buffer, size_t size)
 
 void closeFile(void* file)
 {
-    delete static_cast<FileHandle*>(file);
+    delete static_cast<Descriptor*>(file);
 }
 
 // Sends the file a block at a time as the client takes it, so that a large sound file never
 // sits in memory whole.
 MHD_Result sendFile(MHD_Connection* connection, ServedFile served)
 {
-    auto* file = new FileHandle(std::move(served.file));
+    auto* file = new Descriptor(std::move(served.file));
     MHD_Response* response = MHD_create_response_from_callback(
         static_cast<uint64_t>(served.size), kBlockSize, &readFile, file, &closeFile);
     if (response == nullptr) {
@@ -221,7 +221,7 @@ size_t keepEncoded(void* /*closure*/, MHD_Connection* /*connection*/, char* text
     return std::strlen(text);
 }
 
-bool isSameFolder(const FileHandle& one, const FileHandle& other)
+bool isSameFolder(const Descriptor& one, const Descriptor& other)
 {
     struct stat first {};
     struct stat second {};
@@ -279,7 +279,7 @@ Outcome<quint16> FolderServer::serve(const QList<Mount>& site, const QString& in
 {
     std::vector<HeldMount> mounts;
     for (const Mount& mount : site) {
-        Outcome<FileHandle> root = openServedRoot(mount.folder, installation);
+        Outcome<Descriptor> root = openServedRoot(mount.folder, installation);
         if (!root) {
             return root.result();
         }

@@ -44,7 +44,7 @@ constexpr ContentType kContentTypes[] = {
 
 ServedFile refused(ServedFile::Verdict verdict)
 {
-    return ServedFile{verdict, QString(), FileHandle(), 0};
+    return ServedFile{verdict, QString(), Descriptor(), 0};
 }
 
 bool isSafeSegment(const QByteArray& segment)
@@ -108,13 +108,13 @@ bool isInside(const QByteArray& filePath, const QByteArray& rootPath)
     return filePath.startsWith(rootPath.endsWith('/') ? rootPath : rootPath + '/');
 }
 
-QByteArray procPathOf(const FileHandle& handle)
+QByteArray procPathOf(const Descriptor& handle)
 {
     return "/proc/self/fd/" + QByteArray::number(handle.get());
 }
 
 // Where an open file is now: the file itself, whatever path led to it.
-QByteArray pathOf(const FileHandle& handle)
+QByteArray pathOf(const Descriptor& handle)
 {
     char buffer[PATH_MAX];
     const ssize_t length = ::readlink(procPathOf(handle).constData(), buffer, sizeof buffer);
@@ -124,7 +124,7 @@ QByteArray pathOf(const FileHandle& handle)
     return QByteArray(buffer, length);
 }
 
-ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
+ServedFile openInside(const Descriptor& root, const QByteArray& relativePath)
 {
     // Asked again at each request: the root may have been moved, and what counts is where it
     // is now, not the path it was served under.
@@ -132,7 +132,7 @@ ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
     if (rootPath.isEmpty()) {
         return refused(ServedFile::Verdict::NotFound);
     }
-    const FileHandle found(::openat(root.get(), relativePath.constData(), O_PATH | O_CLOEXEC));
+    const Descriptor found(::openat(root.get(), relativePath.constData(), O_PATH | O_CLOEXEC));
     const QByteArray filePath = found.isOpen() ? pathOf(found) : QByteArray();
     if (filePath.isEmpty()) {
         return refused(ServedFile::Verdict::NotFound);
@@ -146,7 +146,7 @@ ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
     }
     // Reopened through /proc, the descriptor reads the very file that was checked, not whatever
     // the path leads to by now.
-    FileHandle file(::open(procPathOf(found).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    Descriptor file(::open(procPathOf(found).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
     if (!file.isOpen() || ::fstat(file.get(), &status) != 0) {
         return refused(ServedFile::Verdict::NotFound);
     }
@@ -158,13 +158,13 @@ ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
 
 // Without a way to ask where an open file is, no link is followed at all: each folder on the way
 // is opened from the one before.
-ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
+ServedFile openInside(const Descriptor& root, const QByteArray& relativePath)
 {
     const QByteArrayList names = relativePath.split('/');
-    FileHandle folder;
+    Descriptor folder;
     int at = root.get();
     for (qsizetype i = 0; i + 1 < names.size(); ++i) {
-        FileHandle next(::openat(at, names[i].constData(), kFolder | O_NOFOLLOW));
+        Descriptor next(::openat(at, names[i].constData(), kFolder | O_NOFOLLOW));
         if (!next.isOpen()) {
             return refused(ServedFile::Verdict::NotFound);
         }
@@ -172,7 +172,7 @@ ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
         at = folder.get();
     }
     // Non-blocking, so that a pipe in a file's place cannot hold the server.
-    FileHandle file(::openat(at, names.constLast().constData(),
+    Descriptor file(::openat(at, names.constLast().constData(),
                              O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat status {};
     if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -186,32 +186,15 @@ ServedFile openInside(const FileHandle& root, const QByteArray& relativePath)
 
 } // namespace
 
-FileHandle::FileHandle(FileHandle&& other) noexcept
-    : m_descriptor(std::exchange(other.m_descriptor, -1))
-{}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
-{
-    std::swap(m_descriptor, other.m_descriptor);
-    return *this;
-}
-
-FileHandle::~FileHandle()
-{
-    if (m_descriptor >= 0) {
-        ::close(m_descriptor);
-    }
-}
-
-Outcome<FileHandle> openServedRoot(const QString& folder, const QString& installation)
+Outcome<Descriptor> openServedRoot(const QString& folder, const QString& installation)
 {
     const QString path = QDir(folder).absolutePath();
     if (installation.isEmpty()) {
         const QByteArray name = QFile::encodeName(path);
-        FileHandle root(::open(name.constData(), kFolder | O_NOFOLLOW));
+        Descriptor root(::open(name.constData(), kFolder | O_NOFOLLOW));
         if (!root.isOpen()) {
             const int error = errno;
-            return Outcome<FileHandle>::failure(
+            return Outcome<Descriptor>::failure(
                 notServed(path, path, whyNotAFolder(AT_FDCWD, name, error)));
         }
         return root;
@@ -219,13 +202,13 @@ Outcome<FileHandle> openServedRoot(const QString& folder, const QString& install
     const QString base = QDir(installation).absolutePath();
     const QString prefix = base.endsWith(u'/') ? base : base + u'/';
     if (path != base && !path.startsWith(prefix)) {
-        return Outcome<FileHandle>::failure(
+        return Outcome<Descriptor>::failure(
             notServed(path, path, u"is not inside \"%1\"."_s.arg(QDir::toNativeSeparators(base))));
     }
-    FileHandle at(::open(QFile::encodeName(base).constData(), kFolder));
+    Descriptor at(::open(QFile::encodeName(base).constData(), kFolder));
     if (!at.isOpen()) {
         const int error = errno;
-        return Outcome<FileHandle>::failure(
+        return Outcome<Descriptor>::failure(
             notServed(path, QDir::toNativeSeparators(base),
                       u"cannot be opened (%1)."_s.arg(qt_error_string(error))));
     }
@@ -233,10 +216,10 @@ Outcome<FileHandle> openServedRoot(const QString& folder, const QString& install
     for (const QString& name : path.mid(prefix.size()).split(u'/', Qt::SkipEmptyParts)) {
         reached = QDir(reached).filePath(name);
         const QByteArray encoded = QFile::encodeName(name);
-        FileHandle next(::openat(at.get(), encoded.constData(), kFolder | O_NOFOLLOW));
+        Descriptor next(::openat(at.get(), encoded.constData(), kFolder | O_NOFOLLOW));
         if (!next.isOpen()) {
             const int error = errno;
-            return Outcome<FileHandle>::failure(notServed(path, QDir::toNativeSeparators(reached),
+            return Outcome<Descriptor>::failure(notServed(path, QDir::toNativeSeparators(reached),
                                                           whyNotAFolder(at.get(), encoded, error)));
         }
         at = std::move(next);
@@ -244,7 +227,7 @@ Outcome<FileHandle> openServedRoot(const QString& folder, const QString& install
     return at;
 }
 
-ServedFile openServedFile(const FileHandle& root, const QByteArray& encodedPath)
+ServedFile openServedFile(const Descriptor& root, const QByteArray& encodedPath)
 {
     const QByteArray relativePath = relativePathOf(encodedPath);
     if (relativePath.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FolderWalk.h"
 #include "base/Outcome.h"
 
 #include <QByteArray>
@@ -7,31 +8,11 @@
 
 namespace morvane::platform {
 
-// An open file descriptor, closed with its owner.
-class FileHandle final {
-public:
-    FileHandle() = default;
-    explicit FileHandle(int descriptor)
-        : m_descriptor(descriptor)
-    {}
-    FileHandle(FileHandle&& other) noexcept;
-    FileHandle& operator=(FileHandle&& other) noexcept;
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle();
-
-    int get() const { return m_descriptor; }
-    bool isOpen() const { return m_descriptor >= 0; }
-
-private:
-    int m_descriptor = -1;
-};
-
 struct ServedFile {
     enum class Verdict { Serve, Forbidden, NotFound };
     Verdict verdict = Verdict::NotFound;
     QString filePath; // where the opened file is, when served
-    FileHandle file;  // open for reading, when served
+    Descriptor file;  // open for reading, when served
     qint64 size = 0;
 };
 
@@ -40,7 +21,7 @@ struct ServedFile {
 // empty, is a folder that does not lie inside it or is reached from it through a link: a link
 // in a shared installation could lead anywhere. A link on the way to the installation folder
 // itself is the user's choice and followed. The failure names the folder and says why.
-Outcome<FileHandle> openServedRoot(const QString& folder, const QString& installation);
+Outcome<Descriptor> openServedRoot(const QString& folder, const QString& installation);
 
 // Opens the file inside root (from openServedRoot) that a request's percent-encoded path names
 // ("/test12.htm", "/data/a%20b.txt"). Dot and empty segments, encoded slashes, backslashes and
@@ -48,7 +29,7 @@ Outcome<FileHandle> openServedRoot(const QString& folder, const QString& install
 // opened, never the path: one outside the root is forbidden, whatever link led there or was
 // swapped in while it was opened, and anything but a regular file (a folder, a pipe, a device)
 // is not found.
-ServedFile openServedFile(const FileHandle& root, const QByteArray& encodedPath);
+ServedFile openServedFile(const Descriptor& root, const QByteArray& encodedPath);
 
 // The Content-Type of a served file, from its extension; application/octet-stream when unknown.
 QByteArray contentTypeOf(const QString& fileName);
