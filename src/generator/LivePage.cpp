@@ -29,8 +29,11 @@ QStringList buildLivePage(const QStringList& htmlLines)
         u"<head>"_s,
         u"<meta charset=\"utf-8\">"_s,
         u"<title>Live preview</title>"_s,
-        u"<style>html, body { margin: 0; height: 100%; } body { display: flex; "
-        "align-items: center; justify-content: center; }</style>"_s,
+        // Auto margins centre the applet while it is smaller than the pane and start it at the
+        // top left edge when larger, so that every edge can be scrolled to; the background is
+        // the pane's own.
+        u"<style>html { color-scheme: light dark; background: transparent; } body { margin: 0; "
+        "min-height: 100vh; display: flex; } body > div { margin: auto; padding: 8px; }</style>"_s,
         u"</head>"_s,
         u"<body>"_s,
         u"<div>"_s,

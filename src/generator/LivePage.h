@@ -7,7 +7,8 @@
 
 namespace morvane::generator {
 
-// The live pane's page: the applet alone, in the middle of the pane.
+// The live pane's page: the applet alone, in the middle of the pane while it is smaller, with
+// room for the pane to scroll to each of its edges when it is larger.
 QStringList buildLivePage(const QStringList& htmlLines);
 
 inline constexpr QLatin1String livePageName{"live.htm"};

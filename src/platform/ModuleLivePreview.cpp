@@ -133,6 +133,8 @@ void ModuleLivePreview::start()
         return;
     }
     m_layout->addWidget(m_loaded->widget());
+    m_loaded->setZoom(m_zoom);
+    m_loaded->setMenu(m_menu);
     m_loaded->start();
     if (!m_address.isEmpty()) {
         m_loaded->showPage(m_address);
@@ -156,6 +158,24 @@ void ModuleLivePreview::showMessage(const QString& text)
     m_message = text;
     if (m_loaded) {
         m_loaded->showMessage(text);
+    }
+}
+
+void ModuleLivePreview::setZoom(qreal factor)
+{
+    m_zoom = factor;
+    if (m_loaded) {
+        m_loaded->setZoom(factor);
+    }
+}
+
+void ModuleLivePreview::setMenu(const QList<QAction*>& actions)
+{
+    m_menu = actions;
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addActions(actions);
+    if (m_loaded) {
+        m_loaded->setMenu(actions);
     }
 }
 

@@ -42,6 +42,8 @@ public:
     void start() override;
     void showPage(const QString& address) override;
     void showMessage(const QString& text) override;
+    void setZoom(qreal factor) override;
+    void setMenu(const QList<QAction*>& actions) override;
 
     // The line shown when the module could not be loaded or the engine not started; empty
     // otherwise.
@@ -57,6 +59,8 @@ private:
     LivePreview* m_loaded = nullptr; // a child widget, once started
     QString m_address;
     QString m_message;
+    qreal m_zoom = 1.0;
+    QList<QAction*> m_menu;
 };
 
 LivePreviewFactory moduleLivePreviewFactory(const QStringList& candidates);

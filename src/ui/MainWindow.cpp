@@ -467,9 +467,13 @@ void MainWindow::runFirstRunStep()
 
 void MainWindow::setLivePreview(const platform::LivePreviewFactory& factory)
 {
-    m_live->setPreview(factory, [this](const QString& folder) {
-        return liveAddress(LiveSource{m_state, m_copy, m_appDir, m_services.preview}, folder);
-    });
+    const auto source = [this] {
+        return LiveSource{m_state, m_copy, m_appDir, m_services.preview};
+    };
+    m_live->setPreview(
+        factory, [source](const QString& folder) { return liveAddress(source(), folder); },
+        [source] { return liveAppletSize(source()); },
+        [this](const QString& address) { m_services.shell.openUrl(address); });
 }
 
 Result MainWindow::closingStep()

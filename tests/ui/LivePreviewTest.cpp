@@ -3,6 +3,8 @@
 #include "platform/ModuleLivePreview.h"
 #include "platform/fakes/FakeLivePreview.h"
 #include "ui/live/LivePane.h"
+#include "ui/live/PaneControls.h"
+#include "ui/live/PaneZoom.h"
 #include "ui/page/ParameterPage.h"
 
 #include <QAction>
@@ -139,6 +141,65 @@ TEST_F(LivePreviewTest, ViewMenuShowsPlacesAndRemembersThePane)
     ASSERT_TRUE(window().closingStep().ok);
     EXPECT_EQ(install.setting(u"options"_s, u"livepreviewsize"_s),
               u"210,%1"_s.arg(LivePane::kUsualSize.height()));
+}
+
+// A fit never enlarges, the widths lay the page out as wide as that browser's, and no scale
+// goes past what the engine can draw.
+TEST(PaneZoom, EachScaleGivesTheZoomOfItsLayoutWidth)
+{
+    const struct {
+        PaneScale scale;
+        QSize pane;
+        QSize applet;
+        qreal zoom;
+    } kRows[] = {
+        {PaneScale::Fit, {300, 300}, {400, 200}, 300.0 / 416},
+        {PaneScale::Fit, {300, 100}, {100, 300}, 100.0 / 316},
+        {PaneScale::Fit, {800, 600}, {400, 200}, 1.0},
+        {PaneScale::Fit, {10, 10}, {400, 200}, kSmallestZoom},
+        {PaneScale::Actual, {300, 300}, {400, 200}, 1.0},
+        {PaneScale::Phone, {180, 300}, {400, 200}, 0.5},
+        {PaneScale::Tablet, {1536, 300}, {400, 200}, 2.0},
+        {PaneScale::AppletWidth, {208, 300}, {400, 200}, 0.5},
+    };
+    for (const auto& row : kRows) {
+        EXPECT_DOUBLE_EQ(paneZoom(row.scale, row.pane, row.applet), row.zoom)
+            << int(row.scale) << ' ' << row.pane.width();
+    }
+}
+
+// The pane's menu is its own: scales, zoom, reload, the page in the browser and a key into
+// it; the scale is kept while the values change.
+TEST_F(LivePreviewTest, ThePanesOwnControlsScaleReloadAndOpenItsPage)
+{
+    openKind(u"Table"_s);
+    const std::string page = nextShown();
+    ASSERT_EQ(page, "page http://127.0.0.1:8123/live.htm");
+    QStringList names;
+    for (const QAction* action : pane->menu()) {
+        names.append(action->objectName());
+    }
+    EXPECT_EQ(names.filter(u"live"_s),
+              (QStringList{u"liveFit"_s, u"liveActual"_s, u"livePhone"_s, u"liveTablet"_s,
+                           u"liveAppletWidth"_s, u"liveZoomIn"_s, u"liveZoomOut"_s, u"liveReload"_s,
+                           u"liveOpen"_s, u"liveFocus"_s}));
+    const QSize area = pane->contentsRect().size();
+    EXPECT_DOUBLE_EQ(pane->zoom(), paneZoom(PaneScale::Fit, area, {400, 200}));
+    LivePane* live = window().livePane();
+    live->controls()->action(u"livePhone"_s)->trigger();
+    EXPECT_DOUBLE_EQ(pane->zoom(), area.width() / 360.0);
+    live->controls()->action(u"liveZoomIn"_s)->trigger();
+    EXPECT_DOUBLE_EQ(pane->zoom(), area.width() / 360.0 * 1.25);
+
+    const qsizetype before = pane->shown().size();
+    live->controls()->action(u"liveReload"_s)->trigger();
+    EXPECT_EQ(pane->shown().size(), before + 1);
+    live->controls()->action(u"liveOpen"_s)->trigger();
+    EXPECT_EQ(fakes.shell.openedUrls(), QStringList{u"http://127.0.0.1:8123/live.htm"_s});
+
+    pane->setFocusPolicy(Qt::ClickFocus); // as the engine's view: no stop of Tab
+    QTest::keyClick(&window(), Qt::Key_F6);
+    EXPECT_TRUE(pane->hasFocus());
 }
 
 // Without its web engine the pane says so in one line, and what it was asked to show waits.

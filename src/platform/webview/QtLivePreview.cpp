@@ -1,5 +1,7 @@
 #include "platform/webview/QtLivePreview.h"
 
+#include <QApplication>
+#include <QChildEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -13,6 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace morvane::platform {
 namespace {
+
+constexpr int kFrame = 2;
 
 const QString kLoadFailed = u"The live preview could not load its page: "_s;
 const QString kEngineEnded =
@@ -78,6 +82,7 @@ QtLivePreview::QtLivePreview(QWidget* parent)
     setObjectName(u"livePreview"_s);
     setAccessibleName(u"Live preview"_s);
     setMinimumSize(160, 120);
+    setContentsMargins(kFrame, kFrame, kFrame, kFrame);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     m_message = new MessageLine(this);
@@ -107,7 +112,10 @@ void QtLivePreview::start()
     m_view = new QWebEngineView(this);
     m_view->setObjectName(u"liveView"_s);
     m_view->setAccessibleName(u"Live preview"_s);
+    tame(m_view);
+    setFocusProxy(m_view);
     auto* page = new LivePage(m_profile, m_view);
+    page->setBackgroundColor(palette().color(QPalette::Window));
     // A refresh must never pull the keyboard away from the field being typed in.
     page->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, true);
@@ -116,7 +124,12 @@ void QtLivePreview::start()
         if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.url() == m_address) {
             setMessage(kLoadFailed + info.errorString());
         }
+        // A new document starts at the engine's zoom for its site.
+        if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
+            m_view->setZoomFactor(m_zoom);
+        }
     });
+    connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status) {
                 if (status != QWebEnginePage::NormalTerminationStatus) {
@@ -166,6 +179,64 @@ void QtLivePreview::setMessage(const QString& text)
 QString QtLivePreview::message() const
 {
     return m_message->isVisible() ? m_message->text() : QString();
+}
+
+void QtLivePreview::setZoom(qreal factor)
+{
+    m_zoom = factor;
+    if (m_view) {
+        m_view->setZoomFactor(factor);
+    }
+}
+
+void QtLivePreview::setMenu(const QList<QAction*>& actions)
+{
+    m_menu = actions;
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addActions(actions);
+}
+
+void QtLivePreview::tame(QWidget* widget)
+{
+    widget->setFocusPolicy(Qt::ClickFocus);
+    // Deferred to this widget, which shows the pane's own menu.
+    widget->setContextMenuPolicy(Qt::NoContextMenu);
+    widget->installEventFilter(this);
+}
+
+bool QtLivePreview::eventFilter(QObject* watched, QEvent* event)
+{
+    // The engine makes the widget that draws the page when the first page comes.
+    if (event->type() == QEvent::ChildAdded) {
+        if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) {
+            tame(child);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QtLivePreview::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && m_view) {
+        m_view->page()->setBackgroundColor(palette().color(QPalette::Window));
+    }
+    QWidget::changeEvent(event);
+}
+
+bool QtLivePreview::focusInside() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
+}
+
+void QtLivePreview::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (focusInside()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFrame));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 LivePreviewFactory qtLivePreviewFactory()

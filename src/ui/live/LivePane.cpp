@@ -1,5 +1,6 @@
 #include "ui/live/LivePane.h"
 
+#include "ui/live/PaneControls.h"
 #include "ui/main/WindowPlacement.h"
 
 #include <QAction>
@@ -9,6 +10,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -39,22 +42,53 @@ LivePane::LivePane(QWidget* views, settings::Options& options, QObject* parent)
     m_splitter = new QSplitter(Qt::Horizontal, views->parentWidget());
     m_splitter->setObjectName(u"liveSplitter"_s);
     m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(7);
     m_splitter->addWidget(views);
     m_splitter->setStretchFactor(0, 1);
+    m_controls = new PaneControls(this);
+    connect(m_controls, &PaneControls::zoomChanged, this, &LivePane::applyZoom);
+    connect(m_controls, &PaneControls::reloadRequested, this, &LivePane::refresh);
+    connect(m_controls, &PaneControls::openRequested, this, [this] {
+        if (m_open && !m_address.isEmpty()) {
+            m_open(m_address);
+        }
+    });
+    connect(m_controls, &PaneControls::focusRequested, this, [this] {
+        if (shown() && m_previewWidget) {
+            m_previewWidget->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+    for (QAction* action : m_controls->actions()) {
+        action->setEnabled(false);
+    }
     m_timer.setSingleShot(true);
     m_timer.setInterval(kDelay);
     connect(&m_timer, &QTimer::timeout, this, &LivePane::refresh);
 }
 
-void LivePane::setPreview(const platform::LivePreviewFactory& factory, Prepare prepare)
+void LivePane::setPreview(const platform::LivePreviewFactory& factory, Prepare prepare,
+                          AppletSize appletSize, OpenUrl open)
 {
-    m_preview = factory(m_splitter);
-    m_paneWidget = m_preview->widget();
+    // The controls over the page, the page below: the whole is the pane the splitter places.
+    auto* pane = new QWidget(m_splitter);
+    pane->setObjectName(u"livePane"_s);
+    auto* column = new QVBoxLayout(pane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_controls->makeToolBar(pane));
+    m_preview = factory(pane);
+    column->addWidget(m_preview->widget(), 1);
+    m_paneWidget = pane;
     m_prepare = std::move(prepare);
+    m_appletSize = std::move(appletSize);
+    m_open = std::move(open);
+    m_preview->setMenu(m_controls->actions());
+    m_previewWidget = m_preview->widget();
+    m_previewWidget->installEventFilter(this);
     m_splitter->addWidget(m_paneWidget);
     m_splitter->setStretchFactor(1, 0);
     m_splitter->window()->installEventFilter(this);
-    for (QAction* action : {m_show, m_below}) {
+    for (QAction* action : QList<QAction*>{m_show, m_below} + m_controls->actions()) {
         if (action) {
             action->setEnabled(true);
         }
@@ -76,6 +110,8 @@ void LivePane::addViewMenu(QMainWindow* window)
     m_below = checkable(menu, u"Preview &below"_s, u"livePreviewBelowItem"_s);
     connect(m_show, &QAction::toggled, this, &LivePane::setShown);
     connect(m_below, &QAction::toggled, this, &LivePane::setBelow);
+    menu->addSeparator();
+    menu->addActions(m_controls->actions());
     bar->insertMenu(bar->actions().value(2), menu);
     place();
 }
@@ -146,6 +182,12 @@ void LivePane::changed()
 
 bool LivePane::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_previewWidget) {
+        if (event->type() == QEvent::Resize) {
+            applyZoom();
+        }
+        return false;
+    }
     if (watched != m_splitter->window()) {
         return false;
     }
@@ -260,9 +302,19 @@ void LivePane::refresh()
                                          ? m_prepare(m_folder.path())
                                          : Outcome<QString>(Result::failure(kNoFolder));
     if (address) {
+        m_address = address.value();
+        applyZoom();
         m_preview->showPage(address.value());
     } else {
         m_preview->showMessage(address.message());
+    }
+}
+
+void LivePane::applyZoom()
+{
+    if (m_previewWidget) {
+        m_preview->setZoom(m_controls->zoomFor(m_previewWidget->contentsRect().size(),
+                                               m_appletSize ? m_appletSize() : QSize()));
     }
 }
 

@@ -21,9 +21,11 @@ class QSplitter;
 namespace morvane::ui {
 
 enum class PanePlace;
+class PaneControls;
 
-// The live preview beside or below the views: one splitter holding both, the View menu's two
-// items that show and place it, and the refresh once the values stop changing. The pane plays a
+// The live preview beside or below the views: one splitter holding both, the View menu's items
+// that show and place it and the pane's own controls above it, and the refresh once the values
+// stop changing. The pane plays a
 // page of its own folder, so the preview in the browser and its test folder stay as they are.
 class LivePane final : public QObject {
     Q_OBJECT
@@ -45,9 +47,14 @@ public:
     LivePane(QWidget* views, settings::Options& options, QObject* parent);
 
     QSplitter* splitter() const { return m_splitter; }
+    // The size the current kind's applet asks for; empty without one.
+    using AppletSize = std::function<QSize()>;
+    using OpenUrl = std::function<void(const QString& address)>;
+
     // Without a factory (the tests of the other windows) there is no pane, and its menu items
-    // stay disabled.
-    void setPreview(const platform::LivePreviewFactory& factory, Prepare prepare);
+    // stay disabled. `open` shows the pane's page in the browser.
+    void setPreview(const platform::LivePreviewFactory& factory, Prepare prepare,
+                    AppletSize appletSize, OpenUrl open);
     platform::LivePreview* preview() const;
     // "&View", after "&Edit".
     void addViewMenu(QMainWindow* window);
@@ -66,6 +73,7 @@ public:
     // A value, list or view changed: the pane refreshes once they stop changing.
     void changed();
 
+    PaneControls* controls() const { return m_controls; }
     QAction* showAction() const { return m_show; }
     QAction* belowAction() const { return m_below; }
 
@@ -81,12 +89,18 @@ private:
     void setBelow(bool below);
     void resizeWindowBy(QSize change);
     void startWhenShown();
+    void applyZoom();
 
     settings::Options& m_options;
     QSplitter* m_splitter = nullptr;
-    QPointer<QWidget> m_paneWidget;
+    QPointer<QWidget> m_paneWidget;    // the controls and the preview
+    QPointer<QWidget> m_previewWidget; // gone before the pane when the window goes
     platform::LivePreview* m_preview = nullptr;
     Prepare m_prepare;
+    AppletSize m_appletSize;
+    OpenUrl m_open;
+    QString m_address; // of the page last shown
+    PaneControls* m_controls = nullptr;
     QTemporaryDir m_folder;
     QTimer m_timer;
     QSize m_size = kUsualSize;      // as the user made it

@@ -27,4 +27,16 @@ Outcome<QString> liveAddress(const LiveSource& source, const QString& folder)
     return source.server.addressOf({{folder}, QString()}, page.value());
 }
 
+QSize liveAppletSize(const LiveSource& source)
+{
+    if (source.state.view() != View::KindPage) {
+        return {};
+    }
+    bool wide = false;
+    bool high = false;
+    const int width = source.values.common().text(u"Width"_s).trimmed().toInt(&wide);
+    const int height = source.values.common().text(u"Height"_s).trimmed().toInt(&high);
+    return wide && high && width > 0 && height > 0 ? QSize(width, height) : QSize();
+}
+
 } // namespace morvane::ui
