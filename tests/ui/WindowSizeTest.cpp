@@ -237,7 +237,7 @@ TEST_F(WindowFitTest, TheFirstWindowFitsEveryScreenAtEveryScaleWithThePane)
         EXPECT_GE(views.width(), 449);
         EXPECT_LE(views.right(), window.width());
         EXPECT_EQ(m_pane->isVisible(), row.expected != PanePlace::Hidden);
-        const QRect pane = inWindow(m_pane);
+        const QRect pane = inWindow(window.findChild<QWidget*>(u"livePane"_s));
         if (row.expected == PanePlace::Beside) {
             EXPECT_GE(pane.width(), LivePane::kMinimumSize.width());
             EXPECT_GT(pane.left(), views.right());
