@@ -76,21 +76,21 @@ function(declared_names text out)
     set(${out} ${names} PARENT_SCOPE)
 endfunction()
 
-# Comment lines and blank lines are for the sources' readers: the visitor's browser downloads
+# A module's text once its one-line imports are dealt with: refused when it still imports (over
+# several lines, or inside code) or exports a list; else without "export " and without its
+# comment and blank lines, which are for the sources' readers: the visitor's browser downloads
 # the code alone. (No line of a template literal starts with "//".)
-function(drop_comment_lines text out)
-    string(REGEX REPLACE "\n${blank}*//[^\n]*" "" text "${text}")
-    string(REGEX REPLACE "\n${blank}*\n" "\n" text "${text}")
-    set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-
-# Refuses what cannot be joined: imports over several lines or inside code, export lists.
-function(check_joinable path text)
+function(finish_module path text out)
     if(text MATCHES "\n${blank}*import[ \t\r${vt_ff}{(]" OR
        text MATCHES "\nexport${blank}+(default|{|\\*)")
         message(FATAL_ERROR
             "${path}: only one-line \"import ... from '...';\" and \"export <declaration>\" are joined")
     endif()
+    string(REGEX REPLACE "\nexport${blank}+" "\n" text "${text}")
+    string(REGEX REPLACE "\n${blank}*//[^\n]*" "" text "${text}")
+    string(REGEX REPLACE "\n${blank}*\n" "\n" text "${text}")
+    string(STRIP "${text}" text)
+    set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
 # A core module as it goes into the core: without its imports and exports.
@@ -100,10 +100,7 @@ function(strip_core path text out)
     while(text MATCHES "${import}")
         string(REGEX REPLACE "${import}" "\n" text "${text}")
     endwhile()
-    check_joinable(${path} "${text}")
-    string(REGEX REPLACE "\nexport${blank}+" "\n" text "${text}")
-    drop_comment_lines("${text}" text)
-    string(STRIP "${text}" text)
+    finish_module(${path} "${text}" text)
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
@@ -134,10 +131,7 @@ function(strip_kind path text exported out)
     if(text MATCHES "${import}")
         message(FATAL_ERROR "${path}: a kind module imports from the core only ('../core/NAME.js')")
     endif()
-    check_joinable(${path} "${text}")
-    string(REGEX REPLACE "\nexport${blank}+" "\n" text "${text}")
-    drop_comment_lines("${text}" text)
-    string(STRIP "${text}" text)
+    finish_module(${path} "${text}" text)
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 

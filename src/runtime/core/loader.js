@@ -53,8 +53,17 @@ function schedule(element) {
     flushing = false;
     const elements = [...pending];
     pending.clear();
+    // Read before any applet starts, so that the page is laid out once for all of them: those
+    // in reach start now rather than at the observer's first report, a frame later.
+    for (const each of elements) if (!near.has(each) && each.isConnected && inReach(each.getBoundingClientRect())) near.add(each);
     for (const each of elements) reconcile(each);
   });
+}
+
+// Within one screen of the view, as NEAR says; an element without a size (hidden, or not laid
+// out) is left to the observer.
+function inReach(r) {
+  return r.width > 0 && r.height > 0 && r.bottom >= -innerHeight && r.top <= 2 * innerHeight && r.right >= 0 && r.left <= innerWidth;
 }
 
 function reconcile(element) {
