@@ -253,6 +253,7 @@ void MainWindow::openKindPage(const QString& kind)
     page->loadFromCopy(kind);
     page->scrollToTop();
     page->assemble(kind, m_state.support());
+    keepButtonsLastInTabs(this);
     recordStep();
     enterView(View::KindPage, page);
     m_options.recentKinds = settings::withRecentKind(m_options.recentKinds, kind);

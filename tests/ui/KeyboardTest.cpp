@@ -1,18 +1,23 @@
 #include "UiTestSupport.h"
 
 #include "catalog/Kinds.h"
+#include "platform/fakes/FakeLivePreview.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/html/HtmlWindow.h"
+#include "ui/live/LivePane.h"
 #include "ui/main/AppletsList.h"
 #include "ui/main/ChooseAppletMenu.h"
 #include "ui/main/Explorer.h"
+#include "ui/options/OptionsDialog.h"
 #include "ui/page/ParameterPage.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -239,6 +244,88 @@ TEST_F(KeyboardTest, AWholeSessionByKeyboardAlone)
     QTest::keyClicks(tabTo(u"menuText"_s), u"Keys"_s);
     QTest::keyClick(tabTo(u"add"_s), Qt::Key_Space);
     EXPECT_EQ(tree->topLevelItem(0)->childCount(), nodes + 1);
+}
+
+// With the pane beside the views, Tab walks the window down and across and never stops in the
+// pane: from the search field it reaches the list, so that a kind is found and opened with four
+// keys. The page's fields come before the buttons below them.
+TEST_F(KeyboardTest, TabWalksEachViewWithoutDeadStops)
+{
+    window().setLivePreview([](QWidget* parent) {
+        auto* pane = new platform::FakeLivePreview(parent);
+        pane->setFocusPolicy(Qt::ClickFocus); // as the engine's view
+        return pane;
+    });
+    QTest::keySequence(&window(), QKeySequence::Find);
+    QTest::keyClicks(QApplication::focusWidget(), u"magnifying"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), m_list);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(window().state().currentKind().startsWith(u"ImageConvex"_s))
+        << window().state().currentKind().toStdString();
+    EXPECT_EQ(window().currentView(), window().parameterPage());
+
+    const struct {
+        std::function<void()> show;
+        QStringList starts;
+    } kViews[] = {
+        {[&] { window().showAppletsList(); },
+         {u"explorer"_s, u"appletsSearch"_s, u"appletsList"_s, u"mainHelpIcon"_s}},
+        {[&] { window().showHelpPage(HelpTab::Faq); },
+         {u"explorer"_s, u"helpPane"_s, u"mainHelpIcon"_s}},
+        {[&] { openKind(u"Stars"_s); }, {u"explorer"_s, u"presetMenu"_s}},
+    };
+    for (const auto& view : kViews) {
+        view.show();
+        SCOPED_TRACE(window().windowTitle().toStdString());
+        window().explorer()->setFocus();
+        QStringList stops;
+        for (QWidget* at = window().explorer(); stops.size() < 200;) {
+            stops.append(at->objectName());
+            EXPECT_TRUE(at->isVisible()) << at->objectName().toStdString();
+            EXPECT_FALSE(window().livePane()->splitter()->widget(1)->isAncestorOf(at))
+                << at->objectName().toStdString();
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+            if (at == window().explorer()) {
+                break;
+            }
+        }
+        EXPECT_EQ(stops.mid(0, view.starts.size()), view.starts);
+        EXPECT_EQ(stops.constLast(), u"mainHelpIcon"_s);
+        if (window().currentView() == window().parameterPage()) {
+            EXPECT_EQ(stops.mid(stops.size() - 3),
+                      (QStringList{u"previewButton"_s, u"htmlButton"_s, u"mainHelpIcon"_s}));
+        }
+    }
+}
+
+// Alt and a letter reach each menu of the HTML window and each box of the options, no letter
+// twice in a window.
+TEST_F(KeyboardTest, MenusAndOptionBoxesHaveTheirOwnAccessKeys)
+{
+    const auto key = [](const QString& text) {
+        const qsizetype at = text.indexOf(u'&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    QStringList html;
+    for (const QAction* menu : window().htmlWindow()->findChild<QMenuBar*>()->actions()) {
+        html.append(menu->text());
+    }
+    QStringList options;
+    for (const QCheckBox* box : window().optionsDialog()->findChildren<QCheckBox*>()) {
+        options.append(box->text());
+    }
+    for (const QStringList& texts : {html, options}) {
+        ASSERT_FALSE(texts.isEmpty());
+        QString keys;
+        for (const QString& text : texts) {
+            EXPECT_TRUE(key(text).isLetterOrNumber()) << text.toStdString();
+            EXPECT_FALSE(keys.contains(key(text))) << text.toStdString();
+            keys.append(key(text));
+        }
+    }
 }
 
 } // namespace

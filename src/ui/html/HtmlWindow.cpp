@@ -51,12 +51,12 @@ HtmlWindow::HtmlWindow(platform::Services services, QString& destinationFolder, 
     setWindowTitle(u"HTML and needed files"_s);
 
     auto* menuBar = new QMenuBar(this);
-    QMenu* files = menuBar->addMenu(u"Files"_s);
+    QMenu* files = menuBar->addMenu(u"&Files"_s);
     QAction* saveFiles =
         addMenuItem(files, u"&Save needed files into..."_s, u"saveNeededFilesInto"_s);
     files->addSeparator();
     QAction* close = addMenuItem(files, u"&Close"_s, u"close"_s);
-    QMenu* html = menuBar->addMenu(u"HTML"_s);
+    QMenu* html = menuBar->addMenu(u"&HTML"_s);
     QAction* copy = addMenuItem(html, u"&Copy into clipboard"_s, u"copyIntoClipboard"_s);
     // The whole code, the one thing taken from this window; a selection in the text copies itself.
     copy->setShortcut(QKeySequence::Copy);

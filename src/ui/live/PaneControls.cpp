@@ -101,6 +101,7 @@ QToolBar* PaneControls::makeToolBar(QWidget* parent)
     m_scaleButton = new QToolButton(bar);
     m_scaleButton->setObjectName(u"liveScale"_s);
     m_scaleButton->setPopupMode(QToolButton::InstantPopup);
+    m_scaleButton->setFocusPolicy(Qt::NoFocus); // the View menu holds the same choices
     m_scaleButton->setToolTip(u"How the applet is scaled"_s);
     auto* menu = new QMenu(m_scaleButton);
     menu->addActions(m_scales->actions());

@@ -2,10 +2,12 @@
 
 #include "ui/Icons.h"
 #include "ui/live/LivePane.h"
+#include "ui/main/AppletsList.h"
 #include "ui/main/Explorer.h"
 #include "ui/main/PinnedLayout.h"
 
 #include <QBoxLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -34,7 +36,7 @@ constexpr int kMinimumViewsHeight = 160;
 
 } // namespace
 
-MainLayout layOutMain(QMainWindow* window, Explorer* explorer, QWidget* appletsList,
+MainLayout layOutMain(QMainWindow* window, Explorer* explorer, AppletsList* appletsList,
                       settings::Options& options)
 {
     auto* client = new QWidget(window);
@@ -127,9 +129,29 @@ MainLayout layOutMain(QMainWindow* window, Explorer* explorer, QWidget* appletsL
         {},
         {},
     };
+    // Down the window and across: the explorer, the search and the list, the view shown, the
+    // buttons below it. The page, made later, goes in after the help page.
+    QWidget* const tabs[] = {explorer,         appletsList->searchField(), appletsList,
+                             laidOut.helpPane, laidOut.previewButton,      laidOut.htmlButton,
+                             helpIcon};
+    for (size_t i = 1; i < std::size(tabs); ++i) {
+        QWidget::setTabOrder(tabs[i - 1], tabs[i]);
+    }
     window->resize(kClientSize.width() + shift,
                    kClientSize.height() + window->menuBar()->sizeHint().height());
     return laidOut;
+}
+
+void keepButtonsLastInTabs(QMainWindow* window)
+{
+    QWidget* last = window->previousInFocusChain();
+    for (const QString& name : {u"previewButton"_s, u"htmlButton"_s, u"mainHelpIcon"_s}) {
+        auto* next = window->findChild<QWidget*>(name);
+        if (last != next) {
+            QWidget::setTabOrder(last, next);
+        }
+        last = next;
+    }
 }
 
 } // namespace morvane::ui

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace morvane::ui {
 
+class AppletsList;
 class Explorer;
 class LivePane;
 
@@ -34,7 +35,11 @@ struct MainLayout {
 // Lays out the window's client area at the classic places, at its usual size: the explorer on
 // the left, the views on the right and below them the strip of the two buttons and the help
 // icon, which it makes.
-MainLayout layOutMain(QMainWindow* window, Explorer* explorer, QWidget* appletsList,
+MainLayout layOutMain(QMainWindow* window, Explorer* explorer, AppletsList* appletsList,
                       settings::Options& options);
+
+// Puts the buttons below the views back at the end of the Tab chain, after the fields a page
+// has just added.
+void keepButtonsLastInTabs(QMainWindow* window);
 
 } // namespace morvane::ui

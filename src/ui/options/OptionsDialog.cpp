@@ -14,10 +14,10 @@ namespace morvane::ui {
 OptionsDialog::OptionsDialog(settings::Options& options, QWidget* parent)
     : QDialog(parent)
     , m_options(options)
-    , m_hotTrack(new QCheckBox(u"Hot track in explorers"_s))
-    , m_runtime(new QCheckBox(u"Add the script that runs the applets in today's browsers"_s))
-    , m_modernMarkup(new QCheckBox(u"Write valid HTML5 markup"_s))
-    , m_reopenLast(new QCheckBox(u"Reopen the last applet at start"_s))
+    , m_hotTrack(new QCheckBox(u"&Hot track in explorers"_s))
+    , m_runtime(new QCheckBox(u"Add the &script that runs the applets in today's browsers"_s))
+    , m_modernMarkup(new QCheckBox(u"Write valid HTML&5 markup"_s))
+    , m_reopenLast(new QCheckBox(u"&Reopen the last applet at start"_s))
 {
     setObjectName(u"optionsDialog"_s);
     setWindowTitle(u"Options"_s);
