@@ -150,7 +150,8 @@ void MainWindow::showHelpWindow(HelpTab tab)
 {
     HelpWindow* window = helpWindow();
     window->selectTab(tab);
-    m_runDialog(*window);
+    window->selectKind(m_state.currentKind());
+    window->showBeside(this);
 }
 
 ParameterPage* MainWindow::parameterPage()

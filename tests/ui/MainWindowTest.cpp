@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "catalog/SamplePaths.h"
 #include "ui/help/AboutBox.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/help/LiveSupportWindow.h"
@@ -11,6 +12,7 @@
 #include "ui/page/ParameterPage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -243,10 +245,19 @@ TEST_F(MainWindowTest, HelpMenuOpensTheHelpWindowsAndKeepsTheView)
         window().findChild<QAction*>(name)->trigger();
         return shownDialogs.isEmpty() ? nullptr : shownDialogs.takeLast();
     };
-    EXPECT_EQ(trigger(u"mainHelp"_s), window().helpWindow());
-    EXPECT_EQ(window().helpWindow()->currentTab(), HelpTab::GettingStarted);
-    EXPECT_EQ(trigger(u"tutorial"_s), window().helpWindow());
-    EXPECT_EQ(window().helpWindow()->currentTab(), HelpTab::Tutorial);
+    // The help stays beside the page, not modal, its kind the one open.
+    HelpWindow* help = window().helpWindow();
+    EXPECT_EQ(trigger(u"mainHelp"_s), nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->currentTab(), HelpTab::GettingStarted);
+    EXPECT_EQ(help->findChild<QComboBox*>(u"kinds"_s)->currentText(), u"Stars"_s);
+    help->findChild<QPushButton*>(u"parametersHelpButton"_s)->click();
+    EXPECT_EQ(fakes.shell.openedFiles().constLast().fileName,
+              catalog::sampleHelpPageName(u"Stars"_s));
+    EXPECT_EQ(trigger(u"tutorial"_s), nullptr);
+    EXPECT_EQ(help->currentTab(), HelpTab::Tutorial);
+    help->close();
     EXPECT_EQ(trigger(u"about"_s), window().aboutBox());
     EXPECT_EQ(trigger(u"liveSupport"_s), window().liveSupportWindow());
     EXPECT_EQ(window().currentView(), window().parameterPage());

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -44,7 +45,7 @@ HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidg
     m_text = new QTextEdit(page);
     m_text->setObjectName(u"text"_s);
     m_text->setReadOnly(true);
-    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     m_kinds = new QComboBox(page);
@@ -107,6 +108,31 @@ HelpWindow::HelpWindow(const QString& appDir, platform::Services services, QWidg
 void HelpWindow::selectTab(HelpTab tab)
 {
     m_tabs->setCurrentIndex(helpTabIndex(tab));
+}
+
+void HelpWindow::selectKind(const QString& kind)
+{
+    if (!kind.isEmpty()) {
+        m_kinds->setCurrentText(kind);
+    }
+}
+
+void HelpWindow::showBeside(const QWidget* owner)
+{
+    if (!isVisible() && owner) {
+        const QRect frame = owner->frameGeometry();
+        const QScreen* screen = owner->screen();
+        const QRect room = screen ? screen->availableGeometry() : QRect();
+        QPoint at(frame.right() + 1, frame.top());
+        if (at.x() + width() > room.right()) {
+            at.setX(std::max(room.left(), room.right() + 1 - width()));
+        }
+        move(at);
+    }
+    setModal(false);
+    show();
+    raise();
+    activateWindow();
 }
 
 HelpTab HelpWindow::currentTab() const
