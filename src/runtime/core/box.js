@@ -30,7 +30,7 @@ const SHEET = `
   :where(.morvane-applet-box, .morvane-applet-panel) :where(input, textarea, select) {
     font-size: max(16px, 1em) !important; min-height: 24px !important;
   }
-  :where(.morvane-applet-box, .morvane-applet-panel) :where(button, a[href]) { min-height: 24px !important; }
+  :where(.morvane-applet-box, .morvane-applet-panel) :where(button, a[href]:not(:has(canvas))) { min-height: 24px !important; }
   :where(.morvane-applet-close) { min-width: 24px !important; }
 }
 `;
