@@ -404,7 +404,7 @@ void MainWindow::recordStep()
 
 void MainWindow::updateEditActions()
 {
-    m_edits->update(m_state.view() == View::KindPage, m_state.currentKind());
+    m_edits->update(m_state.view() == View::KindPage, m_state.currentKind(), m_copy);
 }
 
 void MainWindow::undo()

@@ -1,8 +1,10 @@
 #include "UiTestSupport.h"
 
+#include "catalog/KeyTable.h"
 #include "ui/page/KindSections.h"
 #include "ui/page/ParameterPage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -144,6 +146,36 @@ TEST_F(HistoryTest, UndoAndRedoStepThroughEachKindsOwnEdits)
     // An undo is saved as any edit is.
     ASSERT_TRUE(window().closingStep());
     EXPECT_EQ(install.setting(u"Zoom"_s, u"Width"_s), seen[0].first.constFirst());
+}
+
+// The Edit menu says what an undo or a redo would change, a pending edit as a settled one.
+TEST_F(HistoryTest, UndoAndRedoNameTheChange)
+{
+    openKind(u"WaveText"_s);
+    const catalog::SettingKey* text = catalog::findSpecificKey(u"WaveText"_s, u"Text"_s);
+    ASSERT_NE(text, nullptr);
+    const struct {
+        const char* field;
+        QString name;
+    } kRows[] = {
+        {"Width", u"Width"_s},
+        {"Text", text->labelText().remove(u'&').remove(u':').trimmed()},
+    };
+    auto* undo = window().findChild<QAction*>(u"undo"_s);
+    auto* redo = window().findChild<QAction*>(u"redo"_s);
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.field);
+        auto* edit =
+            window().parameterPage()->findChild<QLineEdit*>(QString::fromLatin1(row.field));
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        QTest::keyClicks(edit, u"7"_s);
+        EXPECT_EQ(undo->text(), u"&Undo "_s + row.name);
+        undo->trigger();
+        EXPECT_EQ(redo->text(), u"&Redo "_s + row.name);
+        redo->trigger();
+        EXPECT_EQ(undo->text(), u"&Undo "_s + row.name);
+    }
 }
 
 } // namespace

@@ -94,10 +94,16 @@ bool EditHistory::step(bool back, const QString& kind, settings::WorkingCopy& co
     return back ? m_history.undo(kind, copy) : m_history.redo(kind, copy);
 }
 
-void EditHistory::update(bool onPage, const QString& kind)
+void EditHistory::update(bool onPage, const QString& kind, const settings::WorkingCopy& copy)
 {
-    m_actions.undo->setEnabled(onPage && (m_editPending || m_history.canUndo(kind)));
-    m_actions.redo->setEnabled(onPage && !m_editPending && m_history.canRedo(kind));
+    const bool undo = onPage && (m_editPending || m_history.canUndo(kind));
+    const bool redo = onPage && !m_editPending && m_history.canRedo(kind);
+    m_actions.undo->setEnabled(undo);
+    m_actions.redo->setEnabled(redo);
+    const QString undone = undo ? m_history.undoName(kind, copy) : QString();
+    const QString redone = redo ? m_history.redoName(kind) : QString();
+    m_actions.undo->setText(undone.isEmpty() ? u"&Undo"_s : u"&Undo "_s + undone);
+    m_actions.redo->setText(redone.isEmpty() ? u"&Redo"_s : u"&Redo "_s + redone);
 }
 
 } // namespace morvane::ui

@@ -37,7 +37,8 @@ public:
     void record(const QString& kind, const settings::WorkingCopy& copy);
     // Puts the previous (`back`) or next step of the kind into `copy`; false when there is none.
     bool step(bool back, const QString& kind, settings::WorkingCopy& copy);
-    void update(bool onPage, const QString& kind);
+    // Enables the items and names in them what they would undo and redo.
+    void update(bool onPage, const QString& kind, const settings::WorkingCopy& copy);
 
 private:
     EditActions m_actions;

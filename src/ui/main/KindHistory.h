@@ -27,6 +27,11 @@ public:
     bool undo(const QString& kind, settings::WorkingCopy& copy);
     bool redo(const QString& kind, settings::WorkingCopy& copy);
 
+    // What an undo would take back, `now` being the values shown ("Width", "Colors"); what a
+    // redo would bring back. Empty when there is nothing to name.
+    QString undoName(const QString& kind, const settings::WorkingCopy& now) const;
+    QString redoName(const QString& kind) const;
+
 private:
     struct Steps {
         QList<settings::WorkingCopy> states;
