@@ -107,6 +107,24 @@ describe('applet links are anchors', { skip: !haveChromium && 'no Chromium' }, (
     }
   });
 
+  test('a window opened by script under any name but the page\'s own frames loses its opener', async () => {
+    const handOut = () => {
+      window.handed = [];
+      window.open = () => {
+        const opened = { opener: window };
+        window.handed.push(opened);
+        return opened;
+      };
+    };
+    for (const [target, cut] of [['news', true], ['_blank', true], ['_top', false]]) {
+      const params = { number: '1', text1: 'One', link1: 'one.htm', checked1: 'yes', target };
+      const { page, click } = await openKind(bench, 'CheckBoxLink', { width: 220, height: 80, params }, { setup: handOut });
+      await click(200, 70);
+      assert.deepEqual(await page.evaluate(() => window.handed.map((w) => w.opener === null)), [cut], target);
+      await page.close();
+    }
+  });
+
   test('a middle click opens the link in a new tab and leaves the page where it is', async () => {
     const link = bench.server.page('/anchors/next.htm', '<!DOCTYPE html><title>next</title>');
     const { page, at } = await openKind(bench, 'ButtonLink', { width: 160, height: 60, params: { text: 'Go', link } });
