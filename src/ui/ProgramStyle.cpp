@@ -49,6 +49,24 @@ QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* optio
     return QProxyStyle::standardIcon(which, option, widget);
 }
 
+void ProgramStyle::polish(QPalette& palette)
+{
+    QProxyStyle::polish(palette);
+    const QColor window = palette.color(QPalette::Active, QPalette::Window);
+    if (window.lightness() >= 128) {
+        return;
+    }
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        const QColor text = palette.color(QPalette::Active, role);
+        const QColor back = palette.color(
+            QPalette::Active, role == QPalette::Text ? QPalette::Base : QPalette::Window);
+        palette.setColor(QPalette::Disabled, role,
+                         QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
+                                (text.blue() + back.blue()) / 2));
+    }
+}
+
 void useProgramStyle()
 {
     if (!qobject_cast<ProgramStyle*>(QApplication::style())) {

@@ -16,6 +16,10 @@ public:
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    // On a dark palette, disabled texts halfway between the text and the background, so that
+    // they stay readable.
+    void polish(QPalette& palette) override;
+    using QProxyStyle::polish;
 };
 
 // Makes ProgramStyle the application's style, once.

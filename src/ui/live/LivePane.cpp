@@ -85,8 +85,10 @@ void LivePane::setPreview(const platform::LivePreviewFactory& factory, Prepare p
     m_preview->setMenu(m_controls->actions());
     m_previewWidget = m_preview->widget();
     m_previewWidget->installEventFilter(this);
+    // The room a larger window adds goes to the pane: the page's fields are wide enough.
     m_splitter->addWidget(m_paneWidget);
-    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
     m_splitter->window()->installEventFilter(this);
     for (QAction* action : QList<QAction*>{m_show, m_below} + m_controls->actions()) {
         if (action) {

@@ -71,6 +71,11 @@ PaneControls::PaneControls(QObject* parent)
     QAction* open = newAction(this, u"Open in &browser"_s, u"liveOpen"_s);
     QAction* focus =
         newAction(this, u"&Go to the live preview"_s, u"liveFocus"_s, QKeySequence(Qt::Key_F6));
+    // Short words on the tool bar, so that it fits the narrowest pane.
+    zoomIn->setIconText(u"+"_s);
+    zoomOut->setIconText(u"\u2212"_s);
+    reload->setIconText(u"Reload"_s);
+    open->setIconText(u"Browser"_s);
     connect(zoomIn, &QAction::triggered, this, [this] { stepZoom(kZoomStep); });
     connect(zoomOut, &QAction::triggered, this, [this] { stepZoom(1 / kZoomStep); });
     connect(reload, &QAction::triggered, this, &PaneControls::reloadRequested);
@@ -107,15 +112,11 @@ QToolBar* PaneControls::makeToolBar(QWidget* parent)
     menu->addActions(m_scales->actions());
     m_scaleButton->setMenu(menu);
     bar->addWidget(m_scaleButton);
-    const QStringList shown{u"liveZoomOut"_s, u"liveZoomIn"_s, u"liveReload"_s, u"liveOpen"_s};
-    const QStringList words{u"\u2212"_s, u"+"_s, u"Reload"_s, u"Browser"_s};
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        QAction* item = action(shown[i]);
+    for (const QString& name :
+         {u"liveZoomOut"_s, u"liveZoomIn"_s, u"liveReload"_s, u"liveOpen"_s}) {
+        QAction* item = action(name);
         bar->addAction(item);
-        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(item))) {
-            button->setText(words[i]);
-            button->setToolTip(QString(item->text()).remove(u'&'));
-        }
+        bar->widgetForAction(item)->setToolTip(QString(item->text()).remove(u'&'));
     }
     setScale(m_scale);
     return bar;

@@ -91,6 +91,10 @@ AppletsList::AppletsList(const catalog::ProfileReader& profile, QWidget* parent)
     auto* searchHeader = new SearchHeader(this);
     setHeader(searchHeader);
     m_search = searchHeader->field();
+    // The scroll bar starts below the search field and the captions, beside the rows only.
+    auto* aboveBar = new QWidget(this);
+    aboveBar->setFixedHeight(searchHeader->sizeHint().height());
+    addScrollBarWidget(aboveBar, Qt::AlignTop);
     m_search->setObjectName(u"appletsSearch"_s);
     m_search->setPlaceholderText(u"Search applets"_s);
     m_search->setAccessibleName(u"Search applets"_s);
