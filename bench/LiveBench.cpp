@@ -12,6 +12,7 @@
 
 #include "ui/page/ParameterPage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,8 +35,10 @@ const QString kProbe = uR"((() => {
   return canvas.width + ':' + d[0] + ',' + d[1] + ',' + d[2];
 })())"_s;
 
-// Resident memory, in KiB, of the process and of every process below it.
-qint64 treeResidentKiB(qint64 root)
+// Memory, in KiB, of the process and of every process below it: the `field` line of each one's
+// `file` under /proc ("status" and "VmRSS:" for the resident memory, "smaps_rollup" and "Pss:"
+// for the proportional share, which counts the pages the processes share once).
+qint64 treeKiB(qint64 root, const QString& file, const QByteArray& field)
 {
     QMap<qint64, QList<qint64>> children;
     for (const QString& entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
@@ -54,13 +57,13 @@ qint64 treeResidentKiB(qint64 root)
     while (!pending.isEmpty()) {
         const qint64 pid = pending.takeLast();
         pending.append(children.value(pid));
-        QFile status(u"/proc/%1/status"_s.arg(pid));
+        QFile status(u"/proc/%1/"_s.arg(pid) + file);
         if (!status.open(QIODevice::ReadOnly)) {
             continue;
         }
         for (const QByteArray& row : status.readAll().split('\n')) {
-            if (row.startsWith("VmRSS:")) {
-                total += row.mid(6).trimmed().split(' ').value(0).toLongLong();
+            if (row.startsWith(field)) {
+                total += row.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
             }
         }
     }
@@ -84,6 +87,9 @@ int main(int argc, char* argv[])
     morvane::test::stageShippedInstallation(appDir.path());
     morvane::test::LiveDriver live(appDir.path());
     live.window().openKindPage(u"WaveText"_s);
+    // At 100 % in a pane wider than the applet, the canvas has the width typed, pixel for pixel.
+    live.window().findChild<QAction*>(u"liveActual"_s)->trigger();
+    live.window().resize(1260, live.window().height());
 
     const morvane::ColorRef background = 0x2040C0;
     const QString drawn = morvane::test::rgbText(background);
@@ -116,12 +122,19 @@ int main(int argc, char* argv[])
     std::printf("keystroke to new frame over %d edits: median %.1f ms, 95th percentile %.1f ms, "
                 "slowest %.1f ms\n",
                 edits, at(ms, 0.5), at(ms, 0.95), at(ms, 1.0));
-    std::printf("memory with the pane open (program and web engine processes): %.1f MiB\n",
-                static_cast<double>(treeResidentKiB(QCoreApplication::applicationPid())) / 1024.0);
+    // The memory as a user has it: the pane playing an animated kind for a while.
+    live.window().openKindPage(u"Stars"_s);
+    QTest::qWait(3000);
+    const qint64 self = QCoreApplication::applicationPid();
+    std::printf("memory with the pane playing Stars (program and web engine processes): "
+                "PSS %.1f MiB, resident %.1f MiB\n",
+                static_cast<double>(treeKiB(self, u"smaps_rollup"_s, "Pss:")) / 1024.0,
+                static_cast<double>(treeKiB(self, u"status"_s, "VmRSS:")) / 1024.0);
     std::fflush(stdout);
 
     const int linger = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
     if (linger > 0) {
+        live.window().openKindPage(u"WaveText"_s);
         QTest::qWait(linger * 500);
         QTest::keySequence(width, QKeySequence::SelectAll);
         QTest::keyClicks(width, u"wide"_s);
