@@ -1,6 +1,5 @@
 #include "ui/MainWindow.h"
 
-#include "catalog/Kinds.h"
 #include "catalog/SamplePaths.h"
 #include "catalog/Version.h"
 #include "generator/Generator.h"
@@ -16,7 +15,6 @@
 #include "ui/live/LiveSource.h"
 #include "ui/main/AppletsList.h"
 #include "ui/main/AutoSave.h"
-#include "ui/main/ChooseAppletMenu.h"
 #include "ui/main/EditMenu.h"
 #include "ui/main/Explorer.h"
 #include "ui/main/HelpWindows.h"
@@ -35,7 +33,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSplitter>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -48,12 +45,6 @@ namespace {
 
 const QString kQuitWithoutSaving =
     u"\n\nQuit anyway? The settings that could not be saved will be lost."_s;
-
-const QString kMainHelpText =
-    u"This is the main screen of Morvane. Click 'Applets' on the explorer on the left to view the "
-    "applets list. Next, double click on the applet name you want and fill out the parameters. "
-    "Then click 'Show preview' to view a preview in the default browser. When the applet "
-    "configuration is ready, click on 'HTML' to get the HTML code and copy the needed files."_s;
 
 } // namespace
 
@@ -105,8 +96,9 @@ MainWindow::MainWindow(const QString& appDir, platform::Services services, QWidg
     m_chooseApplet = addMainMenus(*this);
     findChild<QAction*>(u"publish"_s)->setEnabled(m_state.actionsEnabled());
     m_edits = new EditHistory(this);
-    connect(m_edits->undoAction(), &QAction::triggered, this, &MainWindow::undo);
-    connect(m_edits->redoAction(), &QAction::triggered, this, &MainWindow::redo);
+    connect(m_edits->undoAction(), &QAction::triggered, this, [this] { stepThroughHistory(true); });
+    connect(m_edits->redoAction(), &QAction::triggered, this,
+            [this] { stepThroughHistory(false); });
     m_live->addViewMenu(this);
     m_autoSave = new AutoSave([this] { return m_state.saveCurrentKind(); },
                               [this](const Result& saved) { report(saved); }, this);
@@ -385,7 +377,7 @@ void MainWindow::showOptions()
 
 void MainWindow::showMainHelp()
 {
-    m_services.messages.showInformation(this, kMainHelpText);
+    m_services.messages.showInformation(this, HelpWindows::mainHelpText());
 }
 
 void MainWindow::bringToFront()
@@ -405,16 +397,6 @@ void MainWindow::recordStep()
 void MainWindow::updateEditActions()
 {
     m_edits->update(m_state.view() == View::KindPage, m_state.currentKind(), m_copy);
-}
-
-void MainWindow::undo()
-{
-    stepThroughHistory(true);
-}
-
-void MainWindow::redo()
-{
-    stepThroughHistory(false);
 }
 
 void MainWindow::stepThroughHistory(bool back)

@@ -89,9 +89,6 @@ public:
     void quit();
     // Another start on the same folder asked for this window.
     void bringToFront();
-    // Over the current kind's history; a pending edit is a step of its own first.
-    void undo();
-    void redo();
 
     const MainState& state() const { return m_state; }
     settings::WorkingCopy& workingCopy() { return m_copy; }
@@ -129,7 +126,8 @@ private:
     // Makes the current kind's values its newest step of history.
     void recordStep();
     void updateEditActions();
-    // Back is undo, forth redo.
+    // Undo (back) or redo over the current kind's history; a pending edit is a step of its own
+    // first.
     void stepThroughHistory(bool back);
 
     QString m_appDir;

@@ -4,6 +4,8 @@
 #include "ui/help/HelpWindow.h"
 #include "ui/help/LiveSupportWindow.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::ui {
 
 HelpWindows::HelpWindows(const QString& appDir, platform::Services services, QWidget* parent)
@@ -11,6 +13,15 @@ HelpWindows::HelpWindows(const QString& appDir, platform::Services services, QWi
     , m_services(services)
     , m_parent(parent)
 {}
+
+QString HelpWindows::mainHelpText()
+{
+    return u"This is the main screen of Morvane. Click 'Applets' on the explorer on the left to "
+           "view the applets list. Next, double click on the applet name you want and fill out "
+           "the parameters. Then click 'Show preview' to view a preview in the default browser. "
+           "When the applet configuration is ready, click on 'HTML' to get the HTML code and copy "
+           "the needed files."_s;
+}
 
 HelpWindow* HelpWindows::help()
 {

@@ -17,6 +17,9 @@ class HelpWindows {
 public:
     HelpWindows(const QString& appDir, platform::Services services, QWidget* parent);
 
+    // What the help icon below the views says about the main window.
+    static QString mainHelpText();
+
     HelpWindow* help();
     AboutBox* about();
     LiveSupportWindow* liveSupport();
