@@ -275,6 +275,19 @@ TEST_F(WindowFitTest, RememberedSizesThatWouldSqueezeAPartAreNotRestored)
     EXPECT_EQ(m_window->livePane()->splitter()->orientation(), Qt::Horizontal);
 }
 
+// Where the pane fits neither beside nor below the page, it is hidden for this start and the
+// View menu says why; the user's choice stays as it was.
+TEST_F(WindowFitTest, WithoutRoomForThePaneTheViewMenuSaysSo)
+{
+    MainWindow& window = placed(settings::loadOptions(install.path()).value(), {0, 0, 560, 300});
+    QAction* item = window.livePane()->showAction();
+    EXPECT_FALSE(m_pane->isVisible());
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_TRUE(item->text().contains(u"no room"_s)) << item->text().toStdString();
+    ASSERT_TRUE(window.closingStep().ok);
+    EXPECT_EQ(install.setting(u"options"_s, u"livepreview"_s), u"yes");
+}
+
 // Run by the test command on an X server at twice the scale (1280 x 1024 physical, so 640 x 512
 // here); elsewhere it has nothing to look at.
 TEST_F(MainWindowTest, AtTwiceTheScaleTheWindowAndEveryControlAreOnTheScreen)
