@@ -170,6 +170,8 @@ ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
         d->context, [this](const PresetBar::Change& change) { replaceValues(change); }, this);
     setViewportMargins(0, d->presetBar->sizeHint().height(), 0, 0);
     placePresetBar();
+    // The scroll bar comes and goes with the page's length, and the strip makes room for it.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { placePresetBar(); });
 }
 
 ParameterPage::~ParameterPage()
@@ -249,8 +251,11 @@ int ParameterPage::visibleHeight() const
 
 void ParameterPage::placePresetBar()
 {
-    d->presetBar->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(),
-                              viewportMargins().top());
+    // Beside the page's scroll bar, which runs the whole height, not under it.
+    const QScrollBar* bar = verticalScrollBar();
+    const int scrollBarWidth = bar->isVisibleTo(this) ? bar->width() : 0;
+    d->presetBar->setGeometry(frameWidth(), frameWidth(),
+                              width() - 2 * frameWidth() - scrollBarWidth, viewportMargins().top());
 }
 
 void ParameterPage::loadFromCopy(const QString& kind)

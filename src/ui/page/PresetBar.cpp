@@ -54,8 +54,9 @@ PresetBar::PresetBar(const PageContext& context, Replace replace, QWidget* paren
     m_list->setObjectName(u"presetList"_s);
     m_list->setAccessibleName(u"Presets of this applet"_s);
     m_list->setPlaceholderText(u"No preset"_s);
-    m_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_list->setMinimumContentsLength(8);
+    // The list takes what the buttons leave, so that the strip fits the narrowest page.
+    m_list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_list->setMinimumWidth(m_list->fontMetrics().horizontalAdvance(u"No preset"_s));
     m_load->setToolTip(u"Put the chosen preset's settings on the page"_s);
     QPushButton* save = newButton(u"Save as preset..."_s, u"savePreset"_s, this);
 
