@@ -24,7 +24,7 @@ namespace {
 // The shipped settings and lists, which is all a kind file reads and writes.
 void stageShippedSettings(const QString& appDir)
 {
-    const QDir data(QStringLiteral(MORVANE_DATA_DIR));
+    const QDir data(QString::fromUtf8(MORVANE_DATA_DIR));
     writeTestFile(appDir + u"/morvane.ini"_s, readTestFile(data.filePath(u"morvane.ini"_s)));
     for (const QString& name : QDir(data.filePath(u"cfg"_s)).entryList(QDir::Files)) {
         writeTestFile(appDir + u"/cfg/"_s + name, readTestFile(data.filePath(u"cfg/"_s + name)));
