@@ -160,9 +160,9 @@ QString allowedText(FieldRule rule)
     return {};
 }
 
-std::vector<FieldRuleSpec> fieldRules(const QString& kind, const catalog::Support& support)
+std::vector<PageFieldRule> fieldRules(const QString& kind, const catalog::Support& support)
 {
-    std::vector<FieldRuleSpec> rules;
+    std::vector<PageFieldRule> rules;
     for (const CommonRule& common : kCommonRules) {
         if (common.parameter && !support.has(*common.parameter)) {
             continue;
@@ -177,9 +177,10 @@ std::vector<FieldRuleSpec> fieldRules(const QString& kind, const catalog::Suppor
             continue;
         }
         const QString key = QString::fromUtf16(step.source.key);
-        const bool known = std::any_of(rules.begin(), rules.end(), [&](const FieldRuleSpec& spec) {
-            return !spec.common && spec.key == key;
-        });
+        const bool known =
+            std::any_of(rules.begin(), rules.end(), [&](const PageFieldRule& fieldRule) {
+                return !fieldRule.common && fieldRule.key == key;
+            });
         if (!known) {
             rules.push_back({false, key, *rule, str(step.message), str(step.when)});
         }
@@ -187,25 +188,27 @@ std::vector<FieldRuleSpec> fieldRules(const QString& kind, const catalog::Suppor
     return rules;
 }
 
-bool ruleApplies(const FieldRuleSpec& spec, const settings::ValueSet& values)
+bool ruleApplies(const PageFieldRule& fieldRule, const settings::ValueSet& values)
 {
-    return spec.when.isEmpty() || !values.text(spec.when).isEmpty() || values.flag(spec.when);
+    return fieldRule.when.isEmpty() || !values.text(fieldRule.when).isEmpty() ||
+           values.flag(fieldRule.when);
 }
 
-QString firstMalformedValue(const std::vector<FieldRuleSpec>& rules,
+QString firstMalformedValue(const std::vector<PageFieldRule>& rules,
                             const settings::ValueSet& common, const settings::ValueSet& specific)
 {
-    for (const FieldRuleSpec& spec : rules) {
-        const bool number = spec.rule == FieldRule::PositiveInt || spec.rule == FieldRule::AnyInt ||
-                            spec.rule == FieldRule::Size;
-        const settings::ValueSet& values = spec.common ? common : specific;
-        if (!number || !ruleApplies(spec, values)) {
+    for (const PageFieldRule& fieldRule : rules) {
+        const bool number = fieldRule.rule == FieldRule::PositiveInt ||
+                            fieldRule.rule == FieldRule::AnyInt ||
+                            fieldRule.rule == FieldRule::Size;
+        const settings::ValueSet& values = fieldRule.common ? common : specific;
+        if (!number || !ruleApplies(fieldRule, values)) {
             continue;
         }
-        const QString value = values.text(spec.key);
-        if (!valueFailure(spec.rule, value, spec.message, QString()).isEmpty()) {
-            return spec.key + u" is not valid: \""_s + value + u"\" ("_s + allowedText(spec.rule) +
-                   u')';
+        const QString value = values.text(fieldRule.key);
+        if (!valueFailure(fieldRule.rule, value, fieldRule.message, QString()).isEmpty()) {
+            return fieldRule.key + u" is not valid: \""_s + value + u"\" ("_s +
+                   allowedText(fieldRule.rule) + u')';
         }
     }
     return {};

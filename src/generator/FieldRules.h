@@ -35,7 +35,7 @@ QString allowedText(FieldRule rule);
 // A field's rule on the page: the setting, in the common values or in the kind's own, with the
 // generator's wording. `when` names a field of the same values that must be a non-empty text or
 // a ticked box for the rule to apply.
-struct FieldRuleSpec {
+struct PageFieldRule {
     bool common = false;
     QString key;
     FieldRule rule = FieldRule::OptionalText;
@@ -45,14 +45,14 @@ struct FieldRuleSpec {
 
 // Every field rule the generator applies to the kind, common fields first, as the kind's
 // support decides which common fields it reads.
-std::vector<FieldRuleSpec> fieldRules(const QString& kind, const catalog::Support& support);
+std::vector<PageFieldRule> fieldRules(const QString& kind, const catalog::Support& support);
 
-// Whether the spec's `when` holds in `values`.
-bool ruleApplies(const FieldRuleSpec& spec, const settings::ValueSet& values);
+// Whether the rule's `when` holds in `values`.
+bool ruleApplies(const PageFieldRule& fieldRule, const settings::ValueSet& values);
 
 // The first rule of `rules` whose value is malformed (numbers only: texts and files are left to
 // the generator, which says what is missing), as "KEY: allowed", or an empty text.
-QString firstMalformedValue(const std::vector<FieldRuleSpec>& rules,
+QString firstMalformedValue(const std::vector<PageFieldRule>& rules,
                             const settings::ValueSet& common, const settings::ValueSet& specific);
 
 // The check an import adds (see settings::applyKindFile): the numbers that would not validate.

@@ -29,16 +29,17 @@ bool flag(const GenerationContext& ctx, K key)
 
 bool checkCommonValues(GenerationContext& ctx, const catalog::Support& support)
 {
-    for (const FieldRuleSpec& spec : fieldRules(QString(), support)) {
-        if (!spec.common || !ruleApplies(spec, ctx.common())) {
+    for (const PageFieldRule& fieldRule : fieldRules(QString(), support)) {
+        if (!fieldRule.common || !ruleApplies(fieldRule, ctx.common())) {
             continue;
         }
-        const QString value = ctx.common().text(spec.key);
-        if (const QString failure = valueFailure(spec.rule, value, spec.message, ctx.appDir());
+        const QString value = ctx.common().text(fieldRule.key);
+        if (const QString failure =
+                valueFailure(fieldRule.rule, value, fieldRule.message, ctx.appDir());
             !failure.isEmpty()) {
             return ctx.fail(failure);
         }
-        if (spec.rule == FieldRule::OptionalFile && !value.isEmpty()) {
+        if (fieldRule.rule == FieldRule::OptionalFile && !value.isEmpty()) {
             ctx.addMedia(value);
         }
     }

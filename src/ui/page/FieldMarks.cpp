@@ -36,22 +36,22 @@ FieldMarks::~FieldMarks()
     }
 }
 
-void FieldMarks::update(const std::vector<generator::FieldRuleSpec>& rules,
+void FieldMarks::update(const std::vector<generator::PageFieldRule>& rules,
                         const settings::ValueSet& common, const settings::ValueSet& specific,
                         const QString& appDir, const FindField& find)
 {
     QSet<QWidget*> failing;
-    for (const generator::FieldRuleSpec& spec : rules) {
-        const settings::ValueSet& values = spec.common ? common : specific;
-        QWidget* field = find(spec);
-        if (!field || failing.contains(field) || !generator::ruleApplies(spec, values)) {
+    for (const generator::PageFieldRule& fieldRule : rules) {
+        const settings::ValueSet& values = fieldRule.common ? common : specific;
+        QWidget* field = find(fieldRule);
+        if (!field || failing.contains(field) || !generator::ruleApplies(fieldRule, values)) {
             continue;
         }
-        const QString failure =
-            generator::valueFailure(spec.rule, values.text(spec.key), spec.message, appDir);
+        const QString failure = generator::valueFailure(fieldRule.rule, values.text(fieldRule.key),
+                                                        fieldRule.message, appDir);
         if (!failure.isEmpty()) {
             failing.insert(field);
-            mark(field, failure, generator::allowedText(spec.rule));
+            mark(field, failure, generator::allowedText(fieldRule.rule));
         }
     }
     for (QWidget* field : m_marked.keys()) {

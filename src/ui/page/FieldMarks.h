@@ -23,10 +23,10 @@ public:
     ~FieldMarks();
 
     // A field for each rule's key, as its section holds it; nullptr where none is shown.
-    using FindField = std::function<QWidget*(const generator::FieldRuleSpec&)>;
+    using FindField = std::function<QWidget*(const generator::PageFieldRule&)>;
 
     // Marks exactly the fields among `rules` that fail with the values given.
-    void update(const std::vector<generator::FieldRuleSpec>& rules,
+    void update(const std::vector<generator::PageFieldRule>& rules,
                 const settings::ValueSet& common, const settings::ValueSet& specific,
                 const QString& appDir, const FindField& find);
 

@@ -118,7 +118,7 @@ struct ParameterPage::Private {
     QString kind;
     catalog::Support support;
     page::PresetBar* presetBar = nullptr;
-    std::vector<generator::FieldRuleSpec> rules; // of the assembled kind
+    std::vector<generator::PageFieldRule> rules; // of the assembled kind
     FieldMarks marks;
 
     SectionPanel* specificPanel(const QString& ofKind) const
@@ -425,12 +425,12 @@ void ParameterPage::refreshMarks()
     const SectionPanel* specific = d->specificPanel(d->kind);
     const settings::WorkingCopy& copy = d->context.copy;
     d->marks.update(d->rules, copy.common(), copy.specific(d->kind), d->context.appDir,
-                    [&](const generator::FieldRuleSpec& spec) -> QWidget* {
-                        if (!spec.common) {
-                            return fieldIn(specific, spec.key);
+                    [&](const generator::PageFieldRule& fieldRule) -> QWidget* {
+                        if (!fieldRule.common) {
+                            return fieldIn(specific, fieldRule.key);
                         }
                         for (const SectionPanel* section : d->common) {
-                            if (QWidget* field = fieldIn(section, spec.key)) {
+                            if (QWidget* field = fieldIn(section, fieldRule.key)) {
                                 return field;
                             }
                         }
