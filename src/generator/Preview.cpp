@@ -67,6 +67,27 @@ Outcome<Place> openTestFolder(const QString& folder, const QString& appDir)
     return folderFailure(folder, systemError(ENOENT));
 }
 
+// Deletes what earlier previews wrote into the open test folder `test`.
+void clearPreviewFiles(const Place& test)
+{
+    QStringList ours;
+    const Place record = lookAt(test.folder, kRecordName);
+    if (const Outcome<Descriptor> file = openRegularFile(record); file) {
+        const Outcome<QByteArray> bytes = readUpTo(*file, settings::kMaxTextFileSize);
+        ours = bytes ? QString::fromUtf8(*bytes).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+    }
+    const Outcome<QByteArrayList> names = namesIn(test);
+    for (const QByteArray& encoded : names.valueOr({})) {
+        const QString name = QFile::decodeName(encoded);
+        const Place place = lookAt(test.folder, encoded);
+        // Removed by name in the folder itself: a link there goes, never what it leads to.
+        if (!place.isFolder() && (isPreviewPage(name) || ours.contains(name))) {
+            removePlace(place);
+        }
+    }
+    removePlace(record);
+}
+
 } // namespace
 
 QStringList buildPreviewPage(const QString& kind, const QStringList& htmlLines)
@@ -98,22 +119,7 @@ Result clearTestFolder(const QString& folder, const QString& appDir)
     if (!test) {
         return test.result();
     }
-    QStringList ours;
-    const Place record = lookAt(test->folder, kRecordName);
-    if (const Outcome<Descriptor> file = openRegularFile(record); file) {
-        const Outcome<QByteArray> bytes = readUpTo(*file, settings::kMaxTextFileSize);
-        ours = bytes ? QString::fromUtf8(*bytes).split(u'\n', Qt::SkipEmptyParts) : QStringList();
-    }
-    const Outcome<QByteArrayList> names = namesIn(*test);
-    for (const QByteArray& encoded : names.valueOr({})) {
-        const QString name = QFile::decodeName(encoded);
-        const Place place = lookAt(test->folder, encoded);
-        // Removed by name in the folder itself: a link there goes, never what it leads to.
-        if (!place.isFolder() && (isPreviewPage(name) || ours.contains(name))) {
-            removePlace(place);
-        }
-    }
-    removePlace(record);
+    clearPreviewFiles(*test);
     return Result::success();
 }
 
@@ -121,13 +127,11 @@ Outcome<QString> preparePreview(const QString& appDir, const QString& kind,
                                 const QStringList& htmlLines, const QStringList& media)
 {
     const QString folder = testFolder(appDir);
-    if (Result cleared = clearTestFolder(folder, appDir); !cleared) {
-        return cleared;
-    }
     const Outcome<Place> test = openTestFolder(folder, appDir);
     if (!test) {
         return test.result();
     }
+    clearPreviewFiles(*test);
 
     const int number = static_cast<int>(QRandomGenerator::global()->bounded(10000));
     const QString pageFileName = u"test%1.htm"_s.arg(number);
