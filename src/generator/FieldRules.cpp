@@ -4,6 +4,7 @@
 #include "generator/FileProbe.h"
 #include "generator/KindBlocks.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -97,6 +98,12 @@ std::optional<FieldRule> fieldRuleOf(Rule rule)
         return FieldRule::OptionalText;
     case Rule::File:
         return FieldRule::File;
+    case Rule::FileList:
+        return FieldRule::FileList;
+    case Rule::TextList:
+        return FieldRule::TextList;
+    case Rule::MenuTree:
+        return FieldRule::MenuTree;
     default:
         return std::nullopt;
     }
@@ -105,6 +112,30 @@ std::optional<FieldRule> fieldRuleOf(Rule rule)
 QString str(const char16_t* text)
 {
     return text ? QString::fromUtf16(text) : QString();
+}
+
+bool hasNul(const QString& text)
+{
+    return text.contains(QChar(0));
+}
+
+// The rule of one step as the page checks it; a field the kind reads twice is checked once.
+void addStepRule(std::vector<PageFieldRule>& rules, const Step& step,
+                 std::vector<ChoiceGuard> chosen)
+{
+    const std::optional<FieldRule> rule = fieldRuleOf(step.rule);
+    if (!rule || (!step.source.key && !step.source.list)) {
+        return;
+    }
+    PageFieldRule added{false,          str(step.source.key), *rule,           str(step.message),
+                        str(step.when), std::move(chosen),    step.source.list};
+    const bool known = std::any_of(rules.begin(), rules.end(), [&](const PageFieldRule& other) {
+        return !other.common && other.key == added.key && other.list == added.list &&
+               other.chosen.empty() && added.chosen.empty();
+    });
+    if (!known) {
+        rules.push_back(std::move(added));
+    }
 }
 
 } // namespace
@@ -133,6 +164,51 @@ QString valueFailure(FieldRule rule, const QString& value, const QString& messag
         return fileFailure(value, u"Invalid file name: "_s + value, appDir);
     case FieldRule::OptionalFile:
         return value.isEmpty() ? QString() : fileFailure(value, message, appDir);
+    case FieldRule::FileList:
+    case FieldRule::TextList:
+    case FieldRule::MenuTree:
+        break;
+    }
+    return {};
+}
+
+QString listFailure(FieldRule rule, const QStringList& entries, const QString& message,
+                    const QString& appDir)
+{
+    if (entries.isEmpty() ||
+        (rule == FieldRule::TextList && std::any_of(entries.begin(), entries.end(), hasNul))) {
+        return u"You must add at least "_s + message;
+    }
+    if (rule != FieldRule::FileList) {
+        return {};
+    }
+    for (const QString& path : entries) {
+        // A path that cannot even be tested names no file either.
+        if (probeFile(path, appDir) != FileState::Exists) {
+            return u"Can't find the file: "_s + path;
+        }
+    }
+    return {};
+}
+
+QString treeFailure(const settings::MenuTree& tree)
+{
+    const settings::TreeNode* root = tree.root();
+    const QString failure = u"You must add at least an item in the menu hierarchy"_s;
+    if (!root || root->children.empty()) {
+        return failure;
+    }
+    // Without recursion: a tree file can nest as deep as it has lines.
+    std::vector<const settings::TreeNode*> pending{root};
+    while (!pending.empty()) {
+        const settings::TreeNode* node = pending.back();
+        pending.pop_back();
+        for (const settings::TreeNode& child : node->children) {
+            if (hasNul(child.text)) {
+                return failure;
+            }
+            pending.push_back(&child);
+        }
     }
     return {};
 }
@@ -156,6 +232,12 @@ QString allowedText(FieldRule rule)
         return u"The name of an existing file: this field is required"_s;
     case FieldRule::OptionalFile:
         return u"The name of an existing file, or nothing"_s;
+    case FieldRule::FileList:
+        return u"One or more entries, each the name of an existing file"_s;
+    case FieldRule::TextList:
+        return u"One or more entries"_s;
+    case FieldRule::MenuTree:
+        return u"One or more items under Root"_s;
     }
     return {};
 }
@@ -172,37 +254,64 @@ std::vector<PageFieldRule> fieldRules(const QString& kind, const catalog::Suppor
                          common.when ? catalog::commonKeyName(*common.when) : QString()});
     }
     for (const Step& step : kindSteps(kind)) {
-        const std::optional<FieldRule> rule = fieldRuleOf(step.rule);
-        if (!rule || !step.source.key) {
-            continue;
-        }
-        const QString key = QString::fromUtf16(step.source.key);
-        const bool known =
-            std::any_of(rules.begin(), rules.end(), [&](const PageFieldRule& fieldRule) {
-                return !fieldRule.common && fieldRule.key == key;
-            });
-        if (!known) {
-            rules.push_back({false, key, *rule, str(step.message), str(step.when)});
+        addStepRule(rules, step, {});
+        for (const GuardedStep& guarded : step.checks) {
+            std::vector<ChoiceGuard> chosen;
+            for (const ChoiceGuard& guard : {guarded.guard, guarded.also}) {
+                if (guard.key) {
+                    chosen.push_back(guard);
+                }
+            }
+            addStepRule(rules, guarded.step, std::move(chosen));
         }
     }
     return rules;
 }
 
+bool ChoiceGuard::holds(const settings::ValueSet& values) const
+{
+    return !key ||
+           std::ranges::find(positions, values.choice(QString::fromUtf16(key))) != positions.end();
+}
+
+bool PageFieldRule::isNumber() const
+{
+    return rule == FieldRule::PositiveInt || rule == FieldRule::AnyInt || rule == FieldRule::Size;
+}
+
 bool ruleApplies(const PageFieldRule& fieldRule, const settings::ValueSet& values)
 {
-    return fieldRule.when.isEmpty() || !values.text(fieldRule.when).isEmpty() ||
-           values.flag(fieldRule.when);
+    const bool when = fieldRule.when.isEmpty() || !values.text(fieldRule.when).isEmpty() ||
+                      values.flag(fieldRule.when);
+    return when && std::ranges::all_of(fieldRule.chosen, [&](const ChoiceGuard& guard) {
+               return guard.holds(values);
+           });
+}
+
+QString ruleFailure(const PageFieldRule& fieldRule, const settings::WorkingCopy& copy,
+                    const QString& kind, const QString& appDir)
+{
+    const settings::ValueSet& values = fieldRule.common ? copy.common() : copy.specific(kind);
+    if (!ruleApplies(fieldRule, values)) {
+        return {};
+    }
+    if (fieldRule.rule == FieldRule::MenuTree) {
+        return fieldRule.list ? treeFailure(copy.tree(*fieldRule.list)) : QString();
+    }
+    if (fieldRule.rule == FieldRule::FileList || fieldRule.rule == FieldRule::TextList) {
+        return fieldRule.list ? listFailure(fieldRule.rule, copy.list(*fieldRule.list),
+                                            fieldRule.message, appDir)
+                              : QString();
+    }
+    return valueFailure(fieldRule.rule, values.text(fieldRule.key), fieldRule.message, appDir);
 }
 
 QString firstMalformedValue(const std::vector<PageFieldRule>& rules,
                             const settings::ValueSet& common, const settings::ValueSet& specific)
 {
     for (const PageFieldRule& fieldRule : rules) {
-        const bool number = fieldRule.rule == FieldRule::PositiveInt ||
-                            fieldRule.rule == FieldRule::AnyInt ||
-                            fieldRule.rule == FieldRule::Size;
         const settings::ValueSet& values = fieldRule.common ? common : specific;
-        if (!number || !ruleApplies(fieldRule, values)) {
+        if (!fieldRule.isNumber() || !ruleApplies(fieldRule, values)) {
             continue;
         }
         const QString value = values.text(fieldRule.key);

@@ -99,4 +99,15 @@ bool runSteps(GenerationContext& ctx, std::span<const Step> steps)
     return true;
 }
 
+bool runGuardedSteps(GenerationContext& ctx, std::span<const GuardedStep> steps)
+{
+    for (const GuardedStep& guarded : steps) {
+        if (guarded.guard.holds(ctx.specific()) && guarded.also.holds(ctx.specific()) &&
+            !runSteps(ctx, std::span(&guarded.step, 1))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace morvane::generator

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/FieldRules.h"
 #include "generator/GenerationContext.h"
 
 #include <optional>
@@ -42,6 +43,8 @@ struct StepSource {
     std::optional<catalog::ListFileId> list;
 };
 
+struct GuardedStep;
+
 struct Step {
     Rule rule;
     const char16_t* param;             // parameter name, or base name of a numbered series
@@ -60,6 +63,16 @@ struct Step {
     // The list files a custom step's code reads besides its source, declared so that what each
     // kind reads can be checked against the list files it owns.
     std::span<const catalog::ListFileId> reads = {};
+    // The steps a custom step's code runs, declared so that the page marks their fields as the
+    // generator would refuse them.
+    std::span<const GuardedStep> checks = {};
+};
+
+// A step run only while both guards hold, as the choices of the kind decide what it reads.
+struct GuardedStep {
+    Step step;
+    ChoiceGuard guard = {};
+    ChoiceGuard also = {};
 };
 
 struct KindBlock {
@@ -69,5 +82,8 @@ struct KindBlock {
 
 // Runs the steps in order and stops at the first failure.
 bool runSteps(GenerationContext& ctx, std::span<const Step> steps);
+
+// Runs, in order, the steps whose guards hold, and stops at the first failure.
+bool runGuardedSteps(GenerationContext& ctx, std::span<const GuardedStep> steps);
 
 } // namespace morvane::generator

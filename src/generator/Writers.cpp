@@ -88,15 +88,12 @@ bool writeFile(GenerationContext& ctx, const QString& name, const QString& path,
 bool writeFileList(GenerationContext& ctx, const QString& baseName, const QStringList& paths,
                    const QString& description, const QString& countName)
 {
-    if (paths.isEmpty()) {
-        return ctx.fail(u"You must add at least "_s + description);
+    if (const QString failure = listFailure(FieldRule::FileList, paths, description, ctx.appDir());
+        !failure.isEmpty()) {
+        return ctx.fail(failure);
     }
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const QString& path = paths.at(i);
-        // A path that cannot even be tested names no file either.
-        if (ctx.probe(path) != FileState::Exists) {
-            return ctx.fail(u"Can't find the file: "_s + path);
-        }
         ctx.addMedia(path);
         ctx.param(baseName + QString::number(i + 1), fileNamePart(path));
     }
@@ -109,8 +106,10 @@ bool writeFileList(GenerationContext& ctx, const QString& baseName, const QStrin
 bool writeTextList(GenerationContext& ctx, const QString& baseName, const QStringList& entries,
                    const QString& description, const QString& countName)
 {
-    if (entries.isEmpty() || anyHasNul(entries)) {
-        return ctx.fail(u"You must add at least "_s + description);
+    if (const QString failure =
+            listFailure(FieldRule::TextList, entries, description, ctx.appDir());
+        !failure.isEmpty()) {
+        return ctx.fail(failure);
     }
     if (countName.isEmpty()) {
         return true;
@@ -126,11 +125,10 @@ bool writeTextList(GenerationContext& ctx, const QString& baseName, const QStrin
 
 bool writeMenuHierarchy(GenerationContext& ctx, const settings::MenuTree& tree)
 {
-    const settings::TreeNode* root = tree.root();
-    const QString emptyMessage = u"You must add at least an item in the menu hierarchy"_s;
-    if (!root || root->children.empty()) {
-        return ctx.fail(emptyMessage);
+    if (const QString failure = treeFailure(tree); !failure.isEmpty()) {
+        return ctx.fail(failure);
     }
+    const settings::TreeNode* root = tree.root();
 
     // Depth first without recursion: a tree file can nest as deep as it has lines.
     struct Level {
@@ -147,9 +145,6 @@ bool writeMenuHierarchy(GenerationContext& ctx, const settings::MenuTree& tree)
         }
         const settings::TreeNode& child = level.node->children[level.next++];
         const QString path = level.prefix + QString::number(level.next);
-        if (hasNul(child.text)) {
-            return ctx.fail(emptyMessage);
-        }
         const MenuEntry entry = splitMenuText(child.text);
         ctx.param(u"text"_s + path, entry.caption);
         if (!entry.link.isEmpty()) {

@@ -6,10 +6,15 @@ namespace {
 
 using catalog::ListFileId;
 
-constexpr Step codeStep(bool (*code)(GenerationContext&), std::span<const ListFileId> reads = {})
+constexpr Step codeStep(bool (*code)(GenerationContext&), std::span<const ListFileId> reads = {},
+                        std::span<const GuardedStep> checks = {})
 {
-    return {
-        .rule = Rule::Custom, .param = nullptr, .source = nullptr, .custom = code, .reads = reads};
+    return {.rule = Rule::Custom,
+            .param = nullptr,
+            .source = nullptr,
+            .custom = code,
+            .reads = reads,
+            .checks = checks};
 }
 
 // clang-format off
@@ -73,8 +78,8 @@ constexpr Step kPolygons[] = {
     {Rule::PositiveInt, u"pause", u"Pause", u"Invalid pause"},
     {Rule::PositiveInt, u"pause2", u"Pause2", u"Invalid pause between drawings"},
     {Rule::Index, u"mode", u"Radio6Index"},
-    codeStep(writePolygonSteps),
-    codeStep(writeTriangleSteps),
+    codeStep(writePolygonSteps, {}, kPolygonSteps),
+    codeStep(writeTriangleSteps, {}, kTriangleSteps),
     {Rule::Color, u"color", u"Color"},
 };
 constexpr Step kProtect[] = {
@@ -206,7 +211,7 @@ constexpr Step kWaveText[] = {
     {Rule::Color, u"text_color", u"Color"},
 };
 constexpr Step kWhoIsVisitor[] = {
-    codeStep(writeVisitorScript),
+    codeStep(writeVisitorScript, {}, kVisitorSteps),
 };
 constexpr Step kZoom[] = {
     {Rule::PositiveInt, u"pause", u"Pause", u"Invalid pause"},

@@ -8,67 +8,6 @@
 using namespace Qt::StringLiterals;
 
 namespace morvane::generator {
-namespace {
-
-// The polygon and triangle groups each choose between a fixed value and a random maximum; the
-// applet reads a count of 0 as "take the maximum".
-struct RandomGroup {
-    const char16_t* choiceKey;
-    Step fixed;
-    Step random;
-    std::span<const Step> following;
-    const char16_t* zeroedParam;
-};
-
-constexpr Step kPolygonFollowing[] = {
-    {Rule::PositiveInt, u"step", u"AngleStep", u"Invalid angle step"},
-};
-constexpr RandomGroup kPolygonGroup = {
-    u"Radio7Index",
-    {Rule::PositiveInt, u"order", u"Order", u"Invalid order"},
-    {Rule::PositiveInt, u"order_max", u"OrderMax", u"Invalid max order"},
-    kPolygonFollowing,
-    u"order",
-};
-
-constexpr Step kTriangleFollowing[] = {
-    {Rule::PositiveInt, u"coefficient", u"Coefficient", u"Invalid coefficient"},
-    {Rule::PositiveInt, u"repetitions_number", u"ReplicaNumber", u"Invalid replica number"},
-};
-constexpr RandomGroup kTriangleGroup = {
-    u"Radio8Index",
-    {Rule::PositiveInt, u"triangles_number", u"TrianglesNumber", u"Invalid triangles number"},
-    {Rule::PositiveInt, u"triangles_number_max", u"NumberMax", u"Invalid max triangles number"},
-    kTriangleFollowing,
-    u"triangles_number",
-};
-
-bool runGroup(GenerationContext& ctx, const RandomGroup& group)
-{
-    const int choice = ctx.specific().choice(QString::fromUtf16(group.choiceKey));
-    if (choice == 0 && !runSteps(ctx, std::span(&group.fixed, 1))) {
-        return false;
-    }
-    if (choice == 1 && !runSteps(ctx, std::span(&group.random, 1))) {
-        return false;
-    }
-    if (!runSteps(ctx, group.following)) {
-        return false;
-    }
-    if (choice == 1) {
-        ctx.param(QString::fromUtf16(group.zeroedParam), u"0"_s);
-    }
-    return true;
-}
-
-enum PolygonsMode { PolygonsEffect = 0, TrianglesEffect = 1, AlternateRandomly = 2 };
-
-int polygonsMode(const GenerationContext& ctx)
-{
-    return ctx.specific().choice(u"Radio6Index"_s);
-}
-
-} // namespace
 
 bool writeLoginPasswordFile(GenerationContext& ctx)
 {
@@ -96,20 +35,12 @@ bool writeLoginPasswordFile(GenerationContext& ctx)
 
 bool writePolygonSteps(GenerationContext& ctx)
 {
-    const int mode = polygonsMode(ctx);
-    if (mode != PolygonsEffect && mode != AlternateRandomly) {
-        return true;
-    }
-    return runGroup(ctx, kPolygonGroup);
+    return runGuardedSteps(ctx, kPolygonSteps);
 }
 
 bool writeTriangleSteps(GenerationContext& ctx)
 {
-    const int mode = polygonsMode(ctx);
-    if (mode != TrianglesEffect && mode != AlternateRandomly) {
-        return true;
-    }
-    return runGroup(ctx, kTriangleGroup);
+    return runGuardedSteps(ctx, kTriangleSteps);
 }
 
 bool writeColumnColors(GenerationContext& ctx)

@@ -13,14 +13,11 @@ namespace morvane::generator {
 // referrer itself.
 bool writeVisitorScript(GenerationContext& ctx)
 {
+    if (!runGuardedSteps(ctx, kVisitorSteps)) {
+        return false;
+    }
     const QString recipient = ctx.specific().text(u"Recipient"_s);
-    if (recipient.isEmpty()) {
-        return ctx.fail(u"You must specify a recipient email"_s);
-    }
     const QString sender = ctx.specific().text(u"Sender"_s);
-    if (sender.isEmpty()) {
-        return ctx.fail(u"You must specify a sender email"_s);
-    }
 
     if (ctx.markup() == Markup::Modern) {
         const QString startTag = ctx.lines().constFirst();

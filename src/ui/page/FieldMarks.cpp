@@ -2,8 +2,13 @@
 
 #include "ui/page/SectionPanel.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSet>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -27,7 +32,51 @@ QLabel* newNote(QWidget* field)
     return note;
 }
 
+// A list editor is framed at its list or tree, where what the rule reads is shown; the frame of
+// an edit is its own.
+QWidget* framedPart(QWidget* field)
+{
+    if (qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field)) {
+        return field;
+    }
+    auto* view = field->findChild<QAbstractItemView*>(QString(), Qt::FindDirectChildrenOnly);
+    return view ? static_cast<QWidget*>(view) : field;
+}
+
+QString frameStyle(const QWidget* framed)
+{
+    const QString frame = u"border: 2px solid #d00000;"_s;
+    // A list's scroll bars would take the frame too.
+    return qobject_cast<const QAbstractItemView*>(framed)
+               ? u"QAbstractItemView { "_s + frame + u" }"_s
+               : frame;
+}
+
 } // namespace
+
+QWidget* FieldMarks::fieldIn(const QWidget* section, const generator::PageFieldRule& fieldRule,
+                             const QString& kind)
+{
+    if (!section) {
+        return nullptr;
+    }
+    if (!fieldRule.list) {
+        if (auto* edit = section->findChild<QLineEdit*>(fieldRule.key)) {
+            return edit;
+        }
+        return section->findChild<QComboBox*>(fieldRule.key);
+    }
+    if (auto* editor = section->findChild<QWidget*>(catalog::listFileName(*fieldRule.list))) {
+        return editor;
+    }
+    // A record list's editor goes by the list that counts the items and edits the others too.
+    for (const catalog::ListFileSpec& list : catalog::listFilesOf(kind.toStdU16String())) {
+        if (list.countsItems) {
+            return section->findChild<QWidget*>(list.name());
+        }
+    }
+    return nullptr;
+}
 
 FieldMarks::~FieldMarks()
 {
@@ -37,18 +86,16 @@ FieldMarks::~FieldMarks()
 }
 
 void FieldMarks::update(const std::vector<generator::PageFieldRule>& rules,
-                        const settings::ValueSet& common, const settings::ValueSet& specific,
+                        const settings::WorkingCopy& copy, const QString& kind,
                         const QString& appDir, const FindField& find)
 {
     QSet<QWidget*> failing;
     for (const generator::PageFieldRule& fieldRule : rules) {
-        const settings::ValueSet& values = fieldRule.common ? common : specific;
         QWidget* field = find(fieldRule);
-        if (!field || failing.contains(field) || !generator::ruleApplies(fieldRule, values)) {
+        if (!field || failing.contains(field)) {
             continue;
         }
-        const QString failure = generator::valueFailure(fieldRule.rule, values.text(fieldRule.key),
-                                                        fieldRule.message, appDir);
+        const QString failure = generator::ruleFailure(fieldRule, copy, kind, appDir);
         if (!failure.isEmpty()) {
             failing.insert(field);
             mark(field, failure, generator::allowedText(fieldRule.rule));
@@ -63,33 +110,41 @@ void FieldMarks::update(const std::vector<generator::PageFieldRule>& rules,
 
 void FieldMarks::mark(QWidget* field, const QString& failure, const QString& allowed)
 {
+    QWidget* framed = framedPart(field);
     if (!m_marked.contains(field)) {
-        field->setProperty(kPlainToolTip, field->toolTip());
-        field->setStyleSheet(u"border: 2px solid #d00000;"_s);
-        field->setProperty("invalid", true);
+        framed->setProperty(kPlainToolTip, framed->toolTip());
+        framed->setStyleSheet(frameStyle(framed));
+        framed->setProperty("invalid", true);
         m_marked.insert(field, newNote(field));
         QObject::connect(field, &QObject::destroyed, field,
                          [this, field] { delete m_marked.take(field).data(); });
     }
-    field->setToolTip(failure);
-    field->setAccessibleDescription(allowed);
+    framed->setToolTip(failure);
+    framed->setAccessibleDescription(allowed);
     QLabel* note = m_marked.value(field);
     if (!note) {
         return;
     }
     note->setText(allowed);
     note->adjustSize();
-    note->move(field->mapTo(note->parentWidget(), QPoint(0, field->height())));
+    QPoint under = framed->mapTo(note->parentWidget(), QPoint(0, framed->height()));
+    // Under a list that ends its section, the note goes over the list's foot rather than out.
+    if (framed != field) {
+        under.setY(
+            std::max(0, std::min(under.y(), note->parentWidget()->height() - note->height())));
+    }
+    note->move(under);
     note->show();
     note->raise();
 }
 
 void FieldMarks::unmark(QWidget* field)
 {
-    field->setStyleSheet(QString());
-    field->setProperty("invalid", false);
-    field->setToolTip(field->property(kPlainToolTip).toString());
-    field->setAccessibleDescription(QString());
+    QWidget* framed = framedPart(field);
+    framed->setStyleSheet(QString());
+    framed->setProperty("invalid", false);
+    framed->setToolTip(framed->property(kPlainToolTip).toString());
+    framed->setAccessibleDescription(QString());
     delete m_marked.take(field).data();
 }
 

@@ -132,21 +132,6 @@ struct ParameterPage::Private {
     }
 };
 
-namespace {
-
-QWidget* fieldIn(const QWidget* section, const QString& key)
-{
-    if (!section) {
-        return nullptr;
-    }
-    if (auto* edit = section->findChild<QLineEdit*>(key)) {
-        return edit;
-    }
-    return section->findChild<QComboBox*>(key);
-}
-
-} // namespace
-
 ParameterPage::ParameterPage(const PageContext& context, QWidget* parent)
     : QScrollArea(parent)
     , d(std::make_unique<Private>(context))
@@ -424,13 +409,13 @@ void ParameterPage::refreshMarks()
     }
     const SectionPanel* specific = d->specificPanel(d->kind);
     const settings::WorkingCopy& copy = d->context.copy;
-    d->marks.update(d->rules, copy.common(), copy.specific(d->kind), d->context.appDir,
+    d->marks.update(d->rules, copy, d->kind, d->context.appDir,
                     [&](const generator::PageFieldRule& fieldRule) -> QWidget* {
                         if (!fieldRule.common) {
-                            return fieldIn(specific, fieldRule.key);
+                            return FieldMarks::fieldIn(specific, fieldRule, d->kind);
                         }
                         for (const SectionPanel* section : d->common) {
-                            if (QWidget* field = fieldIn(section, fieldRule.key)) {
+                            if (QWidget* field = FieldMarks::fieldIn(section, fieldRule, d->kind)) {
                                 return field;
                             }
                         }
