@@ -3,16 +3,19 @@
 #include "generator/FieldRules.h"
 #include "generator/Generator.h"
 #include "platform/fakes/FakeServices.h"
+#include "settings/FirstRun.h"
 #include "settings/Presets.h"
 #include "settings/SettingsStore.h"
 #include "ui/page/ParameterPage.h"
 #include "ui/page/PresetBar.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -25,7 +28,12 @@ namespace {
 
 class PresetsOnThePage : public ::testing::Test {
 protected:
-    PresetsOnThePage() { test::stageShippedInstallation(appDir.path()); }
+    // A fresh installation after its first run, which copies the samples' media beside them.
+    PresetsOnThePage()
+    {
+        test::stageShippedInstallation(appDir.path());
+        EXPECT_TRUE(settings::runFirstRun(appDir.path()).ok());
+    }
 
     void open(const QString& kind)
     {
@@ -59,16 +67,16 @@ protected:
     ParameterPage page{PageContext{copy, fakes.services(), options, appDir.path()}};
 };
 
-// The images these kinds name are not shipped beside their sample pages.
-const std::pair<QString, QString> kShippedImage{u"Image"_s, u"images&sounds/chrismas2.jpg"_s};
+using Choice = std::pair<QString, int>;
 
 struct RuleCase {
     const char* rule;
     QString kind;
     QString key;
     QString bad;
-    QString enable = {};                  // a box that must be ticked for the rule to apply
-    std::pair<QString, QString> fix = {}; // a value of the kind set first, where it ships broken
+    QString enable = {};             // a box that must be ticked for the rule to apply
+    std::vector<Choice> chosen = {}; // the choices under which the rule applies
+    Choice away = {};                // a button whose choice lifts the rule
 };
 
 // For one value breaking each rule, the field is framed with what it allows and the generator
@@ -81,10 +89,17 @@ TEST_F(PresetsOnThePage, TheFieldsMarkAndTheGeneratorAgreeOnEveryRule)
          u"OnmouseoverTextEnabled"_s},
         {"optional file", u"ListLink"_s, u"BackgroundImage"_s, u"missing.gif"_s},
         {"positive number", u"Polygons"_s, u"Pause"_s, u"-4"_s},
-        {"any number", u"ImageExtend"_s, u"TopRightStep"_s, u"3.5"_s, QString(), kShippedImage},
+        {"any number", u"ImageExtend"_s, u"TopRightStep"_s, u"3.5"_s},
         {"required text", u"ButtonLink"_s, u"ButtonText"_s, QString()},
-        {"file", u"ImageConvex"_s, u"Image"_s, u"samples/ImageConvex/none.jpg"_s, QString(),
-         kShippedImage},
+        {"file", u"ImageConvex"_s, u"Image"_s, u"samples/ImageConvex/none.jpg"_s},
+        {"number under a choice",
+         u"Polygons"_s,
+         u"Order"_s,
+         u"0"_s,
+         QString(),
+         {{u"Radio6Index"_s, 2}, {u"Radio7Index"_s, 0}},
+         {u"Radio6Index"_s, 1}},
+        {"required text of a custom step", u"WhoIsVisitor"_s, u"Sender"_s, QString()},
     };
     for (const RuleCase& row : table) {
         SCOPED_TRACE(row.rule);
@@ -92,8 +107,8 @@ TEST_F(PresetsOnThePage, TheFieldsMarkAndTheGeneratorAgreeOnEveryRule)
         if (!row.enable.isEmpty()) {
             copy.common().setFlag(row.enable, true);
         }
-        if (!row.fix.first.isEmpty()) {
-            copy.specific(row.kind).setText(row.fix.first, row.fix.second);
+        for (const auto& [key, index] : row.chosen) {
+            copy.specific(row.kind).setChoice(key, index);
         }
         page.loadFromCopy(row.kind);
         QLineEdit* field = edit(row.key);
@@ -114,11 +129,91 @@ TEST_F(PresetsOnThePage, TheFieldsMarkAndTheGeneratorAgreeOnEveryRule)
                     note->text().contains(u"required"_s) || note->text().contains(u"file"_s))
             << note->text().toStdString();
 
+        if (!row.away.first.isEmpty()) {
+            auto* group = page.findChild<QWidget*>(u"ZPanel"_s + row.kind)
+                              ->findChild<QWidget*>(row.away.first);
+            group->findChildren<QRadioButton*>().at(row.away.second)->click();
+            EXPECT_TRUE(generate(row.kind).ok());
+            EXPECT_FALSE(field->property("invalid").toBool());
+            group->findChildren<QRadioButton*>().at(row.chosen.front().second)->click();
+            EXPECT_TRUE(field->property("invalid").toBool());
+        }
         field->setText(good);
         EXPECT_TRUE(generate(row.kind).ok());
         EXPECT_FALSE(field->property("invalid").toBool());
         EXPECT_EQ(page.findChild<QLabel*>(row.key + u"Problem"_s), nullptr);
     }
+}
+
+struct ListCase {
+    const char* rule;
+    QString kind;
+    QString editor; // the list file the editor goes by
+    std::function<void(settings::WorkingCopy&)> breakList;
+};
+
+// The same for the lists and menus: the editor's list is framed with what it needs, the
+// generator fails with the message it shows, and putting the list back puts both right.
+TEST_F(PresetsOnThePage, TheListEditorsMarkAndTheGeneratorAgreeOnEveryListRule)
+{
+    using catalog::ListFileId;
+    const std::vector<ListCase> table = {
+        {"file list", u"Zoom"_s, u"ListBox3.txt"_s,
+         [](settings::WorkingCopy& values) {
+             values.list(ListFileId::ZoomImages).append(u"samples/Zoom/none.gif"_s);
+         }},
+        {"text list", u"RandomLink"_s, u"ListBox7.txt"_s,
+         [](settings::WorkingCopy& values) { values.list(ListFileId::RandomLinkLinks).clear(); }},
+        {"record list checked at another of its lists", u"LoginBox"_s, u"LoginList4.txt"_s,
+         [](settings::WorkingCopy& values) {
+             for (const ListFileId list :
+                  {ListFileId::LoginBoxLogins, ListFileId::LoginBoxPasswords,
+                   ListFileId::LoginBoxLinks}) {
+                 values.list(list).clear();
+             }
+         }},
+        {"menu tree", u"MenuFrame"_s, u"TreeView1.txt"_s,
+         [](settings::WorkingCopy& values) {
+             values.tree(ListFileId::MenuFrameTree) = settings::MenuTree::withRoot();
+         }},
+    };
+    for (const ListCase& row : table) {
+        SCOPED_TRACE(row.rule);
+        open(row.kind);
+        auto* editor =
+            page.findChild<QWidget*>(u"ZPanel"_s + row.kind)->findChild<QWidget*>(row.editor);
+        ASSERT_NE(editor, nullptr);
+        auto* list = editor->findChild<QAbstractItemView*>();
+        ASSERT_TRUE(generate(row.kind).ok());
+        EXPECT_FALSE(list->property("invalid").toBool());
+
+        const settings::WorkingCopy good = copy;
+        row.breakList(copy);
+        page.loadFromCopy(row.kind);
+        const Outcome<generator::Generation> refused = generate(row.kind);
+        ASSERT_FALSE(refused.ok());
+        EXPECT_TRUE(list->property("invalid").toBool());
+        EXPECT_EQ(list->toolTip(), refused.message());
+        auto* note = page.findChild<QLabel*>(row.editor + u"Problem"_s);
+        ASSERT_NE(note, nullptr);
+        EXPECT_TRUE(note->isVisible());
+        EXPECT_TRUE(note->text().startsWith(u"One or more"_s)) << note->text().toStdString();
+
+        copy = good;
+        page.loadFromCopy(row.kind);
+        EXPECT_FALSE(list->property("invalid").toBool());
+        EXPECT_EQ(page.findChild<QLabel*>(row.editor + u"Problem"_s), nullptr);
+    }
+
+    // An entry added in the editor takes the mark away as it is added.
+    open(u"RandomLink"_s);
+    copy.list(ListFileId::RandomLinkLinks).clear();
+    page.loadFromCopy(u"RandomLink"_s);
+    auto* editor = page.findChild<QWidget*>(u"ListBox7.txt"_s);
+    EXPECT_TRUE(editor->findChild<QAbstractItemView*>()->property("invalid").toBool());
+    editor->findChild<QLineEdit*>(u"linkEntry"_s)->setText(u"page.html"_s);
+    editor->findChild<QPushButton*>(u"add"_s)->click();
+    EXPECT_FALSE(editor->findChild<QAbstractItemView*>()->property("invalid").toBool());
 }
 
 // Saving, loading and importing through the bar: each load is one replacement, announced before
