@@ -290,11 +290,32 @@ constexpr RuleSource kRuleSources[] = {
     {Rule::MenuTree, {}, catalog::ListForm::Tree},
 };
 
-// A misspelt source, or one of another form, would read an empty value without a word.
+// A misspelt source, or one of another form, would read an empty value without a word; a
+// misspelt guard, or one past the last button, would never let its step run.
 TEST(AllKindsSteps, ReadOnlySettingsAndListsOfTheirKindInTheFormTheirRuleNeeds)
 {
     for (const QString& kind : catalog::kindNames()) {
+        std::vector<Step> steps;
         for (const Step& step : kindSteps(kind)) {
+            steps.push_back(step);
+            for (const GuardedStep& guarded : step.checks) {
+                steps.push_back(guarded.step);
+                for (const ChoiceGuard& guard : {guarded.guard, guarded.also}) {
+                    if (!guard.key) {
+                        continue;
+                    }
+                    const catalog::SettingKey* key =
+                        catalog::findSpecificKey(kind, QString::fromUtf16(guard.key));
+                    ASSERT_NE(key, nullptr) << kind.toStdString();
+                    EXPECT_EQ(key->form, ValueForm::Choice) << kind.toStdString();
+                    for (const int position : guard.positions) {
+                        EXPECT_TRUE(position >= 0 && position < key->choiceCount())
+                            << kind.toStdString();
+                    }
+                }
+            }
+        }
+        for (const Step& step : steps) {
             const std::string where =
                 kind.toStdString() + " " +
                 QString::fromUtf16(step.param ? step.param : u"").toStdString();

@@ -1,3 +1,4 @@
+#include "generator/FieldRules.h"
 #include "generator/Generator.h"
 #include "generator/Html.h"
 #include "settings/ListFiles.h"
@@ -153,6 +154,31 @@ TEST_F(Polygons, OnlyTheChosenEffectsAreValidated)
     EXPECT_EQ(message(), u"Invalid order");
     field().setChoice(u"Radio7Index"_s, 1);
     EXPECT_EQ(message(), u"Invalid angle step");
+}
+
+// The page's rule for each number an effect reads holds exactly when the generator reads it.
+TEST_F(Polygons, TheRulesOfTheEffectsApplyUnderTheChoicesTheGeneratorReadsThemUnder)
+{
+    int guarded = 0;
+    for (const PageFieldRule& rule : fieldRules(u"Polygons"_s, support)) {
+        if (rule.chosen.empty()) {
+            continue;
+        }
+        ++guarded;
+        const QString good = field().text(rule.key);
+        field().setText(rule.key, u"0"_s);
+        for (int mode = -1; mode <= 2; ++mode) {
+            for (int group = -1; group <= 1; ++group) {
+                field().setChoice(u"Radio6Index"_s, mode);
+                field().setChoice(u"Radio7Index"_s, group);
+                field().setChoice(u"Radio8Index"_s, group);
+                EXPECT_EQ(message(), ruleApplies(rule, field()) ? rule.message : QString())
+                    << rule.key.toStdString() << " mode " << mode << " group " << group;
+            }
+        }
+        field().setText(rule.key, good);
+    }
+    EXPECT_EQ(guarded, 7);
 }
 
 // --- Menus --------------------------------------------------------------------------------
