@@ -2,7 +2,9 @@
 # them needs no JavaScript tool:
 #   cmake -DSOURCE_DIR=src/runtime -DOUTPUT=DIR/morvane-applets.js -P cmake/JoinRuntime.cmake
 # writes the core, morvane-applets.js, and beside it morvane-applets-<module>.js for each module
-# of kinds/, which the core fetches the first time a page shows one of the module's kinds. The
+# of kinds/, which the core fetches the first time a page shows one of the module's kinds, and
+# morvane-applets.css: the sheet of core/box.js (its `const SHEET = \`...\`;`), which a page links
+# so that applets hold their place before the deferred core runs. The
 # kinds are found by their registerKind('Name' calls; the table of kind and file goes into the
 # core (the `const KIND_FILES = {};` line of core/loader.js).
 #   cmake -DSOURCE_DIR=src/runtime -DKIND_TABLE=FILE -P cmake/JoinRuntime.cmake
@@ -201,6 +203,17 @@ ${body}
 ")
 endforeach()
 
+# The sheet the core adopts, as a file a page can link before its deferred script arrives.
+file(READ ${SOURCE_DIR}/core/box.js box)
+if(NOT box MATCHES "\nconst SHEET = `([^`$\\]*)`;\n")
+    message(FATAL_ERROR "core/box.js: the sheet must be one plain template literal, \"const SHEET = `...`;\"")
+endif()
+string(STRIP "${CMAKE_MATCH_1}" sheet)
+set(sheet "/* Morvane applets: the place and the look of the applets on a page, before and after
+   morvane-applets.js runs. Built from src/runtime by cmake/JoinRuntime.cmake. */
+${sheet}
+")
+
 file(GLOB stale ${out_dir}/morvane-applets-*.js)
 if(stale)
     file(REMOVE ${stale})
@@ -208,4 +221,5 @@ endif()
 foreach(stem IN LISTS stems)
     file(WRITE ${out_dir}/morvane-applets-${stem}.js "${kind_text_${stem}}")
 endforeach()
+file(WRITE ${out_dir}/morvane-applets.css "${sheet}")
 file(WRITE ${OUTPUT} "${joined}")

@@ -11,7 +11,7 @@ staging="$(mktemp -d)"
 trap 'rm -rf "$staging"' EXIT
 cp -R "$here/data/." "$staging/"
 mkdir -p "$staging/runtime"
-install -m 644 "$(dirname "$runtime")"/morvane-applets*.js "$staging/runtime/"
+install -m 644 "$(dirname "$runtime")"/morvane-applets*.js "$(dirname "$runtime")"/morvane-applets.css "$staging/runtime/"
 (cd "$staging" && "$cli" first-run >/dev/null)
 browser=()
 if command -v chromium >/dev/null 2>&1; then

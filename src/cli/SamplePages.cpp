@@ -262,6 +262,9 @@ QStringList samplePage(const QString& kind, const QString& description, const Sa
     QStringList live = code.classic.lines;
     live.replaceInStrings(generator::runtimeScriptLine(),
                           u"<script src=\"../../runtime/morvane-applets.js\" defer></script>"_s);
+    live.replaceInStrings(
+        generator::runtimeStyleLine(),
+        u"<link rel=\"stylesheet\" href=\"../../runtime/morvane-applets.css\">"_s);
     page << live;
     page << u"</div>"_s;
     if (const QString note = noteOf(kind, kSampleNotes); !note.isEmpty()) {

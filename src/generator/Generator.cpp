@@ -158,6 +158,11 @@ QString runtimeScriptLine()
     return u"<script src=\"morvane-applets.js\" defer></script>"_s;
 }
 
+QString runtimeStyleLine()
+{
+    return u"<link rel=\"stylesheet\" href=\"morvane-applets.css\">"_s;
+}
+
 QStringList runtimeFilePaths(const QString& appDir, const QString& kind)
 {
     struct KindFile {
@@ -168,7 +173,8 @@ QStringList runtimeFilePaths(const QString& appDir, const QString& kind)
 #include "RuntimeKindFiles.inc"
     };
     const QDir runtime(QDir(appDir).filePath(u"runtime"_s));
-    QStringList paths{runtime.filePath(u"morvane-applets.js"_s)};
+    QStringList paths{runtime.filePath(u"morvane-applets.js"_s),
+                      runtime.filePath(u"morvane-applets.css"_s)};
     for (const KindFile& row : kKindFiles) {
         if (row.kind == kind) {
             paths.append(runtime.filePath(row.file.toString()));
@@ -179,6 +185,7 @@ QStringList runtimeFilePaths(const QString& appDir, const QString& kind)
 
 void addRuntime(Generation& generation, const QString& appDir, const QString& kind)
 {
+    generation.lines.prepend(runtimeStyleLine());
     generation.lines.append(runtimeScriptLine());
     generation.media.append(runtimeFilePaths(appDir, kind));
 }

@@ -20,12 +20,16 @@ void closeApplet(Generation& generation, const QString& kind, const QString& noJ
 Outcome<Generation> generateClosed(const GenerationInput& input);
 
 // The script that runs the applets in today's browsers: one line after the applet element,
-// `<script src="morvane-applets.js" defer></script>`, and its files appended to the media, so
-// they become more needed files (copied, previewed and listed like the others): the runtime's
-// core, then the file with the kind's code, which the core fetches beside itself.
+// `<script src="morvane-applets.js" defer></script>`, and one before it linking the runtime's
+// sheet, `<link rel="stylesheet" href="morvane-applets.css">`, which keeps the applet's place
+// on the page before the deferred script runs (nothing moves when it starts). Their files are
+// appended to the media, so they become more needed files (copied, previewed and listed like the
+// others): the runtime's core, its sheet, then the file with the kind's code, which the core
+// fetches beside itself.
 QString runtimeScriptLine();
-// runtime/morvane-applets.js of the installation, then the kind's file beside it (none for a
-// kind the runtime does not play).
+QString runtimeStyleLine();
+// runtime/morvane-applets.js and runtime/morvane-applets.css of the installation, then the
+// kind's file beside them (none for a kind the runtime does not play).
 QStringList runtimeFilePaths(const QString& appDir, const QString& kind);
 void addRuntime(Generation& generation, const QString& appDir, const QString& kind);
 

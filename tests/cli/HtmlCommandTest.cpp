@@ -39,6 +39,18 @@ TEST_F(HtmlCommand, PrintsTheCodeThenTheNeededFiles)
                                          u"HexColor.class"_s, u"back.gif"_s}));
 }
 
+// What follows the generator line of HexColor's code with the runtime asked for.
+QStringList runtimeTail(const QString& closing)
+{
+    return {u"No Java"_s,
+            closing,
+            u"<script src=\"morvane-applets.js\" defer></script>"_s,
+            u"--- needed files"_s,
+            u"morvane-applets.js"_s,
+            u"morvane-applets.css"_s,
+            u"morvane-applets-data.js"_s};
+}
+
 TEST_F(HtmlCommand, RuntimeSwitchAddsTheScriptLineAndItsFile)
 {
     write(u"morvane.ini"_s, "[HexColor]\r\nWidth=120\r\nHeight=40\r\nNoJavaMessage=No Java\r\n"
@@ -50,10 +62,8 @@ TEST_F(HtmlCommand, RuntimeSwitchAddsTheScriptLineAndItsFile)
     const CliRun run = runCli(app.path(), {u"html"_s, u"--runtime"_s, u"HexColor"_s});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.mid(2), (QStringList{u"No Java"_s, u"</applet>"_s,
-                                         u"<script src=\"morvane-applets.js\" defer></script>"_s,
-                                         u"--- needed files"_s, u"morvane-applets.js"_s,
-                                         u"morvane-applets-data.js"_s}));
+    EXPECT_EQ(lines.front(), u"<link rel=\"stylesheet\" href=\"morvane-applets.css\">");
+    EXPECT_EQ(lines.mid(3), runtimeTail(u"</applet>"_s));
 }
 
 TEST_F(HtmlCommand, MarkupSwitchChoosesTheElementsAndRefusesOtherForms)
@@ -69,15 +79,11 @@ TEST_F(HtmlCommand, MarkupSwitchChoosesTheElementsAndRefusesOtherForms)
         runCli(app.path(), {u"html"_s, u"--markup"_s, u"modern"_s, u"--runtime"_s, u"HexColor"_s});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 8);
-    EXPECT_EQ(lines.front(),
-              u"<morvane-applet code=\"HexColor.class\" width=\"120\" height=\"40\">");
-    EXPECT_TRUE(lines.at(1).startsWith(u"<morvane-param name=\"generator\" value=\"Morvane "_s));
-    EXPECT_TRUE(lines.at(1).endsWith(u"\"></morvane-param>"_s));
-    EXPECT_EQ(lines.mid(2), (QStringList{u"No Java"_s, u"</morvane-applet>"_s,
-                                         u"<script src=\"morvane-applets.js\" defer></script>"_s,
-                                         u"--- needed files"_s, u"morvane-applets.js"_s,
-                                         u"morvane-applets-data.js"_s}));
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines.at(1), u"<morvane-applet code=\"HexColor.class\" width=\"120\" height=\"40\">");
+    EXPECT_TRUE(lines.at(2).startsWith(u"<morvane-param name=\"generator\" value=\"Morvane "_s));
+    EXPECT_TRUE(lines.at(2).endsWith(u"\"></morvane-param>"_s));
+    EXPECT_EQ(lines.mid(3), runtimeTail(u"</morvane-applet>"_s));
 
     for (const QStringList& wrong : QList<QStringList>{{u"--markup"_s, u"html5"_s, u"HexColor"_s},
                                                        {u"--markup"_s, u"Modern"_s, u"HexColor"_s},

@@ -28,7 +28,8 @@ void stageShippedInstallation(const QString& appDir)
     }
     // The runtime's core and its kinds' files, as the build joined them.
     const QDir runtime(QString::fromUtf8(MORVANE_RUNTIME_DIR));
-    for (const QString& name : runtime.entryList({u"morvane-applets*.js"_s}, QDir::Files)) {
+    for (const QString& name :
+         runtime.entryList({u"morvane-applets*.js"_s, u"morvane-applets.css"_s}, QDir::Files)) {
         copyFile(runtime.filePath(name), QDir(appDir).filePath(u"runtime/"_s + name));
     }
 }

@@ -175,23 +175,29 @@ TEST_F(GeneratorTest, RuntimeLineAndFileFollowTheClosedElementWhenAsked)
     const Outcome<Generation> withRuntime =
         generateClosed({u"HexColor"_s, values, support, app.path(), true});
     ASSERT_TRUE(withRuntime.ok());
-    EXPECT_EQ(withRuntime->lines, plain->lines + QStringList{u"<script src=\"morvane-applets.js\" "
-                                                             u"defer></script>"_s});
+    // The sheet comes first, so that the applet holds its place before the deferred script runs.
+    EXPECT_EQ(withRuntime->lines,
+              QStringList{u"<link rel=\"stylesheet\" href=\"morvane-applets.css\">"_s} +
+                  plain->lines +
+                  QStringList{u"<script src=\"morvane-applets.js\" defer></script>"_s});
     EXPECT_EQ(withRuntime->media, plain->media + runtimeFilePaths(app.path(), u"HexColor"_s));
     EXPECT_EQ(withRuntime->media.mid(plain->media.size()),
               (QStringList{QDir(app.path()).filePath(u"runtime/morvane-applets.js"_s),
+                           QDir(app.path()).filePath(u"runtime/morvane-applets.css"_s),
                            QDir(app.path()).filePath(u"runtime/morvane-applets-data.js"_s)}));
 
     // The preview copies the runtime beside its page like any needed file: the core fetches the
     // kind's file from beside itself.
     QDir(app.path()).mkpath(u"runtime"_s);
     touch(u"runtime/morvane-applets.js"_s);
+    touch(u"runtime/morvane-applets.css"_s);
     touch(u"runtime/morvane-applets-data.js"_s);
     QDir(app.path()).mkpath(u"test"_s);
     const Outcome<QString> preview =
         preparePreview(app.path(), u"HexColor"_s, withRuntime->lines, withRuntime->media);
     ASSERT_TRUE(preview.ok()) << preview.message().toStdString();
     EXPECT_TRUE(QFile::exists(QDir(app.path()).filePath(u"test/morvane-applets.js"_s)));
+    EXPECT_TRUE(QFile::exists(QDir(app.path()).filePath(u"test/morvane-applets.css"_s)));
     EXPECT_TRUE(QFile::exists(QDir(app.path()).filePath(u"test/morvane-applets-data.js"_s)));
 
     common().setText(u"Width"_s, u"0"_s);
@@ -200,19 +206,20 @@ TEST_F(GeneratorTest, RuntimeLineAndFileFollowTheClosedElementWhenAsked)
 
 // The table of kind files comes from the runtime's own sources: a kind of the catalog that no
 // runtime module registers would leave its page without the code it fetches.
-TEST(RuntimeFiles, EveryKindHasTheCoreAndOneFileOfItsCode)
+TEST(RuntimeFiles, EveryKindHasTheCoreItsSheetAndOneFileOfItsCode)
 {
     QStringList missing;
     for (const QString& kind : catalog::kindNames()) {
         const QStringList paths = runtimeFilePaths(u"app"_s, kind);
-        if (paths.size() != 2 || !paths.at(1).startsWith(u"app/runtime/morvane-applets-"_s) ||
-            !paths.at(1).endsWith(u".js"_s)) {
+        if (paths.size() != 3 || !paths.at(2).startsWith(u"app/runtime/morvane-applets-"_s) ||
+            !paths.at(2).endsWith(u".js"_s)) {
             missing.append(kind + u": "_s + paths.join(u", "_s));
         }
     }
     EXPECT_TRUE(missing.isEmpty()) << missing.join(u'\n').toStdString();
-    EXPECT_EQ(runtimeFilePaths(u"app"_s, u"NoSuchKind"_s),
-              QStringList{u"app/runtime/morvane-applets.js"_s});
+    EXPECT_EQ(
+        runtimeFilePaths(u"app"_s, u"NoSuchKind"_s),
+        (QStringList{u"app/runtime/morvane-applets.js"_s, u"app/runtime/morvane-applets.css"_s}));
 }
 
 TEST(CloseApplet, WhoIsVisitorGetsNothing)

@@ -22,10 +22,10 @@ done
 
 # The shipped data, file for file: data/ and the applet runtime the build joined.
 runtime_dir="$(dirname "$built_runtime")"
-diff <( (cd "$source_dir/data" && find . -type f; cd "$runtime_dir" && ls morvane-applets*.js | sed 's|^|./runtime/|') | sort) \
+diff <( (cd "$source_dir/data" && find . -type f; cd "$runtime_dir" && ls morvane-applets*.js morvane-applets.css | sed 's|^|./runtime/|') | sort) \
     <(cd "$prefix/share/morvane" && find . -type f | sort) >&2 || fail "shipped data differs"
 cmp "$source_dir/data/morvane.ini" "$prefix/share/morvane/morvane.ini" || fail "morvane.ini differs"
-for file in "$runtime_dir"/morvane-applets*.js; do
+for file in "$runtime_dir"/morvane-applets*.js "$runtime_dir"/morvane-applets.css; do
     cmp "$file" "$prefix/share/morvane/runtime/$(basename "$file")" || fail "the runtime differs"
 done
 

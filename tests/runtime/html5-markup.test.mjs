@@ -34,7 +34,7 @@ test('every kind\'s modern code passes the HTML checker', { skip: !haveJava && '
   try {
     const files = kinds.map((kind) => {
       const code = installation.code(kind, ['--markup', 'modern', '--runtime']);
-      assert.match(code, /^<morvane-applet code=/, kind);
+      assert.match(code, /^<link rel="stylesheet" href="morvane-applets\.css">\n<morvane-applet code=/, kind);
       assert.doesNotMatch(code, /<script(?! src="morvane-applets\.js" defer>)/, kind);
       const file = join(pages, `${kind}.html`);
       writeFileSync(file, page(kind, code));

@@ -285,10 +285,11 @@ TEST_F(MainWindowTest, HtmlListsClassFilesThenMediaAndKeepsThePage)
     ASSERT_EQ(shownDialogs.size(), 1);
     HtmlWindow* html = window().htmlWindow();
     EXPECT_EQ(shownDialogs.constFirst(), html);
-    EXPECT_EQ(html->neededFiles(),
-              (QStringList{u"AStar.class"_s, u"Stars.class"_s, u"pic.gif"_s,
-                           u"morvane-applets.js"_s, u"morvane-applets-stars.js"_s}));
-    EXPECT_TRUE(html->htmlText().startsWith(u"<applet"_s));
+    EXPECT_EQ(html->neededFiles(), (QStringList{u"AStar.class"_s, u"Stars.class"_s, u"pic.gif"_s,
+                                                u"morvane-applets.js"_s, u"morvane-applets.css"_s,
+                                                u"morvane-applets-stars.js"_s}));
+    EXPECT_TRUE(html->htmlText().startsWith(
+        u"<link rel=\"stylesheet\" href=\"morvane-applets.css\">\n<applet"_s));
     EXPECT_TRUE(html->htmlText().endsWith(
         u"</applet>\n<script src=\"morvane-applets.js\" defer></script>"_s));
 
@@ -321,7 +322,8 @@ TEST_F(MainWindowTest, ModernMarkupOptionWritesTheCustomElementsEverywhere)
 
     window().showHtml();
     const QString text = window().htmlWindow()->htmlText();
-    EXPECT_TRUE(text.startsWith(u"<morvane-applet code=\"Stars.class\" width="_s));
+    EXPECT_TRUE(text.startsWith(u"<link rel=\"stylesheet\" href=\"morvane-applets.css\">\n"
+                                u"<morvane-applet code=\"Stars.class\" width="_s));
     EXPECT_TRUE(text.contains(u"\"></morvane-param>\n"_s));
     EXPECT_FALSE(text.contains(u"<applet"_s) || text.contains(u"<param"_s));
     EXPECT_TRUE(

@@ -64,8 +64,9 @@ TEST_F(PreviewTest, TwoPreviewsLeaveOnlyTheSecondAndTheUsersOwnFiles)
     files = install.filesIn(u"test"_s);
     const QString second = pageIn(files);
     files.removeOne(second);
-    EXPECT_EQ(files, (QStringList{u"DateText.class"_s, u"mine.txt"_s, u"morvane-applets-text.js"_s,
-                                  u"morvane-applets.js"_s, u"sphinx.gif"_s}));
+    EXPECT_EQ(files,
+              (QStringList{u"DateText.class"_s, u"mine.txt"_s, u"morvane-applets-text.js"_s,
+                           u"morvane-applets.css"_s, u"morvane-applets.js"_s, u"sphinx.gif"_s}));
     EXPECT_TRUE(QDir(install.file(u"test/keep"_s)).exists());
     EXPECT_TRUE(install.read(u"test/"_s + second).contains(u"DateText preview"_s));
 

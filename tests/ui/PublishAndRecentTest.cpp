@@ -82,7 +82,9 @@ TEST_F(MainWindowTest, CopyCodeOnThePageCopiesTheCodeWithoutTheHtmlWindow)
     copy->click();
     EXPECT_EQ(fakes.messages.errors(), QStringList());
     const QString code = fakes.clipboard.text();
-    EXPECT_TRUE(code.startsWith(u"<applet code=\"Stars.class\""_s)) << code.toStdString();
+    EXPECT_TRUE(code.startsWith(u"<link rel=\"stylesheet\" href=\"morvane-applets.css\">\r\n"
+                                u"<applet code=\"Stars.class\""_s))
+        << code.toStdString();
     EXPECT_TRUE(code.contains(u"</applet>\r\n<script src=\"morvane-applets.js\""_s));
     EXPECT_TRUE(shownDialogs.isEmpty());
 

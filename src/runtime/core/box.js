@@ -5,7 +5,9 @@
 // still expect to find on something visible.
 
 // How applets sit on the page, in one sheet the runtime adopts (a strict policy blocks inline
-// styles, not adopted sheets). Every selector is wrapped in :where(), so any rule of the page's
+// styles, not adopted sheets), and which the build also writes as morvane-applets.css for the
+// page to link, so that applets hold their place before this script has run. Keep it one plain
+// template literal: the build reads it from here. Every selector is wrapped in :where(), so any rule of the page's
 // own wins: authors style the box (.morvane-applet-box), its canvas (canvas.morvane-applet) and
 // a linked canvas's anchor (.morvane-applet-link). An applet fills its container up to its own
 // width, at its proportions, the way a picture with max-width: 100% does; `fit="fixed"` keeps

@@ -25,8 +25,9 @@ export const haveChromium = existsSync(chromiumPath);
 
 function fileFor(path) {
   const local = normalize(decodeURIComponent(path)).replace(/^(\.\.[/\\])+/, '');
-  // The runtime's core and its kinds' files, beside it in the build.
-  if (/^\/runtime\/morvane-applets[\w-]*\.js$/.test(local)) {
+  // The runtime's core, its sheet and its kinds' files, as the build joined them: under
+  // /runtime/ as in an installation, or beside any page, as a published page has them.
+  if (/^morvane-applets([\w-]*\.js|\.css)$/.test(basename(local))) {
     const built = join(dirname(runtimePath), basename(local));
     return existsSync(built) ? built : null;
   }
@@ -103,9 +104,11 @@ export async function launchBrowser({ autoplay = true, popups = true } = {}) {
 // A page with its console lines and uncaught errors recorded. Its applets run on a manual
 // clock (see `waitFrames`) unless `realClock`; `setup` (one function or a list) runs in the page
 // before its scripts.
-// Console errors matching `ignore` are not problems.
-export async function openPage(browser, url, viewport = { width: 1000, height: 800 }, { realClock = false, setup = null, ignore = null } = {}) {
+// Console errors matching `ignore` are not problems. `prepare(page)` runs before the page is
+// asked for, e.g. to hold back a request.
+export async function openPage(browser, url, viewport = { width: 1000, height: 800 }, { realClock = false, setup = null, ignore = null, prepare = null } = {}) {
   const page = await browser.newPage();
+  await prepare?.(page);
   await page.setViewport(viewport);
   if (!realClock) await page.evaluateOnNewDocument(() => (window.morvaneAppletsClock = { now: 0 }));
   for (const script of [setup].flat()) if (script) await page.evaluateOnNewDocument(script);

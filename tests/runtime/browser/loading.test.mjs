@@ -86,6 +86,55 @@ describe('loading only what the page shows', { skip: !haveChromium && 'no Chromi
   });
 });
 
+describe('a page that shows before its deferred runtime arrives', { skip: !haveChromium && 'no Chromium' }, () => {
+  const bench = useBench();
+  let installation;
+  before(() => {
+    installation = shippedInstallation();
+  });
+  after(() => installation?.remove());
+
+  // In the page from its first paint: the layout shifts the visitor saw, as the browser scores
+  // them. All of them: the phone's emulated viewport counts as recent input for half a second.
+  function recordShifts() {
+    window.morvaneShifts = 0;
+    new PerformanceObserver((list) => {
+      for (const entry of list.getEntries()) window.morvaneShifts += entry.value;
+    }).observe({ type: 'layout-shift', buffered: true });
+  }
+
+  // The runtime's core reaches the page only once the page has been painted without it.
+  async function runtimeAfterPaint(page) {
+    await page.setRequestInterception(true);
+    page.on('request', async (request) => {
+      if (request.url().endsWith('/morvane-applets.js')) {
+        await page.waitForFunction(() => performance.getEntriesByType('paint').length > 0, { polling: 20 }).catch(() => {});
+      }
+      await request.continue();
+    });
+  }
+
+  test("every kind's code, in both markups, holds its place on a phone until the applet runs", async () => {
+    const moved = [];
+    for (const kind of shippedKinds()) {
+      // The code as written, with the sheet and script lines it names.
+      const code = (args) => installation.code(kind, ['--runtime', ...args]);
+      const body = ['<p>Text before the applets.</p>', code([]), '<p>Between them.</p>', code(['--markup', 'modern']), '<p>Text after them.</p>'].join('\n');
+      const url = bench.server.page(`/samples/${kind}/shift.htm`, pageOf(body, '<meta name="viewport" content="width=device-width">'));
+      const phone = { width: 360, height: 640, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
+      const { page } = await openPage(bench.browser, url, phone, { setup: recordShifts, prepare: runtimeAfterPaint });
+      await page
+        .waitForFunction(() => [...document.querySelectorAll('canvas.morvane-applet')].filter((c) => c.morvaneApplet?.instance).length === 2, { timeout: 15000 })
+        .catch(() => moved.push(`${kind}: the applets never started`));
+      await waitFrames(page, 3);
+      const shifted = await page.evaluate(() => window.morvaneShifts);
+      if (shifted > 0.01) moved.push(`${kind}: layout shift ${shifted.toFixed(4)}`);
+      await page.close();
+    }
+    assert.deepEqual(moved, []);
+  });
+});
+
 describe('a strict policy', { skip: !haveChromium && 'no Chromium' }, () => {
   const bench = useBench();
   let installation;
@@ -94,12 +143,13 @@ describe('a strict policy', { skip: !haveChromium && 'no Chromium' }, () => {
   });
   after(() => installation?.remove());
 
-  test("every kind's valid-markup code runs under script-src 'self' without a violation", async () => {
-    const policy = `<meta http-equiv="Content-Security-Policy" content="script-src 'self'">`;
+  test("every kind's valid-markup code runs under script-src 'self' and style-src 'self' without a violation", async () => {
+    const policy = `<meta http-equiv="Content-Security-Policy" content="script-src 'self'; style-src 'self'">`;
     const refused = [];
     for (const kind of shippedKinds()) {
-      const code = installation.code(kind, ['--markup', 'modern']);
-      const url = bench.server.page(`/samples/${kind}/strict.htm`, pageOf(`${code}\n${SCRIPT}`, policy));
+      const code = installation.code(kind, ['--markup', 'modern', '--runtime']);
+      // The page itself has no inline style either.
+      const url = bench.server.page(`/samples/${kind}/strict.htm`, pageOf(code, policy).replace(' style="margin:0"', ''));
       const { page, problems } = await openPage(bench.browser, url, undefined, {
         setup: () => document.addEventListener('securitypolicyviolation', (e) => console.error(`violation: ${e.violatedDirective}`)),
       });

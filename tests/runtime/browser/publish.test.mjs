@@ -24,7 +24,7 @@ const KINDS = ['Fade', 'Navigation', 'SoundPlayer', 'Graph', 'Table', 'GuestBook
 const PLAYED = ['Fade', 'Table', 'Graph', 'LoginBox'];
 
 const TYPES = {
-  '.html': 'text/html', '.js': 'text/javascript', '.gif': 'image/gif', '.jpg': 'image/jpeg',
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.gif': 'image/gif', '.jpg': 'image/jpeg',
   '.au': 'audio/basic', '.txt': 'text/plain', '.dat': 'text/plain',
 };
 
@@ -34,7 +34,7 @@ function installation() {
   cpSync(data, join(folder, 'app'), { recursive: true });
   const runtime = dirname(runtimeFile());
   mkdirSync(join(folder, 'app', 'runtime'));
-  for (const file of readdirSync(runtime).filter((name) => /^morvane-applets.*\.js$/.test(name))) {
+  for (const file of readdirSync(runtime).filter((name) => /^morvane-applets.*\.(js|css)$/.test(name))) {
     cpSync(join(runtime, file), join(folder, 'app', 'runtime', file));
   }
   const cli = builtFile('src/cli/morvane-cli');
