@@ -1,9 +1,13 @@
 #include "settings/FolderLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+
+#include <cerrno>
+#include <csignal>
 
 namespace morvane::settings {
 namespace {
@@ -80,6 +84,24 @@ bool FolderLock::isTaken() const
 void FolderLock::release()
 {
     m_file.reset();
+}
+
+bool heldByAnotherProgram(const QString& folder)
+{
+    const QString path = folderLockPath(folder);
+    const QFileInfo entry(path);
+    if (entry.isSymLink() || !entry.isFile() || entry.size() > kMaxLockSize) {
+        return false;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!QLockFile(path).getLockInfo(&pid, &host, &application) || pid <= 0 ||
+        pid == QCoreApplication::applicationPid()) {
+        return false;
+    }
+    // A holder that is gone holds nothing; one we may not signal still runs.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 QString folderInUseMessage(const QString& folder)

@@ -41,6 +41,11 @@ private:
     std::unique_ptr<QLockFile> m_file;
 };
 
+// Whether another running program holds the folder's lock now. A cut save is finished only by
+// the folder's holder: a program that reads a folder another one holds reads it as it is, and
+// never applies a save the holder may be making at that very moment.
+bool heldByAnotherProgram(const QString& folder);
+
 // Why a program refuses to work in a folder that another one holds.
 QString folderInUseMessage(const QString& folder);
 

@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "catalog/KeyTable.h"
+#include "settings/FolderLock.h"
 #include "settings/ListFiles.h"
 #include "settings/Profile.h"
 #include "settings/SaveJournal.h"
@@ -147,8 +148,10 @@ QString profilePath(const QString& appDir)
 Outcome<KindLoad> loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy)
 {
     QStringList notices;
-    if (const Result finished = finishInterruptedSave(appDir); !finished) {
-        notices.append(finished.message);
+    if (!heldByAnotherProgram(appDir)) {
+        if (const Result finished = finishInterruptedSave(appDir); !finished) {
+            notices.append(finished.message);
+        }
     }
     const Outcome<Profile> read = Profile::load(profilePath(appDir), appDir);
     if (!read) {

@@ -29,7 +29,7 @@ struct KindLoad {
 
 // Fills the common values, the kind's own values and its lists from morvane.ini and cfg/.
 // All or nothing: on failure `copy` is left exactly as it was. A save that a crash cut short is
-// finished first.
+// finished first, unless another program holds the folder (see heldByAnotherProgram).
 Outcome<KindLoad> loadKind(const QString& appDir, const QString& kind, WorkingCopy& copy);
 
 // Writes the kind's values and lists back. Common keys other than Width, Height and

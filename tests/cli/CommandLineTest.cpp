@@ -3,6 +3,7 @@
 
 #include "catalog/Version.h"
 #include "settings/FolderLock.h"
+#include "settings/SaveJournal.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -95,12 +96,14 @@ QStringList snapshot(const QString& folder)
 }
 
 // While a program holds the folder, the commands that write into it refuse, naming it, and
-// those that only read it still work; once it is let go, they all do.
+// those that only read it still work, leaving even a save in progress to the holder; once it is
+// let go, they all do.
 TEST(CommandLine, CommandsThatWriteRefuseAFolderAProgramHolds)
 {
     QTemporaryDir staged;
     morvane::test::stageShippedInstallation(staged.path());
     QDir(staged.path()).mkpath(u"test"_s);
+    ASSERT_TRUE(settings::commitJournal(staged.path(), {{u"morvane.ini"_s, "[Stars]\r\n"}}).ok);
     settings::FolderLock program(staged.path());
     ASSERT_EQ(program.tryLock(), settings::FolderLock::State::Taken);
     const QStringList before = snapshot(staged.path());
