@@ -20,6 +20,7 @@ const settled = new WeakMap();
 const near = new WeakSet();
 const fetched = new Map();
 const pending = new Set();
+const arrived = new Set();
 let flushing = false;
 let nearObserver = null;
 let script = { base: '', nonce: '' };
@@ -58,6 +59,20 @@ function schedule(element) {
     for (const each of elements) if (!near.has(each) && each.isConnected && inReach(each.getBoundingClientRect())) near.add(each);
     for (const each of elements) reconcile(each);
   });
+}
+
+// Kinds' files arrive one task after another, each letting some applets start. Those are
+// started together before the next frame, so that the page is laid out once for all of them
+// rather than once a file (a page of many kinds took twice as long to show them all).
+function scheduleAfterArrivals(element) {
+  if (arrived.size === 0) {
+    requestAnimationFrame(() => {
+      const elements = [...arrived];
+      arrived.clear();
+      for (const each of elements) schedule(each);
+    });
+  }
+  arrived.add(element);
 }
 
 // Within one screen of the view, as NEAR says; an element without a size (hidden, or not laid
@@ -135,7 +150,7 @@ function start(element, signature) {
   if (!kind && file) {
     const entry = fetchKindFile(file);
     if (!entry.done) {
-      entry.arrived.then(() => schedule(element));
+      entry.arrived.then(() => scheduleAfterArrivals(element));
       return;
     }
   }
