@@ -1,6 +1,7 @@
 // A page pays for what it shows: the runtime's core once however many snippets carry it, each
 // kind's code when the kind first appears, and applets far below the view only as they come
-// near. A strict policy lets all of it run.
+// near. The code as Morvane writes it holds each applet's place before the deferred runtime
+// arrives, and a strict policy lets all of it run.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
@@ -86,7 +87,7 @@ describe('loading only what the page shows', { skip: !haveChromium && 'no Chromi
   });
 });
 
-describe('a page that shows before its deferred runtime arrives', { skip: !haveChromium && 'no Chromium' }, () => {
+describe("every kind's code as Morvane writes it", { skip: !haveChromium && 'no Chromium' }, () => {
   const bench = useBench();
   let installation;
   before(() => {
@@ -133,15 +134,6 @@ describe('a page that shows before its deferred runtime arrives', { skip: !haveC
     }
     assert.deepEqual(moved, []);
   });
-});
-
-describe('a strict policy', { skip: !haveChromium && 'no Chromium' }, () => {
-  const bench = useBench();
-  let installation;
-  before(() => {
-    installation = shippedInstallation();
-  });
-  after(() => installation?.remove());
 
   test("every kind's valid-markup code runs under script-src 'self' and style-src 'self' without a violation", async () => {
     const policy = `<meta http-equiv="Content-Security-Policy" content="script-src 'self'; style-src 'self'">`;
