@@ -126,14 +126,26 @@ void FieldMarks::mark(QWidget* field, const QString& failure, const QString& all
         return;
     }
     note->setText(allowed);
+    // The note stays inside its section, where it is never cut: moved left under a field near
+    // the section's right edge, wrapped when even the whole width is too narrow for it, and
+    // above a field that ends its section (over the foot of such a list).
+    const QWidget* section = note->parentWidget();
+    const int room = section->width();
+    note->setWordWrap(false);
     note->adjustSize();
-    QPoint under = framed->mapTo(note->parentWidget(), QPoint(0, framed->height()));
-    // Under a list that ends its section, the note goes over the list's foot rather than out.
-    if (framed != field) {
-        under.setY(
-            std::max(0, std::min(under.y(), note->parentWidget()->height() - note->height())));
+    if (note->width() > room) {
+        note->setWordWrap(true);
+        note->resize(room, note->heightForWidth(room));
     }
-    note->move(under);
+    const QPoint top = framed->mapTo(section, QPoint(0, 0));
+    QPoint at(std::clamp(top.x(), 0, std::max(0, room - note->width())),
+              top.y() + framed->height());
+    const int lowest = section->height() - note->height();
+    if (at.y() > lowest) {
+        at.setY(framed == field ? top.y() - note->height() : lowest);
+    }
+    at.setY(std::clamp(at.y(), 0, std::max(0, lowest)));
+    note->move(at);
     note->show();
     note->raise();
 }

@@ -125,6 +125,9 @@ TEST_F(PresetsOnThePage, TheFieldsMarkAndTheGeneratorAgreeOnEveryRule)
         auto* note = page.findChild<QLabel*>(row.key + u"Problem"_s);
         ASSERT_NE(note, nullptr);
         EXPECT_TRUE(note->isVisible());
+        // Whole, never cut by the section's edge.
+        EXPECT_TRUE(note->parentWidget()->rect().contains(note->geometry()))
+            << row.key.toStdString();
         EXPECT_TRUE(note->text().startsWith(u"A whole number"_s) ||
                     note->text().contains(u"required"_s) || note->text().contains(u"file"_s))
             << note->text().toStdString();
